@@ -1,0 +1,7 @@
+#include "cli/registre.h"
+
+namespace cli {
+
+void enregistre_factorisation(Registre &) {}
+
+} // namespace cli

@@ -1,0 +1,69 @@
+#include "cli/registre.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace cli {
+
+void Registre::operation(std::string nom, std::vector<std::string> parametres, Execution execute)
+{
+    Operation op{nom, std::move(parametres), std::move(execute)};
+    operations_[nom] = std::move(op);
+}
+
+void Registre::option(std::string nom, std::string valeur,
+                      std::function<void(const std::string &)> applique)
+{
+    Option opt{nom, std::move(valeur), std::move(applique)};
+    options_[nom] = std::move(opt);
+}
+
+const Operation *Registre::trouve_operation(const std::string &nom) const
+{
+    auto it = operations_.find(nom);
+    return it == operations_.end() ? nullptr : &it->second;
+}
+
+const Option *Registre::trouve_option(const std::string &nom) const
+{
+    auto it = options_.find(nom);
+    return it == options_.end() ? nullptr : &it->second;
+}
+
+std::string nombre(double valeur)
+{
+    if (valeur == 0)
+        return "0";   // no "-0"
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.12g", valeur);
+    return tampon;
+}
+
+std::string drapeau(bool valeur, const std::string &texte)
+{
+    return std::string(valeur ? "true" : "false") + "\t" + texte;
+}
+
+std::string champs(std::initializer_list<std::string> valeurs)
+{
+    std::string r;
+    for (const std::string &v : valeurs) {
+        if (!r.empty() || &v != valeurs.begin())
+            r += '\t';
+        r += v;
+    }
+    return r;
+}
+
+int entier(const std::string &texte)
+{
+    int valeur = 0;
+    const char *debut = texte.data();
+    if (!texte.empty() && texte[0] == '+')
+        ++debut;
+    std::from_chars(debut, texte.data() + texte.size(), valeur);
+    return valeur;
+}
+
+} // namespace cli

@@ -1,0 +1,65 @@
+#pragma once
+// The operations that vivezezi-cli runs by name. Each topic of the engine
+// registers its own operations and options in its own source file.
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+using Arguments = std::vector<std::string>;
+using Execution = std::function<std::string(const Arguments &)>;
+
+struct Operation {
+    std::string nom;
+    // Names shown in the usage message; a name ending with "?" is optional.
+    std::vector<std::string> parametres;
+    Execution execute;
+};
+
+struct Option {
+    std::string nom;     // without the leading "--"
+    std::string valeur;  // name of its value in the usage message
+    std::function<void(const std::string &)> applique;
+};
+
+class Registre {
+public:
+    void operation(std::string nom, std::vector<std::string> parametres, Execution execute);
+    void option(std::string nom, std::string valeur, std::function<void(const std::string &)> applique);
+
+    const Operation *trouve_operation(const std::string &nom) const;
+    const Option *trouve_option(const std::string &nom) const;
+    const std::map<std::string, Operation> &operations() const { return operations_; }
+    const std::map<std::string, Option> &options() const { return options_; }
+
+private:
+    std::map<std::string, Operation> operations_;
+    std::map<std::string, Option> options_;
+};
+
+// Output conventions: numbers with up to 12 significant digits, a flag with
+// its text as "true<TAB>text", several outputs joined by tabs.
+std::string nombre(double valeur);
+std::string drapeau(bool valeur, const std::string &texte);
+std::string champs(std::initializer_list<std::string> valeurs);
+// Reads an integer argument; 0 when it is not one.
+int entier(const std::string &texte);
+
+// One registration function per topic, each in its own source file.
+void enregistre_base(Registre &r);          // statement model, split, evaluator, equivalence
+void enregistre_formules(Registre &r);      // normal form
+void enregistre_developpement(Registre &r); // ordering, developing, removing parentheses
+void enregistre_factorisation(Registre &r);
+void enregistre_racines_carrees(Registre &r);
+void enregistre_fractions(Registre &r);
+void enregistre_solutions(Registre &r);     // roots, canonical form, solution sets
+void enregistre_vecteurs(Registre &r);
+void enregistre_enonces(Registre &r);       // operations on statements, number forms
+void enregistre_menus(Registre &r);
+void enregistre_session(Registre &r);
+
+} // namespace cli

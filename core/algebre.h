@@ -1,0 +1,95 @@
+#pragma once
+// The statement types: a statement text cut into its relation kind and two
+// members, each member cut into at most eight pieces (terms or factors) with
+// their operators, degrees, exponents and bases. Built from text, read within
+// one operation, never kept.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Relation kinds of a statement.
+enum Nature : int {
+    EXPRESSION = 0,
+    EQUATION = 1,
+    INFERIEUR = 2,
+    SUPERIEUR = 3,
+    INFERIEUR_OU_EGAL = 4,
+    SUPERIEUR_OU_EGAL = 5,
+    SYSTEME = 6,
+};
+
+// Function codes held in `exposants` in place of an exponent.
+enum CodeFonction : int {
+    CODE_SIN = 1700,
+    CODE_COS = 1701,
+    CODE_TAN = 1702,
+    CODE_ABS = 1703,
+    CODE_LN = 1704,
+    CODE_SQRT = 1705,
+};
+
+struct TDmembre {
+    std::string texte;
+    std::string texte_initial;
+    int degre_total = 0;
+    int nb_additifs = 0;
+    int nb_multiplicatifs = 0;
+    std::string libelle;
+    std::array<std::string, 10> morceaux;          // 1..9, entry 9 always empty
+    std::array<std::string, 10> developpes;        // 1..9
+    std::array<int, 10> exposants{};               // 1..9
+    std::array<std::string, 10> bases;             // 1..9
+    std::array<std::string, 10> operateurs_membre; // 0..9, entries 0 and 9 always empty
+    std::array<int, 10> degres{};                  // 1..9
+
+    TDmembre() = default;
+    explicit TDmembre(std::string_view t);
+};
+
+struct TDalgebre {
+    std::string texte;
+    int nature = EXPRESSION;
+    TDmembre membre_gauche;
+    TDmembre membre_droit;
+
+    TDalgebre() = default;
+    explicit TDalgebre(std::string_view t);
+};
+
+// A term with its degree, for the ordering of a sum by degree.
+struct TDpoly {
+    std::string texte;
+    int degre_terme = 0;
+
+    explicit TDpoly(std::string t);
+};
+
+// An expected answer of an exercise.
+struct TDsolu {
+    std::string commentaire;
+    std::string solution;
+    int penalite = 0;   // points taken off; 0 marks the right answer
+
+    TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_);
+};
+
+// Small text operations shared by every part of the program.
+int degre(std::string_view s);
+
+struct Puissance {
+    std::string base;
+    int exposant = 1;       // or a function code
+    std::string developpe;  // the power written out as a repeated product
+};
+Puissance separe_puissance(std::string_view morceau);
+
+void sans_blancs(std::string &t);
+std::string sans_blancs(std::string_view t);
+void majuscules(std::string &t);
+void compacte_systeme(std::string &t);
+void groupe_fractions_numeriques(std::string &t);
+void separe_fraction(std::string &t, std::string &denominateur);
+bool groupe_denominateurs(std::string &t);
+std::string forme_lisible(std::string_view t);
+void echange(std::string &a, std::string &b);

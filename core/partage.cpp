@@ -1,0 +1,41 @@
+#include "core/partage.h"
+
+Partage partage;
+
+void valeurs_par_defaut()
+{
+    Partage &p = partage;
+    p.nombre_historique = 0;
+    for (std::size_t i = 1; i <= 40; ++i) {
+        p.historique_expressions[i].clear();
+        p.historique_commentaires[i].clear();
+    }
+    p.accepte_inf = true;
+    p.autre_rang = 1;
+    p.mode_tableau_signes = false;
+    p.mode_aide = false;
+    p.borne_inf_1 = "-inf";
+    p.borne_sup_1 = "inf";
+    p.borne_inf_2.clear();
+    p.borne_sup_2.clear();
+    p.crochet_1a = p.crochet_1b = p.crochet_2a = p.crochet_2b = true;
+    p.saisie_domaine = false;
+    p.saisie_inequation = false;
+    p.aides_a_imprimer = false;
+    p.nature_exercice = 0;
+    p.couleur_commentaire = 0x0290C0FF;
+    p.mot_systeme = "équation";
+    p.fichier_exercice.clear();
+    p.mode_eleve = false;
+    p.saisie_depuis_prof = false;
+    p.exercice_modifie = false;
+}
+
+void remet_a_zero_complet()
+{
+    partage = Partage{};
+    valeurs_par_defaut();
+    Partage &p = partage;
+    p.option_reduire = p.option_fractions = p.option_racines = p.option_kalkul =
+        p.option_simplif = p.option_factoriz = p.option_developpe = true;
+}
