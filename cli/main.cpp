@@ -56,6 +56,7 @@ Registre construit_registre()
     Registre r;
     enregistre_options_generales(r);
     enregistre_base(r);
+    enregistre_evaluation(r);
     enregistre_formules(r);
     enregistre_developpement(r);
     enregistre_factorisation(r);
@@ -65,6 +66,7 @@ Registre construit_registre()
     enregistre_vecteurs(r);
     enregistre_enonces(r);
     enregistre_menus(r);
+    enregistre_fichiers(r);
     enregistre_session(r);
     return r;
 }

@@ -50,7 +50,8 @@ std::string champs(std::initializer_list<std::string> valeurs);
 int entier(const std::string &texte);
 
 // One registration function per topic, each in its own source file.
-void enregistre_base(Registre &r);          // statement model, split, evaluator, equivalence
+void enregistre_base(Registre &r);          // statement model, split, text tools
+void enregistre_evaluation(Registre &r);    // numeric evaluator, equivalence test
 void enregistre_formules(Registre &r);      // normal form
 void enregistre_developpement(Registre &r); // ordering, developing, removing parentheses
 void enregistre_factorisation(Registre &r);
@@ -60,6 +61,7 @@ void enregistre_solutions(Registre &r);     // roots, canonical form, solution s
 void enregistre_vecteurs(Registre &r);
 void enregistre_enonces(Registre &r);       // operations on statements, number forms
 void enregistre_menus(Registre &r);
+void enregistre_fichiers(Registre &r);     // configuration and exercise files
 void enregistre_session(Registre &r);
 
 } // namespace cli

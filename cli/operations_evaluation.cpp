@@ -1,0 +1,7 @@
+#include "cli/registre.h"
+
+namespace cli {
+
+void enregistre_evaluation(Registre &) {}
+
+} // namespace cli

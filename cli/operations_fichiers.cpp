@@ -1,0 +1,7 @@
+#include "cli/registre.h"
+
+namespace cli {
+
+void enregistre_fichiers(Registre &) {}
+
+} // namespace cli
