@@ -1,0 +1,41 @@
+#pragma once
+// Ordering, developing and removing parentheses on member texts. Every
+// operation also serves as a test: a false result means the action does not
+// apply, and the text is then not to be used.
+
+#include <string>
+
+#include "core/algebre.h"
+
+// A sum of monomials reduced and ordered by decreasing degree; false and the
+// text unchanged otherwise.
+bool ordonne(std::string &membre);
+
+// A product of at most six factors (powers 2 to 5 expanded) distributed into
+// a sum; false when nothing was distributed.
+bool developpe(std::string &membre);
+
+// The sum of the products of every term of a with every term of b, joined by
+// operateur ("*" or "/"). Sets partage.developpement_fait.
+std::string distribue(const std::string &a, const std::string &b, const std::string &operateur);
+
+// The sign of a product of two signs ("+", "-", empty read as "+"); two "."
+// give the empty sign.
+std::string signe_produit(const std::string &a, const std::string &b);
+
+// Piece i (1-based) of the statement's left member, its power 2 to 5 written
+// out by repeated distribution.
+std::string puissance_developpee(int i, const TDalgebre &enonce);
+
+// Up to three different square roots hidden behind the letters "e", "f", "g"
+// (saved in racines[0..2]), and put back.
+void masque_racines(std::string &texte, std::string racines[3]);
+void demasque_racines(std::string &texte, const std::string racines[3]);
+
+// Opens the parenthesised groups that follow "+" or "-"; true when one was
+// opened and the value is unchanged.
+bool enleve_parentheses(std::string &membre);
+
+// A product by a whole number 1 to 15 written as a repeated sum ('3*x' gives
+// 'x+x+x').
+bool en_somme(std::string &membre);
