@@ -1,0 +1,25 @@
+#pragma once
+// Work on sums of fractions (adding the numerators over a shared denominator,
+// rewriting every term over a common denominator, multiplying top and bottom
+// by one factor) and writing an expression as a given factor times the
+// quotient, with an exact division when the factor is a linear binomial.
+
+#include <string>
+
+// When every term of the sum (2 to 7 terms) has the same denominator, the
+// sum becomes its numerators joined over that denominator.
+bool additionne_numerateurs(std::string &somme);
+
+// Every term of the sum (2 to 7 terms) is rewritten over the common
+// denominator, the product of the denominators when `commun` is empty.
+bool reduit_au_denominateur(std::string &somme, const std::string &commun);
+
+// The fraction with its numerator and denominator both multiplied by k.
+std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k);
+
+// f times the quotient of the expression by f.
+std::string factorise_par(const std::string &expression, const std::string &facteur);
+
+// f times the exact quotient of a polynomial of degree 2 or 3 by the linear
+// binomial f; empty when the division does not apply or is not exact.
+std::string divise_par_binome(const std::string &polynome, const std::string &facteur);

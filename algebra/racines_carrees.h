@@ -1,0 +1,24 @@
+#pragma once
+// Transformations on square roots, written "sqrt(" + argument + ")" in the
+// text: taking a square factor out of an integer root, merging the roots of a
+// product, splitting a root of a product into a product of roots and back.
+
+#include <string>
+
+// "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, taking the first
+// square of 4, 9, 25, 49, 121, 169, 289 that divides N; "fin" when none does
+// (or when the text is not a root of a whole number).
+void simplifie_entier(std::string &racine);
+
+// The member with one square factor taken out of each integer root.
+std::string simplifie_racines(const std::string &membre);
+
+// The member with the roots of each term merged into one root and the powers
+// of roots put under the root. The caller normalises the result.
+std::string fusionne_racines(const std::string &membre);
+
+// A root of a product becomes the product of the roots of its factors.
+bool decompose_racine(std::string &membre);
+
+// A product (or quotient) of roots becomes one root.
+bool recompose_racine(std::string &membre);
