@@ -1,0 +1,52 @@
+#pragma once
+// Roots of a product set to zero (each factor solved as a linear equation),
+// the canonical form of a trinomial, the rounding of numeric answers and the
+// text of the solution set of an inequation.
+//
+// Interval texts: "domain(x,lower,upper,code)" with the codes "12" (both ends
+// open), "13" (both closed), "14" (lower open), "15" (upper open); a union is
+// "(A)or(B)", isolated values "([v])", the empty set "([])".
+
+#include <string>
+#include <string_view>
+
+// Rewrites a product or quotient as a product of bracketed factors ("/" read
+// as "*": a quotient has the sign and the zeros of that product); a sum
+// becomes "1*(sum)".
+void mise_en_facteurs(std::string &membre);
+
+// True with the root of a factor that is linear in x (or constant: "inf" when
+// accepte_inf is set, else empty); false for any other factor.
+bool racine_lineaire(std::string_view facteur, std::string &racine);
+
+// Roots of an equation or inequation. On entry enonce holds the statement, on
+// return root 1; racine2..racine4 receive the further roots (empty when
+// absent). True when the roots were found.
+bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4);
+
+// Every empty root of the three becomes "inf" (the test text of an infinite end).
+void complete_racines(std::string_view enonce, std::string &racine1, std::string &racine2,
+                      std::string &racine3);
+
+// The text before the last "*" of a term, or "1" ('3*x^2' gives '3').
+void coefficient_de_tete(std::string &terme);
+
+// True and the canonical form a*(x+b/(2a))^2-a*(b/(2a))^2+c of an ordered
+// trinomial of degrees 2, 1, 0; false and the text unchanged otherwise.
+bool forme_canonique(std::string &expression);
+
+// A decimal number written with six decimals, rounded; any other text unchanged.
+void arrondit_nombre(std::string &texte);
+
+// Each value of a list separated by "*et*" (kind 1) or "=" (kind 0) rounded by
+// arrondit_nombre and normalised, joined by "*et*". A text without its
+// separator is left as it is.
+void formate_solutions(std::string &liste, int separateur);
+
+// The solution-set text of an inequation of the given kind (2 "<", 3 ">",
+// 4 "<=", 5 ">=") from the interval [l1, u1] and, when l2 is not empty,
+// [l2, u2]. Each bound has a test text; "inf" there marks an infinite end.
+std::string texte_intervalle(std::string_view l1, std::string_view u1, std::string_view l2,
+                             int nature, std::string_view test_u2, std::string_view test_l2,
+                             std::string_view test_u1, std::string_view test_l1,
+                             std::string_view u2);
