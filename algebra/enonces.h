@@ -1,0 +1,51 @@
+#pragma once
+// Operations on a whole statement: adding a text to both members, multiplying
+// both members, combining the two equations of a system, putting the value
+// found for one variable back into the base system. Operations on number
+// values: replacing x by a value, scientific notation. And the two tests the
+// action menus use to offer "Calculer" and "Mult. les fractions".
+
+#include <string>
+#include <string_view>
+
+// Sign code of a multiplier known to be negative: the relation of an
+// inequation is reversed. Any other code leaves it.
+inline constexpr int SIGNE_NEGATIF = 3;
+
+// Each member m becomes m+(t), normalised; a relation keeps its sign.
+// Subtracting is the same call with t written "-(" + t + ")".
+void ajoute_aux_membres(std::string &enonce, std::string_view t);
+
+// Each member m becomes (m)*(k), developed when k is a single term.
+void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe);
+
+// A system becomes the one equation (left 1 op left 2) = (right 1 op right 2).
+void combine_systeme(std::string &systeme, std::string_view operateur);
+
+// Which variable an equation gives alone on one side: 1 for x (or a), 2 for
+// y (or b), 0 otherwise; valeur receives the other side. Changes nothing else.
+int variable_isolee(std::string_view equation, std::string &valeur);
+
+// When the equation gives x or y alone (see variable_isolee) at a step after
+// the first, remembers the value in expression_x or expression_y and puts it
+// in place of that letter in equation cible (1 or 2) of the base system; the
+// equation becomes the rewritten system. Returns 1 (x), 2 (y) or 0 when
+// nothing was done.
+int substitue(std::string &equation, int etape, int cible, std::string_view base);
+
+// Every "x" replaced by valeur; valeur becomes "oui", or "non" (and the text is
+// left as it was) when the result cannot be evaluated.
+void remplace_x(std::string &texte, std::string &valeur);
+
+// Writes a constant as mantissa*10^(exponent); false when the text is not a
+// non-zero constant or needs no power of ten.
+bool ecriture_scientifique(std::string &texte);
+
+// 1-based position of the first "i" once every "sin" is removed; 0 if none.
+int contient_i(std::string_view texte);
+
+// A sum or a product of two plain numbers: "Calculer" applies.
+bool est_calculable(std::string_view texte);
+
+// A product of a single quotient by a factor with no sum in it.
+bool est_produit_de_fractions(std::string_view texte);

@@ -1,0 +1,50 @@
+#pragma once
+// The action menus: from the statement being worked on, the caption and the
+// enabled state of each of the twelve action panels of the main window. The
+// window only shows what this computes; the click handlers act on the caption.
+
+#include <array>
+#include <string>
+
+#include "core/partage.h"
+
+// The panels, in the order of the window from the top.
+enum Panneau : int {
+    PANEL10, PANEL11, PANEL12, PANEL1, PANEL5, PANEL6,
+    PANEL3, PANEL7, PANEL8, PANEL4, PANEL17, PANEL19,
+    NB_PANNEAUX
+};
+
+// "Panel10", "Panel11", ... as the window names them.
+const char *nom_panneau(Panneau p);
+
+// Caption colour of an enabled panel and of a disabled one.
+inline constexpr Couleur COULEUR_PANNEAU_ACTIF = 0xFFFFFF;
+inline constexpr Couleur COULEUR_PANNEAU_INACTIF = 0x02520000;
+
+struct EtatPanneau {
+    std::string libelle;
+    bool actif = false;
+};
+
+struct Menus {
+    std::array<EtatPanneau, NB_PANNEAUX> panneaux;
+
+    const EtatPanneau &operator[](Panneau p) const { return panneaux[p]; }
+    EtatPanneau &operator[](Panneau p) { return panneaux[p]; }
+};
+
+// What the menus read from the main window (the rest comes from partage:
+// etape, the options, mode_vecteurs, nature_exercice).
+struct EtatMenus {
+    std::string base;               // step 1 of the work, the base statement
+    int partie_source_etape = -1;   // part the current step was selected from, -1 for none
+    int partie_source_2 = -1;       // part step 2 was selected from (the line of a system)
+    bool autre_en_cours = false;    // an "Autre expression" cycle is running
+};
+
+// Captions and enabled states for the statement texte. Also sets
+// partage.nature_expression (and nature_exercice at step 1),
+// forme_canonique_possible and accepte_inf. An empty text gives twelve empty,
+// disabled panels and changes no kind.
+Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat);
