@@ -1,0 +1,78 @@
+#pragma once
+// Exercise files (".alg"): Windows-1252 text with CR LF line ends, one item
+// per line: statement, starting expression ("@" for its line breaks), four
+// font heights, variable lines, answer blocks, the "options" block, the
+// "aide" block and the "ens_def" block of the domain of definition.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/algebre.h"
+
+// At most this many helps and answers are kept from a file; extra ones are
+// skipped.
+inline constexpr std::size_t AIDES_MAX = 29;
+inline constexpr std::size_t SOLUTIONS_MAX = 15;
+inline constexpr std::size_t LIGNES_PARAMETRES_MAX = 20;
+inline constexpr std::size_t LONGUEUR_LIGNE_PARAMETRE_MAX = 150;
+inline constexpr int TAILLE_FONTE_DEFAUT = 20;
+
+struct Aide {
+    std::string titre;   // the item of the help list
+    std::string texte;
+    int penalite = 0;
+};
+
+struct DomaineDefinition {
+    std::string borne_inf_1 = "-inf";
+    std::string borne_sup_1 = "inf";
+    std::string borne_inf_2;
+    std::string borne_sup_2;
+    bool crochet_1a = true, crochet_1b = true, crochet_2a = true, crochet_2b = true;
+};
+
+// One exercise as its file holds it.
+struct Exercice {
+    std::string consigne;
+    // Line breaks as CR LF.
+    std::string expression_base;
+    // The starting expression as last read ("@" kept) or prepared, written back on save.
+    std::string expression_fichier;
+    // Font heights of steps 1 to 4 (entry 0 unused).
+    std::array<int, 5> tailles{TAILLE_FONTE_DEFAUT, TAILLE_FONTE_DEFAUT, TAILLE_FONTE_DEFAUT,
+                               TAILLE_FONTE_DEFAUT, TAILLE_FONTE_DEFAUT};
+    // Variable lines 1..20, "a:1,2,3,": letter, ":", items each followed by ",".
+    std::array<std::string, LIGNES_PARAMETRES_MAX + 1> lignes_parametres;
+    // In memory each "=" of an answer is "*et*", except in vector exercises.
+    std::vector<TDsolu> solutions;
+    // In the order of `options_par_cle`.
+    std::array<bool, 7> options{true, true, true, true, true, true, true};
+    std::vector<Aide> aides;
+    bool liste_aides = false;       // the file had a help block: the help list is shown
+    bool aides_a_imprimer = false;  // the file had answers
+    DomaineDefinition domaine;
+};
+
+enum class LectureExercice { reussie, fichier_illisible };
+
+// Loads the file into `exercice`. Options and domain missing from the file
+// keep the values they had in `exercice`; everything else comes from the
+// file. When the file cannot be opened `exercice` is left untouched. With the
+// option FRACTIONS on, the starting expression is brought to normal form.
+LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exercice);
+
+// Writes the whole file through a temporary file: on failure (false) the
+// previous file is kept as it was.
+bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exercice);
+
+// The exercise held in the shared record, with the help titles and the font
+// heights that the work window keeps (titles by help slot, from 1).
+Exercice exercice_en_cours(const std::vector<std::string> &titres_aides,
+                           const std::array<int, 5> &tailles);
+
+// Puts a loaded exercise into the shared record: statement, expressions,
+// variables, answers (mark back to 20), helps, options, domain, and the
+// pupil mode off. Titles and font heights stay in `exercice` for the window.
+void installe_exercice(const Exercice &exercice);
