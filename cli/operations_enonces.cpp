@@ -1,7 +1,56 @@
+#include "algebra/enonces.h"
 #include "cli/registre.h"
+#include "core/partage.h"
 
 namespace cli {
 
-void enregistre_enonces(Registre &) {}
+namespace {
+std::string vrai_faux(bool v) { return v ? "true" : "false"; }
+} // namespace
+
+void enregistre_enonces(Registre &r)
+{
+    // Step 1 of the work (the base statement) for substitue and met_a_jour_menus.
+    r.option("base", "TEXTE", [](const std::string &v) { partage.expression_base = v; });
+    r.option("mode-vecteurs", "0|1", [](const std::string &v) { partage.mode_vecteurs = entier(v) != 0; });
+
+    r.operation("ajoute_aux_membres", {"TEXTE", "T"}, [](const Arguments &a) {
+        std::string t = a[0];
+        ajoute_aux_membres(t, a[1]);
+        return t;
+    });
+    r.operation("multiplie_membres", {"TEXTE", "K", "SIGNE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        multiplie_membres(t, a[1], entier(a[2]));
+        return t;
+    });
+    r.operation("combine_systeme", {"TEXTE", "OP"}, [](const Arguments &a) {
+        std::string t = a[0];
+        combine_systeme(t, a[1]);
+        return t;
+    });
+    // Prints the code (0, 1 for x, 2 for y), the text, then the value remembered.
+    r.operation("substitue", {"TEXTE", "ETAPE", "CIBLE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        const int code = substitue(t, entier(a[1]), entier(a[2]), partage.expression_base);
+        const std::string &valeur = code == 2 ? partage.expression_y : partage.expression_x;
+        return champs({std::to_string(code), t, valeur});
+    });
+    r.operation("remplace_x", {"TEXTE", "VALEUR"}, [](const Arguments &a) {
+        std::string t = a[0];
+        std::string v = a[1];
+        remplace_x(t, v);
+        return champs({t, v});
+    });
+    r.operation("ecriture_scientifique", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        const bool fait = ecriture_scientifique(t);
+        return drapeau(fait, t);
+    });
+    r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });
+    r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(a[0])); });
+    r.operation("est_produit_de_fractions", {"TEXTE"},
+                [](const Arguments &a) { return vrai_faux(est_produit_de_fractions(a[0])); });
+}
 
 } // namespace cli

@@ -1,0 +1,354 @@
+#include "algebra/enonces.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "algebra/developpement.h"
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+bool est_relation(int nature) { return nature >= EQUATION && nature <= SUPERIEUR_OU_EGAL; }
+
+std::string texte_relation(int nature)
+{
+    switch (nature) {
+    case EQUATION: return "=";
+    case INFERIEUR: return "<";
+    case SUPERIEUR: return ">";
+    case INFERIEUR_OU_EGAL: return "<=";
+    case SUPERIEUR_OU_EGAL: return ">=";
+    default: return "";
+    }
+}
+
+int relation_inverse(int nature)
+{
+    switch (nature) {
+    case INFERIEUR: return SUPERIEUR;
+    case SUPERIEUR: return INFERIEUR;
+    case INFERIEUR_OU_EGAL: return SUPERIEUR_OU_EGAL;
+    case SUPERIEUR_OU_EGAL: return INFERIEUR_OU_EGAL;
+    default: return nature;
+    }
+}
+
+bool est_minuscule(char c) { return c >= 'a' && c <= 'z'; }
+
+// Words of the formula language whose letters are not variables.
+constexpr std::array<std::string_view, 10> mots_reserves = {
+    "sqrt", "sin", "cos", "tan", "abs", "ln", "exp", "arrow", "domain", "pi"};
+
+// Length of the reserved word that starts at position i, 0 when none does.
+std::size_t mot_reserve_en(std::string_view texte, std::size_t i)
+{
+    for (std::string_view mot : mots_reserves)
+        if (texte.substr(i, mot.size()) == mot)
+            return mot.size();
+    return 0;
+}
+
+// Every occurrence of the variable lettre (not a letter of a function name)
+// becomes "(" + valeur + ")". One pass over the original text: a value that
+// holds the letter itself is not replaced again.
+std::string remplace_lettre(std::string_view texte, char lettre, std::string_view valeur)
+{
+    std::string r;
+    r.reserve(texte.size() + 8);
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_reserve_en(texte, i)) {
+            r.append(texte.substr(i, n));
+            i += n;
+        } else if (texte[i] == lettre) {
+            r += '(';
+            r.append(valeur);
+            r += ')';
+            ++i;
+        } else {
+            r += texte[i++];
+        }
+    }
+    return r;
+}
+
+// True when the text holds no variable: only numbers, operators and functions.
+bool sans_variable(std::string_view texte)
+{
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_reserve_en(texte, i))
+            i += n;
+        else if (est_minuscule(texte[i]) || (texte[i] >= 'A' && texte[i] <= 'Z'))
+            return false;
+        else
+            ++i;
+    }
+    return true;
+}
+
+bool est_variable_de_systeme(const std::string &t)
+{
+    return t == "x" || t == "y" || t == "a" || t == "b";
+}
+
+// The equation's variable alone on one side: its letter, the other side as value.
+int variable_et_valeur(std::string_view equation, char &lettre, std::string &valeur)
+{
+    const TDalgebre e(equation);
+    if (e.nature != EQUATION)
+        return 0;
+    std::string gauche = sans_blancs(e.membre_gauche.texte);
+    std::string droite = sans_blancs(e.membre_droit.texte);
+    if (est_variable_de_systeme(droite))
+        echange(gauche, droite);
+    if (droite.empty() || gauche.size() != 1)
+        return 0;
+    lettre = gauche[0];
+    valeur = droite;
+    if (lettre == 'x' || lettre == 'a')
+        return 1;
+    if (lettre == 'y' || lettre == 'b')
+        return 2;
+    return 0;
+}
+
+// Values under 0.0001 in size are rounded to six decimals, as the step texts show them.
+double arrondi_petit(double v)
+{
+    if (std::fabs(v) < 0.0001)
+        return std::round(v * 1000000.0) / 1000000.0;
+    return v;
+}
+
+// Decimals beyond what a double carries would only print noise.
+constexpr int DECIMALES_MAX = 15;
+
+std::string somme_aux_membres(const std::string &membre, std::string_view t)
+{
+    std::string r = normalise(membre + "+(" + std::string(t) + ")");
+    if (partage.mode_vecteurs && r == "0")
+        r = "o..arrow";
+    return r;
+}
+
+std::string produit_des_membres(const std::string &membre, const std::string &facteur,
+                                bool facteur_sans_somme)
+{
+    std::string r = "(" + membre + ")*(" + facteur + ")";
+    if (facteur_sans_somme) {
+        std::string developpe_ = r;
+        if (developpe(developpe_))
+            r = developpe_;
+    }
+    if (partage.option_reduire)
+        r = normalise(r);
+    return r;
+}
+
+// What the multiplier does to a relation: a constant decides by its own sign,
+// a factor that depends on the variable follows the caller's sign code.
+enum class EffetFacteur { GARDE, INVERSE, REFUSE };
+
+EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
+{
+    if (sans_variable(facteur)) {
+        const double v = evalue(facteur, 0);
+        if (v == ERREUR_EVALUATION || std::fabs(v) < 1e-12)
+            return EffetFacteur::REFUSE;   // undefined, or zero: the solutions would change
+        return v < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+    }
+    return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+}
+
+// A text read as a member.
+TDmembre membre_de(std::string_view texte) { return TDalgebre(texte).membre_gauche; }
+
+int nombre_de_morceaux(const TDmembre &m)
+{
+    int n = 0;
+    while (n < 8 && !m.morceaux[n + 1].empty())
+        ++n;
+    return n;
+}
+
+bool est_quotient_simple(const TDmembre &m)
+{
+    int divisions = 0;
+    for (int i = 1; i <= 8; ++i)
+        if (m.operateurs_membre[i] == "/")
+            ++divisions;
+    return m.nb_additifs == 0 && divisions == 1;
+}
+
+} // namespace
+
+void ajoute_aux_membres(std::string &enonce, std::string_view t)
+{
+    if (sans_blancs(t).empty())
+        return;
+    const TDalgebre e(enonce);
+    if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
+        return;
+    const std::string gauche = somme_aux_membres(e.membre_gauche.texte, t);
+    const std::string droite = somme_aux_membres(e.membre_droit.texte, t);
+    enonce = gauche + texte_relation(e.nature) + droite;
+}
+
+void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe)
+{
+    const std::string k = normalise(facteur);
+    if (k.empty())
+        return;
+    const bool sans_somme = membre_de(k).nb_additifs == 0;
+    const TDalgebre e(enonce);
+    if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
+        return;
+    const EffetFacteur effet = effet_du_facteur(k, code_signe);
+    if (effet == EffetFacteur::REFUSE)
+        return;
+    const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e.nature) : e.nature;
+    const std::string gauche = produit_des_membres(e.membre_gauche.texte, k, sans_somme);
+    const std::string droite = produit_des_membres(e.membre_droit.texte, k, sans_somme);
+    enonce = gauche + texte_relation(nature) + droite;
+}
+
+void combine_systeme(std::string &systeme, std::string_view operateur)
+{
+    if (operateur != "+" && operateur != "-")
+        return;
+    const TDalgebre e(systeme);
+    if (e.nature != SYSTEME)
+        return;
+    const TDalgebre premiere(e.membre_gauche.texte);
+    const TDalgebre seconde(e.membre_droit.texte);
+    // Only two equations give an equation; inequations cannot be combined so.
+    if (premiere.nature != EQUATION || seconde.nature != EQUATION)
+        return;
+    const std::string op(operateur);
+    const std::string gauche =
+        normalise("(" + premiere.membre_gauche.texte + ")" + op + "(" + seconde.membre_gauche.texte + ")");
+    const std::string droite =
+        normalise("(" + premiere.membre_droit.texte + ")" + op + "(" + seconde.membre_droit.texte + ")");
+    systeme = gauche + "=" + droite;
+}
+
+int variable_isolee(std::string_view equation, std::string &valeur)
+{
+    char lettre = 0;
+    return variable_et_valeur(equation, lettre, valeur);
+}
+
+int substitue(std::string &equation, int etape, int cible, std::string_view base)
+{
+    if (etape < 2)
+        return 0;
+    const TDalgebre systeme(base);
+    if (systeme.nature != SYSTEME)
+        return 0;
+    char lettre = 0;
+    std::string valeur;
+    const int variable = variable_et_valeur(equation, lettre, valeur);
+    if (variable == 0)
+        return 0;
+    (variable == 1 ? partage.expression_x : partage.expression_y) = valeur;
+
+    std::string premiere = systeme.membre_gauche.texte;
+    std::string seconde = systeme.membre_droit.texte;
+    if (cible == 1)
+        premiere = remplace_lettre(premiere, lettre, valeur);
+    else if (cible == 2)
+        seconde = remplace_lettre(seconde, lettre, valeur);
+    equation = "{" + normalise(premiere) + "\r\n" + normalise(seconde) + "}";
+    return variable;
+}
+
+void remplace_x(std::string &texte, std::string &valeur)
+{
+    const std::string copie = texte;
+    if (!texte.empty() && !valeur.empty())
+        texte = remplace_lettre(texte, 'x', valeur);
+    if (evalue(texte, 0) != ERREUR_EVALUATION) {
+        texte = normalise(texte);
+        valeur = "oui";
+    } else {
+        texte = copie;
+        valeur = "non";
+    }
+}
+
+bool ecriture_scientifique(std::string &texte)
+{
+    if (texte.empty() || contient_i(texte) != 0)
+        return false;
+    texte = normalise(texte);
+    const double p = arrondi_petit(evalue(texte, 0));
+    const double q = arrondi_petit(evalue(texte, 1));
+    if (p == ERREUR_EVALUATION || p != q || p == 0 || !std::isfinite(p))
+        return false;
+    double m = std::fabs(p);
+    int n = 0;
+    while (m > 9.9999 && n < 400) {
+        m *= 0.1;
+        ++n;
+    }
+    while (m < 0.9999 && n > -400) {
+        m *= 10;
+        --n;
+    }
+    if (n == 0)
+        return false;
+    if (q < 0)
+        m = -m;
+    // The field is as wide as the text; with (length - 1) decimals the number
+    // always fills it, so only the decimals matter.
+    const int longueur = static_cast<int>(texte.size());
+    const int decimales = longueur - 1 < DECIMALES_MAX ? longueur - 1 : DECIMALES_MAX;
+    char mantisse[64];
+    std::snprintf(mantisse, sizeof mantisse, "%.*f", decimales, m);
+    texte = std::string(mantisse) + "*10^(" + std::to_string(n) + ")";
+    return true;
+}
+
+int contient_i(std::string_view texte)
+{
+    int position = 0;   // position in the text with every "sin" taken out
+    for (std::size_t i = 0; i < texte.size();) {
+        if (texte.substr(i, 3) == "sin") {
+            i += 3;
+            continue;
+        }
+        ++position;
+        if (texte[i] == 'i')
+            return position;
+        ++i;
+    }
+    return 0;
+}
+
+bool est_calculable(std::string_view texte)
+{
+    if (texte.find_first_of("xy") != std::string_view::npos)
+        return false;
+    const TDalgebre e(texte);
+    if (e.nature != EXPRESSION)
+        return false;
+    const TDmembre &m = e.membre_gauche;
+    if (nombre_de_morceaux(m) != 2)
+        return false;
+    return membre_de(m.morceaux[1]).nb_additifs == 0 && membre_de(m.morceaux[2]).nb_additifs == 0;
+}
+
+bool est_produit_de_fractions(std::string_view texte)
+{
+    const TDmembre m = membre_de(texte);
+    if (m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*")
+        return false;
+    const TDmembre premier = membre_de(m.morceaux[1]);
+    const TDmembre second = membre_de(m.morceaux[2]);
+    return (est_quotient_simple(premier) && second.nb_additifs == 0) ||
+           (est_quotient_simple(second) && premier.nb_additifs == 0);
+}
