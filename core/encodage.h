@@ -18,6 +18,10 @@ std::string depuis_windows_1252(std::string_view octets);
 // that is not valid UTF-8, becomes "?".
 std::string vers_windows_1252(std::string_view utf8);
 
+// Length in bytes of the UTF-8 character at `position`; 0 when the bytes
+// there are not a valid character.
+std::size_t longueur_caractere_utf8(std::string_view texte, std::size_t position);
+
 // A path from a UTF-8 text and back, whatever the platform's own encoding.
 std::filesystem::path chemin_de(std::string_view utf8);
 std::string texte_de(const std::filesystem::path &chemin);
@@ -59,7 +63,8 @@ public:
     EcritureSure &operator=(const EcritureSure &) = delete;
 
     bool ouverte() const;
-    // Writes one UTF-8 line followed by CR LF.
+    // Writes one UTF-8 line followed by CR LF; a line break inside the text
+    // becomes a blank, so that one call always gives one line.
     void ecrit_ligne(std::string_view ligne);
     // Closes the temporary file and renames it over the target. False when
     // anything failed: the target then keeps its previous content.
