@@ -53,14 +53,21 @@ std::size_t mot_reserve_en(std::string_view texte, std::size_t i)
     return 0;
 }
 
+// A replacement may not grow a text beyond this: no formula is that long, and
+// a long value put in place of many letters would exhaust memory.
+constexpr std::size_t LONGUEUR_REMPLACEMENT_MAX = 1000000;
+
 // Every occurrence of the variable lettre (not a letter of a function name)
 // becomes "(" + valeur + ")". One pass over the original text: a value that
-// holds the letter itself is not replaced again.
-std::string remplace_lettre(std::string_view texte, char lettre, std::string_view valeur)
+// holds the letter itself is not replaced again. False when the result would
+// be too long.
+bool remplace_lettre(std::string_view texte, char lettre, std::string_view valeur, std::string &r)
 {
-    std::string r;
+    r.clear();
     r.reserve(texte.size() + 8);
     for (std::size_t i = 0; i < texte.size();) {
+        if (r.size() > LONGUEUR_REMPLACEMENT_MAX)
+            return false;
         if (const std::size_t n = mot_reserve_en(texte, i)) {
             r.append(texte.substr(i, n));
             i += n;
@@ -73,7 +80,7 @@ std::string remplace_lettre(std::string_view texte, char lettre, std::string_vie
             r += texte[i++];
         }
     }
-    return r;
+    return r.size() <= LONGUEUR_REMPLACEMENT_MAX;
 }
 
 // True when the text holds no variable: only numbers, operators and functions.
@@ -254,14 +261,12 @@ int substitue(std::string &equation, int etape, int cible, std::string_view base
     const int variable = variable_et_valeur(equation, lettre, valeur);
     if (variable == 0)
         return 0;
-    (variable == 1 ? partage.expression_x : partage.expression_y) = valeur;
-
     std::string premiere = systeme.membre_gauche.texte;
     std::string seconde = systeme.membre_droit.texte;
-    if (cible == 1)
-        premiere = remplace_lettre(premiere, lettre, valeur);
-    else if (cible == 2)
-        seconde = remplace_lettre(seconde, lettre, valeur);
+    std::string &ligne = cible == 1 ? premiere : seconde;
+    if ((cible == 1 || cible == 2) && !remplace_lettre(std::string(ligne), lettre, valeur, ligne))
+        return 0;
+    (variable == 1 ? partage.expression_x : partage.expression_y) = valeur;
     equation = "{" + normalise(premiere) + "\r\n" + normalise(seconde) + "}";
     return variable;
 }
@@ -269,9 +274,10 @@ int substitue(std::string &equation, int etape, int cible, std::string_view base
 void remplace_x(std::string &texte, std::string &valeur)
 {
     const std::string copie = texte;
+    bool possible = true;
     if (!texte.empty() && !valeur.empty())
-        texte = remplace_lettre(texte, 'x', valeur);
-    if (evalue(texte, 0) != ERREUR_EVALUATION) {
+        possible = remplace_lettre(copie, 'x', valeur, texte);
+    if (possible && evalue(texte, 0) != ERREUR_EVALUATION) {
         texte = normalise(texte);
         valeur = "oui";
     } else {

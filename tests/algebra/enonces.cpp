@@ -1,0 +1,379 @@
+#include "algebra/enonces.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+class Enonces : public ::testing::Test {
+protected:
+    void SetUp() override { remet_a_zero_complet(); }
+};
+
+// Every "y" given a value, so that the evaluator can read a line of a system.
+std::string avec_y(const std::string &t, double y)
+{
+    std::string r;
+    for (char c : t)
+        r += c == 'y' ? "(" + std::to_string(y) + ")" : std::string(1, c);
+    return r;
+}
+
+// Value of left - right of a statement at x (y given too), or nothing.
+bool difference(const std::string &enonce, double x, double y, double &valeur)
+{
+    const TDalgebre e(enonce);
+    const double g = evalue(avec_y(e.membre_gauche.texte, y), x);
+    const double d = evalue(avec_y(e.membre_droit.texte, y), x);
+    if (g == ERREUR_EVALUATION || d == ERREUR_EVALUATION)
+        return false;
+    valeur = g - d;
+    return true;
+}
+
+// Truth of a relation given left - right.
+bool vraie(int nature, double diff)
+{
+    switch (nature) {
+    case EQUATION: return std::fabs(diff) < 1e-9;
+    case INFERIEUR: return diff < 0;
+    case SUPERIEUR: return diff > 0;
+    case INFERIEUR_OU_EGAL: return diff <= 0;
+    case SUPERIEUR_OU_EGAL: return diff >= 0;
+    default: return false;
+    }
+}
+
+const char *const relations[] = {"=", "<", ">", "<=", ">="};
+
+TEST_F(Enonces, AjouteAuxMembresAjouteLeTexteDeChaqueCote)
+{
+    std::string s = "2x+3=7";
+    ajoute_aux_membres(s, "-(3)");
+    EXPECT_EQ(s, normalise("2x+3+(-(3))") + "=" + normalise("7+(-(3))"));
+
+    for (int nature = EQUATION; nature <= SUPERIEUR_OU_EGAL; ++nature) {
+        std::string r = std::string("x") + relations[nature - 1] + "1";
+        ajoute_aux_membres(r, "2");
+        EXPECT_EQ(TDalgebre(r).nature, nature) << r;
+        EXPECT_EQ(r, normalise("x+(2)") + relations[nature - 1] + normalise("1+(2)"));
+    }
+}
+
+TEST_F(Enonces, AjouteAuxMembresLaisseCeQuiNEstPasUneRelation)
+{
+    for (std::string s : {"2x+3", "{x+y=2\r\nx-y=0}", "", "2x=", "=3"}) {
+        const std::string avant = s;
+        ajoute_aux_membres(s, "5");
+        EXPECT_EQ(s, avant);
+    }
+    std::string s = "x=1";
+    ajoute_aux_membres(s, "  ");
+    EXPECT_EQ(s, "x=1");
+}
+
+TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
+{
+    struct Cas {
+        const char *enonce, *facteur;
+        int code, nature_attendue;
+    };
+    const Cas cas[] = {
+        {"x<3", "2", 2, INFERIEUR},
+        {"x<3", "x", 3, SUPERIEUR},          // the caller knows x is negative here
+        {"x<3", "x", 2, INFERIEUR},
+        {"x<3", "-2", 2, SUPERIEUR},         // a negative constant reverses whatever the code
+        {"x<3", "2", 3, INFERIEUR},          // a positive constant never does
+        {"x<=3", "1/(-4)", 2, SUPERIEUR_OU_EGAL},
+        {"x>=3", "-1", 2, INFERIEUR_OU_EGAL},
+        {"2x=4", "-3", 3, EQUATION},
+    };
+    for (const Cas &c : cas) {
+        std::string s = c.enonce;
+        multiplie_membres(s, c.facteur, c.code);
+        EXPECT_EQ(TDalgebre(s).nature, c.nature_attendue) << c.enonce << " * " << c.facteur;
+    }
+}
+
+TEST_F(Enonces, MultiplieMembresRefuseZeroEtLeNonDefini)
+{
+    for (const char *facteur : {"0", "1/(0)", "2-2", ""}) {
+        std::string s = "2x=4";
+        multiplie_membres(s, facteur, 2);
+        EXPECT_EQ(s, "2x=4") << facteur;
+    }
+    for (std::string s : {"2x+1", "{x+y=2\r\nx-y=0}"}) {
+        const std::string avant = s;
+        multiplie_membres(s, "2", 2);
+        EXPECT_EQ(s, avant);
+    }
+}
+
+// Adding a constant or a polynomial to both members, or multiplying them by a
+// non-zero constant, keeps the truth of the relation at every point.
+TEST_F(Enonces, LesDeuxMembresGardentLesSolutions)
+{
+    std::mt19937 hasard(12345);
+    std::uniform_int_distribution<int> entier(-9, 9);
+    auto nombre = [&] {
+        int n = entier(hasard);
+        return n < 0 ? "(" + std::to_string(n) + ")" : std::to_string(n);
+    };
+    for (int essai = 0; essai < 300; ++essai) {
+        const int nature = 1 + essai % 5;
+        const std::string enonce = nombre() + "*x^2+" + nombre() + "*x+" + nombre() +
+                                   relations[nature - 1] + nombre() + "*x+" + nombre();
+        std::string ajoute = enonce;
+        const std::string t = nombre() + "*x+" + nombre();
+        ajoute_aux_membres(ajoute, t);
+        std::string multiplie = enonce;
+        int k = entier(hasard);
+        if (k == 0)
+            k = 7;
+        multiplie_membres(multiplie, "(" + std::to_string(k) + ")", 2);
+
+        for (const std::string &transforme : {ajoute, multiplie}) {
+            const int nouvelle = TDalgebre(transforme).nature;
+            for (double x = -4.75; x < 5; x += 0.5) {
+                double avant = 0, apres = 0;
+                ASSERT_TRUE(difference(enonce, x, 0, avant)) << enonce;
+                ASSERT_TRUE(difference(transforme, x, 0, apres)) << transforme;
+                if (std::fabs(avant) < 1e-6)
+                    continue;
+                EXPECT_EQ(vraie(nature, avant), vraie(nouvelle, apres))
+                    << enonce << " -> " << transforme << " at " << x;
+            }
+        }
+    }
+}
+
+TEST_F(Enonces, CombineSystemeAjouteOuSoustraitLesEquations)
+{
+    std::string s = "{x+y=2\r\nx-y=0}";
+    combine_systeme(s, "+");
+    EXPECT_EQ(s, normalise("(x+y)+(x-y)") + "=" + normalise("(2)+(0)"));
+
+    std::mt19937 hasard(7);
+    std::uniform_int_distribution<int> entier(1, 9);
+    for (int essai = 0; essai < 100; ++essai) {
+        const std::string a = std::to_string(entier(hasard)), b = std::to_string(entier(hasard));
+        const std::string systeme = "{" + a + "x+y=" + b + "\r\nx-" + b + "y=" + a + "}";
+        for (const char *op : {"+", "-"}) {
+            std::string combine = systeme;
+            combine_systeme(combine, op);
+            ASSERT_EQ(TDalgebre(combine).nature, EQUATION) << combine;
+            // The combined equation is the sum (or difference) of the two lines.
+            const TDalgebre e(systeme);
+            for (double x : {-1.5, 0.25, 2.0})
+                for (double y : {-2.0, 0.5, 3.0}) {
+                    double d1 = 0, d2 = 0, d = 0;
+                    ASSERT_TRUE(difference(e.membre_gauche.texte, x, y, d1));
+                    ASSERT_TRUE(difference(e.membre_droit.texte, x, y, d2));
+                    ASSERT_TRUE(difference(combine, x, y, d)) << combine;
+                    EXPECT_NEAR(d, std::string(op) == "+" ? d1 + d2 : d1 - d2, 1e-9) << combine;
+                }
+        }
+    }
+}
+
+TEST_F(Enonces, CombineSystemeLaisseLeReste)
+{
+    const std::pair<const char *, const char *> cas[] = {
+        {"2x+1", "+"}, {"x=1", "+"}, {"{x+y<2\r\nx-y>0}", "+"}, {"{x+y=2\r\nx-y=0}", "*"}, {"", "+"}};
+    for (const auto &[texte, op] : cas) {
+        std::string s = texte;
+        combine_systeme(s, op);
+        EXPECT_EQ(s, texte);
+    }
+}
+
+TEST_F(Enonces, SubstitueReecritLeSystemeDeBase)
+{
+    const std::string base = "{2x+y=5\r\nx-y=1}";
+    std::string s = "y=2x+1";
+    EXPECT_EQ(substitue(s, 3, 1, base), 2);
+    EXPECT_EQ(partage.expression_y, "2x+1");
+    EXPECT_EQ(s, "{" + normalise("2x+(2x+1)=5") + "\r\n" + normalise("x-y=1") + "}");
+
+    s = "3=x";   // the letter on the right is taken as well
+    EXPECT_EQ(substitue(s, 2, 2, base), 1);
+    EXPECT_EQ(partage.expression_x, "3");
+    EXPECT_EQ(s, "{" + normalise("2x+y=5") + "\r\n" + normalise("(3)-y=1") + "}");
+
+    s = "a=4";
+    EXPECT_EQ(substitue(s, 2, 1, "{tan(a)+b=3\r\na-b=1}"), 1);
+    EXPECT_EQ(s, "{" + normalise("tan((4))+b=3") + "\r\n" + normalise("a-b=1") + "}");
+}
+
+TEST_F(Enonces, SubstitueGardeLaValeurDesEquations)
+{
+    // A negative value and a sum keep their meaning in a product.
+    const std::string base = "{3x-2y=1\r\nx+y=4}";
+    for (const char *equation : {"y=-3", "y=x-1", "y=1/2"}) {
+        std::string s = equation;
+        ASSERT_EQ(substitue(s, 2, 1, base), 2);
+        const std::string valeur = TDalgebre(equation).membre_droit.texte;
+        const TDalgebre systeme(s);
+        for (double x : {-2.0, 0.5, 3.0}) {
+            double attendu = 0, obtenu = 0;
+            ASSERT_TRUE(difference("3x-2*(" + valeur + ")=1", x, 0, attendu));
+            ASSERT_TRUE(difference(systeme.membre_gauche.texte, x, 0, obtenu)) << s;
+            EXPECT_NEAR(obtenu, attendu, 1e-9) << s;
+        }
+    }
+}
+
+TEST_F(Enonces, SubstitueNeFaitRienSansValeurDeVariable)
+{
+    const std::string base = "{x+y=2\r\nx-y=0}";
+    const struct {
+        const char *equation;
+        int etape;
+        const char *base;
+    } cas[] = {
+        {"x=3", 1, "{x+y=2\r\nx-y=0}"},   // at step 1 there is nothing to put back
+        {"x<3", 2, "{x+y=2\r\nx-y=0}"},   // an inequation gives no value
+        {"2x=3", 2, "{x+y=2\r\nx-y=0}"},
+        {"x=", 2, "{x+y=2\r\nx-y=0}"},
+        {"z=1", 2, "{x+y=2\r\nx-y=0}"},
+        {"x", 2, "{x+y=2\r\nx-y=0}"},
+        {"x=3", 2, "2x+1=0"},             // the base is no system
+        {"", 2, ""},
+    };
+    for (const auto &c : cas) {
+        std::string s = c.equation;
+        EXPECT_EQ(substitue(s, c.etape, 1, c.base), 0) << c.equation;
+        EXPECT_EQ(s, c.equation);
+    }
+    EXPECT_TRUE(partage.expression_x.empty());
+}
+
+TEST_F(Enonces, SubstitueTermineQuandLaValeurContientSaLettre)
+{
+    std::string s = "x=2x-3";
+    EXPECT_EQ(substitue(s, 2, 1, "{x+y=2\r\nx-y=0}"), 1);
+    EXPECT_EQ(s, "{" + normalise("(2x-3)+y=2") + "\r\n" + normalise("x-y=0") + "}");
+    std::string valeur;
+    EXPECT_EQ(variable_isolee("x=2x-3", valeur), 1);
+    EXPECT_EQ(valeur, "2x-3");
+}
+
+TEST_F(Enonces, RemplaceXDonneLaValeurOuRefuse)
+{
+    struct Cas {
+        const char *texte, *valeur;
+        double attendu;   // ERREUR_EVALUATION: undefined, text kept
+    };
+    const Cas cas[] = {
+        {"2x+1", "3", 7},      {"x^2", "-3", 9},          {"2x", "1/2", 1},
+        {"exp(x)", "0", 1},    {"x+1", "x", 1},           {"1/(x-2)", "2", ERREUR_EVALUATION},
+        {"sqrt(x)", "-1", ERREUR_EVALUATION},
+    };
+    for (const Cas &c : cas) {
+        std::string t = c.texte, v = c.valeur;
+        remplace_x(t, v);
+        if (c.attendu == ERREUR_EVALUATION) {
+            EXPECT_EQ(v, "non") << c.texte;
+            EXPECT_EQ(t, c.texte);
+        } else {
+            EXPECT_EQ(v, "oui") << c.texte;
+            EXPECT_NEAR(evalue(t, 0), c.attendu, 1e-9) << c.texte << " -> " << t;
+        }
+    }
+}
+
+TEST_F(Enonces, EcritureScientifique)
+{
+    const std::pair<const char *, const char *> reussis[] = {
+        {"1500", "1.500*10^(3)"},
+        {"-1500", "-1.5000*10^(3)"},
+        {"0.0025", "2.50000*10^(-3)"},
+        {"20", "2.0*10^(1)"},
+    };
+    for (const auto &[texte, attendu] : reussis) {
+        std::string t = texte;
+        EXPECT_TRUE(ecriture_scientifique(t)) << texte;
+        EXPECT_EQ(t, attendu);
+    }
+    for (const char *texte : {"5", "0", "2x", "pi", "1/0", "", "9.99", "x=2"}) {
+        std::string t = texte;
+        EXPECT_FALSE(ecriture_scientifique(t)) << texte;
+    }
+}
+
+TEST_F(Enonces, ContientI)
+{
+    const std::pair<const char *, int> cas[] = {
+        {"sin(x)", 0}, {"pi", 2}, {"sin(i)", 2}, {"", 0}, {"2x+1", 0}, {"ssinin", 2}};
+    for (const auto &[texte, position] : cas)
+        EXPECT_EQ(contient_i(texte), position) << texte;
+}
+
+TEST_F(Enonces, EstCalculable)
+{
+    const std::pair<const char *, bool> cas[] = {
+        {"2+3", true},    {"2*3", true},       {"2/3", true},      {"sqrt(2)+1", true},
+        {"2x+3", false},  {"y+1", false},      {"2+3+4", false},   {"2*(3+1)", false},
+        {"2=3", false},   {"5", false},        {"", false},
+    };
+    for (const auto &[texte, attendu] : cas)
+        EXPECT_EQ(est_calculable(texte), attendu) << texte;
+}
+
+TEST_F(Enonces, EstProduitDeFractions)
+{
+    const std::pair<const char *, bool> cas[] = {
+        {"(1/2)*(3/4)", true}, {"(1/2)*x", true},       {"x*(2/3)", true},
+        {"(1/2)*(x+1)", false}, {"(1/2)+(3/4)", false}, {"(1/2)/(3/4)", false},
+        {"x*y", false},         {"1/2", false},         {"", false},
+    };
+    for (const auto &[texte, attendu] : cas)
+        EXPECT_EQ(est_produit_de_fractions(texte), attendu) << texte;
+}
+
+TEST_F(Enonces, ToutTexteRevientVite)
+{
+    std::vector<std::string> textes = {"", "(((((", ")))", "{", "{\r\n}", "=", "<=>", "x=", "=x",
+                                       "\xff\xfe\x01", "x=x=x", "{x=1\r\n", "domain(x,-inf,inf,12)"};
+    textes.push_back(std::string(100000, 'x'));
+    textes.push_back(std::string(10000, '(') + "x" + std::string(10000, ')') + "=1");
+    textes.push_back("x=" + std::string(50000, '1'));
+    std::string melange;
+    std::mt19937 hasard(3);
+    for (int i = 0; i < 5000; ++i)
+        melange += static_cast<char>(hasard() % 256);
+    textes.push_back(melange);
+
+    const auto debut = std::chrono::steady_clock::now();
+    for (const std::string &texte : textes) {
+        std::string s = texte;
+        ajoute_aux_membres(s, texte);
+        s = texte;
+        multiplie_membres(s, texte, 3);
+        s = texte;
+        combine_systeme(s, "+");
+        s = texte;
+        substitue(s, 2, 1, texte);
+        s = texte;
+        std::string v = texte;
+        remplace_x(s, v);
+        s = texte;
+        ecriture_scientifique(s);
+        contient_i(texte);
+        est_calculable(texte);
+        est_produit_de_fractions(texte);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
+}
+
+} // namespace
