@@ -2,8 +2,14 @@
 // Transformations on square roots, written "sqrt(" + argument + ")" in the
 // text: taking a square factor out of an integer root, merging the roots of a
 // product, splitting a root of a product into a product of roots and back.
+// Also the reading of a member as a list of pieces, which the fraction work
+// shares.
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/algebre.h"
 
 // "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, taking the first
 // square of 4, 9, 25, 49, 121, 169, 289 that divides N; "fin" when none does
@@ -22,3 +28,17 @@ bool decompose_racine(std::string &membre);
 
 // A product (or quotient) of roots becomes one root.
 bool recompose_racine(std::string &membre);
+
+// The pieces of a member with the operators between them.
+struct Morceaux {
+    std::vector<std::string> textes;
+    std::vector<std::string> operateurs;   // operateurs[i] stands between textes[i] and textes[i + 1]
+};
+
+// Reads the pieces of a member. False for an empty member and for a member
+// that its pieces cannot rebuild: an empty piece before another piece, or an
+// operator left dangling after the last one (as in 'x+-1' or 'x*').
+bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux);
+
+// Every piece written avant + piece + apres, joined by the operators.
+std::string joint(const Morceaux &morceaux, std::string_view avant = "(", std::string_view apres = ")");

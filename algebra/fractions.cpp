@@ -1,0 +1,240 @@
+#include "algebra/fractions.h"
+
+#include <array>
+#include <cmath>
+
+#include "algebra/developpement.h"
+#include "algebra/racines_carrees.h"
+#include "core/evaluateur.h"
+#include "formula/normalise.h"
+
+namespace {
+
+// The terms of a sum of 2 to 7 terms.
+bool lit_somme(const std::string &texte, Morceaux &termes)
+{
+    const TDalgebre algebre(texte);
+    const int n = algebre.membre_gauche.nb_additifs;
+    return algebre.nature == EXPRESSION && n >= 1 && n <= 6 && algebre.membre_gauche.nb_multiplicatifs == 0
+           && lit_morceaux(algebre.membre_gauche, termes);
+}
+
+struct Fraction {
+    std::string numerateur;
+    std::string denominateur;
+};
+
+// Numerator and denominator of a term, the denominator in canonical order so
+// that equal denominators give equal texts.
+Fraction separe(const std::string &terme)
+{
+    Fraction f{terme, ""};
+    separe_fraction(f.numerateur, f.denominateur);
+    ordonne(f.denominateur);
+    return f;
+}
+
+bool est_expression(const std::string &texte)
+{
+    return !sans_blancs(texte).empty() && TDalgebre(texte).nature == EXPRESSION;
+}
+
+// Coefficients of a polynomial in x of degree at most 3, by degree; a missing
+// power has the coefficient "0".
+struct Polynome {
+    std::array<std::string, 4> coefficients{"0", "0", "0", "0"};
+    std::array<bool, 4> present{};
+    int degre = -1;
+};
+
+// A coefficient holds only numbers, operations, balanced parentheses and
+// roots.
+bool est_constant(std::string_view c)
+{
+    int profondeur = 0;
+    for (std::size_t i = 0; i < c.size() && profondeur >= 0; ++i) {
+        if (c.substr(i, 4) == "sqrt")
+            i += 3;
+        else if (std::string_view("0123456789./*^()+-").find(c[i]) == std::string_view::npos)
+            return false;
+        else if (c[i] == '(' || c[i] == ')')
+            profondeur += c[i] == '(' ? 1 : -1;
+    }
+    return !c.empty() && profondeur == 0;
+}
+
+// Reads one signed term, coefficient * x^d or a constant, into the polynomial.
+bool lit_terme(std::string terme, bool negatif, Polynome &p)
+{
+    if (!terme.empty() && terme[0] == '-') {
+        negatif = !negatif;
+        terme.erase(0, 1);
+    }
+    const std::size_t x = terme.find('x');
+    int d = 0;
+    std::string coefficient = terme;
+    if (x != std::string::npos) {
+        const std::string puissance = terme.substr(x);
+        if (puissance == "x")
+            d = 1;
+        else if (puissance.size() == 3 && puissance[1] == '^' && puissance[2] >= '1' && puissance[2] <= '3')
+            d = puissance[2] - '0';
+        else
+            return false;
+        if (x == 0)
+            coefficient = "1";
+        else if (terme[x - 1] == '*')
+            coefficient = terme.substr(0, x - 1);
+        else
+            return false;
+    }
+    if (!est_constant(coefficient) || p.present[d])
+        return false;
+    p.present[d] = true;
+    p.coefficients[d] = negatif ? "(-" + coefficient + ")" : coefficient;
+    if (d > p.degre)
+        p.degre = d;
+    return true;
+}
+
+// A sum of terms in x of degree at most 3, each power at most once.
+bool lit_polynome(std::string texte, Polynome &p)
+{
+    Morceaux termes;
+    if (!ordonne(texte) || !lit_somme(normalise_brut(texte), termes))
+        return false;
+    for (std::size_t i = 0; i < termes.textes.size(); ++i)
+        if (!lit_terme(termes.textes[i], i > 0 && termes.operateurs[i - 1] == "-", p))
+            return false;
+    return true;
+}
+
+// The remainder test: exactly "0" for numbers, below 0.000001 otherwise.
+bool est_nul(const std::string &difference)
+{
+    const std::string d = normalise(difference);
+    if (d.find_first_not_of("0123456789./-") == std::string::npos)
+        return d == "0";
+    return std::fabs(evalue(d, 0)) < 0.000001;
+}
+
+std::string oppose(const std::string &signe) { return signe == "+" ? "-" : "+"; }
+
+} // namespace
+
+bool additionne_numerateurs(std::string &somme)
+{
+    Morceaux termes;
+    if (!lit_somme(somme, termes))
+        return false;
+    Morceaux numerateurs = termes;
+    std::string denominateur;
+    for (std::size_t i = 0; i < termes.textes.size(); ++i) {
+        const Fraction f = separe(termes.textes[i]);
+        if (i > 0 && f.denominateur != denominateur)
+            return false;
+        denominateur = f.denominateur;
+        numerateurs.textes[i] = f.numerateur;
+    }
+    somme = "(" + normalise(joint(numerateurs)) + ")/(" + denominateur + ")";
+    return true;
+}
+
+bool reduit_au_denominateur(std::string &somme, const std::string &commun)
+{
+    Morceaux termes;
+    if (!lit_somme(somme, termes))
+        return false;
+    std::vector<Fraction> fractions;
+    std::string produit = "1";
+    for (const std::string &terme : termes.textes) {
+        fractions.push_back(separe(terme));
+        produit += "*(" + fractions.back().denominateur + ")";
+    }
+    const std::string denominateur = normalise(commun.empty() ? produit : commun);
+    for (std::size_t i = 0; i < fractions.size(); ++i) {
+        const Fraction &f = fractions[i];
+        const std::string m = normalise("(" + denominateur + ")/(" + f.denominateur + ")");
+        termes.textes[i] = "(" + normalise("(" + f.numerateur + ")*(" + m + ")") + ")/("
+                           + normalise("(" + f.denominateur + ")*(" + m + ")") + ")";
+    }
+    somme = joint(termes, "", "");
+    return true;
+}
+
+std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k)
+{
+    if (!est_expression(fraction) || !est_expression(k))
+        return "";
+    Fraction f{fraction, ""};
+    separe_fraction(f.numerateur, f.denominateur);
+    const std::string numerateur = normalise("(" + f.numerateur + ")*(" + k + ")");
+    const std::string denominateur = normalise("(" + f.denominateur + ")*(" + k + ")");
+    if (denominateur == "1" || denominateur == "(1)")
+        return numerateur;
+    return "(" + numerateur + ")/(" + denominateur + ")";
+}
+
+std::string factorise_par(const std::string &expression, const std::string &facteur)
+{
+    if (!est_expression(expression) || !est_expression(facteur))
+        return "";
+    std::string quotient = divise_par_binome(expression, facteur);
+    if (!quotient.empty())
+        return quotient;
+    // A single-term factor is taken without its sign, the signs of the
+    // quotient being turned instead.
+    std::string diviseur = sans_blancs(facteur);
+    std::string texte = expression;
+    bool negatif = false;
+    if (TDalgebre(diviseur).membre_gauche.nb_additifs == 0) {
+        texte = normalise(texte);
+        negatif = diviseur[0] == '-';
+        if (negatif)
+            diviseur.erase(0, 1);
+    }
+    const TDalgebre algebre(texte);
+    Morceaux termes;
+    if (!lit_morceaux(algebre.membre_gauche, termes))
+        return "";
+    if (algebre.membre_gauche.nb_additifs > 0) {
+        for (std::size_t i = 0; i < termes.textes.size(); ++i) {
+            const std::string q = normalise(termes.textes[i] + "/(" + diviseur + ")");
+            std::string signe = i == 0 ? "+" : termes.operateurs[i - 1];
+            if (negatif)
+                signe = oppose(signe);
+            if (i > 0)
+                quotient += signe + "(" + q + ")";
+            else
+                quotient = signe == "+" ? q : "-(" + q + ")";
+        }
+    } else {
+        quotient = normalise((negatif ? "(-(" + texte + "))" : "(" + texte + ")") + "/(" + diviseur + ")");
+    }
+    return "(" + facteur + ")*(" + quotient + ")";
+}
+
+std::string divise_par_binome(const std::string &polynome, const std::string &facteur)
+{
+    Polynome p, f;
+    if (!lit_polynome(polynome, p) || !lit_polynome(facteur, f) || p.degre < 2 || f.degre != 1
+        || !f.present[0])
+        return "";
+    // A quadratic is divided as the cubic x times itself.
+    const auto &c = p.coefficients;
+    const std::array<std::string, 4> a =
+        p.degre == 3 ? c : std::array<std::string, 4>{"0", c[0], c[1], c[2]};
+    const std::string &alpha = f.coefficients[1];
+    const std::string &beta = f.coefficients[0];
+    const std::string q2 = "(" + a[3] + ")/(" + alpha + ")";
+    const std::string q1 =
+        "((" + a[2] + ")/(" + alpha + ")-((" + beta + ")*(" + a[3] + "))/((" + alpha + ")^2))";
+    const std::string r1 = "(" + a[0] + ")/(" + beta + ")";
+    const std::string r2 =
+        "((" + a[1] + ")/(" + beta + ")-((" + alpha + ")*(" + a[0] + "))/((" + beta + ")^2))";
+    if (!est_nul("(" + q1 + ")-(" + r2 + ")"))
+        return "";
+    std::string quotient = p.degre == 3 ? q2 + "*x^2+" + q1 + "*x+" + r1 : q2 + "*x+" + q1;
+    quotient = normalise(fusionne_racines(normalise(simplifie_racines(normalise(quotient)))));
+    return normalise("(" + facteur + ")*(" + quotient + ")");
+}

@@ -1,0 +1,285 @@
+#include "algebra/racines_carrees.h"
+
+#include <charconv>
+#include <utility>
+
+#include "formula/normalise.h"
+
+namespace {
+
+constexpr std::string_view DEBUT_RACINE = "sqrt(";
+
+bool que_des_chiffres(std::string_view t)
+{
+    if (t.empty())
+        return false;
+    for (char c : t)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+// Quotient of a whole number written in decimal by a small divisor, with the
+// remainder; any number of digits.
+std::string divise_decimal(std::string_view chiffres, unsigned diviseur, unsigned &reste)
+{
+    std::string quotient;
+    reste = 0;
+    for (char c : chiffres) {
+        const unsigned valeur = reste * 10 + static_cast<unsigned>(c - '0');
+        if (!quotient.empty() || valeur / diviseur != 0)
+            quotient += static_cast<char>('0' + valeur / diviseur);
+        reste = valeur % diviseur;
+    }
+    return quotient.empty() ? "0" : quotient;
+}
+
+// Position of the parenthesis that closes the one at `ouvrante`; npos if none.
+std::size_t fermante(std::string_view t, std::size_t ouvrante)
+{
+    int profondeur = 0;
+    for (std::size_t i = ouvrante; i < t.size(); ++i) {
+        if (t[i] == '(')
+            ++profondeur;
+        else if (t[i] == ')' && --profondeur == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+std::string_view sans_parentheses_englobantes(std::string_view t)
+{
+    if (t.size() >= 2 && t.front() == '(' && fermante(t, 0) == t.size() - 1)
+        return t.substr(1, t.size() - 2);
+    return t;
+}
+
+// When t is "sqrt(" + a + ")", perhaps inside one pair of parentheses, gives a.
+bool argument_racine(std::string_view t, std::string &argument)
+{
+    t = sans_parentheses_englobantes(t);
+    if (!t.starts_with(DEBUT_RACINE) || fermante(t, DEBUT_RACINE.size() - 1) != t.size() - 1
+        || t.size() == DEBUT_RACINE.size() + 1)
+        return false;
+    argument = t.substr(DEBUT_RACINE.size(), t.size() - DEBUT_RACINE.size() - 1);
+    return true;
+}
+
+// When t is a root raised to a whole power from 2 to 1699, gives the root's
+// argument and the exponent.
+bool puissance_de_racine(std::string_view t, std::string &argument, std::string &exposant)
+{
+    const std::size_t chapeau = t.rfind('^');
+    if (chapeau == std::string_view::npos)
+        return false;
+    const std::string_view chiffres = t.substr(chapeau + 1);
+    int n = 0;
+    if (!que_des_chiffres(chiffres) || chiffres.size() > 4
+        || std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), n).ec != std::errc()
+        || n < 2 || n >= CODE_SIN)
+        return false;
+    exposant = std::to_string(n);
+    return argument_racine(t.substr(0, chapeau), argument);
+}
+
+bool est_somme(const std::string &texte)
+{
+    return TDalgebre(texte).membre_gauche.nb_additifs > 0;
+}
+
+// A root of a whole number in a factor that holds no letter x and no operator
+// is written with one square factor taken out.
+void simplifie_facteur(std::string &facteur)
+{
+    if (facteur.find("sqrt") == std::string::npos
+        || facteur.find_first_of("x*/+-") != std::string::npos)
+        return;
+    const std::size_t debut = facteur.find(DEBUT_RACINE);
+    const std::size_t fin = debut == std::string::npos ? debut : facteur.find(')', debut);
+    if (fin == std::string::npos)
+        return;
+    std::string racine = facteur.substr(debut, fin + 1 - debut);
+    simplifie_entier(racine);
+    if (racine != "fin")
+        facteur.replace(debut, fin + 1 - debut, "(" + racine + ")");
+}
+
+std::string simplifie_terme(const std::string &terme)
+{
+    Morceaux facteurs;
+    if (!lit_morceaux(TDalgebre(terme).membre_gauche, facteurs))
+        return terme;
+    for (std::size_t i = 0; i < facteurs.textes.size(); ++i) {
+        std::string &facteur = facteurs.textes[i];
+        if (i == 0)
+            facteur = "(" + facteur + ")";
+        simplifie_facteur(facteur);
+        facteur = normalise(facteur);
+    }
+    return normalise(joint(facteurs));
+}
+
+// Within one product: every power of a root goes under the root, and the
+// roots are merged into the first of them. A root met after a "/" goes into
+// the denominator of the merged argument unless the first root was itself
+// met after a "/".
+bool fusionne_produit(std::string &produit)
+{
+    const TDmembre membre = TDalgebre(produit).membre_gauche;
+    Morceaux facteurs;
+    if (membre.nb_additifs > 0 || !lit_morceaux(membre, facteurs)
+        || (membre.exposants[1] >= 2 && membre.exposants[1] <= CODE_SIN && est_somme(membre.bases[1])))
+        return false;
+    auto au_denominateur = [&facteurs](std::size_t k) { return k > 0 && facteurs.operateurs[k - 1] == "/"; };
+    bool change = false;
+    std::size_t premiere = std::string::npos;
+    std::string cumul;
+    for (std::size_t k = 0; k < facteurs.textes.size();) {
+        std::string argument, exposant;
+        if (puissance_de_racine(facteurs.textes[k], argument, exposant)) {
+            facteurs.textes[k] = "sqrt((" + normalise(argument) + ")^" + exposant + ")";
+            change = true;
+        } else if (argument_racine(facteurs.textes[k], argument)) {
+            if (premiere == std::string::npos) {
+                premiere = k;
+                cumul = argument;
+            } else {
+                const char *lien = au_denominateur(k) == au_denominateur(premiere) ? ")*(" : ")/(";
+                cumul = normalise("(" + cumul + lien + argument + ")");
+                facteurs.textes[premiere] = "sqrt(" + cumul + ")";
+                facteurs.textes.erase(facteurs.textes.begin() + static_cast<long>(k));
+                facteurs.operateurs.erase(facteurs.operateurs.begin() + static_cast<long>(k) - 1);
+                change = true;
+                continue;
+            }
+        }
+        ++k;
+    }
+    if (change)
+        produit = joint(facteurs);
+    return change;
+}
+
+} // namespace
+
+bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux)
+{
+    morceaux = {};
+    int dernier = 0;
+    for (int i = 1; i <= 8; ++i)
+        if (!membre.morceaux[i].empty())
+            dernier = i;
+    if (dernier == 0 || (dernier < 8 && !membre.operateurs_membre[dernier].empty()))
+        return false;
+    for (int i = 1; i <= dernier; ++i) {
+        if (membre.morceaux[i].empty() || (i > 1 && membre.operateurs_membre[i - 1].empty()))
+            return false;
+        if (i > 1)
+            morceaux.operateurs.push_back(membre.operateurs_membre[i - 1]);
+        morceaux.textes.push_back(membre.morceaux[i]);
+    }
+    return true;
+}
+
+std::string joint(const Morceaux &morceaux, std::string_view avant, std::string_view apres)
+{
+    std::string r;
+    for (std::size_t i = 0; i < morceaux.textes.size(); ++i) {
+        if (i > 0)
+            r += morceaux.operateurs[i - 1];
+        r.append(avant).append(morceaux.textes[i]).append(apres);
+    }
+    return r;
+}
+
+void simplifie_entier(std::string &racine)
+{
+    static constexpr std::pair<unsigned, const char *> carres[] = {
+        {4, "2"}, {9, "3"}, {25, "5"}, {49, "7"}, {121, "11"}, {169, "13"}, {289, "17"},
+    };
+    const std::string_view t = racine;
+    const std::string_view nombre =
+        t.starts_with(DEBUT_RACINE) && t.ends_with(')')
+            ? t.substr(DEBUT_RACINE.size(), t.size() - DEBUT_RACINE.size() - 1)
+            : std::string_view{};
+    if (que_des_chiffres(nombre))
+        for (const auto &[carre, multiplicateur] : carres) {
+            unsigned reste = 0;
+            const std::string quotient = divise_decimal(nombre, carre, reste);
+            if (reste == 0) {
+                racine = std::string(multiplicateur) + "*sqrt(" + quotient + ")";
+                return;
+            }
+        }
+    racine = "fin";
+}
+
+std::string simplifie_racines(const std::string &membre)
+{
+    const TDalgebre algebre(membre);
+    Morceaux termes;
+    if (algebre.nature != EXPRESSION || !lit_morceaux(algebre.membre_gauche, termes))
+        return membre;
+    for (std::string &terme : termes.textes)
+        terme = simplifie_terme(terme);
+    return joint(termes);
+}
+
+std::string fusionne_racines(const std::string &membre)
+{
+    const TDalgebre algebre(membre);
+    if (algebre.nature != EXPRESSION)
+        return membre;
+    if (algebre.membre_gauche.nb_additifs == 0) {
+        std::string produit = algebre.texte;
+        return fusionne_produit(produit) ? produit : membre;
+    }
+    Morceaux termes;
+    if (!lit_morceaux(algebre.membre_gauche, termes))
+        return membre;
+    bool change = false;
+    for (std::string &terme : termes.textes)
+        change = fusionne_produit(terme) || change;
+    return change ? joint(termes) : membre;
+}
+
+bool decompose_racine(std::string &membre)
+{
+    const TDalgebre algebre(membre);
+    Morceaux facteurs;
+    std::string argument;
+    if (algebre.nature != EXPRESSION || algebre.membre_gauche.nb_additifs != 0
+        || !lit_morceaux(algebre.membre_gauche, facteurs) || !argument_racine(facteurs.textes[0], argument))
+        return false;
+    const TDalgebre sous_racine(argument);
+    Morceaux facteurs_argument;
+    if (sous_racine.nature != EXPRESSION || sous_racine.membre_gauche.nb_additifs != 0
+        || sous_racine.membre_gauche.nb_multiplicatifs < 1
+        || !lit_morceaux(sous_racine.membre_gauche, facteurs_argument))
+        return false;
+    // The other factors of the member stay as they are.
+    facteurs.textes[0] = normalise(joint(facteurs_argument, "sqrt(", ")"));
+    membre = facteurs.textes.size() == 1 ? facteurs.textes[0] : normalise(joint(facteurs));
+    return true;
+}
+
+bool recompose_racine(std::string &membre)
+{
+    const TDalgebre algebre(membre);
+    Morceaux racines;
+    if (algebre.nature != EXPRESSION || algebre.membre_gauche.nb_additifs != 0
+        || algebre.membre_gauche.nb_multiplicatifs < 1 || !lit_morceaux(algebre.membre_gauche, racines))
+        return false;
+    for (std::string &racine : racines.textes) {
+        std::string argument;
+        if (!argument_racine(racine, argument))
+            return false;
+        racine = std::move(argument);
+    }
+    bool quotient = false;
+    for (const std::string &operateur : racines.operateurs)
+        quotient = quotient || operateur == "/";
+    const std::string resultat = "sqrt(" + joint(racines) + ")";
+    membre = quotient ? resultat : normalise(resultat);
+    return true;
+}
