@@ -1,7 +1,162 @@
+// Operations of the statement model, the split and the small text tools.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "algebra/decoupe.h"
 #include "cli/registre.h"
+#include "core/algebre.h"
+#include "core/partage.h"
 
 namespace cli {
 
-void enregistre_base(Registre &) {}
+namespace {
+
+// Length of the valid UTF-8 sequence at s[i], or 0 when the byte there does
+// not begin one.
+std::size_t longueur_utf8(std::string_view s, std::size_t i)
+{
+    const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char c = octet(i);
+    if (c < 0x80)
+        return 1;
+    std::size_t n = 0;
+    unsigned char min = 0x80, max = 0xBF;   // bounds of the second byte
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0)
+            min = 0xA0;
+        else if (c == 0xED)
+            max = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0)
+            min = 0x90;
+        else if (c == 0xF4)
+            max = 0x8F;
+    } else
+        return 0;
+    if (i + n > s.size() || octet(i + 1) < min || octet(i + 1) > max)
+        return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if (octet(i + k) < 0x80 || octet(i + k) > 0xBF)
+            return 0;
+    return n;
+}
+
+std::string chaine_json(std::string_view s)
+{
+    std::string r = "\"";
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = longueur_utf8(s, i);
+        if (n > 1) {
+            r.append(s.substr(i, n));
+            i += n;
+            continue;
+        }
+        switch (c) {
+        case '"': r += "\\\""; break;
+        case '\\': r += "\\\\"; break;
+        case '\n': r += "\\n"; break;
+        case '\r': r += "\\r"; break;
+        case '\t': r += "\\t"; break;
+        default:
+            if (c < 0x20 || n == 0) {
+                char code[8];
+                std::snprintf(code, sizeof code, "\\u%04x", c);
+                r += code;
+            } else {
+                r += static_cast<char>(c);
+            }
+        }
+        ++i;
+    }
+    return r + "\"";
+}
+
+template <typename T, typename Ecrit>
+std::string tableau_json(const std::array<T, 10> &valeurs, Ecrit ecrit)
+{
+    std::string r = "[";
+    for (int k = 1; k <= 8; ++k) {
+        if (k > 1)
+            r += ',';
+        r += ecrit(valeurs[k]);
+    }
+    return r + "]";
+}
+
+std::string membre_json(const TDmembre &m)
+{
+    const auto texte = [](const std::string &s) { return chaine_json(s); };
+    const auto entier = [](int v) { return std::to_string(v); };
+    return "{\"texte\":" + chaine_json(m.texte) + ",\"libelle\":" + chaine_json(m.libelle) +
+           ",\"morceaux\":" + tableau_json(m.morceaux, texte) +
+           ",\"operateurs_membre\":" + tableau_json(m.operateurs_membre, texte) +
+           ",\"exposants\":" + tableau_json(m.exposants, entier) +
+           ",\"bases\":" + tableau_json(m.bases, texte) +
+           ",\"developpes\":" + tableau_json(m.developpes, texte) +
+           ",\"degres\":" + tableau_json(m.degres, entier) +
+           ",\"nb_additifs\":" + entier(m.nb_additifs) +
+           ",\"nb_multiplicatifs\":" + entier(m.nb_multiplicatifs) +
+           ",\"degre_total\":" + entier(m.degre_total) + "}";
+}
+
+std::string algebre_json(const TDalgebre &e)
+{
+    return "{\"nature\":" + std::to_string(e.nature) + ",\"texte\":" + chaine_json(e.texte) +
+           ",\"membre_gauche\":" + membre_json(e.membre_gauche) +
+           ",\"membre_droit\":" + membre_json(e.membre_droit) + "}";
+}
+
+} // namespace
+
+void enregistre_base(Registre &r)
+{
+    r.operation("TDalgebre", {"TEXTE"},
+                [](const Arguments &a) { return algebre_json(TDalgebre(a[0])); });
+    r.operation("degre", {"TEXTE"}, [](const Arguments &a) { return std::to_string(degre(a[0])); });
+    r.operation("forme_lisible", {"TEXTE"}, [](const Arguments &a) { return forme_lisible(a[0]); });
+    r.operation("groupe_fractions_numeriques", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        groupe_fractions_numeriques(t);
+        return t;
+    });
+    r.operation("groupe_denominateurs", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        const bool fait = groupe_denominateurs(t);
+        return drapeau(fait, t);
+    });
+    r.operation("oppose_termes", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        oppose_termes(t);
+        return t;
+    });
+    r.operation("extrait_terme", {"TEXTE"}, [](const Arguments &a) {
+        std::string reste = a[0];
+        const std::string terme = extrait_terme(reste);
+        return champs({terme, reste});
+    });
+    r.operation("extrait_coefficient", {"TEXTE"}, [](const Arguments &a) {
+        std::string reste = a[0], signe, coefficient;
+        extrait_coefficient(reste, signe, coefficient);
+        return champs({signe, coefficient, reste});
+    });
+    r.operation("separe_puissance", {"TEXTE"}, [](const Arguments &a) {
+        const Puissance p = separe_puissance(a[0]);
+        return champs({p.base, std::to_string(p.exposant), p.developpe});
+    });
+    r.operation("regroupe", {"TEXTE", "RANG", "TOUR"}, [](const Arguments &a) {
+        std::string t = a[0];
+        partage.autre_rang = entier(a[1]);
+        partage.autre_tour = entier(a[2]);
+        regroupe(t);
+        return t;
+    });
+}
 
 } // namespace cli

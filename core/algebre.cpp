@@ -1,0 +1,516 @@
+#include "core/algebre.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "algebra/decoupe.h"
+#include "algebra/developpement.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+// Above this size the power of a piece is not written out as a product.
+constexpr std::size_t TAILLE_MAX_DEVELOPPE = 100000;
+// Exponents are read up to this value; longer digit runs saturate.
+constexpr int EXPOSANT_MAX = 1000000;
+
+bool commence_par(std::string_view s, std::string_view debut)
+{
+    return s.substr(0, debut.size()) == debut;
+}
+
+// Index of the ")" that closes the "(" at index debut, or npos when the text
+// ends first.
+std::size_t fin_du_groupe(std::string_view s, std::size_t debut)
+{
+    int profondeur = 0;
+    for (std::size_t i = debut; i < s.size(); ++i) {
+        if (s[i] == '(')
+            ++profondeur;
+        else if (s[i] == ')' && --profondeur == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// True when s begins with "(" whose ")" is the last character.
+bool entre_parentheses(std::string_view s)
+{
+    return s.size() >= 2 && s.front() == '(' && fin_du_groupe(s, 0) == s.size() - 1;
+}
+
+void remplace_tout(std::string &t, std::string_view ancien, std::string_view nouveau)
+{
+    if (t.find(ancien) == std::string::npos)
+        return;
+    std::string r;
+    r.reserve(t.size() + t.size() / 2);
+    std::size_t debut = 0;
+    for (std::size_t p = t.find(ancien); p != std::string::npos; p = t.find(ancien, debut)) {
+        r.append(t, debut, p - debut);
+        r.append(nouveau);
+        debut = p + ancien.size();
+    }
+    r.append(t, debut, std::string::npos);
+    t = std::move(r);
+}
+
+bool est_nombre_decimal(std::string_view s)
+{
+    if (!s.empty() && (s[0] == '-' || s[0] == '+'))
+        s.remove_prefix(1);
+    bool chiffre = false, point = false;
+    for (char c : s) {
+        if (c >= '0' && c <= '9')
+            chiffre = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return chiffre;
+}
+
+struct Fonction {
+    std::string_view nom;  // with its "("
+    int code;
+};
+constexpr Fonction FONCTIONS[] = {
+    {"sin(", CODE_SIN}, {"cos(", CODE_COS}, {"tan(", CODE_TAN},
+    {"abs(", CODE_ABS}, {"ln(", CODE_LN},   {"sqrt(", CODE_SQRT},
+};
+
+// Caption of a member made of a single piece under a power or a function;
+// empty when the exponent gives none.
+std::string libelle_piece_seule(int exposant)
+{
+    switch (exposant) {
+    case 2: return "Carré de...";
+    case 3: return "Cube de...";
+    case CODE_SIN: return "Sinus de...";
+    case CODE_COS: return "Cosinus de...";
+    case CODE_TAN: return "Tangente de...";
+    case CODE_ABS: return "Valeur absolue de...";
+    case CODE_LN: return "Log. népérien de...";
+    case CODE_SQRT: return "Racine carrée de...";
+    default:
+        if (exposant >= 4 && exposant <= 999)
+            return "Puissance " + std::to_string(exposant) + " de...";
+        return {};
+    }
+}
+
+// Pieces 8 onwards of a split folded into one parenthesised piece 8. When the
+// operator in front of the fold is "-" or "/", the operators inside are
+// inverted so that the member keeps its value; the fold is the last piece, so
+// no operator follows it.
+void replie_morceaux(std::array<std::string, 10> &morceaux,
+                     std::array<std::string, 10> &operateurs, int nb_morceaux)
+{
+    const Partage &p = partage;
+    const bool inverse = operateurs[7] == "-" || operateurs[7] == "/";
+    std::string pli = "(";
+    for (int k = 8; k <= nb_morceaux; ++k) {
+        pli += p.table_morceaux[k];
+        if (k < nb_morceaux) {
+            std::string op = p.table_operateurs[k];
+            if (inverse)
+                inverse_operateur(op);
+            pli += op;
+        }
+    }
+    pli += ')';
+    morceaux[8] = std::move(pli);
+    operateurs[8].clear();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- members
+
+TDmembre::TDmembre(std::string_view t)
+{
+    Partage &p = partage;
+    texte = sans_blancs(t);
+
+    isole_groupes(t);
+    for (int i = 1; i <= 18; ++i) {
+        std::string description = decoupe(i);
+        if (description == "...") {
+            if (i == 1)
+                libelle = t;
+            break;
+        }
+        libelle = std::move(description);
+    }
+
+    int nb_morceaux = 1;
+    while (nb_morceaux < 20 && !p.table_operateurs[nb_morceaux].empty())
+        ++nb_morceaux;
+    for (int k = 1; k <= 8; ++k) {
+        morceaux[k] = p.table_morceaux[k];
+        operateurs_membre[k] = p.table_operateurs[k];
+    }
+    if (nb_morceaux >= 9)
+        replie_morceaux(morceaux, operateurs_membre, nb_morceaux);
+
+    for (int k = 1; k <= 8; ++k) {
+        degres[k] = degre(morceaux[k]);
+        Puissance puissance = separe_puissance(morceaux[k]);
+        bases[k] = std::move(puissance.base);
+        exposants[k] = puissance.exposant;
+        developpes[k] = std::move(puissance.developpe);
+    }
+
+    if (morceaux[2].empty()) {
+        std::string autre = libelle_piece_seule(exposants[1]);
+        if (!autre.empty())
+            libelle = std::move(autre);
+    }
+
+    for (int k = 1; k <= 7; ++k)
+        degre_total += degres[k];
+    for (int k = 1; k <= 8; ++k) {
+        const std::string &op = operateurs_membre[k];
+        if (op == "+" || op == "-")
+            ++nb_additifs;
+        else if (op == "*" || op == "/")
+            ++nb_multiplicatifs;
+    }
+
+    // Factors written as one parenthesised group lose their parentheses.
+    if (nb_multiplicatifs >= 1) {
+        for (int k = 1; k <= std::min(nb_multiplicatifs + 1, 6); ++k) {
+            std::string &m = morceaux[k];
+            if (entre_parentheses(m) && m.find('^') == std::string::npos)
+                m = m.substr(1, m.size() - 2);
+        }
+    }
+    texte_initial = texte;
+}
+
+// ---------------------------------------------------------------- statements
+
+TDalgebre::TDalgebre(std::string_view t)
+{
+    Partage &p = partage;
+    texte = t;
+    if (texte.size() >= 3) {
+        sans_blancs(texte);
+        if (entre_parentheses(texte))
+            texte = texte.substr(1, texte.size() - 2);
+    }
+
+    // Position (0-based) of the relation sign or of the system's line break.
+    std::size_t position = std::string::npos;
+    std::size_t longueur_signe = 1;
+    if (!texte.empty() && texte[0] == '{') {
+        texte.erase(0, texte.size() >= 2 && texte[1] == '\r' ? 3 : 1);
+        position = texte.find('\r');
+        const std::size_t n = texte.size();
+        texte.erase(n >= 3 && texte[n - 3] == '\r' ? n - 3 : (n >= 1 ? n - 1 : 0));
+        nature = SYSTEME;
+        longueur_signe = 2;
+        p.mot_systeme = texte.find('=') != std::string::npos ? "équation" : "inéquation";
+    } else {
+        static constexpr std::pair<std::string_view, Nature> relations[] = {
+            {"<=", INFERIEUR_OU_EGAL}, {">=", SUPERIEUR_OU_EGAL}, {"<", INFERIEUR},
+            {">", SUPERIEUR},          {"=", EQUATION},
+        };
+        for (const auto &[signe, code] : relations) {
+            position = texte.find(signe);
+            if (position != std::string::npos) {
+                nature = code;
+                longueur_signe = signe.size();
+                break;
+            }
+        }
+    }
+    p.position_relation = nature == EXPRESSION || position == std::string::npos
+                              ? 0
+                              : static_cast<int>(position) + 1;
+
+    if (nature == EXPRESSION) {
+        membre_gauche = TDmembre(texte);
+        return;
+    }
+    if (position == std::string::npos) {
+        // A system without a line break: one line, no second member.
+        membre_gauche = TDmembre(texte);
+        return;
+    }
+    membre_gauche = TDmembre(std::string_view(texte).substr(0, std::min(position, texte.size())));
+    const std::size_t debut_droit = position + longueur_signe;
+    if (position + 1 < texte.size() && debut_droit < texte.size())
+        membre_droit = TDmembre(std::string_view(texte).substr(debut_droit));
+}
+
+TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}
+
+TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_)
+    : commentaire(std::move(commentaire_)), solution(std::move(solution_))
+{
+    const char *debut = texte_penalite.data();
+    const char *fin = debut + texte_penalite.size();
+    if (debut != fin && *debut == '+')
+        ++debut;
+    int valeur = 0;
+    const auto [ptr, erreur] = std::from_chars(debut, fin, valeur);
+    penalite = erreur == std::errc() && ptr == fin ? valeur : 0;
+}
+
+// ---------------------------------------------------------------- text tools
+
+int degre(std::string_view s)
+{
+    if (s.empty())
+        return 0;
+    int resultat = 0;
+    bool lettre_x = false;
+    for (std::size_t i = s.find('x'); i != std::string_view::npos; i = s.find('x', i + 1)) {
+        lettre_x = true;
+        if (i + 2 >= s.size() || s[i + 1] != '^')
+            continue;
+        const char c1 = s[i + 2];
+        const char c2 = i + 3 < s.size() ? s[i + 3] : '\0';
+        int d = 0;
+        if (c1 == '1' && c2 >= '0' && c2 <= '3')
+            d = 10 + (c2 - '0');
+        else if (c1 >= '2' && c1 <= '9')
+            d = c1 - '0';
+        resultat = std::max(resultat, d);
+    }
+    if (resultat == 0 && lettre_x)
+        return 1;
+    return resultat;
+}
+
+Puissance separe_puissance(std::string_view s)
+{
+    Puissance r;
+    for (const Fonction &f : FONCTIONS) {
+        if (commence_par(s, f.nom) && s.back() == ')' &&
+            fin_du_groupe(s, f.nom.size() - 1) == s.size() - 1) {
+            r.base = s.substr(f.nom.size(), s.size() - f.nom.size() - 1);
+            r.exposant = f.code;
+            r.developpe = s;
+            return r;
+        }
+    }
+
+    const std::size_t c = s.find_last_of("^)");
+    if (c == std::string_view::npos || s[c] != '^') {
+        r.base = s;
+        r.developpe = s;
+        return r;
+    }
+
+    std::size_t fin_chiffres = c + 1;
+    int exposant = 0;
+    while (fin_chiffres < s.size() && s[fin_chiffres] >= '0' && s[fin_chiffres] <= '9') {
+        exposant = std::min(exposant * 10 + (s[fin_chiffres] - '0'), EXPOSANT_MAX);
+        ++fin_chiffres;
+    }
+    r.exposant = exposant;
+
+    // The group raised to the power: a parenthesised group or one character.
+    std::size_t debut_groupe = c;
+    if (c > 0 && s[c - 1] == ')') {
+        int profondeur = 0;
+        debut_groupe = 0;
+        for (std::size_t i = c; i-- > 0;) {
+            if (s[i] == ')')
+                ++profondeur;
+            else if (s[i] == '(' && --profondeur == 0) {
+                debut_groupe = i;
+                break;
+            }
+        }
+    } else if (c > 0) {
+        debut_groupe = c - 1;
+    }
+    const std::string_view groupe = s.substr(debut_groupe, c - debut_groupe);
+
+    r.base.reserve(s.size());
+    r.base.append(s.substr(0, c)).append(s.substr(fin_chiffres));
+    if (exposant <= 1) {
+        r.developpe = r.base;
+        return r;
+    }
+    if (static_cast<std::size_t>(exposant - 1) * (groupe.size() + 1) > TAILLE_MAX_DEVELOPPE) {
+        r.developpe = s;   // too long to write out: the power stays as written
+        return r;
+    }
+    r.developpe.reserve(r.base.size() + (exposant - 1) * (groupe.size() + 1));
+    r.developpe.append(s.substr(0, c));
+    for (int k = 1; k < exposant; ++k)
+        r.developpe.append(1, '*').append(groupe);
+    r.developpe.append(s.substr(fin_chiffres));
+    return r;
+}
+
+void sans_blancs(std::string &t)
+{
+    t.erase(std::remove(t.begin(), t.end(), ' '), t.end());
+}
+
+std::string sans_blancs(std::string_view t)
+{
+    std::string r;
+    r.reserve(t.size());
+    for (char c : t)
+        if (c != ' ')
+            r += c;
+    return r;
+}
+
+void majuscules(std::string &t)
+{
+    for (char &c : t)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+}
+
+void compacte_systeme(std::string &t)
+{
+    if (t.size() >= 3 && t[1] == '\r' && t[2] == '\n')
+        t.erase(1, 2);
+    const std::size_t n = t.size();
+    if (n >= 3 && t[n - 3] == '\r' && t[n - 2] == '\n')
+        t.erase(n - 3, 2);
+}
+
+void groupe_fractions_numeriques(std::string &t)
+{
+    TDalgebre enonce(t);
+    TDmembre &m = enonce.membre_gauche;
+    if (enonce.nature != EXPRESSION || m.nb_multiplicatifs <= 1)
+        return;
+    for (int i = 1; i <= m.nb_multiplicatifs && i < 9; ++i) {
+        if (m.operateurs_membre[i] == "/" && est_nombre_decimal(m.morceaux[i]) &&
+            est_nombre_decimal(m.morceaux[i + 1])) {
+            m.morceaux[i] += "/" + m.morceaux[i + 1];
+            m.morceaux[i + 1].clear();
+            m.operateurs_membre[i] = m.operateurs_membre[i + 1];
+        }
+    }
+    std::string r;
+    for (int i = 1; i <= 8; ++i)
+        if (!m.morceaux[i].empty())
+            r.append("(").append(m.morceaux[i]).append(")").append(m.operateurs_membre[i]);
+    if (!r.empty())
+        t = std::move(r);
+}
+
+void separe_fraction(std::string &t, std::string &denominateur)
+{
+    denominateur = "1";
+    TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
+    if (m.nb_multiplicatifs == 1 && m.operateurs_membre[1] == "/") {
+        t = m.morceaux[1];
+        denominateur = m.morceaux[2];
+    }
+}
+
+bool groupe_denominateurs(std::string &t)
+{
+    t = normalise(t);
+    TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
+    if (m.nb_additifs == 0)
+        return false;
+
+    // The terms with the operator in front of each; merged terms leave the list.
+    struct Terme {
+        std::string devant;
+        std::string texte;
+    };
+    std::vector<Terme> termes;
+    const int nb = std::min(m.nb_additifs + 1, 8);
+    for (int k = 1; k <= nb; ++k)
+        termes.push_back({m.operateurs_membre[k - 1], m.morceaux[k]});
+
+    for (bool fusion = true; fusion;) {
+        fusion = false;
+        const std::size_t n = termes.size();
+        std::vector<std::string> numerateurs(n), denominateurs(n);
+        for (std::size_t k = 0; k < n && k < 7; ++k) {
+            numerateurs[k] = termes[k].texte;
+            separe_fraction(numerateurs[k], denominateurs[k]);
+            ordonne(denominateurs[k]);
+        }
+        std::vector<bool> sort(n, false);
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = 1; j < n; ++j) {
+                if (j == i || sort[i] || sort[j] || denominateurs[i].empty() ||
+                    denominateurs[i] == "1" || denominateurs[i] != denominateurs[j] ||
+                    numerateurs[i].empty() || numerateurs[j].empty())
+                    continue;
+                // A "-" in front of a term goes into its numerator.
+                auto numerateur_signe = [&](std::size_t k) {
+                    return termes[k].devant == "-" ? "-" + numerateurs[k] : numerateurs[k];
+                };
+                const std::string op = termes[j].devant == "-" ? "+" : termes[j].devant;
+                termes[i].texte = "(" + numerateur_signe(i) + op + "(" + numerateur_signe(j) +
+                                  "))/(" + denominateurs[i] + ")";
+                if (termes[i].devant == "-")
+                    termes[i].devant = "+";
+                sort[j] = true;
+                denominateurs[i].clear();
+                denominateurs[j].clear();
+                fusion = true;
+            }
+        }
+        std::vector<Terme> restants;
+        for (std::size_t k = 0; k < n; ++k)
+            if (!sort[k])
+                restants.push_back(std::move(termes[k]));
+        termes = std::move(restants);
+    }
+
+    t.clear();
+    for (const Terme &terme : termes)
+        t.append(terme.devant).append(terme.texte);
+    return true;
+}
+
+std::string forme_lisible(std::string_view entree)
+{
+    std::string t(entree);
+    remplace_tout(t, "*", "·");
+    remplace_tout(t, "^3", " ³");
+    remplace_tout(t, "^2", " ²");
+    remplace_tout(t, "sqrt", "racine");
+
+    static constexpr std::string_view marque = "..arrow";
+    if (t.find(marque) == std::string::npos)
+        return t;
+    std::string r;
+    r.reserve(t.size() + 16);
+    std::size_t debut = 0;
+    for (std::size_t p = t.find(marque); p != std::string::npos; p = t.find(marque, debut)) {
+        // The vector's name is the one or two characters before the marker.
+        std::size_t nom = p;
+        if (p >= 1)
+            nom = p >= 2 && t[p - 2] >= 'A' && t[p - 2] <= 'Z' ? p - 2 : p - 1;
+        nom = std::max(nom, debut);
+        r.append(t, debut, nom - debut);
+        r.append("vecteur");
+        if (p >= 1 && t[p - 1] == 'o' && nom <= p - 1) {
+            r.append(t, nom, p - 1 - nom);
+            r.append("Nul");
+        } else {
+            r.append(t, nom, p - nom);
+        }
+        debut = p + marque.size();
+    }
+    r.append(t, debut, std::string::npos);
+    return r;
+}
+
+void echange(std::string &a, std::string &b) { std::swap(a, b); }

@@ -1,0 +1,117 @@
+// Runs the built command-line tool on the operations of the statement model.
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Sortie {
+    std::string texte;
+    int code = -1;
+};
+
+std::string entre_apostrophes(const std::string &s)
+{
+    std::string r = "'";
+    for (char c : s)
+        r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return r + "'";
+}
+
+Sortie lance(const std::string &commande)
+{
+    Sortie s;
+    FILE *f = popen(commande.c_str(), "r");
+    if (!f)
+        return s;
+    char tampon[4096];
+    for (std::size_t n; (n = fread(tampon, 1, sizeof tampon, f)) > 0;)
+        s.texte.append(tampon, n);
+    const int statut = pclose(f);
+    s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+    return s;
+}
+
+Sortie outil(const std::string &operation, std::initializer_list<std::string> arguments)
+{
+    std::string commande = entre_apostrophes(VIVEZEZI_CLI) + " " + operation;
+    for (const std::string &a : arguments)
+        commande += " " + entre_apostrophes(a);
+    return lance(commande + " 2>/dev/null");
+}
+
+TEST(OutilBase, OneLineResults)
+{
+    const std::pair<Sortie, std::string> cas[] = {
+        {outil("degre", {"x^12+x^3"}), "12\n"},
+        {outil("forme_lisible", {"AB..arrow"}), "vecteurAB\n"},
+        {outil("groupe_fractions_numeriques", {"1/2*3/4"}), "(1/2)*(3/4)\n"},
+        {outil("groupe_denominateurs", {"2*x"}), "false\t2*x\n"},
+        {outil("oppose_termes", {"a+b-c"}), "a-b+c\n"},
+        {outil("extrait_terme", {"-3x+2"}), "-3x\t2\n"},
+        {outil("extrait_coefficient", {"-x^2+1"}), "-\t-1\t1\n"},
+        {outil("separe_puissance", {"3*x^3"}), "3*x\t3\t3*x*x*x\n"},
+        {outil("regroupe", {"a-b+c", "2", "1"}), "a-(b-c)\n"},
+    };
+    for (const auto &[sortie, attendu] : cas) {
+        EXPECT_EQ(sortie.code, 0) << attendu;
+        EXPECT_EQ(sortie.texte, attendu);
+    }
+}
+
+TEST(OutilBase, StatementAsJson)
+{
+    const Sortie s = outil("TDalgebre", {"x=2"});
+    EXPECT_EQ(s.code, 0);
+    const std::string vide = "\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
+    const std::string attendu =
+        "{\"nature\":1,\"texte\":\"x=2\",\"membre_gauche\":{\"texte\":\"x\",\"libelle\":\"\","
+        "\"morceaux\":[\"x\"," + vide + "],\"operateurs_membre\":[\"\"," + vide + "],"
+        "\"exposants\":[1,1,1,1,1,1,1,1],\"bases\":[\"x\"," + vide + "],"
+        "\"developpes\":[\"x\"," + vide + "],\"degres\":[1,0,0,0,0,0,0,0],"
+        "\"nb_additifs\":0,\"nb_multiplicatifs\":0,\"degre_total\":1},"
+        "\"membre_droit\":{\"texte\":\"2\",\"libelle\":\"\","
+        "\"morceaux\":[\"2\"," + vide + "],\"operateurs_membre\":[\"\"," + vide + "],"
+        "\"exposants\":[1,1,1,1,1,1,1,1],\"bases\":[\"2\"," + vide + "],"
+        "\"developpes\":[\"2\"," + vide + "],\"degres\":[0,0,0,0,0,0,0,0],"
+        "\"nb_additifs\":0,\"nb_multiplicatifs\":0,\"degre_total\":0}}\n";
+    EXPECT_EQ(s.texte, attendu);
+}
+
+TEST(OutilBase, JsonEscapes)
+{
+    // A system ("@" is a line break), quotes, backslashes and a byte that is
+    // not UTF-8.
+    const Sortie s = outil("TDalgebre", {"{x=\"\\\xff\xc3\xa9@y=1}"});
+    EXPECT_EQ(s.code, 0);
+    EXPECT_NE(s.texte.find("\"texte\":\"x=\\\"\\\\\\u00ff\xc3\xa9\\r\\ny=1\""), std::string::npos)
+        << s.texte;
+    EXPECT_EQ(s.texte.find('\r'), std::string::npos);
+    EXPECT_EQ(s.texte.find('\xff'), std::string::npos);
+}
+
+TEST(OutilBase, UsageErrors)
+{
+    EXPECT_EQ(outil("degre", {}).code, 2);
+    EXPECT_EQ(outil("regroupe", {"a+b"}).code, 2);
+    const Sortie s = lance(entre_apostrophes(VIVEZEZI_CLI) + " degre 2>&1 >/dev/null");
+    EXPECT_NE(s.texte.find("Utilisation"), std::string::npos);
+}
+
+TEST(OutilBase, Batch)
+{
+    const Sortie s = lance("printf 'x^2\\n\\nx^13+x\\n' | " + entre_apostrophes(VIVEZEZI_CLI) +
+                           " --batch degre");
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.texte, "2\n0\n13\n");
+
+    const Sortie r = lance("printf 'a-b+c\\t2\\t1\\na+b+c\\t1\\t1\\n' | " +
+                           entre_apostrophes(VIVEZEZI_CLI) + " --batch regroupe");
+    EXPECT_EQ(r.texte, "a-(b-c)\n(a+b)+c\n");
+}
+
+} // namespace
