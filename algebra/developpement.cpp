@@ -1,11 +1,422 @@
 #include "algebra/developpement.h"
 
-bool ordonne(std::string &) { return false; }
-bool developpe(std::string &) { return false; }
-std::string distribue(const std::string &, const std::string &, const std::string &) { return {}; }
-std::string signe_produit(const std::string &, const std::string &) { return "+"; }
-std::string puissance_developpee(int, const TDalgebre &) { return {}; }
-void masque_racines(std::string &, std::string[3]) {}
-void demasque_racines(std::string &, const std::string[3]) {}
-bool enleve_parentheses(std::string &) { return false; }
-bool en_somme(std::string &) { return false; }
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "core/evaluateur.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+constexpr std::size_t LONGUEUR_DEVELOPPEE_MAX = 200;
+constexpr std::size_t NON_TROUVE = std::string::npos;
+
+bool est_somme(std::string_view t)
+{
+    return TDalgebre(t).membre_gauche.nb_additifs > 0;
+}
+
+// A member keeps eight pieces; when the text had more, the rest was folded
+// into piece 8 and the operator after piece 8 is set.
+bool pieces_repliees(const TDmembre &m)
+{
+    return !m.operateurs_membre[8].empty();
+}
+
+// Position just after the ")" that closes the "(" at position ouverture;
+// NON_TROUVE when there is no "(" there or it is never closed.
+std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
+{
+    if (ouverture >= t.size() || t[ouverture] != '(')
+        return NON_TROUVE;
+    int profondeur = 0;
+    for (std::size_t i = ouverture; i < t.size(); ++i) {
+        if (t[i] == '(')
+            ++profondeur;
+        else if (t[i] == ')' && --profondeur == 0)
+            return i + 1;
+    }
+    return NON_TROUVE;
+}
+
+// Position of the "(" that the ")" at position fermeture closes, or NON_TROUVE.
+std::size_t debut_du_groupe(std::string_view t, std::size_t fermeture)
+{
+    int profondeur = 0;
+    for (std::size_t i = fermeture + 1; i-- > 0;) {
+        if (t[i] == ')')
+            ++profondeur;
+        else if (t[i] == '(' && --profondeur == 0)
+            return i;
+    }
+    return NON_TROUVE;
+}
+
+// A "+" or "-" at position i is an operator between terms, not the sign of
+// a factor: it stands after the first character, outside any parentheses
+// (checked by the caller), and not right after another operator.
+bool separe_deux_termes(std::string_view t, std::size_t i)
+{
+    return i > 0 && std::strchr("*/^(+-", t[i - 1]) == nullptr;
+}
+
+// Removes the first signed term of a sum and returns it. Unlike a plain cut
+// at every sign, signs inside parentheses or after an operator stay in the term.
+std::string coupe_terme(std::string &s)
+{
+    std::size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    int profondeur = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')')
+            --profondeur;
+        else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(s, i))
+            break;
+    }
+    std::string terme = s.substr(0, i);
+    s.erase(0, i);
+    if (!terme.empty() && terme[0] == '+')
+        terme.erase(0, 1);
+    if (!s.empty() && s[0] == '+')
+        s.erase(0, 1);
+    return terme;
+}
+
+// Swaps the operators between the terms of a text ("+" and "-" at the top
+// level); signs inside groups and signs of factors are left alone.
+void inverse_operateurs_termes(std::string &t)
+{
+    int profondeur = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        char &c = t[i];
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')')
+            --profondeur;
+        else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(t, i))
+            c = c == '+' ? '-' : '+';
+    }
+}
+
+void remplace_tout(std::string &t, std::string_view ancien, std::string_view nouveau)
+{
+    if (ancien.empty())
+        return;
+    for (std::size_t p = t.find(ancien); p != NON_TROUVE; p = t.find(ancien, p + nouveau.size()))
+        t.replace(p, ancien.size(), nouveau);
+}
+
+// The terms of one side of a distribution, each with the sign before it.
+struct Termes {
+    std::array<std::string, 8> morceaux;
+    std::array<std::string, 8> signes;
+    int nombre = 0;
+};
+
+// A clean sum gives its terms; anything else (a single term, a sum whose
+// pieces were folded or left empty, or the whole text when entier is set)
+// counts as one term with the sign ".".
+Termes termes_a_distribuer(const std::string &t, bool entier)
+{
+    Termes r;
+    const TDmembre m = TDalgebre(t).membre_gauche;
+    int pieces = 0;
+    while (pieces < 8 && !m.morceaux[pieces + 1].empty())
+        ++pieces;
+    if (entier || m.nb_additifs == 0 || pieces_repliees(m) || pieces != m.nb_additifs + 1) {
+        r.morceaux[0] = t;
+        r.signes[0] = ".";
+        r.nombre = 1;
+        return r;
+    }
+    for (int i = 1; i <= pieces; ++i) {
+        r.morceaux[i - 1] = m.morceaux[i];
+        r.signes[i - 1] = m.operateurs_membre[i - 1];
+    }
+    r.nombre = pieces;
+    return r;
+}
+
+// A whole number from 1 to 15 that the text stands for, or 0.
+int entier_constant(const std::string &t)
+{
+    const double a = evalue(t, -1.2);
+    const double b = evalue(t, 0.5);
+    if (!(a > 0) || a != b || a >= 16 || a != std::floor(a))
+        return 0;
+    return static_cast<int>(a);
+}
+
+bool est_nom_de_fonction(std::string_view nom)
+{
+    static constexpr std::string_view FONCTIONS[] = {"sin", "cos", "tan", "abs", "ln", "sqrt", "exp"};
+    return std::find(std::begin(FONCTIONS), std::end(FONCTIONS), nom) != std::end(FONCTIONS);
+}
+
+} // namespace
+
+bool meme_valeur(std::string_view a, std::string_view b)
+{
+    static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075};
+    for (double x : POINTS) {
+        const double va = evalue(a, x);
+        if (va == ERREUR_EVALUATION)
+            continue;
+        const double vb = evalue(b, x);
+        if (vb == ERREUR_EVALUATION)
+            continue;
+        if (std::abs(va - vb) > 1e-6 * std::max({1.0, std::abs(va), std::abs(vb)}))
+            return false;
+    }
+    return true;
+}
+
+bool base_entiere(std::string_view base)
+{
+    if (base.empty())
+        return false;
+    if (base.size() == 1 && base[0] >= 'a' && base[0] <= 'z')
+        return true;
+    if (std::all_of(base.begin(), base.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
+        return true;
+    const std::size_t ouverture = base.find('(');
+    return ouverture != NON_TROUVE && (ouverture == 0 || est_nom_de_fonction(base.substr(0, ouverture))) &&
+           fin_du_groupe(base, ouverture) == base.size();
+}
+
+std::string ordonne_ou_garde(std::string texte)
+{
+    ordonne(texte);
+    return texte;
+}
+
+bool ordonne(std::string &membre)
+{
+    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
+        return false;
+    const std::string t = normalise_brut(membre);
+    const TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
+    if (enonce.nature != EXPRESSION || m.nb_additifs < 1)
+        return false;
+    // Only a sum of monomials: no term is a sum, no factor is a power of a sum.
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        const TDmembre terme = TDalgebre(m.morceaux[i]).membre_gauche;
+        if (terme.nb_additifs > 0)
+            return false;
+        for (int j = 1; j <= 8 && !terme.morceaux[j].empty(); ++j)
+            if (est_somme(terme.bases[j]))
+                return false;
+    }
+
+    std::vector<TDpoly> termes;
+    for (std::string reste = t; !reste.empty();)
+        termes.emplace_back(coupe_terme(reste));
+    std::stable_sort(termes.begin(), termes.end(),
+                     [](const TDpoly &a, const TDpoly &b) { return a.degre_terme > b.degre_terme; });
+    std::string somme;
+    for (const TDpoly &terme : termes)
+        somme += "+(" + terme.texte + ")";
+    std::string resultat = normalise(somme);
+    if (!meme_valeur(membre, resultat))
+        return false;
+    membre = std::move(resultat);
+    return true;
+}
+
+std::string signe_produit(const std::string &a, const std::string &b)
+{
+    if (a == "." && b == ".")
+        return "";
+    return (a == "-") != (b == "-") ? "-" : "+";
+}
+
+std::string distribue(const std::string &a, const std::string &b, const std::string &operateur)
+{
+    partage.developpement_fait = true;
+    std::string resultat;
+    if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL) {
+        resultat = "(" + a + ")" + operateur + "(" + b + ")";
+    } else {
+        // Dividing by a sum does not distribute: the divisor stays whole.
+        const Termes ta = termes_a_distribuer(a, false);
+        const Termes tb = termes_a_distribuer(b, operateur == "/");
+        for (int i = 0; i < ta.nombre; ++i) {
+            for (int j = 0; j < tb.nombre; ++j) {
+                std::string signe = signe_produit(ta.signes[i], tb.signes[j]);
+                if (i == 0 && j == 0 && signe == "+")
+                    signe.clear();
+                resultat += signe + "(" +
+                            normalise("(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")") + ")";
+            }
+        }
+    }
+    if (partage.option_reduire)
+        resultat = normalise(resultat);
+    return resultat;
+}
+
+std::string puissance_developpee(int i, const TDalgebre &enonce)
+{
+    if (i < 1 || i > 8)
+        return "";
+    const TDmembre &m = enonce.membre_gauche;
+    const int n = m.exposants[i];
+    // '-x^2' is the opposite of a square: the sign stays out of the product.
+    std::string base = m.bases[i];
+    const bool oppose = !base.empty() && base[0] == '-';
+    if (oppose)
+        base.erase(0, 1);
+    if (n < 2 || n > 5 || !base_entiere(base))
+        return normalise_brut(m.morceaux[i]);
+    base = normalise_brut(base);
+    std::string resultat = base;
+    for (int k = 1; k < n; ++k)
+        resultat = distribue(resultat, base, "*");
+    if (oppose)
+        resultat = "-(" + resultat + ")";
+    return normalise_brut(resultat);
+}
+
+void masque_racines(std::string &texte, std::string racines[3])
+{
+    static constexpr char LETTRES[3] = {'e', 'f', 'g'};
+    for (int k = 0; k < 3; ++k) {
+        racines[k].clear();
+        const std::size_t p = texte.find("sqrt");
+        if (p == NON_TROUVE || texte.find(LETTRES[k]) != NON_TROUVE)
+            continue;
+        const std::size_t fin = fin_du_groupe(texte, p + 4);
+        if (fin == NON_TROUVE)
+            return;
+        racines[k] = texte.substr(p, fin - p);
+        remplace_tout(texte, racines[k], std::string(1, LETTRES[k]));
+    }
+}
+
+void demasque_racines(std::string &texte, const std::string racines[3])
+{
+    static constexpr char LETTRES[3] = {'e', 'f', 'g'};
+    // Last hidden first: its root may hold an earlier letter.
+    for (int k = 2; k >= 0; --k)
+        if (!racines[k].empty())
+            remplace_tout(texte, std::string(1, LETTRES[k]), racines[k]);
+}
+
+bool developpe(std::string &membre)
+{
+    if (!partage.option_developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
+        return false;
+    std::string t = membre;
+    std::string racines[3];
+    masque_racines(t, racines);
+    partage.developpement_fait = false;
+
+    const TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
+    // A seventh factor would be lost: such a product is not developed.
+    if (enonce.nature != EXPRESSION || m.nb_additifs > 0 || !m.morceaux[7].empty())
+        return false;
+    std::string resultat = puissance_developpee(1, enonce);
+    for (int i = 2; i <= 6; ++i) {
+        const std::string facteur = puissance_developpee(i, enonce);
+        if (facteur.empty())
+            break;
+        resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1]);
+    }
+    if (resultat == "0" || !partage.developpement_fait)
+        return false;
+
+    demasque_racines(resultat, racines);
+    // A root squared can only be reduced once it is back.
+    if (partage.option_reduire && !racines[0].empty())
+        resultat = normalise(resultat);
+    if (resultat.size() > LONGUEUR_DEVELOPPEE_MAX || !meme_valeur(membre, resultat))
+        return false;
+    membre = std::move(resultat);
+    return true;
+}
+
+bool enleve_parentheses(std::string &membre)
+{
+    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
+        return false;
+    std::string t = membre;
+    if (!t.empty() && t[0] == '(')
+        t.insert(0, "+");
+    if (t.find("sqrt") != NON_TROUVE || t.find(")^") != NON_TROUVE)
+        return false;
+
+    bool ouvert = false;
+    for (std::size_t i = t.find(')'); i != NON_TROUVE; i = t.find(')', i)) {
+        const std::size_t ouverture = debut_du_groupe(t, i);
+        // Only a group that is a whole term, signed by a "+" or "-" between terms.
+        const bool terme_entier =
+            ouverture != NON_TROUVE && ouverture >= 1 && (t[ouverture - 1] == '+' || t[ouverture - 1] == '-') &&
+            (ouverture < 2 || std::strchr("*/^", t[ouverture - 2]) == nullptr) &&
+            (i + 1 == t.size() || std::strchr("+-)=<>\r\n}", t[i + 1]) != nullptr);
+        std::string contenu = terme_entier ? t.substr(ouverture + 1, i - ouverture - 1) : "";
+        if (!contenu.empty() && contenu[0] == '+')
+            contenu.erase(0, 1);
+        if (contenu.find_first_not_of(" \t") == NON_TROUVE) {
+            ++i;
+            continue;
+        }
+        std::string remplacement;
+        if (t[ouverture - 1] == '+') {
+            remplacement = contenu[0] == '-' ? contenu : "+" + contenu;
+        } else {
+            std::string signe = "-";
+            if (contenu[0] == '-') {
+                contenu.erase(0, 1);
+                signe = "+";
+            }
+            inverse_operateurs_termes(contenu);
+            remplacement = signe + contenu;
+        }
+        t.replace(ouverture - 1, i - ouverture + 2, remplacement);
+        i = ouverture - 1 + remplacement.size();
+        ouvert = true;
+    }
+    if (!t.empty() && t[0] == '+')
+        t.erase(0, 1);
+    if (!ouvert || !meme_valeur(membre, t))
+        return false;
+    membre = std::move(t);
+    return true;
+}
+
+bool en_somme(std::string &membre)
+{
+    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
+        return false;
+    const TDalgebre enonce(membre);
+    const TDmembre &m = enonce.membre_gauche;
+    if (enonce.nature != EXPRESSION || m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*" ||
+        m.morceaux[1].empty() || m.morceaux[2].empty())
+        return false;
+    std::string repete;
+    int n = entier_constant(m.morceaux[1]);
+    if (n > 0) {
+        repete = m.morceaux[2];
+    } else {
+        n = entier_constant(m.morceaux[2]);
+        if (n == 0)
+            return false;
+        repete = m.morceaux[1];
+    }
+    // A sum or a signed factor keeps its parentheses in the repeated sum.
+    if (repete[0] == '-' || est_somme(repete))
+        repete = "(" + repete + ")";
+    std::string somme = repete;
+    for (int k = 2; k <= n; ++k)
+        somme += "+" + repete;
+    membre = std::move(somme);
+    return true;
+}

@@ -3,9 +3,15 @@
 // operation also serves as a test: a false result means the action does not
 // apply, and the text is then not to be used.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/algebre.h"
+
+// Longer texts are not worked on: no pupil's statement comes near, and every
+// operation stays quick on any input.
+inline constexpr std::size_t LONGUEUR_MAX_TRAVAIL = 2000;
 
 // A sum of monomials reduced and ordered by decreasing degree; false and the
 // text unchanged otherwise.
@@ -39,3 +45,17 @@ bool enleve_parentheses(std::string &membre);
 // A product by a whole number 1 to 15 written as a repeated sum ('3*x' gives
 // 'x+x+x').
 bool en_somme(std::string &membre);
+
+// Tools shared with the factoring.
+
+// True unless the two texts take different values at one of a few sample
+// points where both can be evaluated; false also when a is defined at some
+// point and b at none.
+bool meme_valeur(std::string_view a, std::string_view b);
+
+// True when a power written after this base bears on all of it: a number, a
+// single letter, a parenthesised group or a function call.
+bool base_entiere(std::string_view base);
+
+// The ordered text of a sum of monomials, or the text itself.
+std::string ordonne_ou_garde(std::string texte);

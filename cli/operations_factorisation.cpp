@@ -1,7 +1,33 @@
+#include "algebra/factorisation.h"
+#include "algebra/intervalle.h"
 #include "cli/registre.h"
+#include "core/partage.h"
 
 namespace cli {
 
-void enregistre_factorisation(Registre &) {}
+void enregistre_factorisation(Registre &r)
+{
+    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"", [](const std::string &v) { lit_domaine(v); });
+
+    r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        const std::string resultat = factorise(t);
+        return champs({resultat, partage.indication_factorisation});
+    });
+    r.operation("facteur_commun", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        std::string facteur;
+        const bool reussi = facteur_commun(t, facteur);
+        return champs({drapeau(reussi, t), facteur});
+    });
+    r.operation("difference_de_carres", {"A", "B"},
+                [](const Arguments &a) { return difference_de_carres(a[0], a[1]); });
+    r.operation("carre_parfait", {"TEXTE", "D1", "D2", "D3"}, [](const Arguments &a) {
+        return carre_parfait(a[0], entier(a[1]), entier(a[2]), entier(a[3]));
+    });
+    r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });
+    r.operation("signe_sur_domaine", {"TEXTE"},
+                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0])); });
+}
 
 } // namespace cli
