@@ -1,16 +1,487 @@
 #include "algebra/solutions.h"
 
-void mise_en_facteurs(std::string &) {}
-bool racine_lineaire(std::string_view, std::string &racine) { racine.clear(); return false; }
-bool resout(std::string &, std::string &, std::string &, std::string &) { return false; }
-void complete_racines(std::string_view, std::string &, std::string &, std::string &) {}
-void coefficient_de_tete(std::string &) {}
-bool forme_canonique(std::string &) { return false; }
-void arrondit_nombre(std::string &) {}
-void formate_solutions(std::string &, int) {}
-std::string texte_intervalle(std::string_view, std::string_view, std::string_view, int,
-                             std::string_view, std::string_view, std::string_view,
-                             std::string_view, std::string_view)
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "algebra/developpement.h"
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+// A linear factor may be wrapped in signs, brackets, abs( or sqrt( a few
+// times; deeper nesting is refused rather than followed.
+constexpr int PROFONDEUR_MAX = 8;
+
+TDmembre lit_membre(std::string_view texte) { return TDalgebre(texte).membre_gauche; }
+
+bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
+
+bool contient(std::string_view texte, char c) { return texte.find(c) != std::string_view::npos; }
+
+// Two values that stand for the same number (roots computed along different roads).
+bool meme_valeur(double a, double b) { return std::fabs(a - b) <= 1e-9 * (1.0 + std::fabs(a)); }
+
+// The coefficient c of a term that reads c*x (x once, to the first power, not
+// under a bracket nor divided by), as a text; empty when the term is not such.
+std::string coefficient_lineaire(std::string_view terme)
 {
-    return {};
+    if (std::count(terme.begin(), terme.end(), 'x') != 1) return {};
+    const std::size_t p = terme.find('x');
+    int profondeur = 0;
+    for (std::size_t i = 0; i < p; ++i) profondeur += terme[i] == '(' ? 1 : terme[i] == ')' ? -1 : 0;
+    const char avant = p > 0 ? terme[p - 1] : '\0';
+    const char apres = p + 1 < terme.size() ? terme[p + 1] : '\0';
+    if (profondeur != 0 || avant == '/' || avant == '^' || apres == '^' || apres == '.' ||
+        est_chiffre(apres))
+        return {};
+    const bool facteur_explicite = p == 0 || contient("+-*/(", avant);
+    std::string coefficient(terme.substr(0, p));
+    coefficient += facteur_explicite ? "1" : "*1";
+    coefficient += terme.substr(p + 1);
+
+    // Where the numbers can be computed, the term must be that multiple of x.
+    const double c = evalue(coefficient, 0);
+    if (c == ERREUR_EVALUATION) return coefficient;
+    if (c == 0) return {};
+    for (double x : {1.5, -2.25}) {
+        const double v = evalue(terme, x);
+        if (v == ERREUR_EVALUATION || std::fabs(v - c * x) > 1e-6 * (1.0 + std::fabs(c * x))) return {};
+    }
+    return coefficient;
+}
+
+bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur);
+
+// A sum of two to four terms: one term c*x, the others free of x.
+bool racine_d_une_somme(const TDmembre &m, std::string &racine)
+{
+    int terme_lineaire = 0;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        if (m.degres[i] == 1 && terme_lineaire == 0) terme_lineaire = i;
+        else if (m.degres[i] != 0) return false;
+    }
+    if (terme_lineaire == 0) return false;
+    const std::string coefficient =
+        coefficient_lineaire(m.operateurs_membre[terme_lineaire - 1] + m.morceaux[terme_lineaire]);
+    if (coefficient.empty()) return false;
+    std::string reste;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i)
+        if (i != terme_lineaire) reste += m.operateurs_membre[i - 1] + m.morceaux[i];
+    if (reste.empty()) reste = "0";
+    racine = normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
+    return true;
+}
+
+// One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
+bool racine_d_un_morceau(const TDmembre &m, std::string &racine, int profondeur)
+{
+    const std::string &morceau = m.morceaux[1];
+    if (m.exposants[1] == CODE_ABS || m.exposants[1] == CODE_SQRT)
+        return racine_de_facteur(m.bases[1], racine, profondeur + 1);
+    if (m.exposants[1] != 1) return false;
+    if (morceau.starts_with("-") || morceau.starts_with("+") || morceau.starts_with("("))
+        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine,
+                                 profondeur + 1);
+    if (coefficient_lineaire(morceau).empty()) return false;
+    racine = "0";
+    return true;
+}
+
+// A product whose only factor holding x is multiplied, not divided by.
+bool racine_d_un_produit(const TDmembre &m, std::string &racine, int profondeur)
+{
+    int facteur_en_x = 0;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        if (m.degres[i] == 0) continue;
+        if (facteur_en_x != 0 || m.operateurs_membre[i - 1] == "/") return false;
+        facteur_en_x = i;
+    }
+    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, profondeur + 1);
+}
+
+bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur)
+{
+    racine.clear();
+    if (profondeur > PROFONDEUR_MAX) return false;
+    const TDmembre m = lit_membre(facteur);
+    if (m.morceaux[1].empty()) return false;
+    if (m.nb_additifs == 0) {
+        if (degre(m.texte) == 0) {
+            if (partage.accepte_inf) racine = "inf";
+            return true;
+        }
+        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, profondeur)
+                                        : racine_d_un_produit(m, racine, profondeur);
+    }
+    return m.nb_additifs <= 3 && racine_d_une_somme(m, racine);
+}
+
+// True when the member has no value at the root although it has one close by:
+// a zero of a divisor, which is no solution of an equation.
+bool annule_un_diviseur(std::string_view membre, std::string_view racine)
+{
+    const double v = evalue(racine, 0);
+    if (v == ERREUR_EVALUATION || evalue(membre, v) != ERREUR_EVALUATION) return false;
+    return evalue(membre, v + 0.01) != ERREUR_EVALUATION || evalue(membre, v - 0.01) != ERREUR_EVALUATION;
+}
+
+// The unknown as a letter of its own ("exp" does not count).
+bool contient_inconnue(std::string_view texte, char inconnue)
+{
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        if (texte[i] == inconnue && !(inconnue == 'x' && i > 0 && texte[i - 1] == 'e' && i + 1 < texte.size() &&
+                                      texte[i + 1] == 'p'))
+            return true;
+    return false;
+}
+
+// The roots of a product set to zero, each factor solved as a linear equation.
+// For an equation the zeros of a divisor are left out: the member has no value there.
+bool racines_du_produit(const std::string &gauche, bool sans_poles, std::array<std::string, 5> &racines)
+{
+    std::string produit = gauche;
+    mise_en_facteurs(produit);
+    const TDmembre m = lit_membre(produit);
+    const bool inequation = partage.nature_expression >= INFERIEUR && partage.nature_expression <= SUPERIEUR_OU_EGAL;
+    bool resultat = true;
+    int nombre = 0;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        const int exposant = m.exposants[i];
+        const bool puissance = exposant >= 2 && exposant < CODE_SIN;
+        std::string racine;
+        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine)) resultat = false;
+        if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
+        for (int k = 0; k < (puissance ? exposant : 1) && nombre < 4; ++k) {
+            racines[++nombre] = racine;
+            if (nombre == 4 && inequation) resultat = false;
+        }
+    }
+    return resultat;
+}
+
+std::string domaine(std::string_view bas, std::string_view haut, std::string_view code)
+{
+    return "domain(x," + std::string(bas) + "," + std::string(haut) + "," + std::string(code) + ")";
+}
+
+// The code of an interval whose ends are open when their test text is "inf".
+std::string code_intervalle(std::string_view test_bas, std::string_view test_haut)
+{
+    const bool bas_ouvert = test_bas == "inf", haut_ouvert = test_haut == "inf";
+    if (bas_ouvert && haut_ouvert) return "12";
+    if (bas_ouvert) return "14";
+    if (haut_ouvert) return "15";
+    return "13";
+}
+
+// One piece of a solution set: the values between two ends, each end open or
+// closed; a single value when both ends are the same closed bound.
+struct Morceau {
+    std::string bas, haut;
+    bool bas_ferme = false, haut_ferme = false;
+};
+
+// The test text of an end: "inf" when the end is open.
+std::string test_de(const std::string &borne, bool ferme) { return ferme ? borne : "inf"; }
+
+} // namespace
+
+void mise_en_facteurs(std::string &membre)
+{
+    const TDmembre m = lit_membre(membre);
+    if (m.nb_additifs == 0 && !m.morceaux[1].empty()) {
+        std::string produit;
+        for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+            const std::string &operateur = m.operateurs_membre[i];
+            produit += "(" + m.morceaux[i] + ")" + (operateur == "/" ? "*" : operateur);
+        }
+        membre = normalise(produit);
+    }
+    if (lit_membre(membre).nb_additifs > 0) membre = "1*(" + membre + ")";
+    else if (membre.starts_with("-(")) membre.insert(1, "1*");
+}
+
+bool racine_lineaire(std::string_view facteur, std::string &racine)
+{
+    return racine_de_facteur(facteur, racine, 0);
+}
+
+bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4)
+{
+    std::array<std::string, 5> racines;
+    racine2.clear();
+    racine3.clear();
+    racine4.clear();
+    if (enonce.empty()) return false;
+    const TDalgebre lu(enonce);
+    std::string gauche = sans_blancs(lu.membre_gauche.texte);
+    std::string droite = sans_blancs(lu.membre_droit.texte);
+    if (lu.nature == EQUATION && (droite == "x" || droite == "y")) echange(gauche, droite);
+
+    bool resultat = false;
+    if ((gauche == "x" || gauche == "y") && !droite.empty()) {
+        // The value of the unknown, unless it still holds the unknown itself.
+        const char inconnue = gauche[0];
+        if (!contient_inconnue(droite, inconnue)) {
+            const std::string &autre = inconnue == 'x' ? partage.expression_y : partage.expression_x;
+            racines[1] = droite;
+            resultat = true;
+            if (partage.base_systeme) {
+                racines[2] = autre;
+                resultat = !autre.empty();
+            }
+            if (inconnue == 'y') echange(racines[1], racines[2]);
+        }
+    } else if (droite == "0" && lit_membre(gauche).nb_additifs == 0) {
+        resultat = racines_du_produit(gauche, lu.nature == EQUATION, racines);
+    }
+
+    if (racines[1] == "inf" && (racines[2].empty() || (racines[2] == "inf" && racines[3].empty())))
+        racines[1].clear();
+    if (racines[1].empty()) resultat = false;
+    enonce = racines[1];
+    racine2 = racines[2];
+    racine3 = racines[3];
+    racine4 = racines[4];
+    return resultat;
+}
+
+void complete_racines(std::string_view, std::string &racine1, std::string &racine2, std::string &racine3)
+{
+    for (std::string *racine : {&racine1, &racine2, &racine3})
+        if (racine->empty()) *racine = "inf";
+}
+
+void coefficient_de_tete(std::string &terme)
+{
+    const std::size_t etoile = terme.rfind('*');
+    terme = etoile == std::string::npos || etoile == 0 ? "1" : terme.substr(0, etoile);
+}
+
+bool forme_canonique(std::string &expression)
+{
+    std::string t = expression;
+    if (!ordonne(t)) return false;
+    t = normalise_brut(t);
+    const TDmembre m = lit_membre(t);
+    if (m.nb_additifs != 2 || m.degres[1] != 2 || m.degres[2] != 1 || m.degres[3] != 0) return false;
+
+    // The first two terms must read a*x^2 and b*x.
+    const auto fin_apres_etoile = [](const std::string &terme) {
+        const std::size_t etoile = terme.rfind('*');
+        std::string fin = etoile == std::string::npos ? terme : terme.substr(etoile + 1);
+        if (fin.starts_with("-")) fin.erase(0, 1);
+        return fin;
+    };
+    if (fin_apres_etoile(m.morceaux[1]) != "x^2" || fin_apres_etoile(m.morceaux[2]) != "x") return false;
+
+    std::string a = m.morceaux[1];
+    coefficient_de_tete(a);
+    if (m.morceaux[1].starts_with("-") && !a.starts_with("-")) a = "-" + a;
+    std::string b = m.morceaux[2];
+    coefficient_de_tete(b);
+    const std::string &c = m.morceaux[3];
+    const std::string &signe_b = m.operateurs_membre[1];
+    const std::string &signe_c = m.operateurs_membre[2];
+
+    const std::string decalage = normalise("(x" + signe_b + b + "/(2*(" + a + ")))");
+    const std::string demi_pente = normalise("(" + b + ")/(2*(" + a + "))");
+    // The half-slope is squared as a whole: '3/2^2' would square only the 2.
+    const std::string resultat =
+        normalise(a + "*(" + decalage + ")^2-(" + a + ")*(" + demi_pente + ")^2" + signe_c + c);
+
+    for (double x : {0.7, -1.3}) {
+        const double avant = evalue(expression, x), apres = evalue(resultat, x);
+        if (avant != ERREUR_EVALUATION && apres != ERREUR_EVALUATION &&
+            std::fabs(avant - apres) > 1e-6 * (1.0 + std::fabs(avant)))
+            return false;
+    }
+    expression = resultat;
+    return true;
+}
+
+void arrondit_nombre(std::string &texte)
+{
+    std::size_t i = 0;
+    const bool negatif = !texte.empty() && texte[0] == '-';
+    if (!texte.empty() && (texte[0] == '-' || texte[0] == '+')) i = 1;
+    const std::size_t debut_entier = i;
+    while (i < texte.size() && est_chiffre(texte[i])) ++i;
+    std::string chiffres = texte.substr(debut_entier, i - debut_entier);
+    std::string decimales;
+    if (i < texte.size() && texte[i] == '.') {
+        const std::size_t debut = ++i;
+        while (i < texte.size() && est_chiffre(texte[i])) ++i;
+        decimales = texte.substr(debut, i - debut);
+    }
+    if (i != texte.size() || (chiffres.empty() && decimales.empty())) return;
+    if (chiffres.empty()) chiffres = "0";
+
+    // Rounded to six decimals, half away from zero, on the digits themselves.
+    const bool arrondi_haut = decimales.size() > 6 && decimales[6] >= '5';
+    decimales.resize(6, '0');
+    std::string nombre = chiffres + decimales;
+    if (arrondi_haut) {
+        std::size_t k = nombre.size();
+        while (k > 0 && nombre[k - 1] == '9') nombre[--k] = '0';
+        if (k == 0) nombre.insert(0, "1");
+        else ++nombre[k - 1];
+    }
+    const bool nul = nombre.find_first_not_of('0') == std::string::npos;
+    texte = (negatif && !nul ? "-" : "") + nombre.substr(0, nombre.size() - 6) + "." +
+            nombre.substr(nombre.size() - 6);
+}
+
+void formate_solutions(std::string &liste, int separateur)
+{
+    const std::string marque = separateur == 0 ? "=" : "*et*";
+    if (liste.find(marque) == std::string::npos) return;
+    std::string resultat;
+    std::size_t debut = 0;
+    for (bool premier = true;; premier = false) {
+        const std::size_t fin = liste.find(marque, debut);
+        std::string valeur = liste.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
+        arrondit_nombre(valeur);
+        if (!premier) resultat += "*et*";
+        resultat += normalise(valeur);
+        if (fin == std::string::npos) break;
+        debut = fin + marque.size();
+    }
+    liste = resultat;
+}
+
+std::string texte_intervalle(std::string_view l1, std::string_view u1, std::string_view l2_, int nature,
+                             std::string_view test_u2, std::string_view test_l2, std::string_view test_u1,
+                             std::string_view test_l1, std::string_view u2_)
+{
+    std::string bas1(l1), haut1(u1), bas2(l2_), haut2(bas2.empty() ? std::string() : std::string(u2_));
+    std::string t_bas1(test_l1), t_haut1(test_u1), t_bas2(test_l2), t_haut2(test_u2);
+
+    if (nature == INFERIEUR || nature == SUPERIEUR) {
+        const std::string code = "12";
+        if (bas1 != haut1 || bas2 != haut2) {
+            if (bas2 == haut2) return domaine(bas1, haut1, code);
+            if (bas1 == haut1) return domaine(bas2, haut2, code);
+            return "(" + domaine(bas1, "(" + haut1 + ")", code) + ")or(" + domaine(bas2, haut2, code) + ")";
+        }
+        if (nature == INFERIEUR) return "([])";
+        return "(" + domaine("-inf", "(" + haut1 + ")", code) + ")or(" + domaine(haut1, "inf", code) + ")";
+    }
+    if (nature != INFERIEUR_OU_EGAL && nature != SUPERIEUR_OU_EGAL) return {};
+
+    const auto vide_second = [&] { bas2.clear(); haut2.clear(); t_bas2.clear(); t_haut2.clear(); };
+    if (bas1 == haut1 && (t_bas1 == "inf" || t_haut1 == "inf")) {
+        bas1 = bas2; haut1 = haut2; t_bas1 = t_bas2; t_haut1 = t_haut2;
+        vide_second();
+    }
+    if (bas2 == haut2 && (t_bas2 == "inf" || t_haut2 == "inf")) vide_second();
+    if (haut1 == bas2 && t_haut1 != "inf" && t_bas2 != "inf") {
+        haut1 = haut2;
+        t_haut1 = t_haut2;
+        vide_second();
+    }
+
+    const std::string code1 = code_intervalle(t_bas1, t_haut1);
+    const std::string code2 = code_intervalle(t_bas2, t_haut2);
+    if (bas1 == haut1 && bas2 == haut2)
+        return nature == INFERIEUR_OU_EGAL ? "([" + bas1 + "])" : "(" + domaine("-inf", "inf", "12") + ")";
+    if (bas2 != haut2) {
+        if (bas1 != haut1) return "(" + domaine(bas1, haut1, code1) + ")or(" + domaine(bas2, haut2, code2) + ")";
+        if (bas2 == haut1 || code1 != "13") return "(" + domaine(bas2, haut2, code2) + ")";
+        return "([" + bas1 + "])or(" + domaine(bas2, haut2, code2) + ")";
+    }
+    if (bas2.empty() || bas2 == haut1) return "(" + domaine(bas1, haut1, code1) + ")";
+    return "(" + domaine(bas1, haut1, code1) + ")or([" + bas2 + "])";
+}
+
+std::string intervalle_solutions(std::string_view enonce)
+{
+    const TDalgebre lu(enonce);
+    const int nature = lu.nature;
+    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL) return {};
+
+    // The roots, as the solving action finds them: no "inf" for a constant factor.
+    std::string racine1(enonce), racine2, racine3, racine4;
+    const bool accepte_inf = partage.accepte_inf;
+    const int nature_expression = partage.nature_expression;
+    partage.accepte_inf = false;
+    partage.nature_expression = nature;
+    const bool trouve = resout(racine1, racine2, racine3, racine4);
+    partage.accepte_inf = accepte_inf;
+    partage.nature_expression = nature_expression;
+    if (!trouve || !racine4.empty()) return {};
+
+    // The distinct roots in increasing order of value.
+    struct Borne {
+        std::string texte;
+        double valeur;
+    };
+    std::vector<Borne> bornes;
+    for (const std::string *racine : {&racine1, &racine2, &racine3}) {
+        if (racine->empty()) continue;
+        const double v = evalue(*racine, 0);
+        if (v == ERREUR_EVALUATION) return {};
+        if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, v); }))
+            bornes.push_back({*racine, v});
+    }
+    std::sort(bornes.begin(), bornes.end(), [](const Borne &a, const Borne &b) { return a.valeur < b.valeur; });
+
+    // The sign of the member is sampled inside each stretch between two roots;
+    // a root belongs to the set of a wide inequation when the member is defined there.
+    const std::string membre =
+        "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
+    const bool cherche_negatif = nature == INFERIEUR || nature == INFERIEUR_OU_EGAL;
+    const bool large = nature == INFERIEUR_OU_EGAL || nature == SUPERIEUR_OU_EGAL;
+    const std::size_t n = bornes.size();
+    std::vector<Morceau> morceaux;
+    std::optional<Morceau> courant;
+    const auto ferme_courant = [&] {
+        if (courant) morceaux.push_back(*courant);
+        courant.reset();
+    };
+    for (std::size_t i = 0; i <= n; ++i) {
+        const double x = n == 0 ? 0.0
+                         : i == 0 ? bornes[0].valeur - 1.0
+                         : i == n ? bornes[n - 1].valeur + 1.0
+                                  : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
+        const double valeur = evalue(membre, x);
+        if (valeur == ERREUR_EVALUATION || valeur == 0) return {};
+        const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
+        const std::string haut = i == n ? "inf" : bornes[i].texte;
+        if ((valeur < 0) == cherche_negatif) {
+            if (!courant) courant = Morceau{bas, haut, false, false};
+            courant->haut = haut;
+            courant->haut_ferme = false;
+        } else {
+            ferme_courant();
+        }
+        if (i == n) break;
+        if (large && evalue(membre, bornes[i].valeur) != ERREUR_EVALUATION) {
+            if (!courant) courant = Morceau{bornes[i].texte, bornes[i].texte, true, true};
+            courant->haut = bornes[i].texte;
+            courant->haut_ferme = true;
+        } else {
+            ferme_courant();
+        }
+    }
+    ferme_courant();
+
+    // Written with the interval builder; a lone value or the empty set through
+    // the "<=" form, which writes them as sets of values.
+    const auto est_valeur = [](const Morceau &m) { return m.bas == m.haut; };
+    if (morceaux.empty()) return texte_intervalle("", "", "", INFERIEUR, "", "", "", "", "");
+    if (morceaux.size() > 2 || (morceaux.size() == 2 && est_valeur(morceaux[0]) && est_valeur(morceaux[1])))
+        return {};
+    const Morceau &m1 = morceaux[0];
+    const Morceau m2 = morceaux.size() == 2 ? morceaux[1] : Morceau{};
+    const int forme = est_valeur(m1) && morceaux.size() == 1 ? INFERIEUR_OU_EGAL : nature;
+    return texte_intervalle(m1.bas, m1.haut, m2.bas, forme, test_de(m2.haut, m2.haut_ferme),
+                            test_de(m2.bas, m2.bas_ferme), test_de(m1.haut, m1.haut_ferme),
+                            test_de(m1.bas, m1.bas_ferme), m2.haut);
 }

@@ -50,3 +50,9 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
                              int nature, std::string_view test_u2, std::string_view test_l2,
                              std::string_view test_u1, std::string_view test_l1,
                              std::string_view u2);
+
+// The solution set of an inequation whose roots resout finds, as the interval
+// text above: the sign of the member is sampled between the roots, and a root
+// belongs to the set of a wide inequation only where the member is defined.
+// Empty when it cannot be decided.
+std::string intervalle_solutions(std::string_view enonce);

@@ -1,7 +1,128 @@
 #include "algebra/vecteurs.h"
 
-void decompose_vecteur(std::string &, std::string_view) {}
-bool est_vecteur_seul(std::string_view) { return false; }
-bool enleve_moins_vecteurs(std::string &) { return false; }
-void chasles(std::string &) {}
-void vecteur_nul(std::string &) {}
+#include <cstddef>
+#include <vector>
+
+#include "core/algebre.h"
+#include "formula/normalise.h"
+
+namespace {
+
+const std::string MARQUE = "..arrow";
+// One character in place of the marker while rewriting; a text that already
+// holds it is left alone.
+constexpr char FLECHE = '~';
+constexpr std::size_t MAX_VECTEURS = 20;
+
+bool est_point(char c) { return c >= 'A' && c <= 'Z'; }
+
+bool contient(std::string_view texte, std::string_view motif) { return texte.find(motif) != std::string_view::npos; }
+
+void remplace_tout(std::string &texte, std::string_view motif, std::string_view par)
+{
+    std::string resultat;
+    std::size_t debut = 0;
+    for (std::size_t p; (p = texte.find(motif, debut)) != std::string::npos; debut = p + motif.size())
+        resultat.append(texte, debut, p - debut).append(par);
+    resultat.append(texte, debut);
+    texte = std::move(resultat);
+}
+
+// True when the arrow at position i ends a vector between two points, written
+// with exactly two capital letters.
+bool vecteur_avant(std::string_view texte, std::size_t i)
+{
+    return i >= 2 && est_point(texte[i - 2]) && est_point(texte[i - 1]) && (i == 2 || !est_point(texte[i - 3]));
+}
+
+struct Vecteur {
+    std::size_t fleche;   // position of its arrow
+};
+
+} // namespace
+
+void decompose_vecteur(std::string &texte, std::string_view point)
+{
+    if (point.size() != 1 || !est_point(point[0])) return;
+    for (std::size_t p = texte.find(MARQUE); p != std::string::npos; p = texte.find(MARQUE, p + 1)) {
+        if (!vecteur_avant(texte, p)) continue;
+        texte.insert(p - 1, std::string(point) + MARQUE + "+" + std::string(point));
+        return;
+    }
+}
+
+bool est_vecteur_seul(std::string_view texte)
+{
+    const TDalgebre lu(texte);
+    return lu.nature == EXPRESSION && lu.membre_gauche.nb_additifs == 0 && lu.membre_gauche.nb_multiplicatifs == 0 &&
+           contient(texte, "arrow") && texte.size() > 8;
+}
+
+bool enleve_moins_vecteurs(std::string &texte)
+{
+    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return false;
+    std::string t = (texte.starts_with("-") ? "0" : "0+") + texte;
+    remplace_tout(t, MARQUE, std::string(1, FLECHE));
+    bool change = false;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
+        // '-AB~' or '-k*AB~' with a one-character k: the opposite vector is added.
+        std::size_t moins = std::string::npos;
+        if (i >= 3 && t[i - 3] == '-') moins = i - 3;
+        else if (i >= 5 && t[i - 5] == '-' && t[i - 3] == '*') moins = i - 5;
+        if (moins == std::string::npos) continue;
+        t[moins] = '+';
+        std::swap(t[i - 2], t[i - 1]);
+        change = true;
+    }
+    remplace_tout(t, std::string(1, FLECHE), MARQUE);
+    texte = normalise(t);
+    return change;
+}
+
+void chasles(std::string &texte)
+{
+    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return;
+    std::string t = sans_blancs(std::string_view(texte));
+    remplace_tout(t, MARQUE, std::string(1, FLECHE));
+
+    // The vectors added as they are: at the start or after a "+", and not
+    // multiplied, divided or raised to a power.
+    std::vector<Vecteur> vecteurs;
+    for (std::size_t i = 0; i < t.size() && vecteurs.size() < MAX_VECTEURS; ++i) {
+        if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
+        const bool devant = i == 2 || t[i - 3] == '+';
+        const bool derriere = i + 1 == t.size() || t[i + 1] == '+' || t[i + 1] == '-';
+        if (devant && derriere) vecteurs.push_back({i});
+    }
+
+    bool fusion = false;
+    for (std::size_t j = 0; j < vecteurs.size() && !fusion; ++j) {
+        for (std::size_t k = 0; k < vecteurs.size() && !fusion; ++k) {
+            const std::size_t fj = vecteurs[j].fleche, fk = vecteurs[k].fleche;
+            if (j == k || t[fj - 1] != t[fk - 2]) continue;
+            t[fj - 1] = t[fk - 1];
+            // Vector k leaves with one "+": the one after it at the start, else the one before.
+            if (fk == 2) t.erase(0, fk + 1 < t.size() && t[fk + 1] == '+' ? 4 : 3);
+            else t.erase(fk - 3, 4);
+            fusion = true;
+        }
+    }
+
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (t[i] == FLECHE && vecteur_avant(t, i) && t[i - 2] == t[i - 1]) {
+            t.replace(i - 2, 2, "o");
+            --i;
+        }
+    remplace_tout(t, std::string(1, FLECHE), MARQUE);
+    texte = t;
+}
+
+void vecteur_nul(std::string &texte)
+{
+    if (contient(texte, "arrow") && contient(texte, "o" + MARQUE)) {
+        remplace_tout(texte, "o" + MARQUE, "0");
+        texte = normalise(texte);
+    }
+    if (texte == "0") texte = "o" + MARQUE;
+}

@@ -1,7 +1,65 @@
+#include "algebra/solutions.h"
 #include "cli/registre.h"
+#include "core/algebre.h"
+#include "core/partage.h"
 
 namespace cli {
 
-void enregistre_solutions(Registre &) {}
+void enregistre_solutions(Registre &r)
+{
+    r.option("accepte-inf", "0|1", [](const std::string &v) { partage.accepte_inf = entier(v) != 0; });
+    r.option("base-systeme", "0|1", [](const std::string &v) { partage.base_systeme = entier(v) != 0; });
+    r.option("expression-x", "TEXTE", [](const std::string &v) { partage.expression_x = v; });
+    r.option("expression-y", "TEXTE", [](const std::string &v) { partage.expression_y = v; });
+
+    r.operation("mise_en_facteurs", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        mise_en_facteurs(t);
+        return t;
+    });
+    r.operation("racine_lineaire", {"FACTEUR"}, [](const Arguments &a) {
+        std::string racine;
+        const bool trouve = racine_lineaire(a[0], racine);
+        return drapeau(trouve, racine);
+    });
+    // The relation kind of the statement is taken as that of the current step.
+    r.operation("resout", {"TEXTE"}, [](const Arguments &a) {
+        partage.nature_expression = TDalgebre(a[0]).nature;
+        std::string r1 = a[0], r2, r3, r4;
+        const bool trouve = resout(r1, r2, r3, r4);
+        return drapeau(trouve, champs({r1, r2, r3, r4}));
+    });
+    r.operation("complete_racines", {"TEXTE", "R1", "R2", "R3"}, [](const Arguments &a) {
+        std::string r1 = a[1], r2 = a[2], r3 = a[3];
+        complete_racines(a[0], r1, r2, r3);
+        return champs({r1, r2, r3});
+    });
+    r.operation("coefficient_de_tete", {"TERME"}, [](const Arguments &a) {
+        std::string t = a[0];
+        coefficient_de_tete(t);
+        return t;
+    });
+    r.operation("forme_canonique", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        const bool fait = forme_canonique(t);
+        return drapeau(fait, t);
+    });
+    r.operation("arrondit_nombre", {"TEXTE"}, [](const Arguments &a) {
+        std::string t = a[0];
+        arrondit_nombre(t);
+        return t;
+    });
+    r.operation("formate_solutions", {"TEXTE", "SEPARATEUR"}, [](const Arguments &a) {
+        std::string t = a[0];
+        formate_solutions(t, entier(a[1]));
+        return t;
+    });
+    r.operation("texte_intervalle",
+                {"L1", "U1", "L2", "NATURE", "TEST_U2", "TEST_L2", "TEST_U1", "TEST_L1", "U2"},
+                [](const Arguments &a) {
+                    return texte_intervalle(a[0], a[1], a[2], entier(a[3]), a[4], a[5], a[6], a[7], a[8]);
+                });
+    r.operation("intervalle_solutions", {"TEXTE"}, [](const Arguments &a) { return intervalle_solutions(a[0]); });
+}
 
 } // namespace cli
