@@ -78,7 +78,7 @@ TEST_F(MenusTest, ExpressionsSimples)
           {PANEL7, {"Réduire et ordonner", true}},
           {PANEL5, {"Développer", false}},
           {PANEL3, {"Factoriser par...", true}},
-          {PANEL1, {"Add. les numérateurs", false}},
+          {PANEL1, {"Add. les numérateurs", true}},   // a sum over the denominator 1
           {PANEL11, {"Même dénominateur", true}},
           {PANEL12, {"Dénominateur commun...", true}},
           {PANEL8, {"Substituer", false}},
@@ -91,6 +91,7 @@ TEST_F(MenusTest, ExpressionsSimples)
         {"2+3", {{PANEL17, {"Calculer", true}}}},
         {"1500", {{PANEL7, {"Ecriture scientifique", true}}, {PANEL17, {"Remplacer x par...", false}}}},
         {"(1/2)*(3/4)", {{PANEL1, {"Mult. les fractions", true}}}},
+        {"2*x", {{PANEL1, {"Add. les numérateurs", false}}}},
         {"x+y+2x+3", {{PANEL4, {"Autre expression...", true}}}},
     };
     for (const auto &c : cas)
