@@ -120,6 +120,15 @@ bool est_nul(const std::string &difference)
 
 std::string oppose(const std::string &signe) { return signe == "+" ? "-" : "+"; }
 
+// The opposite of a quotient: its sign turned when it is a single term, the
+// whole in parentheses otherwise.
+std::string negation(const std::string &q)
+{
+    if (TDalgebre(q).membre_gauche.nb_additifs > 0)
+        return "-(" + q + ")";
+    return q.starts_with('-') ? q.substr(1) : "-" + q;
+}
+
 } // namespace
 
 bool additionne_numerateurs(std::string &somme)
@@ -206,10 +215,10 @@ std::string factorise_par(const std::string &expression, const std::string &fact
             if (i > 0)
                 quotient += signe + "(" + q + ")";
             else
-                quotient = signe == "+" ? q : "-(" + q + ")";
+                quotient = signe == "+" ? q : negation(q);
         }
     } else {
-        quotient = normalise((negatif ? "(-(" + texte + "))" : "(" + texte + ")") + "/(" + diviseur + ")");
+        quotient = normalise("(" + (negatif ? negation(texte) : texte) + ")/(" + diviseur + ")");
     }
     return "(" + facteur + ")*(" + quotient + ")";
 }
