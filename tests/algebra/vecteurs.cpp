@@ -1,0 +1,157 @@
+#include "algebra/vecteurs.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/partage.h"
+
+namespace {
+
+using Cas = std::pair<const char *, const char *>;
+
+class Vecteurs : public ::testing::Test {
+protected:
+    void SetUp() override { remet_a_zero_complet(); }
+};
+
+TEST_F(Vecteurs, DecomposeParUnPoint)
+{
+    const struct {
+        const char *texte, *point, *attendu;
+    } cas[] = {
+        {"AB..arrow", "C", "AC..arrow+CB..arrow"},
+        {"2*AB..arrow+CD..arrow", "E", "2*AE..arrow+EB..arrow+CD..arrow"},
+        {"o..arrow+AB..arrow", "M", "o..arrow+AM..arrow+MB..arrow"},   // the zero vector has no points
+        {"AB..arrow", "c", "AB..arrow"},
+        {"AB..arrow", "CD", "AB..arrow"},
+        {"AB..arrow", "", "AB..arrow"},
+        {"x+1", "C", "x+1"},
+        {"..arrow", "C", "..arrow"},
+    };
+    for (const auto &c : cas) {
+        std::string t = c.texte;
+        decompose_vecteur(t, c.point);
+        EXPECT_EQ(t, c.attendu) << c.texte << " by " << c.point;
+    }
+}
+
+TEST_F(Vecteurs, VecteurSeul)
+{
+    EXPECT_TRUE(est_vecteur_seul("AB..arrow"));
+    EXPECT_TRUE(est_vecteur_seul("-AB..arrow"));
+    EXPECT_FALSE(est_vecteur_seul("o..arrow"));   // 8 characters
+    EXPECT_FALSE(est_vecteur_seul("AB..arrow+BC..arrow"));
+    EXPECT_FALSE(est_vecteur_seul("2*AB..arrow"));
+    EXPECT_FALSE(est_vecteur_seul("AB..arrow=CD..arrow"));
+    EXPECT_FALSE(est_vecteur_seul("xxxxxxxxxx"));
+    EXPECT_FALSE(est_vecteur_seul(""));
+}
+
+TEST_F(Vecteurs, EnleveLesMoins)
+{
+    const Cas cas[] = {
+        {"-AB..arrow", "BA..arrow"},
+        {"AB..arrow-CD..arrow", "AB..arrow+DC..arrow"},
+        {"AB..arrow-3*CD..arrow", "AB..arrow+3*DC..arrow"},
+        {"-AB..arrow-BC..arrow", "BA..arrow+CB..arrow"},
+    };
+    for (const auto &[entree, attendu] : cas) {
+        std::string t = entree;
+        EXPECT_TRUE(enleve_moins_vecteurs(t)) << entree;
+        EXPECT_EQ(t, attendu) << entree;
+    }
+    // Nothing to turn: a sum of vectors, a multiple by more than one
+    // character, a text without vectors.
+    for (const char *texte : {"AB..arrow+CD..arrow", "AB..arrow-12*CD..arrow", "x-1", "-o..arrow"}) {
+        std::string t = texte;
+        EXPECT_FALSE(enleve_moins_vecteurs(t)) << texte;
+    }
+}
+
+TEST_F(Vecteurs, Chasles)
+{
+    const Cas cas[] = {
+        {"AB..arrow+BC..arrow", "AC..arrow"},
+        {"BC..arrow+AB..arrow", "AC..arrow"},
+        {"AB..arrow+BA..arrow", "o..arrow"},
+        {"AA..arrow", "o..arrow"},
+        {"AB..arrow+CD..arrow", "AB..arrow+CD..arrow"},
+        {"AB..arrow + BC..arrow + CD..arrow", "AC..arrow+CD..arrow"},   // one pair per call
+        {"AB..arrow-BC..arrow", "AB..arrow-BC..arrow"},                 // a subtracted vector waits
+        {"BC..arrow-x+AB..arrow", "-x+AC..arrow"},
+        {"x+1", "x+1"},
+        // A vector multiplied or divided is not merged as it stands.
+        {"AB..arrow*2+BC..arrow", "AB..arrow*2+BC..arrow"},
+        {"2*AB..arrow+BC..arrow", "2*AB..arrow+BC..arrow"},
+        {"AB..arrow+BC..arrow/3", "AB..arrow+BC..arrow/3"},
+    };
+    for (const auto &[entree, attendu] : cas) {
+        std::string t = entree;
+        chasles(t);
+        EXPECT_EQ(t, attendu) << entree;
+    }
+}
+
+// Repeated merges with the sign turned first bring a closed path to zero.
+TEST_F(Vecteurs, CheminFermeDonneLeVecteurNul)
+{
+    std::string t = "AB..arrow+BC..arrow+CD..arrow-AD..arrow";
+    EXPECT_TRUE(enleve_moins_vecteurs(t));
+    for (int i = 0; i < 5; ++i) chasles(t);
+    EXPECT_EQ(t, "o..arrow");
+}
+
+TEST_F(Vecteurs, VecteurNul)
+{
+    const Cas cas[] = {
+        {"AB..arrow+o..arrow", "AB..arrow"},
+        {"o..arrow", "o..arrow"},
+        {"2*o..arrow", "o..arrow"},
+        {"0", "o..arrow"},
+        {"AB..arrow", "AB..arrow"},
+        {"x+1", "x+1"},
+    };
+    for (const auto &[entree, attendu] : cas) {
+        std::string t = entree;
+        vecteur_nul(t);
+        EXPECT_EQ(t, attendu) << entree;
+    }
+}
+
+TEST_F(Vecteurs, TexteQuelconqueSansPanne)
+{
+    std::vector<std::string> textes = {"", "~", "~..arrow", "A~B..arrow", "..arrow..arrow", "-", "AB..arrow~",
+                                       "o..arrowo..arrow", "\xff..arrow", "A..arrow", "-..arrow", "*..arrow"};
+    std::string longue;
+    for (int i = 0; i < 5000; ++i) longue += std::string(1, static_cast<char>('A' + i % 26)) +
+                                             static_cast<char>('A' + (i + 1) % 26) + "..arrow+";
+    textes.push_back(longue + "AA..arrow");
+    textes.push_back(std::string(10000, '(') + "AB..arrow");
+    std::string bytes;
+    for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
+    textes.push_back(bytes + "..arrow");
+
+    const auto debut = std::chrono::steady_clock::now();
+    for (const std::string &texte : textes) {
+        std::string t = texte;
+        decompose_vecteur(t, "P");
+        est_vecteur_seul(texte);
+        t = texte;
+        enleve_moins_vecteurs(t);
+        t = texte;
+        chasles(t);
+        t = texte;
+        vecteur_nul(t);
+    }
+    // A text holding the working marker is left alone.
+    std::string t = "AB~+BC..arrow";
+    chasles(t);
+    EXPECT_EQ(t, "AB~+BC..arrow");
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
+}
+
+} // namespace
