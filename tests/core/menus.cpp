@@ -161,20 +161,29 @@ TEST_F(MenusTest, EquationsEtInequations)
         {PANEL12, {"Mult. deux membres par...", true}},
         {PANEL1, {"Div. deux membres par...", true}},
     };
-    Attendus equation = deux_membres;
-    equation[PANEL5] = {"Solution(s)", true};
-    verifie(menus("2x=4"), equation, true, "2x=4");
-    EXPECT_EQ(partage.nature_expression, 1);
-    EXPECT_TRUE(partage.accepte_inf);   // left set after the sign-table test
-
-    Attendus inequation = equation;
-    inequation[PANEL6] = {"Tableau de signes", true};
-    verifie(menus("x-1>0"), inequation, true, "x-1>0");
-    EXPECT_EQ(partage.nature_expression, 3);
-    EXPECT_TRUE(partage.accepte_inf);
-
-    // No sign table unless the right member is 0.
-    verifie(menus("x-1>2"), equation, true, "x-1>2");
+    // The root finder solves a product set to 0, or a variable alone.
+    const struct {
+        const char *texte;
+        int nature;
+        bool solutions, tableau;
+    } cas[] = {
+        {"2x=4", 1, false, false},
+        {"x=2", 1, true, false},
+        {"(x-1)*(x+2)=0", 1, true, false},
+        {"(x-1)*(x+2)<0", 2, true, true},
+        {"(x-1)*(x+2)>=0", 5, true, true},
+        {"(x-1)*(x+2)>3", 3, false, false},   // no sign table unless the right member is 0
+        {"x<3", 2, true, false},
+    };
+    for (const auto &c : cas) {
+        Attendus attendus = deux_membres;
+        attendus[PANEL5] = {"Solution(s)", c.solutions};
+        if (c.tableau)
+            attendus[PANEL6] = {"Tableau de signes", true};
+        verifie(menus(c.texte), attendus, true, c.texte);
+        EXPECT_EQ(partage.nature_expression, c.nature) << c.texte;
+        EXPECT_TRUE(partage.accepte_inf) << c.texte;   // left set after the sign-table test
+    }
 }
 
 TEST_F(MenusTest, Systemes)
@@ -183,7 +192,7 @@ TEST_F(MenusTest, Systemes)
     verifie(menus(systeme),
             {{PANEL10, {"Add. membre à membre...", true}},
              {PANEL11, {"Soust. membre à membre...", true}},
-             {PANEL5, {"Solution(s)", true}}},
+             {PANEL5, {"Solution(s)", false}}},
             true, systeme);
     EXPECT_EQ(partage.nature_expression, 6);
     EXPECT_EQ(partage.nature_exercice, 6);
