@@ -13,31 +13,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh program folder for each test, removed afterwards.
 class Configuration : public ::testing::Test {
 protected:
-    fs::path dossier;
+    fs::path dossier = fs::temp_directory_path() /
+                       ("vivezezi-configuration-" + std::to_string(std::random_device{}()));
 
     void SetUp() override
     {
         remet_a_zero_complet();
-        std::random_device alea;
-        dossier = fs::temp_directory_path() /
-                  ("vivezezi-configuration-" + std::to_string(alea()) + std::to_string(alea()));
         fs::create_directories(dossier);
         fixe_dossier_programme(dossier);
     }
-    void TearDown() override
+    void TearDown() override { fs::remove_all(dossier); }
+    void ecrit(const std::string &octets) const
     {
-        std::error_code e;
-        fs::remove_all(dossier, e);
+        std::ofstream(chemin_de(partage.chemin_config), std::ios::binary) << octets;
     }
-
-    fs::path fichier() const { return dossier / "Vivezezi.ini"; }
-    void ecrit(const std::string &octets) const { std::ofstream(fichier(), std::ios::binary) << octets; }
     std::string contenu() const
     {
-        std::ifstream f(fichier(), std::ios::binary);
+        std::ifstream f(chemin_de(partage.chemin_config), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), {});
     }
     static void toutes_les_options(bool valeur)
@@ -54,37 +48,26 @@ protected:
     }
 };
 
-const std::string FICHIER_TYPE = "[OPTIONS]\r\n"
-                                 "REDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\n"
-                                 "SIMPLIF=VRAI\r\nFACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n"
-                                 "[PASSE]\r\nsecret\r\n"
-                                 "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/G\xE9om\xE9trie\r\n"
-                                 "[WEB]\r\nsite=https://exemple.test/Page.html\r\n";
+const std::string FICHIER = "[options]\r\nREDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\n"
+                            "SIMPLIF=VRAI\r\nFACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n[passe]\r\nsecret\r\n"
+                            "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/G\xE9om\r\n[WEB]\r\nsite=https://ex.test/Page\r\n";
 
-TEST_F(Configuration, CheminsDuProgramme)
+TEST_F(Configuration, DossierDuProgrammeDeToutesLongueurs)
 {
     calcule_chemins();
-    EXPECT_EQ(chemin_de(partage.dossier_programme), chemin_executable().parent_path());
     EXPECT_EQ(chemin_de(partage.chemin_config), chemin_executable().parent_path() / "Vivezezi.ini");
-    EXPECT_TRUE(chemin_de(partage.dossier_programme).is_absolute());
-}
 
-TEST_F(Configuration, DossierDePlusDe78Caracteres)
-{
     fs::path profond = dossier;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 5; ++i)
         profond /= "un dossier au nom assez long numéro " + std::to_string(i);
     fs::create_directories(profond);
-    ASSERT_GT(texte_de(profond).size(), 200u);
     fixe_dossier_programme(profond);
     EXPECT_EQ(partage.chemin_config, texte_de(profond / "Vivezezi.ini"));
-
-    std::ofstream(profond / "Vivezezi.ini", std::ios::binary) << FICHIER_TYPE;
+    ecrit(FICHIER);
     lit_configuration();
-    EXPECT_EQ(options_lues(), "VFVFVFV");
     EXPECT_EQ(partage.mot_de_passe, "SECRET");
-    EXPECT_TRUE(ecrit_options());
-    EXPECT_EQ(lit_dossier_frere(), "/opt/Géométrie");
+    EXPECT_EQ(lit_dossier_frere(), "/opt/Géom");
+    EXPECT_EQ(lit_adresse_web(), "https://ex.test/Page");
 }
 
 TEST_F(Configuration, FichierLivreOuvreLaPorteAvecUnMotDePasseVide)
@@ -95,73 +78,27 @@ TEST_F(Configuration, FichierLivreOuvreLaPorteAvecUnMotDePasseVide)
     lit_configuration();
     EXPECT_EQ(options_lues(), "VVVVVVV");
     EXPECT_EQ(partage.mot_de_passe, "");
-    EXPECT_EQ(lit_dossier_frere(), DOSSIER_FRERE_DEFAUT);
-    EXPECT_EQ(lit_adresse_web(), ADRESSE_WEB_DEFAUT);
 }
 
-TEST_F(Configuration, LectureDesQuatreSections)
-{
-    ecrit(FICHIER_TYPE);
-    lit_configuration();
-    EXPECT_EQ(options_lues(), "VFVFVFV");
-    EXPECT_EQ(partage.mot_de_passe, "SECRET");
-    EXPECT_EQ(lit_dossier_frere(), "/opt/Géométrie");
-    EXPECT_EQ(lit_adresse_web(), "https://exemple.test/Page.html");
-}
-
-TEST_F(Configuration, OptionsLuesParPosition)
+TEST_F(Configuration, OptionsEtMotDePasseLusParPosition)
 {
     const struct {
-        const char *nom;
-        std::string fichier;
-        std::string options;
+        std::string fichier, options, mot_de_passe;
     } cas[] = {
-        {"en-tete en minuscules, valeurs en minuscules",
-         "[options]\r\nreduire=vrai\r\nFRACTIONS=VRAI\r\n1\r\n2\r\n3\r\n4\r\n5\r\n", "FVFFFFF"},
-        {"ordre different", "OPTIONS\r\nFRACTIONS=VRAI\r\nREDUIRE=FAUX\r\nX=VRAI\r\nVRAI\r\n\r\n=VRAI\r\nA=B=VRAI\r\n",
-         "VFVVFVF"},
-        {"fichier coupe", "OPTIONS\r\nREDUIRE=FAUX\r\nFRACTIONS=VRAI\r\n", "FVVVVVV"},
-        {"sans en-tete", "REDUIRE=VRAI\r\nFRACTIONS=VRAI\r\n", "FFFFFFF"},
-        {"fichier vide", "", "FFFFFFF"},
-        {"en-tete avec des mots autour", "; les options du programme\r\nREDUIRE=VRAI\r\n", "VVVVVVV"},
+        {FICHIER, "VFVFVFV", "SECRET"},
+        {"[options]\r\nreduire=vrai\r\nFRACTIONS=VRAI\r\n1\r\n2\r\n3\r\n4\r\n5\r\nPASSE\r\nd\xE9j\xE0 Vu\r\n",
+         "FVFFFFF", "DéJà VU"},
+        {"OPTIONS\r\nFRACTIONS=VRAI\r\nA=B=VRAI\r\n=VRAI\r\nVRAI\r\n", "VFVVVVV", "ANCIEN"},   // cut short
+        {"PASSE\r\nperdu\r\nREDUIRE=VRAI\r\n", "FFFFFFF", "ANCIEN"},   // no header
+        {"", "FFFFFFF", "ANCIEN"},
     };
     for (const auto &c : cas) {
         toutes_les_options(true);
-        ecrit(c.fichier);
-        lit_configuration();
-        EXPECT_EQ(options_lues(), c.options) << c.nom;
-    }
-}
-
-TEST_F(Configuration, FichierAbsentNeChangeRien)
-{
-    toutes_les_options(true);
-    partage.option_kalkul = false;
-    partage.mot_de_passe = "GARDE";
-    lit_configuration();
-    EXPECT_EQ(options_lues(), "VVVFVVV");
-    EXPECT_EQ(partage.mot_de_passe, "GARDE");
-    EXPECT_EQ(lit_dossier_frere(), "C:\\KORV96");
-    EXPECT_EQ(lit_adresse_web(), ADRESSE_WEB_DEFAUT);
-}
-
-TEST_F(Configuration, MotDePasse)
-{
-    const struct {
-        std::string fichier, attendu;
-    } cas[] = {
-        {"OPTIONS\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nPASSE\r\nmot2passe\r\n", "MOT2PASSE"},
-        {"OPTIONS\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n[Mot de passe]\r\nd\xE9j\xE0 vu\r\n", "DéJà VU"},
-        {"OPTIONS\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nPASSE\r\n\r\nCONFIG\r\n", ""},
-        // searched only after the seventh option line
-        {"PASSE\r\nperdu\r\nOPTIONS\r\n", "ANCIEN"},
-        {"OPTIONS\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nPASSE", "ANCIEN"},
-    };
-    for (const auto &c : cas) {
         partage.mot_de_passe = "ancien";
         ecrit(c.fichier);
         lit_configuration();
-        EXPECT_EQ(partage.mot_de_passe, c.attendu) << c.fichier;
+        EXPECT_EQ(options_lues(), c.options) << c.fichier;
+        EXPECT_EQ(partage.mot_de_passe, c.mot_de_passe) << c.fichier;
     }
 }
 
@@ -170,11 +107,9 @@ TEST_F(Configuration, DossierFrereEtAdresseWeb)
     const struct {
         std::string fichier, dossier, adresse;
     } cas[] = {
-        {"CONFIG\r\nx\r\nKORV2D=D:\\geo\r\nWEB\r\nadresse=a=b\r\n", "D:\\geo", "a=b"},
-        {"config\r\nx\r\nsans egal\r\n[web]\r\nsans egal\r\n", "sans egal", "sans egal"},
-        {"CONFIG\r\nseulement une ligne=1\r\n", "1", ADRESSE_WEB_DEFAUT},
-        {"CONFIG\r\n", "C:\\KORV96", ADRESSE_WEB_DEFAUT},
-        {"WEB\r\n", "C:\\KORV96", ADRESSE_WEB_DEFAUT},
+        {"config\r\nx\r\nsans egal\r\n[web]\r\nadresse=a=b\r\n", "sans egal", "a=b"},
+        {"CONFIG\r\nune seule ligne=1\r\n", "1", ADRESSE_WEB_DEFAUT},
+        {"[CONFIG]\r\n", "C:\\KORV96", ADRESSE_WEB_DEFAUT},
     };
     for (const auto &c : cas) {
         ecrit(c.fichier);
@@ -183,72 +118,49 @@ TEST_F(Configuration, DossierFrereEtAdresseWeb)
     }
 }
 
-TEST_F(Configuration, EcritureDesOptionsEtDuMotDePasse)
+TEST_F(Configuration, FichierAbsent)
 {
-    ecrit("[options]\r\nREDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\n"
-          "SIMPLIF=VRAI\r\nFACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n"
-          "[passe]\r\nancien\r\n"
-          "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/G\xE9om\r\n"
-          "[WEB]\r\nsite=https://exemple.test/Page.html\r\n");
+    partage.mot_de_passe = "GARDE";
+    lit_configuration();
+    EXPECT_EQ(options_lues(), "VVVVVVV");
+    EXPECT_EQ(partage.mot_de_passe, "GARDE");
+    EXPECT_EQ(lit_dossier_frere(), DOSSIER_FRERE_DEFAUT);
+    EXPECT_EQ(lit_adresse_web(), ADRESSE_WEB_DEFAUT);
+    EXPECT_FALSE(ecrit_options());
+    EXPECT_FALSE(ecrit_dossier_frere("x"));
+    EXPECT_FALSE(fs::exists(partage.chemin_config));
+    EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
+}
+
+TEST_F(Configuration, EcrituresGardentLesAutresLignes)
+{
+    ecrit(FICHIER);
     toutes_les_options(false);
     partage.option_kalkul = true;
     partage.mot_de_passe = "Nouveau";
+    ASSERT_TRUE(ecrit_dossier_frere("/srv/Géo"));
     ASSERT_TRUE(ecrit_options());
     EXPECT_EQ(contenu(), "[OPTIONS]\r\nREDUIRE=FAUX\r\nFRACTIONS=FAUX\r\nRACINES=FAUX\r\nKALKUL=VRAI\r\n"
-                         "SIMPLIF=FAUX\r\nFACTORIZ=FAUX\r\nDEVELOPPE=FAUX\r\n"
-                         "[PASSE]\r\nNOUVEAU\r\n"
-                         "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/G\xE9om\r\n"
-                         "[WEB]\r\nsite=https://exemple.test/Page.html\r\n");
+                         "SIMPLIF=FAUX\r\nFACTORIZ=FAUX\r\nDEVELOPPE=FAUX\r\n[PASSE]\r\nNOUVEAU\r\n"
+                         "[CONFIG]\r\nversion=1\r\nKORV2D=/srv/G\xE9o\r\n[WEB]\r\nsite=https://ex.test/Page\r\n");
     EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
 
-    toutes_les_options(true);
-    lit_configuration();
-    EXPECT_EQ(options_lues(), "FFFVFFF");
-    EXPECT_EQ(partage.mot_de_passe, "NOUVEAU");
-}
-
-TEST_F(Configuration, EcritureDuDossierFrere)
-{
-    ecrit(FICHIER_TYPE);
-    ASSERT_TRUE(ecrit_dossier_frere("/srv/Géo"));
-    EXPECT_EQ(contenu(), "[OPTIONS]\r\n"
-                         "REDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\n"
-                         "SIMPLIF=VRAI\r\nFACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n"
-                         "[PASSE]\r\nSECRET\r\n"
-                         "[CONFIG]\r\nversion=1\r\nKORV2D=/srv/G\xE9o\r\n"
-                         "[WEB]\r\nsite=https://exemple.test/Page.html\r\n");
-    EXPECT_EQ(lit_dossier_frere(), "/srv/Géo");
-}
-
-TEST_F(Configuration, SansEnTeteToutEstRecopieEnMajusculesSansAjout)
-{
-    ecrit("rien ici\r\nd\xE9j\xE0\r\n");
+    ecrit("sans en-t\xEAte\r\nCONFIG\r\n");   // copied upper-cased, nothing added
     EXPECT_TRUE(ecrit_options());
-    EXPECT_EQ(contenu(), "RIEN ICI\r\nD\xE9J\xE0\r\n");
-    ecrit("CONFIG\r\n");
     EXPECT_TRUE(ecrit_dossier_frere("x"));
-    EXPECT_EQ(contenu(), "CONFIG\r\n");
-}
-
-TEST_F(Configuration, FichierAbsentALaSauvegarde)
-{
-    EXPECT_FALSE(ecrit_options());
-    EXPECT_FALSE(ecrit_dossier_frere("x"));
-    EXPECT_FALSE(fs::exists(fichier()));
-    EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
+    EXPECT_EQ(contenu(), "SANS EN-T\xEATE\r\nCONFIG\r\n");
 }
 
 TEST_F(Configuration, EchecDEcritureGardeLAncienFichier)
 {
-    ecrit(FICHIER_TYPE);
+    ecrit(FICHIER);
     fs::create_directory(dossier / "xxx.ini");
-    toutes_les_options(false);
     EXPECT_FALSE(ecrit_options());
     EXPECT_FALSE(ecrit_dossier_frere("/ailleurs"));
-    EXPECT_EQ(contenu(), FICHIER_TYPE);
+    EXPECT_EQ(contenu(), FICHIER);
 }
 
-TEST_F(Configuration, FichierMalFormeNePlantePas)
+TEST_F(Configuration, DechetsSansPlantage)
 {
     std::mt19937 alea(7);
     for (int essai = 0; essai < 50; ++essai) {
@@ -262,9 +174,6 @@ TEST_F(Configuration, FichierMalFormeNePlantePas)
         EXPECT_TRUE(ecrit_options());
         EXPECT_TRUE(ecrit_dossier_frere("d"));
     }
-    ecrit("OPTIONS\r\n" + std::string(3 * LONGUEUR_MAX_LIGNE, 'V') + "\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nPASSE\r\nx\r\n");
-    lit_configuration();
-    EXPECT_EQ(partage.mot_de_passe, "X");
 }
 
 } // namespace

@@ -10,65 +10,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct DossierTemporaire {
-    fs::path chemin;
-    DossierTemporaire()
+class Fichiers : public ::testing::Test {
+protected:
+    fs::path dossier = fs::temp_directory_path() /
+                       ("vivezezi-encodage-" + std::to_string(std::random_device{}()));
+    fs::path f = dossier / "f.txt";
+
+    void SetUp() override { fs::create_directories(dossier); }
+    void TearDown() override { fs::remove_all(dossier); }
+    void ecrit(const std::string &octets) const { std::ofstream(f, std::ios::binary) << octets; }
+    std::string contenu() const
     {
-        std::random_device alea;
-        chemin = fs::temp_directory_path() / ("vivezezi-encodage-" + std::to_string(alea()) + std::to_string(alea()));
-        fs::create_directories(chemin);
-    }
-    ~DossierTemporaire()
-    {
-        std::error_code e;
-        fs::remove_all(chemin, e);
+        std::ifstream l(f, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(l), {});
     }
 };
 
-std::string contenu(const fs::path &chemin)
+TEST(Encodage, ConversionsDansLesDeuxSens)
 {
-    std::ifstream f(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-void ecrit(const fs::path &chemin, const std::string &octets)
-{
-    std::ofstream(chemin, std::ios::binary) << octets;
-}
-
-TEST(Encodage, CaracteresConnusDansLesDeuxSens)
-{
-    const struct {
-        std::string utf8, octets;
-    } cas[] = {
-        {"abc 2x+1=0", "abc 2x+1=0"}, {"é", "\xE9"},     {"Développer", "D\xE9velopper"},
-        {"€", "\x80"},                {"œ", "\x9C"},     {"Ÿ", "\x9F"},
-        {"²", "\xB2"},                {"·", "\xB7"},     {"ÿ", "\xFF"},
-        {"’", "\x92"},                {"\r\n", "\r\n"},  {"", ""},
-    };
-    for (const auto &c : cas) {
-        EXPECT_EQ(vers_windows_1252(c.utf8), c.octets) << c.utf8;
-        EXPECT_EQ(depuis_windows_1252(c.octets), c.utf8) << c.utf8;
+    const std::pair<std::string, std::string> cas[] = {
+        {"Développer 2x+1", "D\xE9velopper 2x+1"}, {"€œŸ’", "\x80\x9C\x9F\x92"}, {"²·ÿ\r\n", "\xB2\xB7\xFF\r\n"}};
+    for (const auto &[utf8, octets] : cas) {
+        EXPECT_EQ(vers_windows_1252(utf8), octets);
+        EXPECT_EQ(depuis_windows_1252(octets), utf8);
     }
-}
-
-TEST(Encodage, TexteSansEquivalentDevientPointDInterrogation)
-{
-    const struct {
-        std::string utf8, octets;
-    } cas[] = {
-        {"→", "?"},                 // no Windows-1252 byte
-        {"x😀y", "x?y"},            // four-byte character
-        {"\xFF", "?"},              // not UTF-8
-        {"\xC3", "?"},              // cut character
-        {"a\xC3", "a?"},
-        {"\xC0\xAF", "??"},         // overlong form
-        {"\xED\xA0\x80", "???"},    // surrogate
-        {"\xE2\x82", "??"},         // cut three-byte character
-        {"\x80z", "?z"},            // stray continuation byte
-    };
-    for (const auto &c : cas)
-        EXPECT_EQ(vers_windows_1252(c.utf8), c.octets);
+    // No Windows-1252 byte, or not UTF-8 at all (cut, overlong, surrogate, stray bytes).
+    const std::pair<std::string, std::string> sans_octet[] = {
+        {"→", "?"}, {"x😀y", "x?y"}, {"\xFF", "?"}, {"a\xC3", "a?"}, {"\xC0\xAF", "??"},
+        {"\xED\xA0\x80", "???"}, {"\xE2\x82", "??"}, {"\x80z", "?z"}};
+    for (const auto &[utf8, octets] : sans_octet)
+        EXPECT_EQ(vers_windows_1252(utf8), octets);
 }
 
 TEST(Encodage, ChaqueOctetRevientIntact)
@@ -82,24 +53,10 @@ TEST(Encodage, ChaqueOctetRevientIntact)
         ASSERT_NE(longueur_caractere_utf8(utf8, i), 0u) << "invalid UTF-8 at " << i;
 }
 
-TEST(Encodage, CoupeApresNCaracteres)
+TEST_F(Fichiers, LignesTermineesParCrLfOuLf)
 {
-    std::string t = "éèà123";
-    coupe_caracteres(t, 2);
-    EXPECT_EQ(t, "éè");
-    t = "abc";
-    coupe_caracteres(t, 10);
-    EXPECT_EQ(t, "abc");
-    t = "abc";
-    coupe_caracteres(t, 0);
-    EXPECT_EQ(t, "");
-}
-
-TEST(LecteurLignes, FinsDeLigneCrLfOuLf)
-{
-    DossierTemporaire d;
-    ecrit(d.chemin / "f.txt", "un\r\ndeux\n\r\nd\xE9j\xE0\r\nfin sans retour");
-    LecteurLignes l(d.chemin / "f.txt");
+    ecrit("un\r\ndeux\n\r\nd\xE9j\xE0\r\nfin sans retour");
+    LecteurLignes l(f);
     ASSERT_TRUE(l.ouvert());
     for (const char *attendu : {"un", "deux", "", "déjà", "fin sans retour"}) {
         ASSERT_FALSE(l.fin());
@@ -107,112 +64,63 @@ TEST(LecteurLignes, FinsDeLigneCrLfOuLf)
     }
     EXPECT_TRUE(l.fin());
     EXPECT_EQ(l.lit(), "");
+
+    ecrit("a\r\n");   // a last line end gives no empty line after it
+    LecteurLignes une(f);
+    EXPECT_EQ(une.lit(), "a");
+    EXPECT_TRUE(une.fin());
 }
 
-TEST(LecteurLignes, DerniereLigneTermineeNeDonnePasDeLigneVide)
+TEST_F(Fichiers, LigneEnormeCoupeeEtFichiersSpeciauxRefuses)
 {
-    DossierTemporaire d;
-    ecrit(d.chemin / "f.txt", "a\r\n");
-    LecteurLignes l(d.chemin / "f.txt");
-    EXPECT_EQ(l.lit(), "a");
-    EXPECT_TRUE(l.fin());
-}
-
-TEST(LecteurLignes, LigneEnormeCoupee)
-{
-    DossierTemporaire d;
-    ecrit(d.chemin / "f.txt", std::string(3 * LONGUEUR_MAX_LIGNE, 'x') + "\r\nsuite\r\n");
-    LecteurLignes l(d.chemin / "f.txt");
+    ecrit(std::string(3 * LONGUEUR_MAX_LIGNE, 'x') + "\r\nsuite\r\n");
+    LecteurLignes l(f);
     EXPECT_EQ(l.lit().size(), LONGUEUR_MAX_LIGNE);
     EXPECT_EQ(l.lit(), "suite");
-    EXPECT_TRUE(l.fin());
-}
 
-TEST(LecteurLignes, SeulsLesFichiersOrdinairesSOuvrent)
-{
-    DossierTemporaire d;
-    for (const fs::path &chemin : {d.chemin, d.chemin / "absent.txt", fs::path("/dev/zero")}) {
-        LecteurLignes l(chemin);
-        EXPECT_FALSE(l.ouvert()) << chemin;
-        EXPECT_TRUE(l.fin());
-        EXPECT_EQ(l.lit(), "");
+    for (const fs::path &chemin : {dossier, dossier / "absent.txt", fs::path("/dev/zero")}) {
+        LecteurLignes refuse(chemin);
+        EXPECT_FALSE(refuse.ouvert()) << chemin;
+        EXPECT_TRUE(refuse.fin());
     }
 }
 
-TEST(EcritureSure, EcritEnWindows1252AvecCrLf)
+TEST_F(Fichiers, EcritureSureRemplaceLaCibleALaFin)
 {
-    DossierTemporaire d;
-    const fs::path cible = d.chemin / "f.txt";
-    EcritureSure e(cible);
-    ASSERT_TRUE(e.ouverte());
+    ecrit("ancien\r\n");
+    {
+        EcritureSure abandon(f);
+        abandon.ecrit_ligne("à moitié");
+    }
+    EXPECT_EQ(contenu(), "ancien\r\n");
+
+    EcritureSure e(f);
     e.ecrit_ligne("é");
-    e.ecrit_ligne("");
     e.ecrit_ligne("deux\r\nlignes\n");
+    EXPECT_EQ(contenu(), "ancien\r\n");
     ASSERT_TRUE(e.termine());
-    EXPECT_EQ(contenu(cible), "\xE9\r\n\r\ndeux  lignes \r\n");
-    EXPECT_FALSE(fs::exists(d.chemin / "f.txt.tmp"));
+    EXPECT_EQ(contenu(), "\xE9\r\ndeux  lignes \r\n");
+    EXPECT_FALSE(fs::exists(dossier / "f.txt.tmp"));
 }
 
-TEST(EcritureSure, RemplaceLAncienFichier)
+TEST_F(Fichiers, EchecDEcritureGardeLAncienFichier)
 {
-    DossierTemporaire d;
-    const fs::path cible = d.chemin / "f.txt";
-    ecrit(cible, "ancien\r\n");
-    EcritureSure e(cible);
+    ecrit("ancien\r\n");
+    fs::create_directory(dossier / "f.txt.tmp");   // the temporary file cannot be made
+    EcritureSure e(f);
+    EXPECT_FALSE(e.ouverte());
     e.ecrit_ligne("nouveau");
-    EXPECT_EQ(contenu(cible), "ancien\r\n");   // untouched until the end
-    ASSERT_TRUE(e.termine());
-    EXPECT_EQ(contenu(cible), "nouveau\r\n");
-}
+    EXPECT_FALSE(e.termine());
+    EXPECT_EQ(contenu(), "ancien\r\n");
 
-TEST(EcritureSure, UnEchecGardeLAncienFichier)
-{
-    DossierTemporaire d;
-    const fs::path cible = d.chemin / "f.txt";
-    ecrit(cible, "ancien\r\n");
-
-    // The temporary file cannot be created.
-    fs::create_directory(d.chemin / "f.txt.tmp");
-    {
-        EcritureSure e(cible);
-        EXPECT_FALSE(e.ouverte());
-        e.ecrit_ligne("nouveau");
-        EXPECT_FALSE(e.termine());
-    }
-    EXPECT_EQ(contenu(cible), "ancien\r\n");
-    EXPECT_TRUE(fs::is_directory(d.chemin / "f.txt.tmp"));
-
-    // The rename fails: the target is a folder that is not empty.
-    const fs::path dossier = d.chemin / "dossier";
-    fs::create_directory(dossier);
-    ecrit(dossier / "dedans.txt", "x");
-    {
-        EcritureSure e(dossier, d.chemin / "autre.tmp");
-        e.ecrit_ligne("nouveau");
-        EXPECT_FALSE(e.termine());
-    }
-    EXPECT_EQ(contenu(dossier / "dedans.txt"), "x");
-    EXPECT_FALSE(fs::exists(d.chemin / "autre.tmp"));
-}
-
-TEST(EcritureSure, AbandonSansTerminerNeToucheRien)
-{
-    DossierTemporaire d;
-    const fs::path cible = d.chemin / "f.txt";
-    ecrit(cible, "ancien\r\n");
-    {
-        EcritureSure e(cible);
-        e.ecrit_ligne("à moitié");
-    }
-    EXPECT_EQ(contenu(cible), "ancien\r\n");
-    EXPECT_FALSE(fs::exists(d.chemin / "f.txt.tmp"));
-}
-
-TEST(Chemins, TexteUtf8EtCheminSeCorrespondent)
-{
-    const std::string texte = "/tmp/élèves/exercice €.alg";
-    EXPECT_EQ(texte_de(chemin_de(texte)), texte);
-    EXPECT_EQ(texte_de(chemin_de(texte).filename()), "exercice €.alg");
+    const fs::path plein = dossier / "plein";   // the rename fails over a folder
+    fs::create_directory(plein);
+    std::ofstream(plein / "dedans") << "x";
+    EcritureSure sur_dossier(plein, dossier / "autre.tmp");
+    sur_dossier.ecrit_ligne("nouveau");
+    EXPECT_FALSE(sur_dossier.termine());
+    EXPECT_TRUE(fs::exists(plein / "dedans"));
+    EXPECT_FALSE(fs::exists(dossier / "autre.tmp"));
 }
 
 } // namespace
