@@ -1,0 +1,87 @@
+// Solving typical statements, writing solution sets and merging vectors.
+//   bench_solutions --benchmark_filter=resout/          one figure per statement
+//   bench_solutions --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
+//                                                      median and spread
+
+#include <array>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "algebra/solutions.h"
+#include "algebra/vecteurs.h"
+#include "core/algebre.h"
+#include "core/partage.h"
+
+namespace {
+
+const std::array<std::string, 10> enonces = {
+    "(x-2)*(x+3)=0",
+    "2*x*(3*x-1)=0",
+    "(x-1)^2*(x+4)=0",
+    "-(2*x+1)*(x-5)=0",
+    "(x-1)/(x+2)=0",
+    "x=3/2",
+    "(x-2)*(x+3)<0",
+    "(2*x-1)*(x+3)*(x-4)>=0",
+    "(x-1)^2*(x-3)<=0",
+    "(x+1)/(x-2)>0",
+};
+
+const std::array<std::string, 6> vecteurs = {
+    "AB..arrow+BC..arrow",
+    "BC..arrow+AB..arrow",
+    "AB..arrow+CD..arrow+BC..arrow",
+    "AB..arrow+BA..arrow",
+    "2*CD..arrow+AB..arrow+BC..arrow+DE..arrow",
+    "AB..arrow-CD..arrow+EF..arrow",
+};
+
+void resout_enonce(benchmark::State &state)
+{
+    remet_a_zero_complet();
+    partage.accepte_inf = false;
+    const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
+    partage.nature_expression = TDalgebre(texte).nature;
+    for (auto _ : state) {
+        std::string r1 = texte, r2, r3, r4;
+        benchmark::DoNotOptimize(resout(r1, r2, r3, r4));
+    }
+    state.SetLabel(texte);
+}
+BENCHMARK(resout_enonce)->Name("resout")->DenseRange(0, enonces.size() - 1);
+
+// The solution set of an inequation, roots included, as the solving action builds it.
+void intervalle_enonce(benchmark::State &state)
+{
+    remet_a_zero_complet();
+    const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) benchmark::DoNotOptimize(intervalle_solutions(texte));
+    state.SetLabel(texte);
+}
+BENCHMARK(intervalle_enonce)->Name("intervalle_solutions")->DenseRange(6, enonces.size() - 1);
+
+void texte_intervalle_seul(benchmark::State &state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(texte_intervalle("-inf", "-3", "1/2", SUPERIEUR_OU_EGAL, "inf", "1/2", "-3",
+                                                  "inf", "inf"));
+        benchmark::DoNotOptimize(texte_intervalle("1", "1", "3", INFERIEUR, "inf", "3", "1", "1", "inf"));
+    }
+}
+BENCHMARK(texte_intervalle_seul)->Name("texte_intervalle");
+
+void chasles_vecteurs(benchmark::State &state)
+{
+    remet_a_zero_complet();
+    const std::string &texte = vecteurs[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) {
+        std::string t = texte;
+        chasles(t);
+        benchmark::DoNotOptimize(t);
+    }
+    state.SetLabel(texte);
+}
+BENCHMARK(chasles_vecteurs)->Name("chasles")->DenseRange(0, vecteurs.size() - 1);
+
+} // namespace
