@@ -240,21 +240,20 @@ std::string signe_produit(const std::string &a, const std::string &b)
 std::string distribue(const std::string &a, const std::string &b, const std::string &operateur)
 {
     partage.developpement_fait = true;
+    // Texts too long to work on are only joined.
+    if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
+        return "(" + a + ")" + operateur + "(" + b + ")";
+    // Dividing by a sum does not distribute: the divisor stays whole.
+    const Termes ta = termes_a_distribuer(a, false);
+    const Termes tb = termes_a_distribuer(b, operateur == "/");
     std::string resultat;
-    if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL) {
-        resultat = "(" + a + ")" + operateur + "(" + b + ")";
-    } else {
-        // Dividing by a sum does not distribute: the divisor stays whole.
-        const Termes ta = termes_a_distribuer(a, false);
-        const Termes tb = termes_a_distribuer(b, operateur == "/");
-        for (int i = 0; i < ta.nombre; ++i) {
-            for (int j = 0; j < tb.nombre; ++j) {
-                std::string signe = signe_produit(ta.signes[i], tb.signes[j]);
-                if (i == 0 && j == 0 && signe == "+")
-                    signe.clear();
-                resultat += signe + "(" +
-                            normalise("(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")") + ")";
-            }
+    for (int i = 0; i < ta.nombre; ++i) {
+        for (int j = 0; j < tb.nombre; ++j) {
+            std::string signe = signe_produit(ta.signes[i], tb.signes[j]);
+            if (i == 0 && j == 0 && signe == "+")
+                signe.clear();
+            resultat +=
+                signe + "(" + normalise("(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")") + ")";
         }
     }
     if (partage.option_reduire)
@@ -335,7 +334,8 @@ bool developpe(std::string &membre)
 
     demasque_racines(resultat, racines);
     // A root squared can only be reduced once it is back.
-    if (partage.option_reduire && !racines[0].empty())
+    const bool masquees = !racines[0].empty() || !racines[1].empty() || !racines[2].empty();
+    if (partage.option_reduire && masquees)
         resultat = normalise(resultat);
     if (resultat.size() > LONGUEUR_DEVELOPPEE_MAX || !meme_valeur(membre, resultat))
         return false;

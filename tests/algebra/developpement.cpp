@@ -1,0 +1,322 @@
+#include "algebra/developpement.h"
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/evaluateur.h"
+#include "core/partage.h"
+
+namespace {
+
+class Developpement : public ::testing::Test {
+protected:
+    void SetUp() override { remet_a_zero_complet(); }
+};
+
+// Both texts evaluated at several points: equal wherever both are defined,
+// and comparable at three points at least unless told otherwise.
+void attend_meme_valeur(const std::string &avant, const std::string &apres, int minimum = 3)
+{
+    int comparables = 0;
+    for (double x : {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1}) {
+        const double a = evalue(avant, x);
+        const double b = evalue(apres, x);
+        if (a == ERREUR_EVALUATION || b == ERREUR_EVALUATION)
+            continue;
+        ++comparables;
+        EXPECT_NEAR(a, b, 1e-6 * std::max({1.0, std::abs(a), std::abs(b)}))
+            << avant << " -> " << apres << " at x = " << x;
+    }
+    EXPECT_GE(comparables, minimum) << avant << " -> " << apres;
+}
+
+struct Cas {
+    std::string entree;
+    bool reussi;
+    std::string sortie;   // the text afterwards
+};
+
+void verifie(bool (*operation)(std::string &), const std::vector<Cas> &table)
+{
+    for (const Cas &c : table) {
+        std::string t = c.entree;
+        EXPECT_EQ(operation(t), c.reussi) << c.entree;
+        EXPECT_EQ(t, c.sortie) << c.entree;
+    }
+}
+
+TEST_F(Developpement, OrdonneReduitEtOrdonneLesSommesDeMonomes)
+{
+    verifie(ordonne, {
+        {"2x+3x^2-1", true, "3*x^2+2*x-1"},
+        {"1-x+x^2", true, "x^2-x+1"},
+        {"x+x+1", true, "2*x+1"},
+        {"x", false, "x"},
+        {"3*x^2", false, "3*x^2"},
+        {"(x+1)^2+x", false, "(x+1)^2+x"},
+        {"2*(x+1)+3", false, "2*(x+1)+3"},
+        {"sin(x-1)+x", false, "sin(x-1)+x"},
+        {"x+1=2", false, "x+1=2"},
+        {"", false, ""},
+    });
+}
+
+TEST_F(Developpement, OrdonneGardeLesSignesEntreParenthesesDansLeTerme)
+{
+    std::string t = "abs(-x)+x^2";
+    ASSERT_TRUE(ordonne(t));
+    EXPECT_EQ(t.rfind("x^2", 0), 0u) << t;
+    attend_meme_valeur("abs(-x)+x^2", t);
+}
+
+TEST_F(Developpement, DeveloppeDistribueLesProduitsEtLesPuissances)
+{
+    verifie(developpe, {
+        {"(x+1)*(x-1)", true, "x^2-1"},
+        {"(x+1)^2", true, "x^2+2*x+1"},
+        {"2*(x+1)^2", true, "2*x^2+4*x+2"},
+        {"(2*x-3)^3", true, "8*x^3-36*x^2+54*x-27"},
+        {"sqrt(2)*(x+sqrt(2))", true, "sqrt(2)*x+2"},
+        {"-(x+1)^2", true, "-x^2-2*x-1"},
+        {"-x^2*(x+1)", true, "-x^3-x^2"},
+        {"x", false, "x"},
+        {"x+1", false, "x+1"},
+        {"(x+1)^6", false, "(x+1)^6"},
+        {"x*(x+1)=0", false, "x*(x+1)=0"},
+        {"x*x*x*x*x*x*(x+1)", false, "x*x*x*x*x*x*(x+1)"},
+        {"(x+1)^5*(x+2)^5*(x+3)^5", false, "(x+1)^5*(x+2)^5*(x+3)^5"},
+    });
+}
+
+TEST_F(Developpement, DeveloppeUnQuotientSansCouperLeDiviseur)
+{
+    std::string t = "(x+1)/(x-1)";
+    ASSERT_TRUE(developpe(t));
+    attend_meme_valeur("(x+1)/(x-1)", t);
+    t = "x/(x+1)";
+    if (developpe(t))
+        attend_meme_valeur("x/(x+1)", t);
+}
+
+TEST_F(Developpement, DeveloppeSuitLesOptions)
+{
+    std::string t = "(x+1)*(x-1)";
+    partage.option_developpe = false;
+    EXPECT_FALSE(developpe(t));
+    partage.option_developpe = true;
+    partage.option_reduire = false;
+    ASSERT_TRUE(developpe(t));
+    EXPECT_NE(t, "x^2-1");   // the products are not collected
+    attend_meme_valeur("(x+1)*(x-1)", t);
+}
+
+TEST_F(Developpement, DistribueMultiplieTermeATerme)
+{
+    partage.option_reduire = false;
+    partage.developpement_fait = false;
+    EXPECT_EQ(distribue("x+1", "x-1", "*"), "(x^2)-(x)+(x)-(1)");
+    EXPECT_TRUE(partage.developpement_fait);
+    EXPECT_EQ(distribue("2", "x", "*"), "(2*x)");
+    partage.option_reduire = true;
+    EXPECT_EQ(distribue("x+1", "x-1", "*"), "x^2-1");
+    attend_meme_valeur("(x+1)/(x+2)", distribue("x+1", "x+2", "/"));
+}
+
+TEST_F(Developpement, SigneProduit)
+{
+    struct S { std::string a, b, produit; };
+    for (const S &s : std::vector<S>{{"+", "+", "+"}, {"-", "+", "-"}, {"+", "-", "-"}, {"-", "-", "+"},
+                                     {"", "-", "-"}, {"", "", "+"}, {".", ".", ""}, {".", "", "+"}})
+        EXPECT_EQ(signe_produit(s.a, s.b), s.produit) << s.a << " " << s.b;
+}
+
+TEST_F(Developpement, PuissanceDeveloppee)
+{
+    const TDalgebre enonce("2*(x+1)^3");
+    EXPECT_EQ(puissance_developpee(1, enonce), "2");
+    EXPECT_EQ(puissance_developpee(2, enonce), "x^3+3*x^2+3*x+1");
+    EXPECT_EQ(puissance_developpee(3, enonce), "");
+    EXPECT_EQ(puissance_developpee(0, enonce), "");
+    EXPECT_EQ(puissance_developpee(99, enonce), "");
+    EXPECT_EQ(puissance_developpee(1, TDalgebre("(x+1)^99999")), "(x+1)^99999");
+}
+
+TEST_F(Developpement, MasqueEtDemasqueLesRacines)
+{
+    std::string racines[3];
+    std::string t = "sqrt(2)*x+sqrt(3)*sqrt(2)+sqrt(x*(x+1))";
+    const std::string depart = t;
+    masque_racines(t, racines);
+    EXPECT_EQ(t, "e*x+f*e+g");
+    EXPECT_EQ(racines[2], "sqrt(x*(x+1))");
+    demasque_racines(t, racines);
+    EXPECT_EQ(t, depart);
+
+    t = "sqrt(2)*sqrt(3+sqrt(2))";   // the second root holds the first
+    masque_racines(t, racines);
+    EXPECT_EQ(t, "e*f");
+    demasque_racines(t, racines);
+    EXPECT_EQ(t, "sqrt(2)*sqrt(3+sqrt(2))");
+}
+
+TEST_F(Developpement, EnleveParentheses)
+{
+    verifie(enleve_parentheses, {
+        {"(a+b)-(c-d)", true, "a+b-c+d"},
+        {"x-(a-(b+c))", true, "x-a+b+c"},
+        {"x+(-a+b)", true, "x-a+b"},
+        {"x-(-a+b)", true, "x+a-b"},
+        {"x-(2*x+1)", true, "x-2*x-1"},
+        {"x-(2*(x+1))", true, "x-2*(x+1)"},
+        {"x-(x*(x-1)+3)", true, "x-x*(x-1)-3"},
+        {"x+(x+1)*2", false, "x+(x+1)*2"},
+        {"x-(x+1)/2", false, "x-(x+1)/2"},
+        {"x*-(x+1)", false, "x*-(x+1)"},
+        {"x^-(x+1)", false, "x^-(x+1)"},
+        {"sqrt(x)-(x+1)", false, "sqrt(x)-(x+1)"},
+        {"(x+1)^2-(x-1)", false, "(x+1)^2-(x-1)"},
+        {"2*(x+1)", false, "2*(x+1)"},
+        {"x-()", false, "x-()"},
+        {"", false, ""},
+    });
+}
+
+TEST_F(Developpement, EnSomme)
+{
+    verifie(en_somme, {
+        {"3*x", true, "x+x+x"},
+        {"x*2", true, "x+x"},
+        {"1*x", true, "x"},
+        {"2*(x+1)", true, "(x+1)+(x+1)"},
+        {"2*(-x)", true, "(-x)+(-x)"},
+        {"16*x", false, "16*x"},
+        {"2.5*x", false, "2.5*x"},
+        {"x*y", false, "x*y"},
+        {"2*x*y", false, "2*x*y"},
+        {"3*", false, "3*"},
+        {"3*x=1", false, "3*x=1"},
+    });
+}
+
+// Random polynomials with small whole coefficients, written as a pupil would.
+class Generateur {
+public:
+    explicit Generateur(unsigned graine) : aleatoire_(graine) {}
+
+    int entier(int min, int max) { return std::uniform_int_distribution<int>(min, max)(aleatoire_); }
+    int non_nul(int max)
+    {
+        const int n = entier(1, max);
+        return entier(0, 1) ? n : -n;
+    }
+    // a*x+b with a, b non-zero.
+    std::string binome()
+    {
+        const int a = non_nul(5);
+        const int b = non_nul(9);
+        return std::to_string(a) + "*x" + (b > 0 ? "+" : "") + std::to_string(b);
+    }
+
+private:
+    std::mt19937 aleatoire_;
+};
+
+TEST_F(Developpement, ProprieteDevelopperGardeLaValeur)
+{
+    Generateur g(20261208);
+    for (int essai = 0; essai < 300; ++essai) {
+        std::string produit;
+        switch (essai % 4) {
+        case 0: produit = "(" + g.binome() + ")*(" + g.binome() + ")"; break;
+        case 1: produit = "(" + g.binome() + ")^" + std::to_string(g.entier(2, 3)); break;
+        case 2: produit = std::to_string(g.non_nul(9)) + "*(" + g.binome() + ")*(" + g.binome() + ")"; break;
+        default: produit = "x*(" + g.binome() + ")^2"; break;
+        }
+        std::string t = produit;
+        ASSERT_TRUE(developpe(t)) << produit;
+        EXPECT_EQ(t.find('('), std::string::npos) << produit << " -> " << t;
+        attend_meme_valeur(produit, t);
+    }
+}
+
+TEST_F(Developpement, ProprieteOrdonnerGardeLaValeurEtRangeLesDegres)
+{
+    Generateur g(7);
+    for (int essai = 0; essai < 300; ++essai) {
+        std::string somme;
+        const int termes = g.entier(2, 6);
+        for (int k = 0; k < termes; ++k) {
+            const int c = g.non_nul(9);
+            const int d = g.entier(0, 4);
+            somme += (c > 0 && k > 0 ? "+" : "") + std::to_string(c) +
+                     (d == 0 ? "" : d == 1 ? "*x" : "*x^" + std::to_string(d));
+        }
+        std::string t = somme;
+        if (!ordonne(t)) {
+            EXPECT_EQ(t, somme);
+            continue;
+        }
+        attend_meme_valeur(somme, t);
+        int precedent = 100;
+        for (std::string reste = t; !reste.empty();) {
+            const std::size_t fin = reste.find_first_of("+-", 1);
+            const int d = degre(reste.substr(0, fin));
+            EXPECT_LE(d, precedent) << somme << " -> " << t;
+            precedent = d;
+            reste = fin == std::string::npos ? "" : reste.substr(fin);
+        }
+    }
+}
+
+TEST_F(Developpement, ProprieteEnleverLesParenthesesGardeLaValeur)
+{
+    Generateur g(99);
+    for (int essai = 0; essai < 200; ++essai) {
+        const std::string texte = g.binome() + (g.entier(0, 1) ? "-(" : "+(") + g.binome() + ")" +
+                                  (g.entier(0, 1) ? "-(" : "+(") + std::to_string(g.non_nul(4)) + "*(" +
+                                  g.binome() + "))";
+        std::string t = texte;
+        ASSERT_TRUE(enleve_parentheses(t)) << texte;
+        attend_meme_valeur(texte, t);
+    }
+}
+
+std::vector<std::string> textes_hostiles()
+{
+    std::string imbrique(10000, '(');
+    imbrique += "x" + std::string(10000, ')');
+    std::string long_texte;
+    for (int i = 0; i < 25000; ++i)
+        long_texte += "x^2+";
+    std::string octets;
+    std::mt19937 aleatoire(3);
+    for (int i = 0; i < 5000; ++i)
+        octets += static_cast<char>(aleatoire() % 256);
+    return {"", "(", ")", "((((", "))))", "x+", "+", "-", "*", "^", "()", "(x+1", "x+1)", "sqrt(",
+            "sqrt()", ")(", "(x+1)^99999", "(x+1)^5^5", "x^-1^-1", "e*f*g", "{x\r\ny}", "0*(x+1)",
+            "1/0*(x+1)", "(x+1)*(x+1)*(x+1)*(x+1)*(x+1)*(x+1)", imbrique, long_texte, octets,
+            "(" + long_texte + "1)*(" + long_texte + "1)"};
+}
+
+TEST_F(Developpement, ToutTexteEstRenduVite)
+{
+    for (const std::string &texte : textes_hostiles()) {
+        const auto debut = std::chrono::steady_clock::now();
+        for (bool (*operation)(std::string &) : {ordonne, developpe, enleve_parentheses, en_somme}) {
+            std::string t = texte;
+            if (operation(t))
+                attend_meme_valeur(texte, t, 0);
+        }
+        distribue(texte, texte, "*");
+        distribue(texte, "x+1", "/");
+        puissance_developpee(1, TDalgebre(texte));
+        const auto duree = std::chrono::steady_clock::now() - debut;
+        EXPECT_LT(duree, std::chrono::seconds(2)) << texte.substr(0, 40);
+    }
+}
+
+} // namespace
