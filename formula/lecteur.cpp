@@ -59,7 +59,11 @@ private:
         int &profondeur_;
     };
 
-    char courant() const { return p_ < texte_.size() ? texte_[p_] : '\0'; }
+    char suivant(std::size_t decalage) const
+    {
+        return p_ + decalage < texte_.size() ? texte_[p_ + decalage] : '\0';
+    }
+    char courant() const { return suivant(0); }
     bool voit(std::string_view mot) const { return texte_.compare(p_, mot.size(), mot) == 0; }
     bool prend(std::string_view mot)
     {
@@ -331,8 +335,10 @@ private:
                 return entre_parentheses(Genre::fonction, debut, std::string(nom));
             }
         }
-        if (prend("inf"))
+        if (voit("inf") && !est_minuscule(suivant(3))) {
+            p_ += 3;
             return noeud(Genre::infini, debut, "inf");
+        }
         if (prend("o..arrow"))
             return noeud(Genre::vecteur, debut, "o");
         if (est_majuscule(c)) {
@@ -343,7 +349,8 @@ private:
                 return -1;
             return noeud(Genre::vecteur, debut, std::move(points));
         }
-        if (est_minuscule(c)) {
+        // One letter is a variable; a longer word that is none of the above is unknown.
+        if (est_minuscule(c) && !est_minuscule(suivant(1))) {
             ++p_;
             return noeud(Genre::lettre, debut, std::string(1, c));
         }

@@ -97,8 +97,6 @@ Rationnel Rationnel::moitie_entiere() const
 {
     mpz_class moitie;
     mpz_tdiv_q_2exp(moitie.get_mpz_t(), valeur_.get_num().get_mpz_t(), 1);
-    if (signe() < 0 && mpz_odd_p(valeur_.get_num().get_mpz_t()))
-        moitie += 1; // truncate toward zero for negative values
     return Rationnel(mpq_class(moitie));
 }
 

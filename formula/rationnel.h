@@ -43,7 +43,7 @@ public:
     bool est_un() const { return valeur_ == 1; }
     bool est_entier() const { return valeur_.get_den() == 1; }
     int signe() const { return sgn(valeur_); }
-    // Truncated integer part (toward zero) and the remainder of its halving.
+    // Half of an integer, truncated toward zero.
     Rationnel moitie_entiere() const;
     Rationnel numerateur() const { return Rationnel(mpq_class(valeur_.get_num())); }
     Rationnel denominateur() const { return Rationnel(mpq_class(valeur_.get_den())); }

@@ -1,0 +1,265 @@
+#pragma once
+// Shared by the property tests and the property benchmark: random formulas of
+// the kinds the engine builds, a value of a formula tree by ordinary rules,
+// and the checks that a normal form must pass.
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+
+#include "core/evaluateur.h"
+#include "formula/lecteur.h"
+#include "formula/normalise.h"
+
+namespace essai {
+
+// Random formula texts: sums and products of monomials, quotients, powers,
+// roots of integers, functions, decimals, signs after operators, implicit
+// products and nested parentheses. Letters: x, and y and a when asked.
+class Generateur {
+public:
+    explicit Generateur(unsigned graine, bool autres_lettres = true) : hasard_(graine), autres_lettres_(autres_lettres) {}
+
+    std::string expression(int profondeur = 2) { return somme(profondeur); }
+
+private:
+    std::mt19937 hasard_;
+    bool autres_lettres_;
+
+    int entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(hasard_); }
+    bool pile(int pour_cent) { return entre(1, 100) <= pour_cent; }
+
+    std::string nombre()
+    {
+        if (pile(15))
+            return std::to_string(entre(0, 9)) + "." + std::to_string(entre(0, 99));
+        return std::to_string(entre(0, 12));
+    }
+
+    std::string lettre()
+    {
+        if (!autres_lettres_)
+            return "x";
+        const char *lettres[] = {"x", "x", "x", "y", "a"};
+        return lettres[entre(0, 4)];
+    }
+
+    std::string monome()
+    {
+        std::string t;
+        switch (entre(0, 4)) {
+        case 0: t = nombre(); break;
+        case 1: t = lettre(); break;
+        case 2: t = nombre() + lettre(); break;
+        case 3: t = nombre() + "*" + lettre() + "^" + std::to_string(entre(0, 4)); break;
+        default: t = "sqrt(" + std::to_string(entre(0, 20)) + ")"; break;
+        }
+        return t;
+    }
+
+    std::string facteur(int profondeur)
+    {
+        if (profondeur <= 0 || pile(40))
+            return monome();
+        switch (entre(0, 5)) {
+        case 0: return "(" + somme(profondeur - 1) + ")";
+        case 1: return "(" + somme(profondeur - 1) + ")^" + std::to_string(entre(0, 3));
+        case 2: return "(" + facteur(profondeur - 1) + ")";
+        case 3: {
+            const char *fonctions[] = {"sqrt", "abs", "sin", "cos", "exp"};
+            return std::string(fonctions[entre(0, 4)]) + "(" + somme(profondeur - 1) + ")";
+        }
+        case 4: return "(" + nombre() + ")^(" + std::to_string(entre(-2, 3)) + ")";
+        default: return "(" + somme(profondeur - 1) + ")/(" + somme(profondeur - 1) + ")";
+        }
+    }
+
+    std::string produit(int profondeur)
+    {
+        std::string p = facteur(profondeur);
+        const int n = entre(0, 1);
+        for (int i = 0; i < n; ++i) {
+            const int op = entre(0, 3);
+            const std::string suite = facteur(profondeur - 1);
+            if (op == 0)
+                p += "/" + suite;
+            else if (op == 1)
+                p += "*-" + suite;
+            else
+                p += "*" + suite;
+        }
+        return p;
+    }
+
+    std::string somme(int profondeur)
+    {
+        std::string s = pile(20) ? "-" : "";
+        s += produit(profondeur);
+        const int n = entre(0, 3);
+        for (int i = 0; i < n; ++i)
+            s += (pile(50) ? "+" : "-") + produit(profondeur);
+        return s;
+    }
+};
+
+using Valeurs = std::map<char, double>;
+
+// The value of a tree by ordinary rules; NaN where it is not defined.
+inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
+{
+    const Noeud &n = arbre[i];
+    const auto enfant = [&](std::size_t k) { return valeur(arbre, n.enfants[k], lettres); };
+    switch (n.genre) {
+    case Genre::nombre:
+        return std::strtod(n.texte.c_str(), nullptr);
+    case Genre::lettre: {
+        auto l = lettres.find(n.texte[0]);
+        return l == lettres.end() ? NAN : l->second;
+    }
+    case Genre::fonction: {
+        const double v = enfant(0);
+        if (std::fabs(v) > 1e6)
+            return NAN; // no meaningful digits left in a double
+        if (n.texte == "sqrt") return v < 0 ? NAN : std::sqrt(v);
+        if (n.texte == "abs") return std::fabs(v);
+        if (n.texte == "sin") return std::sin(v);
+        if (n.texte == "cos") return std::cos(v);
+        if (n.texte == "tan") return std::tan(v);
+        if (n.texte == "ln") return v <= 0 ? NAN : std::log(v);
+        return std::exp(v);
+    }
+    case Genre::puissance: {
+        const double b = enfant(0), e = enfant(1);
+        if (b == 0 && e <= 0)
+            return NAN;
+        return std::pow(b, e);
+    }
+    case Genre::produit: {
+        double v = enfant(0);
+        for (std::size_t k = 1; k < n.enfants.size(); ++k) {
+            const double f = enfant(k);
+            if (n.operateurs[k] == '/')
+                v = f == 0 ? NAN : v / f;
+            else
+                v *= f;
+        }
+        return v;
+    }
+    case Genre::somme: {
+        double v = 0;
+        for (std::size_t k = 0; k < n.enfants.size(); ++k)
+            v += n.operateurs[k] == '-' ? -enfant(k) : enfant(k);
+        return v;
+    }
+    case Genre::signe:
+        return n.texte == "-" ? -enfant(0) : enfant(0);
+    case Genre::groupe:
+        return enfant(0);
+    default:
+        return NAN;
+    }
+}
+
+inline double valeur(std::string_view texte, const Valeurs &lettres)
+{
+    const auto arbre = lis_formule(texte);
+    return arbre ? valeur(*arbre, arbre->racine, lettres) : NAN;
+}
+
+inline bool proches(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-6 * std::max({1.0, std::fabs(a), std::fabs(b)});
+}
+
+// A printed normal form uses only the linear language, with explicit
+// products, a sign only at the head of a term and no power of a power or of
+// a signed operand without parentheses.
+inline bool forme_lineaire(std::string_view texte)
+{
+    const auto arbre = lis_formule(texte);
+    if (!arbre)
+        return false;
+    for (const Noeud &n : arbre->noeuds) {
+        if (n.genre == Genre::produit && n.operateurs.find(' ', 1) != std::string::npos)
+            return false;
+        if (n.genre == Genre::produit)
+            for (std::size_t k = 1; k < n.enfants.size(); ++k)
+                if ((*arbre)[n.enfants[k]].genre == Genre::signe)
+                    return false;
+        if (n.genre == Genre::somme)
+            for (std::size_t k = 1; k < n.enfants.size(); ++k)
+                if ((*arbre)[n.enfants[k]].genre == Genre::signe)
+                    return false;
+        if (n.genre == Genre::signe && (*arbre)[n.enfants[0]].genre == Genre::signe)
+            return false;
+        if (n.genre == Genre::puissance) {
+            const Genre base = (*arbre)[n.enfants[0]].genre;
+            const Genre exposant = (*arbre)[n.enfants[1]].genre;
+            if (base == Genre::puissance || base == Genre::signe || exposant == Genre::signe ||
+                exposant == Genre::puissance)
+                return false;
+        }
+    }
+    return true;
+}
+
+// What went wrong with one text, or empty when every check holds.
+inline std::string verifie(const std::string &texte)
+{
+    const std::string forme = normalise(texte);
+    const std::string brute = normalise_brut(texte);
+    std::string tel_quel = texte;
+    std::erase(tel_quel, ' ');
+    if (forme == tel_quel)
+        return {}; // no value somewhere (a division by zero): nothing was rewritten
+    if (normalise(forme) != forme)
+        return "normalise is not idempotent: " + forme + " -> " + normalise(forme);
+    if (normalise_brut(brute) != brute)
+        return "normalise_brut is not idempotent: " + brute + " -> " + normalise_brut(brute);
+    if (!forme_lineaire(forme) || !forme_lineaire(brute))
+        return "not in the linear language: " + forme + " / " + brute;
+    for (double x : {0.37, -1.29, 2.71}) {
+        const Valeurs lettres = {{'x', x}, {'y', 0.83}, {'a', -0.61}};
+        const double attendu = valeur(texte, lettres);
+        if (!std::isfinite(attendu))
+            continue;
+        for (const std::string &resultat : {forme, brute}) {
+            const double obtenu = valeur(resultat, lettres);
+            if (std::isfinite(obtenu) && !proches(attendu, obtenu))
+                return "value changed: " + resultat + " is " + std::to_string(obtenu) + ", not " +
+                       std::to_string(attendu);
+        }
+    }
+    return {};
+}
+
+// The engine's own evaluator on the normal form, where its rules agree with
+// ordinary ones: x only, small values, few literals, no negative base.
+inline std::string verifie_avec_evalue(const std::string &texte)
+{
+    const std::string forme = normalise(texte);
+    if (forme.size() > 200 || forme.find('y') != std::string::npos || forme.find('a') != std::string::npos)
+        return {};
+    int litteraux = 0;
+    for (std::size_t k = 0; k < forme.size(); ++k)
+        if (std::isdigit(static_cast<unsigned char>(forme[k])) &&
+            (k == 0 || (!std::isdigit(static_cast<unsigned char>(forme[k - 1])) && forme[k - 1] != '.')))
+            ++litteraux;
+    if (litteraux > 9 || forme.find("^(-") != std::string::npos || forme.find(")^(") != std::string::npos)
+        return {};
+    for (double x : {0.37, 1.29, 2.71}) {
+        const double attendu = valeur(texte, {{'x', x}});
+        const double obtenu = evalue(forme, x);
+        if (!std::isfinite(attendu) || std::fabs(attendu) > 1000 || obtenu == ERREUR_EVALUATION)
+            continue;
+        if (!proches(attendu, obtenu))
+            return "evalue(" + forme + ") is " + std::to_string(obtenu) + ", not " + std::to_string(attendu);
+    }
+    return {};
+}
+
+} // namespace essai
