@@ -97,11 +97,13 @@ bool lit_terme(std::string terme, bool negatif, Polynome &p)
     return true;
 }
 
-// A sum of terms in x of degree at most 3, each power at most once.
-bool lit_polynome(std::string texte, Polynome &p)
+// A sum of terms in x of degree at most 3, each power at most once, once
+// its like terms are collected. The degree of each term, not its place, tells
+// which coefficient it gives.
+bool lit_polynome(const std::string &texte, Polynome &p)
 {
     Morceaux termes;
-    if (!ordonne(texte) || !lit_somme(normalise_brut(texte), termes))
+    if (!lit_somme(normalise(texte), termes))
         return false;
     for (std::size_t i = 0; i < termes.textes.size(); ++i)
         if (!lit_terme(termes.textes[i], i > 0 && termes.operateurs[i - 1] == "-", p))
@@ -226,8 +228,7 @@ std::string factorise_par(const std::string &expression, const std::string &fact
 std::string divise_par_binome(const std::string &polynome, const std::string &facteur)
 {
     Polynome p, f;
-    if (!lit_polynome(polynome, p) || !lit_polynome(facteur, f) || p.degre < 2 || f.degre != 1
-        || !f.present[0])
+    if (!lit_polynome(facteur, f) || f.degre != 1 || !f.present[0] || !lit_polynome(polynome, p) || p.degre < 2)
         return "";
     // A quadratic is divided as the cubic x times itself.
     const auto &c = p.coefficients;
@@ -244,6 +245,8 @@ std::string divise_par_binome(const std::string &polynome, const std::string &fa
     if (!est_nul("(" + q1 + ")-(" + r2 + ")"))
         return "";
     std::string quotient = p.degre == 3 ? q2 + "*x^2+" + q1 + "*x+" + r1 : q2 + "*x+" + q1;
-    quotient = normalise(fusionne_racines(normalise(simplifie_racines(normalise(quotient)))));
+    quotient = normalise(quotient);
+    if (quotient.find("sqrt") != std::string::npos)
+        quotient = normalise(fusionne_racines(normalise(simplifie_racines(quotient))));
     return normalise("(" + facteur + ")*(" + quotient + ")");
 }

@@ -88,7 +88,8 @@ bool est_somme(const std::string &texte)
 }
 
 // A root of a whole number in a factor that holds no letter x and no operator
-// is written with one square factor taken out.
+// is written with one square factor taken out. The term that receives the
+// factor is normalised as a whole.
 void simplifie_facteur(std::string &facteur)
 {
     if (facteur.find("sqrt") == std::string::npos
@@ -114,7 +115,6 @@ std::string simplifie_terme(const std::string &terme)
         if (i == 0)
             facteur = "(" + facteur + ")";
         simplifie_facteur(facteur);
-        facteur = normalise(facteur);
     }
     return normalise(joint(facteurs));
 }

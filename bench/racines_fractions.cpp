@@ -1,0 +1,107 @@
+// Time of each square-root and fraction operation on statements a pupil
+// meets. Each benchmark runs five times and reports the median.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "algebra/fractions.h"
+#include "algebra/racines_carrees.h"
+
+namespace {
+
+void BM_simplifie_entier(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "sqrt(72)";
+        simplifie_entier(t);
+        benchmark::DoNotOptimize(t);
+    }
+}
+
+void BM_simplifie_racines(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simplifie_racines("3*sqrt(12)+sqrt(50)-2*sqrt(8)"));
+}
+
+void BM_fusionne_racines(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fusionne_racines("2*sqrt(3)*sqrt(6)"));
+}
+
+void BM_decompose_racine(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "sqrt(12*x)";
+        benchmark::DoNotOptimize(decompose_racine(t));
+    }
+}
+
+void BM_recompose_racine(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "sqrt(2)*sqrt(18)";
+        benchmark::DoNotOptimize(recompose_racine(t));
+    }
+}
+
+void BM_additionne_numerateurs(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "3/(x+1)-x/(x+1)+1/(x+1)";
+        benchmark::DoNotOptimize(additionne_numerateurs(t));
+    }
+}
+
+void BM_reduit_au_denominateur(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "1/x+2/(x+1)";
+        benchmark::DoNotOptimize(reduit_au_denominateur(t, ""));
+    }
+}
+
+void BM_multiplie_haut_et_bas(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(multiplie_haut_et_bas("(x+1)/(x-2)", "3"));
+}
+
+void BM_factorise_par(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(factorise_par("4x^2-8x+12", "4"));
+}
+
+void BM_factorise_par_binome(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(factorise_par("x^2+5x+6", "x+2"));
+}
+
+void BM_divise_par_binome(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(divise_par_binome("x^3-1", "x-1"));
+}
+
+void options(benchmark::internal::Benchmark *b)
+{
+    b->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(BM_simplifie_entier)->Apply(options);
+BENCHMARK(BM_simplifie_racines)->Apply(options);
+BENCHMARK(BM_fusionne_racines)->Apply(options);
+BENCHMARK(BM_decompose_racine)->Apply(options);
+BENCHMARK(BM_recompose_racine)->Apply(options);
+BENCHMARK(BM_additionne_numerateurs)->Apply(options);
+BENCHMARK(BM_reduit_au_denominateur)->Apply(options);
+BENCHMARK(BM_multiplie_haut_et_bas)->Apply(options);
+BENCHMARK(BM_factorise_par)->Apply(options);
+BENCHMARK(BM_factorise_par_binome)->Apply(options);
+BENCHMARK(BM_divise_par_binome)->Apply(options);
+
+} // namespace
