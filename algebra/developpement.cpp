@@ -198,7 +198,9 @@ std::string ordonne_ou_garde(std::string texte)
 
 bool ordonne(std::string &membre)
 {
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
+    // Without a "+" or "-" after its first character a text is no sum, and
+    // its normal form cannot make one: spare the normalisation.
+    if (membre.size() > LONGUEUR_MAX_TRAVAIL || membre.find_first_of("+-", 1) == NON_TROUVE)
         return false;
     const std::string t = normalise_brut(membre);
     const TDalgebre enonce(t);
@@ -246,19 +248,20 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
     // Dividing by a sum does not distribute: the divisor stays whole.
     const Termes ta = termes_a_distribuer(a, false);
     const Termes tb = termes_a_distribuer(b, operateur == "/");
+    // When the whole result is reduced, the products are left to that one
+    // reduction, which gives the same text as reducing each of them first.
+    const bool reduit = partage.option_reduire;
     std::string resultat;
     for (int i = 0; i < ta.nombre; ++i) {
         for (int j = 0; j < tb.nombre; ++j) {
             std::string signe = signe_produit(ta.signes[i], tb.signes[j]);
             if (i == 0 && j == 0 && signe == "+")
                 signe.clear();
-            resultat +=
-                signe + "(" + normalise("(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")") + ")";
+            const std::string produit = "(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")";
+            resultat += signe + "(" + (reduit ? produit : normalise(produit)) + ")";
         }
     }
-    if (partage.option_reduire)
-        resultat = normalise(resultat);
-    return resultat;
+    return reduit ? normalise(resultat) : resultat;
 }
 
 std::string puissance_developpee(int i, const TDalgebre &enonce)

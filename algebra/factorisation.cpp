@@ -47,9 +47,12 @@ bool remplit_ligne(const std::string &morceau, Ligne &ligne)
         if (n >= 2 && n <= 999 && base_entiere(base)) {
             if (oppose)
                 ligne.push_back("*(-1)");
-            ligne.push_back(operateur + "(" + ordonne_ou_garde(base) + ")");
-            ligne.push_back(operateur + "(" +
-                            ordonne_ou_garde(normalise("(" + base + ")^" + std::to_string(n - 1))) + ")");
+            const std::string colonne = operateur + "(" + ordonne_ou_garde(base) + ")";
+            ligne.push_back(colonne);
+            ligne.push_back(n == 2 ? colonne
+                                   : operateur + "(" +
+                                         ordonne_ou_garde(normalise("(" + base + ")^" + std::to_string(n - 1))) +
+                                         ")");
         } else if (m.nb_multiplicatifs > 0) {
             ligne.push_back(operateur + "(" + ordonne_ou_garde(m.morceaux[j]) + ")");
         } else {

@@ -1,0 +1,120 @@
+// Ordering, developing and factoring run on every step, and the action menus
+// try them on a copy of each new step: one call per operation on typical
+// pupils' statements. Google Benchmark reports the median of its repetitions.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "algebra/developpement.h"
+#include "algebra/factorisation.h"
+#include "core/partage.h"
+
+namespace {
+
+// The state a pupil's session runs with.
+void prepare()
+{
+    remet_a_zero_complet();
+}
+
+void texte_modifie(benchmark::State &etat, bool (*operation)(std::string &), const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat) {
+        std::string t = texte;
+        benchmark::DoNotOptimize(operation(t));
+        benchmark::DoNotOptimize(t);
+    }
+}
+
+void factorisation(benchmark::State &etat, const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat) {
+        std::string t = texte;
+        benchmark::DoNotOptimize(factorise(t));
+    }
+}
+
+void facteur(benchmark::State &etat, const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat) {
+        std::string t = texte;
+        std::string f;
+        benchmark::DoNotOptimize(facteur_commun(t, f));
+    }
+}
+
+void distribution(benchmark::State &etat, const std::string &a, const std::string &b)
+{
+    prepare();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(distribue(a, b, "*"));
+}
+
+void puissance(benchmark::State &etat, const std::string &texte, int i)
+{
+    prepare();
+    const TDalgebre enonce(texte);
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(puissance_developpee(i, enonce));
+}
+
+void difference(benchmark::State &etat, const std::string &a, const std::string &b)
+{
+    prepare();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(difference_de_carres(a, b));
+}
+
+void carre(benchmark::State &etat, const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(carre_parfait(texte, 2, 1, 0));
+}
+
+void racine(benchmark::State &etat, const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(racine_de(texte));
+}
+
+void signe(benchmark::State &etat, const std::string &texte)
+{
+    prepare();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(signe_sur_domaine(texte));
+}
+
+} // namespace
+
+#define REPETE ->Repetitions(9)->ReportAggregatesOnly(true)
+
+BENCHMARK_CAPTURE(texte_modifie, ordonne_trinome, ordonne, std::string("2x+3x^2-1")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, ordonne_refuse, ordonne, std::string("2*(x+1)+3")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_produit, developpe, std::string("(x+1)*(x-1)")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_carre, developpe, std::string("(2x+3)^2")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_trois_facteurs, developpe, std::string("2*(x+1)*(x-3)")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_racine, developpe, std::string("sqrt(2)*(x+sqrt(2))")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_refuse, developpe, std::string("3x^2-5x+2")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, enleve_parentheses, enleve_parentheses, std::string("(2x+1)-(x-3)")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, en_somme, en_somme, std::string("3*x")) REPETE;
+BENCHMARK_CAPTURE(distribution, distribue, std::string("x+1"), std::string("x-1")) REPETE;
+BENCHMARK_CAPTURE(puissance, puissance_developpee, std::string("2*(x+1)^3"), 2) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_difference, std::string("x^2-4")) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_facteur_commun, std::string("3x+3y")) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_x_commun, std::string("x^2+x")) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_carre, std::string("4x^2+12x+9")) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_refuse, std::string("3x^2-5x+2")) REPETE;
+BENCHMARK_CAPTURE(factorisation, factorise_produit, std::string("(x+1)*(x-1)")) REPETE;
+BENCHMARK_CAPTURE(facteur, facteur_commun, std::string("2*(x+1)+x*(x+1)")) REPETE;
+BENCHMARK_CAPTURE(difference, difference_de_carres, std::string("4*x^2"), std::string("9")) REPETE;
+BENCHMARK_CAPTURE(carre, carre_parfait, std::string("x^2+2*x+1")) REPETE;
+BENCHMARK_CAPTURE(racine, racine_de, std::string("(x+1)^2")) REPETE;
+BENCHMARK_CAPTURE(signe, signe_sur_domaine_constant, std::string("4")) REPETE;
+BENCHMARK_CAPTURE(signe, signe_sur_domaine_change, std::string("2x-1")) REPETE;
+BENCHMARK_CAPTURE(signe, signe_sur_domaine_positif, std::string("x^2+1")) REPETE;
