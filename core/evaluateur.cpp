@@ -247,7 +247,7 @@ bool Formule::lit(const char *debut, const char *fin)
         case 'm': case 'b':
             operande(VALEUR_PARAMETRE);
             break;
-        case RACINE_DE_UN_UN:
+        case RACINE_DE_UN_UN:   // read as "rac(1.1)"
             fonction(Code::racine);
             ++profondeur_;
             operande(1.1);
@@ -261,7 +261,7 @@ bool Formule::lit(const char *debut, const char *fin)
             --profondeur_;
             avant_ = Avant::fermante;
             break;
-        case '+': case '-':
+        case '+': case '-':   // a sign with no operand before it applies to a 0
             if (avant_ != Avant::operande && avant_ != Avant::fermante)
                 operande(0.0);
             binaire(c == '+' ? Code::plus : Code::moins, 0);
