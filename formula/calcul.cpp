@@ -56,22 +56,28 @@ bool est_racine_de_nombre(const Base &b)
 }
 
 // A sum of several terms taken as one term: the sum in parentheses.
-Terme en_terme(const Somme &s)
+Terme en_terme(Somme s)
 {
     if (s.termes.size() == 1)
-        return s.termes.front();
+        return std::move(s.termes.front());
     Terme t;
-    t.facteurs.push_back(Facteur{base_groupe(s), Rationnel(1)});
+    t.facteurs.push_back(Facteur{base_groupe(std::move(s)), Rationnel(1)});
     return t;
 }
 
-// A term that is only a sum in parentheses, possibly negated, is that sum.
+// A sum in parentheses, possibly negated, and nothing else.
+bool est_somme_seule(const Terme &t)
+{
+    return t.facteurs.size() == 1 && est_somme_groupee(t.facteurs[0].base) && t.facteurs[0].exposant.est_un() &&
+           t.coefficient.valeur_absolue().est_un();
+}
+
+// A term that is only a sum in parentheses is that sum.
 Somme depuis_terme(Terme t)
 {
     if (t.coefficient.est_nul())
         return {};
-    if (t.facteurs.size() == 1 && est_somme_groupee(t.facteurs[0].base) && t.facteurs[0].exposant.est_un() &&
-        t.coefficient.valeur_absolue().est_un()) {
+    if (est_somme_seule(t)) {
         Somme contenu = std::move(t.facteurs[0].base.arguments[0]);
         return t.coefficient.signe() < 0 ? oppose(std::move(contenu)) : contenu;
     }
@@ -101,12 +107,15 @@ int rang(const Base &b)
 
 void trie_facteurs(std::vector<Facteur> &facteurs)
 {
-    std::stable_sort(facteurs.begin(), facteurs.end(), [](const Facteur &a, const Facteur &b) {
+    const auto avant = [](const Facteur &a, const Facteur &b) {
         const int ra = rang(a.base), rb = rang(b.base);
         if (ra != rb)
             return ra < rb;
         return ra == 3 && a.base.nom < b.base.nom;
-    });
+    };
+    // Most products arrive in order; sorting would allocate for nothing.
+    if (!std::is_sorted(facteurs.begin(), facteurs.end(), avant))
+        std::stable_sort(facteurs.begin(), facteurs.end(), avant);
 }
 
 // Equal bases merged, numbers and square roots computed where exact, factors
@@ -115,50 +124,53 @@ std::optional<Somme> termine(Terme t, Reduction reduction)
 {
     if (t.coefficient.est_nul())
         return Somme{};
-    std::vector<Facteur> reunis;
-    for (Facteur &f : t.facteurs) {
-        auto meme = std::find_if(reunis.begin(), reunis.end(), [&](const Facteur &r) { return r.base.cle == f.base.cle; });
-        if (meme != reunis.end())
-            meme->exposant += f.exposant;
-        else
-            reunis.push_back(std::move(f));
+    std::vector<Facteur> &facteurs = t.facteurs;
+    for (std::size_t i = 0; i < facteurs.size(); ++i) {
+        for (std::size_t j = i + 1; j < facteurs.size();) {
+            if (facteurs[j].base.cle == facteurs[i].base.cle) {
+                facteurs[i].exposant += facteurs[j].exposant;
+                facteurs.erase(facteurs.begin() + static_cast<std::ptrdiff_t>(j));
+            } else {
+                ++j;
+            }
+        }
     }
 
     std::vector<Somme> a_multiplier;
-    std::vector<Facteur> restants;
-    for (Facteur &f : reunis) {
+    bool echec = false;
+    std::erase_if(facteurs, [&](Facteur &f) {
         if (f.exposant.est_nul())
-            continue;
+            return true;
         if (f.base.genre == Base::Genre::nombre) {
             if (auto valeur = f.base.valeur.puissance(f.exposant)) {
                 t.coefficient *= *valeur;
                 t.decimal = t.decimal || f.base.decimal;
-                continue;
+                return true;
             }
         } else if (f.base.genre == Base::Genre::fonction && f.base.nom == "sqrt" && f.exposant.est_entier() &&
                    !f.exposant.valeur_absolue().est_un()) {
             // sqrt(a)^(2k+r) = a^k * sqrt(a)^r
             const Rationnel k = f.exposant.moitie_entiere();
             auto sortie = eleve(f.base.arguments[0], nombre(k, false), reduction);
-            if (!sortie)
-                return std::nullopt;
-            a_multiplier.push_back(std::move(*sortie));
+            echec = echec || !sortie;
+            if (sortie)
+                a_multiplier.push_back(std::move(*sortie));
             f.exposant = f.exposant - k * Rationnel(2);
-            if (f.exposant.est_nul())
-                continue;
+            return f.exposant.est_nul();
         } else if (f.base.genre == Base::Genre::groupe && !est_somme_groupee(f.base) && f.exposant.est_un()) {
             a_multiplier.push_back(std::move(f.base.arguments[0]));
-            continue;
+            return true;
         }
-        restants.push_back(std::move(f));
-    }
-    t.facteurs = std::move(restants);
+        return false;
+    });
+    if (echec)
+        return std::nullopt;
     if (t.coefficient.est_nul())
         return Somme{};
-    trie_facteurs(t.facteurs);
+    trie_facteurs(facteurs);
     Somme resultat = depuis_terme(std::move(t));
-    for (const Somme &m : a_multiplier) {
-        auto produit = multiplie(resultat, m, reduction);
+    for (Somme &m : a_multiplier) {
+        auto produit = multiplie(std::move(resultat), std::move(m), reduction);
         if (!produit)
             return std::nullopt;
         resultat = std::move(*produit);
@@ -213,6 +225,8 @@ constexpr std::array<int, 26> ORDRE_DES_LETTRES = {23, 24, 0,  1,  2,  3,  4,  5
 
 void ordonne_termes(std::vector<Terme> &termes)
 {
+    if (termes.size() < 2)
+        return;
     struct Place {
         Degres degres;
         bool constante;
@@ -237,16 +251,42 @@ void ordonne_termes(std::vector<Terme> &termes)
     termes = std::move(ordonnes);
 }
 
+// Same factors with the same exponents, in any order.
+bool semblables(const Terme &a, const Terme &b)
+{
+    if (a.facteurs.size() != b.facteurs.size())
+        return false;
+    return std::all_of(a.facteurs.begin(), a.facteurs.end(), [&](const Facteur &f) {
+        return std::any_of(b.facteurs.begin(), b.facteurs.end(), [&](const Facteur &g) {
+            return f.base.cle == g.base.cle && f.exposant == g.exposant;
+        });
+    });
+}
+
+// Short sums compare terms pairwise; long ones go through a table of keys.
+constexpr std::size_t TERMES_SANS_TABLE = 24;
+
 std::vector<Terme> reunit_termes_semblables(std::vector<Terme> termes)
 {
     std::vector<Terme> reunis;
+    reunis.reserve(termes.size());
     std::unordered_map<std::string, std::size_t> places;
+    const bool table = termes.size() > TERMES_SANS_TABLE;
     for (Terme &t : termes) {
-        auto [place, nouveau] = places.try_emplace(cle_monome(t), reunis.size());
-        if (nouveau) {
+        std::size_t place = reunis.size();
+        if (table) {
+            place = places.try_emplace(cle_monome(t), reunis.size()).first->second;
+        } else {
+            for (std::size_t k = 0; k < reunis.size(); ++k)
+                if (semblables(reunis[k], t)) {
+                    place = k;
+                    break;
+                }
+        }
+        if (place == reunis.size()) {
             reunis.push_back(std::move(t));
         } else {
-            Terme &r = reunis[place->second];
+            Terme &r = reunis[place];
             r.coefficient += t.coefficient;
             r.decimal = r.decimal || t.decimal;
         }
@@ -258,6 +298,8 @@ std::vector<Terme> reunit_termes_semblables(std::vector<Terme> termes)
 // Opens every term that is only a sum in parentheses; tells whether any was.
 bool ouvre_parentheses(std::vector<Terme> &termes)
 {
+    if (std::none_of(termes.begin(), termes.end(), est_somme_seule))
+        return false;
     bool ouvert = false;
     std::vector<Terme> ouverts;
     ouverts.reserve(termes.size());
@@ -310,7 +352,11 @@ Somme oppose(Somme a)
 
 Somme additionne(std::vector<Somme> sommes, Reduction reduction)
 {
+    std::size_t nombre_de_termes = 0;
+    for (const Somme &s : sommes)
+        nombre_de_termes += s.termes.size();
     std::vector<Terme> termes;
+    termes.reserve(nombre_de_termes);
     for (Somme &s : sommes)
         for (Terme &t : s.termes)
             termes.push_back(std::move(t));
@@ -332,12 +378,12 @@ Somme additionne(std::vector<Somme> sommes, Reduction reduction)
     return Somme{std::move(termes)};
 }
 
-std::optional<Somme> multiplie(const Somme &a, const Somme &b, Reduction reduction)
+std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction)
 {
     if (a.est_nulle() || b.est_nulle())
         return Somme{};
-    Terme t = en_terme(a);
-    Terme u = en_terme(b);
+    Terme t = en_terme(std::move(a));
+    Terme u = en_terme(std::move(b));
     t.coefficient *= u.coefficient;
     t.decimal = t.decimal || u.decimal;
     for (Facteur &f : u.facteurs)
@@ -345,20 +391,20 @@ std::optional<Somme> multiplie(const Somme &a, const Somme &b, Reduction reducti
     return termine(std::move(t), reduction);
 }
 
-std::optional<Somme> divise(const Somme &a, const Somme &b, Reduction reduction)
+std::optional<Somme> divise(Somme a, Somme b, Reduction reduction)
 {
-    auto inverse = eleve(b, nombre(Rationnel(-1), false), reduction);
+    auto inverse = eleve(std::move(b), nombre(Rationnel(-1), false), reduction);
     if (!inverse)
         return std::nullopt;
-    return multiplie(a, *inverse, reduction);
+    return multiplie(std::move(a), std::move(*inverse), reduction);
 }
 
-std::optional<Somme> eleve(const Somme &base, const Somme &exposant, Reduction reduction)
+std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction)
 {
     if (!exposant.est_nombre()) {
         Base b;
         b.genre = Base::Genre::puissance;
-        b.arguments = {base, exposant};
+        b.arguments = {std::move(base), exposant};
         b.cle = imprime_base(b);
         return base_seule(std::move(b));
     }
@@ -384,21 +430,20 @@ std::optional<Somme> eleve(const Somme &base, const Somme &exposant, Reduction r
         return termine(std::move(t), reduction);
     }
     if (base.termes.size() == 1) {
-        const Terme &b = base.termes.front();
+        Terme &b = base.termes.front();
         if (n.est_entier()) {
             if (auto coefficient = b.coefficient.puissance(n)) {
-                t.coefficient = *coefficient;
-                t.decimal = b.decimal;
-                for (const Facteur &f : b.facteurs)
-                    t.facteurs.push_back(Facteur{f.base, f.exposant * n});
-                return termine(std::move(t), reduction);
+                b.coefficient = std::move(*coefficient);
+                for (Facteur &f : b.facteurs)
+                    f.exposant = f.exposant * n;
+                return termine(std::move(b), reduction);
             }
         } else if (b.coefficient.est_un() && b.facteurs.size() == 1 && b.facteurs[0].exposant.est_un()) {
-            t.facteurs.push_back(Facteur{b.facteurs[0].base, n});
-            return termine(std::move(t), reduction);
+            b.facteurs[0].exposant = n;
+            return termine(std::move(b), reduction);
         }
     }
-    t.facteurs.push_back(Facteur{base_groupe(base), n});
+    t.facteurs.push_back(Facteur{base_groupe(std::move(base)), n});
     return termine(std::move(t), reduction);
 }
 

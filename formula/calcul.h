@@ -21,8 +21,8 @@ Somme vecteur(std::string points);
 
 Somme oppose(Somme a);
 Somme additionne(std::vector<Somme> termes, Reduction reduction);
-std::optional<Somme> multiplie(const Somme &a, const Somme &b, Reduction reduction);
-std::optional<Somme> divise(const Somme &a, const Somme &b, Reduction reduction);
-std::optional<Somme> eleve(const Somme &base, const Somme &exposant, Reduction reduction);
+std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction);
+std::optional<Somme> divise(Somme a, Somme b, Reduction reduction);
+std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction);
 // sin cos tan abs ln sqrt exp, computed where the value is exact.
 Somme applique(const std::string &fonction, Somme argument);

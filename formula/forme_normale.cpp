@@ -11,8 +11,8 @@ std::optional<Somme> produit(const Arbre &arbre, const Noeud &n, Reduction reduc
         auto facteur = forme_algebrique(arbre, n.enfants[i], reduction);
         if (!facteur)
             return std::nullopt;
-        resultat = n.operateurs[i] == '/' ? divise(*resultat, *facteur, reduction)
-                                          : multiplie(*resultat, *facteur, reduction);
+        resultat = n.operateurs[i] == '/' ? divise(std::move(*resultat), std::move(*facteur), reduction)
+                                          : multiplie(std::move(*resultat), std::move(*facteur), reduction);
     }
     return resultat;
 }
@@ -120,7 +120,7 @@ std::optional<Somme> forme_algebrique(const Arbre &arbre, int i, Reduction reduc
         auto exposant = base ? forme_algebrique(arbre, n.enfants[1], reduction) : std::nullopt;
         if (!exposant)
             return std::nullopt;
-        return eleve(*base, *exposant, reduction);
+        return eleve(std::move(*base), *exposant, reduction);
     }
     case Genre::produit:
         return produit(arbre, n, reduction);

@@ -20,12 +20,15 @@ class Lecteur {
 public:
     explicit Lecteur(std::string_view original)
     {
+        texte_.reserve(original.size());
+        origine_.reserve(original.size());
         for (std::size_t i = 0; i < original.size(); ++i) {
             if (original[i] == ' ' || original[i] == '\t')
                 continue;
             texte_ += original[i];
             origine_.push_back(static_cast<int>(i));
         }
+        arbre_.noeuds.reserve(texte_.size() + 8);
     }
 
     std::optional<Arbre> lis()
@@ -221,22 +224,20 @@ private:
     int expression()
     {
         const std::size_t debut = p_;
-        std::vector<int> termes;
+        const auto operateur = [this] { return courant() == '+' || courant() == '-' ? courant() : '\0'; };
+        const int premier = signe_ou(&Lecteur::produit);
+        if (premier < 0 || !operateur())
+            return premier;
+        std::vector<int> termes = {premier};
         std::string operateurs = " ";
-        int terme = signe_ou(&Lecteur::produit);
-        while (terme >= 0) {
-            termes.push_back(terme);
-            const char c = courant();
-            if (c != '+' && c != '-')
-                break;
+        while (const char c = operateur()) {
             ++p_;
             operateurs += c;
-            terme = signe_ou(&Lecteur::produit);
+            const int terme = signe_ou(&Lecteur::produit);
+            if (terme < 0)
+                return -1;
+            termes.push_back(terme);
         }
-        if (terme < 0)
-            return -1;
-        if (termes.size() == 1)
-            return termes.front();
         return noeud(Genre::somme, debut, {}, std::move(termes), std::move(operateurs));
     }
 
@@ -263,30 +264,36 @@ private:
         return est_chiffre(c) || c == '(' || est_minuscule(c) || est_majuscule(c);
     }
 
+    // The operator before the next factor: '*', '/', ' ' for a juxtaposition, or none.
+    char operateur_de_produit() const
+    {
+        const char c = courant();
+        if ((c == '*' && !voit(SEPARATEUR_LISTE)) || c == '/')
+            return c;
+        return commence_primaire() ? ' ' : '\0';
+    }
+
     int produit()
     {
         const std::size_t debut = p_;
-        std::vector<int> facteurs;
+        const int premier = puissance();
+        if (premier < 0 || !operateur_de_produit())
+            return premier;
+        std::vector<int> facteurs = {premier};
         std::string operateurs = " ";
-        int facteur = puissance();
-        while (facteur >= 0) {
-            facteurs.push_back(facteur);
-            const char c = courant();
-            if ((c == '*' && !voit(SEPARATEUR_LISTE)) || c == '/') {
-                ++p_;
-                operateurs += c;
-                facteur = signe_ou(&Lecteur::puissance);
-            } else if (commence_primaire()) {
-                operateurs += ' ';
+        while (const char c = operateur_de_produit()) {
+            int facteur;
+            if (c == ' ') {
                 facteur = puissance();
             } else {
-                break;
+                ++p_;
+                facteur = signe_ou(&Lecteur::puissance);
             }
+            if (facteur < 0)
+                return -1;
+            operateurs += c;
+            facteurs.push_back(facteur);
         }
-        if (facteur < 0)
-            return -1;
-        if (facteurs.size() == 1)
-            return facteurs.front();
         return noeud(Genre::produit, debut, {}, std::move(facteurs), std::move(operateurs));
     }
 

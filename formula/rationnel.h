@@ -1,10 +1,14 @@
 #pragma once
-// Exact rational numbers for the formula language, over GMP. Every operation
-// that could fail or grow without bound (division by zero, a power whose
-// result would pass the digit cap) answers "no value" instead.
+// Exact rational numbers for the formula language. Small values are kept as
+// a reduced fraction of machine integers, larger ones in GMP, so that the
+// common case never allocates. Every operation that could fail or grow
+// without bound (division by zero, a power whose result would pass the digit
+// cap) answers "no value" instead.
 
 #include <gmpxx.h>
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,21 +19,26 @@ public:
     static constexpr int PLAFOND_CHIFFRES = 30;
 
     Rationnel() = default;
-    explicit Rationnel(long entier) : valeur_(entier) {}
-    explicit Rationnel(mpq_class valeur) : valeur_(std::move(valeur)) { valeur_.canonicalize(); }
+    explicit Rationnel(std::int64_t entier) { *this = fraction(entier, 1); }
+    explicit Rationnel(const mpq_class &valeur);
+    Rationnel(const Rationnel &autre);
+    Rationnel(Rationnel &&) noexcept = default;
+    Rationnel &operator=(const Rationnel &autre);
+    Rationnel &operator=(Rationnel &&) noexcept = default;
+    ~Rationnel() = default;
 
     // Reads digits with at most one "."; no value for anything else.
     static std::optional<Rationnel> depuis_decimal(std::string_view chiffres);
 
-    friend Rationnel operator+(const Rationnel &a, const Rationnel &b) { return Rationnel(mpq_class(a.valeur_ + b.valeur_)); }
-    friend Rationnel operator-(const Rationnel &a, const Rationnel &b) { return Rationnel(mpq_class(a.valeur_ - b.valeur_)); }
-    friend Rationnel operator*(const Rationnel &a, const Rationnel &b) { return Rationnel(mpq_class(a.valeur_ * b.valeur_)); }
-    Rationnel operator-() const { return Rationnel(mpq_class(-valeur_)); }
-    Rationnel &operator+=(const Rationnel &b) { valeur_ += b.valeur_; return *this; }
-    Rationnel &operator*=(const Rationnel &b) { valeur_ *= b.valeur_; return *this; }
+    friend Rationnel operator+(const Rationnel &a, const Rationnel &b);
+    friend Rationnel operator-(const Rationnel &a, const Rationnel &b) { return a + (-b); }
+    friend Rationnel operator*(const Rationnel &a, const Rationnel &b);
+    Rationnel operator-() const;
+    Rationnel &operator+=(const Rationnel &b) { return *this = *this + b; }
+    Rationnel &operator*=(const Rationnel &b) { return *this = *this * b; }
 
-    friend bool operator==(const Rationnel &a, const Rationnel &b) { return a.valeur_ == b.valeur_; }
-    friend bool operator<(const Rationnel &a, const Rationnel &b) { return a.valeur_ < b.valeur_; }
+    friend bool operator==(const Rationnel &a, const Rationnel &b);
+    friend bool operator<(const Rationnel &a, const Rationnel &b);
 
     std::optional<Rationnel> inverse() const;
     std::optional<Rationnel> divise(const Rationnel &diviseur) const;
@@ -37,17 +46,17 @@ public:
     std::optional<Rationnel> puissance(const Rationnel &exposant) const;
     // The exact square root when this is the square of a rational.
     std::optional<Rationnel> racine_carree() const;
-    Rationnel valeur_absolue() const { return Rationnel(mpq_class(abs(valeur_))); }
+    Rationnel valeur_absolue() const { return signe() < 0 ? -*this : *this; }
 
-    bool est_nul() const { return sgn(valeur_) == 0; }
-    bool est_un() const { return valeur_ == 1; }
-    bool est_entier() const { return valeur_.get_den() == 1; }
-    int signe() const { return sgn(valeur_); }
+    bool est_nul() const { return !grand_ && p_ == 0; }
+    bool est_un() const { return !grand_ && p_ == 1 && q_ == 1; }
+    bool est_entier() const { return grand_ ? grand_->get_den() == 1 : q_ == 1; }
+    int signe() const { return grand_ ? sgn(*grand_) : (p_ > 0) - (p_ < 0); }
     // Half of an integer, truncated toward zero.
     Rationnel moitie_entiere() const;
-    Rationnel numerateur() const { return Rationnel(mpq_class(valeur_.get_num())); }
-    Rationnel denominateur() const { return Rationnel(mpq_class(valeur_.get_den())); }
-    double en_double() const { return valeur_.get_d(); }
+    Rationnel numerateur() const;
+    Rationnel denominateur() const;
+    double en_double() const;
 
     // "p" or "p/q", sign in front.
     std::string en_texte() const;
@@ -55,5 +64,12 @@ public:
     std::optional<std::string> en_decimal() const;
 
 private:
-    mpq_class valeur_;
+    // Reduced, q_ > 0, both within 32 bits, when grand_ is empty.
+    std::int64_t p_ = 0;
+    std::int64_t q_ = 1;
+    std::unique_ptr<mpq_class> grand_;
+
+    // Reduces p/q (q != 0) and keeps it small when it fits.
+    static Rationnel fraction(std::int64_t p, std::int64_t q);
+    mpq_class en_gmp() const;
 };
