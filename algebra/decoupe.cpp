@@ -327,9 +327,11 @@ namespace {
 const std::string &morceau_ecrit(const TDmembre &m, int k)
 {
     const std::string &base = m.bases[k];
-    if (!base.empty() && base[0] == '(' && base.find('^') == std::string::npos)
+    const std::string &morceau = m.morceaux[k];
+    if (base.size() == morceau.size() + 2 && base.front() == '(' && base.back() == ')' &&
+        base.compare(1, morceau.size(), morceau) == 0)
         return base;
-    return m.morceaux[k];
+    return morceau;
 }
 
 } // namespace

@@ -276,6 +276,8 @@ TEST_F(Decoupe, RegroupeKeepsTheValue)
         {"2*(x+1)*3", 2, 1, "2*((x+1)*3)"},
         {"2*(x+1)*3", 1, 0, "(2)*(x+1)*3"},
         {"a/b*c", 2, 1, "a/(b/c)"},
+        {"sqrt((x))+(x+1)^2+1", 1, 1, "(sqrt((x))+(x+1)^2)+1"},
+        {"(x)*sqrt((x))*(x+1)^2", 2, 1, "(x)*(sqrt((x))*(x+1)^2)"},
         {"a+b", 2, 5, "a+b"},   // a run past the last piece changes nothing
         {"a+b", 1, -1, "a+b"},
     };
