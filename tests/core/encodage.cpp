@@ -71,7 +71,7 @@ TEST_F(Fichiers, LignesTermineesParCrLfOuLf)
     EXPECT_TRUE(une.fin());
 }
 
-TEST_F(Fichiers, LigneEnormeCoupeeEtFichiersSpeciauxRefuses)
+TEST_F(Fichiers, LigneEnormeCoupeeEtFichiersNonOrdinairesRefuses)
 {
     ecrit(std::string(3 * LONGUEUR_MAX_LIGNE, 'x') + "\r\nsuite\r\n");
     LecteurLignes l(f);
