@@ -45,10 +45,11 @@ std::string coefficient_lineaire(std::string_view terme)
     coefficient += facteur_explicite ? "1" : "*1";
     coefficient += terme.substr(p + 1);
 
-    // Where the numbers can be computed, the term must be that multiple of x.
+    // Where the coefficient is a number, the term must be that multiple of x.
+    if (std::any_of(coefficient.begin(), coefficient.end(), [](char l) { return l >= 'a' && l <= 'z'; }))
+        return coefficient;
     const double c = evalue(coefficient, 0);
-    if (c == ERREUR_EVALUATION) return coefficient;
-    if (c == 0) return {};
+    if (c == ERREUR_EVALUATION || c == 0) return {};
     for (double x : {1.5, -2.25}) {
         const double v = evalue(terme, x);
         if (v == ERREUR_EVALUATION || std::fabs(v - c * x) > 1e-6 * (1.0 + std::fabs(c * x))) return {};
