@@ -1,0 +1,181 @@
+#pragma once
+// The work of the main window without its widgets: the steps of the current
+// work, what each formula box, label and action panel must show, and every
+// handler of the window that is not drawing. The window forwards its events
+// to the methods of the same names and draws the data held here.
+//
+// A method that changes the text of a formula box also runs that box's change
+// handler, as the formula control would: the window sets its widgets from this
+// data without forwarding the change notification back.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/menus.h"
+#include "core/partage.h"
+
+inline constexpr int ETAPES_MAX = 20;
+inline constexpr int HISTORIQUE_MAX = 40;
+inline constexpr int TAILLE_DEFAUT = 20;
+
+inline constexpr Couleur COULEUR_BOITE_VIDE = 0x02005200;
+inline constexpr Couleur COULEUR_ANCIENNE = 0x0290C0FF;
+inline constexpr Couleur COULEUR_SOLUTION = 0x02F0D0B0;
+inline constexpr Couleur COULEUR_NOUVELLE = 0x02B0F0FF;
+inline constexpr Couleur COULEUR_BLANC = 0x02FFFFFF;
+inline constexpr Couleur COULEUR_CONSIGNE = 0x02A0E0FF;
+
+// The four formula boxes: the input box and the three result boxes, from the
+// top of the window.
+enum Boite : int { MTHX1, MTHX3, MTHX4, MTHX2, NB_BOITES };
+
+// What one formula box shows, with its step badge, comment label and size arrows.
+struct AffichageBoite {
+    std::string texte;
+    Couleur couleur = COULEUR_BLANC;
+    int taille = TAILLE_DEFAUT;
+    int badge = 0;
+    bool badge_visible = false;
+    std::string commentaire;
+    Couleur couleur_commentaire = COULEUR_BOITE_VIDE;
+    bool fleches_visibles = false;
+};
+
+// The argument window must open for this action, placed at these offsets from
+// the main window's top-left corner.
+struct DemandeArgument {
+    int code = 0;
+    int gauche = 0;
+    int haut = 0;
+    std::string texte;   // what it opens with
+};
+
+// What "SORTIR" asks of the window.
+enum class Sortie { fermer, demander_sauvegarde };
+
+// The empty exercise in the shared record: no base text, answers, helps or
+// variables, the mark back to 20, the statement back to the prompt.
+void nouvel_exercice();
+
+class Travail {
+public:
+    // The work record: steps 1..20 (entry 0 unused).
+    std::array<std::string, ETAPES_MAX + 1> etapes;
+    std::array<int, ETAPES_MAX + 1> tailles{};
+    std::array<std::string, ETAPES_MAX + 1> commentaires;
+    // Part of the previous step a step was selected from (index from 0), -1 for none; steps 2..21.
+    std::array<int, ETAPES_MAX + 2> partie_source{};
+    int partie_choisie = -1;
+    std::string autre_texte;
+    bool autre_en_cours = false;
+    bool premier_changement = true;
+    bool premiere_activation = true;
+
+    // What the window shows.
+    std::array<AffichageBoite, NB_BOITES> boites;
+    Boite boite_active = MTHX1;
+    std::string label3;                    // the statement
+    Couleur couleur_label3 = COULEUR_CONSIGNE;
+    std::string label7;                    // the help text
+    Couleur couleur_label7 = COULEUR_CONSIGNE;
+    std::vector<std::string> parties;      // items of the parts list, title last
+    int partie_affichee = -1;              // selected item of the parts list
+    Menus menus;                           // the twelve action panels
+    std::string libelle_speedbutton9 = "ELEVE";
+    std::string libelle_speedbutton1 = "ENONCE";
+    std::string libelle_label1 = "Mode prof";
+    std::vector<std::string> liste_aides;  // items of the help list
+    bool liste_aides_visible = false;
+    bool boutons_prof_visibles = false;    // "AIDES", "REPONSES", "VALEURS"
+    bool bouton_charger_visible = true;
+    bool mot_de_passe_demande = false;     // the password window must open
+    bool editeur_consigne_visible = false; // the statement editor is shown
+    // Each slide of the result panel: +2 up, -2 down; the window animates and clears it.
+    std::vector<int> glissements;
+    std::optional<DemandeArgument> demande_argument;
+    bool impression_demandee = false;      // the sign table must be drawn
+
+    Travail();
+
+    // Program start and resets.
+    void a_zero();
+    void FormActivate(const std::string &argument_ligne_commande);
+    void reprendre_base();
+    void nouvel_exercice();
+    void SpeedButton9Click();   // teacher / pupil mode switch
+    void SpeedButton3Click();   // "FIN"
+    void Image19Click();        // "RECOMMENCER"
+    Sortie Image4Click() const; // "SORTIR"
+    void SpeedButton1Click();   // "ENONCE" (teacher) or "REPONSE" (pupil)
+    void SpeedButton7Click(const std::string &texte_memo); // statement editor "OK"
+    void SpeedButton8Click();   // statement editor "Annuler"
+    // Refreshes what the window shows of the shared exercise (statement,
+    // helps) after it was changed elsewhere (file loaded, exercise prepared).
+    void affiche_exercice();
+
+    // Input box and result boxes.
+    void MthX1Enter();
+    void MthX1Change(const std::string &texte);
+    void MthX2Change() { change_resultat(MTHX2); }
+    void MthX3Change() { change_resultat(MTHX3); }
+    void MthX4Change() { change_resultat(MTHX4); }
+    // Carets as the box gives them: bytes before the selection's two ends.
+    void MthX1LMouseClicked(int gauche, int droite);
+    void MthX2LMouseClicked(int gauche, int droite);
+    void MthX3LMouseClicked(int gauche, int droite);
+    void MthX4LMouseClicked(int gauche, int droite);
+    void ComboBox1Click(int index);
+    void Image17Click();        // "EFFACER LE DERNIER"
+    // Size arrows of a box: +1 bigger, -1 smaller.
+    void change_taille(Boite boite, int pas);
+
+    void enregistrer_etape(std::string texte, std::string commentaire, bool avant);
+    int fait_n_box(Boite boite, int gauche, int droite);
+    void c_box1(int k);
+    void remplit_parties(const std::string &texte);
+
+    // The twelve action panels, by the handler names of the window.
+    void Panel10Click();
+    void Button6Click();        // Panel11
+    void Panel12Click();
+    void Panel1Click();
+    void Panel5Click();
+    void Panel6Click();
+    void Panel3Click();
+    void Panel7Click();
+    void Panel8Click();
+    void Panel4Click();
+    void Panel17Click();
+    void Panel19Click();
+    // Clicks the panel by its name ("Panel10" ... "Panel19"); false for an unknown name.
+    bool clic_panneau(const std::string &nom);
+
+    // The argument window was validated with `argument` for partage.action_en_cours.
+    void affiche(const std::string &argument);
+    // The argument window was cancelled.
+    void annule_argument();
+
+    void zero_montre(const std::string &r1, const std::string &r2, const std::string &r3,
+                     const std::string &r4);
+    void substituer(int k);
+
+private:
+    void change_resultat(Boite boite);
+    void clic_resultat(Boite boite, int gauche, int droite);
+    void efface_resultats(int n);
+    void montre(Boite boite, const std::string &texte, int numero);
+    void montre_etape(int n, const std::string &texte, const std::string &commentaire, bool avant);
+    void met_a_jour_panneaux(const std::string &texte);
+    void ajoute_historique(const std::string &texte, const std::string &commentaire);
+    void demande(int code, int haut);
+    const std::string &libelle(Panneau p) const { return menus[p].libelle; }
+    std::string &courante() { return etapes[partage.etape]; }
+    void resout_etape();
+    void marche_substitution();
+    void substitue_systeme(int equation, const std::string &indication);
+    void remplace_variable(int cible, Panneau p);
+    void autre_expression();
+    void operation_argument(int code, std::string a);
+};
