@@ -181,15 +181,6 @@ TEST_F(Solutions, MiseEnFacteurs)
     }
 }
 
-TEST_F(Solutions, CompleteRacines)
-{
-    std::string r1 = "2", r2, r3;
-    complete_racines("(x-2)<0", r1, r2, r3);
-    EXPECT_EQ(r1, "2");
-    EXPECT_EQ(r2, "inf");
-    EXPECT_EQ(r3, "inf");
-}
-
 // ---------------------------------------------------------------- canonical form
 
 TEST_F(Solutions, CoefficientDeTete)
