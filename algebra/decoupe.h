@@ -8,11 +8,16 @@
 #include <string>
 #include <string_view>
 
-// Fills table_groupes from a member text; always true.
+// Fills table_groupes from a member text (blanks removed, then one leading
+// "/" or "*"): up to 17 innermost parenthesised groups, each behind a
+// placeholder, then the top-level text; always true.
 bool isole_groupes(std::string_view membre);
 
-// Visits entry i (1-based) of table_groupes; returns the description
-// ("3 termes :", "2 facteurs :", "" or "...").
+// Visits entry i (1-based) of table_groupes, group entries before the
+// top-level one; returns the description ("3 termes :", "2 facteurs :", "n
+// termes :" past 17 pieces, "" or "..." for an empty entry). On the top-level
+// entry it fills table_morceaux and table_operateurs from the member of the
+// last isole_groupes.
 std::string decoupe(int i);
 
 void nettoie_membre(std::string &t);

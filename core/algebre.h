@@ -81,6 +81,7 @@ struct Puissance {
     std::string base;
     int exposant = 1;       // or a function code
     std::string developpe;  // the power written out as a repeated product
+                            // (left as written when that would pass 100,000 characters)
 };
 Puissance separe_puissance(std::string_view morceau);
 
