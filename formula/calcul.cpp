@@ -151,7 +151,7 @@ std::optional<Somme> termine(Terme t, Reduction reduction)
                    !f.exposant.valeur_absolue().est_un()) {
             // sqrt(a)^(2k+r) = a^k * sqrt(a)^r
             const Rationnel k = f.exposant.moitie_entiere();
-            auto sortie = eleve(f.base.arguments[0], nombre(k, false), reduction);
+            auto sortie = eleve(f.base.arguments[0], k, false, reduction);
             echec = echec || !sortie;
             if (sortie)
                 a_multiplier.push_back(std::move(*sortie));
@@ -393,7 +393,7 @@ std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction)
 
 std::optional<Somme> divise(Somme a, Somme b, Reduction reduction)
 {
-    auto inverse = eleve(std::move(b), nombre(Rationnel(-1), false), reduction);
+    auto inverse = eleve(std::move(b), Rationnel(-1), false, reduction);
     if (!inverse)
         return std::nullopt;
     return multiplie(std::move(a), std::move(*inverse), reduction);
@@ -401,15 +401,17 @@ std::optional<Somme> divise(Somme a, Somme b, Reduction reduction)
 
 std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction)
 {
-    if (!exposant.est_nombre()) {
-        Base b;
-        b.genre = Base::Genre::puissance;
-        b.arguments = {std::move(base), exposant};
-        b.cle = imprime_base(b);
-        return base_seule(std::move(b));
-    }
-    const Rationnel n = exposant.nombre();
-    const bool decimal = exposant.nombre_decimal();
+    if (exposant.est_nombre())
+        return eleve(std::move(base), exposant.nombre(), exposant.nombre_decimal(), reduction);
+    Base b;
+    b.genre = Base::Genre::puissance;
+    b.arguments = {std::move(base), exposant};
+    b.cle = imprime_base(b);
+    return base_seule(std::move(b));
+}
+
+std::optional<Somme> eleve(Somme base, const Rationnel &n, bool decimal, Reduction reduction)
+{
     if (base.est_nulle()) {
         if (n.signe() > 0)
             return Somme{};

@@ -24,5 +24,7 @@ Somme additionne(std::vector<Somme> termes, Reduction reduction);
 std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction);
 std::optional<Somme> divise(Somme a, Somme b, Reduction reduction);
 std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction);
+// A numeric exponent; decimal tells that a decimal literal took part in it.
+std::optional<Somme> eleve(Somme base, const Rationnel &exposant, bool decimal, Reduction reduction);
 // sin cos tan abs ln sqrt exp, computed where the value is exact.
 Somme applique(const std::string &fonction, Somme argument);

@@ -6,13 +6,13 @@ namespace {
 
 std::optional<Somme> produit(const Arbre &arbre, const Noeud &n, Reduction reduction)
 {
-    auto resultat = forme_algebrique(arbre, n.enfants[0], reduction);
-    for (std::size_t i = 1; resultat && i < n.enfants.size(); ++i) {
-        auto facteur = forme_algebrique(arbre, n.enfants[i], reduction);
+    auto resultat = forme_algebrique(arbre, arbre.enfant(n, 0), reduction);
+    for (int k = 1; resultat && k < n.nombre_enfants; ++k) {
+        auto facteur = forme_algebrique(arbre, arbre.enfant(n, k), reduction);
         if (!facteur)
             return std::nullopt;
-        resultat = n.operateurs[i] == '/' ? divise(std::move(*resultat), std::move(*facteur), reduction)
-                                          : multiplie(std::move(*resultat), std::move(*facteur), reduction);
+        resultat = arbre.operateur(n, k) == '/' ? divise(std::move(*resultat), std::move(*facteur), reduction)
+                                                : multiplie(std::move(*resultat), std::move(*facteur), reduction);
     }
     return resultat;
 }
@@ -20,12 +20,12 @@ std::optional<Somme> produit(const Arbre &arbre, const Noeud &n, Reduction reduc
 std::optional<Somme> somme(const Arbre &arbre, const Noeud &n, Reduction reduction)
 {
     std::vector<Somme> termes;
-    termes.reserve(n.enfants.size());
-    for (std::size_t i = 0; i < n.enfants.size(); ++i) {
-        auto terme = forme_algebrique(arbre, n.enfants[i], reduction);
+    termes.reserve(static_cast<std::size_t>(n.nombre_enfants));
+    for (int k = 0; k < n.nombre_enfants; ++k) {
+        auto terme = forme_algebrique(arbre, arbre.enfant(n, k), reduction);
         if (!terme)
             return std::nullopt;
-        termes.push_back(n.operateurs[i] == '-' ? oppose(std::move(*terme)) : std::move(*terme));
+        termes.push_back(arbre.operateur(n, k) == '-' ? oppose(std::move(*terme)) : std::move(*terme));
     }
     return additionne(std::move(termes), reduction);
 }
@@ -35,8 +35,8 @@ std::optional<std::string> infini(const Arbre &arbre, int i)
 {
     bool negatif = false;
     while (arbre[i].genre == Genre::signe) {
-        negatif = negatif != (arbre[i].texte == "-");
-        i = arbre[i].enfants[0];
+        negatif = negatif != (arbre.mot(arbre[i]) == "-");
+        i = arbre.enfant(arbre[i], 0);
     }
     if (arbre[i].genre != Genre::infini)
         return std::nullopt;
@@ -47,41 +47,48 @@ std::optional<std::string> ecrit(const Arbre &arbre, int i, Reduction reduction)
 
 // The parts of a structure written one by one and joined.
 std::optional<std::string> ecrit_parties(const Arbre &arbre, const Noeud &n, Reduction reduction,
-                                         const std::string &avant, const std::string &separateur,
-                                         const std::string &apres)
+                                         std::string_view avant, std::string_view separateur,
+                                         std::string_view apres)
 {
     std::string texte;
-    for (std::size_t k = 0; k < n.enfants.size(); ++k) {
-        auto partie = ecrit(arbre, n.enfants[k], reduction);
+    for (int k = 0; k < n.nombre_enfants; ++k) {
+        auto partie = ecrit(arbre, arbre.enfant(n, k), reduction);
         if (!partie)
             return std::nullopt;
-        texte += (k == 0 ? "" : separateur) + avant + *partie + apres;
+        if (k > 0)
+            texte += separateur;
+        texte += avant;
+        texte += *partie;
+        texte += apres;
     }
     return texte;
+}
+
+std::optional<std::string> entoure(const std::optional<std::string> &texte, std::string_view avant,
+                                   std::string_view apres)
+{
+    if (!texte)
+        return std::nullopt;
+    return std::string(avant) + *texte + std::string(apres);
 }
 
 std::optional<std::string> ecrit(const Arbre &arbre, int i, Reduction reduction)
 {
     const Noeud &n = arbre[i];
     switch (n.genre) {
-    case Genre::systeme: {
-        auto lignes = ecrit_parties(arbre, n, reduction, "", "\r\n", "");
-        return lignes ? std::optional<std::string>("{" + *lignes + "}") : std::nullopt;
-    }
+    case Genre::systeme:
+        return entoure(ecrit_parties(arbre, n, reduction, "", "\r\n", ""), "{", "}");
     case Genre::liste:
         return ecrit_parties(arbre, n, reduction, "", "*et*", "");
     case Genre::reunion:
         return ecrit_parties(arbre, n, reduction, "(", "or", ")");
-    case Genre::ensemble: {
-        auto valeurs = ecrit_parties(arbre, n, reduction, "", n.texte, "");
-        return valeurs ? std::optional<std::string>("[" + *valeurs + "]") : std::nullopt;
-    }
+    case Genre::ensemble:
+        return entoure(ecrit_parties(arbre, n, reduction, "", arbre.mot(n), ""), "[", "]");
     case Genre::relation:
-        return ecrit_parties(arbre, n, reduction, "", n.texte, "");
-    case Genre::domaine: {
-        auto bornes = ecrit_parties(arbre, n, reduction, "", ",", "");
-        return bornes ? std::optional<std::string>("domain(" + *bornes + "," + n.texte + ")") : std::nullopt;
-    }
+        return ecrit_parties(arbre, n, reduction, "", arbre.mot(n), "");
+    case Genre::domaine:
+        return entoure(ecrit_parties(arbre, n, reduction, "", ",", ""), "domain(",
+                       "," + std::string(arbre.mot(n)) + ")");
     default:
         break;
     }
@@ -98,26 +105,28 @@ std::optional<std::string> ecrit(const Arbre &arbre, int i, Reduction reduction)
 std::optional<Somme> forme_algebrique(const Arbre &arbre, int i, Reduction reduction)
 {
     const Noeud &n = arbre[i];
+    const auto enfant = [&](int k) { return forme_algebrique(arbre, arbre.enfant(n, k), reduction); };
     switch (n.genre) {
     case Genre::nombre: {
-        auto valeur = Rationnel::depuis_decimal(n.texte);
+        const std::string_view chiffres = arbre.mot(n);
+        auto valeur = Rationnel::depuis_decimal(chiffres);
         if (!valeur)
             return std::nullopt;
-        return nombre(*valeur, n.texte.find('.') != std::string::npos);
+        return nombre(*valeur, chiffres.find('.') != std::string_view::npos);
     }
     case Genre::lettre:
-        return lettre(n.texte[0]);
+        return lettre(arbre.mot(n)[0]);
     case Genre::vecteur:
-        return vecteur(n.texte);
+        return vecteur(std::string(arbre.mot(n)));
     case Genre::fonction: {
-        auto argument = forme_algebrique(arbre, n.enfants[0], reduction);
+        auto argument = enfant(0);
         if (!argument)
             return std::nullopt;
-        return applique(n.texte, std::move(*argument));
+        return applique(std::string(arbre.mot(n)), std::move(*argument));
     }
     case Genre::puissance: {
-        auto base = forme_algebrique(arbre, n.enfants[0], reduction);
-        auto exposant = base ? forme_algebrique(arbre, n.enfants[1], reduction) : std::nullopt;
+        auto base = enfant(0);
+        auto exposant = base ? enfant(1) : std::nullopt;
         if (!exposant)
             return std::nullopt;
         return eleve(std::move(*base), *exposant, reduction);
@@ -127,13 +136,13 @@ std::optional<Somme> forme_algebrique(const Arbre &arbre, int i, Reduction reduc
     case Genre::somme:
         return somme(arbre, n, reduction);
     case Genre::signe: {
-        auto operande = forme_algebrique(arbre, n.enfants[0], reduction);
-        if (operande && n.texte == "-")
+        auto operande = enfant(0);
+        if (operande && arbre.mot(n) == "-")
             return oppose(std::move(*operande));
         return operande;
     }
     case Genre::groupe:
-        return forme_algebrique(arbre, n.enfants[0], reduction);
+        return enfant(0);
     default:
         return std::nullopt;
     }

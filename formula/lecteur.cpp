@@ -6,6 +6,7 @@
 namespace {
 
 constexpr std::array<std::string_view, 7> FONCTIONS = {"sqrt", "sin", "cos", "tan", "abs", "ln", "exp"};
+constexpr std::array<std::string_view, 5> RELATIONS = {"<=", ">=", "=", "<", ">"};
 constexpr std::string_view FLECHE = "..arrow";
 constexpr std::string_view SEPARATEUR_LISTE = "*et*";
 
@@ -16,38 +17,42 @@ bool est_majuscule(char c) { return c >= 'A' && c <= 'Z'; }
 // Recursive descent over the text without its blanks. Every function returns
 // the index of the node it read, or -1 when the text does not parse; the
 // nesting depth is counted so that no text can make the recursion deep.
+// Children wait on a stack until their parent node is made.
 class Lecteur {
 public:
     explicit Lecteur(std::string_view original)
     {
-        texte_.reserve(original.size());
+        std::string &texte = arbre_.texte;
+        texte.reserve(original.size());
         origine_.reserve(original.size());
         for (std::size_t i = 0; i < original.size(); ++i) {
             if (original[i] == ' ' || original[i] == '\t')
                 continue;
-            texte_ += original[i];
+            texte += original[i];
             origine_.push_back(static_cast<int>(i));
         }
-        arbre_.noeuds.reserve(texte_.size() + 8);
+        arbre_.noeuds.reserve(texte.size() / 2 + 8);
+        arbre_.enfants.reserve(texte.size() / 2 + 8);
     }
 
     std::optional<Arbre> lis()
     {
-        if (texte_.empty())
+        if (arbre_.texte.empty())
             return std::nullopt;
         const int racine = voit("{") ? systeme() : liste();
-        if (racine < 0 || p_ != texte_.size())
+        if (racine < 0 || p_ != arbre_.texte.size())
             return std::nullopt;
         arbre_.racine = racine;
         return std::move(arbre_);
     }
 
 private:
-    std::string texte_;
-    std::vector<int> origine_;
+    Arbre arbre_;
+    std::vector<int> origine_; // position in the original text of each kept byte
     std::size_t p_ = 0;
     int profondeur_ = 0;
-    Arbre arbre_;
+    std::vector<int> pile_;
+    std::string pile_operateurs_;
 
     // Counts one level of nesting for the life of a reading function.
     class Niveau {
@@ -64,10 +69,10 @@ private:
 
     char suivant(std::size_t decalage) const
     {
-        return p_ + decalage < texte_.size() ? texte_[p_ + decalage] : '\0';
+        return p_ + decalage < arbre_.texte.size() ? arbre_.texte[p_ + decalage] : '\0';
     }
     char courant() const { return suivant(0); }
-    bool voit(std::string_view mot) const { return texte_.compare(p_, mot.size(), mot) == 0; }
+    bool voit(std::string_view mot) const { return arbre_.texte.compare(p_, mot.size(), mot) == 0; }
     bool prend(std::string_view mot)
     {
         if (!voit(mot))
@@ -76,57 +81,75 @@ private:
         return true;
     }
 
-    int noeud(Genre genre, std::size_t debut, std::string texte = {}, std::vector<int> enfants = {},
-              std::string operateurs = {})
+    std::size_t hauteur() const { return pile_.size(); }
+    void empile(int enfant, char operateur = ' ')
     {
-        Noeud n;
-        n.genre = genre;
-        n.texte = std::move(texte);
-        n.enfants = std::move(enfants);
-        n.operateurs = std::move(operateurs);
-        n.debut = debut < origine_.size() ? origine_[debut] : 0;
-        n.fin = p_ > debut ? origine_[p_ - 1] + 1 : n.debut;
-        return arbre_.ajoute(std::move(n));
+        pile_.push_back(enfant);
+        pile_operateurs_ += operateur;
+    }
+    int depile()
+    {
+        const int enfant = pile_.back();
+        pile_.pop_back();
+        pile_operateurs_.pop_back();
+        return enfant;
     }
 
-    bool fin_de_ligne()
+    // A node read from `debut` to here, its word at [mot, mot + longueur),
+    // its children those stacked since `base`.
+    int noeud(Genre genre, std::size_t debut, std::size_t base, std::size_t mot = 0, std::size_t longueur = 0)
     {
-        return prend("\r\n") || prend("\n");
+        Noeud &n = arbre_.noeuds.emplace_back();
+        n.genre = genre;
+        n.debut = debut < origine_.size() ? origine_[debut] : 0;
+        n.fin = p_ > debut ? origine_[p_ - 1] + 1 : n.debut;
+        n.mot = static_cast<int>(mot);
+        n.longueur_mot = static_cast<int>(longueur);
+        n.premier_enfant = static_cast<int>(arbre_.enfants.size());
+        n.nombre_enfants = static_cast<int>(pile_.size() - base);
+        arbre_.enfants.insert(arbre_.enfants.end(), pile_.begin() + static_cast<std::ptrdiff_t>(base), pile_.end());
+        arbre_.operateurs.append(pile_operateurs_, base);
+        pile_.resize(base);
+        pile_operateurs_.resize(base);
+        return static_cast<int>(arbre_.noeuds.size()) - 1;
     }
+
+    // A leaf whose word is everything read since `debut`.
+    int feuille(Genre genre, std::size_t debut) { return noeud(genre, debut, hauteur(), debut, p_ - debut); }
+
+    bool fin_de_ligne() { return prend("\r\n") || prend("\n"); }
 
     int systeme()
     {
-        const std::size_t debut = p_;
+        const std::size_t debut = p_, base = hauteur();
         prend("{");
         fin_de_ligne();
-        std::vector<int> lignes;
         while (true) {
             const int ligne = relation();
             if (ligne < 0)
                 return -1;
-            lignes.push_back(ligne);
+            empile(ligne);
             const bool saut = fin_de_ligne();
             if (prend("}"))
                 break;
             if (!saut)
                 return -1;
         }
-        return noeud(Genre::systeme, debut, {}, std::move(lignes));
+        return noeud(Genre::systeme, debut, base);
     }
 
     int liste()
     {
-        const std::size_t debut = p_;
-        std::vector<int> elements;
+        const std::size_t debut = p_, base = hauteur();
         do {
             const int e = element();
             if (e < 0)
                 return -1;
-            elements.push_back(e);
+            empile(e);
         } while (prend(SEPARATEUR_LISTE));
-        if (elements.size() == 1)
-            return elements.front();
-        return noeud(Genre::liste, debut, {}, std::move(elements));
+        if (hauteur() - base == 1)
+            return depile();
+        return noeud(Genre::liste, debut, base);
     }
 
     int element()
@@ -140,68 +163,65 @@ private:
 
     int reunion()
     {
-        const std::size_t debut = p_;
-        std::vector<int> parties;
+        const std::size_t debut = p_, base = hauteur();
         do {
             if (!prend("("))
                 return -1;
             const int partie = voit("[") ? ensemble() : domaine();
             if (partie < 0 || !prend(")"))
                 return -1;
-            parties.push_back(partie);
+            empile(partie);
         } while (voit("or(") && prend("or"));
-        return noeud(Genre::reunion, debut, {}, std::move(parties));
+        return noeud(Genre::reunion, debut, base);
     }
 
     int ensemble()
     {
-        const std::size_t debut = p_;
+        const std::size_t debut = p_, base = hauteur();
         prend("[");
-        std::vector<int> valeurs;
-        std::string separateur;
+        std::size_t separateur = 0, longueur_separateur = 0;
         if (!prend("]")) {
             while (true) {
                 const int v = expression();
                 if (v < 0)
                     return -1;
-                valeurs.push_back(v);
+                empile(v);
                 if (prend("]"))
                     break;
                 const char c = courant();
-                if ((c != ',' && c != ';') || (!separateur.empty() && separateur[0] != c))
+                if ((c != ',' && c != ';') || (longueur_separateur > 0 && arbre_.texte[separateur] != c))
                     return -1;
-                separateur = std::string(1, c);
-                ++p_;
+                separateur = p_++;
+                longueur_separateur = 1;
             }
         }
-        return noeud(Genre::ensemble, debut, std::move(separateur), std::move(valeurs));
+        return noeud(Genre::ensemble, debut, base, separateur, longueur_separateur);
     }
 
     int domaine()
     {
-        const std::size_t debut = p_;
-        if (!prend("domain("))
-            return -1;
-        const std::size_t debut_variable = p_;
-        if (!est_minuscule(courant()))
+        const std::size_t debut = p_, base = hauteur();
+        if (!prend("domain(") || !est_minuscule(courant()))
             return -1;
         ++p_;
-        const int variable = noeud(Genre::lettre, debut_variable, texte_.substr(debut_variable, 1));
+        empile(feuille(Genre::lettre, p_ - 1));
+        for (int borne = 0; borne < 2; ++borne) {
+            if (!prend(","))
+                return -1;
+            const int b = expression();
+            if (b < 0)
+                return -1;
+            empile(b);
+        }
         if (!prend(","))
             return -1;
-        const int basse = expression();
-        if (basse < 0 || !prend(","))
-            return -1;
-        const int haute = expression();
-        if (haute < 0 || !prend(","))
-            return -1;
-        const std::size_t debut_code = p_;
+        const std::size_t code = p_;
         while (courant() >= '0' && courant() <= '9')
             ++p_;
-        std::string code = texte_.substr(debut_code, p_ - debut_code);
-        if (code.empty() || !prend(")"))
+        const std::size_t longueur_code = p_ - code;
+        if (longueur_code == 0 || !prend(")"))
             return -1;
-        return noeud(Genre::domaine, debut, std::move(code), {variable, basse, haute});
+        return noeud(Genre::domaine, debut, base, code, longueur_code);
     }
 
     int relation()
@@ -210,35 +230,39 @@ private:
         const int gauche = expression();
         if (gauche < 0)
             return -1;
-        for (std::string_view op : {"<=", ">=", "=", "<", ">"}) {
+        for (std::string_view op : RELATIONS) {
+            const std::size_t position = p_;
             if (prend(op)) {
                 const int droite = expression();
                 if (droite < 0)
                     return -1;
-                return noeud(Genre::relation, debut, std::string(op), {gauche, droite});
+                const std::size_t base = hauteur();
+                empile(gauche);
+                empile(droite);
+                return noeud(Genre::relation, debut, base, position, op.size());
             }
         }
         return gauche;
     }
 
+    char operateur_de_somme() const { return courant() == '+' || courant() == '-' ? courant() : '\0'; }
+
     int expression()
     {
         const std::size_t debut = p_;
-        const auto operateur = [this] { return courant() == '+' || courant() == '-' ? courant() : '\0'; };
         const int premier = signe_ou(&Lecteur::produit);
-        if (premier < 0 || !operateur())
+        if (premier < 0 || !operateur_de_somme())
             return premier;
-        std::vector<int> termes = {premier};
-        std::string operateurs = " ";
-        while (const char c = operateur()) {
+        const std::size_t base = hauteur();
+        empile(premier);
+        while (const char c = operateur_de_somme()) {
             ++p_;
-            operateurs += c;
             const int terme = signe_ou(&Lecteur::produit);
             if (terme < 0)
                 return -1;
-            termes.push_back(terme);
+            empile(terme, c);
         }
-        return noeud(Genre::somme, debut, {}, std::move(termes), std::move(operateurs));
+        return noeud(Genre::somme, debut, base);
     }
 
     // A run of signs in front of what `suite` reads.
@@ -250,12 +274,13 @@ private:
         const Niveau niveau(profondeur_);
         if (niveau.trop_profond())
             return -1;
-        const std::size_t debut = p_;
-        ++p_;
+        const std::size_t debut = p_++;
         const int operande = signe_ou(suite);
         if (operande < 0)
             return -1;
-        return noeud(Genre::signe, debut, std::string(1, c), {operande});
+        const std::size_t base = hauteur();
+        empile(operande);
+        return noeud(Genre::signe, debut, base, debut, 1);
     }
 
     bool commence_primaire() const
@@ -279,8 +304,8 @@ private:
         const int premier = puissance();
         if (premier < 0 || !operateur_de_produit())
             return premier;
-        std::vector<int> facteurs = {premier};
-        std::string operateurs = " ";
+        const std::size_t base = hauteur();
+        empile(premier);
         while (const char c = operateur_de_produit()) {
             int facteur;
             if (c == ' ') {
@@ -291,28 +316,30 @@ private:
             }
             if (facteur < 0)
                 return -1;
-            operateurs += c;
-            facteurs.push_back(facteur);
+            empile(facteur, c);
         }
-        return noeud(Genre::produit, debut, {}, std::move(facteurs), std::move(operateurs));
+        return noeud(Genre::produit, debut, base);
     }
 
     int puissance()
     {
         const std::size_t debut = p_;
-        const int base = primaire();
-        if (base < 0 || !prend("^"))
-            return base;
+        const int base_puissance = primaire();
+        if (base_puissance < 0 || !prend("^"))
+            return base_puissance;
         const Niveau niveau(profondeur_);
         if (niveau.trop_profond())
             return -1;
         const int exposant = signe_ou(&Lecteur::puissance);
         if (exposant < 0)
             return -1;
-        return noeud(Genre::puissance, debut, {}, {base, exposant});
+        const std::size_t base = hauteur();
+        empile(base_puissance);
+        empile(exposant);
+        return noeud(Genre::puissance, debut, base);
     }
 
-    int entre_parentheses(Genre genre, std::size_t debut, std::string texte)
+    int entre_parentheses(Genre genre, std::size_t debut, std::size_t longueur_mot)
     {
         const Niveau niveau(profondeur_);
         if (niveau.trop_profond())
@@ -320,7 +347,9 @@ private:
         const int contenu = expression();
         if (contenu < 0 || !prend(")"))
             return -1;
-        return noeud(genre, debut, std::move(texte), {contenu});
+        const std::size_t base = hauteur();
+        empile(contenu);
+        return noeud(genre, debut, base, debut, longueur_mot);
     }
 
     int primaire()
@@ -332,36 +361,37 @@ private:
                 ++p_;
             if (p_ - debut > static_cast<std::size_t>(CHIFFRES_MAXIMUM))
                 return -1;
-            return noeud(Genre::nombre, debut, texte_.substr(debut, p_ - debut));
+            return feuille(Genre::nombre, debut);
         }
         if (prend("("))
-            return entre_parentheses(Genre::groupe, debut, {});
+            return entre_parentheses(Genre::groupe, debut, 0);
+        if (est_majuscule(c)) {
+            while (est_majuscule(courant()))
+                ++p_;
+            const std::size_t fin_points = p_;
+            if (!prend(FLECHE))
+                return -1;
+            return noeud(Genre::vecteur, debut, hauteur(), debut, fin_points - debut);
+        }
+        if (!est_minuscule(c))
+            return -1;
         for (std::string_view nom : FONCTIONS) {
-            if (voit(nom) && texte_.compare(p_ + nom.size(), 1, "(") == 0) {
+            if (voit(nom) && suivant(nom.size()) == '(') {
                 p_ += nom.size() + 1;
-                return entre_parentheses(Genre::fonction, debut, std::string(nom));
+                return entre_parentheses(Genre::fonction, debut, nom.size());
             }
         }
         if (voit("inf") && !est_minuscule(suivant(3))) {
             p_ += 3;
-            return noeud(Genre::infini, debut, "inf");
+            return feuille(Genre::infini, debut);
         }
         if (prend("o..arrow"))
-            return noeud(Genre::vecteur, debut, "o");
-        if (est_majuscule(c)) {
-            while (est_majuscule(courant()))
-                ++p_;
-            std::string points = texte_.substr(debut, p_ - debut);
-            if (!prend(FLECHE))
-                return -1;
-            return noeud(Genre::vecteur, debut, std::move(points));
-        }
+            return noeud(Genre::vecteur, debut, hauteur(), debut, 1);
         // One letter is a variable; a longer word that is none of the above is unknown.
-        if (est_minuscule(c) && !est_minuscule(suivant(1))) {
-            ++p_;
-            return noeud(Genre::lettre, debut, std::string(1, c));
-        }
-        return -1;
+        if (est_minuscule(suivant(1)))
+            return -1;
+        ++p_;
+        return feuille(Genre::lettre, debut);
     }
 };
 

@@ -53,7 +53,7 @@ Rationnel Rationnel::fraction(std::int64_t p, std::int64_t q)
         p = -p;
         q = -q;
     }
-    const std::int64_t d = std::gcd(p, q);
+    const std::int64_t d = q == 1 ? 1 : std::gcd(p, q);
     if (d > 1) {
         p /= d;
         q /= d;
@@ -113,6 +113,8 @@ bool operator<(const Rationnel &a, const Rationnel &b)
 std::optional<Rationnel> Rationnel::depuis_decimal(std::string_view chiffres)
 {
     std::string entier;
+    std::int64_t petit_entier = 0;
+    std::int64_t puissance_de_dix = 1;
     std::size_t decimales = 0;
     bool point = false;
     for (char c : chiffres) {
@@ -122,20 +124,18 @@ std::optional<Rationnel> Rationnel::depuis_decimal(std::string_view chiffres)
             point = true;
         } else if (c >= '0' && c <= '9') {
             entier += c;
-            if (point)
-                ++decimales;
+            if (entier.size() <= 9)
+                petit_entier = petit_entier * 10 + (c - '0');
+            if (point && ++decimales <= 9)
+                puissance_de_dix *= 10;
         } else {
             return std::nullopt;
         }
     }
     if (entier.empty())
         return std::nullopt;
-    if (entier.size() <= 9 && decimales <= 9) {
-        std::int64_t puissance_de_dix = 1;
-        for (std::size_t k = 0; k < decimales; ++k)
-            puissance_de_dix *= 10;
-        return fraction(std::stoll(entier), puissance_de_dix);
-    }
+    if (entier.size() <= 9)
+        return fraction(petit_entier, puissance_de_dix);
     mpz_class numerateur(entier, 10);
     mpz_class denominateur;
     mpz_ui_pow_ui(denominateur.get_mpz_t(), 10, decimales);

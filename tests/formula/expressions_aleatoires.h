@@ -112,24 +112,25 @@ using Valeurs = std::map<char, double>;
 inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
 {
     const Noeud &n = arbre[i];
-    const auto enfant = [&](std::size_t k) { return valeur(arbre, n.enfants[k], lettres); };
+    const std::string_view mot = arbre.mot(n);
+    const auto enfant = [&](int k) { return valeur(arbre, arbre.enfant(n, k), lettres); };
     switch (n.genre) {
     case Genre::nombre:
-        return std::strtod(n.texte.c_str(), nullptr);
+        return std::strtod(std::string(mot).c_str(), nullptr);
     case Genre::lettre: {
-        auto l = lettres.find(n.texte[0]);
+        auto l = lettres.find(mot[0]);
         return l == lettres.end() ? NAN : l->second;
     }
     case Genre::fonction: {
         const double v = enfant(0);
         if (std::fabs(v) > 1e6)
             return NAN; // no meaningful digits left in a double
-        if (n.texte == "sqrt") return v < 0 ? NAN : std::sqrt(v);
-        if (n.texte == "abs") return std::fabs(v);
-        if (n.texte == "sin") return std::sin(v);
-        if (n.texte == "cos") return std::cos(v);
-        if (n.texte == "tan") return std::tan(v);
-        if (n.texte == "ln") return v <= 0 ? NAN : std::log(v);
+        if (mot == "sqrt") return v < 0 ? NAN : std::sqrt(v);
+        if (mot == "abs") return std::fabs(v);
+        if (mot == "sin") return std::sin(v);
+        if (mot == "cos") return std::cos(v);
+        if (mot == "tan") return std::tan(v);
+        if (mot == "ln") return v <= 0 ? NAN : std::log(v);
         return std::exp(v);
     }
     case Genre::puissance: {
@@ -140,9 +141,9 @@ inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
     }
     case Genre::produit: {
         double v = enfant(0);
-        for (std::size_t k = 1; k < n.enfants.size(); ++k) {
+        for (int k = 1; k < n.nombre_enfants; ++k) {
             const double f = enfant(k);
-            if (n.operateurs[k] == '/')
+            if (arbre.operateur(n, k) == '/')
                 v = f == 0 ? NAN : v / f;
             else
                 v *= f;
@@ -151,12 +152,12 @@ inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
     }
     case Genre::somme: {
         double v = 0;
-        for (std::size_t k = 0; k < n.enfants.size(); ++k)
-            v += n.operateurs[k] == '-' ? -enfant(k) : enfant(k);
+        for (int k = 0; k < n.nombre_enfants; ++k)
+            v += arbre.operateur(n, k) == '-' ? -enfant(k) : enfant(k);
         return v;
     }
     case Genre::signe:
-        return n.texte == "-" ? -enfant(0) : enfant(0);
+        return mot == "-" ? -enfant(0) : enfant(0);
     case Genre::groupe:
         return enfant(0);
     default:
@@ -183,22 +184,18 @@ inline bool forme_lineaire(std::string_view texte)
     const auto arbre = lis_formule(texte);
     if (!arbre)
         return false;
+    const auto genre_enfant = [&](const Noeud &n, int k) { return (*arbre)[arbre->enfant(n, k)].genre; };
     for (const Noeud &n : arbre->noeuds) {
-        if (n.genre == Genre::produit && n.operateurs.find(' ', 1) != std::string::npos)
-            return false;
-        if (n.genre == Genre::produit)
-            for (std::size_t k = 1; k < n.enfants.size(); ++k)
-                if ((*arbre)[n.enfants[k]].genre == Genre::signe)
-                    return false;
-        if (n.genre == Genre::somme)
-            for (std::size_t k = 1; k < n.enfants.size(); ++k)
-                if ((*arbre)[n.enfants[k]].genre == Genre::signe)
-                    return false;
-        if (n.genre == Genre::signe && (*arbre)[n.enfants[0]].genre == Genre::signe)
+        for (int k = 1; k < n.nombre_enfants; ++k) {
+            if (n.genre == Genre::produit && arbre->operateur(n, k) == ' ')
+                return false;
+            if ((n.genre == Genre::produit || n.genre == Genre::somme) && genre_enfant(n, k) == Genre::signe)
+                return false;
+        }
+        if (n.genre == Genre::signe && genre_enfant(n, 0) == Genre::signe)
             return false;
         if (n.genre == Genre::puissance) {
-            const Genre base = (*arbre)[n.enfants[0]].genre;
-            const Genre exposant = (*arbre)[n.enfants[1]].genre;
+            const Genre base = genre_enfant(n, 0), exposant = genre_enfant(n, 1);
             if (base == Genre::puissance || base == Genre::signe || exposant == Genre::signe ||
                 exposant == Genre::puissance)
                 return false;
