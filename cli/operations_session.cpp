@@ -1,7 +1,258 @@
+// "session": a script on standard input, one command a line, played on the
+// work of the main window as the pupil or the teacher would, in a program
+// folder of its own. "etat" prints what the window holds as key=value lines.
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/travail/travail.h"
+#include "app/travail/attente.h"
 #include "cli/registre.h"
+#include "core/configuration.h"
+#include "core/menus.h"
+#include "core/partage.h"
+
+namespace fs = std::filesystem;
 
 namespace cli {
 
-void enregistre_session(Registre &) {}
+namespace {
+
+std::string remplace(std::string texte, std::string_view ancien, std::string_view nouveau)
+{
+    for (std::size_t p = texte.find(ancien); p != std::string::npos;
+         p = texte.find(ancien, p + nouveau.size()))
+        texte.replace(p, ancien.size(), nouveau);
+    return texte;
+}
+
+// Line breaks written "@", in either order of CR and LF.
+std::string sur_une_ligne(std::string texte)
+{
+    texte = remplace(std::move(texte), "\r\n", "@");
+    texte = remplace(std::move(texte), "\n\r", "@");
+    for (char &c : texte)
+        if (c == '\r' || c == '\n')
+            c = '@';
+    return texte;
+}
+
+// The program folder of the session: the given one, or a fresh copy of the
+// data files that the build puts beside the program.
+class Dossier {
+public:
+    explicit Dossier(const std::string &demande)
+    {
+        if (!demande.empty()) {
+            chemin_ = demande;
+            return;
+        }
+        std::random_device hasard;
+        const fs::path source = chemin_executable().parent_path();
+        std::error_code erreur;
+        chemin_ = fs::temp_directory_path(erreur) / ("vivezezi-session-" + std::to_string(hasard()));
+        fs::create_directories(chemin_, erreur);
+        temporaire_ = true;
+        for (const fs::directory_entry &f : fs::directory_iterator(source, erreur)) {
+            const fs::path nom = f.path().filename();
+            if (nom == "Vivezezi.ini" || nom.extension() == ".alp")
+                fs::copy_file(f.path(), chemin_ / nom, fs::copy_options::overwrite_existing, erreur);
+        }
+    }
+    ~Dossier()
+    {
+        std::error_code erreur;
+        if (temporaire_)
+            fs::remove_all(chemin_, erreur);
+    }
+    Dossier(const Dossier &) = delete;
+    Dossier &operator=(const Dossier &) = delete;
+
+    const fs::path &chemin() const { return chemin_; }
+    fs::path fichier(const std::string &nom) const
+    {
+        const fs::path p(nom);
+        return p.is_absolute() ? p : chemin_ / p;
+    }
+
+private:
+    fs::path chemin_;
+    bool temporaire_ = false;
+};
+
+void imprime_etat(const Travail &travail, bool reponse_donnee)
+{
+    const Partage &p = partage;
+    std::cout << "etape=" << p.etape << '\n'
+              << "nature_expression=" << p.nature_expression << '\n'
+              << "nombre_historique=" << p.nombre_historique << '\n'
+              << "note=" << p.note << '\n'
+              << "consigne=" << sur_une_ligne(p.consigne) << '\n'
+              << "derniere_expression=" << sur_une_ligne(p.derniere_expression) << '\n';
+    for (int i = 1; i <= p.etape && i <= ETAPES_MAX; ++i)
+        std::cout << "etape[" << i << "]=" << sur_une_ligne(travail.etapes[i]) << '\t'
+                  << sur_une_ligne(travail.commentaires[i]) << '\n';
+    for (int i = 1; i <= p.nombre_historique && i <= HISTORIQUE_MAX; ++i)
+        std::cout << "historique[" << i << "]=" << sur_une_ligne(p.historique_expressions[i]) << '\t'
+                  << sur_une_ligne(p.historique_commentaires[i]) << '\n';
+    for (int k = 0; k < NB_PANNEAUX; ++k) {
+        const EtatPanneau &e = travail.menus[static_cast<Panneau>(k)];
+        std::cout << nom_panneau(static_cast<Panneau>(k)) << '=' << sur_une_ligne(e.libelle) << '\t'
+                  << (e.actif ? 1 : 0) << '\n';
+    }
+    if (reponse_donnee)
+        std::cout << "commentaire_final=" << sur_une_ligne(p.commentaire_final) << '\n'
+                  << "felicitations=" << sur_une_ligne(felicitations()) << '\n';
+}
+
+bool lit_entier(const std::string &texte, int &valeur)
+{
+    char *fin = nullptr;
+    const long v = std::strtol(texte.c_str(), &fin, 10);
+    if (texte.empty() || *fin != '\0' || v < -1000000 || v > 1000000)
+        return false;
+    valeur = static_cast<int>(v);
+    return true;
+}
+
+std::vector<std::string> coupe_mots(const std::string &texte)
+{
+    std::vector<std::string> mots;
+    std::size_t debut = 0;
+    while (debut < texte.size()) {
+        const std::size_t fin = std::min(texte.find(' ', debut), texte.size());
+        if (fin > debut)
+            mots.push_back(texte.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return mots;
+}
+
+// Plays the script; 0, or 2 after a command it does not know.
+int joue(std::istream &script, const std::string &dossier_demande)
+{
+    const Dossier dossier(dossier_demande);
+    fixe_dossier_programme(dossier.chemin());
+    Travail travail;
+    travail.FormActivate("");
+    bool reponse_donnee = false;
+
+    std::string ligne;
+    for (int numero = 1; std::getline(script, ligne); ++numero) {
+        if (!ligne.empty() && ligne.back() == '\r')
+            ligne.pop_back();
+        const std::size_t blanc = ligne.find(' ');
+        const std::string commande = ligne.substr(0, blanc);
+        const std::string texte =
+            blanc == std::string::npos ? std::string() : remplace(ligne.substr(blanc + 1), "@", "\r\n");
+        int n = 0;
+        const bool nombre = lit_entier(texte, n);
+        auto erreur = [&](const std::string &quoi) {
+            std::cout.flush();
+            std::cerr << "vivezezi-cli session : ligne " << numero << " : " << quoi << '\n';
+            return 2;
+        };
+
+        if (commande.empty() || commande[0] == '#') {
+            continue;
+        } else if (commande == "tape") {
+            if (travail.boite_active != MTHX1)
+                travail.MthX1Enter();
+            travail.MthX1Change(texte);
+        } else if (commande == "clic") {
+            if (!travail.clic_panneau(texte))
+                return erreur("panneau inconnu « " + texte + " ».");
+        } else if (commande == "argument") {
+            reponse_donnee = reponse_donnee || partage.action_en_cours == 10;
+            travail.affiche(texte);
+        } else if (commande == "annule") {
+            travail.annule_argument();
+        } else if (commande == "partie") {
+            if (!nombre)
+                return erreur("« partie » attend un numéro.");
+            travail.ComboBox1Click(n - 1);
+        } else if (commande == "boite") {
+            // "boite N [GAUCHE DROITE]": without carets the whole text is selected.
+            const std::vector<std::string> mots = coupe_mots(texte);
+            int numero_boite = 0, gauche = 0, droite = -1;
+            if (mots.empty() || !lit_entier(mots[0], numero_boite) || numero_boite < 2 ||
+                numero_boite > 4 || mots.size() == 2 || mots.size() > 3 ||
+                (mots.size() == 3 && (!lit_entier(mots[1], gauche) || !lit_entier(mots[2], droite))))
+                return erreur("« boite » attend 2, 3 ou 4, puis les deux positions du curseur.");
+            const Boite boite = numero_boite == 2 ? MTHX2 : numero_boite == 3 ? MTHX3 : MTHX4;
+            if (mots.size() == 1)
+                droite = static_cast<int>(travail.boites[boite].texte.size());
+            if (boite == MTHX2)
+                travail.MthX2LMouseClicked(gauche, droite);
+            else if (boite == MTHX3)
+                travail.MthX3LMouseClicked(gauche, droite);
+            else
+                travail.MthX4LMouseClicked(gauche, droite);
+        } else if (commande == "efface") {
+            travail.Image17Click();
+        } else if (commande == "fin") {
+            travail.SpeedButton3Click();
+        } else if (commande == "eleve") {
+            travail.SpeedButton9Click();
+        } else if (commande == "recommence") {
+            travail.Image19Click();
+        } else if (commande == "enonce") {
+            travail.SpeedButton7Click(texte);
+        } else if (commande == "reponse") {
+            travail.demande_reponse();
+            travail.affiche(texte);
+            reponse_donnee = true;
+        } else if (commande == "aide") {
+            if (!nombre)
+                return erreur("« aide » attend un numéro.");
+            ouvre_aide(n);
+        } else if (commande == "domaine") {
+            valide_domaine(texte);
+        } else if (commande == "charge") {
+            if (!travail.charge_exercice(dossier.fichier(texte).string()))
+                std::cerr << travail.message << '\n';
+        } else if (commande == "sauve") {
+            if (!travail.sauve_exercice(dossier.fichier(texte).string()))
+                std::cerr << travail.message << '\n';
+        } else if (commande == "graine") {
+            if (!nombre)
+                return erreur("« graine » attend un nombre.");
+            seme_hasard(static_cast<unsigned>(n));
+        } else if (commande == "etat") {
+            imprime_etat(travail, reponse_donnee);
+        } else {
+            return erreur("commande inconnue « " + commande + " ».");
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+void enregistre_session(Registre &r)
+{
+    static std::string dossier;
+    r.option("dossier", "DOSSIER", [](const std::string &v) { dossier = v; });
+    r.operation("session", {"--dossier?", "DOSSIER?"}, [](const Arguments &a) {
+        if (a.size() == 2 && a[0] == "--dossier")
+            dossier = a[1];
+        else if (!a.empty()) {
+            std::cerr << "vivezezi-cli session : utilisation : session [--dossier DOSSIER]\n";
+            std::exit(2);
+        }
+        const int code = joue(std::cin, dossier);
+        // The session printed its own lines: nothing more is written.
+        std::cout.flush();
+        std::exit(code);
+        return std::string();
+    });
+}
 
 } // namespace cli

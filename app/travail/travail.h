@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/travail/clavier.h"
 #include "core/menus.h"
 #include "core/partage.h"
 
@@ -109,6 +110,7 @@ public:
     void Image19Click();        // "RECOMMENCER"
     Sortie Image4Click() const; // "SORTIR"
     void SpeedButton1Click();   // "ENONCE" (teacher) or "REPONSE" (pupil)
+    void demande_reponse();     // what "REPONSE" does: the argument window opens for the answer
     void SpeedButton7Click(const std::string &texte_memo); // statement editor "OK"
     void SpeedButton8Click();   // statement editor "Annuler"
     // Refreshes what the window shows of the shared exercise (statement,
@@ -127,6 +129,9 @@ public:
     void MthX3LMouseClicked(int gauche, int droite);
     void MthX4LMouseClicked(int gauche, int droite);
     void ComboBox1Click(int index);
+    // The keyboard hook while the input box is active: one key press, the
+    // box's text and caret before it; returns them after it.
+    Saisie AppMessage(const Saisie &saisie, Message message);
     void Image17Click();        // "EFFACER LE DERNIER"
     // Size arrows of a box: +1 bigger, -1 smaller.
     void change_taille(Boite boite, int pas);
@@ -161,7 +166,15 @@ public:
                      const std::string &r4);
     void substituer(int k);
 
+    // Exercise files from the main window. Loading an unreadable file keeps
+    // the exercise in hand and leaves a message for the user.
+    bool charge_exercice(const std::string &chemin);
+    bool sauve_exercice(const std::string &chemin);
+    std::string message;   // to show the user, empty for none
+
 private:
+    bool selection_en_cours = false;
+    static std::string recompose(const TDalgebre &parent, int k, const std::string &t);
     void change_resultat(Boite boite);
     void clic_resultat(Boite boite, int gauche, int droite);
     void efface_resultats(int n);

@@ -1,0 +1,525 @@
+// The twelve action panels of the main window and the operations that wait
+// for an argument: each computes the next step with the engine and records it
+// with the hint that names what was done.
+
+#include <algorithm>
+
+#include "algebra/decoupe.h"
+#include "algebra/developpement.h"
+#include "algebra/enonces.h"
+#include "algebra/equivalence.h"
+#include "algebra/factorisation.h"
+#include "algebra/fractions.h"
+#include "algebra/racines_carrees.h"
+#include "algebra/solutions.h"
+#include "algebra/vecteurs.h"
+#include "app/travail/travail.h"
+#include "app/travail/attente.h"
+#include "core/evaluateur.h"
+#include "formula/normalise.h"
+
+namespace {
+
+bool contient(const std::string &texte, std::string_view mot)
+{
+    return texte.find(mot) != std::string::npos;
+}
+
+std::string crochets(const std::string &a) { return "[" + a + "]"; }
+
+// Multiplying an inequation by a negative number reverses its relation.
+int code_signe(const std::string &facteur)
+{
+    const int nature = partage.nature_expression;
+    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || contient(facteur, "x"))
+        return 2;
+    const double v = evalue(facteur, 0);
+    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+}
+
+void simplifie_racines_puis_normalise(std::string &s)
+{
+    if (partage.option_racines) {
+        s = simplifie_racines(s);
+        s = normalise(s);
+    }
+    s = fusionne_racines(s);
+}
+
+} // namespace
+
+void Travail::demande(int code, int haut)
+{
+    const Partage &p = partage;
+    partage.action_en_cours = code;
+    demande_argument = DemandeArgument{code, p.dx_fenetre + 26, p.dy_fenetre + haut, {}};
+}
+
+bool Travail::clic_panneau(const std::string &nom)
+{
+    using Clic = void (Travail::*)();
+    static constexpr std::pair<Panneau, Clic> clics[] = {
+        {PANEL10, &Travail::Panel10Click}, {PANEL11, &Travail::Button6Click},
+        {PANEL12, &Travail::Panel12Click}, {PANEL1, &Travail::Panel1Click},
+        {PANEL5, &Travail::Panel5Click},   {PANEL6, &Travail::Panel6Click},
+        {PANEL3, &Travail::Panel3Click},   {PANEL7, &Travail::Panel7Click},
+        {PANEL8, &Travail::Panel8Click},   {PANEL4, &Travail::Panel4Click},
+        {PANEL17, &Travail::Panel17Click}, {PANEL19, &Travail::Panel19Click},
+    };
+    for (const auto &[panneau, clic] : clics) {
+        if (nom != nom_panneau(panneau))
+            continue;
+        // A disabled panel takes no click.
+        if (menus[panneau].actif)
+            (this->*clic)();
+        return true;
+    }
+    return false;
+}
+
+void Travail::Panel10Click()
+{
+    const std::string &libelle_ = libelle(PANEL10);
+    const int nature = partage.nature_expression;
+    std::string s = courante();
+    if (libelle_ == "Simplifier" && nature == EXPRESSION) {
+        vecteur_nul(s);
+        groupe_denominateurs(s);
+        s = normalise(s);
+        simplifie_racines_puis_normalise(s);
+        if (partage.option_racines)
+            s = normalise(s);
+        enregistrer_etape(s, "Il faut simplifier.", true);
+    } else if (libelle_ == "Add. aux deux membres..." && nature >= EQUATION &&
+               nature <= SUPERIEUR_OU_EGAL) {
+        demande(5, 154);
+    } else if (libelle_ == "Add. membre à membre..." && nature >= SYSTEME) {
+        combine_systeme(s, "+");
+        enregistrer_etape(s, "Il faut additionner membre à membre.", true);
+    }
+}
+
+void Travail::Button6Click()
+{
+    const int nature = partage.nature_expression;
+    std::string s = courante();
+    if (contient(libelle(PANEL11), "dénominateur")) {
+        reduit_au_denominateur(s, "");
+        enregistrer_etape(s, "Il faut réduire au même dénominateur.", true);
+    } else if (nature == EXPRESSION) {
+        demande(2, 174);
+    } else if (nature <= SUPERIEUR_OU_EGAL) {
+        demande(7, 174);
+    } else {
+        combine_systeme(s, "-");
+        enregistrer_etape(s, "Il faut soustraire membre à membre.", true);
+    }
+}
+
+void Travail::Panel12Click()
+{
+    if (contient(libelle(PANEL11), "dénominateur"))
+        demande(9, 194);
+    else if (partage.nature_expression != EXPRESSION)
+        demande(4, 194);
+    else
+        demande(3, 194);
+}
+
+void Travail::Panel1Click()
+{
+    const std::string &libelle_ = libelle(PANEL1);
+    std::string s = courante();
+    if (contient(libelle_, "numérateur")) {
+        additionne_numerateurs(s);
+        enregistrer_etape(s, "Il faut additionner les numérateurs.", true);
+    } else if (contient(libelle_, "fractions")) {
+        enregistrer_etape(normalise(s), "Il faut multiplier les fractions.", true);
+    } else {
+        demande(6, 214);
+    }
+}
+
+void Travail::Panel5Click()
+{
+    const std::string &libelle_ = libelle(PANEL5);
+    const int nature = partage.nature_expression;
+    std::string s = courante();
+    if (contient(libelle_, "Décompo")) {
+        decompose_racine(s);
+        enregistrer_etape(s, "Il faut décomposer.", true);
+    } else if (contient(libelle_, "Recompo")) {
+        recompose_racine(s);
+        enregistrer_etape(s, "il faut recomposer.", true);
+    } else if (nature == EXPRESSION && partage.forme_canonique_possible) {
+        forme_canonique(s);
+        enregistrer_etape(s, "Il faut demander la forme canonique.", true);
+    } else if (nature == EXPRESSION) {
+        developpe(s);
+        enregistrer_etape(s, "Il faut développer.", true);
+    } else {
+        resout_etape();
+    }
+}
+
+void Travail::Panel6Click()
+{
+    const std::string &libelle_ = libelle(PANEL6);
+    std::string s = courante();
+    if (contient(libelle_, "Décomposer")) {
+        demande(11, 262);
+    } else if (contient(libelle_, "Tableau de")) {
+        partage.mode_tableau_signes = true;
+        partage.accepte_inf = true;
+        impression_demandee = true;
+    } else if (contient(libelle_, "une somme")) {
+        const std::string avant = s;
+        en_somme(s);
+        enregistrer_etape(s, "Il faut écrire " + crochets(avant) + " sous la forme d'une somme.", true);
+    } else if (contient(libelle_, "parenth")) {
+        enleve_parentheses(s);
+        enregistrer_etape(s, "Il faut supprimer les parenthèses.", true);
+    } else {
+        // "Erreur" is the engine's word for a failed factoring, not a step.
+        const std::string r = factorise(s);
+        if (r != "Erreur")
+            enregistrer_etape(r, "Il faut factoriser par " + crochets(partage.indication_factorisation) + ".",
+                              true);
+    }
+}
+
+void Travail::Panel3Click()
+{
+    if (contient(libelle(PANEL3), "Substituer à"))
+        substitue_systeme(1, "Il faut substituer à l'équation (I)");
+    else
+        demande(1, 286);
+}
+
+void Travail::Panel7Click()
+{
+    const std::string &libelle_ = libelle(PANEL7);
+    std::string s = courante();
+    if (contient(libelle_, "Substituer à")) {
+        substitue_systeme(2, "Il faut substituer à l'équation (II)");
+    } else if (contient(libelle_, "scientifique")) {
+        ecriture_scientifique(s);
+        enregistrer_etape(s, "Il faut demander l'écriture scientifique.", true);
+    } else if (contient(libelle_, "Chasles")) {
+        chasles(s);
+        enregistrer_etape(s, "Il faut réduire avec la propriété de Chasles.", true);
+    } else if (contient(libelle_, "signe")) {
+        enleve_moins_vecteurs(s);
+        enregistrer_etape(s, "Il faut transformer les signes \"-\" en \"+\".", true);
+    } else {
+        ordonne(s);
+        enregistrer_etape(s, "Il faut ordonner.", true);
+    }
+}
+
+void Travail::Panel8Click()
+{
+    if (contient(libelle(PANEL8), "Remplacer"))
+        remplace_variable(1, PANEL8);
+    else
+        marche_substitution();
+}
+
+void Travail::Panel4Click()
+{
+    const std::string &libelle_ = libelle(PANEL4);
+    if (libelle_ == "Autre expression...")
+        autre_expression();
+    else if (contient(libelle_, "autrement"))
+        demande(12, 171);
+    else
+        remplace_variable(2, PANEL4);
+}
+
+void Travail::Panel17Click()
+{
+    if (libelle(PANEL17) == "Calculer")
+        enregistrer_etape(normalise(courante()), "Il faut calculer.", true);
+    else
+        demande(8, 192);
+}
+
+void Travail::Panel19Click()
+{
+    std::string s = "(" + courante() + ")^2";
+    simplifie_racines_puis_normalise(s);
+    s = "sqrt(" + normalise(s) + ")";
+    enregistrer_etape(s, "Il faut mettre sous la forme d'une racine carrée.", true);
+}
+
+// ---------------------------------------------------------------- argument operations
+
+void Travail::annule_argument() { demande_argument.reset(); }
+
+void Travail::affiche(const std::string &argument)
+{
+    demande_argument.reset();
+    if (argument.empty())
+        return;
+    if (partage.action_en_cours == 10)
+        verifie_reponse(argument);
+    else
+        operation_argument(partage.action_en_cours, argument);
+}
+
+void Travail::operation_argument(int code, std::string a)
+{
+    std::string s = courante();
+    const std::string ca = crochets(a);
+    switch (code) {
+    case 1:
+        enregistrer_etape(factorise_par(s, a), "Il faut factoriser par " + ca + ".", true);
+        break;
+    case 2:
+        enregistrer_etape(multiplie_haut_et_bas(s, a), "Il faut multiplier haut et bas par " + ca + ".", true);
+        break;
+    case 3:
+        enregistrer_etape(multiplie_haut_et_bas(s, "1/" + a), "Il faut diviser haut et bas par " + ca + ".",
+                          true);
+        break;
+    case 4:
+        multiplie_membres(s, a, code_signe(a));
+        enregistrer_etape(s, "Il faut multiplier les deux membres par " + ca + ".", true);
+        break;
+    case 5:
+        ajoute_aux_membres(s, a);
+        enregistrer_etape(s, "Il faut additionner " + ca + " aux deux membres.", true);
+        break;
+    case 6:
+        multiplie_membres(s, "1/(" + a + ")", code_signe(a));
+        enregistrer_etape(s, "Il faut diviser les deux membres par " + ca + ".", true);
+        break;
+    case 7:
+        ajoute_aux_membres(s, "-(" + a + ")");
+        enregistrer_etape(s, "Il faut soustraire " + ca + " aux deux membres.", true);
+        break;
+    case 8: {
+        const std::string d = forme_lisible(a);
+        remplace_x(s, a);
+        enregistrer_etape(s, a == "non" ? "L'expression est non définie pour x = " + d
+                                        : "Il faut remplacer x par " + crochets(d) + ".",
+                          true);
+        break;
+    }
+    case 9:
+        reduit_au_denominateur(s, a);
+        enregistrer_etape(s, "Il faut réduire au dénominateur " + ca + ".", true);
+        break;
+    case 11:
+        decompose_vecteur(s, a);
+        enregistrer_etape(s, "Il faut décomposer sur le point " + forme_lisible(a) + ".", true);
+        break;
+    case 12:
+        if (compare_expressions(s, a) == 1)
+            enregistrer_etape(a, "Il faut écrire autrement (sous la forme : " + ca + ").", true);
+        else
+            enregistrer_etape(s, "Ecriture non équivalente.", true);
+        break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------- solving
+
+void Travail::zero_montre(const std::string &r1, const std::string &r2, const std::string &r3,
+                          const std::string &r4)
+{
+    static constexpr const char *annonces[] = {
+        "Pas de solution", "La solution est : ", "Les deux solutions sont : ",
+        "Les trois solutions sont : ", "Les quatre solutions sont : "};
+    std::string texte;
+    int n = 0;
+    for (const std::string *r : {&r1, &r2, &r3, &r4}) {
+        if (r->empty())
+            continue;
+        texte += (n > 0 ? "*et*" : "") + *r;
+        ++n;
+    }
+    if (TDalgebre(etapes[1]).nature == SYSTEME)
+        n = 2;
+    enregistrer_etape(texte, annonces[n], true);
+    partage.derniere_expression = texte;
+}
+
+void Travail::resout_etape()
+{
+    Partage &p = partage;
+    const std::string s = courante();
+    p.accepte_inf = false;
+    std::string r1 = normalise(s), r2, r3, r4;
+    resout(r1, r2, r3, r4);
+    if (p.nature_expression == EQUATION) {
+        zero_montre(r1, r2, r3, r4);
+        return;
+    }
+    if (!r4.empty())
+        return;
+    std::string texte;
+    if (r1.empty()) {
+        // No root: the member keeps one sign, the set is everything or nothing.
+        texte = intervalle_solutions(s);
+    } else {
+        std::string m1 = r1, m2 = r2, m3 = r3;
+        complete_racines(s, m1, m2, m3);
+        const TDalgebre enonce(s);
+        const std::string &gauche = enonce.membre_gauche.texte;
+        auto valeur = [](const std::string &r) { return evalue(r, 0); };
+        double w;
+        if (r2.empty()) {
+            w = enonce.membre_droit.texte == "0" ? evalue(gauche, valeur(r1) + 1) : 1;
+        } else if (r3.empty()) {
+            if (valeur(r1) > valeur(r2)) {
+                echange(r1, r2);
+                echange(m1, m2);
+            }
+            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
+        } else {
+            ordonne_trois(r1, r2, r3, m1, m2, m3);
+            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
+            if (w == 0 || w == ERREUR_EVALUATION)
+                w = evalue(gauche, valeur(r3) + 10);
+        }
+        const int nature = p.nature_expression;
+        if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL)
+            w = -w;
+        if (r2.empty())
+            texte = w > 0 ? texte_intervalle("-inf", r1, "", nature, "", "", m1, "inf", "")
+                          : texte_intervalle(r1, "inf", "", nature, "", "", "inf", m1, "");
+        else if (r3.empty())
+            texte = w > 0 ? texte_intervalle("-inf", r1, r2, nature, "inf", m2, m1, "inf", "inf")
+                          : texte_intervalle(r1, r2, "", nature, "", "", m2, m1, "");
+        else
+            texte = w > 0 ? texte_intervalle("-inf", r1, r2, nature, m3, m2, m1, "inf", r3)
+                          : texte_intervalle(r1, r2, r3, nature, "inf", m3, m2, m1, "inf");
+    }
+    enregistrer_etape(texte, "Il faut demander l'intervalle des solutions.", true);
+    p.derniere_expression = texte;
+}
+
+// ---------------------------------------------------------------- substitutions
+
+void Travail::marche_substitution()
+{
+    Partage &p = partage;
+    int k = partie_source[std::clamp(p.etape, 1, ETAPES_MAX)];
+    // Each fold lowers the step: the walk ends within the number of steps.
+    for (int tour = 0; k == -1 && p.etape > 1 && tour < ETAPES_MAX; ++tour) {
+        substituer(-1);
+        k = p.etape > 1 ? partie_source[p.etape] : 0;
+    }
+    if (p.etape > 1)
+        substituer(k);
+}
+
+void Travail::substituer(int k)
+{
+    Partage &p = partage;
+    if (p.etape < 2)
+        return;
+    const std::string t = etapes[p.etape];
+    bool systeme = false;
+    if (k == -1 && TDalgebre(etapes[1]).nature == SYSTEME && p.nature_expression > 0) {
+        p.etape = 2;
+        k = std::max(partie_source[2], 0);
+        systeme = true;
+    }
+    const TDalgebre parent(etapes[p.etape - 1]);
+    std::string r = t;
+    if (substitue(r, p.etape, 1, etapes[1]) > 0) {
+        p.etape = 2;
+    } else if (k != -1 || systeme) {
+        r = recompose(parent, k, t);
+    } else {
+        r = t;
+    }
+    partie_source[p.etape] = -1;
+    etapes[p.etape - 1] = r;
+    enregistrer_etape(r, k != -1 ? "Il faut substituer." : "", false);
+}
+
+std::string Travail::recompose(const TDalgebre &parent, int k, const std::string &t)
+{
+    if (parent.nature == EXPRESSION) {
+        static constexpr std::pair<int, const char *> fonctions[] = {
+            {CODE_SIN, "sin("}, {CODE_COS, "cos("}, {CODE_TAN, "tan("},
+            {CODE_ABS, "abs("}, {CODE_LN, "ln("},   {CODE_SQRT, "sqrt("},
+        };
+        const TDmembre &m = parent.membre_gauche;
+        std::array<std::string, 10> morceaux = m.morceaux;
+        const int e = m.exposants[1];
+        if (k >= 0 && k < 8)
+            morceaux[static_cast<std::size_t>(k) + 1] = t;
+        if (m.morceaux[2].empty() && e >= 2 && e < 1000)
+            morceaux[1] = "(" + t + ")^" + std::to_string(e);
+        for (const auto &[code, nom] : fonctions)
+            if (m.morceaux[2].empty() && e == code)
+                morceaux[1] = nom + t + ")";
+        std::string r;
+        for (int i = 1; i <= 8; ++i)
+            if (!morceaux[i].empty())
+                r += "(" + morceaux[i] + ")" + m.operateurs_membre[i];
+        return r;
+    }
+    static constexpr const char *relations[] = {"", "=", "<", ">", "<=", ">=", "\r\n"};
+    const std::string rel = relations[std::clamp(parent.nature, 0, 6)];
+    std::string r = k == 0 ? t + rel + parent.membre_droit.texte : parent.membre_gauche.texte + rel + t;
+    if (parent.nature == SYSTEME)
+        r = "{" + r + "}";
+    return r;
+}
+
+void Travail::substitue_systeme(int equation, const std::string &indication)
+{
+    Partage &p = partage;
+    const std::string t = courante();
+    p.etape = 2;
+    const TDalgebre systeme(etapes[1]);
+    const std::string r = equation == 1 ? "{" + t + "\r\n" + systeme.membre_droit.texte + "}"
+                                        : "{" + systeme.membre_gauche.texte + "\r\n" + t + "}";
+    etapes[1] = r;
+    enregistrer_etape(r, indication, false);
+}
+
+void Travail::remplace_variable(int cible, Panneau panneau)
+{
+    Partage &p = partage;
+    std::string t = courante();
+    if (substitue(t, p.etape, cible, etapes[1]) <= 0)
+        return;
+    p.etape = 2;
+    etapes[1] = t;
+    enregistrer_etape(t, "Il faut " + libelle(panneau), false);
+}
+
+void Travail::autre_expression()
+{
+    Partage &p = partage;
+    autre_en_cours = true;
+    if (autre_texte.empty()) {
+        autre_texte = courante();
+        p.autre_rang = 1;
+        p.autre_tour = 1;
+    }
+    std::string t = autre_texte;
+    --p.etape;
+    if (p.autre_rang > 0)
+        regroupe(t);
+    enregistrer_etape(t, "Il faut demander une autre expression.", true);
+
+    const int a = p.autre_tour;
+    const int b = p.autre_rang;
+    p.autre_tour = a + 1;
+    if ((b == 1 && a + 1 == p.nb_formes) || a + b + 1 >= p.nb_formes + 2 || b == 0) {
+        p.autre_tour = 1;
+        p.autre_rang = b + 1;
+        if (b + 1 >= p.nb_formes + 1) {
+            p.autre_rang = 0;
+            p.autre_tour = 0;
+        }
+    }
+}

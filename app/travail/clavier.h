@@ -1,0 +1,59 @@
+#pragma once
+// The keyboard rules of the formula input boxes, as pure functions on the
+// box's text and caret, so that the widget and the tests share them.
+//
+// A key press reaches the rules as one message: a character typed, or a key
+// that types none (arrows, Home, Tab, the "²" key...). The rules may change
+// the message and post further ones, which go through the rules again; the
+// box then does what a formula box does with each message.
+
+#include <string>
+#include <vector>
+
+enum class Genre { touche, caractere };
+
+struct Message {
+    Genre genre = Genre::caractere;
+    int code = 0;
+
+    bool operator==(const Message &) const = default;
+};
+
+// Key and character codes the rules know.
+inline constexpr int TOUCHE_EFFACE_ARRIERE = 8;
+inline constexpr int TOUCHE_TABULATION = 9;
+inline constexpr int TOUCHE_FIN = 35;
+inline constexpr int TOUCHE_DEBUT = 36;
+inline constexpr int TOUCHE_GAUCHE = 37;
+inline constexpr int TOUCHE_DROITE = 39;
+inline constexpr int TOUCHE_SUPPRIME = 46;
+inline constexpr int TOUCHE_CARRE = 222;
+inline constexpr int CARACTERE_RACINE = 18;          // the box's square-root key
+inline constexpr int CARACTERE_RACINE_PRODUIT = 19;  // "*" then a square root
+inline constexpr int CARACTERE_VECTEUR = 22;
+
+// The text of a box and its caret, counted in bytes before it.
+struct Saisie {
+    std::string texte;
+    int curseur = 0;
+
+    bool operator==(const Saisie &) const = default;
+};
+
+// Puts the vector marker "..arrow" after the character before the caret (a
+// "0" there becomes the zero vector "o"); the text is set again, so the caret
+// goes to its end. Messages to post are appended to `postes`.
+void vecteur(Saisie &saisie, std::vector<Message> &postes);
+
+// What the rules make of one message before the box sees it: the message may
+// be changed, the saisie may be rewritten (vector marker), and messages to post
+// are appended to `postes`.
+Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
+                       std::vector<Message> &postes);
+
+// What a formula box does with one message.
+void applique_message(Saisie &saisie, Message message);
+
+// One key press in the input box, with every message it posts: the new text
+// and caret.
+Saisie frappe(Saisie saisie, Message message, bool mode_vecteurs);

@@ -1,0 +1,564 @@
+#include "app/travail/travail.h"
+
+#include "app/travail/attente.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/algebre.h"
+#include "core/configuration.h"
+#include "exercise/fichier_exercice.h"
+
+namespace {
+
+bool contient(const std::string &texte, std::string_view mot)
+{
+    return texte.find(mot) != std::string::npos;
+}
+
+std::string consigne_de_nature(int nature)
+{
+    switch (nature) {
+    case EXPRESSION: return "Calculer l'expression ci-dessous.";
+    case EQUATION: return "Résoudre l'équation ci-dessous.";
+    case SYSTEME: return "Résoudre le système ci-dessous.";
+    default: return "Résoudre l'inéquation ci-dessous.";
+    }
+}
+
+// Capital letters typed in a statement are taken as x, y... unless the text
+// names vectors, whose points are capitals.
+void en_minuscules(std::string &texte)
+{
+    if (contient(texte, "arrow"))
+        return;
+    for (char &c : texte)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+}
+
+} // namespace
+
+void nouvel_exercice()
+{
+    Partage &p = partage;
+    p.exercice_modifie = true;
+    p.expression_base.clear();
+    p.liste_solutions.clear();
+    p.note = 20;
+    p.derniere_expression.clear();
+    for (int i = 1; i <= 14; ++i) {
+        p.aides[i].clear();
+        p.penalites_aides[i] = 0;
+    }
+    for (std::string &ligne : p.lignes_parametres)
+        ligne.clear();
+    p.consigne = p.consigne_initiale;
+}
+
+Travail::Travail()
+{
+    partie_source.fill(0);
+    boites[MTHX1].texte.clear();
+    a_zero();
+}
+
+void Travail::a_zero()
+{
+    lit_configuration();
+    partage.consigne = partage.consigne_initiale;
+    valeurs_par_defaut();
+    for (int i = 1; i <= ETAPES_MAX; ++i) {
+        commentaires[i].clear();
+        etapes[i].clear();
+        tailles[i] = TAILLE_DEFAUT;
+    }
+    efface_resultats(3);
+    liste_aides_visible = false;
+    label3 = partage.consigne;
+    label7.clear();
+}
+
+void Travail::FormActivate(const std::string &argument_ligne_commande)
+{
+    Partage &p = partage;
+    demande_argument.reset();
+    if (!premiere_activation)
+        return;
+    p.etape = 1;
+    p.nb_formes = 0;
+    p.mode_grille = 0;
+    p.expression_x.clear();
+    p.expression_y.clear();
+    p.base_systeme = false;
+    autre_en_cours = false;
+    p.forme_canonique_possible = false;
+    premier_changement = true;
+    autre_texte.clear();
+
+    p.expression_base = argument_ligne_commande;
+    MthX1Change(argument_ligne_commande);
+
+    p.autre_rang = 1;
+    p.autre_tour = 1;
+    // Every later step starts as "not made by a selection".
+    std::fill(partie_source.begin() + 2, partie_source.end(), -1);
+    partie_choisie = -1;
+    premiere_activation = false;
+    couleur_label3 = couleur_label7 = COULEUR_CONSIGNE;
+    p.exercice_en_argument = !argument_ligne_commande.empty();
+    bouton_charger_visible = !p.exercice_en_argument;
+    mot_de_passe_demande = true;
+}
+
+void Travail::reprendre_base()
+{
+    Partage &p = partage;
+    p.nombre_historique = 0;
+    for (int i = 1; i <= HISTORIQUE_MAX; ++i) {
+        p.historique_expressions[i].clear();
+        p.historique_commentaires[i].clear();
+    }
+    efface_resultats(3);
+    p.etape = 1;
+    groupe_fractions_numeriques(p.expression_base);
+    compacte_systeme(p.expression_base);
+    etapes[1] = p.expression_base;
+    montre(MTHX1, p.expression_base, 1);
+}
+
+void Travail::nouvel_exercice()
+{
+    boutons_prof_visibles = false;
+    ::nouvel_exercice();
+    liste_aides.clear();
+    liste_aides_visible = false;
+    label7.clear();
+    label3 = partage.consigne;
+}
+
+void Travail::Image19Click()
+{
+    nouvel_exercice();
+    std::fill(tailles.begin() + 1, tailles.end(), TAILLE_DEFAUT);
+    reprendre_base();
+}
+
+Sortie Travail::Image4Click() const
+{
+    return partage.exercice_modifie ? Sortie::demander_sauvegarde : Sortie::fermer;
+}
+
+void Travail::SpeedButton9Click()
+{
+    Partage &p = partage;
+    if (!p.mode_eleve) {
+        preparer_exercice();
+        instancier_exercice();
+        p.mode_eleve = true;
+    } else {
+        p.expression_base = p.expression_fichier;
+        p.mode_eleve = false;
+    }
+    affiche_exercice();
+    reprendre_base();
+    libelle_speedbutton9 = p.mode_eleve ? "PROF" : "ELEVE";
+    libelle_speedbutton1 = p.mode_eleve ? "REPONSE" : "ENONCE";
+    libelle_label1 = p.mode_eleve ? "Mode élève" : "Mode prof";
+}
+
+void Travail::SpeedButton3Click()
+{
+    preparer_exercice();
+    affiche_exercice();
+    reprendre_base();
+}
+
+void Travail::SpeedButton1Click()
+{
+    Partage &p = partage;
+    if (!p.mode_eleve) {
+        editeur_consigne_visible = true;
+        return;
+    }
+    demande_reponse();
+}
+
+void Travail::demande_reponse()
+{
+    Partage &p = partage;
+    const int nature = TDalgebre(etapes[1]).nature;
+    if (nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL)
+        p.saisie_inequation = true;
+    p.action_en_cours = 10;
+    demande_argument =
+        DemandeArgument{10, p.dx_fenetre + p.dx_haut + 78, p.dy_haut + 22, p.derniere_expression};
+}
+
+void Travail::SpeedButton7Click(const std::string &texte_memo)
+{
+    std::string consigne = texte_memo;
+    std::erase_if(consigne, [](char c) { return c == '\r' || c == '\n'; });
+    partage.consigne = consigne;
+    editeur_consigne_visible = false;
+    label3 = consigne;
+    partage.exercice_modifie = true;
+}
+
+void Travail::SpeedButton8Click() { editeur_consigne_visible = false; }
+
+void Travail::affiche_exercice() { label3 = partage.consigne; }
+
+// ---------------------------------------------------------------- boxes
+
+void Travail::MthX1Enter()
+{
+    efface_resultats(3);
+    partage.etape = 1;
+    boite_active = MTHX1;
+    MthX1Change(boites[MTHX1].texte);
+}
+
+void Travail::MthX1Change(const std::string &texte)
+{
+    Partage &p = partage;
+    boites[MTHX1].texte = texte;
+    if (!autre_en_cours)
+        autre_texte.clear();
+    p.etape = 1;
+    std::string base = premier_changement ? p.expression_base : texte;
+    en_minuscules(base);
+    groupe_fractions_numeriques(base);
+    etapes[1] = base;
+    p.mode_vecteurs = contient(base, "arrow");
+    remplit_parties(base);
+    met_a_jour_panneaux(base);
+    premier_changement = false;
+}
+
+void Travail::change_resultat(Boite boite)
+{
+    const std::string &texte = boites[boite].texte;
+    if (texte.empty() || texte == "1")
+        return;
+    remplit_parties(texte);
+    met_a_jour_panneaux(texte);
+}
+
+void Travail::met_a_jour_panneaux(const std::string &texte)
+{
+    const int e = partage.etape;
+    EtatMenus etat;
+    etat.base = etapes[1];
+    etat.partie_source_etape = e >= 2 && e <= ETAPES_MAX ? partie_source[e] : -1;
+    etat.partie_source_2 = partie_source[2];
+    etat.autre_en_cours = autre_en_cours;
+    menus = met_a_jour_menus(texte, etat);
+}
+
+void Travail::efface_resultats(int n)
+{
+    boites[MTHX1].couleur = COULEUR_BLANC;
+    for (Boite b : {MTHX2, MTHX4, MTHX3}) {
+        if (n <= 0)
+            break;
+        --n;
+        AffichageBoite &a = boites[b];
+        a.couleur = COULEUR_BOITE_VIDE;
+        a.taille = TAILLE_DEFAUT;
+        a.texte = "1";
+        a.commentaire.clear();
+        a.couleur_commentaire = COULEUR_BOITE_VIDE;
+        a.badge_visible = false;
+        a.fleches_visibles = false;
+    }
+}
+
+void Travail::montre(Boite boite, const std::string &texte, int numero)
+{
+    AffichageBoite &a = boites[boite];
+    a.taille = tailles[numero];
+    a.texte = texte;
+    boite_active = boite;
+    if (boite == MTHX1) {
+        MthX1Change(texte);
+        return;
+    }
+    a.badge = numero;
+    a.badge_visible = true;
+    change_resultat(boite);
+}
+
+void Travail::montre_etape(int n, const std::string &texte, const std::string &commentaire,
+                           bool avant)
+{
+    const Couleur couleur = partage.couleur_commentaire;
+    auto etiquette = [&](Boite b, const std::string &c) {
+        boites[b].commentaire = c;
+        boites[b].couleur_commentaire = COULEUR_ANCIENNE;
+    };
+    auto nouvelle = [&](Boite b, Boite precedente) {
+        boites[b].couleur = couleur;
+        if (precedente != b)
+            boites[precedente].couleur = COULEUR_ANCIENNE;
+        montre(b, texte, n);
+        boites[b].fleches_visibles = true;
+        etiquette(b, commentaire);
+    };
+    if (n == 1) {
+        efface_resultats(3);
+        montre(MTHX1, texte, 1);
+    } else if (n == 2) {
+        efface_resultats(2);
+        nouvelle(MTHX3, MTHX3);
+    } else if (n == 3) {
+        efface_resultats(1);
+        nouvelle(MTHX4, MTHX3);
+    } else if (n == 4 && avant) {
+        nouvelle(MTHX2, MTHX4);
+    } else {
+        if (avant)
+            glissements.push_back(2);
+        boites[MTHX2].couleur = couleur;
+        montre(MTHX4, etapes[n - 1], n - 1);
+        montre(MTHX3, etapes[n - 2], n - 2);
+        montre(MTHX2, texte, n);
+        if (!avant)
+            glissements.push_back(-2);
+        // Each label shows the comment of the step in its box, either way.
+        etiquette(MTHX3, commentaires[n - 2]);
+        etiquette(MTHX4, commentaires[n - 1]);
+        etiquette(MTHX2, commentaire);
+    }
+}
+
+void Travail::change_taille(Boite boite, int pas)
+{
+    AffichageBoite &a = boites[boite];
+    a.taille = std::clamp(a.taille + pas, 1, 200);
+    tailles[std::clamp(partage.etape, 1, ETAPES_MAX)] = a.taille;
+}
+
+// ---------------------------------------------------------------- steps
+
+void Travail::ajoute_historique(const std::string &texte, const std::string &commentaire)
+{
+    Partage &p = partage;
+    p.nombre_historique = std::min(p.nombre_historique + 1, HISTORIQUE_MAX);
+    p.historique_expressions[p.nombre_historique] = texte;
+    p.historique_commentaires[p.nombre_historique] = commentaire;
+}
+
+void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool avant)
+{
+    Partage &p = partage;
+    p.etape = std::clamp(p.etape + (avant ? 1 : -1), 1, ETAPES_MAX);
+    const int n = p.etape;
+    groupe_fractions_numeriques(texte);
+    etapes[n] = texte;
+    p.derniere_expression = texte;
+    if (n == 2 && p.consigne == p.consigne_initiale) {
+        p.consigne = consigne_de_nature(p.nature_exercice);
+        label3 = p.consigne;
+    }
+    const bool autre = contient(commentaire, "utre expression");
+    if (autre) {
+        commentaire = "Demander une autre expression";
+    } else {
+        autre_texte.clear();
+        autre_en_cours = false;
+    }
+    if (commentaire == "Annulation")
+        commentaire = commentaires[n];
+    else
+        commentaires[n] = commentaire;
+    p.couleur_commentaire = contient(commentaire, "solution") ? COULEUR_SOLUTION : COULEUR_NOUVELLE;
+    if (n == 2 && avant && p.nombre_historique == 0)
+        ajoute_historique(etapes[1], "Expression de base");
+    if (contient(etapes[1], "{\r\n"))
+        compacte_systeme(etapes[1]);
+    if (!commentaire.empty())
+        ajoute_historique(texte, commentaire);
+    // A step made by anything but a selection (or a new form of the same
+    // step) must not keep the part of an erased step at the same number.
+    if (avant && !selection_en_cours && !autre)
+        partie_source[n] = -1;
+    montre_etape(n, texte, commentaire, avant);
+}
+
+void Travail::Image17Click()
+{
+    Partage &p = partage;
+    if (p.etape <= 1)
+        return;
+    enregistrer_etape(etapes[p.etape - 1], "Annulation", false);
+    p.nombre_historique = std::max(p.nombre_historique - 2, 0);
+}
+
+// ---------------------------------------------------------------- parts
+
+void Travail::remplit_parties(const std::string &texte)
+{
+    Partage &p = partage;
+    std::string t = texte;
+    groupe_fractions_numeriques(t);
+    const TDalgebre enonce(t);
+    parties.clear();
+    if (p.etape == 1) {
+        p.base_systeme = enonce.nature == SYSTEME;
+        if (!p.base_systeme) {
+            p.expression_x.clear();
+            p.expression_y.clear();
+        }
+    }
+    if (enonce.nature == EXPRESSION) {
+        const TDmembre &m = enonce.membre_gauche;
+        const bool piece_seule = m.morceaux[2].empty() && m.exposants[1] >= 2;
+        for (int i = 1; i <= 8; ++i)
+            if (!m.morceaux[i].empty())
+                parties.push_back(" " + (piece_seule ? m.bases[i] : m.morceaux[i]));
+        p.libelle_membres = m.libelle;
+    } else {
+        parties.push_back(" " + enonce.membre_gauche.texte);
+        parties.push_back(" " + enonce.membre_droit.texte);
+        p.libelle_membres =
+            enonce.nature == SYSTEME ? "Deux " + p.mot_systeme + "s..." : "Deux membres...";
+    }
+    parties.push_back(p.libelle_membres);
+    partie_affichee = static_cast<int>(parties.size()) - 1;
+}
+
+int Travail::fait_n_box(Boite boite, int gauche, int droite)
+{
+    const Partage &p = partage;
+    const TDalgebre enonce(etapes[std::clamp(p.etape, 1, ETAPES_MAX)]);
+    const int m = static_cast<int>(boites[boite].texte.size());
+    if (gauche + m == droite)
+        return 0;
+    if (enonce.nature != EXPRESSION && p.position_relation > 0)
+        return p.position_relation < gauche + 1 ? 2 : 1;
+    const TDmembre &membre = enonce.membre_gauche;
+    std::string s = membre.morceaux[1];
+    int k = 1;
+    while (k < 8 && !membre.morceaux[k + 1].empty() && static_cast<int>(s.size()) < gauche + 1) {
+        s += "+" + membre.morceaux[k + 1];
+        ++k;
+    }
+    return k;
+}
+
+void Travail::c_box1(int k)
+{
+    static constexpr const char *ordinaux[] = {"Premier",  "Second",    "Troisième", "Quatrième",
+                                               "Cinquième", "Sixième", "Septième",  "Huitième"};
+    // Only a part can be selected: not the title, not past the list.
+    if (k < 0 || k >= 8 || k + 1 >= static_cast<int>(parties.size()))
+        return;
+    const std::string &libelle = partage.libelle_membres;
+    std::string nom = contient(libelle, "membre")       ? " membre"
+                      : contient(libelle, "inéquation") ? " inéquation"
+                      : contient(libelle, "équation")   ? " équation"
+                      : contient(libelle, "facteur")    ? " facteur"
+                                                        : " terme";
+    partie_choisie = k;
+    std::string ordinal = ordinaux[k];
+    if (contient(nom, "équation") && k <= 1)
+        ordinal = k == 0 ? "Première" : "Seconde";
+    nom = ordinal + nom;
+    partie_source[std::min(partage.etape + 1, ETAPES_MAX)] = k;
+    selection_en_cours = true;
+    enregistrer_etape(parties[static_cast<std::size_t>(k)], "Il faut sélectionner le " + nom, true);
+    selection_en_cours = false;
+}
+
+void Travail::ComboBox1Click(int index)
+{
+    if (index < static_cast<int>(parties.size()) - 1)
+        c_box1(index);
+}
+
+void Travail::clic_resultat(Boite boite, int gauche, int droite)
+{
+    Partage &p = partage;
+    if (boite == MTHX3 && p.etape > 2)
+        --p.etape;
+    if (boite == MTHX4 && p.etape > 3)
+        --p.etape;
+    if (boite == MTHX1)
+        MthX1Change(boites[MTHX1].texte);
+    else
+        change_resultat(boite);
+    const int k = fait_n_box(boite, gauche, droite);
+    if (k > 0)
+        c_box1(k - 1);
+}
+
+void Travail::MthX1LMouseClicked(int gauche, int droite) { clic_resultat(MTHX1, gauche, droite); }
+void Travail::MthX2LMouseClicked(int gauche, int droite) { clic_resultat(MTHX2, gauche, droite); }
+void Travail::MthX3LMouseClicked(int gauche, int droite) { clic_resultat(MTHX3, gauche, droite); }
+void Travail::MthX4LMouseClicked(int gauche, int droite) { clic_resultat(MTHX4, gauche, droite); }
+
+Saisie Travail::AppMessage(const Saisie &saisie, Message message)
+{
+    autre_en_cours = false;
+    autre_texte.clear();
+    if (message.code == TOUCHE_CARRE)
+        boite_active = MTHX1;
+    const Saisie apres = frappe(saisie, message, partage.mode_vecteurs);
+    if (apres.texte != saisie.texte)
+        MthX1Change(apres.texte);
+    return apres;
+}
+
+// ---------------------------------------------------------------- files
+
+bool Travail::charge_exercice(const std::string &chemin)
+{
+    Partage &p = partage;
+    std::array<int, 5> tailles_fichier{};
+    std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
+    Exercice exercice = exercice_en_cours({}, tailles_fichier);
+    if (lire_exercice(chemin, exercice) != LectureExercice::reussie) {
+        message = "Impossible de lire le fichier " + chemin + ".";
+        return false;
+    }
+    message.clear();
+    installe_exercice(exercice);
+    p.fichier_exercice = chemin;
+    p.exercice_modifie = false;
+    for (int i = 1; i <= 4; ++i)
+        tailles[i] = exercice.tailles[i];
+    liste_aides.clear();
+    for (const Aide &aide : exercice.aides)
+        liste_aides.push_back(aide.titre);
+    if (exercice.liste_aides)
+        liste_aides.push_back("AIDE(S)");
+    liste_aides_visible = exercice.liste_aides;
+    libelle_speedbutton9 = "ELEVE";
+    libelle_speedbutton1 = "ENONCE";
+    libelle_label1 = "Mode prof";
+    affiche_exercice();
+    reprendre_base();
+    boutons_prof_visibles = true;
+    return true;
+}
+
+bool Travail::sauve_exercice(const std::string &chemin)
+{
+    Partage &p = partage;
+    preparer_exercice();
+    affiche_exercice();
+    p.fichier_exercice = chemin;
+    std::vector<std::string> titres = liste_aides;
+    if (!titres.empty() && titres.back() == "AIDE(S)")
+        titres.pop_back();
+    std::array<int, 5> tailles_fichier{};
+    std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
+    if (!sauver_exercice(chemin, exercice_en_cours(titres, tailles_fichier))) {
+        message = "Impossible d'enregistrer le fichier " + chemin + ".";
+        return false;
+    }
+    message.clear();
+    p.exercice_modifie = false;
+    return true;
+}
