@@ -20,13 +20,6 @@ bool est_somme(std::string_view t)
     return TDalgebre(t).membre_gauche.nb_additifs > 0;
 }
 
-// A member keeps eight pieces; when the text had more, the rest was folded
-// into piece 8 and the operator after piece 8 is set.
-bool pieces_repliees(const TDmembre &m)
-{
-    return !m.operateurs_membre[8].empty();
-}
-
 // Position just after the ")" that closes the "(" at position ouverture;
 // NON_TROUVE when there is no "(" there or it is never closed.
 std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
@@ -120,8 +113,8 @@ struct Termes {
 };
 
 // A clean sum gives its terms; anything else (a single term, a sum whose
-// pieces were folded or left empty, or the whole text when entier is set)
-// counts as one term with the sign ".".
+// split cannot be trusted or left a piece empty, or the whole text when
+// entier is set) counts as one term with the sign ".".
 Termes termes_a_distribuer(const std::string &t, bool entier)
 {
     Termes r;
@@ -129,7 +122,7 @@ Termes termes_a_distribuer(const std::string &t, bool entier)
     int pieces = 0;
     while (pieces < 8 && !m.morceaux[pieces + 1].empty())
         ++pieces;
-    if (entier || m.nb_additifs == 0 || pieces_repliees(m) || pieces != m.nb_additifs + 1) {
+    if (entier || m.nb_additifs == 0 || pieces != m.nb_additifs + 1 || !decoupe_fiable(m)) {
         r.morceaux[0] = t;
         r.signes[0] = ".";
         r.nombre = 1;
@@ -143,9 +136,12 @@ Termes termes_a_distribuer(const std::string &t, bool entier)
     return r;
 }
 
-// A whole number from 1 to 15 that the text stands for, or 0.
+// A whole number from 1 to 15 that the text stands for, or 0. A text
+// holding x is never taken for one, even when its two values happen to agree.
 int entier_constant(const std::string &t)
 {
+    if (t.find('x') != NON_TROUVE)
+        return 0;
     const double a = evalue(t, -1.2);
     const double b = evalue(t, 0.5);
     if (!(a > 0) || a != b || a >= 16 || a != std::floor(a))
@@ -190,6 +186,32 @@ bool base_entiere(std::string_view base)
            fin_du_groupe(base, ouverture) == base.size();
 }
 
+bool decoupe_fiable(const TDmembre &m)
+{
+    if (m.libelle.rfind("n ", 0) == 0)
+        return false;
+    for (int i = 1; i <= 8; ++i) {
+        int profondeur = 0;
+        for (char c : m.morceaux[i]) {
+            if (c == '(')
+                ++profondeur;
+            else if (c == ')' && --profondeur < 0)
+                return false;
+        }
+        if (profondeur != 0)
+            return false;
+    }
+    return true;
+}
+
+bool signe_apres_operateur(std::string_view texte)
+{
+    for (std::size_t i = 1; i < texte.size(); ++i)
+        if ((texte[i] == '+' || texte[i] == '-') && std::strchr("*/^+-", texte[i - 1]) != nullptr)
+            return true;
+    return false;
+}
+
 std::string ordonne_ou_garde(std::string texte)
 {
     ordonne(texte);
@@ -205,7 +227,7 @@ bool ordonne(std::string &membre)
     const std::string t = normalise_brut(membre);
     const TDalgebre enonce(t);
     const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_additifs < 1)
+    if (enonce.nature != EXPRESSION || m.nb_additifs < 1 || !decoupe_fiable(m))
         return false;
     // Only a sum of monomials: no term is a sum, no factor is a power of a sum.
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
@@ -323,7 +345,7 @@ bool developpe(std::string &membre)
     const TDalgebre enonce(t);
     const TDmembre &m = enonce.membre_gauche;
     // A seventh factor would be lost: such a product is not developed.
-    if (enonce.nature != EXPRESSION || m.nb_additifs > 0 || !m.morceaux[7].empty())
+    if (enonce.nature != EXPRESSION || m.nb_additifs > 0 || !m.morceaux[7].empty() || !decoupe_fiable(m))
         return false;
     std::string resultat = puissance_developpee(1, enonce);
     for (int i = 2; i <= 6; ++i) {
@@ -362,7 +384,7 @@ bool enleve_parentheses(std::string &membre)
         // Only a group that is a whole term, signed by a "+" or "-" between terms.
         const bool terme_entier =
             ouverture != NON_TROUVE && ouverture >= 1 && (t[ouverture - 1] == '+' || t[ouverture - 1] == '-') &&
-            (ouverture < 2 || std::strchr("*/^", t[ouverture - 2]) == nullptr) &&
+            (ouverture < 2 || std::strchr("*/^+-", t[ouverture - 2]) == nullptr) &&
             (i + 1 == t.size() || std::strchr("+-)=<>\r\n}", t[i + 1]) != nullptr);
         std::string contenu = terme_entier ? t.substr(ouverture + 1, i - ouverture - 1) : "";
         if (!contenu.empty() && contenu[0] == '+')
@@ -402,7 +424,7 @@ bool en_somme(std::string &membre)
     const TDalgebre enonce(membre);
     const TDmembre &m = enonce.membre_gauche;
     if (enonce.nature != EXPRESSION || m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*" ||
-        m.morceaux[1].empty() || m.morceaux[2].empty())
+        m.morceaux[1].empty() || m.morceaux[2].empty() || !decoupe_fiable(m))
         return false;
     std::string repete;
     int n = entier_constant(m.morceaux[1]);

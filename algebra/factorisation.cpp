@@ -29,7 +29,7 @@ bool remplit_ligne(const std::string &morceau, Ligne &ligne)
 {
     const std::string terme = normalise_brut(morceau);
     const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (!m.operateurs_membre[8].empty())
+    if (!decoupe_fiable(m))
         return false;
     if (m.nb_additifs > 0) {
         ligne = {"*(" + ordonne_ou_garde(terme) + ")", "*1"};
@@ -77,7 +77,7 @@ std::string cofacteur(const Ligne &ligne, std::size_t sauf)
 std::string racines_des_facteurs(const std::string &terme)
 {
     const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (m.nb_additifs > 0 || !m.operateurs_membre[8].empty())
+    if (m.nb_additifs > 0 || !decoupe_fiable(m))
         return "(" + racine_de(terme) + ")";
     std::string r;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i)
@@ -154,7 +154,7 @@ std::string factorise(std::string &membre)
         return ERREUR;
     ordonne(membre);
     const TDalgebre enonce(membre);
-    if (enonce.nature != EXPRESSION)
+    if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce.membre_gauche))
         return ERREUR;
     const TDmembre &m = enonce.membre_gauche;
 
@@ -198,7 +198,8 @@ bool facteur_commun(std::string &somme, std::string &facteur)
         return false;
     const TDalgebre enonce(somme);
     const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_additifs == 0 || !m.operateurs_membre[8].empty())
+    if (enonce.nature != EXPRESSION || m.nb_additifs == 0 || !decoupe_fiable(m) ||
+        signe_apres_operateur(somme))
         return false;
 
     std::vector<Ligne> lignes;
@@ -265,7 +266,7 @@ std::string difference_de_carres(const std::string &a, const std::string &b)
 
 std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3)
 {
-    if (trinome.size() > LONGUEUR_MAX_TRAVAIL)
+    if (trinome.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(trinome))
         return ERREUR;
     const int h1 = d1 / 2;
     const int h3 = d3 / 2;
@@ -315,19 +316,20 @@ std::string racine_de(const std::string &facteur)
 {
     if (facteur.size() > LONGUEUR_MAX_TRAVAIL)
         return "sqrt(" + facteur + ")";
+    // An even power of a whole base: half the power. A power that bears on
+    // part of the text only ('3*x^2') is no square of its base.
     const Puissance p = separe_puissance(facteur);
-    std::string r;
-    const bool carre = p.exposant >= 2 && p.exposant <= 999 && p.exposant % 2 == 0 &&
-                       base_entiere(p.base) && facteur == p.base + "^" + std::to_string(p.exposant);
-    const std::size_t barre = facteur.find('/');
-    if (carre)
-        r = "(" + p.base + ")^" + std::to_string(p.exposant / 2);
-    else if (barre != std::string::npos && facteur.find('(') == std::string::npos)
-        r = normalise("sqrt(" + facteur.substr(0, barre) + ")") + "/" +
-            normalise("sqrt(" + facteur.substr(barre + 1) + ")");
-    else
-        r = "sqrt(" + facteur + ")";
-    return normalise(r);
+    if (p.exposant >= 2 && p.exposant <= 999 && p.exposant % 2 == 0 && base_entiere(p.base) &&
+        facteur == p.base + "^" + std::to_string(p.exposant))
+        return normalise("(" + p.base + ")^" + std::to_string(p.exposant / 2));
+    // A single quotient without parentheses: the root of each side.
+    if (facteur.find('(') == std::string::npos) {
+        const TDmembre m = TDalgebre(facteur).membre_gauche;
+        if (m.nb_multiplicatifs == 1 && m.operateurs_membre[1] == "/")
+            return normalise(normalise("sqrt(" + m.morceaux[1] + ")") + "/" +
+                             normalise("sqrt(" + m.morceaux[2] + ")"));
+    }
+    return normalise("sqrt(" + facteur + ")");
 }
 
 int signe_sur_domaine(const std::string &expression)

@@ -9,6 +9,7 @@
 
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/normalise.h"
 
 namespace {
 
@@ -126,6 +127,17 @@ TEST_F(Developpement, DistribueMultiplieTermeATerme)
     attend_meme_valeur("(x+1)/(x+2)", distribue("x+1", "x+2", "/"));
 }
 
+TEST_F(Developpement, DistribueUneSommeTropLonguePourLeDecoupage)
+{
+    // Twenty terms, a "-" before the eighth: the split cannot keep them apart.
+    std::string somme = "1";
+    for (int k = 1; k < 20; ++k)
+        somme += (k % 3 ? "+" : "-") + std::string("x^") + std::to_string(k);
+    partage.option_reduire = false;
+    const std::string produit = distribue(somme, "x-2", "*");
+    EXPECT_EQ(normalise(produit), normalise("x*(" + somme + ")-2*(" + somme + ")"));
+}
+
 TEST_F(Developpement, SigneProduit)
 {
     struct S { std::string a, b, produit; };
@@ -199,6 +211,8 @@ TEST_F(Developpement, EnSomme)
         {"2*x*y", false, "2*x*y"},
         {"3*", false, "3*"},
         {"3*x=1", false, "3*x=1"},
+        // Worth 2 at both test points of a constant, yet not a constant.
+        {"((20*x+7)^2/289+1)*x", false, "((20*x+7)^2/289+1)*x"},
     });
 }
 

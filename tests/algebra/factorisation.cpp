@@ -113,6 +113,7 @@ TEST_F(Factorisation, FacteurCommun)
         {"x+4", false, ""},                    // 1 is no factor worth taking out
         {"x*y", false, ""},
         {"x+y=3", false, ""},
+        {"x^2+x/-x", false, ""},               // the sign after "/" is no operator between terms
     };
     for (const CasFacteur &c : table) {
         std::string t = c.somme;
@@ -124,6 +125,22 @@ TEST_F(Factorisation, FacteurCommun)
         else
             EXPECT_EQ(t, c.somme);
     }
+}
+
+TEST_F(Factorisation, FacteurCommunAuDelaDesGroupesDuDecoupage)
+{
+    // Eighteen groups: more than the split hides.
+    std::string somme = "x*((x+1))";
+    for (int k = 2; k <= 9; ++k)
+        somme += "+x*((x+" + std::to_string(k) + "))";
+    std::string t = somme;
+    std::string facteur;
+    if (facteur_commun(t, facteur))
+        attend_meme_valeur(somme, t);
+    t = somme;
+    const std::string r = factorise(t);
+    if (r != "Erreur")
+        attend_meme_valeur(somme, r);
 }
 
 TEST_F(Factorisation, DifferenceDeCarres)
