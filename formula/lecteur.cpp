@@ -357,9 +357,10 @@ private:
         const std::size_t debut = p_;
         const char c = courant();
         if (est_chiffre(c)) {
+            int points = 0;
             while (est_chiffre(courant()))
-                ++p_;
-            if (p_ - debut > static_cast<std::size_t>(CHIFFRES_MAXIMUM))
+                points += arbre_.texte[p_++] == '.';
+            if (p_ - debut > static_cast<std::size_t>(CHIFFRES_MAXIMUM) || points > 1 || (p_ - debut == 1 && c == '.'))
                 return -1;
             return feuille(Genre::nombre, debut);
         }
