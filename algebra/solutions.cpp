@@ -416,7 +416,11 @@ std::string intervalle_solutions(std::string_view enonce)
     const bool trouve = resout(racine1, racine2, racine3, racine4);
     partage.accepte_inf = accepte_inf;
     partage.nature_expression = nature_expression;
-    if (!trouve || !racine4.empty()) return {};
+    // A member free of x keeps one value: the set is everything or nothing.
+    const std::string membre =
+        "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
+    const bool constant = racine1.empty() && !contient_inconnue(membre, 'x');
+    if ((!trouve && !constant) || !racine4.empty()) return {};
 
     // The distinct roots in increasing order of value.
     struct Borne {
@@ -435,8 +439,6 @@ std::string intervalle_solutions(std::string_view enonce)
 
     // The sign of the member is sampled inside each stretch between two roots;
     // a root belongs to the set of a wide inequation when the member is defined there.
-    const std::string membre =
-        "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
     const bool cherche_negatif = nature == INFERIEUR || nature == INFERIEUR_OU_EGAL;
     const bool large = nature == INFERIEUR_OU_EGAL || nature == SUPERIEUR_OU_EGAL;
     const std::size_t n = bornes.size();
@@ -452,10 +454,10 @@ std::string intervalle_solutions(std::string_view enonce)
                          : i == n ? bornes[n - 1].valeur + 1.0
                                   : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
         const double valeur = evalue(membre, x);
-        if (valeur == ERREUR_EVALUATION || valeur == 0) return {};
+        if (valeur == ERREUR_EVALUATION || (valeur == 0 && !constant)) return {};
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
-        if ((valeur < 0) == cherche_negatif) {
+        if (valeur == 0 ? large : (valeur < 0) == cherche_negatif) {
             if (!courant) courant = Morceau{bas, haut, false, false};
             courant->haut = haut;
             courant->haut_ferme = false;

@@ -308,6 +308,11 @@ TEST_F(Solutions, IntervalleSolutions)
         {"(x-1)/(x+2)>=0", "(domain(x,-inf,-2,12))or(domain(x,1,inf,15))"},
         {"1/(x-1)^2>=0", "(domain(x,-inf,1,12))or(domain(x,1,inf,12))"},
         {"(x-1)^2*(x-3)>=0", "([1])or(domain(x,3,inf,15))"},
+        // Without x the member keeps one value.
+        {"2>0", "domain(x,-inf,inf,12)"},
+        {"-3>=0", "([])"},
+        {"0>=0", "(domain(x,-inf,inf,12))"},
+        {"0<0", "([])"},
         {"(x-1)*(x-2)*(x-3)*(x-4)<0", ""},
         {"x^2+1>0", ""},
         {"(x-1)*(x+2)=0", ""},
