@@ -8,7 +8,9 @@
 namespace {
 
 constexpr std::string_view MARQUE_VECTEUR = "..arrow";
-constexpr std::string_view AVANT_PARENTHESE = "*+-/<=>";
+// After these a "(" stays alone; after anything else (an operand) it
+// becomes "*(". An opening bracket, a power or a comma is no operand.
+constexpr std::string_view AVANT_PARENTHESE = "*+-/<=>(^{,";
 constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}";
 // A key press posts a few messages; the chain of posts is cut well beyond that.
 constexpr int MESSAGES_MAX = 32;

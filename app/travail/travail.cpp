@@ -354,7 +354,9 @@ void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool
     Partage &p = partage;
     p.etape = std::clamp(p.etape + (avant ? 1 : -1), 1, ETAPES_MAX);
     const int n = p.etape;
-    groupe_fractions_numeriques(texte);
+    // A list of solutions is no product: its "*et*" must stay as it is.
+    if (!contient(texte, "*et*"))
+        groupe_fractions_numeriques(texte);
     etapes[n] = texte;
     p.derniere_expression = texte;
     if (n == 2 && p.consigne == p.consigne_initiale) {
@@ -480,10 +482,10 @@ void Travail::ComboBox1Click(int index)
 void Travail::clic_resultat(Boite boite, int gauche, int droite)
 {
     Partage &p = partage;
-    if (boite == MTHX3 && p.etape > 2)
-        --p.etape;
-    if (boite == MTHX4 && p.etape > 3)
-        --p.etape;
+    // An older box takes the work back to the step it shows.
+    const AffichageBoite &a = boites[boite];
+    if ((boite == MTHX3 || boite == MTHX4) && a.badge_visible && a.badge >= 1 && a.badge < p.etape)
+        p.etape = a.badge;
     if (boite == MTHX1)
         MthX1Change(boites[MTHX1].texte);
     else

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "app/travail/clavier.h"
+
+namespace {
+
+constexpr Message caractere(int code) { return {Genre::caractere, code}; }
+constexpr Message touche(int code) { return {Genre::touche, code}; }
+
+struct CasFrappe {
+    const char *nom;
+    Saisie avant;
+    Message message;
+    bool mode_vecteurs;
+    Saisie apres;
+};
+
+class Frappe : public testing::TestWithParam<CasFrappe> {};
+
+TEST_P(Frappe, DonneLeTexteEtLeCurseurAttendus)
+{
+    const CasFrappe &c = GetParam();
+    const Saisie s = frappe(c.avant, c.message, c.mode_vecteurs);
+    EXPECT_EQ(s.texte, c.apres.texte);
+    EXPECT_EQ(s.curseur, c.apres.curseur);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clavier, Frappe,
+    testing::Values(
+        CasFrappe{"ChiffreInsere", {"x+", 2}, caractere('3'), false, {"x+3", 3}},
+        CasFrappe{"InsereAuCurseur", {"x+3", 1}, caractere('2'), false, {"x2+3", 2}},
+        CasFrappe{"ParentheseApresOperandeDonneProduit", {"x", 1}, caractere('('), false, {"x*(", 3}},
+        CasFrappe{"ParentheseApresChiffre", {"2", 1}, caractere('('), false, {"2*(", 3}},
+        CasFrappe{"ParentheseApresPlusSeule", {"x+", 2}, caractere('('), false, {"x+(", 3}},
+        CasFrappe{"ParentheseApresEgal", {"x=", 2}, caractere('('), false, {"x=(", 3}},
+        CasFrappe{"ParentheseApresParenthese", {"x*(", 3}, caractere('('), false, {"x*((", 4}},
+        CasFrappe{"ParentheseApresPuissance", {"x^", 2}, caractere('('), false, {"x^(", 3}},
+        CasFrappe{"ParentheseEnTete", {"", 0}, caractere('('), false, {"(", 1}},
+        CasFrappe{"ParentheseEnTeteDeTexte", {"x", 0}, caractere('('), false, {"(x", 1}},
+        CasFrappe{"TabulationAvanceLeCurseur", {"x+1", 1}, touche(TOUCHE_TABULATION), false, {"x+1", 2}},
+        CasFrappe{"TabulationEnFinDeTexte", {"x+1", 3}, touche(TOUCHE_TABULATION), false, {"x+1", 3}},
+        CasFrappe{"ToucheCarreEcritUnCarre", {"x", 1}, touche(TOUCHE_CARRE), false, {"x^2", 3}},
+        CasFrappe{"ProduitParUneRacine", {"2", 1}, caractere(CARACTERE_RACINE_PRODUIT), false,
+                  {"2*sqrt()", 7}},
+        CasFrappe{"ToucheRacine", {"", 0}, caractere(CARACTERE_RACINE), false, {"sqrt()", 5}},
+        CasFrappe{"VecteurApresDeuxPoints", {"AB", 2}, caractere(CARACTERE_VECTEUR), false,
+                  {"AB..arrow", 9}},
+        CasFrappe{"VecteurSansLEtoileEntreLesPoints", {"A*B", 3}, caractere(CARACTERE_VECTEUR), false,
+                  {"AB..arrow", 9}},
+        CasFrappe{"VecteurLoinDuDebutReculeDUnCran", {"A+B+CD", 6}, caractere(CARACTERE_VECTEUR), false,
+                  {"A+B+CD..arrow", 12}},
+        CasFrappe{"VecteurPresDuDebutGardeLeCurseurEnFin", {"AB+CD", 5}, caractere(CARACTERE_VECTEUR),
+                  false, {"AB+CD..arrow", 12}},
+        CasFrappe{"VecteurSurTexteVide", {"", 0}, caractere(CARACTERE_VECTEUR), false, {"", 0}},
+        CasFrappe{"ZeroEnModeVecteursDonneLeVecteurNul", {"AB+", 3}, caractere('0'), true,
+                  {"AB+o..arrow", 0}},
+        CasFrappe{"ZeroHorsModeVecteurs", {"1", 1}, caractere('0'), false, {"10", 2}},
+        CasFrappe{"EffaceArriere", {"x+1", 2}, touche(TOUCHE_EFFACE_ARRIERE), false, {"x1", 1}},
+        CasFrappe{"EffaceArriereEnTete", {"x", 0}, touche(TOUCHE_EFFACE_ARRIERE), false, {"x", 0}},
+        CasFrappe{"Supprime", {"x+1", 1}, touche(TOUCHE_SUPPRIME), false, {"x1", 1}},
+        CasFrappe{"GaucheEnTete", {"x", 0}, touche(TOUCHE_GAUCHE), false, {"x", 0}},
+        CasFrappe{"Fin", {"x+1", 0}, touche(TOUCHE_FIN), false, {"x+1", 3}},
+        CasFrappe{"CaractereHorsFormuleIgnore", {"x", 1}, caractere('\''), false, {"x", 1}},
+        CasFrappe{"CurseurHorsDuTexteRamene", {"x", 40}, caractere('+'), false, {"x+", 2}},
+        CasFrappe{"CurseurNegatifRamene", {"x", -3}, caractere('2'), false, {"2x", 1}}),
+    [](const testing::TestParamInfo<CasFrappe> &info) { return std::string(info.param.nom); });
+
+TEST(Clavier, DesParenthesesSuccessivesRestentSeules)
+{
+    Saisie s{"x", 1};
+    for (int i = 0; i < 100; ++i)
+        s = frappe(s, caractere('('), false);
+    EXPECT_EQ(s.texte, "x*" + std::string(100, '('));
+}
+
+TEST(Clavier, LeCurseurNeCoupeJamaisUnCaractere)
+{
+    Saisie s{"x\xC2\xB2", 3};   // "x²"
+    s = frappe(s, touche(TOUCHE_GAUCHE), false);
+    EXPECT_EQ(s.curseur, 1);
+    s = frappe(s, touche(TOUCHE_DROITE), false);
+    EXPECT_EQ(s.curseur, 3);
+    s = frappe(s, touche(TOUCHE_EFFACE_ARRIERE), false);
+    EXPECT_EQ(s.texte, "x");
+}
+
+TEST(Clavier, LeFiltreSignaleCeQuIlPoste)
+{
+    Saisie s{"x", 1};
+    std::vector<Message> postes;
+    const Message m = filtre_message(s, touche(TOUCHE_CARRE), false, postes);
+    EXPECT_EQ(m, touche(TOUCHE_CARRE));
+    const std::vector<Message> attendus{caractere('^'), caractere('2'), touche(TOUCHE_DROITE)};
+    EXPECT_EQ(postes, attendus);
+}
+
+} // namespace

@@ -1,0 +1,420 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/travail/travail.h"
+#include "core/partage.h"
+
+namespace {
+
+class TravailTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        t.FormActivate("");
+    }
+
+    // Records steps 2..n of made-up texts, each with its comment.
+    void etapes_jusqua(int n)
+    {
+        for (int i = 2; i <= n; ++i)
+            t.enregistrer_etape("x+" + std::to_string(i), "c" + std::to_string(i), true);
+    }
+
+    Travail t;
+};
+
+TEST_F(TravailTest, PremiereActivationPreparesLaSaisie)
+{
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_TRUE(t.mot_de_passe_demande);
+    EXPECT_TRUE(t.bouton_charger_visible);
+    EXPECT_FALSE(partage.exercice_en_argument);
+    EXPECT_EQ(t.label3, partage.consigne_initiale);
+    for (int i = 2; i <= ETAPES_MAX; ++i)
+        EXPECT_EQ(t.partie_source[i], -1) << i;
+}
+
+TEST(Travail, LeTexteDeLaLigneDeCommandeDevientLEtape1)
+{
+    remet_a_zero_complet();
+    Travail t;
+    t.FormActivate("2*X+1=5");
+    EXPECT_EQ(t.etapes[1], "2*x+1=5");
+    EXPECT_TRUE(partage.exercice_en_argument);
+    EXPECT_FALSE(t.bouton_charger_visible);
+    EXPECT_EQ(partage.nature_exercice, 1);
+    // A second activation changes nothing.
+    t.FormActivate("x");
+    EXPECT_EQ(t.etapes[1], "2*x+1=5");
+}
+
+TEST_F(TravailTest, LaSaisieEnMinusculesSaufLesVecteurs)
+{
+    t.MthX1Change("2*X+Y");
+    EXPECT_EQ(t.etapes[1], "2*x+y");
+    t.MthX1Change("AB..arrow+BC..arrow");
+    EXPECT_EQ(t.etapes[1], "AB..arrow+BC..arrow");
+    EXPECT_TRUE(partage.mode_vecteurs);
+}
+
+TEST_F(TravailTest, LesEtapesRemplissentLesBoitesPuisDefilent)
+{
+    t.MthX1Change("x+1");
+    etapes_jusqua(4);
+    EXPECT_EQ(t.boites[MTHX3].texte, "x+2");
+    EXPECT_EQ(t.boites[MTHX4].texte, "x+3");
+    EXPECT_EQ(t.boites[MTHX2].texte, "x+4");
+    EXPECT_EQ(t.boites[MTHX2].badge, 4);
+    EXPECT_EQ(t.boites[MTHX2].commentaire, "c4");
+    EXPECT_EQ(t.boites[MTHX4].couleur, COULEUR_ANCIENNE);
+    EXPECT_EQ(t.boites[MTHX2].couleur, COULEUR_NOUVELLE);
+    EXPECT_TRUE(t.glissements.empty());
+
+    t.enregistrer_etape("x+5", "c5", true);
+    const std::pair<Boite, int> attendus[] = {{MTHX3, 3}, {MTHX4, 4}, {MTHX2, 5}};
+    for (const auto &[boite, n] : attendus) {
+        EXPECT_EQ(t.boites[boite].texte, "x+" + std::to_string(n));
+        EXPECT_EQ(t.boites[boite].badge, n);
+        EXPECT_TRUE(t.boites[boite].badge_visible);
+        EXPECT_EQ(t.boites[boite].commentaire, "c" + std::to_string(n));
+    }
+    EXPECT_EQ(t.glissements, std::vector<int>{2});
+    EXPECT_EQ(t.boite_active, MTHX2);
+}
+
+TEST_F(TravailTest, UnEtapeDeSolutionAUneAutreCouleur)
+{
+    t.MthX1Change("x=1");
+    t.enregistrer_etape("1", "La solution est : ", true);
+    EXPECT_EQ(t.boites[MTHX3].couleur, COULEUR_SOLUTION);
+    EXPECT_EQ(t.boites[MTHX3].couleur_commentaire, COULEUR_ANCIENNE);
+}
+
+TEST_F(TravailTest, LaConsigneSuitLaNatureALEtape2)
+{
+    const std::pair<const char *, const char *> cas[] = {
+        {"x+1", "Calculer l'expression ci-dessous."},
+        {"x=1", "Résoudre l'équation ci-dessous."},
+        {"x<=1", "Résoudre l'inéquation ci-dessous."},
+        {"{x+y=1\r\nx-y=2}", "Résoudre le système ci-dessous."},
+    };
+    for (const auto &[enonce, consigne] : cas) {
+        partage.consigne = partage.consigne_initiale;
+        t.MthX1Change(enonce);
+        t.enregistrer_etape("x", "c", true);
+        EXPECT_EQ(partage.consigne, consigne) << enonce;
+        EXPECT_EQ(t.label3, consigne);
+    }
+}
+
+TEST_F(TravailTest, HistoriqueEtEtapesBornes)
+{
+    t.MthX1Change("x+1");
+    etapes_jusqua(45);
+    EXPECT_EQ(partage.etape, ETAPES_MAX);
+    EXPECT_EQ(t.etapes[ETAPES_MAX], "x+45");
+    EXPECT_EQ(partage.nombre_historique, HISTORIQUE_MAX);
+    EXPECT_EQ(partage.historique_expressions[1], "x+1");
+    EXPECT_EQ(partage.historique_commentaires[1], "Expression de base");
+    EXPECT_EQ(partage.historique_expressions[HISTORIQUE_MAX], "x+45");
+}
+
+TEST_F(TravailTest, UneEtapeSansCommentaireNEntrePasDansLHistorique)
+{
+    t.MthX1Change("x+1");
+    t.enregistrer_etape("x+2", "", true);
+    EXPECT_EQ(partage.nombre_historique, 1);
+}
+
+TEST_F(TravailTest, EffacerLeDernier)
+{
+    t.MthX1Change("x+1");
+    t.Image17Click();
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(partage.nombre_historique, 0);
+
+    etapes_jusqua(3);
+    ASSERT_EQ(partage.nombre_historique, 3);
+    t.Image17Click();
+    EXPECT_EQ(partage.etape, 2);
+    EXPECT_EQ(t.commentaires[2], "c2");
+    EXPECT_EQ(t.boites[MTHX4].texte, "1");
+    // The restored step was added again; it and the erased one go.
+    EXPECT_EQ(partage.nombre_historique, 2);
+
+    t.Image17Click();
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(t.boites[MTHX1].texte, "x+1");
+    EXPECT_EQ(t.boites[MTHX3].texte, "1");
+    EXPECT_FALSE(t.boites[MTHX3].badge_visible);
+}
+
+TEST_F(TravailTest, EffacerApresDefilementRemetLesCommentairesEnFace)
+{
+    t.MthX1Change("x+1");
+    etapes_jusqua(6);
+    t.Image17Click();
+    EXPECT_EQ(t.boites[MTHX3].commentaire, "c3");
+    EXPECT_EQ(t.boites[MTHX4].commentaire, "c4");
+    EXPECT_EQ(t.boites[MTHX2].commentaire, "c5");
+    EXPECT_EQ(t.glissements.back(), -2);
+}
+
+TEST_F(TravailTest, ListeDesPartiesEtSelection)
+{
+    t.MthX1Change("2*x+1=5");
+    ASSERT_EQ(t.parties.size(), 3u);
+    EXPECT_EQ(t.parties[0], " 2*x+1");
+    EXPECT_EQ(t.parties[1], " 5");
+    EXPECT_EQ(t.parties[2], "Deux membres...");
+    EXPECT_EQ(t.partie_affichee, 2);
+
+    t.ComboBox1Click(1);
+    EXPECT_EQ(partage.etape, 2);
+    EXPECT_EQ(t.etapes[2], " 5");
+    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner le Second membre");
+    EXPECT_EQ(t.partie_source[2], 1);
+    EXPECT_EQ(t.partie_choisie, 1);
+
+    // The title is not a part.
+    t.ComboBox1Click(static_cast<int>(t.parties.size()) - 1);
+    EXPECT_EQ(partage.etape, 2);
+}
+
+TEST_F(TravailTest, LesEquationsDUnSystemeSontFeminines)
+{
+    t.MthX1Change("{x+y=3\r\nx-y=1}");
+    ASSERT_EQ(t.parties.size(), 3u);
+    EXPECT_EQ(t.parties[2], "Deux équations...");
+    t.c_box1(0);
+    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner le Première équation");
+}
+
+TEST_F(TravailTest, UnePieceSousUnePuissanceSeSelectionneParSaBase)
+{
+    t.MthX1Change("(x+1)^2");
+    ASSERT_FALSE(t.parties.empty());
+    EXPECT_EQ(t.parties[0], " (x+1)");
+    EXPECT_EQ(t.parties.back(), "Carré de...");
+}
+
+TEST_F(TravailTest, PartieSousLeCurseur)
+{
+    t.MthX1Change("2*x+1=5");
+    t.enregistrer_etape("2*x+1=5", "c", true);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 1, 1), 1);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 7, 7), 2);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 0, 7), 0);
+
+    t.MthX1Change("x+3+y");
+    t.enregistrer_etape("x+3+y", "c", true);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 0, 0), 1);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 2, 2), 2);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 4, 4), 3);
+}
+
+TEST_F(TravailTest, CliquerUneBoitePlusAncienneRevientASonEtape)
+{
+    t.MthX1Change("2*x+1=5");
+    etapes_jusqua(4);
+    t.enregistrer_etape("2*x=4", "c5", true);
+    const int tout = static_cast<int>(t.boites[MTHX3].texte.size());
+    t.MthX3LMouseClicked(0, tout);
+    EXPECT_EQ(partage.etape, 3);
+}
+
+TEST_F(TravailTest, SubstituerReconstruitLEquation)
+{
+    t.MthX1Change("2*x+1=3+2");
+    t.ComboBox1Click(1);
+    t.enregistrer_etape("5", "Il faut calculer.", true);
+    t.enregistrer_etape("5", "Il faut ordonner.", true);
+    t.clic_panneau("Panel8");
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(t.etapes[1], "2*x+1=5");
+    EXPECT_EQ(t.commentaires[1], "Il faut substituer.");
+    EXPECT_EQ(t.partie_source[2], -1);
+}
+
+TEST_F(TravailTest, SubstituerDansUnTermeDUneExpression)
+{
+    t.MthX1Change("2*x+3*(x+1)");
+    t.ComboBox1Click(1);
+    t.enregistrer_etape("3*x+3", "Il faut développer.", true);
+    t.Panel8Click();
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(t.etapes[1], "(2*x)+(3*x+3)");
+}
+
+TEST_F(TravailTest, SubstituerSousUnePuissance)
+{
+    t.MthX1Change("(x+1+1)^2");
+    t.ComboBox1Click(0);
+    t.enregistrer_etape("x+2", "Il faut calculer.", true);
+    t.Panel8Click();
+    EXPECT_EQ(t.etapes[1], "((x+2)^2)");
+}
+
+TEST_F(TravailTest, UnePartieEffaceeNeResteParAttacheeASonEtape)
+{
+    t.MthX1Change("2*x+1=5");
+    t.ComboBox1Click(1);
+    t.Image17Click();
+    t.enregistrer_etape("2*x=4", "Il faut soustraire [1] aux deux membres.", true);
+    EXPECT_EQ(t.partie_source[2], -1);
+    t.Panel8Click();
+    EXPECT_EQ(t.etapes[1], "2*x=4");
+}
+
+TEST_F(TravailTest, AutreExpressionParcourtLesRegroupementsPuisRevient)
+{
+    t.MthX1Change("x+2+3+4");
+    t.enregistrer_etape("x+2+3+4", "c", true);
+    ASSERT_EQ(t.menus[PANEL4].libelle, "Autre expression...");
+    std::vector<std::string> formes;
+    for (int i = 0; i < 12; ++i) {
+        t.Panel4Click();
+        EXPECT_EQ(partage.etape, 2);
+        EXPECT_EQ(t.commentaires[2], "Demander une autre expression");
+        EXPECT_TRUE(t.autre_en_cours);
+        formes.push_back(t.etapes[2]);
+    }
+    EXPECT_NE(formes[0], "x+2+3+4");
+    EXPECT_NE(std::find(formes.begin(), formes.end(), "x+2+3+4"), formes.end());
+    // Any other step ends the cycle.
+    t.enregistrer_etape("x+9", "Il faut calculer.", true);
+    EXPECT_FALSE(t.autre_en_cours);
+    EXPECT_TRUE(t.autre_texte.empty());
+}
+
+TEST_F(TravailTest, UneToucheArreteLeCycle)
+{
+    t.autre_en_cours = true;
+    t.autre_texte = "x+1";
+    const Saisie s = t.AppMessage({"x", 1}, {Genre::caractere, '+'});
+    EXPECT_EQ(s.texte, "x+");
+    EXPECT_FALSE(t.autre_en_cours);
+    EXPECT_EQ(t.etapes[1], "x+");
+}
+
+TEST_F(TravailTest, OperationsAArgument)
+{
+    t.MthX1Change("2*x+1=5");
+    t.clic_panneau("Panel11");
+    ASSERT_TRUE(t.demande_argument.has_value());
+    EXPECT_EQ(t.demande_argument->code, 7);
+    EXPECT_EQ(t.demande_argument->haut, partage.dy_fenetre + 174);
+    t.affiche("");
+    EXPECT_EQ(partage.etape, 1);
+
+    t.clic_panneau("Panel11");
+    t.affiche("1");
+    EXPECT_EQ(partage.etape, 2);
+    EXPECT_EQ(t.commentaires[2], "Il faut soustraire [1] aux deux membres.");
+    EXPECT_FALSE(t.demande_argument.has_value());
+}
+
+TEST_F(TravailTest, EcrireAutrement)
+{
+    t.MthX1Change("2*(x+1)");
+    partage.action_en_cours = 12;
+    t.affiche("2*x+2");
+    EXPECT_EQ(t.etapes[2], "2*x+2");
+    EXPECT_EQ(t.commentaires[2], "Il faut écrire autrement (sous la forme : [2*x+2]).");
+    partage.action_en_cours = 12;
+    t.affiche("2*x+3");
+    EXPECT_EQ(t.etapes[3], "2*x+2");
+    EXPECT_EQ(t.commentaires[3], "Ecriture non équivalente.");
+}
+
+TEST_F(TravailTest, RemplacerXLaOuLExpressionNExistePas)
+{
+    t.MthX1Change("1/x");
+    partage.action_en_cours = 8;
+    t.affiche("0");
+    EXPECT_EQ(t.etapes[2], "1/x");
+    EXPECT_EQ(t.commentaires[2], "L'expression est non définie pour x = 0");
+}
+
+TEST_F(TravailTest, MultiplierUneInequationParUnNegatifRetourneLeSens)
+{
+    t.MthX1Change("x<2");
+    partage.action_en_cours = 4;
+    t.affiche("-2");
+    EXPECT_NE(t.etapes[2].find('>'), std::string::npos) << t.etapes[2];
+}
+
+TEST_F(TravailTest, ZeroMontre)
+{
+    t.MthX1Change("x*(x-1)=0");
+    t.zero_montre("0", "1", "", "");
+    EXPECT_EQ(t.etapes[2], "0*et*1");
+    EXPECT_EQ(t.commentaires[2], "Les deux solutions sont : ");
+    t.zero_montre("", "", "", "");
+    EXPECT_EQ(t.etapes[3], "");
+    EXPECT_EQ(t.commentaires[3], "Pas de solution");
+}
+
+TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
+{
+    t.MthX1Change("x+1");
+    ASSERT_EQ(t.menus[PANEL8].libelle, "Substituer");
+    ASSERT_FALSE(t.menus[PANEL8].actif);
+    EXPECT_TRUE(t.clic_panneau("Panel8"));
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_FALSE(t.clic_panneau("Panel99"));
+}
+
+TEST_F(TravailTest, FlechesDeTaille)
+{
+    t.MthX1Change("x+1");
+    t.enregistrer_etape("x+2", "c", true);
+    t.change_taille(MTHX3, 1);
+    EXPECT_EQ(t.boites[MTHX3].taille, TAILLE_DEFAUT + 1);
+    EXPECT_EQ(t.tailles[2], TAILLE_DEFAUT + 1);
+    for (int i = 0; i < 100; ++i)
+        t.change_taille(MTHX3, -1);
+    EXPECT_GE(t.boites[MTHX3].taille, 1);
+}
+
+TEST_F(TravailTest, SortieEtRecommencer)
+{
+    EXPECT_EQ(t.Image4Click(), Sortie::fermer);
+    t.MthX1Change("x+1");
+    t.Image19Click();
+    EXPECT_EQ(t.Image4Click(), Sortie::demander_sauvegarde);
+    EXPECT_EQ(partage.note, 20);
+    EXPECT_EQ(t.etapes[1], "");
+}
+
+TEST_F(TravailTest, EditeurDeConsigne)
+{
+    t.SpeedButton1Click();
+    EXPECT_TRUE(t.editeur_consigne_visible);
+    t.SpeedButton7Click("Résoudre.\r\n");
+    EXPECT_FALSE(t.editeur_consigne_visible);
+    EXPECT_EQ(partage.consigne, "Résoudre.");
+    EXPECT_EQ(t.label3, "Résoudre.");
+    EXPECT_TRUE(partage.exercice_modifie);
+}
+
+TEST_F(TravailTest, TexteQuelconqueSansPlantage)
+{
+    const std::string textes[] = {"", "(((((", "x=", "=", "{", "{\r\n}", "\xff\xfe", std::string(20000, '('),
+                                  std::string(5000, 'x') + "=" + std::string(5000, '1')};
+    for (const std::string &texte : textes) {
+        t.MthX1Change(texte);
+        for (int k = 0; k < NB_PANNEAUX; ++k)
+            t.clic_panneau(nom_panneau(static_cast<Panneau>(k)));
+        t.affiche("1");
+        t.c_box1(0);
+        t.Panel8Click();
+        t.Image17Click();
+        t.MthX2LMouseClicked(3, 3);
+    }
+    SUCCEED();
+}
+
+} // namespace
