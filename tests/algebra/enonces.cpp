@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -308,6 +309,22 @@ TEST_F(Enonces, EcritureScientifique)
     for (const char *texte : {"5", "0", "2x", "pi", "1/0", "", "9.99", "x=2"}) {
         std::string t = texte;
         EXPECT_FALSE(ecriture_scientifique(t)) << texte;
+    }
+}
+
+TEST_F(Enonces, EcritureScientifiqueGardeLaValeur)
+{
+    std::mt19937 hasard(11);
+    std::uniform_int_distribution<int> chiffres(1, 99999), puissance(-6, 1);   // the evaluator caps products at 9 999 999
+    for (int essai = 0; essai < 300; ++essai) {
+        const double valeur = chiffres(hasard) * std::pow(10.0, puissance(hasard));
+        char texte[64];
+        std::snprintf(texte, sizeof texte, "%.6f", essai % 2 ? valeur : -valeur);
+        std::string t = texte;
+        const double avant = evalue(t, 0);
+        if (!ecriture_scientifique(t))
+            continue;
+        EXPECT_NEAR(evalue(t, 0), avant, std::fabs(avant) * 1e-9) << texte << " -> " << t;
     }
 }
 
