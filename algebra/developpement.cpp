@@ -113,16 +113,18 @@ struct Termes {
 };
 
 // A clean sum gives its terms; anything else (a single term, a sum whose
-// split cannot be trusted or left a piece empty, or the whole text when
-// entier is set) counts as one term with the sign ".".
+// split cannot be trusted or left a piece empty, a relation, or the whole
+// text when entier is set) counts as one term with the sign ".".
 Termes termes_a_distribuer(const std::string &t, bool entier)
 {
     Termes r;
-    const TDmembre m = TDalgebre(t).membre_gauche;
+    const TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
     int pieces = 0;
     while (pieces < 8 && !m.morceaux[pieces + 1].empty())
         ++pieces;
-    if (entier || m.nb_additifs == 0 || pieces != m.nb_additifs + 1 || !decoupe_fiable(m)) {
+    if (entier || enonce.nature != EXPRESSION || m.nb_additifs == 0 || pieces != m.nb_additifs + 1 ||
+        !decoupe_fiable(m) || signe_apres_operateur(t)) {
         r.morceaux[0] = t;
         r.signes[0] = ".";
         r.nombre = 1;
