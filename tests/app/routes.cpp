@@ -1,0 +1,260 @@
+// Whole roads through the work window, played by the command-line tool's
+// session as the pupil or the teacher would play them.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The key=value lines of every "etat" of a script, one map per "etat".
+struct Session {
+    std::vector<std::map<std::string, std::string>> etats;
+    int code = -1;
+
+    const std::map<std::string, std::string> &dernier() const { return etats.back(); }
+    std::string operator()(const std::string &cle) const
+    {
+        const auto &e = dernier();
+        const auto it = e.find(cle);
+        return it == e.end() ? std::string("<absent>") : it->second;
+    }
+};
+
+class Routes : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::random_device hasard;
+        dossier_ = fs::temp_directory_path() / ("vivezezi-routes-" + std::to_string(hasard()));
+        fs::create_directories(dossier_);
+        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier_ / "Vivezezi.ini");
+    }
+    void TearDown() override { fs::remove_all(dossier_); }
+
+    Session joue(const std::string &script) const
+    {
+        const fs::path entree = dossier_ / "script.txt";
+        std::ofstream(entree, std::ios::binary) << script;
+        const std::string commande = std::string(VIVEZEZI_CLI) + " session --dossier '" +
+                                     dossier_.string() + "' < '" + entree.string() + "' 2>/dev/null";
+        Session s;
+        FILE *sortie = popen(commande.c_str(), "r");
+        if (!sortie)
+            return s;
+        std::string ligne;
+        for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie)) {
+            if (c != '\n') {
+                ligne += static_cast<char>(c);
+                continue;
+            }
+            const std::size_t egal = ligne.find('=');
+            if (ligne.rfind("etape=", 0) == 0)
+                s.etats.emplace_back();
+            if (!s.etats.empty() && egal != std::string::npos)
+                s.etats.back()[ligne.substr(0, egal)] = ligne.substr(egal + 1);
+            ligne.clear();
+        }
+        const int statut = pclose(sortie);
+        s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+        return s;
+    }
+
+    fs::path dossier_;
+};
+
+TEST_F(Routes, Expression)
+{
+    const Session s = joue("tape (x+1)*(x+2)+3*x\n"
+                           "partie 1\n"
+                           "clic Panel5\n"
+                           "clic Panel8\n"
+                           "clic Panel7\n"
+                           "etat\n");
+    ASSERT_EQ(s.code, 0);
+    ASSERT_EQ(s.etats.size(), 1u);
+    EXPECT_EQ(s("etape"), "2");
+    EXPECT_EQ(s("etape[2]"), "x^2+6*x+2\tIl faut ordonner.");
+    EXPECT_EQ(s("historique[1]"), "(x+1)*(x+2)+3*x\tExpression de base");
+    EXPECT_EQ(s("historique[2]"), " (x+1)*(x+2)\tIl faut sélectionner le Premier terme");
+    EXPECT_EQ(s("historique[3]"), "x^2+3*x+2\tIl faut développer.");
+    EXPECT_EQ(s("historique[4]").substr(s("historique[4]").find('\t')), "\tIl faut substituer.");
+    EXPECT_EQ(s("consigne"), "Calculer l'expression ci-dessous.");
+}
+
+TEST_F(Routes, Equation)
+{
+    const Session s = joue("tape 2*(x+1)=4\n"
+                           "partie 1\n"
+                           "clic Panel5\n"
+                           "clic Panel8\n"
+                           "etat\n"
+                           "clic Panel11\n"
+                           "argument 2\n"
+                           "clic Panel1\n"
+                           "argument 2\n"
+                           "clic Panel5\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    EXPECT_EQ(s.etats[0].at("etape"), "1");
+    EXPECT_EQ(s.etats[0].at("etape[1]"), "2*x+2=4\tIl faut substituer.");
+    EXPECT_EQ(s("etape[2]"), "2*x=2\tIl faut soustraire [2] aux deux membres.");
+    EXPECT_EQ(s("etape[3]"), "x=1\tIl faut diviser les deux membres par [2].");
+    EXPECT_EQ(s("etape[4]"), "1\tLa solution est : ");
+    EXPECT_EQ(s("derniere_expression"), "1");
+    EXPECT_EQ(s("nombre_historique"), "7");
+}
+
+TEST_F(Routes, InequationEtSonIntervalle)
+{
+    const Session s = joue("tape x^2-1>=0\n"
+                           "partie 1\n"
+                           "clic Panel6\n"
+                           "clic Panel8\n"
+                           "etat\n"
+                           "clic Panel5\n"
+                           "etat\n"
+                           "tape 2*x-4<0\n"
+                           "clic Panel10\n"
+                           "argument 4\n"
+                           "clic Panel1\n"
+                           "argument 2\n"
+                           "clic Panel5\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 3u);
+    EXPECT_EQ(s.etats[0].at("etape[1]"), "(x+1)*(x-1)>=0\tIl faut substituer.");
+    EXPECT_EQ(s.etats[0].at("Panel6"), "Tableau de signes\t1");
+    EXPECT_EQ(s.etats[1].at("etape[2]"),
+              "(domain(x,-inf,-1,14))or(domain(x,1,inf,15))\tIl faut demander l'intervalle des solutions.");
+    EXPECT_EQ(s("etape[3]"), "x<2\tIl faut diviser les deux membres par [2].");
+    EXPECT_EQ(s("etape[4]"), "domain(x,-inf,2,12)\tIl faut demander l'intervalle des solutions.");
+}
+
+TEST_F(Routes, SystemeParSubstitution)
+{
+    const Session s = joue("tape {x+y=3@x-y=1}\n"
+                           "etat\n"
+                           "partie 1\n"
+                           "clic Panel11\n"
+                           "argument x\n"
+                           "etat\n"
+                           "clic Panel4\n"
+                           "partie 2\n"
+                           "clic Panel10\n"
+                           "argument 3\n"
+                           "clic Panel1\n"
+                           "argument 2\n"
+                           "clic Panel8\n"
+                           "partie 1\n"
+                           "clic Panel11\n"
+                           "argument 2\n"
+                           "clic Panel5\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 3u);
+    EXPECT_EQ(s.etats[0].at("nature_expression"), "6");
+    EXPECT_EQ(s.etats[0].at("Panel10"), "Add. membre à membre...\t1");
+    EXPECT_EQ(s.etats[1].at("etape[3]"), "y=-x+3\tIl faut soustraire [x] aux deux membres.");
+    EXPECT_EQ(s.etats[1].at("Panel4"), "Remplacer y dans (II)\t1");
+    EXPECT_EQ(s("etape[1]"), "{y+2=3@2*x-3=1}\tIl faut Remplacer x dans (I)");
+    EXPECT_EQ(s("etape[3]"), "y=1\tIl faut soustraire [2] aux deux membres.");
+    EXPECT_EQ(s("etape[4]"), "2*et*1\tLes deux solutions sont : ");
+}
+
+TEST_F(Routes, VecteursAvecChasles)
+{
+    const Session s = joue("tape AB..arrow+BC..arrow-AC..arrow\n"
+                           "clic Panel7\n"
+                           "clic Panel7\n"
+                           "clic Panel7\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 1u);
+    EXPECT_EQ(s("etape[2]"), "AB..arrow+BC..arrow+CA..arrow\tIl faut transformer les signes \"-\" en \"+\".");
+    EXPECT_EQ(s("etape[3]"), "AC..arrow+CA..arrow\tIl faut réduire avec la propriété de Chasles.");
+    EXPECT_EQ(s("etape[4]"), "o..arrow\tIl faut réduire avec la propriété de Chasles.");
+}
+
+TEST_F(Routes, EffacerPuisAutreChemin)
+{
+    const Session s = joue("tape 2*x+1=5\n"
+                           "clic Panel11\n"
+                           "argument 1\n"
+                           "efface\n"
+                           "etat\n"
+                           "clic Panel10\n"
+                           "argument -1\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    EXPECT_EQ(s.etats[0].at("etape"), "1");
+    EXPECT_EQ(s.etats[0].at("nombre_historique"), "0");
+    EXPECT_EQ(s("etape[2]"), "2*x=4\tIl faut additionner [-1] aux deux membres.");
+    EXPECT_EQ(s("nombre_historique"), "2");
+}
+
+TEST_F(Routes, CommandeInconnue)
+{
+    const Session s = joue("tape x+1\nvole\netat\n");
+    EXPECT_EQ(s.code, 2);
+    EXPECT_TRUE(s.etats.empty());
+    EXPECT_EQ(joue("clic Panel99\n").code, 2);
+    EXPECT_EQ(joue("partie deux\n").code, 2);
+    EXPECT_EQ(joue("boite 7\n").code, 2);
+}
+
+TEST_F(Routes, Eleve)
+{
+    // The teacher works the statement, ends it and switches to pupil mode;
+    // the pupil makes the same road and answers.
+    const Session s = joue("tape 2*(x+1)=4\n"
+                           "partie 1\nclic Panel5\nclic Panel8\n"
+                           "clic Panel11\nargument 2\nclic Panel1\nargument 2\nclic Panel5\n"
+                           "fin\n"
+                           "eleve\n"
+                           "etat\n"
+                           "partie 1\nclic Panel5\nclic Panel8\n"
+                           "clic Panel11\nargument 2\nclic Panel1\nargument 2\nclic Panel5\n"
+                           "reponse 1\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    EXPECT_EQ(s.etats[0].at("etape[1]"), "2*(x+1)=4\t");
+    EXPECT_EQ(s.etats[0].at("nombre_historique"), "0");
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s("note"), "20");
+    EXPECT_EQ(s("felicitations"), "REUSSI EN 7 ETAPES");
+}
+
+TEST_F(Routes, Professeur)
+{
+    const Session s = joue("tape 2*x+1=5\n"
+                           "clic Panel11\nargument 1\nclic Panel1\nargument 2\nclic Panel5\n"
+                           "fin\n"
+                           "enonce Résoudre l'équation.\n"
+                           "sauve exercice.alg\n"
+                           "recommence\n"
+                           "charge exercice.alg\n"
+                           "etat\n"
+                           "graine 7\n"
+                           "eleve\n"
+                           "reponse 3\n"
+                           "etat\n"
+                           "reponse 2\n"
+                           "etat\n");
+    ASSERT_EQ(s.etats.size(), 3u);
+    EXPECT_TRUE(fs::exists(dossier_ / "exercice.alg"));
+    EXPECT_EQ(s.etats[0].at("consigne"), "Résoudre l'équation.");
+    EXPECT_EQ(s.etats[0].at("etape[1]"), "2*x+1=5\t");
+    EXPECT_EQ(s.etats[1].at("commentaire_final"), "Ce n'est pas la bonne réponse.");
+    EXPECT_EQ(s.etats[1].at("note"), "10");
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s("note"), "10");
+    EXPECT_EQ(s("felicitations"), "");
+}
+
+} // namespace
