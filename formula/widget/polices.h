@@ -5,6 +5,7 @@
 // the sum of the widths of its characters and a caret can stand between any two.
 
 #include <map>
+#include <unordered_map>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,10 +19,18 @@ struct Style {
     qreal hauteur_capitale;
 
     explicit Style(const QFont &police);
+    // The ink rectangle of a text, remembered: formulas repeat few texts.
+    QRectF encre(const QString &texte) const;
+
+private:
+    mutable std::unordered_map<QString, QRectF> encres_;
 };
 
 class Polices {
 public:
+    // The styles shared by every layout of this thread.
+    static Polices &partagees();
+
     // The style of one size, upright or italic; the reference stays valid as
     // long as this object.
     const Style &style(qreal taille, bool italique = false);
