@@ -512,6 +512,56 @@ Saisie Travail::AppMessage(const Saisie &saisie, Message message)
     return apres;
 }
 
+int modele_eclaire(int x, int y)
+{
+    const bool gauche = x > 5 && x < 35, droite = x > 40 && x < 75;
+    if (y > 40 && y < 75)
+        return gauche ? 6 : droite ? 29 : 0;
+    if (y >= 6 && y < 40)
+        return gauche ? 8 : droite ? 9 : 0;
+    return 0;
+}
+
+// The relation buttons send their two characters straight to the box, past
+// the keyboard rules; the other two post theirs through the rules.
+Saisie Travail::Image8Click(const Saisie &saisie)
+{
+    return tape_modele(saisie, {{Genre::touche, TOUCHE_DROITE}, {Genre::caractere, '<'}, {Genre::caractere, '='}},
+                       false);
+}
+
+Saisie Travail::Image9Click(const Saisie &saisie)
+{
+    return tape_modele(saisie, {{Genre::touche, TOUCHE_DROITE}, {Genre::caractere, '>'}, {Genre::caractere, '='}},
+                       false);
+}
+
+Saisie Travail::Image29Click(const Saisie &saisie)
+{
+    return tape_modele(saisie, {{Genre::caractere, '^'}}, true);
+}
+
+Saisie Travail::Image6Click(const Saisie &saisie)
+{
+    return tape_modele(saisie, {{Genre::caractere, CARACTERE_RACINE}}, true);
+}
+
+Saisie Travail::tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles)
+{
+    boite_active = MTHX1;
+    Saisie apres = saisie;
+    for (const Message &m : messages) {
+        if (par_les_regles) {
+            apres = AppMessage(apres, m);
+        } else {
+            applique_message(apres, m);
+            if (apres.texte != boites[MTHX1].texte)
+                MthX1Change(apres.texte);
+        }
+    }
+    return apres;
+}
+
 // ---------------------------------------------------------------- files
 
 bool Travail::charge_exercice(const std::string &chemin)

@@ -9,6 +9,7 @@
 // data without forwarding the change notification back.
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,10 @@ struct DemandeArgument {
 
 // What "SORTIR" asks of the window.
 enum class Sortie { fermer, demander_sauvegarde };
+
+// The template button lit under the mouse at (x, y) of their panel: 8, 9, 29
+// or 6 for Image8, Image9, Image29, Image6; 0 for none.
+int modele_eclaire(int x, int y);
 
 // The empty exercise in the shared record: no base text, answers, helps or
 // variables, the mark back to 20, the statement back to the prompt.
@@ -135,6 +140,20 @@ public:
     void Image17Click();        // "EFFACER LE DERNIER"
     // Size arrows of a box: +1 bigger, -1 smaller.
     void change_taille(Boite boite, int pas);
+    void Image5Click() { change_taille(MTHX1, 1); }
+    void Image10Click() { change_taille(MTHX1, -1); }
+    void Image11Click() { change_taille(MTHX3, 1); }
+    void Image12Click() { change_taille(MTHX3, -1); }
+    void Image13Click() { change_taille(MTHX4, 1); }
+    void Image14Click() { change_taille(MTHX4, -1); }
+    void Image15Click() { change_taille(MTHX2, 1); }
+    void Image16Click() { change_taille(MTHX2, -1); }
+    // Template buttons: what they type into the input box, which becomes the
+    // active control.
+    Saisie Image8Click(const Saisie &saisie);    // "<="
+    Saisie Image9Click(const Saisie &saisie);    // ">="
+    Saisie Image29Click(const Saisie &saisie);   // a power
+    Saisie Image6Click(const Saisie &saisie);    // a square root
 
     void enregistrer_etape(std::string texte, std::string commentaire, bool avant);
     int fait_n_box(Boite boite, int gauche, int droite);
@@ -174,6 +193,7 @@ public:
 
 private:
     bool selection_en_cours = false;
+    Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);
     static std::string recompose(const TDalgebre &parent, int k, const std::string &t);
     void change_resultat(Boite boite);
     void clic_resultat(Boite boite, int gauche, int droite);

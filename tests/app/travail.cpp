@@ -418,3 +418,25 @@ TEST_F(TravailTest, TexteQuelconqueSansPlantage)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TravailTest, BoutonsModeles)
+{
+    Saisie s = t.Image8Click({"x", 0});
+    EXPECT_EQ(s.texte, "x<=");
+    s = t.Image6Click({"2", 1});
+    EXPECT_EQ(s.texte, "2sqrt()");
+    s = t.Image29Click({"x", 1});
+    EXPECT_EQ(s.texte, "x^");
+    EXPECT_EQ(t.etapes[1], "x^");
+    EXPECT_EQ(t.boite_active, MTHX1);
+    EXPECT_EQ(modele_eclaire(20, 20), 8);
+    EXPECT_EQ(modele_eclaire(50, 20), 9);
+    EXPECT_EQ(modele_eclaire(20, 50), 6);
+    EXPECT_EQ(modele_eclaire(50, 50), 29);
+    EXPECT_EQ(modele_eclaire(37, 20), 0);
+    EXPECT_EQ(modele_eclaire(20, 80), 0);
+}
+
+} // namespace
