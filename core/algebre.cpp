@@ -132,7 +132,9 @@ void replie_morceaux(std::array<std::string, 10> &morceaux,
 
 // ---------------------------------------------------------------- members
 
-TDmembre::TDmembre(std::string_view t)
+TDmembre::TDmembre(std::string_view t) { remplit(t); }
+
+void TDmembre::remplit(std::string_view t)
 {
     Partage &p = partage;
     texte = sans_blancs(t);
@@ -234,19 +236,15 @@ TDalgebre::TDalgebre(std::string_view t)
                               ? 0
                               : static_cast<int>(position) + 1;
 
-    if (nature == EXPRESSION) {
-        membre_gauche = TDmembre(texte);
+    // A system without a line break is one line with no second member.
+    if (nature == EXPRESSION || position == std::string::npos) {
+        membre_gauche.remplit(texte);
         return;
     }
-    if (position == std::string::npos) {
-        // A system without a line break: one line, no second member.
-        membre_gauche = TDmembre(texte);
-        return;
-    }
-    membre_gauche = TDmembre(std::string_view(texte).substr(0, std::min(position, texte.size())));
+    membre_gauche.remplit(std::string_view(texte).substr(0, std::min(position, texte.size())));
     const std::size_t debut_droit = position + longueur_signe;
     if (position + 1 < texte.size() && debut_droit < texte.size())
-        membre_droit = TDmembre(std::string_view(texte).substr(debut_droit));
+        membre_droit.remplit(std::string_view(texte).substr(debut_droit));
 }
 
 TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}

@@ -45,6 +45,10 @@ struct TDmembre {
 
     TDmembre() = default;
     explicit TDmembre(std::string_view t);
+
+private:
+    friend struct TDalgebre;
+    void remplit(std::string_view t);   // on a member that is still empty
 };
 
 struct TDalgebre {
