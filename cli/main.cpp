@@ -125,7 +125,7 @@ std::string execute(const Operation &op,
 {
     remet_a_zero_complet();
     for (const auto &[opt, valeur] : options)
-        opt->applique(valeur);
+        opt->applique(depuis_ligne(valeur));
     Arguments arguments;
     for (const std::string &a : bruts)
         arguments.push_back(depuis_ligne(a));

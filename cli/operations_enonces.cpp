@@ -6,21 +6,12 @@ namespace cli {
 
 namespace {
 std::string vrai_faux(bool v) { return v ? "true" : "false"; }
-
-// Option values are not converted like the arguments: "@" becomes CR LF here.
-std::string avec_sauts_de_ligne(const std::string &v)
-{
-    std::string r;
-    for (char c : v)
-        r += c == '@' ? std::string("\r\n") : std::string(1, c);
-    return r;
-}
 } // namespace
 
 void enregistre_enonces(Registre &r)
 {
     // Step 1 of the work (the base statement) for substitue and met_a_jour_menus.
-    r.option("base", "TEXTE", [](const std::string &v) { partage.expression_base = avec_sauts_de_ligne(v); });
+    r.option("base", "TEXTE", [](const std::string &v) { partage.expression_base = v; });
     r.option("mode-vecteurs", "0|1", [](const std::string &v) { partage.mode_vecteurs = entier(v) != 0; });
 
     r.operation("ajoute_aux_membres", {"TEXTE", "T"}, [](const Arguments &a) {
