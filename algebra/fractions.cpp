@@ -163,6 +163,8 @@ bool reduit_au_denominateur(std::string &somme, const std::string &commun)
         produit += "*(" + fractions.back().denominateur + ")";
     }
     const std::string denominateur = normalise(commun.empty() ? produit : commun);
+    if (denominateur == "0")
+        return false;
     for (std::size_t i = 0; i < fractions.size(); ++i) {
         const Fraction &f = fractions[i];
         const std::string m = normalise("(" + denominateur + ")/(" + f.denominateur + ")");
@@ -181,6 +183,8 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
     separe_fraction(f.numerateur, f.denominateur);
     const std::string numerateur = normalise("(" + f.numerateur + ")*(" + k + ")");
     const std::string denominateur = normalise("(" + f.denominateur + ")*(" + k + ")");
+    if (denominateur == "0")
+        return "";
     if (denominateur == "1" || denominateur == "(1)")
         return numerateur;
     return "(" + numerateur + ")/(" + denominateur + ")";
@@ -188,7 +192,7 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
 
 std::string factorise_par(const std::string &expression, const std::string &facteur)
 {
-    if (!est_expression(expression) || !est_expression(facteur))
+    if (!est_expression(expression) || !est_expression(facteur) || normalise(facteur) == "0")
         return "";
     std::string quotient = divise_par_binome(expression, facteur);
     if (!quotient.empty())

@@ -115,10 +115,11 @@ TEST_F(Fractions, ReduitAuDenominateurRewritesEveryTerm)
     t = "1/2-1/3";
     ASSERT_TRUE(reduit_au_denominateur(t, "x+1"));
     EXPECT_TRUE(meme_valeur("1/2-1/3", t));
-    std::string v = "x";
-    EXPECT_FALSE(reduit_au_denominateur(v, ""));
-    v = "1/x+1/x=1";
-    EXPECT_FALSE(reduit_au_denominateur(v, ""));
+    for (const auto &[somme, commun] : {std::pair{"x", ""}, {"1/x+1/x=1", ""}, {"1/x+1/x", "0"}, {"1/x+1/x", "x-x"}}) {
+        std::string v = somme;
+        EXPECT_FALSE(reduit_au_denominateur(v, commun)) << somme << " over " << commun;
+        EXPECT_EQ(v, somme);
+    }
 }
 
 TEST_F(Fractions, ReduitAuDenominateurKeepsTheValueOfGeneratedSums)
@@ -137,6 +138,7 @@ TEST_F(Fractions, MultiplieHautEtBas)
     EXPECT_EQ(multiplie_haut_et_bas("x", "1"), "x");
     EXPECT_EQ(multiplie_haut_et_bas("1/x=2", "3"), "");
     EXPECT_EQ(multiplie_haut_et_bas("1/x", ""), "");
+    EXPECT_EQ(multiplie_haut_et_bas("1/x", "0"), "");
     for (const char *k : {"x", "x+1", "1/(x+1)", "-2", "sqrt(2)"})
         for (const char *t : {"(x+1)/x", "3/(x-2)", "x^2+1", "-x/4"})
             EXPECT_TRUE(meme_valeur(t, multiplie_haut_et_bas(t, k))) << t << " by " << k;
@@ -148,6 +150,7 @@ TEST_F(Fractions, FactoriseParGivesTheFactorTimesTheQuotient)
     EXPECT_EQ(normalise(factorise_par("x^2+x", "x")), "x*(x+1)");
     EXPECT_EQ(factorise_par("2x+4=0", "2"), "");
     EXPECT_EQ(factorise_par("2x+4", ""), "");
+    EXPECT_EQ(factorise_par("2x+4", "0"), "");
     // Negative factors, a factor that is a sum beginning with "-", a single
     // term, and sums longer than six terms.
     const std::pair<const char *, const char *> cas[] = {
