@@ -53,16 +53,21 @@ void Boite::ajoute_enfant(std::unique_ptr<Boite> enfant, QPointF decalage)
     enfants_.push_back({std::move(enfant), decalage});
 }
 
-void Boite::dessine(QPainter &p, QPointF origine, const QColor &couleur) const
+void Boite::dessine(QPainter &p, QPointF origine, const QColor &couleur, const QRectF &visible) const
 {
+    const qreal debord = etendue_.montee + etendue_.descente; // italic overhangs, strokes
+    if (!visible.isNull() &&
+        !QRectF(origine.x() - debord, origine.y() - etendue_.montee - debord, etendue_.largeur + 2 * debord, 3 * debord)
+             .intersects(visible))
+        return;
     QColor c = couleur;
     if (estompee)
         c.setAlphaF(c.alphaF() * 0.35f);
     p.setPen(QPen(c));
     p.setBrush(Qt::NoBrush);
-    dessine_decor(p, origine);
+    dessine_decor(p, origine, visible);
     for (const Enfant &e : enfants_)
-        e.boite->dessine(p, origine + e.decalage, c);
+        e.boite->dessine(p, origine + e.decalage, c, visible);
 }
 
 void Boite::parcourt(QPointF origine, const std::function<bool(const Boite &, QPointF)> &visite) const
@@ -130,10 +135,22 @@ std::vector<qreal> BoiteTexte::bords_octets() const
     return bords;
 }
 
-void BoiteTexte::dessine_decor(QPainter &p, QPointF origine) const
+void BoiteTexte::dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const
 {
     p.setFont(police_);
-    p.drawText(QPointF(origine.x() + marge_gauche_, origine.y()), texte_);
+    if (visible.isNull()) {
+        p.drawText(QPointF(origine.x() + marge_gauche_, origine.y()), texte_);
+        return;
+    }
+    // A long line is drawn from the first visible character to the last.
+    const qreal marge = etendue_.montee + etendue_.descente;
+    const auto premier = std::upper_bound(avances_.begin(), avances_.end(), visible.left() - origine.x() - marge);
+    const auto dernier = std::lower_bound(avances_.begin(), avances_.end(), visible.right() - origine.x() + marge);
+    const auto debut = static_cast<qsizetype>(std::max<std::ptrdiff_t>(0, premier - avances_.begin() - 1));
+    const auto fin = std::min<qsizetype>(texte_.size(), dernier - avances_.begin());
+    if (fin > debut)
+        p.drawText(QPointF(origine.x() + avances_[static_cast<std::size_t>(debut)], origine.y()),
+                   texte_.mid(debut, fin - debut));
 }
 
 // --- line
@@ -167,7 +184,7 @@ BoiteFraction::BoiteFraction(BoitePtr numerateur, BoitePtr denominateur, const S
     etendue_.descente = descente_den + d.descente;
 }
 
-void BoiteFraction::dessine_decor(QPainter &p, QPointF origine) const
+void BoiteFraction::dessine_decor(QPainter &p, QPointF origine, const QRectF &) const
 {
     p.fillRect(QRectF(origine.x() + debord_ / 2, origine.y() - barre_, etendue_.largeur - debord_, epaisseur_),
                p.pen().color());
@@ -205,7 +222,7 @@ BoiteRacine::BoiteRacine(BoitePtr argument, const Style &style)
     etendue_.descente = bas_ + epaisseur_ / 2;
 }
 
-void BoiteRacine::dessine_decor(QPainter &p, QPointF o) const
+void BoiteRacine::dessine_decor(QPainter &p, QPointF o, const QRectF &) const
 {
     const qreal hauteur = bas_ - haut_;
     const QPointF a(o.x() + 0.03 * em_, o.y() + bas_ - std::min(0.5 * em_, 0.55 * hauteur));
@@ -247,7 +264,7 @@ BoiteDelimiteurs::BoiteDelimiteurs(Delimiteur gauche, BoitePtr contenu, Delimite
     etendue_.descente = std::max(c.descente, bas_);
 }
 
-void BoiteDelimiteurs::dessine_decor(QPainter &p, QPointF o) const
+void BoiteDelimiteurs::dessine_decor(QPainter &p, QPointF o, const QRectF &) const
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -345,7 +362,7 @@ BoiteVecteur::BoiteVecteur(BoitePtr points, const Style &style)
     etendue_.descente = e.descente;
 }
 
-void BoiteVecteur::dessine_decor(QPainter &p, QPointF o) const
+void BoiteVecteur::dessine_decor(QPainter &p, QPointF o, const QRectF &) const
 {
     const qreal y = o.y() + hauteur_fleche_ + epaisseur_ / 2;
     const qreal debut = o.x() + 0.5 * pointe_;

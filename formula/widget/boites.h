@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include "formula/widget/polices.h"
@@ -39,8 +40,9 @@ public:
     // Drawn lighter: a part the text does not hold yet (completion while typing).
     bool estompee = false;
 
-    // Draws the box and its children with the baseline origin at `origine`.
-    void dessine(QPainter &p, QPointF origine, const QColor &couleur) const;
+    // Draws the box and its children with the baseline origin at `origine`;
+    // only what meets `visible` when it is not null.
+    void dessine(QPainter &p, QPointF origine, const QColor &couleur, const QRectF &visible = QRectF()) const;
     // Visits this box with its baseline origin, then the boxes below it when
     // the visitor answers true.
     void parcourt(QPointF origine, const std::function<bool(const Boite &, QPointF)> &visite) const;
@@ -53,7 +55,7 @@ protected:
         std::unique_ptr<Boite> boite;
         QPointF decalage;
     };
-    virtual void dessine_decor(QPainter &, QPointF) const {}
+    virtual void dessine_decor(QPainter &, QPointF, const QRectF & /*visible*/) const {}
     void ajoute_enfant(std::unique_ptr<Boite> enfant, QPointF decalage);
 
     std::vector<Enfant> enfants_;
@@ -74,7 +76,7 @@ public:
     static std::unique_ptr<BoiteTexte> directe(const QString &texte, const Style &style, int debut);
 
 private:
-    void dessine_decor(QPainter &p, QPointF origine) const override;
+    void dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const override;
     QString texte_;
     QFont police_;
     qreal marge_gauche_;
@@ -95,7 +97,7 @@ public:
     BoiteFraction(BoitePtr numerateur, BoitePtr denominateur, const Style &style);
 
 private:
-    void dessine_decor(QPainter &p, QPointF origine) const override;
+    void dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const override;
     qreal barre_; // height of the bar's top above the baseline
     qreal epaisseur_;
     qreal debord_;
@@ -113,7 +115,7 @@ public:
     BoiteRacine(BoitePtr argument, const Style &style);
 
 private:
-    void dessine_decor(QPainter &p, QPointF origine) const override;
+    void dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const override;
     qreal em_;
     qreal epaisseur_;
     qreal haut_;     // y of the bar (negative: above the baseline)
@@ -139,7 +141,7 @@ public:
                      bool droite_estompee = false);
 
 private:
-    void dessine_decor(QPainter &p, QPointF origine) const override;
+    void dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const override;
     void dessine_delimiteur(QPainter &p, Delimiteur genre, qreal x, qreal largeur) const;
     Delimiteur gauche_;
     Delimiteur droite_;
@@ -158,7 +160,7 @@ public:
     BoiteVecteur(BoitePtr points, const Style &style);
 
 private:
-    void dessine_decor(QPainter &p, QPointF origine) const override;
+    void dessine_decor(QPainter &p, QPointF origine, const QRectF &visible) const override;
     qreal hauteur_fleche_; // y of the arrow (negative: above the baseline)
     qreal pointe_;
     qreal epaisseur_;

@@ -174,10 +174,10 @@ qreal MiseEnPage::hauteur() const { return std::ceil(d_->etendue().montee + d_->
 qreal MiseEnPage::ligne_de_base() const { return d_->etendue().montee; }
 bool MiseEnPage::est_lineaire() const { return d_->lineaire; }
 
-void MiseEnPage::dessine(QPainter &p, QPointF coin, const QColor &couleur) const
+void MiseEnPage::dessine(QPainter &p, QPointF coin, const QColor &couleur, const QRectF &visible) const
 {
     p.save();
-    d_->racine->dessine(p, coin + d_->origine(), couleur);
+    d_->racine->dessine(p, coin + d_->origine(), couleur, visible);
     p.restore();
 }
 

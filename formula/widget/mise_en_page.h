@@ -43,8 +43,9 @@ public:
     // True when the text did not parse and is shown as linear text.
     bool est_lineaire() const;
 
-    // Draws with the top-left corner of the extent at `coin`.
-    void dessine(QPainter &p, QPointF coin, const QColor &couleur) const;
+    // Draws with the top-left corner of the extent at `coin`; when `visible`
+    // is not null, only what meets it (in the painter's coordinates).
+    void dessine(QPainter &p, QPointF coin, const QColor &couleur, const QRectF &visible = QRectF()) const;
 
     // The caret at a text position, as a vertical segment relative to the
     // top-left corner of the extent.

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -60,6 +61,22 @@ bool imprimable(const QString &texte)
 {
     return !texte.isEmpty() &&
            std::all_of(texte.begin(), texte.end(), [](QChar c) { return c.isPrint() || c.isSurrogate(); });
+}
+
+// A key the box handles itself, which a window's shortcut must not take.
+bool touche_d_edition(const QKeyEvent &touche)
+{
+    switch (touche.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return !(touche.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && imprimable(touche.text());
+    }
 }
 
 } // namespace
@@ -193,6 +210,10 @@ QSize MthX::sizeHint() const
 
 bool MthX::event(QEvent *evenement)
 {
+    if (evenement->type() == QEvent::ShortcutOverride && touche_d_edition(*static_cast<QKeyEvent *>(evenement))) {
+        evenement->accept();
+        return true;
+    }
     if (evenement->type() == QEvent::KeyPress && isEnabled()) {
         auto *touche = static_cast<QKeyEvent *>(evenement);
         if (traiteTouche(*touche)) {
@@ -336,7 +357,7 @@ void MthX::resizeEvent(QResizeEvent *evenement)
     rendVisibleCurseur();
 }
 
-void MthX::paintEvent(QPaintEvent *)
+void MthX::paintEvent(QPaintEvent *evenement)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -348,7 +369,7 @@ void MthX::paintEvent(QPaintEvent *)
         for (const QRectF &zone : m.zones_selection(curseurGauche(), curseurDroit()))
             p.fillRect(zone.translated(coin), surlignage);
     }
-    m.dessine(p, coin, couleur_);
+    m.dessine(p, coin, couleur_, QRectF(evenement->rect()));
     if (hasFocus() && curseur_visible_) {
         const QLineF trait = m.curseur(curseur_).translated(coin);
         p.setPen(QPen(couleur_, std::max(1.0, hauteur_police_ / 16.0)));

@@ -236,7 +236,7 @@ TEST(MiseEnPage, TextesHostilesSansPlantage)
             EXPECT_GE(m.largeur(), 0);
             QImage image(200, 50, QImage::Format_RGB32);
             QPainter p(&image);
-            m.dessine(p, QPointF(0, 0), Qt::black);
+            m.dessine(p, QPointF(0, 0), Qt::black, QRectF(image.rect()));
             m.curseur(static_cast<int>(texte.size() / 2));
             m.position_sous(QPointF(30, 10));
             m.zones_selection(0, static_cast<int>(texte.size()));
@@ -245,6 +245,23 @@ TEST(MiseEnPage, TextesHostilesSansPlantage)
     // Absurd sizes are bounded.
     EXPECT_GT(taille_formule("x", -4).width(), 0);
     EXPECT_LT(taille_formule("x", 1e9).width(), 5000);
+}
+
+TEST(MiseEnPage, SeulLeVisibleEstDessineALIdentique)
+{
+    for (const std::string &texte : {"bonjour tout le monde, " + texte_long(300) + "?", texte_long(300) + "x"}) {
+        const MiseEnPage m(texte, 20);
+        QImage entier(300, 400, QImage::Format_RGB32);
+        QImage partiel(300, 400, QImage::Format_RGB32);
+        for (QImage *image : {&entier, &partiel}) {
+            image->fill(Qt::white);
+            QPainter p(image);
+            const QRectF visible = image == &partiel ? QRectF(image->rect()) : QRectF();
+            m.dessine(p, QPointF(-1000.5, 100), Qt::black, visible);
+        }
+        EXPECT_GT(pixels_dessines(partiel), 100);
+        EXPECT_EQ(entier, partiel);
+    }
 }
 
 TEST(MiseEnPage, RapideSurUneFormuleDeQuaranteCaracteres)
