@@ -212,7 +212,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "aide") {
             if (!nombre)
                 return erreur("« aide » attend un numéro.");
-            ouvre_aide(n);
+            travail.ComboBox2Click(n - 1);
         } else if (commande == "domaine") {
             valide_domaine(texte);
         } else if (commande == "charge") {

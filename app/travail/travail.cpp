@@ -3,7 +3,7 @@
 #include "app/travail/attente.h"
 
 #include <algorithm>
-#include <cctype>
+#include <ctime>
 
 #include "core/algebre.h"
 #include "core/configuration.h"
@@ -109,6 +109,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     p.exercice_en_argument = !argument_ligne_commande.empty();
     bouton_charger_visible = !p.exercice_en_argument;
     mot_de_passe_demande = true;
+    seme_hasard(static_cast<unsigned>(std::time(nullptr)));
 }
 
 void Travail::reprendre_base()
@@ -153,7 +154,7 @@ void Travail::SpeedButton9Click()
 {
     Partage &p = partage;
     if (!p.mode_eleve) {
-        preparer_exercice();
+        prepare();
         instancier_exercice();
         p.mode_eleve = true;
     } else {
@@ -169,9 +170,30 @@ void Travail::SpeedButton9Click()
 
 void Travail::SpeedButton3Click()
 {
-    preparer_exercice();
-    affiche_exercice();
+    prepare();
     reprendre_base();
+}
+
+void Travail::prepare()
+{
+    const ExercicePrepare r = preparer_exercice(etapes[1]);
+    if (!r.fait)
+        return;
+    if (r.aides_refaites) {
+        liste_aides = r.liste_aides;
+        liste_aides_visible = true;
+        label7.clear();
+    }
+    boutons_prof_visibles = true;
+    affiche_exercice();
+}
+
+void Travail::ComboBox2Click(int index)
+{
+    if (const std::optional<AideOuverte> aide = ouvre_aide(index + 1)) {
+        label7 = aide->texte;
+        taille_label7 = aide->taille_police;
+    }
 }
 
 void Travail::SpeedButton1Click()
@@ -598,8 +620,7 @@ bool Travail::charge_exercice(const std::string &chemin)
 bool Travail::sauve_exercice(const std::string &chemin)
 {
     Partage &p = partage;
-    preparer_exercice();
-    affiche_exercice();
+    prepare();
     p.fichier_exercice = chemin;
     std::vector<std::string> titres = liste_aides;
     if (!titres.empty() && titres.back() == "AIDE(S)")

@@ -86,6 +86,7 @@ public:
     Couleur couleur_label3 = COULEUR_CONSIGNE;
     std::string label7;                    // the help text
     Couleur couleur_label7 = COULEUR_CONSIGNE;
+    int taille_label7 = 11;                // points
     std::vector<std::string> parties;      // items of the parts list, title last
     int partie_affichee = -1;              // selected item of the parts list
     Menus menus;                           // the twelve action panels
@@ -121,6 +122,8 @@ public:
     // Refreshes what the window shows of the shared exercise (statement,
     // helps) after it was changed elsewhere (file loaded, exercise prepared).
     void affiche_exercice();
+    // A help chosen in the help list (index from 0): its text in the help label.
+    void ComboBox2Click(int index);
 
     // Input box and result boxes.
     void MthX1Enter();
@@ -193,6 +196,8 @@ public:
 
 private:
     bool selection_en_cours = false;
+    // The exercise prepared from the work, and its help list shown.
+    void prepare();
     Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);
     static std::string recompose(const TDalgebre &parent, int k, const std::string &t);
     void change_resultat(Boite boite);
