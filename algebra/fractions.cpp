@@ -165,11 +165,13 @@ bool reduit_au_denominateur(std::string &somme, const std::string &commun)
     const std::string denominateur = normalise(commun.empty() ? produit : commun);
     if (denominateur == "0")
         return false;
+    // Every term is written over the common denominator itself, so that the
+    // terms end with the very same denominator text and their numerators can
+    // be added next.
     for (std::size_t i = 0; i < fractions.size(); ++i) {
         const Fraction &f = fractions[i];
         const std::string m = normalise("(" + denominateur + ")/(" + f.denominateur + ")");
-        termes.textes[i] = "(" + normalise("(" + f.numerateur + ")*(" + m + ")") + ")/("
-                           + normalise("(" + f.denominateur + ")*(" + m + ")") + ")";
+        termes.textes[i] = "(" + normalise("(" + f.numerateur + ")*(" + m + ")") + ")/(" + denominateur + ")";
     }
     somme = joint(termes, "", "");
     return true;

@@ -82,6 +82,17 @@ bool puissance_de_racine(std::string_view t, std::string &argument, std::string 
     return argument_racine(t.substr(0, chapeau), argument);
 }
 
+bool parentheses_equilibrees(std::string_view t)
+{
+    int profondeur = 0;
+    for (char c : t) {
+        profondeur += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (profondeur < 0)
+            return false;
+    }
+    return profondeur == 0;
+}
+
 bool est_somme(const std::string &texte)
 {
     return TDalgebre(texte).membre_gauche.nb_additifs > 0;
@@ -172,7 +183,8 @@ bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux)
     if (dernier == 0 || (dernier < 8 && !membre.operateurs_membre[dernier].empty()))
         return false;
     for (int i = 1; i <= dernier; ++i) {
-        if (membre.morceaux[i].empty() || (i > 1 && membre.operateurs_membre[i - 1].empty()))
+        if (membre.morceaux[i].empty() || (i > 1 && membre.operateurs_membre[i - 1].empty())
+            || !parentheses_equilibrees(membre.morceaux[i]))
             return false;
         if (i > 1)
             morceaux.operateurs.push_back(membre.operateurs_membre[i - 1]);

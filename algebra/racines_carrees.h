@@ -36,8 +36,9 @@ struct Morceaux {
 };
 
 // Reads the pieces of a member. False for an empty member and for a member
-// that its pieces cannot rebuild: an empty piece before another piece, or an
-// operator left dangling after the last one (as in 'x+-1' or 'x*').
+// that its pieces cannot rebuild: an empty piece before another piece, an
+// operator left dangling after the last one (as in 'x*'), or a piece whose
+// parentheses do not balance (a text with more groups than the split hides).
 bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux);
 
 // Every piece written avant + piece + apres, joined by the operators.
