@@ -157,8 +157,13 @@ std::optional<Somme> termine(Terme t, Reduction reduction)
                 a_multiplier.push_back(std::move(*sortie));
             f.exposant = f.exposant - k * Rationnel(2);
             return f.exposant.est_nul();
-        } else if (f.base.genre == Base::Genre::groupe && !est_somme_groupee(f.base) && f.exposant.est_un()) {
-            a_multiplier.push_back(std::move(f.base.arguments[0]));
+        } else if (f.base.genre == Base::Genre::groupe && !est_somme_groupee(f.base) && f.exposant.est_entier() &&
+                   f.base.arguments[0].termes[0].coefficient.puissance(f.exposant)) {
+            // (c*F)^n = c^n*F^n for a whole n, when c^n stays within the cap
+            auto sortie = eleve(std::move(f.base.arguments[0]), f.exposant, false, reduction);
+            echec = echec || !sortie;
+            if (sortie)
+                a_multiplier.push_back(std::move(*sortie));
             return true;
         }
         return false;

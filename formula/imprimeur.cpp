@@ -59,10 +59,25 @@ void joint(std::string &texte, const std::string &morceau)
 
 } // namespace
 
+namespace {
+
+// A decimal writing longer than this reads worse than the fraction.
+constexpr std::size_t DECIMALES_LISIBLES = 20;
+
+std::optional<std::string> decimal_lisible(const Rationnel &valeur)
+{
+    auto d = valeur.en_decimal();
+    if (d && d->size() > DECIMALES_LISIBLES)
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
 std::string imprime_nombre(const Rationnel &valeur, bool decimal)
 {
     if (decimal && !valeur.est_entier()) {
-        if (auto d = valeur.en_decimal())
+        if (auto d = decimal_lisible(valeur))
             return *d;
     }
     return valeur.en_texte();
@@ -110,7 +125,7 @@ std::string imprime_terme(const Terme &terme)
     const std::string signe = c.signe() < 0 ? "-" : "";
     std::optional<std::string> decimal;
     if (terme.decimal && !a.est_entier())
-        decimal = a.en_decimal();
+        decimal = decimal_lisible(a);
     if (a.est_entier() || decimal) {
         const std::string coefficient = a.est_un() ? "" : (decimal ? *decimal : a.en_texte());
         std::string haut = coefficient;

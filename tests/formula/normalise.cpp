@@ -126,7 +126,11 @@ TEST(Normalise, PuissancesRacinesFonctions)
                    {"sqrt(-4)", "sqrt(-4)"},
                    {"sin(0)+cos(0)+ln(1)+abs(-3)+exp(0)+tan(0)", "5"},
                    {"sin(x+x)", "sin(2*x)"},
-                   {"abs(x)", "abs(x)"}},
+                   {"abs(x)", "abs(x)"},
+                   {"1/(-x/y)", "-y/x"},
+                   {"((2x)^(1/2))^2", "2*x"},
+                   {"((3/(2*sqrt(2)))^(1/2))^22", "177147/(65536*sqrt(2))"},
+                   {"0.5^70", "1/1180591620717411303424"}},
                   normalise);
 }
 
