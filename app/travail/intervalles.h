@@ -1,0 +1,81 @@
+#pragma once
+// The interval texts of the argument window: the domain of definition built
+// from the eight shared interval values and read back into them, the five
+// interval buttons, the window's own keyboard rules, and what validating or
+// cancelling the window does next.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/travail/clavier.h"
+
+// The two intervals as the shared record holds them. A flag is true when its
+// end is open; an empty second interval means there is none.
+struct BornesIntervalles {
+    std::string borne_inf_1 = "-inf", borne_sup_1 = "inf", borne_inf_2, borne_sup_2;
+    bool crochet_1a = true, crochet_1b = true, crochet_2a = true, crochet_2b = true;
+
+    bool operator==(const BornesIntervalles &) const = default;
+};
+
+BornesIntervalles bornes_partagees();
+void pose_bornes(const BornesIntervalles &bornes);
+
+// The code of an interval from its two flags: "12", "14", "15" or "13".
+std::string code_intervalle(bool ouvert_bas, bool ouvert_haut);
+
+// "domain(x,lower,upper,code)", or "(first)or(second)"; empty when the bounds
+// are out of order or the second interval does not follow the first.
+std::string texte_domaine(const BornesIntervalles &bornes);
+std::string texte_domaine();   // from the shared values
+
+// Reads a domain text into the shared values (the second interval emptied
+// when the text has none). Malformed parts leave their bounds as they were.
+void lit_bornes(std::string_view texte);
+
+// The interval buttons Image9 .. Image12: the text of the window's box after
+// a press ("domain(x,-inf,0,CODE)", or the text bracketed and joined to
+// "or(domain(x,0,inf,CODE))" when it already holds a domain).
+std::string bouton_intervalle(int image, const std::string &texte);
+// Image13 types "inf".
+inline constexpr std::string_view TEXTE_INFINI = "inf";
+
+// One key press in the argument window's box, with every message it posts.
+// Enter is not typed: it asks for the window to be validated.
+struct FrappeArgument {
+    Saisie saisie;
+    bool terminer = false;
+};
+FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs);
+
+// What happens when the argument window closes.
+struct SuiteArgument {
+    bool lance_affiche = false;       // run the main window's affiche on the typed text
+    bool ecrit_cellule = false;       // write the typed text into the teacher's grid cell
+    bool active_grille = false;       // re-enable the teacher's grid window, else the main window
+};
+
+// The argument window: its private copy of the interval values while a domain
+// is edited, the text it opens with, and its validation and cancel.
+class FenetreArgument {
+public:
+    // FormActivate: the text the box opens with, and its font height.
+    std::string ouvre(const std::string &derniere_expression);
+    int taille_police() const;
+    bool barre_intervalles_visible() const;
+
+    // Terminer (the validate button or Enter) with the box's text.
+    SuiteArgument terminer(const std::string &texte);
+    // The cancel button.
+    SuiteArgument annule();
+
+    void remet_bornes() const;   // Remet_bornes
+
+private:
+    BornesIntervalles copie_;
+};
+
+// The domain window validated with a text, as "ENSEMBLE DE DEFINITION" then
+// validating does: the shared intervals change only when the text is consistent.
+void valide_domaine(const std::string &texte);

@@ -1,0 +1,35 @@
+#pragma once
+// The teacher's work turned into an exercise (starting expression, variables,
+// default answers, one help per step), and the exercise turned into the one
+// the pupil solves, with values drawn for its variables.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the preparation changed that the work window shows.
+struct ExercicePrepare {
+    bool fait = false;                 // false in pupil mode: nothing was done
+    bool aides_refaites = false;       // the help list was rebuilt from the steps
+    std::vector<std::string> liste_aides;   // its items, "AIDE(S)" last (the one selected)
+};
+
+// Step 1 of the work window is `etape_1` (the input box's text when only one
+// step was made); without it the first history entry, else the starting
+// expression in hand, stands for it.
+ExercicePrepare preparer_exercice(const std::optional<std::string> &etape_1 = std::nullopt);
+
+// Draws the variables' values and fills the instantiated starting expression,
+// helps and answers.
+void instancier_exercice();
+
+// Seeds the generator the values are drawn from, for reproducible runs.
+void seme_hasard(unsigned graine);
+
+// The whole numbers a variable line offers ("a:1,2,3,": every item but the
+// last); empty for a malformed line.
+std::vector<int> valeurs_variable(const std::string &ligne);
+
+// The value of a variable as it is put into a formula: two decimals, right
+// aligned in five characters (" 3.00", "12.00").
+std::string valeur_ecrite(int valeur);
