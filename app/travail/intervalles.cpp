@@ -1,17 +1,233 @@
 #include "app/travail/intervalles.h"
 
-BornesIntervalles bornes_partagees() { return {}; }
-void pose_bornes(const BornesIntervalles &) {}
-std::string code_intervalle(bool, bool) { return {}; }
-std::string texte_domaine(const BornesIntervalles &) { return {}; }
-std::string texte_domaine() { return {}; }
-void lit_bornes(std::string_view) {}
-std::string bouton_intervalle(int, const std::string &texte) { return texte; }
-FrappeArgument frappe_argument(Saisie saisie, Message, bool) { return {saisie, false}; }
-std::string FenetreArgument::ouvre(const std::string &) { return {}; }
-int FenetreArgument::taille_police() const { return 18; }
-bool FenetreArgument::barre_intervalles_visible() const { return false; }
-SuiteArgument FenetreArgument::terminer(const std::string &) { return {}; }
-SuiteArgument FenetreArgument::annule() { return {}; }
-void FenetreArgument::remet_bornes() const {}
-void valide_domaine(const std::string &) {}
+#include <algorithm>
+#include <deque>
+
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/partage.h"
+
+namespace {
+
+constexpr double MOINS_INFINI = -999999.0;
+constexpr double PLUS_INFINI = 999999.0;
+constexpr int TOUCHE_ENTREE = 13;
+// After these a "(" stays alone; after anything else it becomes "*(": an
+// opening bracket, a sign, a closing interval bracket, a power, a comma or a
+// relation is no factor.
+constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{";
+// A key press posts a few messages; the chain of posts is cut well beyond that.
+constexpr int MESSAGES_MAX = 32;
+
+double valeur_borne(const std::string &borne)
+{
+    if (borne == "-inf")
+        return MOINS_INFINI;
+    if (borne == "inf")
+        return PLUS_INFINI;
+    return evalue(borne, 0.0);
+}
+
+std::string intervalle(const std::string &inf, const std::string &sup, bool ouvert_bas, bool ouvert_haut)
+{
+    return "domain(x," + inf + "," + sup + "," + code_intervalle(ouvert_bas, ouvert_haut) + ")";
+}
+
+bool second_present(const BornesIntervalles &b) { return !b.borne_inf_2.empty() && !b.borne_sup_2.empty(); }
+
+// One interval "domain(x,lower,upper,code)": the bounds follow the first "x"
+// and its comma. False, and nothing changed, when a bound is missing.
+bool lit_intervalle(std::string_view t, std::string &inf, std::string &sup, bool &ouvert_bas, bool &ouvert_haut)
+{
+    const std::size_t x = t.find('x');
+    if (x == std::string_view::npos || x + 2 > t.size())
+        return false;
+    const std::size_t debut = x + 2;
+    const std::size_t virgule_1 = t.find(',', debut);
+    const std::size_t virgule_2 = virgule_1 == std::string_view::npos ? virgule_1 : t.find(',', virgule_1 + 1);
+    if (virgule_2 == std::string_view::npos)
+        return false;
+    inf = t.substr(debut, virgule_1 - debut);
+    sup = t.substr(virgule_1 + 1, virgule_2 - virgule_1 - 1);
+    const std::string_view code = t.substr(virgule_2 + 1, 2);
+    for (const bool bas : {true, false})
+        for (const bool haut : {true, false})
+            if (code == code_intervalle(bas, haut)) {
+                ouvert_bas = bas;
+                ouvert_haut = haut;
+            }
+    return true;
+}
+
+// The argument window's rules for one message: a "(" after a factor becomes
+// "*(", the other keys as in the input box of the main window, except the
+// key that types a root after a "*", which this box does not have.
+Message filtre_argument(Saisie &saisie, Message message, bool mode_vecteurs, std::vector<Message> &postes)
+{
+    if (message.genre == Genre::caractere && message.code == '(') {
+        const std::size_t curseur =
+            static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
+        if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos) {
+            message.code = '*';
+            postes.push_back({Genre::caractere, '('});
+        }
+        return message;
+    }
+    if (message.code == CARACTERE_RACINE_PRODUIT)
+        return message;
+    return filtre_message(saisie, message, mode_vecteurs, postes);
+}
+
+} // namespace
+
+BornesIntervalles bornes_partagees()
+{
+    const Partage &p = partage;
+    return {p.borne_inf_1, p.borne_sup_1, p.borne_inf_2, p.borne_sup_2,
+            p.crochet_1a,  p.crochet_1b,  p.crochet_2a,  p.crochet_2b};
+}
+
+void pose_bornes(const BornesIntervalles &b)
+{
+    Partage &p = partage;
+    p.borne_inf_1 = b.borne_inf_1;
+    p.borne_sup_1 = b.borne_sup_1;
+    p.borne_inf_2 = b.borne_inf_2;
+    p.borne_sup_2 = b.borne_sup_2;
+    p.crochet_1a = b.crochet_1a;
+    p.crochet_1b = b.crochet_1b;
+    p.crochet_2a = b.crochet_2a;
+    p.crochet_2b = b.crochet_2b;
+}
+
+std::string code_intervalle(bool ouvert_bas, bool ouvert_haut)
+{
+    if (ouvert_bas)
+        return ouvert_haut ? "12" : "14";
+    return ouvert_haut ? "15" : "13";
+}
+
+std::string texte_domaine(const BornesIntervalles &b)
+{
+    const double inf_1 = valeur_borne(b.borne_inf_1), sup_1 = valeur_borne(b.borne_sup_1);
+    if (inf_1 > sup_1)
+        return {};
+    const std::string premier = intervalle(b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
+    if (!second_present(b))
+        return premier;
+    const double inf_2 = valeur_borne(b.borne_inf_2), sup_2 = valeur_borne(b.borne_sup_2);
+    if (inf_2 > sup_2 || sup_1 > inf_2)
+        return {};
+    return "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
+}
+
+std::string texte_domaine() { return texte_domaine(bornes_partagees()); }
+
+bool lit_intervalles(std::string_view texte, BornesIntervalles &b)
+{
+    const std::string t = sans_blancs(texte);
+    b.borne_inf_2.clear();
+    b.borne_sup_2.clear();
+    b.crochet_2a = true;
+    b.crochet_2b = true;
+    const std::size_t ou = t.find("or");
+    const std::string_view vue(t);
+    if (ou == std::string::npos)
+        return lit_intervalle(vue, b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
+    const bool premier = lit_intervalle(vue.substr(0, ou), b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
+    const bool second = lit_intervalle(vue.substr(ou + 2), b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b);
+    return premier && second;
+}
+
+bool lit_bornes(std::string_view texte)
+{
+    BornesIntervalles b = bornes_partagees();
+    const bool lu = lit_intervalles(texte, b);
+    pose_bornes(b);
+    return lu;
+}
+
+std::string bouton_intervalle(int image, const std::string &texte)
+{
+    static constexpr std::string_view codes[] = {"13", "12", "15", "14"};
+    if (image < 9 || image > 12)
+        return texte;
+    const std::string_view code = codes[image - 9];
+    if (texte.find("domain") == std::string::npos)
+        return "domain(x,-inf,0," + std::string(code) + ")";
+    return "(" + texte + ")or(domain(x,0,inf," + std::string(code) + "))";
+}
+
+FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
+{
+    std::deque<Message> file{message};
+    for (int n = 0; !file.empty() && n < MESSAGES_MAX; ++n) {
+        if (file.front().code == TOUCHE_ENTREE)
+            return {saisie, true};
+        std::vector<Message> postes;
+        const Message m = filtre_argument(saisie, file.front(), mode_vecteurs, postes);
+        file.pop_front();
+        applique_message(saisie, m);
+        file.insert(file.end(), postes.begin(), postes.end());
+    }
+    return {saisie, false};
+}
+
+std::string FenetreArgument::ouvre(const std::string &derniere_expression)
+{
+    const Partage &p = partage;
+    std::string texte;
+    if (p.saisie_domaine) {
+        copie_ = bornes_partagees();
+        texte = texte_domaine(copie_);
+    } else if (p.action_en_cours == 10) {
+        texte = derniere_expression;
+    }
+    if (p.saisie_depuis_prof)
+        texte = p.texte_cellule;
+    return texte;
+}
+
+int FenetreArgument::taille_police() const { return partage.saisie_inequation ? 20 : 18; }
+
+bool FenetreArgument::barre_intervalles_visible() const { return partage.saisie_inequation; }
+
+SuiteArgument FenetreArgument::terminer(const std::string &texte)
+{
+    Partage &p = partage;
+    const bool domaine = p.saisie_domaine;
+    if (domaine && (!lit_bornes(texte) || texte_domaine().empty()))
+        remet_bornes();
+    p.saisie_domaine = false;
+    p.saisie_inequation = false;
+    SuiteArgument suite;
+    suite.active_grille = p.saisie_depuis_prof;
+    suite.lance_affiche = !domaine && p.mode_grille == 0;
+    suite.ecrit_cellule = p.saisie_depuis_prof;
+    p.saisie_depuis_prof = false;
+    return suite;
+}
+
+SuiteArgument FenetreArgument::annule()
+{
+    Partage &p = partage;
+    SuiteArgument suite;
+    suite.active_grille = p.saisie_depuis_prof;
+    p.saisie_depuis_prof = false;
+    if (p.saisie_domaine)
+        remet_bornes();
+    p.saisie_inequation = false;
+    p.saisie_domaine = false;
+    return suite;
+}
+
+void FenetreArgument::remet_bornes() const { pose_bornes(copie_); }
+
+void valide_domaine(const std::string &texte)
+{
+    partage.saisie_domaine = true;
+    partage.saisie_inequation = true;
+    FenetreArgument fenetre;
+    fenetre.ouvre(partage.derniere_expression);
+    fenetre.terminer(texte);
+}

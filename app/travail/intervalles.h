@@ -30,9 +30,14 @@ std::string code_intervalle(bool ouvert_bas, bool ouvert_haut);
 std::string texte_domaine(const BornesIntervalles &bornes);
 std::string texte_domaine();   // from the shared values
 
-// Reads a domain text into the shared values (the second interval emptied
-// when the text has none). Malformed parts leave their bounds as they were.
-void lit_bornes(std::string_view texte);
+// Reads a domain text over `bornes`: "domain(x,lower,upper,code)" or two of
+// them joined by "or" (the second interval emptied when the text has none).
+// A code other than "12", "13", "14", "15" leaves the flags as they were.
+// False when an interval has no "x" or misses a bound: its bounds are then
+// left as they were.
+bool lit_intervalles(std::string_view texte, BornesIntervalles &bornes);
+// The same into the shared values.
+bool lit_bornes(std::string_view texte);
 
 // The interval buttons Image9 .. Image12: the text of the window's box after
 // a press ("domain(x,-inf,0,CODE)", or the text bracketed and joined to

@@ -1,13 +1,121 @@
 #include "app/travail/reponse.h"
 
-bool verifie_reponse(const std::string &) { return false; }
-FenetreResultat resultat() { return {}; }
-std::string felicitations() { return {}; }
-bool bouton_fermer_eclaire(int, int) { return false; }
-std::optional<AideOuverte> ouvre_aide(int) { return std::nullopt; }
+#include <algorithm>
+
+#include "algebra/decoupe.h"
+#include "algebra/solutions.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+constexpr std::size_t SOLUTIONS_NORMALISEES_MAX = 15;
+constexpr int AIDES_MAX = 30;
+
+bool contient(const std::string &texte, std::string_view mot)
+{
+    return texte.find(mot) != std::string::npos;
+}
+
+void retire_points(int points)
+{
+    partage.note = std::max(partage.note - std::max(points, 0), 0);
+}
+
+// Characters of a UTF-8 text.
+std::size_t nombre_caracteres(const std::string &texte)
+{
+    return static_cast<std::size_t>(
+        std::count_if(texte.begin(), texte.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+bool verifie_reponse(const std::string &reponse)
+{
+    Partage &p = partage;
+    if (reponse.empty())
+        return false;
+    std::string a = reponse;
+    std::string y = a;
+    if (!contient(a, "..arrow")) {
+        // A list of values, or an equation, is compared piece by piece as the
+        // expected answers were prepared.
+        if (contient(a, "et")) {
+            sans_parentheses(y);
+            formate_solutions(y, 1);
+            a = y;
+        } else if (contient(a, "=")) {
+            formate_solutions(y, 0);
+            a = y;
+        } else {
+            y = normalise(a);
+        }
+    }
+    const bool simplifiable = a != y;
+
+    p.commentaire_final = SANS_COMMENTAIRES;
+    p.reponse_juste = false;
+    if (simplifiable) {
+        p.commentaire_final = PEUT_ETRE_SIMPLIFIEE;
+        retire_points(1);
+        return true;
+    }
+    std::size_t i = 1;
+    for (const TDsolu &solution : p.liste_solutions) {
+        if (i > SOLUTIONS_NORMALISEES_MAX)
+            break;
+        const std::string &attendue = p.solutions_normalisees[i++];
+        if (y == attendue || attendue.empty()) {
+            p.commentaire_final = solution.commentaire;
+            retire_points(solution.penalite);
+            p.reponse_juste = solution.penalite == 0;
+            break;
+        }
+    }
+    return true;
+}
+
+FenetreResultat resultat()
+{
+    const Partage &p = partage;
+    FenetreResultat f;
+    f.commentaire = p.commentaire_final;
+    if (!p.reponse_juste)
+        return f;
+    f.note = std::to_string(p.note) + "/20";
+    f.note_visible = true;
+    if (p.note >= 18)
+        f.felicitations = p.nombre_historique != 0
+                              ? "REUSSI EN " + std::to_string(p.nombre_historique) + " ETAPES"
+                              : "REUSSI DIRECTEMENT,\n\r TRES BIEN !";
+    return f;
+}
+
+std::string felicitations() { return resultat().felicitations; }
+
+bool bouton_fermer_eclaire(int x, int y) { return x >= 38 && x <= 106 && y >= 128 && y <= 148; }
+
+std::optional<AideOuverte> ouvre_aide(int numero)
+{
+    Partage &p = partage;
+    if (numero < 1 || numero > AIDES_MAX)
+        return std::nullopt;
+    const auto i = static_cast<std::size_t>(numero);
+    AideOuverte aide;
+    aide.texte = p.mode_eleve ? p.aides_affichees[i] : p.aides[i];
+    p.note -= p.penalites_aides[i];
+    p.penalites_aides[i] = 0;
+    const std::size_t longueur = nombre_caracteres(aide.texte);
+    aide.taille_police = longueur >= 101 ? 9 : longueur < 86 ? 11 : 10;
+    return aide;
+}
+
 Confirmation demander_confirmation(const std::string &question, int action, bool sortie)
 {
     return {question, action, sortie};
 }
+
 Suite oui(const Confirmation &c) { return c.sortie ? Suite::sauver_puis_fermer : Suite::sauver; }
+
 Suite non(const Confirmation &) { return Suite::fermer; }
