@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "algebra/developpement.h"
 #include "algebra/racines_carrees.h"
