@@ -1,0 +1,202 @@
+#include "app/travail/intervalles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/partage.h"
+
+namespace {
+
+class Intervalles : public testing::Test {
+protected:
+    void SetUp() override { remet_a_zero_complet(); }
+
+    // The domain window opened, then validated with `texte`.
+    SuiteArgument domaine(const std::string &texte)
+    {
+        partage.saisie_domaine = true;
+        partage.saisie_inequation = true;
+        FenetreArgument f;
+        f.ouvre("");
+        return f.terminer(texte);
+    }
+};
+
+TEST_F(Intervalles, ParDefautToutR)
+{
+    EXPECT_EQ(texte_domaine(), "domain(x,-inf,inf,12)");
+}
+
+TEST_F(Intervalles, AllerRetour)
+{
+    for (const bool a : {true, false})
+        for (const bool b : {true, false}) {
+            const BornesIntervalles un{"-2", "sqrt(2)", "", "", a, b, true, true};
+            const BornesIntervalles deux{"-inf", "0", "1/2", "inf", b, a, a, b};
+            for (const BornesIntervalles &bornes : {un, deux}) {
+                const std::string texte = texte_domaine(bornes);
+                ASSERT_FALSE(texte.empty());
+                BornesIntervalles lu{"?", "?", "?", "?", !a, !b, !a, !b};
+                EXPECT_TRUE(lit_intervalles(texte, lu)) << texte;
+                EXPECT_EQ(lu, bornes) << texte;
+            }
+        }
+    EXPECT_EQ(texte_domaine({"-inf", "0", "2", "inf", true, false, false, true}),
+              "(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
+    EXPECT_EQ(code_intervalle(false, false), "13");
+}
+
+TEST_F(Intervalles, IntervallesIncoherentsRefuses)
+{
+    struct Cas {
+        BornesIntervalles bornes;
+        bool coherent;
+    };
+    for (const Cas &c : {
+             Cas{{"3", "1", "", ""}, false},
+             Cas{{"1", "1", "", ""}, true},
+             Cas{{"sqrt(4)", "1.5", "", ""}, false},
+             Cas{{"inf", "-inf", "", ""}, false},
+             Cas{{"-inf", "2", "1", "inf"}, false},   // overlap
+             Cas{{"-inf", "2", "2", "inf"}, true},    // touching
+             Cas{{"-inf", "2", "5", "4"}, false},
+             Cas{{"3", "5", "-inf", "0"}, false},     // out of order
+             Cas{{"-inf", "2", "5", ""}, true},       // no second interval
+         })
+        EXPECT_EQ(texte_domaine(c.bornes).empty(), !c.coherent)
+            << c.bornes.borne_inf_1 << ' ' << c.bornes.borne_sup_1 << ' ' << c.bornes.borne_inf_2;
+}
+
+TEST_F(Intervalles, TextesMalFormes)
+{
+    const BornesIntervalles avant{"1", "2", "3", "4", false, false, false, false};
+    for (const std::string &texte : std::vector<std::string>{"", "x", "domain(x,", "domain(x,1", "(domain(x,1,2,13))or(", "or", "domain(x,,",
+          std::string("\xff\x00x,\x80", 5), std::string(100000, 'x'), std::string(100000, ',')}) {
+        BornesIntervalles b = avant;
+        lit_intervalles(texte, b);
+        if (texte.find("or") == std::string::npos) {
+            EXPECT_EQ(b.borne_inf_2, "");
+            EXPECT_TRUE(b.crochet_2a && b.crochet_2b);
+        }
+    }
+    BornesIntervalles b = avant;
+    EXPECT_FALSE(lit_intervalles("domain(x,5", b));
+    EXPECT_EQ(b.borne_inf_1, "1");
+    // A code that is not one of the four leaves the flags as they were.
+    EXPECT_TRUE(lit_intervalles("domain(x,1,2,1", b));
+    EXPECT_EQ(b.borne_sup_1, "2");
+    EXPECT_FALSE(b.crochet_1a || b.crochet_1b);
+    EXPECT_TRUE(lit_intervalles(" domain( x , 0 , 9 , 12 ) ", b));
+    EXPECT_EQ(b.borne_sup_1, "9");
+    EXPECT_TRUE(b.crochet_1a && b.crochet_1b);
+}
+
+TEST_F(Intervalles, BoutonsDIntervalle)
+{
+    std::string t = bouton_intervalle(9, "");
+    EXPECT_EQ(t, "domain(x,-inf,0,13)");
+    t = bouton_intervalle(9, t);
+    EXPECT_EQ(t, "(domain(x,-inf,0,13))or(domain(x,0,inf,13))");
+    EXPECT_EQ(bouton_intervalle(10, "2"), "domain(x,-inf,0,12)");
+    EXPECT_EQ(bouton_intervalle(11, ""), "domain(x,-inf,0,15)");
+    EXPECT_EQ(bouton_intervalle(12, "domain(x,1,2,13)"), "(domain(x,1,2,13))or(domain(x,0,inf,14))");
+    EXPECT_EQ(bouton_intervalle(13, "abc"), "abc");
+    EXPECT_EQ(bouton_intervalle(8, "abc"), "abc");
+}
+
+TEST_F(Intervalles, FenetreDuDomaine)
+{
+    partage.saisie_domaine = true;
+    partage.saisie_inequation = true;
+    FenetreArgument f;
+    EXPECT_EQ(f.ouvre("x+1"), "domain(x,-inf,inf,12)");
+    EXPECT_EQ(f.taille_police(), 20);
+    EXPECT_TRUE(f.barre_intervalles_visible());
+    const SuiteArgument s = f.terminer("(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
+    EXPECT_FALSE(s.lance_affiche) << "a domain entry runs no pending operation";
+    EXPECT_FALSE(partage.saisie_domaine || partage.saisie_inequation);
+    EXPECT_EQ(partage.borne_sup_1, "0");
+    EXPECT_EQ(partage.borne_inf_2, "2");
+    EXPECT_FALSE(partage.crochet_1b);
+}
+
+TEST_F(Intervalles, DomaineRefuseGardeLePrecedent)
+{
+    domaine("domain(x,1,5,13)");
+    const BornesIntervalles avant = bornes_partagees();
+    EXPECT_EQ(avant.borne_sup_1, "5");
+    for (const std::string texte : {"domain(x,3,1,13)", "(domain(x,0,4,13))or(domain(x,2,9,13))", "x",
+                                    "(domain(x,0,4,13))or(nimp", ""}) {
+        domaine(texte);
+        EXPECT_EQ(bornes_partagees(), avant) << texte;
+    }
+    valide_domaine("domain(x,-1,0,12)");
+    EXPECT_EQ(partage.borne_inf_1, "-1");
+}
+
+TEST_F(Intervalles, AnnulerRemetLesBornes)
+{
+    domaine("domain(x,1,5,13)");
+    partage.saisie_domaine = true;
+    FenetreArgument f;
+    f.ouvre("");
+    partage.borne_inf_1 = "changé";
+    f.annule();
+    EXPECT_EQ(partage.borne_inf_1, "1");
+    EXPECT_FALSE(partage.saisie_domaine);
+}
+
+TEST_F(Intervalles, ArgumentEtReponseEtGrille)
+{
+    FenetreArgument f;
+    partage.action_en_cours = 3;
+    EXPECT_EQ(f.ouvre("x+1"), "");
+    EXPECT_EQ(f.taille_police(), 18);
+    SuiteArgument s = f.terminer("2");
+    EXPECT_TRUE(s.lance_affiche);
+    EXPECT_FALSE(s.ecrit_cellule || s.active_grille);
+
+    partage.action_en_cours = 10;
+    EXPECT_EQ(f.ouvre("x+1"), "x+1");
+
+    partage.saisie_depuis_prof = true;
+    partage.mode_grille = 2;
+    partage.texte_cellule = "cellule";
+    EXPECT_EQ(f.ouvre("x+1"), "cellule");
+    s = f.terminer("autre");
+    EXPECT_FALSE(s.lance_affiche);
+    EXPECT_TRUE(s.ecrit_cellule && s.active_grille);
+    EXPECT_FALSE(partage.saisie_depuis_prof);
+
+    partage.saisie_depuis_prof = true;
+    s = f.annule();
+    EXPECT_TRUE(s.active_grille);
+    EXPECT_FALSE(s.lance_affiche || s.ecrit_cellule);
+}
+
+TEST(Clavier, ReglesDeLaFenetreDArgument)
+{
+    const Message parenthese{Genre::caractere, '('};
+    struct Cas {
+        std::string avant, apres;
+    };
+    for (const Cas &c : {Cas{"", "("}, Cas{"2", "2*("}, Cas{"x", "x*("}, Cas{")", ")*("}, Cas{"(", "(("},
+                         Cas{"]", "]("}, Cas{"-", "-("}, Cas{"x^", "x^("}, Cas{"domain(x,", "domain(x,("},
+                         Cas{"x=", "x=("}})
+        EXPECT_EQ(frappe_argument({c.avant, static_cast<int>(c.avant.size())}, parenthese, false).saisie.texte,
+                  c.apres)
+            << c.avant;
+
+    const FrappeArgument entree = frappe_argument({"x+1", 3}, {Genre::touche, 13}, false);
+    EXPECT_TRUE(entree.terminer);
+    EXPECT_EQ(entree.saisie.texte, "x+1");
+    EXPECT_FALSE(frappe_argument({"x", 1}, {Genre::caractere, '1'}, false).terminer);
+    // The root-after-a-product key of the input box does nothing here.
+    EXPECT_EQ(frappe_argument({"2", 1}, {Genre::caractere, CARACTERE_RACINE_PRODUIT}, false).saisie.texte, "2");
+    EXPECT_EQ(frappe_argument({"x", 1}, {Genre::touche, TOUCHE_CARRE}, false).saisie.texte, "x^2");
+    EXPECT_EQ(frappe_argument({"AB", 2}, {Genre::caractere, CARACTERE_VECTEUR}, true).saisie.texte, "AB..arrow");
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+#include "app/travail/reponse.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "core/partage.h"
+
+namespace {
+
+class Reponse : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        partage.note = 20;
+    }
+
+    // Expected answers as the instantiation leaves them: text, penalty, comment.
+    void attendues(std::initializer_list<std::tuple<std::string, std::string, std::string>> liste)
+    {
+        std::size_t i = 1;
+        for (const auto &[texte, penalite, commentaire] : liste) {
+            partage.liste_solutions.emplace_back(texte, penalite, commentaire);
+            partage.solutions_normalisees[i++] = texte;
+        }
+    }
+    void juste_ou_faux() { attendues({{"3", "0", "Bravo"}, {"", "10", "Faux"}}); }
+};
+
+TEST_F(Reponse, ReussiDirectement)
+{
+    juste_ou_faux();
+    ASSERT_TRUE(verifie_reponse("3"));
+    EXPECT_TRUE(partage.reponse_juste);
+    const FenetreResultat f = resultat();
+    EXPECT_EQ(f.commentaire, "Bravo");
+    EXPECT_EQ(f.note, "20/20");
+    EXPECT_TRUE(f.note_visible);
+    EXPECT_EQ(f.felicitations, "REUSSI DIRECTEMENT,\n\r TRES BIEN !");
+}
+
+TEST_F(Reponse, FelicitationsSelonLaNoteEtLesEtapes)
+{
+    struct Cas {
+        int note, historique;
+        std::string note_lue, felicitations;
+    };
+    for (const Cas &c : {Cas{20, 4, "20/20", "REUSSI EN 4 ETAPES"}, Cas{18, 1, "18/20", "REUSSI EN 1 ETAPES"},
+                         Cas{17, 0, "17/20", ""}, Cas{17, 3, "17/20", ""}}) {
+        SetUp();
+        juste_ou_faux();
+        partage.note = c.note;
+        partage.nombre_historique = c.historique;
+        verifie_reponse("3");
+        const FenetreResultat f = resultat();
+        EXPECT_EQ(f.note, c.note_lue) << c.note;
+        EXPECT_EQ(f.felicitations, c.felicitations) << c.note << ' ' << c.historique;
+        EXPECT_EQ(felicitations(), c.felicitations);
+    }
+}
+
+TEST_F(Reponse, SimplifiableCouteUnPointSansNote)
+{
+    juste_ou_faux();
+    verifie_reponse("2*x+3*x");
+    EXPECT_EQ(partage.commentaire_final, "Peut encore être simplifiée");
+    EXPECT_EQ(partage.note, 19);
+    EXPECT_FALSE(resultat().note_visible);
+    EXPECT_EQ(resultat().felicitations, "");
+    partage.note = 0;
+    verifie_reponse("2*x+3*x");
+    EXPECT_EQ(partage.note, 0);
+}
+
+TEST_F(Reponse, EntreeFourreToutEtPenalitesRepayees)
+{
+    juste_ou_faux();
+    verifie_reponse("4");
+    EXPECT_EQ(partage.commentaire_final, "Faux");
+    EXPECT_FALSE(partage.reponse_juste);
+    EXPECT_EQ(partage.note, 10);
+    EXPECT_FALSE(resultat().note_visible);
+    verifie_reponse("4");
+    EXPECT_EQ(partage.note, 0);
+    verifie_reponse("4");
+    EXPECT_EQ(partage.note, 0) << "never below 0";
+}
+
+TEST_F(Reponse, LaPremiereEntreeQuiConvientGagne)
+{
+    attendues({{"3", "2", "Presque"}, {"3", "0", "Bravo"}, {"", "10", "Faux"}});
+    verifie_reponse("3");
+    EXPECT_EQ(partage.commentaire_final, "Presque");
+    EXPECT_FALSE(partage.reponse_juste);
+    EXPECT_EQ(partage.note, 18);
+}
+
+TEST_F(Reponse, SansEntreeQuiConvient)
+{
+    attendues({{"3", "0", "Bravo"}});
+    verifie_reponse("5");
+    EXPECT_EQ(partage.commentaire_final, "Sans commentaires.");
+    EXPECT_EQ(partage.note, 20);
+    EXPECT_FALSE(resultat().note_visible);
+}
+
+TEST_F(Reponse, ReponseVideIgnoree)
+{
+    juste_ou_faux();
+    partage.commentaire_final = "avant";
+    EXPECT_FALSE(verifie_reponse(""));
+    EXPECT_EQ(partage.commentaire_final, "avant");
+    EXPECT_EQ(partage.note, 20);
+}
+
+TEST_F(Reponse, ListesDeSolutionsEtEquations)
+{
+    // A list is compared value by value, brackets dropped; an equation piece
+    // by piece, as the expected answers were prepared.
+    attendues({{"2*et*3", "0", "Deux"}, {"x*et*2", "0", "Equation"}, {"", "10", "Faux"}});
+    verifie_reponse("(2)*et*(3)");
+    EXPECT_EQ(partage.commentaire_final, "Deux");
+    verifie_reponse("x=2");
+    EXPECT_EQ(partage.commentaire_final, "Equation");
+    verifie_reponse("AB..arrow");
+    EXPECT_EQ(partage.commentaire_final, "Faux");
+}
+
+TEST_F(Reponse, AuDelaDeQuinzeReponsesRienNeConvient)
+{
+    for (int i = 1; i <= 15; ++i)
+        partage.liste_solutions.emplace_back(std::to_string(i), "1", "r" + std::to_string(i)),
+            partage.solutions_normalisees[static_cast<std::size_t>(i)] = std::to_string(i);
+    partage.liste_solutions.emplace_back("", "10", "Faux");
+    verifie_reponse("15");
+    EXPECT_EQ(partage.commentaire_final, "r15");
+    verifie_reponse("99");
+    EXPECT_EQ(partage.commentaire_final, "Sans commentaires.");
+}
+
+TEST_F(Reponse, AidePayeeUneFois)
+{
+    partage.aides[1] = "Développer";
+    partage.aides_affichees[1] = "Développer 3";
+    partage.penalites_aides[1] = 2;
+    std::optional<AideOuverte> aide = ouvre_aide(1);
+    ASSERT_TRUE(aide);
+    EXPECT_EQ(aide->texte, "Développer");
+    EXPECT_EQ(partage.note, 18);
+    partage.mode_eleve = true;
+    aide = ouvre_aide(1);
+    EXPECT_EQ(aide->texte, "Développer 3");
+    EXPECT_EQ(partage.note, 18);
+    EXPECT_FALSE(ouvre_aide(0));
+    EXPECT_FALSE(ouvre_aide(31));
+    EXPECT_EQ(partage.note, 18);
+}
+
+TEST_F(Reponse, TaillePoliceDeLAide)
+{
+    struct Cas {
+        std::string texte;
+        int taille;
+    };
+    for (const Cas &c : {Cas{"", 11}, Cas{std::string(85, 'a'), 11}, Cas{std::string(86, 'a'), 10},
+                         Cas{std::string(100, 'a'), 10}, Cas{std::string(101, 'a'), 9}}) {
+        partage.aides[2] = c.texte;
+        EXPECT_EQ(ouvre_aide(2)->taille_police, c.taille) << c.texte.size();
+    }
+    // Characters are counted, not bytes.
+    std::string accents;
+    for (int i = 0; i < 90; ++i)
+        accents += "é";
+    partage.aides[2] = accents;
+    EXPECT_EQ(ouvre_aide(2)->taille_police, 10);
+}
+
+TEST(FenetreResultat, BoutonFermerEclaire)
+{
+    EXPECT_TRUE(bouton_fermer_eclaire(38, 128));
+    EXPECT_TRUE(bouton_fermer_eclaire(106, 148));
+    EXPECT_FALSE(bouton_fermer_eclaire(37, 130));
+    EXPECT_FALSE(bouton_fermer_eclaire(107, 130));
+    EXPECT_FALSE(bouton_fermer_eclaire(50, 127));
+    EXPECT_FALSE(bouton_fermer_eclaire(50, 149));
+}
+
+TEST(Confirmation, OuiSauveNonFerme)
+{
+    const Confirmation sortie = demander_confirmation(QUESTION_SAUVEGARDE, 1, true);
+    EXPECT_EQ(sortie.question, "Voulez-vous sauvegarder l'exercice en cours ?");
+    EXPECT_EQ(oui(sortie), Suite::sauver_puis_fermer);
+    EXPECT_EQ(non(sortie), Suite::fermer);
+    EXPECT_EQ(oui(demander_confirmation(QUESTION_SAUVEGARDE, 1, false)), Suite::sauver);
+}
+
+} // namespace
