@@ -1,10 +1,14 @@
 #pragma once
 // What the small windows share of their look: the conversion of the
-// program's 0x02BBGGRR colours, the palette that matches the main window, and
-// a borderless window that the user moves by dragging its background.
+// program's 0x02BBGGRR colours, the palette that matches the main window, the
+// font, button faces, and a borderless window that the user moves by dragging its background.
 
 #include <QColor>
+#include <QFont>
+#include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 #include "core/partage.h"
@@ -26,6 +30,39 @@ inline const QColor bouton_haut(0x6A, 0x6A, 0x8C), bouton_bas(0x48, 0x48, 0x64);
 inline const QColor allume_haut(0xFF, 0xE6, 0x9A), allume_bas(0xF0, 0xA8, 0x30);
 inline constexpr Couleur CREME = 0x02A0E0FF;      // the yes/no and password panels
 inline constexpr Couleur SABLE = 0x00A0C0E0;      // the praise panel of the result
+}
+
+// The windows' font, `pixels` high.
+inline QFont police_fenetre(int pixels, bool gras = true)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixels);
+    f.setBold(gras);
+    return f;
+}
+
+// A transparent picture of `taille` logical pixels, sharp at the density.
+inline QPixmap toile(QSize taille, qreal densite)
+{
+    QPixmap p(taille * densite);
+    p.setDevicePixelRatio(densite);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+// The rounded face of a picture button: quiet when unlit, warm when lit; the
+// painter's pen is left in the colour of the button's drawing.
+inline void face_bouton(QPainter &p, const QRectF &r, bool allume)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, allume ? palette::allume_haut : palette::bouton_haut);
+    g.setColorAt(1, allume ? palette::allume_bas : palette::bouton_bas);
+    p.setPen(QPen(allume ? QColor(0xFF, 0xF4, 0xD0) : QColor(0x80, 0x80, 0xA4), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    p.setPen(QPen(allume ? palette::trait_allume : palette::trait, 1.6));
+    p.setBrush(Qt::NoBrush);
 }
 
 // A window without frame; a press on its background (not on a child) and a

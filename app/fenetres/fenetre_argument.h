@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <QPixmap>
@@ -69,5 +70,5 @@ private:
     bool barre_ = false;
     int eclairee_ = 0;
     std::array<QPixmap, 14> eteintes_, allumees_;   // by picture number
-    QPixmap fond_;
+    QPixmap fond_, barre_image_;
 };

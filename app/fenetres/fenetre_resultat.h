@@ -32,7 +32,6 @@ protected:
 
 private:
     QLabel *label1_ = nullptr, *label2_ = nullptr, *label3_ = nullptr, *label4_ = nullptr;
-    QWidget *panel1_ = nullptr;
     bool fermer_ = false;
     QPixmap fond_, fermer_image_;
 };

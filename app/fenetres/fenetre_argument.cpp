@@ -1,0 +1,389 @@
+#include "app/fenetres/fenetre_argument.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/partage.h"
+#include "formula/widget/mthx.h"
+
+namespace {
+
+constexpr int VALIDE = 2, ANNULE = 3, RACINE = 4, PUISSANCE = 5, FRACTION = 6, ET = 7,
+              PREMIER_INTERVALLE = 9, INFINI = 13;
+
+const QRect PLACE_BOITE(12, 56, 165, 60);
+const QRect PLACE_BARRE(6, 8, 171, 39);
+
+// Where each picture stands in the window (index: picture number).
+QRect place(int image)
+{
+    switch (image) {
+    case VALIDE: return {11, 128, 70, 20};
+    case ANNULE: return {104, 128, 70, 20};
+    case RACINE: case PUISSANCE: case FRACTION: case ET:
+        return {22 + 37 * (image - RACINE), 11, 33, 33};
+    default:
+        return {8 + 34 * (image - PREMIER_INTERVALLE), 10, 33, 33};
+    }
+}
+
+// The template or action picture under a window point, lit by the mouse.
+int modele_sous(QPoint p)
+{
+    const int x = p.x(), y = p.y();
+    if (y > 10 && y < 45) {
+        if (x > 22 && x < 55) return RACINE;
+        if (x >= 60 && x < 92) return PUISSANCE;
+        if (x > 96 && x <= 128) return FRACTION;
+        if (x > 133 && x < 166) return ET;
+    }
+    if (y > 128 && y <= 147) {
+        if (x > 104 && x < 174) return ANNULE;
+        if (x > 10 && x < 80) return VALIDE;
+    }
+    return 0;
+}
+
+// The interval button under a window point, strictly inside its picture.
+int intervalle_sous(QPoint p)
+{
+    for (int image = PREMIER_INTERVALLE; image <= INFINI; ++image) {
+        const QRect r = place(image);
+        if (p.x() > r.left() && p.x() < r.left() + r.width() - 1 && p.y() > r.top() &&
+            p.y() < r.top() + r.height() - 1)
+            return image;
+    }
+    return 0;
+}
+
+// One square bracket of height h at x, opening to the right or to the left.
+void crochet(QPainter &p, qreal x, qreal haut, qreal h, bool vers_droite)
+{
+    const qreal bec = vers_droite ? 4 : -4;
+    QPainterPath c;
+    c.moveTo(x + bec, haut);
+    c.lineTo(x, haut);
+    c.lineTo(x, haut + h);
+    c.lineTo(x + bec, haut + h);
+    p.drawPath(c);
+}
+
+void dessin(QPainter &p, int image, const QRectF &r)
+{
+    const QPointF c = r.center();
+    switch (image) {
+    case VALIDE:
+    case ANNULE:
+        p.setFont(police_fenetre(11));
+        p.drawText(r, Qt::AlignCenter, image == VALIDE ? QStringLiteral("VALIDER")
+                                                        : QStringLiteral("ANNULER"));
+        return;
+    case RACINE: {
+        QPainterPath signe;
+        signe.moveTo(c + QPointF(-11, 1));
+        signe.lineTo(c + QPointF(-8, -1));
+        signe.lineTo(c + QPointF(-4, 9));
+        signe.lineTo(c + QPointF(1, -9));
+        signe.lineTo(c + QPointF(12, -9));
+        p.drawPath(signe);
+        p.setFont(police_fenetre(11, false));
+        p.drawText(QRectF(c.x() - 1, c.y() - 8, 13, 16), Qt::AlignCenter, QStringLiteral("x"));
+        return;
+    }
+    case PUISSANCE:
+        p.setFont(police_fenetre(16, false));
+        p.drawText(QRectF(c.x() - 11, c.y() - 8, 14, 18), Qt::AlignCenter, QStringLiteral("x"));
+        p.setFont(police_fenetre(10, false));
+        p.drawText(QRectF(c.x() + 2, c.y() - 12, 10, 12), Qt::AlignCenter, QStringLiteral("n"));
+        return;
+    case FRACTION:
+        p.setFont(police_fenetre(11, false));
+        p.drawText(QRectF(c.x() - 8, c.y() - 15, 16, 13), Qt::AlignCenter, QStringLiteral("a"));
+        p.drawText(QRectF(c.x() - 8, c.y() + 2, 16, 13), Qt::AlignCenter, QStringLiteral("b"));
+        p.drawLine(c + QPointF(-8, 0), c + QPointF(8, 0));
+        return;
+    case ET:
+        p.setFont(police_fenetre(11));
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("·et·"));
+        return;
+    case INFINI:
+        p.setFont(police_fenetre(22, false));
+        p.drawText(r.adjusted(0, -2, 0, 0), Qt::AlignCenter, QStringLiteral("∞"));
+        return;
+    default: {
+        // [ ], ] [, [ [, ] ]: lower end closed for 9 and 11, upper end closed for 9 and 12.
+        const bool bas_ferme = image == 9 || image == 11, haut_ferme = image == 9 || image == 12;
+        const qreal haut = c.y() - 8, h = 16, g = r.left() + 7, d = r.right() - 7;
+        crochet(p, g, haut, h, bas_ferme);
+        crochet(p, d, haut, h, !haut_ferme);
+        p.drawLine(QPointF(g + 6, c.y()), QPointF(d - 6, c.y()));
+        return;
+    }
+    }
+}
+
+QPixmap dessine_bouton(int image, bool allume, qreal densite)
+{
+    const QRect r = place(image);
+    QPixmap pixmap = toile(r.size(), densite);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF zone(QPointF(0, 0), QSizeF(r.size()));
+    face_bouton(p, zone, allume);
+    dessin(p, image, zone);
+    return pixmap;
+}
+
+void cuvette(QPainter &p, const QRectF &r, const QColor &dedans)
+{
+    p.setPen(QPen(QColor(0x72, 0x72, 0x98), 1));
+    p.setBrush(dedans);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+}
+
+QPixmap dessine_fond(qreal densite)
+{
+    QPixmap image = toile(QSize(TForm2::LARGEUR, TForm2::HAUTEUR), densite);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tout(0, 0, TForm2::LARGEUR, TForm2::HAUTEUR);
+    QLinearGradient g(tout.topLeft(), tout.bottomLeft());
+    g.setColorAt(0, palette::fond.lighter(118));
+    g.setColorAt(0.5, palette::fond);
+    g.setColorAt(1, palette::fond.darker(125));
+    p.fillRect(tout, g);
+    p.setPen(QPen(palette::bord, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(tout.adjusted(1, 1, -1, -1), 8, 8);
+    cuvette(p, QRectF(PLACE_BOITE).adjusted(-4, -4, 4, 4), Qt::white);
+    return image;
+}
+
+QPixmap dessine_barre(qreal densite, const std::array<QPixmap, 14> &eteintes)
+{
+    QPixmap image = toile(PLACE_BARRE.size(), densite);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    cuvette(p, QRectF(QPointF(0, 0), QSizeF(PLACE_BARRE.size())), QColor(0x30, 0x30, 0x44));
+    for (int i = PREMIER_INTERVALLE; i <= INFINI; ++i)
+        p.drawPixmap(place(i).topLeft() - PLACE_BARRE.topLeft(), eteintes[i]);
+    return image;
+}
+
+// A key of the box as the keyboard rules see it; nothing for the keys the box
+// keeps for itself (selection, shortcuts, characters beyond ASCII).
+std::optional<Message> message_de(const QKeyEvent &touche)
+{
+    const auto mods = touche.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (mods)
+        return std::nullopt;
+    const bool shift = touche.modifiers() & Qt::ShiftModifier;
+    switch (touche.key()) {
+    case Qt::Key_Return: case Qt::Key_Enter: return Message{Genre::touche, 13};
+    case Qt::Key_Tab: return Message{Genre::touche, TOUCHE_TABULATION};
+    case Qt::Key_Backspace: return Message{Genre::touche, TOUCHE_EFFACE_ARRIERE};
+    case Qt::Key_Delete: return Message{Genre::touche, TOUCHE_SUPPRIME};
+    case Qt::Key_twosuperior: return Message{Genre::touche, TOUCHE_CARRE};
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End: {
+        if (shift)
+            return std::nullopt;
+        const int code = touche.key() == Qt::Key_Left ? TOUCHE_GAUCHE
+                       : touche.key() == Qt::Key_Right ? TOUCHE_DROITE
+                       : touche.key() == Qt::Key_Home ? TOUCHE_DEBUT : TOUCHE_FIN;
+        return Message{Genre::touche, code};
+    }
+    default: break;
+    }
+    const QString texte = touche.text();
+    if (texte.size() != 1)
+        return std::nullopt;
+    const char16_t c = texte.at(0).unicode();
+    if ((c >= 32 && c < 127) || c == CARACTERE_RACINE || c == CARACTERE_VECTEUR)
+        return Message{Genre::caractere, c};
+    return std::nullopt;
+}
+
+} // namespace
+
+TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setFixedSize(LARGEUR, HAUTEUR);
+    setMouseTracking(true);
+    const qreal densite = devicePixelRatioF();
+    for (int image = VALIDE; image <= INFINI; ++image) {
+        if (image == 8)
+            continue;
+        eteintes_[image] = dessine_bouton(image, false, densite);
+        allumees_[image] = dessine_bouton(image, true, densite);
+    }
+    fond_ = dessine_fond(densite);
+    barre_image_ = dessine_barre(densite, eteintes_);
+
+    mthx1_ = new MthX(this);
+    mthx1_->setObjectName(QStringLiteral("MthX1"));
+    mthx1_->setGeometry(PLACE_BOITE);
+    mthx1_->setHauteurPolice(18);
+    mthx1_->setEnabled(false);
+    mthx1_->setFiltreTouches([this](MthX &boite, QKeyEvent &touche) { return filtre(boite, touche); });
+    setFocusProxy(mthx1_);
+}
+
+void TForm2::showEvent(QShowEvent *e)
+{
+    QWidget *ouvreur = partage.saisie_depuis_prof ? grille_.data() : principale_.data();
+    if (ouvreur && ouvreur != this)
+        ouvreur->setEnabled(false);
+    const std::string texte = logique_.ouvre(partage.derniere_expression);
+    barre_ = logique_.barre_intervalles_visible();
+    eclairee_ = 0;
+    mthx1_->setTexte(texte);
+    if (mthx1_->hauteurPolice() != logique_.taille_police())
+        mthx1_->setHauteurPolice(logique_.taille_police());
+    mthx1_->setEnabled(true);
+    mthx1_->show();
+    FenetreSansBord::showEvent(e);
+    activateWindow();
+    mthx1_->setFocus();
+    update();
+}
+
+void TForm2::Terminer()
+{
+    const std::string texte = mthx1_->texte();
+    const SuiteArgument suite = logique_.terminer(texte);
+    rend_la_main(suite);
+    if (suite.lance_affiche && affiche_)
+        affiche_(texte);
+    if (suite.ecrit_cellule && ecrit_cellule_)
+        ecrit_cellule_(texte);
+}
+
+void TForm2::annule()
+{
+    rend_la_main(logique_.annule());
+    if (annule_)
+        annule_();
+}
+
+void TForm2::rend_la_main(const SuiteArgument &suite)
+{
+    hide();
+    mthx1_->setEnabled(false);
+    QWidget *ouvreur = suite.active_grille ? grille_.data() : principale_.data();
+    if (ouvreur)
+        ouvreur->setEnabled(true);
+}
+
+void TForm2::tape(const Message &message)
+{
+    const FrappeArgument r =
+        frappe_argument(Saisie{mthx1_->texte(), mthx1_->curseurGauche()}, message, partage.mode_vecteurs);
+    if (r.saisie.texte != mthx1_->texte())
+        mthx1_->setTexte(r.saisie.texte);
+    mthx1_->placeCurseur(r.saisie.curseur);
+    if (r.terminer)
+        Terminer();
+}
+
+bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
+{
+    const std::optional<Message> message = message_de(touche);
+    if (!message)
+        return false;
+    if (boite.curseurGauche() != boite.curseurDroit()) {
+        // Keys that erase act on the selection as the box does; a character replaces it.
+        if (message->genre == Genre::touche && message->code != 13)
+            return false;
+        if (message->genre == Genre::caractere)
+            boite.efface(true);
+    }
+    tape(*message);
+    return true;
+}
+
+void TForm2::modele(int image)
+{
+    mthx1_->setFocus();
+    switch (image) {
+    case RACINE:
+        if (!partage.saisie_inequation)
+            tape(Message{Genre::caractere, CARACTERE_RACINE});
+        break;
+    case PUISSANCE: tape(Message{Genre::caractere, '^'}); break;
+    case FRACTION: tape(Message{Genre::caractere, '/'}); break;
+    case ET: mthx1_->setTexte(mthx1_->texte() + "*et"); break;
+    default: break;
+    }
+}
+
+void TForm2::intervalle(int image)
+{
+    mthx1_->setFocus();
+    if (image == INFINI) {
+        for (const char c : TEXTE_INFINI)
+            tape(Message{Genre::caractere, c});
+    } else if (image >= PREMIER_INTERVALLE && image < INFINI) {
+        mthx1_->setTexte(bouton_intervalle(image, mthx1_->texte()));
+    }
+}
+
+int TForm2::image_sous(QPoint point) const
+{
+    if (barre_ && PLACE_BARRE.contains(point))
+        return intervalle_sous(point);
+    return modele_sous(point);
+}
+
+void TForm2::eclaire(QPoint point)
+{
+    const int image = image_sous(point);
+    if (image == eclairee_)
+        return;
+    eclairee_ = image;
+    update();
+}
+
+void TForm2::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, fond_);
+    for (int image = VALIDE; image <= ET; ++image)
+        if (!(barre_ && image >= RACINE))
+            p.drawPixmap(place(image).topLeft(), image == eclairee_ ? allumees_[image] : eteintes_[image]);
+    if (barre_) {
+        p.drawPixmap(PLACE_BARRE.topLeft(), barre_image_);
+        if (eclairee_ >= PREMIER_INTERVALLE)
+            p.drawPixmap(place(eclairee_).topLeft(), allumees_[eclairee_]);
+    }
+}
+
+void TForm2::mouseMoveEvent(QMouseEvent *e)
+{
+    eclaire(e->position().toPoint());
+    FenetreSansBord::mouseMoveEvent(e);
+}
+
+void TForm2::leaveEvent(QEvent *e)
+{
+    eclairee_ = 0;
+    update();
+    FenetreSansBord::leaveEvent(e);
+}
+
+void TForm2::mousePressEvent(QMouseEvent *e)
+{
+    const int image = e->button() == Qt::LeftButton ? image_sous(e->position().toPoint()) : 0;
+    if (image == VALIDE)
+        Terminer();
+    else if (image == ANNULE)
+        annule();
+    else if (image >= RACINE && image <= ET)
+        modele(image);
+    else if (image >= PREMIER_INTERVALLE)
+        intervalle(image);
+    else
+        FenetreSansBord::mousePressEvent(e);
+}

@@ -1,0 +1,127 @@
+#include "app/fenetres/fenetre_mot_de_passe.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/partage.h"
+
+namespace {
+
+QPushButton *bouton_rouge(QWidget *parent, const QString &texte, QRect place)
+{
+    auto *b = new QPushButton(texte, parent);
+    b->setFlat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFont(police_fenetre(13));
+    b->setGeometry(place);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(QStringLiteral(
+        "QPushButton { color: #C00000; border: 1px solid #B08040; border-radius: 4px; }"
+        "QPushButton:hover { background: #FFF4D0; }"));
+    return b;
+}
+
+} // namespace
+
+TForm6::TForm6(QWidget *parent) : FenetreSansBord(parent)
+{
+    setObjectName(QStringLiteral("TForm6"));
+    setFixedSize(LARGEUR, HAUTEUR);
+    setWindowTitle(QStringLiteral("MOT DE PASSE"));
+
+    auto *panel25 = new QFrame(this);
+    panel25->setObjectName(QStringLiteral("Panel25"));
+    panel25->setGeometry(0, 0, LARGEUR, HAUTEUR);
+    panel25->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel25->setLineWidth(2);
+    panel25->setAutoFillBackground(true);
+    QPalette p = panel25->palette();
+    p.setColor(QPalette::Window, couleur_palette(palette::CREME));
+    panel25->setPalette(p);
+    // The panel lets presses through to the window, which is moved by them.
+    panel25->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto *label5 = new QLabel(QStringLiteral("MOT DE PASSE"), this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setFont(police_fenetre(16));
+    label5->setGeometry(38, 16, LARGEUR - 2 * 38, 24);
+    label5->setAlignment(Qt::AlignCenter);
+    label5->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    edit3_ = new QLineEdit(this);
+    edit3_->setObjectName(QStringLiteral("Edit3"));
+    edit3_->setFont(police_fenetre(16));
+    edit3_->setGeometry(32, 56, 145, 28);
+    edit3_->setContextMenuPolicy(Qt::NoContextMenu);
+    edit3_->installEventFilter(this);
+    setFocusProxy(edit3_);
+
+    auto *ok = bouton_rouge(this, QStringLiteral("OK"), QRect(8, 98, 60, 20));
+    ok->setObjectName(QStringLiteral("SpeedButton10"));
+    auto *annuler = bouton_rouge(this, QStringLiteral("Annuler"), QRect(136, 98, 70, 20));
+    annuler->setObjectName(QStringLiteral("SpeedButton11"));
+    connect(ok, &QPushButton::clicked, this, &TForm6::valide);
+    connect(annuler, &QPushButton::clicked, this, &TForm6::Annuler);
+}
+
+void TForm6::showEvent(QShowEvent *e)
+{
+    tampon_.vide();
+    edit3_->clear();
+    edit3_->setFocus();
+    FenetreSansBord::showEvent(e);
+}
+
+// Every key of the box goes through the buffer: the box shows stars, and
+// pasting or editing in the middle would leave the two apart.
+bool TForm6::eventFilter(QObject *objet, QEvent *e)
+{
+    if (objet != edit3_ || e->type() != QEvent::KeyPress)
+        return FenetreSansBord::eventFilter(objet, e);
+    auto *touche = static_cast<QKeyEvent *>(e);
+    if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+        valide();
+        return true;
+    }
+    if (touche->key() == Qt::Key_Backspace) {
+        tampon_.frappe("\b");
+        edit3_->backspace();
+        return true;
+    }
+    const QString texte = touche->text();
+    if (texte.isEmpty() || !texte.at(0).isPrint() ||
+        (touche->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        return true;   // moves, pasting and the like would desynchronise the buffer
+    for (const char32_t c : texte.toUcs4())
+        edit3_->insert(QString::fromStdString(tampon_.frappe(QString::fromUcs4(&c, 1).toStdString())));
+    return true;
+}
+
+void TForm6::valide()
+{
+    // A wrong password leaves the main window disabled until the program ends.
+    if (!mot_de_passe_correct(tampon_.tampon(), partage.mot_de_passe)) {
+        termine();
+        return;
+    }
+    hide();
+    if (principale_)
+        principale_->setEnabled(true);
+    if (accepte_)
+        accepte_();
+}
+
+void TForm6::Annuler() { termine(); }
+
+void TForm6::termine()
+{
+    hide();
+    if (termine_)
+        termine_();
+    else
+        QCoreApplication::exit(0);
+}
