@@ -12,12 +12,14 @@
 #include <system_error>
 #include <vector>
 
+#include "app/travail/intervalles.h"
+#include "app/travail/reponse.h"
 #include "app/travail/travail.h"
-#include "app/travail/attente.h"
 #include "cli/registre.h"
 #include "core/configuration.h"
 #include "core/menus.h"
 #include "core/partage.h"
+#include "exercise/preparation.h"
 
 namespace fs = std::filesystem;
 

@@ -13,8 +13,8 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/reponse.h"
 #include "app/travail/travail.h"
-#include "app/travail/attente.h"
 #include "core/evaluateur.h"
 #include "formula/normalise.h"
 

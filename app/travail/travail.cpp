@@ -1,13 +1,13 @@
 #include "app/travail/travail.h"
 
-#include "app/travail/attente.h"
-
 #include <algorithm>
 #include <ctime>
 
+#include "app/travail/reponse.h"
 #include "core/algebre.h"
 #include "core/configuration.h"
 #include "exercise/fichier_exercice.h"
+#include "exercise/preparation.h"
 
 namespace {
 

@@ -221,13 +221,19 @@ TEST_F(Routes, Eleve)
                            "partie 1\nclic Panel5\nclic Panel8\n"
                            "clic Panel11\nargument 2\nclic Panel1\nargument 2\nclic Panel5\n"
                            "reponse 1\n"
+                           "etat\n"
+                           "eleve\n"
                            "etat\n");
-    ASSERT_EQ(s.etats.size(), 2u);
-    EXPECT_EQ(s.etats[0].at("etape[1]"), "2*(x+1)=4\t");
+    ASSERT_EQ(s.etats.size(), 3u);
+    EXPECT_EQ(s.etats[0].at("etape[1]").substr(0, 10), "2*(x+1)=4\t");
     EXPECT_EQ(s.etats[0].at("nombre_historique"), "0");
-    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
-    EXPECT_EQ(s("note"), "20");
-    EXPECT_EQ(s("felicitations"), "REUSSI EN 7 ETAPES");
+    EXPECT_EQ(s.etats[1].at("consigne"), "Résoudre l'équation ci-dessous.");
+    EXPECT_EQ(s.etats[1].at("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s.etats[1].at("note"), "20");
+    EXPECT_EQ(s.etats[1].at("felicitations"), "REUSSI EN 7 ETAPES");
+    // Back in teacher mode, the teacher's statement is there again.
+    EXPECT_EQ(s("etape"), "1");
+    EXPECT_EQ(s("etape[1]").substr(0, 10), "2*(x+1)=4\t");
 }
 
 TEST_F(Routes, Professeur)
