@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "formula/normalise.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -261,6 +263,43 @@ TEST_F(Routes, Professeur)
     EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
     EXPECT_EQ(s("note"), "10");
     EXPECT_EQ(s("felicitations"), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Routes, ProfesseurAvecValeursAuHasard)
+{
+    // The teacher's statement holds a letter: the pupil gets it replaced by a
+    // value drawn from 1 to 8, the same for the same seed.
+    const std::string travail_du_professeur = "tape a*x+1=5\n"
+                                              "clic Panel11\nargument 1\n"
+                                              "clic Panel1\nargument a\n"
+                                              "clic Panel5\n"
+                                              "fin\n"
+                                              "graine 11\n"
+                                              "eleve\n"
+                                              "etat\n";
+    const Session premier = joue(travail_du_professeur);
+    ASSERT_EQ(premier.etats.size(), 1u);
+    const std::string enonce = premier("etape[1]").substr(0, premier("etape[1]").find('\t'));
+    ASSERT_EQ(enonce.find('a'), std::string::npos) << enonce;
+    const std::size_t x = enonce.find('x');
+    ASSERT_NE(x, std::string::npos) << enonce;
+    const std::string coefficient = x == 0 ? "1" : enonce.substr(0, enonce.find('*'));
+    const int a = std::stoi(coefficient);
+    EXPECT_GE(a, 1);
+    EXPECT_LE(a, 8);
+
+    // The answer in its simplest form, as the pupil must give it.
+    const std::string reponse = normalise("4/" + coefficient);
+    const Session s = joue(travail_du_professeur + "aide 1\nreponse " + reponse + "\netat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    EXPECT_EQ(s.etats[0].at("etape[1]"), premier("etape[1]"));
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s("note"), "18");
+    EXPECT_EQ(s("felicitations"), "REUSSI DIRECTEMENT,@ TRES BIEN !");
 }
 
 } // namespace
