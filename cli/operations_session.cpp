@@ -124,6 +124,22 @@ bool lit_entier(const std::string &texte, int &valeur)
     return true;
 }
 
+// The argument window, when the work asked for it, validated with a text.
+// True when that text was the pupil's answer.
+bool valide_argument(Travail &travail, const std::string &texte)
+{
+    if (!travail.demande_argument)
+        return false;
+    FenetreArgument fenetre;
+    fenetre.ouvre(partage.derniere_expression);
+    const bool reponse = partage.action_en_cours == 10;
+    if (fenetre.terminer(texte).lance_affiche)
+        travail.affiche(texte);
+    else
+        travail.annule_argument();
+    return reponse && !texte.empty();
+}
+
 std::vector<std::string> coupe_mots(const std::string &texte)
 {
     std::vector<std::string> mots;
@@ -172,10 +188,12 @@ int joue(std::istream &script, const std::string &dossier_demande)
             if (!travail.clic_panneau(texte))
                 return erreur("panneau inconnu « " + texte + " ».");
         } else if (commande == "argument") {
-            reponse_donnee = reponse_donnee || partage.action_en_cours == 10;
-            travail.affiche(texte);
+            reponse_donnee = valide_argument(travail, texte) || reponse_donnee;
         } else if (commande == "annule") {
-            travail.annule_argument();
+            if (travail.demande_argument) {
+                FenetreArgument().annule();
+                travail.annule_argument();
+            }
         } else if (commande == "partie") {
             if (!nombre)
                 return erreur("« partie » attend un numéro.");
@@ -209,8 +227,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
             travail.SpeedButton7Click(texte);
         } else if (commande == "reponse") {
             travail.demande_reponse();
-            travail.affiche(texte);
-            reponse_donnee = true;
+            reponse_donnee = valide_argument(travail, texte) || reponse_donnee;
         } else if (commande == "aide") {
             if (!nombre)
                 return erreur("« aide » attend un numéro.");
