@@ -1,0 +1,844 @@
+#include "app/fenetres/fenetre_principale.h"
+
+#include <optional>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolTip>
+#include <QUrl>
+
+#include "app/fenetres/principale_boites.h"
+#include "app/fenetres/principale_images.h"
+#include "app/fenetres/principale_panneaux.h"
+#include "app/travail/reponse.h"
+#include "app/travail/travail.h"
+#include "core/configuration.h"
+
+namespace {
+
+constexpr Couleur COULEUR_TABLEAU = 0x02005200;   // the boards behind the formulas
+constexpr Couleur COULEUR_PANNEAU = 0x02665E56;
+constexpr Couleur COULEUR_EDITEUR = 0x02A0E0FF;
+constexpr int HAUT_PANNEAUX[NB_PANNEAUX] = {33, 53, 73, 94, 123, 143, 163, 182, 214, 233, 253, 284};
+constexpr int HAUT_BOITES[NB_BOITES] = {0, 23, 104, 184};   // in their panels
+constexpr int LARGEUR_BOITE = 358;
+
+const char *const NOMS_BOITES[NB_BOITES] = {"MthX1", "MthX3", "MthX4", "MthX2"};
+const char *const NOMS_BADGES[NB_BOITES] = {"Panel13", "Panel14", "Panel15", "Panel16"};
+const char *const NOMS_COMMENTAIRES[NB_BOITES] = {"", "Label10", "Label11", "Label2"};
+
+QString qt(const std::string &t) { return QString::fromStdString(t); }
+
+void colore_fond(QWidget *w, Couleur fond, std::optional<Couleur> texte = std::nullopt)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, couleur_qt(fond));
+    p.setColor(QPalette::Base, couleur_qt(fond));
+    if (texte)
+        p.setColor(QPalette::WindowText, couleur_qt(*texte));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void colore_texte(QLabel *l, Couleur texte)
+{
+    QPalette p = l->palette();
+    const QColor c = couleur_qt(texte);
+    if (p.color(QPalette::WindowText) == c)
+        return;
+    p.setColor(QPalette::WindowText, c);
+    l->setPalette(p);
+}
+
+void montre_texte(QLabel *l, const std::string &t)
+{
+    const QString q = qt(t);
+    if (l->text() != q)
+        l->setText(q);
+}
+
+// A flat bold button of the bottom row or of the statement editor.
+QPushButton *bouton_plat(QWidget *parent, const char *nom, const QString &libelle, const char *couleur)
+{
+    auto *b = new QPushButton(libelle, parent);
+    b->setObjectName(QString::fromLatin1(nom));
+    b->setFlat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(QStringLiteral("QPushButton { color: %1; font: bold 11px 'DejaVu Sans';"
+                                    " border: 1px solid rgba(255,255,255,70); border-radius: 4px;"
+                                    " background: rgba(0,0,0,45); padding: 0px; }"
+                                    "QPushButton:hover { background: rgba(255,255,255,45); }")
+                         .arg(QString::fromLatin1(couleur)));
+    return b;
+}
+
+// The message the keyboard rules see for a key press, none when the box
+// itself must deal with it (selection keys, shortcuts, Enter).
+std::optional<Message> message_de(const QKeyEvent &k)
+{
+    const auto modificateurs = k.modifiers();
+    if (modificateurs & (Qt::ControlModifier | Qt::MetaModifier)) {
+        if (k.key() == Qt::Key_R)
+            return Message{Genre::caractere, CARACTERE_RACINE};
+        if (k.key() == Qt::Key_V)
+            return Message{Genre::caractere, CARACTERE_VECTEUR};
+        return std::nullopt;
+    }
+    const bool majuscule = modificateurs & Qt::ShiftModifier;
+    switch (k.key()) {
+    case Qt::Key_Left: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_GAUCHE});
+    case Qt::Key_Right: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_DROITE});
+    case Qt::Key_Home: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_DEBUT});
+    case Qt::Key_End: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_FIN});
+    case Qt::Key_Backspace: return Message{Genre::touche, TOUCHE_EFFACE_ARRIERE};
+    case Qt::Key_Delete: return Message{Genre::touche, TOUCHE_SUPPRIME};
+    case Qt::Key_Tab: return Message{Genre::touche, TOUCHE_TABULATION};
+    default: break;
+    }
+    const QString texte = k.text();
+    if (texte.size() != 1)
+        return std::nullopt;
+    const char16_t c = texte.at(0).unicode();
+    if (c == u'²')
+        return Message{Genre::touche, TOUCHE_CARRE};
+    if (c == CARACTERE_RACINE || c == CARACTERE_RACINE_PRODUIT || c == CARACTERE_VECTEUR ||
+        (c >= 32 && c < 127))
+        return Message{Genre::caractere, static_cast<int>(c)};
+    return std::nullopt;
+}
+
+// Keys that only move the caret of a result box; the rest would edit it.
+bool touche_de_lecture(const QKeyEvent &k)
+{
+    switch (k.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(const std::string &argument, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
+      argument_(argument), confirmation_(std::make_unique<Confirmation>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vivezezi"));
+    setMouseTracking(true);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    setFont(f);
+    construit();
+    const QScreen *ecran = QGuiApplication::primaryScreen();
+    recale(ecran ? ecran->size().width() : 640);
+    rafraichit();
+}
+
+TForm1::~TForm1() = default;
+
+// ---------------------------------------------------------------- building
+
+void TForm1::construit()
+{
+    construit_panneaux();
+    construit_boites();
+    construit_boutons_bas();
+    construit_editeur();
+
+    panel18_ = new QLabel(this);
+    panel18_->setObjectName(QStringLiteral("Panel18"));
+    panel20_ = new QLabel(this);
+    panel20_->setObjectName(QStringLiteral("Panel20"));
+    for (QLabel *l : {panel18_, panel20_}) {
+        colore_fond(l, COULEUR_PANNEAU);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setMargin(3);
+    }
+    QFont gras = font();
+    gras.setPixelSize(12);
+    gras.setBold(true);
+    panel18_->setFont(gras);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setFont(gras);
+    label1_->resize(85, 18);
+    colore_texte(label1_, 0x0200FFFF);
+
+    speedbutton1_ = bouton_plat(this, "SpeedButton1", QStringLiteral("ENONCE"), "#ffffff");
+    speedbutton1_->resize(85, 20);
+    connect(speedbutton1_, &QPushButton::clicked, this, [this] {
+        agit([this] { travail_->SpeedButton1Click(); });
+        if (travail_->editeur_consigne_visible)
+            memo1_->setPlainText(qt(partage.consigne));
+    });
+
+    combobox2_ = new QComboBox(this);
+    combobox2_->setObjectName(QStringLiteral("ComboBox2"));
+    combobox2_->setItemDelegate(new DelegueListe(DelegueListe::aides, combobox2_));
+    combobox2_->setMaxVisibleItems(9);
+    combobox2_->resize(85, 22);
+    combobox2_->setFocusPolicy(Qt::NoFocus);
+    connect(combobox2_, &QComboBox::activated, this, [this](int i) {
+        agit([this, i] { travail_->ComboBox2Click(i); });
+    });
+
+    panel21_ = new BoutonsModeles(this);
+    panel21_->setObjectName(QStringLiteral("Panel21"));
+    connect(panel21_, &BoutonsModeles::clique, this, [this](int numero) {
+        MthX &b = *boites_[MTHX1];
+        const Saisie avant{formule::texte(b), formule::curseur_droit(b)};
+        Saisie apres;
+        travail_->boite_active = MTHX1;
+        switch (numero) {
+        case 8: apres = travail_->Image8Click(avant); break;
+        case 9: apres = travail_->Image9Click(avant); break;
+        case 29: apres = travail_->Image29Click(avant); break;
+        default: apres = travail_->Image6Click(avant); break;
+        }
+        synchronise_ = true;
+        formule::ecrit(b, apres.texte);
+        formule::place_curseur(b, apres.curseur);
+        synchronise_ = false;
+        rafraichit();
+    });
+
+    fleches_ = new FlechesTaille(this);
+    fleches_->setObjectName(QStringLiteral("Panel23"));
+    connect(fleches_, &FlechesTaille::clique, this,
+            [this](int b, int pas) { agit([this, b, pas] { travail_->change_taille(Boite(b), pas); }); });
+}
+
+void TForm1::construit_panneaux()
+{
+    panel22_ = new QWidget(this);
+    panel22_->setObjectName(QStringLiteral("Panel22"));
+    panel22_->resize(184, 314);
+    colore_fond(panel22_, COULEUR_PANNEAU);
+    combobox1_ = new QComboBox(panel22_);
+    combobox1_->setObjectName(QStringLiteral("ComboBox1"));
+    combobox1_->setGeometry(8, 4, 168, 22);
+    combobox1_->setItemDelegate(new DelegueListe(DelegueListe::parties, combobox1_));
+    combobox1_->setMaxVisibleItems(7);
+    combobox1_->setFocusPolicy(Qt::NoFocus);
+    connect(combobox1_, &QComboBox::activated, this, [this](int i) {
+        agit([this, i] { travail_->ComboBox1Click(i); });
+    });
+    for (int i = 0; i < NB_PANNEAUX; ++i) {
+        auto *p = new PanneauAction(panel22_);
+        p->setObjectName(QString::fromLatin1(nom_panneau(Panneau(i))));
+        p->setGeometry(8, HAUT_PANNEAUX[i], 168, 19);
+        panneaux_[i] = p;
+        connect(p, &PanneauAction::survole, this, [this, i] { eclaire_panneau(i); });
+        connect(p, &PanneauAction::clique, this,
+                [this, i] { agit([this, i] { travail_->clic_panneau(nom_panneau(Panneau(i))); }); });
+    }
+}
+
+void TForm1::construit_boites()
+{
+    panel2_ = new QWidget(this);
+    panel2_->setObjectName(QStringLiteral("Panel2"));
+    panel2_->resize(361, 82);
+    colore_fond(panel2_, COULEUR_TABLEAU);
+    cadre9_ = new QWidget(this);   // clips the result panel while it slides
+    cadre9_->resize(361, 250);
+    panel9_ = new QWidget(cadre9_);
+    panel9_->setObjectName(QStringLiteral("Panel9"));
+    panel9_->resize(361, 250);
+    colore_fond(panel9_, COULEUR_TABLEAU);
+    glissement_ = new QPropertyAnimation(panel9_, "pos", this);
+    glissement_->setDuration(160);
+    glissement_->setEasingCurve(QEasingCurve::OutCubic);
+
+    QFont petit = font();
+    petit.setPixelSize(11);
+    petit.setBold(true);
+    for (int b = 0; b < NB_BOITES; ++b) {
+        QWidget *parent = b == MTHX1 ? panel2_ : panel9_;
+        MthX *boite = formule::cree(parent, QString::fromLatin1(NOMS_BOITES[b]));
+        QWidget *w = formule::widget(*boite);
+        if (b == MTHX1)
+            w->setGeometry(0, 0, 361, 82);
+        else
+            w->setGeometry(1, HAUT_BOITES[b], LARGEUR_BOITE, 54);
+        colore_fond(w, COULEUR_TABLEAU);
+        boites_[b] = boite;
+        formule::filtre(*boite, [this, b, boite](QKeyEvent &k) {
+            return b == MTHX1 ? filtre_saisie(*boite, k) : !touche_de_lecture(k);
+        });
+        w->installEventFilter(this);
+        formule::relie(*boite, this, [this, b] { change_boite(b); }, [this, b] { clic_boite(b); });
+
+        auto *badge = new QLabel(parent);
+        badge->setObjectName(QString::fromLatin1(NOMS_BADGES[b]));
+        badge->setFont(petit);
+        badge->setAlignment(Qt::AlignCenter);
+        badge->setGeometry(333, b == MTHX1 ? 3 : HAUT_BOITES[b] - 20, 24, 17);
+        colore_fond(badge, COULEUR_PANNEAU, COULEUR_BLANC);
+        badge->setFrameShape(QFrame::Panel);
+        badge->setFrameShadow(QFrame::Raised);
+        badges_[b] = badge;
+        if (b == MTHX1) {
+            badge->setText(QStringLiteral("1"));
+            continue;
+        }
+        badge->hide();
+        auto *commentaire = new QLabel(parent);
+        commentaire->setObjectName(QString::fromLatin1(NOMS_COMMENTAIRES[b]));
+        commentaire->setGeometry(6, HAUT_BOITES[b] - 22, 322, 21);
+        commentaire->setFont(petit);
+        commentaires_[b] = commentaire;
+    }
+}
+
+void TForm1::construit_boutons_bas()
+{
+    speedbutton2_ = bouton_plat(this, "SpeedButton2", QStringLiteral("SAUVER"), "#ffffff");
+    speedbutton3_ = bouton_plat(this, "SpeedButton3", QStringLiteral("FIN"), "#ffff00");
+    speedbutton4_ = bouton_plat(this, "SpeedButton4", QStringLiteral("AIDES"), "#00ffff");
+    speedbutton5_ = bouton_plat(this, "SpeedButton5", QStringLiteral("REPONSES"), "#00ffff");
+    speedbutton6_ = bouton_plat(this, "SpeedButton6", QStringLiteral("VALEURS"), "#00ffff");
+    speedbutton9_ = bouton_plat(this, "SpeedButton9", QStringLiteral("ELEVE"), "#ff4040");
+    connect(speedbutton2_, &QPushButton::clicked, this, [this] { save_as(false); });
+    connect(speedbutton3_, &QPushButton::clicked, this, [this] { agit([this] { travail_->SpeedButton3Click(); }); });
+    connect(speedbutton9_, &QPushButton::clicked, this, [this] { agit([this] { travail_->SpeedButton9Click(); }); });
+    int grille = 1;
+    for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
+        connect(b, &QPushButton::clicked, this, [this, grille] {
+            partage.mode_grille = grille;
+            ouvre(fenetres_.form5, {}, false);
+        });
+        ++grille;
+    }
+}
+
+void TForm1::construit_editeur()
+{
+    panel24_ = new QWidget(this);
+    panel24_->setObjectName(QStringLiteral("Panel24"));
+    panel24_->resize(215, 125);
+    colore_fond(panel24_, COULEUR_EDITEUR);
+    memo1_ = new QPlainTextEdit(panel24_);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setGeometry(6, 6, 203, 84);
+    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette p = memo1_->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    memo1_->setPalette(p);
+    auto *ok = bouton_plat(panel24_, "SpeedButton7", QStringLiteral("OK"), "#c00000");
+    auto *annuler = bouton_plat(panel24_, "SpeedButton8", QStringLiteral("Annuler"), "#c00000");
+    ok->setGeometry(6, 98, 60, 20);
+    annuler->setGeometry(139, 98, 70, 20);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        agit([this] { travail_->SpeedButton7Click(memo1_->toPlainText().toStdString()); });
+    });
+    connect(annuler, &QPushButton::clicked, this, [this] { agit([this] { travail_->SpeedButton8Click(); }); });
+    panel24_->hide();
+}
+
+void TForm1::dessine_images()
+{
+    const qreal densite = devicePixelRatioF();
+    fond_ = dessine_fond(disposition_, densite);
+    for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
+        eteints_[i] = dessine_bouton(BoutonCadre(i), false, densite);
+        allumes_[i] = dessine_bouton(BoutonCadre(i), true, densite);
+    }
+}
+
+// ---------------------------------------------------------------- layout
+
+void TForm1::recale(int largeur_ecran)
+{
+    const Disposition &d = disposition_ = disposition_pour(largeur_ecran);
+    Partage &p = partage;
+    p.largeur_ecran = largeur_ecran;
+    p.dx_fenetre = d.decalages.dx_fenetre;
+    p.dy_fenetre = d.decalages.dy_fenetre;
+    p.dx_haut = d.decalages.dx_haut;
+    p.dy_haut = d.decalages.dy_haut;
+    p.dx_bas = d.decalages.dx_bas;
+    p.dy_bas = d.decalages.dy_bas;
+    p.dy_effacer = d.decalages.dy_effacer;
+
+    setFixedSize(d.client);
+    panel22_->move(d.panel22);
+    panel21_->move(d.panel21);
+    cadre9_->move(d.panel9);
+    panel2_->move(d.panel2);
+    fleches_->move(d.panel23);
+    panel20_->setGeometry(d.panel20);
+    panel18_->setGeometry(d.panel18);
+    label1_->move(d.label1);
+    speedbutton1_->move(d.speedbutton1);
+    combobox2_->move(d.combobox2);
+    panel24_->move(d.panel24);
+    const int h = d.haut_boutons_bas;
+    speedbutton2_->setGeometry(512, h, 60, 20);
+    speedbutton3_->setGeometry(d.gauche_fin, h, 40, 20);
+    speedbutton4_->setGeometry(255, h, 50, 20);
+    speedbutton5_->setGeometry(307, h, 75, 20);
+    speedbutton6_->setGeometry(383, h, 64, 20);
+    speedbutton9_->setGeometry(d.speedbutton9.x(), d.speedbutton9.y(), 42, 20);
+    dessine_images();
+    if (const QScreen *ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
+    update();
+}
+
+// ---------------------------------------------------------------- showing the work
+
+void TForm1::agit(const std::function<void()> &action)
+{
+    action();
+    rafraichit();
+}
+
+void TForm1::rafraichit()
+{
+    synchronise_ = true;
+    rafraichit_boites();
+    rafraichit_parties();
+    rafraichit_panneaux();
+    montre_texte(panel18_, travail_->label3);
+    colore_texte(panel18_, travail_->couleur_label3);
+    montre_texte(panel20_, travail_->label7);
+    colore_texte(panel20_, travail_->couleur_label7);
+    if (QFont f = panel20_->font(); f.pointSize() != travail_->taille_label7) {
+        f.setPointSize(travail_->taille_label7);
+        panel20_->setFont(f);
+    }
+    montre_texte(label1_, travail_->libelle_label1);
+    speedbutton1_->setText(qt(travail_->libelle_speedbutton1));
+    speedbutton9_->setText(qt(travail_->libelle_speedbutton9));
+    for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_})
+        b->setVisible(travail_->boutons_prof_visibles);
+    panel24_->setVisible(travail_->editeur_consigne_visible);
+    if (isEnabled() && !panel24_->isVisible()) {
+        QWidget *active = formule::widget(*boites_[travail_->boite_active]);
+        if (!active->hasFocus())
+            active->setFocus(Qt::OtherFocusReason);
+    }
+    synchronise_ = false;
+
+    for (const int sens : travail_->glissements)
+        glisse(sens);
+    travail_->glissements.clear();
+    if (const auto demande = travail_->demande_argument) {
+        travail_->demande_argument.reset();
+        ouvre(fenetres_.form2, QPoint(demande->gauche, demande->haut), false);
+    }
+    if (travail_->impression_demandee) {
+        travail_->impression_demandee = false;
+        ouvre(fenetres_.imprime, {}, false);
+    }
+    if (travail_->mot_de_passe_demande) {
+        travail_->mot_de_passe_demande = false;
+        if (fenetres_.form6) {
+            ouvre(fenetres_.form6, {}, true);
+        }
+    }
+    if (!travail_->message.empty()) {
+        avertit(qt(travail_->message));
+        travail_->message.clear();
+    }
+}
+
+void TForm1::rafraichit_boites()
+{
+    for (int b = 0; b < NB_BOITES; ++b) {
+        const AffichageBoite &a = travail_->boites[b];
+        MthX &m = *boites_[b];
+        formule::taille(m, a.taille);
+        formule::ecrit(m, a.texte);
+        formule::couleur(m, couleur_qt(a.couleur));
+        fleches_->montre(b, b == MTHX1 || a.fleches_visibles);
+        if (b == MTHX1)
+            continue;
+        badges_[b]->setVisible(a.badge_visible);
+        badges_[b]->setText(QString::number(a.badge));
+        montre_texte(commentaires_[b], a.commentaire);
+        colore_texte(commentaires_[b], a.couleur_commentaire);
+    }
+}
+
+void TForm1::rafraichit_parties()
+{
+    const std::vector<std::string> &parties = travail_->parties;
+    bool memes = combobox1_->count() == static_cast<int>(parties.size());
+    for (int i = 0; memes && i < combobox1_->count(); ++i)
+        memes = combobox1_->itemText(i) == qt(parties[static_cast<std::size_t>(i)]);
+    if (!memes) {
+        combobox1_->clear();
+        for (const std::string &t : parties)
+            combobox1_->addItem(qt(t));
+    }
+    if (combobox1_->currentIndex() != travail_->partie_affichee)
+        combobox1_->setCurrentIndex(travail_->partie_affichee);
+
+    const std::vector<std::string> &aides = travail_->liste_aides;
+    memes = combobox2_->count() == static_cast<int>(aides.size());
+    for (int i = 0; memes && i < combobox2_->count(); ++i)
+        memes = combobox2_->itemText(i) == qt(aides[static_cast<std::size_t>(i)]);
+    if (!memes) {
+        combobox2_->clear();
+        for (const std::string &t : aides)
+            combobox2_->addItem(qt(t));
+    }
+    combobox2_->setCurrentIndex(combobox2_->count() - 1);
+    combobox2_->setVisible(travail_->liste_aides_visible);
+}
+
+void TForm1::rafraichit_panneaux()
+{
+    for (int i = 0; i < NB_PANNEAUX; ++i)
+        panneaux_[i]->montre(travail_->menus[Panneau(i)]);
+}
+
+void TForm1::glisse(int direction)
+{
+    glissement_->stop();
+    glissement_->setStartValue(QPoint(0, direction > 0 ? 80 : -80));
+    glissement_->setEndValue(QPoint(0, 0));
+    glissement_->start();
+}
+
+void TForm1::eclaire_panneau(int indice)
+{
+    for (int i = 0; i < NB_PANNEAUX; ++i)
+        panneaux_[i]->eclaire(i == indice);
+}
+
+void TForm1::ouvre(QWidget *fenetre, QPoint decalage, bool desactive)
+{
+    if (!fenetre)
+        return;
+    if (!decalage.isNull())
+        fenetre->move(pos() + decalage);
+    if (desactive)
+        setEnabled(false);
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+
+void TForm1::avertit(const QString &message)
+{
+    dernier_message_ = message;
+    auto *boite = new QMessageBox(QMessageBox::Information, QStringLiteral("Vivezezi"), message,
+                                  QMessageBox::Ok, this);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    boite->open();
+}
+
+// ---------------------------------------------------------------- formula boxes
+
+bool TForm1::filtre_saisie(MthX &boite, QKeyEvent &touche)
+{
+    if (formule::curseur_gauche(boite) != formule::curseur_droit(boite))
+        return false;
+    const std::optional<Message> message = message_de(touche);
+    if (!message)
+        return false;
+    const Saisie apres = travail_->AppMessage({formule::texte(boite), formule::curseur_droit(boite)}, *message);
+    synchronise_ = true;
+    formule::ecrit(boite, apres.texte);
+    formule::place_curseur(boite, apres.curseur);
+    synchronise_ = false;
+    rafraichit();
+    return true;
+}
+
+void TForm1::change_boite(int b)
+{
+    if (synchronise_)
+        return;
+    const std::string texte = formule::texte(*boites_[b]);
+    agit([this, b, &texte] {
+        if (b == MTHX1) {
+            travail_->MthX1Change(texte);
+            return;
+        }
+        travail_->boites[b].texte = texte;
+        if (b == MTHX2)
+            travail_->MthX2Change();
+        else if (b == MTHX3)
+            travail_->MthX3Change();
+        else
+            travail_->MthX4Change();
+    });
+}
+
+void TForm1::clic_boite(int b)
+{
+    const int g = formule::curseur_gauche(*boites_[b]), d = formule::curseur_droit(*boites_[b]);
+    agit([this, b, g, d] {
+        switch (b) {
+        case MTHX1: travail_->MthX1LMouseClicked(g, d); break;
+        case MTHX2: travail_->MthX2LMouseClicked(g, d); break;
+        case MTHX3: travail_->MthX3LMouseClicked(g, d); break;
+        default: travail_->MthX4LMouseClicked(g, d); break;
+        }
+    });
+}
+
+// ---------------------------------------------------------------- secondary windows
+
+void TForm1::affiche(const std::string &argument)
+{
+    const bool reponse = partage.action_en_cours == 10 && !argument.empty();
+    setEnabled(true);
+    agit([this, &argument] { travail_->affiche(argument); });
+    if (reponse)
+        ouvre(fenetres_.form4, QPoint(partage.dx_fenetre + 180, partage.dy_fenetre + 140), false);
+}
+
+void TForm1::annule_argument()
+{
+    setEnabled(true);
+    agit([this] { travail_->annule_argument(); });
+}
+
+void TForm1::reponse_question(bool oui_)
+{
+    setEnabled(true);
+    switch (oui_ ? oui(*confirmation_) : non(*confirmation_)) {
+    case Suite::sauver: save_as(false); break;
+    case Suite::sauver_puis_fermer: save_as(true); break;
+    case Suite::fermer: on_ferme(); break;
+    }
+}
+
+void TForm1::mot_de_passe_accepte()
+{
+    setEnabled(true);
+    activateWindow();
+    formule::widget(*boites_[MTHX1])->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------- frame buttons
+
+void TForm1::clic_bouton(BoutonCadre bouton)
+{
+    Partage &p = partage;
+    switch (bouton) {
+    case BoutonCadre::sortir:
+        if (travail_->Image4Click() == Sortie::fermer) {
+            on_ferme();
+            return;
+        }
+        *confirmation_ = demander_confirmation(QUESTION_SAUVEGARDE, 1, true);
+        if (fenetres_.question) {
+            setEnabled(false);
+            fenetres_.question(confirmation_->question);
+        } else {
+            const auto r = QMessageBox::question(this, QStringLiteral("Vivezezi"), qt(confirmation_->question));
+            reponse_question(r == QMessageBox::Yes);
+        }
+        return;
+    case BoutonCadre::resume:
+        p.mode_tableau_signes = false;
+        ouvre(fenetres_.imprime, {}, false);
+        return;
+    case BoutonCadre::site: {
+        const QUrl adresse(qt(lit_adresse_web()), QUrl::StrictMode);
+        const QString schema = adresse.scheme().toLower();
+        if (adresse.isValid() && !adresse.host().isEmpty() &&
+            (schema == QLatin1String("http") || schema == QLatin1String("https")))
+            QDesktopServices::openUrl(adresse);
+        else
+            avertit(QStringLiteral("Aucune adresse web (http ou https) n'est configurée."));
+        return;
+    }
+    case BoutonCadre::recommencer:
+        agit([this] { travail_->Image19Click(); });
+        return;
+    case BoutonCadre::effacer:
+        agit([this] { travail_->Image17Click(); });
+        return;
+    case BoutonCadre::visualiser:
+        ouvre(fenetres_.form3, {}, false);
+        return;
+    case BoutonCadre::aide:
+        p.mode_tableau_signes = false;
+        p.mode_aide = true;
+        ouvre(fenetres_.imprime, {}, false);
+        return;
+    case BoutonCadre::domaine:
+        p.saisie_domaine = true;
+        p.saisie_inequation = true;
+        ouvre(fenetres_.form2, QPoint(104, 24), false);
+        return;
+    case BoutonCadre::charger:
+        charge();
+        return;
+    case BoutonCadre::aucun:
+        return;
+    }
+}
+
+void TForm1::survol(QPoint point)
+{
+    const BoutonCadre b = bouton_eclaire(point.x(), point.y(), disposition_.decalages, travail_->bouton_charger_visible);
+    panel21_->eteint();
+    if (point.x() > 200 && point.y() > 83)
+        eclaire_panneau(-1);
+    if (b != allume_) {
+        allume_ = b;
+        update();
+    }
+}
+
+void TForm1::save_as(bool sortie)
+{
+    const QString depart = partage.fichier_exercice.empty() ? QStringLiteral("*.alg") : qt(partage.fichier_exercice);
+    QString nom = QFileDialog::getSaveFileName(this, QStringLiteral("Sauver l'exercice"), depart,
+                                               QStringLiteral("algebre (*.alg)"));
+    if (!nom.isEmpty()) {
+        if (!nom.endsWith(QLatin1String(".alg"), Qt::CaseInsensitive))
+            nom += QLatin1String(".alg");
+        agit([this, &nom] { travail_->sauve_exercice(nom.left(255).toStdString()); });
+    }
+    if (sortie)
+        on_ferme();
+}
+
+void TForm1::charge()
+{
+    if (!travail_->bouton_charger_visible)
+        return;
+    const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"), QString(),
+                                                     QStringLiteral("algebre (*.alg)"));
+    if (!nom.isEmpty())
+        agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });
+}
+
+void TForm1::on_ferme()
+{
+    fermeture_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+// ---------------------------------------------------------------- events
+
+void TForm1::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, fond_);
+    for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
+        const BoutonCadre b = BoutonCadre(i);
+        if (b == BoutonCadre::charger && !travail_->bouton_charger_visible)
+            continue;
+        QPoint coin = disposition_.bouton(b);
+        if (b == allume_ && b == BoutonCadre::site)
+            coin = disposition_.site_eclaire;
+        p.drawPixmap(coin, b == allume_ ? allumes_[i] : eteints_[i]);
+    }
+}
+
+void TForm1::mousePressEvent(QMouseEvent *evenement)
+{
+    if (evenement->button() != Qt::LeftButton)
+        return;
+    const QPoint point = evenement->position().toPoint();
+    survol(point);
+    if (allume_ != BoutonCadre::aucun) {
+        clic_bouton(allume_);
+        return;
+    }
+    deplacement_ = true;
+    prise_ = evenement->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent *evenement)
+{
+    if (deplacement_ && (evenement->buttons() & Qt::LeftButton)) {
+        move(evenement->globalPosition().toPoint() - prise_);
+        return;
+    }
+    survol(evenement->position().toPoint());
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent *)
+{
+    deplacement_ = false;
+}
+
+void TForm1::leaveEvent(QEvent *)
+{
+    if (allume_ != BoutonCadre::aucun) {
+        allume_ = BoutonCadre::aucun;
+        update();
+    }
+}
+
+bool TForm1::event(QEvent *evenement)
+{
+    if (evenement->type() == QEvent::ToolTip) {
+        auto *aide = static_cast<QHelpEvent *>(evenement);
+        const BoutonCadre b = bouton_eclaire(aide->pos().x(), aide->pos().y(), disposition_.decalages,
+                                             travail_->bouton_charger_visible);
+        if (b != BoutonCadre::aucun)
+            QToolTip::showText(aide->globalPos(), QString::fromUtf8(indication(b)), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(evenement);
+}
+
+bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
+{
+    // Focus entering the input box by the user's hand starts the work again from step 1.
+    if (objet == formule::widget(*boites_[MTHX1]) && evenement->type() == QEvent::FocusIn && !synchronise_) {
+        const Qt::FocusReason raison = static_cast<QFocusEvent *>(evenement)->reason();
+        if (raison == Qt::MouseFocusReason || raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)
+            agit([this] { travail_->MthX1Enter(); });
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void TForm1::showEvent(QShowEvent *evenement)
+{
+    QWidget::showEvent(evenement);
+    if (!travail_->premiere_activation)
+        return;
+    if (fenetres_.form2)
+        fenetres_.form2->hide();
+    agit([this] { travail_->FormActivate(argument_); });
+}
+
+void TForm1::closeEvent(QCloseEvent *evenement)
+{
+    if (fermeture_) {
+        evenement->accept();
+        return;
+    }
+    evenement->ignore();
+    clic_bouton(BoutonCadre::sortir);
+}

@@ -1,0 +1,151 @@
+#pragma once
+// The main window TForm1: a borderless window drawn as one background picture
+// with the formula boxes, the action panels, the lists and the lit picture
+// buttons laid over it. It holds no work logic: every handler forwards to
+// Travail and the window then shows what Travail holds.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include "app/fenetres/principale_disposition.h"
+#include "core/menus.h"
+
+class MthX;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QPropertyAnimation;
+class PanneauAction;
+class BoutonsModeles;
+class FlechesTaille;
+class Travail;
+struct Confirmation;
+
+// The secondary windows the main window opens; any may be missing (null), and
+// the main window then does without it. They read what they show from the
+// shared record and call the main window back (affiche, reponse_question...).
+struct FenetresSecondaires {
+    QWidget *form2 = nullptr;    // argument, interval and domain
+    QWidget *form4 = nullptr;    // result of the answer
+    QWidget *imprime = nullptr;  // print window: summary, sign table, help pages
+    QWidget *form3 = nullptr;    // parameters
+    QWidget *form5 = nullptr;    // teacher's tables
+    QWidget *form6 = nullptr;    // password
+    // The yes/no window: shows the question; its answer comes back through
+    // TForm1::reponse_question.
+    std::function<void(const std::string &question)> question;
+};
+
+// The window's sources never see the formula box's class and the work's
+// types together (their names clash): the boxes are reached through
+// principale_boites.h and counted here by their own constant.
+inline constexpr int NB_FORMULES = 4;   // MthX1, MthX3, MthX4, MthX2
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `argument` is the first command-line argument, empty when there is none.
+    explicit TForm1(const std::string &argument = {}, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    void attache(const FenetresSecondaires &fenetres) { fenetres_ = fenetres; }
+
+    // The layout for a screen width: sizes, positions and the seven offsets.
+    void recale(int largeur_ecran);
+
+    Travail &travail() { return *travail_; }
+    PanneauAction &panneau(Panneau p) const { return *panneaux_[p]; }
+    // A control by its name ("Panel10", "MthX1", "ComboBox1", "Image4", ...), null if unknown.
+    QWidget *controle(const QString &nom) const;
+    // The lit picture currently shown, `aucun` for none.
+    BoutonCadre bouton_allume() const { return allume_; }
+
+    // Called back by the secondary windows.
+    void affiche(const std::string &argument);   // TForm2 validated
+    void annule_argument();                      // TForm2 cancelled
+    void reponse_question(bool oui);             // TForm7
+    void mot_de_passe_accepte();                 // TForm6: back to the input box
+
+    // Frame buttons, by what they do.
+    void clic_bouton(BoutonCadre bouton);
+    // Lights the frame button under the window point, as the mouse does.
+    void survol(QPoint point);
+
+    // Saving and loading through the file dialogs; `sortie` closes afterwards.
+    void save_as(bool sortie);
+    void on_ferme();
+    // The last short message shown to the user, empty for none.
+    const QString &dernier_message() const { return dernier_message_; }
+
+protected:
+    void paintEvent(QPaintEvent *evenement) override;
+    void mousePressEvent(QMouseEvent *evenement) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
+    void mouseReleaseEvent(QMouseEvent *evenement) override;
+    void leaveEvent(QEvent *evenement) override;
+    bool event(QEvent *evenement) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void showEvent(QShowEvent *evenement) override;
+    void closeEvent(QCloseEvent *evenement) override;
+
+private:
+    void construit();
+    void construit_boites();
+    void construit_panneaux();
+    void construit_boutons_bas();
+    void construit_editeur();
+    void dessine_images();
+    // Runs a handler of the work, then shows what it left.
+    void agit(const std::function<void()> &action);
+    void rafraichit();
+    void rafraichit_boites();
+    void rafraichit_parties();
+    void rafraichit_panneaux();
+    void glisse(int direction);
+    void ouvre(QWidget *fenetre, QPoint decalage, bool desactive);
+    bool filtre_saisie(MthX &boite, class QKeyEvent &touche);
+    void change_boite(int b);
+    void clic_boite(int b);
+    void eclaire_panneau(int indice);
+    void charge();
+    void avertit(const QString &message);
+
+    std::unique_ptr<Travail> travail_;
+    std::string argument_;
+    FenetresSecondaires fenetres_;
+    Disposition disposition_;
+    BoutonCadre allume_ = BoutonCadre::aucun;
+    bool synchronise_ = false;   // the window is setting its widgets from the work
+    bool fermeture_ = false;
+    QPoint prise_;               // where the background was grabbed to move the window
+    bool deplacement_ = false;
+    QString dernier_message_;
+    std::unique_ptr<Confirmation> confirmation_;
+
+    QPixmap fond_;
+    std::array<QPixmap, NB_BOUTONS_CADRE + 1> eteints_, allumes_;
+
+    std::array<MthX *, NB_FORMULES> boites_{};
+    std::array<QLabel *, NB_FORMULES> badges_{};
+    std::array<QLabel *, NB_FORMULES> commentaires_{};
+    std::array<PanneauAction *, NB_PANNEAUX> panneaux_{};
+    QWidget *panel2_ = nullptr, *panel9_ = nullptr, *cadre9_ = nullptr, *panel22_ = nullptr,
+            *panel23_ = nullptr, *panel24_ = nullptr;
+    QLabel *panel18_ = nullptr, *panel20_ = nullptr, *label1_ = nullptr;
+    QComboBox *combobox1_ = nullptr, *combobox2_ = nullptr;
+    QPlainTextEdit *memo1_ = nullptr;
+    QPushButton *speedbutton1_ = nullptr, *speedbutton2_ = nullptr, *speedbutton3_ = nullptr,
+                *speedbutton4_ = nullptr, *speedbutton5_ = nullptr, *speedbutton6_ = nullptr,
+                *speedbutton9_ = nullptr;
+    BoutonsModeles *panel21_ = nullptr;
+    FlechesTaille *fleches_ = nullptr;
+    QPropertyAnimation *glissement_ = nullptr;
+};
