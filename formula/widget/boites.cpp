@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace dessin {
+
 namespace {
 
 // Vertical offsets fall on whole units, so that bars and text sit on the
@@ -396,3 +398,5 @@ BoitePile::BoitePile(std::vector<BoitePtr> lignes, qreal interligne, qreal axe)
     etendue_.montee = -haut;
     etendue_.descente = hauteur + haut;
 }
+
+} // namespace dessin

@@ -18,6 +18,8 @@
 
 class QPainter;
 
+namespace dessin {
+
 struct Etendue {
     qreal largeur = 0;
     qreal montee = 0;
@@ -171,3 +173,5 @@ class BoitePile : public Boite {
 public:
     BoitePile(std::vector<BoitePtr> lignes, qreal interligne, qreal axe);
 };
+
+} // namespace dessin

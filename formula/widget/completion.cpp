@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace dessin {
+
 namespace {
 
 bool attend_operande(char c)
@@ -38,3 +40,5 @@ std::optional<std::string> complete_saisie(std::string_view texte)
         return std::nullopt;
     return complet;
 }
+
+} // namespace dessin

@@ -9,7 +9,11 @@
 #include <string>
 #include <string_view>
 
+namespace dessin {
+
 // The letter standing for a missing operand.
 inline constexpr char LETTRE_A_COMPLETER = 'x';
 
 std::optional<std::string> complete_saisie(std::string_view texte);
+
+} // namespace dessin

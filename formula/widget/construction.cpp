@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace dessin {
+
 namespace {
 
 constexpr qreal ECHELLE_EXPOSANT = 0.71;
@@ -372,3 +374,5 @@ BoitePtr construit_boites(const Arbre &arbre, std::string_view texte, Polices &p
         return std::make_unique<BoiteLigne>();
     return Constructeur(arbre, texte, polices, limite).noeud(arbre.racine, taille);
 }
+
+} // namespace dessin

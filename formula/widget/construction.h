@@ -9,8 +9,12 @@
 #include "formula/arbre.h"
 #include "formula/widget/boites.h"
 
+namespace dessin {
+
 // `texte` is the text the tree was read from. Nodes from byte `limite` on
 // were added to complete a text being typed: they are drawn lighter, and a
 // letter there is shown as an empty square.
 BoitePtr construit_boites(const Arbre &arbre, std::string_view texte, Polices &polices, qreal taille,
                           int limite);
+
+} // namespace dessin

@@ -11,6 +11,8 @@
 #include "formula/widget/completion.h"
 #include "formula/widget/construction.h"
 
+using namespace dessin;
+
 namespace {
 
 constexpr qreal HAUTEUR_MAXIMALE = 1000;

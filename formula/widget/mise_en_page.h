@@ -20,7 +20,6 @@
 #include <QRectF>
 
 class QPainter;
-class Boite;
 
 // How a text that does not parse is shown.
 enum class Lecture {

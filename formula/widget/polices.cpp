@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace dessin {
+
 namespace {
 
 QFont police_de(qreal taille, bool italique)
@@ -59,3 +61,5 @@ const Style &Polices::style(qreal taille, bool italique)
         trouve = styles_.emplace(cle, Style(police_de(pixels, italique))).first;
     return trouve->second;
 }
+
+} // namespace dessin

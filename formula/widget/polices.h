@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+namespace dessin {
+
 struct Style {
     QFont police;
     QFontMetricsF metriques;
@@ -41,3 +43,5 @@ private:
 
 // The smallest size scripts shrink to, in units.
 inline constexpr qreal TAILLE_MINIMALE = 6.0;
+
+} // namespace dessin

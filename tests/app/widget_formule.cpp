@@ -16,6 +16,8 @@
 #include "formula/widget/mise_en_page.h"
 #include "formula/widget/mthx.h"
 
+using dessin::complete_saisie;
+
 namespace {
 
 // One application for the whole program, on the offscreen platform.
