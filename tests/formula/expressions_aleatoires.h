@@ -108,12 +108,13 @@ private:
 
 using Valeurs = std::map<char, double>;
 
-// The value of a tree by ordinary rules; NaN where it is not defined.
-inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
+// The value of a tree by ordinary rules; NaN where it is not defined. When
+// asked, also the largest |a| + |b| of its products a * b.
+inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres, double *plus_grand_produit = nullptr)
 {
     const Noeud &n = arbre[i];
     const std::string_view mot = arbre.mot(n);
-    const auto enfant = [&](int k) { return valeur(arbre, arbre.enfant(n, k), lettres); };
+    const auto enfant = [&](int k) { return valeur(arbre, arbre.enfant(n, k), lettres, plus_grand_produit); };
     switch (n.genre) {
     case Genre::nombre:
         return std::strtod(std::string(mot).c_str(), nullptr);
@@ -143,10 +144,13 @@ inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
         double v = enfant(0);
         for (int k = 1; k < n.nombre_enfants; ++k) {
             const double f = enfant(k);
-            if (arbre.operateur(n, k) == '/')
+            if (arbre.operateur(n, k) == '/') {
                 v = f == 0 ? NAN : v / f;
-            else
+            } else {
+                if (plus_grand_produit)
+                    *plus_grand_produit = std::max(*plus_grand_produit, std::fabs(v) + std::fabs(f));
                 v *= f;
+            }
         }
         return v;
     }
@@ -165,10 +169,10 @@ inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres)
     }
 }
 
-inline double valeur(std::string_view texte, const Valeurs &lettres)
+inline double valeur(std::string_view texte, const Valeurs &lettres, double *plus_grand_produit = nullptr)
 {
     const auto arbre = lis_formule(texte);
-    return arbre ? valeur(*arbre, arbre->racine, lettres) : NAN;
+    return arbre ? valeur(*arbre, arbre->racine, lettres, plus_grand_produit) : NAN;
 }
 
 inline bool proches(double a, double b)
@@ -235,7 +239,8 @@ inline std::string verifie(const std::string &texte)
 }
 
 // The engine's own evaluator on the normal form, where its rules agree with
-// ordinary ones: x only, small values, few literals, no negative base.
+// ordinary ones: x only, small values and products (it caps products at
+// 9 999 999), few literals, no negative base.
 inline std::string verifie_avec_evalue(const std::string &texte)
 {
     const std::string forme = normalise(texte);
@@ -250,8 +255,11 @@ inline std::string verifie_avec_evalue(const std::string &texte)
         return {};
     for (double x : {0.37, 1.29, 2.71}) {
         const double attendu = valeur(texte, {{'x', x}});
+        double plus_grand_produit = 0;
+        valeur(forme, {{'x', x}}, &plus_grand_produit);
         const double obtenu = evalue(forme, x);
-        if (!std::isfinite(attendu) || std::fabs(attendu) > 1000 || obtenu == ERREUR_EVALUATION)
+        if (!std::isfinite(attendu) || std::fabs(attendu) > 1000 || plus_grand_produit >= 9999999 ||
+            obtenu == ERREUR_EVALUATION)
             continue;
         if (!proches(attendu, obtenu))
             return "evalue(" + forme + ") is " + std::to_string(obtenu) + ", not " + std::to_string(attendu);
