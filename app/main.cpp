@@ -1,11 +1,16 @@
-// The desktop program: the windows are created once, in a fixed order, and
-// live until the program ends; they are only shown and hidden.
+// The desktop program: the eight windows are created once, in a fixed order,
+// and live until the program ends; they are only shown and hidden.
 
 #include <QApplication>
 #include <QDir>
 
+#include "app/fenetres/fenetre_argument.h"
+#include "app/fenetres/fenetre_mot_de_passe.h"
 #include "app/fenetres/fenetre_principale.h"
+#include "app/fenetres/fenetre_question.h"
+#include "app/fenetres/fenetre_resultat.h"
 #include "core/configuration.h"
+#include "print/imprime.h"
 
 int main(int argc, char *argv[])
 {
@@ -18,8 +23,13 @@ int main(int argc, char *argv[])
     const std::string expression = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
 
     TForm1 form1(expression);
-    FenetresSecondaires fenetres;
-    form1.attache(fenetres);
+    TForm2 form2;
+    TForm4 form4;
+    TImprime imprime;
+    TForm6 form6;
+    TForm7 form7;
+    // The parameters window and the teacher's tables join here once they are built.
+    form1.attache({&form2, &form4, &imprime, nullptr, nullptr, &form6, &form7, {}, {}});
     form1.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "app/fenetres/fenetre_principale.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QApplication>
@@ -20,12 +21,19 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include "app/fenetres/fenetre_argument.h"
+#include "app/fenetres/fenetre_mot_de_passe.h"
+#include "app/fenetres/fenetre_question.h"
+#include "app/fenetres/fenetre_resultat.h"
 #include "app/fenetres/principale_boites.h"
 #include "app/fenetres/principale_images.h"
 #include "app/fenetres/principale_panneaux.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/configuration.h"
+#include "exercise/fenetres/parametres.h"
+#include "exercise/fenetres/professeur.h"
+#include "print/imprime.h"
 
 namespace {
 
@@ -154,6 +162,37 @@ TForm1::TForm1(const std::string &argument, QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::attache(const FenetresSecondaires &f)
+{
+    fenetres_ = f;
+    if (f.form2) {
+        f.form2->setOuvreur(this);
+        f.form2->setAffiche([this](const std::string &a) { affiche(a); });
+        f.form2->setAnnule([this] { annule_argument(); });
+        f.form2->setGrille(f.form5);
+        if (f.ecrit_cellule)
+            f.form2->setEcritCellule(f.ecrit_cellule);
+    }
+    if (f.form5) {
+        f.form5->setPrincipale(this);
+        f.form5->setArgument(f.form2);
+        f.form5->setListeAides(&travail_->liste_aides);
+        f.form5->setRetour([this](bool) { agit([this] { travail_->affiche_exercice(); }); });
+    }
+    if (f.form3) {
+        f.form3->setPrincipale(this);
+        f.form3->setRetour([this] { rafraichit(); });
+    }
+    if (f.form6) {
+        f.form6->setPrincipale(this);
+        f.form6->setAccepte([this] { mot_de_passe_accepte(); });
+    }
+    if (f.form7) {
+        f.form7->setPrincipale(this);
+        f.form7->setReponse([this](bool oui_) { reponse_question(oui_); });
+    }
+}
 
 // ---------------------------------------------------------------- building
 
@@ -329,7 +368,8 @@ void TForm1::construit_boutons_bas()
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
         connect(b, &QPushButton::clicked, this, [this, grille] {
             partage.mode_grille = grille;
-            ouvre(fenetres_.form5, {}, false);
+            if (fenetres_.montre_grille)
+                fenetres_.montre_grille(grille);
         });
         ++grille;
     }
@@ -454,13 +494,12 @@ void TForm1::rafraichit()
     }
     if (travail_->impression_demandee) {
         travail_->impression_demandee = false;
-        ouvre(fenetres_.imprime, {}, false);
+        if (fenetres_.imprime)
+            fenetres_.imprime->montre_tableau_de_signes(travail_->etapes[std::clamp(partage.etape, 1, ETAPES_MAX)]);
     }
     if (travail_->mot_de_passe_demande) {
         travail_->mot_de_passe_demande = false;
-        if (fenetres_.form6) {
-            ouvre(fenetres_.form6, {}, true);
-        }
+        ouvre(fenetres_.form6, {}, true);
     }
     if (!travail_->message.empty()) {
         avertit(qt(travail_->message));
@@ -652,9 +691,9 @@ void TForm1::clic_bouton(BoutonCadre bouton)
             return;
         }
         *confirmation_ = demander_confirmation(QUESTION_SAUVEGARDE, 1, true);
-        if (fenetres_.question) {
+        if (fenetres_.form7) {
             setEnabled(false);
-            fenetres_.question(confirmation_->question);
+            fenetres_.form7->demande(confirmation_->question);
         } else {
             const auto r = QMessageBox::question(this, QStringLiteral("Vivezezi"), qt(confirmation_->question));
             reponse_question(r == QMessageBox::Yes);
@@ -662,7 +701,12 @@ void TForm1::clic_bouton(BoutonCadre bouton)
         return;
     case BoutonCadre::resume:
         p.mode_tableau_signes = false;
-        ouvre(fenetres_.imprime, {}, false);
+        if (fenetres_.imprime) {
+            std::vector<std::string> titres = travail_->liste_aides;
+            if (!titres.empty() && titres.back() == "AIDE(S)")
+                titres.pop_back();
+            fenetres_.imprime->montre_resume(titres);
+        }
         return;
     case BoutonCadre::site: {
         const QUrl adresse(qt(lit_adresse_web()), QUrl::StrictMode);
@@ -686,7 +730,8 @@ void TForm1::clic_bouton(BoutonCadre bouton)
     case BoutonCadre::aide:
         p.mode_tableau_signes = false;
         p.mode_aide = true;
-        ouvre(fenetres_.imprime, {}, false);
+        if (fenetres_.imprime)
+            fenetres_.imprime->montre_aide();
         return;
     case BoutonCadre::domaine:
         p.saisie_domaine = true;

@@ -30,17 +30,26 @@ struct Confirmation;
 
 // The secondary windows the main window opens; any may be missing (null), and
 // the main window then does without it. They read what they show from the
-// shared record and call the main window back (affiche, reponse_question...).
+// shared record and call the main window back.
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TImprime;
 struct FenetresSecondaires {
-    QWidget *form2 = nullptr;    // argument, interval and domain
-    QWidget *form4 = nullptr;    // result of the answer
-    QWidget *imprime = nullptr;  // print window: summary, sign table, help pages
-    QWidget *form3 = nullptr;    // parameters
-    QWidget *form5 = nullptr;    // teacher's tables
-    QWidget *form6 = nullptr;    // password
-    // The yes/no window: shows the question; its answer comes back through
-    // TForm1::reponse_question.
-    std::function<void(const std::string &question)> question;
+    TForm2 *form2 = nullptr;       // argument, interval and domain
+    TForm4 *form4 = nullptr;       // result of the answer
+    TImprime *imprime = nullptr;   // summary, sign table, help pages
+    TForm3 *form3 = nullptr;       // parameters
+    TForm5 *form5 = nullptr;       // teacher's tables
+    TForm6 *form6 = nullptr;       // password
+    TForm7 *form7 = nullptr;       // yes/no question
+    // The teacher's tables in one mode (1 helps, 2 answers, 3 values), and the
+    // text of the argument window written into their remembered cell.
+    std::function<void(int mode)> montre_grille;
+    std::function<void(const std::string &texte)> ecrit_cellule;
 };
 
 // The window's sources never see the formula box's class and the work's
@@ -56,7 +65,8 @@ public:
     explicit TForm1(const std::string &argument = {}, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    void attache(const FenetresSecondaires &fenetres) { fenetres_ = fenetres; }
+    // Connects the secondary windows to this one and to each other.
+    void attache(const FenetresSecondaires &fenetres);
 
     // The layout for a screen width: sizes, positions and the seven offsets.
     void recale(int largeur_ecran);
