@@ -90,7 +90,6 @@ private:
 class BoiteLigne : public Boite {
 public:
     void ajoute(BoitePtr boite, qreal espace_avant = 0);
-    bool vide() const { return enfants_.empty(); }
 };
 
 // Numerator over denominator, the bar on the math axis.

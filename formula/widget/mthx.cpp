@@ -389,6 +389,15 @@ void MthX::mousePressEvent(QMouseEvent *evenement)
     emit clicGauche();
 }
 
+void MthX::mouseMoveEvent(QMouseEvent *evenement)
+{
+    if (!(evenement->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(evenement);
+        return;
+    }
+    selectionne(ancre_, miseEnPage().position_sous(evenement->position() - coinFormule()));
+}
+
 void MthX::contextMenuEvent(QContextMenuEvent *evenement)
 {
     QMenu menu(this);

@@ -13,6 +13,7 @@
 // 1-based position of the character just before it (0 at the start); they
 // are equal when nothing is selected, else LeftCaret < RightCaret.
 //
+// A left click puts the caret under the mouse (a drag selects).
 // Keys: characters, Left/Right/Home/End (with Shift to select), Backspace,
 // Delete, Enter inside an open "{" system. A key event whose text is the
 // character CODE_TOUCHE_RACINE (or Ctrl+R) inserts "sqrt()" with the caret
@@ -102,6 +103,7 @@ protected:
     bool event(QEvent *evenement) override;
     void paintEvent(QPaintEvent *evenement) override;
     void mousePressEvent(QMouseEvent *evenement) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
     void contextMenuEvent(QContextMenuEvent *evenement) override;
     void focusInEvent(QFocusEvent *evenement) override;
     void focusOutEvent(QFocusEvent *evenement) override;

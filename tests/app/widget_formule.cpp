@@ -514,6 +514,14 @@ TEST_F(BoiteFormule, ClicPlaceLeCurseur)
     EXPECT_EQ(boite.curseurDroit(), 7);
     QTest::mouseClick(&boite, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(clics.count(), 2);
+    // A drag from the start to past the end selects everything.
+    QTest::mousePress(&boite, Qt::LeftButton, Qt::NoModifier, QPoint(MthX::MARGE + 1, 15));
+    QMouseEvent glisse(QEvent::MouseMove, QPointF(boite.rectDroite() + 30, 15), boite.mapToGlobal(QPointF(0, 0)),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&boite, &glisse);
+    QTest::mouseRelease(&boite, Qt::LeftButton, Qt::NoModifier, QPoint(boite.rectDroite() + 30, 15));
+    EXPECT_EQ(boite.curseurGauche(), 0);
+    EXPECT_EQ(boite.curseurDroit(), 7);
 }
 
 TEST_F(BoiteFormule, DessinDeLaBoite)
