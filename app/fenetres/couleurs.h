@@ -5,10 +5,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 
 #include "core/partage.h"
@@ -63,6 +65,12 @@ inline void face_bouton(QPainter &p, const QRectF &r, bool allume)
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.setPen(QPen(allume ? palette::trait_allume : palette::trait, 1.6));
     p.setBrush(Qt::NoBrush);
+}
+
+inline void centre_sur_ecran(QWidget &fenetre)
+{
+    if (const QScreen *ecran = QGuiApplication::primaryScreen())
+        fenetre.move(ecran->availableGeometry().center() - fenetre.rect().center());
 }
 
 // A window without frame; a press on its background (not on a child) and a

@@ -72,6 +72,7 @@ void TForm6::showEvent(QShowEvent *e)
 {
     tampon_.vide();
     edit3_->clear();
+    centre_sur_ecran(*this);
     edit3_->setFocus();
     FenetreSansBord::showEvent(e);
 }

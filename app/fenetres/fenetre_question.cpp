@@ -1,9 +1,7 @@
 #include "app/fenetres/fenetre_question.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 TForm7::TForm7(QWidget *parent) : FenetreSansBord(parent)
 {
@@ -49,8 +47,7 @@ void TForm7::demande(const std::string &question)
     label1_->setText(QString::fromStdString(question));
     if (principale_)
         principale_->setEnabled(false);
-    if (const QScreen *ecran = QGuiApplication::primaryScreen())
-        move(ecran->availableGeometry().center() - rect().center());
+    centre_sur_ecran(*this);
     show();
     raise();
     activateWindow();

@@ -1,0 +1,483 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/fenetres/fenetre_argument.h"
+#include "app/fenetres/fenetre_mot_de_passe.h"
+#include "app/fenetres/fenetre_question.h"
+#include "app/fenetres/fenetre_resultat.h"
+#include "app/travail/intervalles.h"
+#include "app/travail/mot_de_passe.h"
+#include "app/travail/reponse.h"
+#include "core/partage.h"
+#include "formula/widget/mthx.h"
+
+namespace {
+
+class ApplicationQt : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char nom[] = "test_app_petites_fenetres";
+        static char *argv[] = {nom, nullptr};
+        application_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { application_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> application_;
+};
+
+const auto *const environnement = ::testing::AddGlobalTestEnvironment(new ApplicationQt);
+
+// The picture of a window, kept in the temporary folder to be looked at; it
+// must not be a plain colour.
+void verifie_rendu(QWidget &fenetre, const QString &nom)
+{
+    const QImage image = fenetre.grab().toImage();
+    image.save(QDir::temp().filePath(QStringLiteral("vivezezi_%1.png").arg(nom)));
+    ASSERT_FALSE(image.isNull());
+    const QRgb premier = image.pixel(image.width() / 2, image.height() / 2);
+    int differents = 0;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            differents += image.pixel(x, y) != premier;
+    EXPECT_GT(differents, 50) << nom.toStdString();
+}
+
+// ---------------------------------------------------------------- password
+
+TEST(MotDePasse, TamponEtComparaison)
+{
+    struct Cas {
+        std::vector<std::string> frappes;
+        std::string tampon, montre;
+    };
+    const std::vector<Cas> cas = {
+        {{"a", "b", "c"}, "abc", "***"},
+        {{"a", "b", "."}, "a", "**."},
+        {{"a", "\b", "\b"}, "", "*\b\b"},
+        {{".", "x"}, "x", ".*"},
+        {{"é", "\b", "z"}, "z", "*\b*"},   // a character of two bytes goes as one
+    };
+    for (const Cas &c : cas) {
+        TamponMotDePasse t;
+        std::string montre;
+        for (const std::string &f : c.frappes)
+            montre += t.frappe(f);
+        EXPECT_EQ(t.tampon(), c.tampon);
+        EXPECT_EQ(montre, c.montre);
+    }
+    EXPECT_TRUE(mot_de_passe_correct("secret", "SECRET"));
+    EXPECT_TRUE(mot_de_passe_correct("", ""));
+    EXPECT_FALSE(mot_de_passe_correct("SECRET", "secret"));   // the stored one is already upper case
+    EXPECT_FALSE(mot_de_passe_correct("SECRE", "SECRET"));
+    EXPECT_EQ(majuscules_ascii("azAZ09é-"), "AZAZ09é-");
+}
+
+struct Porte {
+    QWidget principale;
+    TForm6 fenetre;
+    int acceptes = 0, fins = 0;
+
+    explicit Porte(const std::string &mot_de_passe)
+    {
+        remet_a_zero_complet();
+        partage.mot_de_passe = mot_de_passe;
+        fenetre.setPrincipale(&principale);
+        fenetre.setAccepte([this] { ++acceptes; });
+        fenetre.setTermine([this] { ++fins; });
+        principale.setEnabled(false);
+        fenetre.show();
+    }
+};
+
+TEST(FenetreMotDePasse, EntreeAuClavier)
+{
+    struct Cas {
+        std::string stocke;
+        QString tape;
+        bool accepte;
+    };
+    const std::vector<Cas> cas = {
+        {"SECRET", "SECRET", true},
+        {"SECRET", "secret", true},
+        {"SECRET", "SeCrEt", true},
+        {"SECRET", "SECRE", false},
+        {"SECRET", "SECRETS", false},
+        {"SECRET", "SECRETX.", true},   // "." takes the last character off
+        {"SECRET", "SECRE.ET", true},
+        {"SECRET", "SECRE.T", false},
+        {"", "", true},
+        {"", "a", false},
+    };
+    for (const Cas &c : cas) {
+        Porte porte(c.stocke);
+        QTest::keyClicks(&porte.fenetre.boite(), c.tape);
+        QTest::keyClick(&porte.fenetre.boite(), Qt::Key_Return);
+        SCOPED_TRACE(c.tape.toStdString());
+        EXPECT_EQ(porte.acceptes, c.accepte ? 1 : 0);
+        EXPECT_EQ(porte.fins, c.accepte ? 0 : 1);
+        EXPECT_EQ(porte.principale.isEnabled(), c.accepte);
+        EXPECT_FALSE(porte.fenetre.isVisible());
+    }
+}
+
+TEST(FenetreMotDePasse, EtoilesEffacementEtBoutons)
+{
+    Porte porte("AB");
+    QLineEdit &boite = porte.fenetre.boite();
+    QTest::keyClicks(&boite, "ax.b");
+    EXPECT_EQ(boite.text(), QStringLiteral("**.*"));
+    EXPECT_EQ(porte.fenetre.tampon(), "ab");
+    QTest::keyClick(&boite, Qt::Key_Backspace);
+    EXPECT_EQ(porte.fenetre.tampon(), "a");
+    EXPECT_EQ(boite.text(), QStringLiteral("**."));
+    QTest::keyClicks(&boite, "B");
+    porte.fenetre.findChild<QPushButton *>(QStringLiteral("SpeedButton10"))->click();
+    EXPECT_EQ(porte.acceptes, 1);
+    verifie_rendu(porte.fenetre, QStringLiteral("mot_de_passe"));
+
+    // Shown again, the buffer starts empty; "Annuler" ends the program.
+    porte.fenetre.show();
+    EXPECT_EQ(porte.fenetre.tampon(), "");
+    EXPECT_EQ(boite.text(), QString());
+    porte.fenetre.findChild<QPushButton *>(QStringLiteral("SpeedButton11"))->click();
+    EXPECT_EQ(porte.fins, 1);
+}
+
+// ---------------------------------------------------------------- argument
+
+struct Argument {
+    QWidget principale;
+    TForm2 fenetre;
+    std::vector<std::string> affiches;
+    int annulations = 0;
+
+    Argument()
+    {
+        remet_a_zero_complet();
+        fenetre.setOuvreur(&principale);
+        fenetre.setAffiche([this](const std::string &t) { affiches.push_back(t); });
+        fenetre.setAnnule([this] { ++annulations; });
+    }
+    MthX &boite() { return fenetre.boite(); }
+    void ouvre(int action)
+    {
+        partage.action_en_cours = action;
+        fenetre.hide();
+        fenetre.show();
+    }
+};
+
+TEST(FenetreArgument, FrappeEtValidation)
+{
+    Argument a;
+    a.ouvre(3);
+    EXPECT_FALSE(a.principale.isEnabled());
+    EXPECT_FALSE(a.fenetre.barre_visible());
+    EXPECT_EQ(a.boite().texte(), "");
+    EXPECT_EQ(a.boite().hauteurPolice(), 18);
+    QTest::keyClicks(&a.boite(), "2x(");
+    EXPECT_EQ(a.boite().texte().substr(0, 4), "2x*(");   // a bracket after an operand is a product
+    a.boite().setTexte("x+1");
+    QTest::keyClick(&a.boite(), Qt::Key_Return);
+    EXPECT_EQ(a.affiches, std::vector<std::string>{"x+1"});
+    EXPECT_FALSE(a.fenetre.isVisible());
+    EXPECT_TRUE(a.principale.isEnabled());
+    EXPECT_FALSE(a.boite().isEnabled());
+}
+
+TEST(FenetreArgument, ReponseOuvreSurLaDerniereEtape)
+{
+    Argument a;
+    partage.derniere_expression = "2*x+2=4";
+    a.ouvre(10);
+    EXPECT_EQ(a.boite().texte(), "2*x+2=4");
+    a.ouvre(3);
+    EXPECT_EQ(a.boite().texte(), "");
+}
+
+TEST(FenetreArgument, AnnulationEtClics)
+{
+    Argument a;
+    a.ouvre(3);
+    a.boite().setTexte("5");
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(140, 138));   // cancel picture
+    EXPECT_TRUE(a.affiches.empty());
+    EXPECT_EQ(a.annulations, 1);
+    EXPECT_FALSE(a.fenetre.isVisible());
+    EXPECT_TRUE(a.principale.isEnabled());
+
+    a.ouvre(3);
+    a.boite().setTexte("7");
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(40, 138));    // validate picture
+    EXPECT_EQ(a.affiches, std::vector<std::string>{"7"});
+}
+
+TEST(FenetreArgument, Modeles)
+{
+    Argument a;
+    a.ouvre(3);
+    a.boite().setTexte("x");
+    a.fenetre.modele(5);
+    EXPECT_EQ(a.boite().texte(), "x^");
+    a.boite().setTexte("1");
+    a.fenetre.modele(6);
+    EXPECT_EQ(a.boite().texte(), "1/");
+    a.boite().setTexte("x=1");
+    a.fenetre.modele(7);
+    EXPECT_EQ(a.boite().texte(), "x=1*et");
+    a.boite().setTexte("");
+    a.fenetre.modele(4);
+    EXPECT_EQ(a.boite().texte(), "sqrt()");
+    EXPECT_EQ(a.boite().curseurGauche(), 5);
+
+    // No square root while intervals are typed.
+    partage.saisie_inequation = true;
+    a.ouvre(10);
+    a.boite().setTexte("");
+    a.fenetre.modele(4);
+    EXPECT_EQ(a.boite().texte(), "");
+}
+
+TEST(FenetreArgument, BoutonsIntervalles)
+{
+    Argument a;
+    partage.saisie_inequation = true;
+    a.ouvre(10);
+    partage.derniere_expression.clear();
+    a.boite().setTexte("");
+    EXPECT_TRUE(a.fenetre.barre_visible());
+    EXPECT_EQ(a.boite().hauteurPolice(), 20);
+    a.fenetre.intervalle(9);
+    EXPECT_EQ(a.boite().texte(), "domain(x,-inf,0,13)");
+    a.fenetre.intervalle(9);
+    EXPECT_EQ(a.boite().texte(), "(domain(x,-inf,0,13))or(domain(x,0,inf,13))");
+    const std::vector<std::pair<int, std::string>> codes = {
+        {10, "12"}, {11, "15"}, {12, "14"}};
+    for (const auto &[image, code] : codes) {
+        a.boite().setTexte("");
+        a.fenetre.intervalle(image);
+        EXPECT_EQ(a.boite().texte(), "domain(x,-inf,0," + code + ")");
+    }
+    a.boite().setTexte("x>");
+    a.fenetre.intervalle(13);
+    EXPECT_EQ(a.boite().texte(), "x>inf");
+}
+
+TEST(FenetreArgument, EclairageSousLaSouris)
+{
+    Argument a;
+    a.ouvre(3);
+    const std::vector<std::pair<QPoint, int>> sans_barre = {
+        {{30, 20}, 4}, {{70, 20}, 5}, {{110, 20}, 6}, {{150, 20}, 7},
+        {{40, 138}, 2}, {{140, 138}, 3}, {{90, 138}, 0}, {{90, 80}, 0}};
+    for (const auto &[point, image] : sans_barre) {
+        QTest::mouseMove(&a.fenetre, point);
+        EXPECT_EQ(a.fenetre.image_eclairee(), image) << point.x() << "," << point.y();
+    }
+    verifie_rendu(a.fenetre, QStringLiteral("argument"));
+    a.fenetre.annule();
+
+    partage.saisie_inequation = true;
+    a.ouvre(10);
+    const std::vector<std::pair<QPoint, int>> avec_barre = {
+        {{20, 25}, 9}, {{55, 25}, 10}, {{90, 25}, 11}, {{125, 25}, 12}, {{160, 25}, 13},
+        {{41, 25}, 0}, {{40, 138}, 2}};
+    for (const auto &[point, image] : avec_barre) {
+        QTest::mouseMove(&a.fenetre, point);
+        EXPECT_EQ(a.fenetre.image_eclairee(), image) << point.x() << "," << point.y();
+    }
+    a.boite().setTexte("");
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(160, 25));
+    EXPECT_EQ(a.boite().texte(), "inf");
+    QTest::mouseMove(&a.fenetre, QPoint(20, 25));
+    verifie_rendu(a.fenetre, QStringLiteral("argument_intervalles"));
+}
+
+TEST(FenetreArgument, Domaine)
+{
+    Argument a;
+    partage.saisie_domaine = true;
+    partage.saisie_inequation = true;
+    a.ouvre(0);
+    EXPECT_EQ(a.boite().texte(), "domain(x,-inf,inf,12)");
+
+    // Bounds out of order: the previous domain stays, and nothing else runs.
+    a.boite().setTexte("domain(x,3,1,13)");
+    QTest::keyClick(&a.boite(), Qt::Key_Return);
+    EXPECT_EQ(bornes_partagees(), BornesIntervalles{});
+    EXPECT_TRUE(a.affiches.empty());
+    EXPECT_FALSE(partage.saisie_domaine);
+    EXPECT_TRUE(a.principale.isEnabled());
+
+    partage.saisie_domaine = true;
+    partage.saisie_inequation = true;
+    a.ouvre(0);
+    a.boite().setTexte("domain(x,1,3,13)");
+    a.fenetre.Terminer();
+    const BornesIntervalles b = bornes_partagees();
+    EXPECT_EQ(b.borne_inf_1, "1");
+    EXPECT_EQ(b.borne_sup_1, "3");
+    EXPECT_FALSE(b.crochet_1a);
+    EXPECT_FALSE(b.crochet_1b);
+    EXPECT_TRUE(a.affiches.empty());
+
+    // Cancelling a domain entry puts the values back.
+    partage.saisie_domaine = true;
+    partage.saisie_inequation = true;
+    a.ouvre(0);
+    EXPECT_EQ(a.boite().texte(), "domain(x,1,3,13)");
+    a.boite().setTexte("domain(x,-5,5,12)");
+    a.fenetre.annule();
+    EXPECT_EQ(bornes_partagees(), b);
+}
+
+TEST(FenetreArgument, DepuisLaGrilleDuProfesseur)
+{
+    Argument a;
+    QWidget grille;
+    std::vector<std::string> cellules;
+    a.fenetre.setGrille(&grille);
+    a.fenetre.setEcritCellule([&](const std::string &t) { cellules.push_back(t); });
+    partage.saisie_depuis_prof = true;
+    partage.mode_grille = 2;
+    partage.texte_cellule = "x=3";
+    a.ouvre(0);
+    EXPECT_FALSE(grille.isEnabled());
+    EXPECT_TRUE(a.principale.isEnabled());
+    EXPECT_EQ(a.boite().texte(), "x=3");
+    a.boite().setTexte("x=4");
+    a.fenetre.Terminer();
+    EXPECT_EQ(cellules, std::vector<std::string>{"x=4"});
+    EXPECT_TRUE(a.affiches.empty());
+    EXPECT_TRUE(grille.isEnabled());
+}
+
+TEST(FenetreArgument, TexteQuelconque)
+{
+    Argument a;
+    a.ouvre(3);
+    a.boite().setTexte(std::string(2000, '('));
+    QTest::keyClicks(&a.boite(), "x)+*/^");
+    QTest::keyClick(&a.boite(), Qt::Key_Tab);
+    QTest::keyClick(&a.boite(), Qt::Key_Backspace);
+    a.fenetre.modele(7);
+    a.fenetre.intervalle(9);
+    QTest::keyClick(&a.boite(), Qt::Key_Return);
+    ASSERT_EQ(a.affiches.size(), 1u);
+}
+
+// ---------------------------------------------------------------- result
+
+struct Resultat {
+    TForm4 fenetre;
+    Resultat() { remet_a_zero_complet(); }
+    void montre(bool juste, int note, int historique)
+    {
+        partage.reponse_juste = juste;
+        partage.note = note;
+        partage.nombre_historique = historique;
+        partage.commentaire_final = "Bravo.";
+        fenetre.hide();
+        fenetre.show();
+    }
+};
+
+TEST(FenetreResultat, Textes)
+{
+    struct Cas {
+        bool juste;
+        int note, historique;
+        QString felicitations, note_texte;
+    };
+    const std::vector<Cas> cas = {
+        {true, 20, 0, QStringLiteral("REUSSI DIRECTEMENT,\n\r TRES BIEN !"), QStringLiteral("20/20")},
+        {true, 20, 4, QStringLiteral("REUSSI EN 4 ETAPES"), QStringLiteral("20/20")},
+        {true, 18, 2, QStringLiteral("REUSSI EN 2 ETAPES"), QStringLiteral("18/20")},
+        {true, 17, 0, QString(), QStringLiteral("17/20")},
+    };
+    Resultat r;
+    for (const Cas &c : cas) {
+        r.montre(c.juste, c.note, c.historique);
+        EXPECT_EQ(r.fenetre.commentaire(), QStringLiteral("Bravo."));
+        EXPECT_EQ(r.fenetre.felicitations(), c.felicitations);
+        EXPECT_EQ(r.fenetre.note(), c.note_texte);
+        EXPECT_TRUE(r.fenetre.note_visible());
+    }
+    r.montre(true, 20, 0);
+    verifie_rendu(r.fenetre, QStringLiteral("resultat"));
+    r.montre(false, 20, 0);
+    EXPECT_FALSE(r.fenetre.note_visible());
+    EXPECT_EQ(r.fenetre.felicitations(), QString());
+}
+
+TEST(FenetreResultat, ReponseEncoreSimplifiable)
+{
+    Resultat r;
+    partage.note = 20;
+    partage.liste_solutions.push_back(TDsolu("5", "0", "Bien."));
+    partage.solutions_normalisees[1] = "5";
+    ASSERT_TRUE(verifie_reponse("2+3"));
+    r.fenetre.show();
+    EXPECT_EQ(r.fenetre.commentaire(), QString::fromUtf8("Peut encore être simplifiée"));
+    EXPECT_FALSE(r.fenetre.note_visible());
+    EXPECT_EQ(partage.note, 19);
+}
+
+TEST(FenetreResultat, FermetureSousLaSouris)
+{
+    Resultat r;
+    r.montre(true, 20, 0);
+    const std::vector<std::pair<QPoint, bool>> points = {
+        {{50, 138}, true}, {{38, 128}, true}, {{106, 148}, true},
+        {{37, 138}, false}, {{50, 150}, false}, {{200, 60}, false}};
+    for (const auto &[point, visible] : points) {
+        QTest::mouseMove(&r.fenetre, point);
+        EXPECT_EQ(r.fenetre.fermer_visible(), visible) << point.x() << "," << point.y();
+    }
+    QTest::mouseClick(&r.fenetre, Qt::LeftButton, {}, QPoint(200, 60));
+    EXPECT_TRUE(r.fenetre.isVisible());
+    QTest::mouseClick(&r.fenetre, Qt::LeftButton, {}, QPoint(60, 138));
+    EXPECT_FALSE(r.fenetre.isVisible());
+}
+
+// ---------------------------------------------------------------- yes/no
+
+TEST(FenetreQuestion, OuiEtNon)
+{
+    QWidget principale;
+    TForm7 fenetre;
+    std::vector<bool> reponses;
+    fenetre.setPrincipale(&principale);
+    fenetre.setReponse([&](bool oui) {
+        EXPECT_FALSE(fenetre.isVisible());
+        EXPECT_TRUE(principale.isEnabled());
+        reponses.push_back(oui);
+    });
+    for (const char *bouton : {"SpeedButton1", "SpeedButton2"}) {
+        fenetre.demande(QUESTION_SAUVEGARDE);
+        EXPECT_TRUE(fenetre.isVisible());
+        EXPECT_FALSE(principale.isEnabled());
+        EXPECT_EQ(fenetre.question(), QString::fromUtf8(QUESTION_SAUVEGARDE));
+        if (std::string(bouton) == "SpeedButton1")
+            verifie_rendu(fenetre, QStringLiteral("question"));
+        QTest::mouseClick(fenetre.findChild<QPushButton *>(QString::fromLatin1(bouton)), Qt::LeftButton);
+    }
+    EXPECT_EQ(reponses, (std::vector<bool>{true, false}));
+}
+
+} // namespace
