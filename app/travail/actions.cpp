@@ -37,12 +37,9 @@ int code_signe(const std::string &facteur)
     return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
 }
 
-void simplifie_racines_puis_normalise(std::string &s)
+void simplifie_racines_puis_fusionne(std::string &s)
 {
-    if (partage.option_racines) {
-        s = simplifie_racines(s);
-        s = normalise(s);
-    }
+    s = normalise(simplifie_racines(s));
     s = fusionne_racines(s);
 }
 
@@ -86,9 +83,12 @@ void Travail::Panel10Click()
         vecteur_nul(s);
         groupe_denominateurs(s);
         s = normalise(s);
-        simplifie_racines_puis_normalise(s);
-        if (partage.option_racines)
+        if (partage.option_racines) {
+            simplifie_racines_puis_fusionne(s);
             s = normalise(s);
+        } else {
+            s = fusionne_racines(s);
+        }
         enregistrer_etape(s, "Il faut simplifier.", true);
     } else if (libelle_ == "Add. aux deux membres..." && nature >= EQUATION &&
                nature <= SUPERIEUR_OU_EGAL) {
@@ -247,7 +247,8 @@ void Travail::Panel17Click()
 void Travail::Panel19Click()
 {
     std::string s = "(" + courante() + ")^2";
-    simplifie_racines_puis_normalise(s);
+    if (partage.option_racines)
+        simplifie_racines_puis_fusionne(s);
     s = "sqrt(" + normalise(s) + ")";
     enregistrer_etape(s, "Il faut mettre sous la forme d'une racine carrée.", true);
 }

@@ -440,3 +440,28 @@ TEST_F(TravailTest, BoutonsModeles)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TravailTest, RacinesSimplifieesEtRemisesSousUneRacine)
+{
+    t.MthX1Change("sqrt(12)+sqrt(27)");
+    t.clic_panneau("Panel10");
+    EXPECT_EQ(t.etapes[2], "5*sqrt(3)");
+    EXPECT_EQ(t.commentaires[2], "Il faut simplifier.");
+    t.clic_panneau("Panel19");
+    EXPECT_EQ(t.etapes[3], "sqrt(75)");
+    EXPECT_EQ(t.commentaires[3], "Il faut mettre sous la forme d'une racine carrée.");
+}
+
+TEST_F(TravailTest, TableauDeSignesDemande)
+{
+    t.MthX1Change("(x+1)*(x-1)>=0");
+    ASSERT_EQ(t.menus[PANEL6].libelle, "Tableau de signes");
+    t.clic_panneau("Panel6");
+    EXPECT_TRUE(t.impression_demandee);
+    EXPECT_TRUE(partage.mode_tableau_signes);
+    EXPECT_EQ(partage.etape, 1);
+}
+
+} // namespace
