@@ -12,8 +12,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "print/page_aide.h"
+
 class QLabel;
 class QPainter;
+class QPrinter;
 class QPushButton;
 class QGroupBox;
 class ImageSurvol;
@@ -61,19 +64,15 @@ protected:
     void showEvent(QShowEvent *evenement) override;
     void hideEvent(QHideEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
-    void mousePressEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
-    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void prepare_affichage();
+    void charge_page_aide();
     // Draws the page of the current mode with the layout's origin at the top
     // left of the window; on paper the caller scales the painter.
     void dessine_page(QPainter &p, bool impression);
-    void dessine_resume(QPainter &p, bool impression);
-    void dessine_aide(QPainter &p, bool impression);
-    void dessine_tableau(QPainter &p, bool impression);
-    bool imprime_sur(class QPrinter &imprimante);
+    bool imprime_sur(QPrinter &imprimante);
     void repetition();
 
     QLabel *label1_ = nullptr;
@@ -89,6 +88,8 @@ private:
     int pas_repete_ = 0;
     int page_ = 1;
     bool page_trouvee_ = false;
+    PageAide page_aide_;
+    double bas_dessin_ = 0;   // lowest y of the last drawing, in layout units
     std::string inequation_;
     std::vector<std::string> titres_aides_;
 };

@@ -1,0 +1,133 @@
+#include "print/tableau_signes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "algebra/solutions.h"
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/partage.h"
+
+namespace {
+
+constexpr double TOLERANCE_ZERO = 0.000001;
+constexpr double ECART_RACINES = 1e-9;
+
+// The value of a root text, or ERREUR_EVALUATION when it has none to show.
+double valeur_racine(const std::string &racine)
+{
+    if (racine.empty() || racine == "inf")
+        return ERREUR_EVALUATION;
+    return evalue(racine, 0);
+}
+
+// One x inside each interval the sorted roots cut the line into. The middle
+// of two roots stays inside their interval however close they are.
+std::vector<double> points_d_essai(const std::vector<double> &valeurs)
+{
+    if (valeurs.empty())
+        return {0};
+    std::vector<double> points{valeurs.front() - 1};
+    for (std::size_t i = 1; i < valeurs.size(); ++i)
+        points.push_back((valeurs[i - 1] + valeurs[i]) / 2);
+    points.push_back(valeurs.back() + 1);
+    return points;
+}
+
+// The factors of a member written as a product, the leading "1" left out.
+std::vector<std::pair<std::string, std::string>> facteurs_et_bases(const std::string &membre)
+{
+    std::string produit = membre;
+    mise_en_facteurs(produit);
+    TDmembre m(produit);
+    std::vector<std::pair<std::string, std::string>> resultat;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        if (i > 1 && m.operateurs_membre[i - 1] != "*")
+            return {};
+        const std::string &base = m.exposants[i] >= 2 ? m.bases[i] : m.morceaux[i];
+        resultat.emplace_back(m.morceaux[i], base);
+    }
+    if (!resultat.empty() && resultat.front().first == "1")
+        resultat.erase(resultat.begin());
+    return resultat;
+}
+
+bool satisfait(const std::string &signe, int nature)
+{
+    return signe == ((nature == INFERIEUR || nature == INFERIEUR_OU_EGAL) ? "-" : "+");
+}
+
+}  // namespace
+
+std::string signe_de(double valeur)
+{
+    return valeur > 0 ? "+" : "-";
+}
+
+TableauSignes calcule_tableau_signes(std::string_view inequation)
+{
+    TableauSignes t;
+    t.inequation = sans_blancs(inequation);
+    const TDalgebre enonce(t.inequation);
+    t.nature = enonce.nature;
+    if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre_droit.texte) != "0")
+        return t;
+
+    // The engine finds roots of constant factors only with accepte_inf set.
+    const bool accepte_inf = partage.accepte_inf;
+    partage.accepte_inf = true;
+    std::string racine1 = t.inequation, racine2, racine3, racine4;
+    const bool resolu = resout(racine1, racine2, racine3, racine4);
+    t.membre = sans_blancs(enonce.membre_gauche.texte);
+    const auto facteurs = resolu ? facteurs_et_bases(t.membre) : decltype(facteurs_et_bases("")){};
+    bool lineaires = true;
+    for (const auto &[facteur, base] : facteurs) {
+        LigneSignes ligne;
+        ligne.formule = facteur;
+        lineaires = lineaires && racine_lineaire(base, ligne.racine);
+        t.facteurs.push_back(std::move(ligne));
+    }
+    partage.accepte_inf = accepte_inf;
+    if (!resolu || !lineaires || t.facteurs.empty() || t.facteurs.size() > FACTEURS_MAX)
+        return t;
+
+    // Columns: the distinct roots that have a value, in increasing order.
+    std::vector<std::pair<double, std::string>> colonnes;
+    for (const LigneSignes &ligne : t.facteurs) {
+        const double v = valeur_racine(ligne.racine);
+        if (v == ERREUR_EVALUATION)
+            continue;
+        const bool connue = std::any_of(colonnes.begin(), colonnes.end(), [v](const auto &c) {
+            return std::fabs(c.first - v) < ECART_RACINES;
+        });
+        if (!connue)
+            colonnes.emplace_back(v, ligne.racine);
+    }
+    std::sort(colonnes.begin(), colonnes.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<double> valeurs;
+    for (const auto &[v, texte] : colonnes) {
+        valeurs.push_back(v);
+        t.racines.push_back(texte);
+    }
+    const std::vector<double> points = points_d_essai(valeurs);
+
+    for (LigneSignes &ligne : t.facteurs) {
+        for (double x : points)
+            ligne.signes.push_back(signe_de(evalue(ligne.formule, x)));
+        for (double v : valeurs) {
+            const double f = evalue(ligne.formule, v);
+            ligne.marques.push_back(f != ERREUR_EVALUATION && std::fabs(f) < TOLERANCE_ZERO ? "0" : "");
+        }
+    }
+    t.resultat.formule = t.membre;
+    for (double x : points) {
+        t.resultat.signes.push_back(signe_de(evalue(t.membre, x)));
+        t.cellules_rouges.push_back(satisfait(t.resultat.signes.back(), t.nature));
+    }
+    for (double v : valeurs)
+        t.resultat.marques.push_back(evalue(t.membre, v) == ERREUR_EVALUATION ? "||" : "0");
+    t.zeros_rouges = t.nature == INFERIEUR_OU_EGAL || t.nature == SUPERIEUR_OU_EGAL;
+    t.valide = true;
+    return t;
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "print/mise_en_lignes.h"
+#include "print/page_aide.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path ecrit_fichier(const std::string &nom, const std::string &octets)
+{
+    const fs::path chemin = fs::temp_directory_path() / ("vivezezi_aide_" + nom);
+    std::ofstream(chemin, std::ios::binary) << octets;
+    return chemin;
+}
+
+TEST(PageAide, CodesDeCouleurEtFormules)
+{
+    // "é" in Windows-1252 is the byte 0xE9.
+    const fs::path chemin = ecrit_fichier(
+        "couleurs.alp",
+        "Le titre\r\nnoir\r\n#2rouge\r\nencore rouge\r\n&2*x+1=0@x=-1/2\r\n#1bleu\r\n#9inconnu\r\n#0d\xe9j\xe0 noir\r\n");
+    const PageAide page = lit_page_aide(chemin);
+    ASSERT_TRUE(page.trouvee);
+    EXPECT_EQ(page.titre, "Le titre");
+    ASSERT_EQ(page.lignes.size(), 7u);
+    struct Attendu {
+        bool formule;
+        const char *texte;
+        CouleurAide couleur;
+    };
+    const Attendu attendus[] = {
+        {false, "noir", CouleurAide::noir},
+        {false, "rouge", CouleurAide::rouge},
+        {false, "encore rouge", CouleurAide::rouge},
+        {true, "2*x+1=0\r\nx=-1/2", CouleurAide::rouge},
+        {false, "bleu", CouleurAide::bleu},
+        {false, "inconnu", CouleurAide::bleu},   // an unknown code keeps the colour
+        {false, "déjà noir", CouleurAide::noir},
+    };
+    for (std::size_t i = 0; i < page.lignes.size(); ++i) {
+        EXPECT_EQ(page.lignes[i].formule, attendus[i].formule) << i;
+        EXPECT_EQ(page.lignes[i].texte, attendus[i].texte) << i;
+        EXPECT_EQ(page.lignes[i].couleur, attendus[i].couleur) << i;
+    }
+    fs::remove(chemin);
+}
+
+TEST(PageAide, FichiersAbsentsOuAbimes)
+{
+    EXPECT_FALSE(lit_page_aide("/nonexistent/folder/page.alp").trouvee);
+    EXPECT_FALSE(lit_page_aide(fs::temp_directory_path()).trouvee);
+
+    std::string octets;
+    for (int i = 0; i < 20000; ++i)
+        octets += static_cast<char>((i * 7919) % 256);
+    const fs::path chemin = ecrit_fichier("binaire.alp", octets);
+    const PageAide page = lit_page_aide(chemin);
+    EXPECT_TRUE(page.trouvee);
+    EXPECT_LE(page.lignes.size(), LIGNES_AIDE_MAX);
+    fs::remove(chemin);
+
+    CouleurAide c = CouleurAide::bleu;
+    EXPECT_EQ(lit_ligne_aide("#", c).texte, "#");
+    EXPECT_EQ(lit_ligne_aide("#é suite", c).texte, " suite");
+    EXPECT_EQ(c, CouleurAide::bleu);
+    EXPECT_EQ(lit_ligne_aide("&", c).texte, "");
+}
+
+TEST(PageAide, DefilementApresLaFin)
+{
+    // page: first line shown counted from 1; three lines in the page.
+    struct Cas {
+        int page;
+        std::size_t premiere;
+        int page_apres;
+    };
+    const Cas cas[] = {{1, 0, 1}, {3, 2, 3}, {4, 3, 4}, {5, 3, 4}, {0, 0, 1}, {-7, 0, 1}};
+    for (const Cas &c : cas) {
+        int page = c.page;
+        EXPECT_EQ(premiere_ligne_montree(page, 3), c.premiere) << c.page;
+        EXPECT_EQ(page, c.page_apres) << c.page;
+    }
+}
+
+TEST(PageAide, LesNeufPages)
+{
+    for (const char *nom : PAGES_AIDE) {
+        const fs::path chemin = fs::path(VIVEZEZI_DONNEES) / nom;
+        std::ifstream flux(chemin, std::ios::binary);
+        const std::string octets((std::istreambuf_iterator<char>(flux)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(octets.empty()) << nom;
+        // CR LF line ends only, and Windows-1252 rather than UTF-8 accents.
+        for (std::size_t i = 0; i < octets.size(); ++i) {
+            if (octets[i] == '\n') {
+                ASSERT_TRUE(i > 0 && octets[i - 1] == '\r') << nom << " byte " << i;
+            }
+        }
+        EXPECT_EQ(octets.find("\xc3\xa9"), std::string::npos) << nom;
+
+        const PageAide page = lit_page_aide(chemin);
+        EXPECT_FALSE(page.titre.empty()) << nom;
+        int formules = 0, couleurs = 0;
+        for (const LigneAide &l : page.lignes) {
+            formules += l.formule;
+            couleurs += l.couleur != CouleurAide::noir;
+        }
+        EXPECT_GE(formules, 3) << nom;
+        EXPECT_GE(couleurs, 1) << nom;
+    }
+}
+
+TEST(CoupeLigne, UneSeuleCoupure)
+{
+    // Every character is 10 units wide: the limit 430 is reached after 43.
+    const MesureTexte largeur = [](std::string_view s) { return 10.0 * double(s.size()); };
+    EXPECT_EQ(coupe_ligne("court", largeur).reste, "");
+    const std::string mots = std::string(40, 'a') + " bbbbbbbbbb cc dd";
+    LigneCoupee c = coupe_ligne(mots, largeur);
+    EXPECT_EQ(c.premiere, std::string(40, 'a') + " bbbbbbbbbb ");
+    EXPECT_EQ(c.reste, "cc dd");
+    // A very long rest is not wrapped again.
+    const std::string longue = std::string(50, 'a') + " " + std::string(200, 'b');
+    c = coupe_ligne(longue, largeur);
+    EXPECT_EQ(c.premiere, std::string(50, 'a') + " ");
+    EXPECT_EQ(c.reste, std::string(200, 'b'));
+    // No blank after the limit: the whole line stays one.
+    EXPECT_EQ(coupe_ligne(std::string(60, 'z'), largeur).reste, "");
+    // Multi-byte characters are never cut.
+    std::string accents;
+    for (int i = 0; i < 60; ++i)
+        accents += "é";
+    c = coupe_ligne(accents + " fin", largeur);
+    EXPECT_EQ(c.premiere + c.reste, accents + " fin");
+    EXPECT_EQ(c.reste, "fin");
+}
+
+}  // namespace
