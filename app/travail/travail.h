@@ -128,9 +128,13 @@ public:
     // Input box and result boxes.
     void MthX1Enter();
     void MthX1Change(const std::string &texte);
+    // A result box's text changed: as held here, or as the user edited it.
     void MthX2Change() { change_resultat(MTHX2); }
     void MthX3Change() { change_resultat(MTHX3); }
     void MthX4Change() { change_resultat(MTHX4); }
+    void MthX2Change(const std::string &texte) { change_resultat(MTHX2, texte); }
+    void MthX3Change(const std::string &texte) { change_resultat(MTHX3, texte); }
+    void MthX4Change(const std::string &texte) { change_resultat(MTHX4, texte); }
     // Carets as the box gives them: bytes before the selection's two ends.
     void MthX1LMouseClicked(int gauche, int droite);
     void MthX2LMouseClicked(int gauche, int droite);
@@ -201,6 +205,11 @@ private:
     Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);
     static std::string recompose(const TDalgebre &parent, int k, const std::string &t);
     void change_resultat(Boite boite);
+    void change_resultat(Boite boite, const std::string &texte)
+    {
+        boites[boite].texte = texte;
+        change_resultat(boite);
+    }
     void clic_resultat(Boite boite, int gauche, int droite);
     void efface_resultats(int n);
     void montre(Boite boite, const std::string &texte, int numero);
