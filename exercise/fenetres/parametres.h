@@ -8,14 +8,15 @@
 #include <functional>
 
 #include <QString>
-#include <QWidget>
+
+#include "app/fenetres/couleurs.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TForm3 : public QWidget {
+class TForm3 : public FenetreSansBord {
     Q_OBJECT
 
 public:

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include <QWidget>
+#include "app/fenetres/couleurs.h"
 
 class Grille;
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
-class TForm5 : public QWidget {
+class TForm5 : public FenetreSansBord {
     Q_OBJECT
 
 public:

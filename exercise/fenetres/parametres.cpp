@@ -1,0 +1,183 @@
+#include "exercise/fenetres/parametres.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/travail/mot_de_passe.h"
+#include "core/configuration.h"
+#include "core/partage.h"
+#include "exercise/fenetres/apparence.h"
+
+namespace {
+
+// The boxes in window order, with the option each one sets.
+struct CaseOption {
+    const char *legende;
+    bool Partage::*option;
+};
+const CaseOption CASES[7] = {
+    {"Réduction systématique", &Partage::option_reduire},
+    {"Réduction même dénominateur auto.", &Partage::option_fractions},
+    {"Réduction des racines carrées auto.", &Partage::option_racines},
+    {"Menu \"simplifier\"  actif", &Partage::option_simplif},
+    {"Menu \"factoriser\" actif", &Partage::option_factoriz},
+    {"Menu \"développer\" actif", &Partage::option_developpe},
+    {"Menu \"calculer\" actif", &Partage::option_kalkul},
+};
+
+QString choix_par_dialogue(QWidget *parent, const QString &depart)
+{
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Dossier de l'Fabrelo de géométrie"),
+                                             depart);
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_par_dialogue)
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Paramètres"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(feuille_de_style(objectName()));
+
+    auto *colonne = new QVBoxLayout(this);
+    colonne->setContentsMargins(16, 10, 16, 14);
+    colonne->setSpacing(6);
+    auto *titre = etiquette(this, QStringLiteral("Paramètres"), 16, true);
+    titre->setAlignment(Qt::AlignCenter);
+    colonne->addWidget(titre);
+
+    for (std::size_t i = 0; i < cases_.size(); ++i) {
+        cases_[i] = new QCheckBox(QString::fromUtf8(CASES[i].legende), this);
+        cases_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        cases_[i]->setFont(police_fenetre(12, false));
+        cases_[i]->setChecked(true);
+        colonne->addWidget(cases_[i]);
+    }
+
+    auto *champs = new QGridLayout;
+    champs->setHorizontalSpacing(6);
+    champs->addWidget(etiquette(this, QStringLiteral("Dossier de l'Fabrelo de géométrie"), 12), 0, 0, 1, 2);
+    edit1_ = new QLineEdit(this);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    champs->addWidget(edit1_, 1, 0);
+    auto *image3 = bouton_prof(this, "Image3", QStringLiteral("..."));
+    image3->setToolTip(QStringLiteral("Choisir le dossier"));
+    connect(image3, &QPushButton::clicked, this, [this] { Image3Click(); });
+    champs->addWidget(image3, 1, 1);
+    champs->addWidget(etiquette(this, QStringLiteral("Mot de passe"), 12), 2, 0, 1, 2);
+    edit2_ = new QLineEdit(this);
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+    champs->addWidget(edit2_, 3, 0);
+    colonne->addSpacing(6);
+    colonne->addLayout(champs);
+
+    colonne->addSpacing(6);
+    colonne->addWidget(etiquette(this, QStringLiteral("OK pour les paramètres de l'exercice."), 11));
+    colonne->addWidget(
+        etiquette(this, QStringLiteral("SAUVEGARDER pour les paramètres de l'Fabrelo d'algèbre."), 11));
+
+    auto *boutons = new QHBoxLayout;
+    auto *ok = bouton_prof(this, "SpeedButton1", QStringLiteral("OK"));
+    auto *sauvegarder = bouton_prof(this, "SpeedButton2", QStringLiteral("SAUVEGARDER"));
+    auto *annuler = bouton_prof(this, "SpeedButton3", QStringLiteral("ANNULER"));
+    connect(ok, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(sauvegarder, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(annuler, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
+    boutons->addWidget(ok);
+    boutons->addWidget(sauvegarder);
+    boutons->addWidget(annuler);
+    colonne->addSpacing(4);
+    colonne->addLayout(boutons);
+}
+
+void TForm3::showEvent(QShowEvent *evenement)
+{
+    FormActivate();
+    FenetreSansBord::showEvent(evenement);
+}
+
+void TForm3::closeEvent(QCloseEvent *evenement)
+{
+    // Closing the window by its frame is a cancel.
+    evenement->ignore();
+    SpeedButton3Click();
+}
+
+void TForm3::FormActivate()
+{
+    if (principale_)
+        principale_->setEnabled(false);
+    edit1_->setText(QString::fromStdString(partage.dossier_frere));
+    edit2_->setText(QString::fromStdString(partage.mot_de_passe));
+    for (std::size_t i = 0; i < cases_.size(); ++i)
+        cases_[i]->setChecked(partage.*CASES[i].option);
+}
+
+void TForm3::Image3Click()
+{
+    // The chosen folder is only shown; "SAUVEGARDER" takes it.
+    QString dossier = choix_dossier_ ? choix_dossier_(this, QString::fromStdString(partage.dossier_programme))
+                                     : QString();
+    if (dossier.isEmpty())
+        return;
+    while (dossier.size() > 1 && (dossier.endsWith(QLatin1Char('/')) || dossier.endsWith(QLatin1Char('\\'))))
+        dossier.chop(1);
+    edit1_->setText(QDir::toNativeSeparators(dossier));
+}
+
+void TForm3::prend_options()
+{
+    for (std::size_t i = 0; i < cases_.size(); ++i)
+        partage.*CASES[i].option = cases_[i]->isChecked();
+}
+
+void TForm3::SpeedButton1Click()
+{
+    prend_options();
+    ferme();
+}
+
+void TForm3::SpeedButton2Click()
+{
+    dernier_message_.clear();
+    prend_options();
+    partage.dossier_frere = edit1_->text().toStdString();
+    partage.mot_de_passe = majuscules_ascii(edit2_->text().toStdString());
+    const bool dossier_ecrit = ecrit_dossier_frere(partage.dossier_frere);
+    const bool options_ecrites = ecrit_options();
+    ferme();
+    if (!dossier_ecrit || !options_ecrites) {
+        // The values hold for this run; the user must know that the next one
+        // will not find them.
+        dernier_message_ = QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans le fichier "
+                                          "de configuration.");
+        auto *boite = new QMessageBox(QMessageBox::Warning, windowTitle(), dernier_message_, QMessageBox::Ok,
+                                      principale_ ? principale_ : parentWidget());
+        boite->setAttribute(Qt::WA_DeleteOnClose);
+        boite->open();
+    }
+}
+
+void TForm3::SpeedButton3Click()
+{
+    ferme();
+}
+
+void TForm3::ferme()
+{
+    hide();
+    if (principale_)
+        principale_->setEnabled(true);
+    if (retour_)
+        retour_();
+}
