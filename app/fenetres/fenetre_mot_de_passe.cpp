@@ -57,6 +57,7 @@ TForm6::TForm6(QWidget *parent) : FenetreSansBord(parent)
     edit3_->setFont(police_fenetre(16));
     edit3_->setGeometry(32, 56, 145, 28);
     edit3_->setContextMenuPolicy(Qt::NoContextMenu);
+    edit3_->setAcceptDrops(false);
     edit3_->installEventFilter(this);
     setFocusProxy(edit3_);
 
@@ -81,7 +82,12 @@ void TForm6::showEvent(QShowEvent *e)
 // pasting or editing in the middle would leave the two apart.
 bool TForm6::eventFilter(QObject *objet, QEvent *e)
 {
-    if (objet != edit3_ || e->type() != QEvent::KeyPress)
+    if (objet != edit3_)
+        return FenetreSansBord::eventFilter(objet, e);
+    if (e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(e)->button() == Qt::MiddleButton)
+        return true;   // no pasting of the selection either
+    if (e->type() != QEvent::KeyPress)
         return FenetreSansBord::eventFilter(objet, e);
     auto *touche = static_cast<QKeyEvent *>(e);
     if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {

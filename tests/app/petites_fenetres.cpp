@@ -192,6 +192,20 @@ TEST(FenetreArgument, FrappeEtValidation)
     EXPECT_EQ(a.boite().hauteurPolice(), 18);
     QTest::keyClicks(&a.boite(), "2x(");
     EXPECT_EQ(a.boite().texte().substr(0, 4), "2x*(");   // a bracket after an operand is a product
+    // The "²" key writes a square and leaves the exponent; Tab moves right.
+    a.boite().setTexte("x");
+    QTest::keyClick(&a.boite(), Qt::Key_twosuperior);
+    QTest::keyClicks(&a.boite(), "+1");
+    EXPECT_EQ(a.boite().texte(), "x^2+1");
+    a.boite().setTexte("(x)");
+    a.boite().placeCurseur(1);
+    QTest::keyClick(&a.boite(), Qt::Key_Tab);
+    EXPECT_EQ(a.boite().curseurGauche(), 2);
+    // A selection is replaced by the character typed.
+    a.boite().setTexte("x+2");
+    a.boite().selectionne(2, 3);
+    QTest::keyClicks(&a.boite(), "3");
+    EXPECT_EQ(a.boite().texte(), "x+3");
     a.boite().setTexte("x+1");
     QTest::keyClick(&a.boite(), Qt::Key_Return);
     EXPECT_EQ(a.affiches, std::vector<std::string>{"x+1"});
@@ -478,6 +492,25 @@ TEST(FenetreQuestion, OuiEtNon)
         QTest::mouseClick(fenetre.findChild<QPushButton *>(QString::fromLatin1(bouton)), Qt::LeftButton);
     }
     EXPECT_EQ(reponses, (std::vector<bool>{true, false}));
+}
+
+// A window without frame follows a drag of its background.
+TEST(FenetreSansBord, GlisserLeFond)
+{
+    TForm7 fenetre;
+    fenetre.show();
+    fenetre.move(100, 100);
+    const QPoint depart = fenetre.pos();
+    const QPoint prise(5, 5), global = fenetre.mapToGlobal(prise);
+    QMouseEvent appui(QEvent::MouseButtonPress, prise, global, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&fenetre, &appui);
+    QMouseEvent glisse(QEvent::MouseMove, prise + QPoint(30, 20), global + QPoint(30, 20), Qt::NoButton,
+                       Qt::LeftButton, {});
+    QApplication::sendEvent(&fenetre, &glisse);
+    QMouseEvent lache(QEvent::MouseButtonRelease, prise, global + QPoint(30, 20), Qt::LeftButton,
+                      Qt::NoButton, {});
+    QApplication::sendEvent(&fenetre, &lache);
+    EXPECT_EQ(fenetre.pos(), depart + QPoint(30, 20));
 }
 
 } // namespace
