@@ -81,6 +81,8 @@ FenetreResultat resultat()
     const Partage &p = partage;
     FenetreResultat f;
     f.commentaire = p.commentaire_final;
+    f.gauche = p.dx_fenetre + 180;
+    f.haut = p.dy_fenetre + 140;
     if (!p.reponse_juste)
         return f;
     f.note = std::to_string(p.note) + "/20";

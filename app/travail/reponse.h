@@ -21,6 +21,7 @@ struct FenetreResultat {
     std::string felicitations;   // Label4
     std::string note;            // Label2, "17/20"
     bool note_visible = false;   // Label2 and Label3
+    int gauche = 0, haut = 0;    // from the main window's top-left corner
 };
 FenetreResultat resultat();
 std::string felicitations();

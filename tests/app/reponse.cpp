@@ -177,23 +177,4 @@ TEST_F(Reponse, TaillePoliceDeLAide)
     EXPECT_EQ(ouvre_aide(2)->taille_police, 10);
 }
 
-TEST(FenetreResultat, BoutonFermerEclaire)
-{
-    EXPECT_TRUE(bouton_fermer_eclaire(38, 128));
-    EXPECT_TRUE(bouton_fermer_eclaire(106, 148));
-    EXPECT_FALSE(bouton_fermer_eclaire(37, 130));
-    EXPECT_FALSE(bouton_fermer_eclaire(107, 130));
-    EXPECT_FALSE(bouton_fermer_eclaire(50, 127));
-    EXPECT_FALSE(bouton_fermer_eclaire(50, 149));
-}
-
-TEST(Confirmation, OuiSauveNonFerme)
-{
-    const Confirmation sortie = demander_confirmation(QUESTION_SAUVEGARDE, 1, true);
-    EXPECT_EQ(sortie.question, "Voulez-vous sauvegarder l'exercice en cours ?");
-    EXPECT_EQ(oui(sortie), Suite::sauver_puis_fermer);
-    EXPECT_EQ(non(sortie), Suite::fermer);
-    EXPECT_EQ(oui(demander_confirmation(QUESTION_SAUVEGARDE, 1, false)), Suite::sauver);
-}
-
 } // namespace
