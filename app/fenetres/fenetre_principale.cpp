@@ -622,13 +622,12 @@ void TForm1::change_boite(int b)
             travail_->MthX1Change(texte);
             return;
         }
-        travail_->boites[b].texte = texte;
         if (b == MTHX2)
-            travail_->MthX2Change();
+            travail_->MthX2Change(texte);
         else if (b == MTHX3)
-            travail_->MthX3Change();
+            travail_->MthX3Change(texte);
         else
-            travail_->MthX4Change();
+            travail_->MthX4Change(texte);
     });
 }
 
@@ -886,4 +885,9 @@ void TForm1::closeEvent(QCloseEvent *evenement)
     }
     evenement->ignore();
     clic_bouton(BoutonCadre::sortir);
+}
+
+QWidget *TForm1::controle(const QString &nom) const
+{
+    return findChild<QWidget *>(nom);
 }

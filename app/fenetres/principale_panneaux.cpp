@@ -28,9 +28,10 @@ PanneauAction::PanneauAction(QWidget *parent) : QLabel(parent)
     setAutoFillBackground(true);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setIndent(6);
-    QFont f = font();
-    f.setPixelSize(12);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
     f.setBold(true);
+    f.setStretch(QFont::SemiCondensed);
     setFont(f);
     colore();
 }

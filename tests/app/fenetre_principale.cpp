@@ -1,0 +1,334 @@
+// The main window driven offscreen as a pupil would: typing in the input box,
+// clicking the panels by their names, the lit frame buttons and both layouts.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+
+#include "app/fenetres/fenetre_principale.h"
+#include "app/fenetres/fenetre_question.h"
+#include "app/fenetres/principale_disposition.h"
+#include "app/fenetres/principale_panneaux.h"
+#include "app/travail/travail.h"
+#include "core/configuration.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FenetrePrincipale : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!QApplication::instance()) {
+            static int argc = 1;
+            static char nom[] = "test_fenetre_principale";
+            static char *argv[] = {nom, nullptr};
+            new QApplication(argc, argv);
+        }
+    }
+
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        dossier_ = fs::temp_directory_path() / ("vivezezi-fenetre-" + std::to_string(std::random_device()()));
+        fs::create_directories(dossier_);
+        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier_ / "Vivezezi.ini");
+        fixe_dossier_programme(dossier_);
+    }
+    void TearDown() override { fs::remove_all(dossier_); }
+
+    static QWidget *controle(const TForm1 &f, const char *nom)
+    {
+        QWidget *w = f.controle(QString::fromLatin1(nom));
+        EXPECT_NE(w, nullptr) << nom;
+        return w;
+    }
+    static std::string texte(const TForm1 &f, const char *boite)
+    {
+        return controle(f, boite)->property("Text").toString().toStdString();
+    }
+    // Each character as a key press carrying its text, as a keyboard sends it.
+    static void tape(const TForm1 &f, const QString &touches)
+    {
+        QWidget *boite = controle(f, "MthX1");
+        for (const QChar c : touches) {
+            QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(boite, &appui);
+        }
+    }
+    static void clique(const TForm1 &f, const char *panneau)
+    {
+        QTest::mouseClick(controle(f, panneau), Qt::LeftButton);
+    }
+    static void choisit_partie(const TForm1 &f, int index)
+    {
+        emit static_cast<QComboBox *>(controle(f, "ComboBox1"))->activated(index);
+    }
+
+    fs::path dossier_;
+};
+
+// ---------------------------------------------------------------- layouts
+
+TEST(Disposition, LaLargeurDeLEcranChoisitLaDisposition)
+{
+    struct Cas {
+        int largeur;
+        QSize client;
+        Decalages decalages;
+        QPoint panel22, panel9, sortir, effacer;
+        int gauche_fin;
+    };
+    const Cas cas[] = {
+        {640, {640, 480}, {}, {27, 97}, {224, 183}, {28, 412}, {450, 446}, 213},
+        {800, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {57, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
+        {1024, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {57, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.largeur);
+        const Disposition d = disposition_pour(c.largeur);
+        EXPECT_EQ(d.client, c.client);
+        const Decalages &o = d.decalages;
+        EXPECT_EQ(std::tie(o.dx_fenetre, o.dy_fenetre, o.dx_haut, o.dy_haut, o.dx_bas, o.dy_bas, o.dy_effacer),
+                  std::tie(c.decalages.dx_fenetre, c.decalages.dy_fenetre, c.decalages.dx_haut,
+                           c.decalages.dy_haut, c.decalages.dx_bas, c.decalages.dy_bas, c.decalages.dy_effacer));
+        EXPECT_EQ(d.panel22, c.panel22);
+        EXPECT_EQ(d.panel9, c.panel9);
+        EXPECT_EQ(d.bouton(BoutonCadre::sortir), c.sortir);
+        EXPECT_EQ(d.bouton(BoutonCadre::effacer), c.effacer);
+        EXPECT_EQ(d.gauche_fin, c.gauche_fin);
+    }
+}
+
+TEST(Disposition, RectanglesDesBoutonsEclaires)
+{
+    const Decalages petite{}, grande = disposition_pour(1024).decalages;
+    struct Cas {
+        int x, y;
+        bool grand;
+        bool chargement;
+        BoutonCadre attendu;
+    };
+    const Cas cas[] = {
+        {59, 483, true, true, BoutonCadre::sortir},
+        {89, 526, true, true, BoutonCadre::sortir},
+        {58, 500, true, true, BoutonCadre::aucun},     // bounds excluded
+        {90, 500, true, true, BoutonCadre::aucun},
+        {59, 482, true, true, BoutonCadre::aucun},
+        {59, 527, true, true, BoutonCadre::aucun},
+        {29, 413, false, true, BoutonCadre::sortir},
+        {80, 430, false, true, BoutonCadre::site},
+        {120, 430, false, true, BoutonCadre::resume},
+        {180, 430, false, true, BoutonCadre::recommencer},
+        {451, 450, false, true, BoutonCadre::effacer},
+        {512, 450, false, true, BoutonCadre::effacer},  // 512 belongs to it
+        {450, 450, false, true, BoutonCadre::aucun},
+        {513, 450, false, true, BoutonCadre::aucun},
+        {512, 530, true, true, BoutonCadre::effacer},   // its columns do not move
+        {40, 40, false, true, BoutonCadre::visualiser},
+        {40, 80, false, true, BoutonCadre::aide},
+        {70, 40, false, true, BoutonCadre::domaine},
+        {70, 80, false, true, BoutonCadre::charger},
+        {70, 80, false, false, BoutonCadre::aucun},     // loading refused
+        {80, 95, true, true, BoutonCadre::charger},
+        {300, 300, false, true, BoutonCadre::aucun},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << (c.grand ? " grande" : " petite"));
+        EXPECT_EQ(bouton_eclaire(c.x, c.y, c.grand ? grande : petite, c.chargement), c.attendu);
+    }
+}
+
+TEST_F(FenetrePrincipale, RecaleDonneLaTailleLesPlacesEtLesDecalages)
+{
+    TForm1 f;
+    f.recale(640);
+    EXPECT_EQ(f.size(), QSize(640, 480));
+    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(27, 97));
+    EXPECT_EQ(controle(f, "SpeedButton3")->pos(), QPoint(213, 440));
+    EXPECT_EQ(partage.dy_bas, 0);
+    f.recale(1024);
+    EXPECT_EQ(f.size(), QSize(760, 560));
+    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(57, 150));
+    EXPECT_EQ(controle(f, "Panel18")->geometry(), QRect(425, 34, 220, 82));
+    EXPECT_EQ(controle(f, "SpeedButton9")->pos(), QPoint(626, 520));
+    EXPECT_EQ(partage.largeur_ecran, 1024);
+    EXPECT_EQ(std::tie(partage.dx_fenetre, partage.dy_fenetre, partage.dy_effacer), std::make_tuple(30, 53, 80));
+}
+
+TEST_F(FenetrePrincipale, LaSourisAllumeLeBoutonSousElle)
+{
+    TForm1 f;
+    f.recale(1024);
+    f.show();
+    f.survol({70, 60});
+    EXPECT_EQ(f.bouton_allume(), BoutonCadre::domaine);
+    f.survol({70, 100});
+    EXPECT_EQ(f.bouton_allume(), BoutonCadre::charger);
+    f.survol({300, 300});
+    EXPECT_EQ(f.bouton_allume(), BoutonCadre::aucun);
+    EXPECT_STREQ(indication(BoutonCadre::domaine), "ENSEMBLE DE DEFINITION");
+}
+
+TEST_F(FenetrePrincipale, UnTexteEnArgumentInterditLeChargement)
+{
+    TForm1 f("x+1");
+    f.recale(640);
+    f.show();
+    EXPECT_EQ(texte(f, "MthX1"), "x+1");
+    EXPECT_EQ(f.travail().etapes[1], "x+1");
+    f.survol({70, 80});
+    EXPECT_EQ(f.bouton_allume(), BoutonCadre::aucun);
+}
+
+// ---------------------------------------------------------------- typing
+
+TEST_F(FenetrePrincipale, LaFrappeSuitLesReglesDuClavier)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("2x(x+1"));
+    EXPECT_EQ(texte(f, "MthX1"), "2x*(x+1");
+    EXPECT_EQ(f.travail().etapes[1], "2x*(x+1");
+    QWidget *boite = controle(f, "MthX1");
+    QTest::keyClick(boite, Qt::Key_Home);   // the vector key of the box's rules
+    tape(f, QStringLiteral("²"));
+    EXPECT_NE(texte(f, "MthX1").find("^2"), std::string::npos);
+}
+
+TEST_F(FenetrePrincipale, LesPanneauxSuiventLEnonceTape)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("2*(x+1)=4"));
+    EXPECT_EQ(partage.nature_expression, 1);
+    const PanneauAction &p5 = f.panneau(PANEL5);
+    EXPECT_EQ(p5.text().toStdString(), f.travail().menus[PANEL5].libelle);
+    EXPECT_EQ(p5.actif(), f.travail().menus[PANEL5].actif);
+    auto *parties = static_cast<QComboBox *>(controle(f, "ComboBox1"));
+    ASSERT_EQ(parties->count(), 3);
+    EXPECT_EQ(parties->itemText(0).toStdString(), " 2*(x+1)");
+    EXPECT_EQ(parties->currentIndex(), 2);
+}
+
+TEST_F(FenetrePrincipale, LaRouteDeLEquationJusquASaSolution)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("2*(x+1)=4"));
+    choisit_partie(f, 0);
+    EXPECT_EQ(texte(f, "MthX3"), " 2*(x+1)");
+    EXPECT_FALSE(controle(f, "Panel14")->isHidden());
+    clique(f, "Panel5");
+    clique(f, "Panel8");
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(texte(f, "MthX1"), "2*x+2=4");
+    clique(f, "Panel11");
+    f.affiche("2");
+    clique(f, "Panel1");
+    f.affiche("2");
+    clique(f, "Panel5");
+    const Travail &t = f.travail();
+    EXPECT_EQ(t.etapes[2], "2*x=2");
+    EXPECT_EQ(t.etapes[3], "x=1");
+    EXPECT_EQ(t.etapes[4], "1");
+    EXPECT_EQ(texte(f, "MthX2"), "1");
+    EXPECT_EQ(static_cast<QLabel *>(controle(f, "Label2"))->text().toStdString(), "La solution est : ");
+    EXPECT_EQ(static_cast<QLabel *>(controle(f, "Panel16"))->text(), QStringLiteral("4"));
+    EXPECT_EQ(texte(f, "MthX4"), "x=1");
+
+    // Erasing the last step brings the previous one back to the bottom.
+    f.clic_bouton(BoutonCadre::effacer);
+    EXPECT_EQ(partage.etape, 3);
+}
+
+TEST_F(FenetrePrincipale, UnSystemeParSubstitution)
+{
+    TForm1 f;
+    f.show();
+    f.travail().MthX1Change("{x+y=3\r\nx-y=1}");
+    choisit_partie(f, 0);
+    clique(f, "Panel11");
+    f.affiche("x");
+    EXPECT_EQ(partage.etape, 3);
+    EXPECT_FALSE(texte(f, "MthX4").empty());
+}
+
+TEST_F(FenetrePrincipale, UneSaisieAbsurdeNeBloquePasLaFenetre)
+{
+    TForm1 f;
+    f.show();
+    std::mt19937 hasard(7);
+    std::uniform_int_distribution<int> caractere(32, 126);
+    QString bazar;
+    for (int i = 0; i < 2000; ++i)
+        bazar += QChar(caractere(hasard));
+    const QString essais[] = {bazar, QString(300, QLatin1Char('(')), QStringLiteral("((x+1)*(2-x)=)))/^^"),
+                              QStringLiteral("{x+y=\r\n")};
+    for (const QString &essai : essais) {
+        f.travail().MthX1Change(essai.toStdString());
+        f.travail().MthX1Change({});
+        tape(f, essai.left(400));
+        for (int p = 0; p < NB_PANNEAUX; ++p) {
+            if (f.panneau(Panneau(p)).actif())
+                clique(f, nom_panneau(Panneau(p)));
+            f.annule_argument();
+        }
+        EXPECT_GE(partage.etape, 1);
+        EXPECT_LE(partage.etape, ETAPES_MAX);
+    }
+}
+
+// ---------------------------------------------------------------- frame buttons and leaving
+
+TEST_F(FenetrePrincipale, LeSiteNOuvreQueDesAdressesWeb)
+{
+    TForm1 f;
+    for (const char *adresse : {"", "file:///etc/passwd", "javascript:alert(1)", "notepad.exe"}) {
+        SCOPED_TRACE(adresse);
+        std::ofstream(dossier_ / "Vivezezi.ini", std::ios::binary) << "[WEB]\r\nADRESSE=" << adresse << "\r\n";
+        f.clic_bouton(BoutonCadre::site);
+        EXPECT_FALSE(f.dernier_message().isEmpty());
+    }
+}
+
+TEST_F(FenetrePrincipale, SortirApresUnChangementPoseLaQuestion)
+{
+    TForm1 f;
+    TForm7 question;
+    FenetresSecondaires fenetres;
+    fenetres.form7 = &question;
+    f.attache(fenetres);
+    f.show();
+    f.clic_bouton(BoutonCadre::recommencer);
+    EXPECT_TRUE(partage.exercice_modifie);
+    f.clic_bouton(BoutonCadre::sortir);
+    EXPECT_TRUE(question.isVisible());
+    EXPECT_FALSE(f.isEnabled());
+    f.reponse_question(false);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(FenetrePrincipale, LesFlechesChangentLaTailleDeLaBoite)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("x+1"));
+    const int avant = f.travail().boites[MTHX1].taille;
+    QTest::mouseClick(controle(f, "Panel23"), Qt::LeftButton, {}, QPoint(10, 15));
+    EXPECT_EQ(f.travail().boites[MTHX1].taille, avant + 1);
+    EXPECT_EQ(controle(f, "MthX1")->property("FontHeight").toInt(), avant + 1);
+}
+
+} // namespace
