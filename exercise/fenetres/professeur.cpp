@@ -1,6 +1,5 @@
 #include "exercise/fenetres/professeur.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,11 +23,12 @@ public:
 
     void valide_saisie()
     {
-        QWidget *editeur = QApplication::focusWidget();
-        if (state() == EditingState && editeur && isAncestorOf(editeur)) {
-            commitData(editeur);
-            closeEditor(editeur, QAbstractItemDelegate::NoHint);
-        }
+        if (state() != EditingState)
+            return;
+        // Leaving the cell takes what its editor holds.
+        const QModelIndex ici = currentIndex();
+        setCurrentIndex(QModelIndex());
+        setCurrentIndex(ici);
     }
 };
 
