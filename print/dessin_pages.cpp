@@ -142,7 +142,7 @@ std::vector<double> colonnes_signes(std::size_t n)
 {
     switch (n) {
     case 1: return {200, 350};
-    case 2: return {170, 270, 370};
+    case 2: return {170, 275, 385};
     case 3: return {160, 240, 320, 400};
     default: return {270};
     }
@@ -159,7 +159,9 @@ void cellules(QPainter &p, const TableauSignes &t, const LigneSignes &ligne, dou
     p.setFont(police(TAILLE_SIGNES, true));
     for (std::size_t j = 0; j < ligne.signes.size() && j < xs.size(); ++j) {
         const bool rouge = resultat && j < t.cellules_rouges.size() && t.cellules_rouges[j];
-        texte_milieu(p, X0 + xs[j], y, ligne.signes[j], rouge ? ROUGE : Qt::black, true);
+        // The sign is drawn as a true minus, as wide as the plus.
+        const std::string signe = ligne.signes[j] == "-" ? "\u2212" : ligne.signes[j];
+        texte_milieu(p, X0 + xs[j], y, signe, rouge ? ROUGE : Qt::black, true);
     }
     for (std::size_t j = 0; j < ligne.marques.size() && j < xr.size(); ++j) {
         const bool rouge = resultat && t.zeros_rouges && ligne.marques[j] == "0";
@@ -219,7 +221,7 @@ double dessine_tableau(QPainter &p, const TableauSignes &t, bool impression)
     y += b / 2 + 4;
     texte_milieu(p, X0 + 20, y, "x", Qt::black);
     formule_milieu(p, X0 + 120, y, "-inf", hauteur);
-    formule_milieu(p, X0 + 440, y, "inf", hauteur);
+    formule_milieu(p, X0 + 428, y, "+inf", hauteur);
     const auto xr = colonnes_racines(t.racines.size());
     for (std::size_t j = 0; j < t.racines.size(); ++j)
         formule_milieu(p, X0 + xr[j], y, t.racines[j], hauteur, true);

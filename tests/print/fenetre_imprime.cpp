@@ -141,6 +141,38 @@ TEST_F(FenetreImprime, TableauDeSignes)
         EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
 }
 
+TEST_F(FenetreImprime, TableauxDeToutesFormes)
+{
+    const char *inequations[] = {"x*(x-1)*(x+1)<=0", "(x-1)/(x+2)>0", "2*(x-3)>0", "x>0",
+                                 "(3*x-1)*(2-x)/(x-7)>=0", "(x-1)^2*(x+3)<0",
+                                 "-(x-1)*(x+2)<0"};
+    int n = 0;
+    for (const char *texte : inequations) {
+        fenetre.montre_tableau_de_signes(texte);
+        EXPECT_FALSE(surface_vide(fenetre)) << texte;
+        fenetre.grab().save(QString::fromStdString(
+            (dossier_sorties() / ("tableau_" + std::to_string(++n) + ".png")).string()));
+    }
+}
+
+TEST_F(FenetreImprime, FlecheTenueDefileToutesLes80ms)
+{
+    fenetre.montre_aide();
+    auto *bas = fenetre.findChild<QWidget *>(QStringLiteral("BAS"));
+    ASSERT_NE(bas, nullptr);
+    QTest::mousePress(bas, Qt::LeftButton);
+    QTest::qWait(400);
+    QTest::mouseRelease(bas, Qt::LeftButton);
+    const int page = fenetre.numero_page();
+    EXPECT_GE(page, 4);   // the press, then a step every 80 ms
+    EXPECT_LE(page, 7);
+    QTest::qWait(200);
+    EXPECT_EQ(fenetre.numero_page(), page);   // released: no more steps
+    auto *haut = fenetre.findChild<QWidget *>(QStringLiteral("Haut"));
+    QTest::mouseClick(haut, Qt::LeftButton);
+    EXPECT_EQ(fenetre.numero_page(), page - 1);
+}
+
 TEST_F(FenetreImprime, TableauDUnEnonceQuiNEstPasUneInequation)
 {
     for (const char *texte : {"2*x+1=0", "", "((((", "x^2+1<0"}) {
