@@ -1,5 +1,6 @@
 #include "app/fenetres/fenetre_argument.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -266,6 +267,13 @@ void TForm2::annule()
     rend_la_main(logique_.annule());
     if (annule_)
         annule_();
+}
+
+void TForm2::closeEvent(QCloseEvent *e)
+{
+    if (isVisible())
+        annule();
+    e->accept();
 }
 
 void TForm2::rend_la_main(const SuiteArgument &suite)

@@ -54,6 +54,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void leaveEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;   // closed by the desktop: cancelled
 
 private:
     bool filtre(MthX &boite, QKeyEvent &touche);

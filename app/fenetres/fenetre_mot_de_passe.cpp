@@ -1,5 +1,6 @@
 #include "app/fenetres/fenetre_mot_de_passe.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -120,6 +121,13 @@ void TForm6::valide()
         principale_->setEnabled(true);
     if (accepte_)
         accepte_();
+}
+
+void TForm6::closeEvent(QCloseEvent *e)
+{
+    if (isVisible())
+        termine();
+    e->accept();
 }
 
 void TForm6::Annuler() { termine(); }

@@ -37,6 +37,7 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;   // FormShow
     bool eventFilter(QObject *objet, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;   // closed by the desktop: as "Annuler"
 
 private:
     void termine();

@@ -1,5 +1,6 @@
 #include "app/fenetres/fenetre_question.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,6 +58,13 @@ QString TForm7::question() const { return label1_->text(); }
 
 void TForm7::OUI() { repond(true); }
 void TForm7::NON() { repond(false); }
+
+void TForm7::closeEvent(QCloseEvent *e)
+{
+    if (principale_)
+        principale_->setEnabled(true);
+    e->accept();
+}
 
 void TForm7::repond(bool oui)
 {

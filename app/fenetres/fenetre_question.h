@@ -30,6 +30,10 @@ public:
 
     static constexpr int LARGEUR = 258, HAUTEUR = 131;
 
+protected:
+    // Closed by the desktop: the main window comes back and nothing is done.
+    void closeEvent(QCloseEvent *e) override;
+
 private:
     void repond(bool oui);
 

@@ -492,6 +492,29 @@ TEST(FenetreQuestion, OuiEtNon)
         QTest::mouseClick(fenetre.findChild<QPushButton *>(QString::fromLatin1(bouton)), Qt::LeftButton);
     }
     EXPECT_EQ(reponses, (std::vector<bool>{true, false}));
+
+    // Closed by the desktop: no answer, and the main window is usable again.
+    fenetre.demande(QUESTION_SAUVEGARDE);
+    fenetre.close();
+    EXPECT_EQ(reponses.size(), 2u);
+    EXPECT_TRUE(principale.isEnabled());
+}
+
+TEST(FenetresFermees, CommeAnnulees)
+{
+    Argument a;
+    a.ouvre(3);
+    a.boite().setTexte("5");
+    a.fenetre.close();
+    EXPECT_TRUE(a.affiches.empty());
+    EXPECT_EQ(a.annulations, 1);
+    EXPECT_TRUE(a.principale.isEnabled());
+
+    Porte porte("SECRET");
+    porte.fenetre.close();
+    EXPECT_EQ(porte.fins, 1);
+    EXPECT_EQ(porte.acceptes, 0);
+    EXPECT_FALSE(porte.principale.isEnabled());
 }
 
 // A window without frame follows a drag of its background.
