@@ -185,7 +185,8 @@ void TForm5::vers_tableau(const Grille &grille, QTableWidget &tableau)
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (!fixes && c == 0)
                 item->setBackground(QColor(0xFF, 0xF4, 0xD0));
-            if (fixes && c == COLONNES_TEXTES - 1)
+            // Notes, letters and values read best centred.
+            if (!fixes || c == COLONNES_TEXTES - 1)
                 item->setTextAlignment(Qt::AlignCenter);
             tableau.setItem(l - 1, c - fixes, item);
         }

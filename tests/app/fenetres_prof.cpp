@@ -264,6 +264,21 @@ TEST_F(FenetreProfesseur, Variables)
     EXPECT_EQ(partage.lignes_parametres[3], "");
 }
 
+// The picture of a window, kept in the temporary folder to be looked at; it
+// must show more than its background.
+void verifie_rendu(QWidget &fenetre, const QString &nom)
+{
+    const QImage image = fenetre.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    image.save(QDir::temp().filePath(QStringLiteral("vivezezi_%1.png").arg(nom)));
+    int differents = 0;
+    const QRgb fond = image.pixel(3, image.height() / 2);
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            differents += image.pixel(x, y) != fond;
+    EXPECT_GT(differents, 1000) << nom.toStdString();
+}
+
 TEST_F(FenetreProfesseur, Rendu)
 {
     partage.aides[1] = "Il faut développer.";
@@ -274,16 +289,13 @@ TEST_F(FenetreProfesseur, Rendu)
     partage.penalites_aides[3] = 4;
     liste_aides = {"AIDE 1", "AIDE 2", "Solution ", "AIDE(S)"};
     form5.montre(grille_aides);
-    const QImage image = form5.grab().toImage();
-    ASSERT_FALSE(image.isNull());
-    image.save(QDir::temp().filePath(QStringLiteral("vivezezi_grille_professeur.png")));
-    EXPECT_GE(image.width(), 600);
-    int differents = 0;
-    const QRgb fond = image.pixel(3, image.height() / 2);
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            differents += image.pixel(x, y) != fond;
-    EXPECT_GT(differents, 1000);
+    EXPECT_GE(form5.width(), 600);
+    verifie_rendu(form5, QStringLiteral("grille_professeur"));
+
+    partage.lignes_parametres[1] = "a:1,2,3,4,5,6,7,8,9,";
+    partage.lignes_parametres[2] = "b:-2,5,,";
+    form5.montre(grille_variables);
+    verifie_rendu(form5, QStringLiteral("grille_variables"));
 }
 
 // ---------------------------------------------------------------- parameters
@@ -349,6 +361,7 @@ TEST_F(FenetreParametres, CasesEtChamps)
     EXPECT_FALSE(form3.CheckBox(7)->isChecked());
     EXPECT_FALSE(form3.CheckBox(3)->isChecked());
     EXPECT_TRUE(form3.CheckBox(4)->isChecked());
+    verifie_rendu(form3, QStringLiteral("parametres"));
 }
 
 TEST_F(FenetreParametres, OkPourLExerciceSeulement)
