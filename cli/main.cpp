@@ -119,9 +119,8 @@ bool nombre_d_arguments_correct(const Operation &op, std::size_t n)
 }
 
 // Each call starts from the reset state, then the options of the command line.
-std::string execute(const Operation &op,
-                    const std::vector<std::pair<const Option *, std::string>> &options,
-                    const Arguments &bruts)
+Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &options,
+                  const Arguments &bruts)
 {
     remet_a_zero_complet();
     for (const auto &[opt, valeur] : options)
@@ -129,7 +128,14 @@ std::string execute(const Operation &op,
     Arguments arguments;
     for (const std::string &a : bruts)
         arguments.push_back(depuis_ligne(a));
-    return vers_ligne(op.execute(arguments));
+    return arguments;
+}
+
+std::string execute(const Operation &op,
+                    const std::vector<std::pair<const Option *, std::string>> &options,
+                    const Arguments &bruts)
+{
+    return vers_ligne(op.execute(prepare(options, bruts)));
 }
 
 } // namespace
@@ -176,10 +182,16 @@ int main(int argc, char **argv)
             usage(registre, "mauvais nombre d'arguments pour « " + op->nom + " ».");
             return 2;
         }
+        if (op->commande)
+            return op->commande(prepare(options, arguments));
         std::cout << execute(*op, options, arguments) << '\n';
         return 0;
     }
 
+    if (op->commande) {
+        usage(registre, "« " + op->nom + " » lit déjà l'entrée standard : pas de --batch.");
+        return 2;
+    }
     if (!arguments.empty()) {
         usage(registre, "avec --batch, les arguments se lisent sur l'entrée standard.");
         return 2;

@@ -259,18 +259,14 @@ void enregistre_session(Registre &r)
 {
     static std::string dossier;
     r.option("dossier", "DOSSIER", [](const std::string &v) { dossier = v; });
-    r.operation("session", {"--dossier?", "DOSSIER?"}, [](const Arguments &a) {
+    r.commande("session", {"--dossier?", "DOSSIER?"}, [](const Arguments &a) {
         if (a.size() == 2 && a[0] == "--dossier")
             dossier = a[1];
         else if (!a.empty()) {
             std::cerr << "vivezezi-cli session : utilisation : session [--dossier DOSSIER]\n";
-            std::exit(2);
+            return 2;
         }
-        const int code = joue(std::cin, dossier);
-        // The session printed its own lines: nothing more is written.
-        std::cout.flush();
-        std::exit(code);
-        return std::string();
+        return joue(std::cin, dossier);
     });
 }
 

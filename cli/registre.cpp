@@ -8,7 +8,14 @@ namespace cli {
 
 void Registre::operation(std::string nom, std::vector<std::string> parametres, Execution execute)
 {
-    Operation op{nom, std::move(parametres), std::move(execute)};
+    Operation op{nom, std::move(parametres), std::move(execute), {}};
+    operations_[nom] = std::move(op);
+}
+
+void Registre::commande(std::string nom, std::vector<std::string> parametres,
+                        std::function<int(const Arguments &)> execute)
+{
+    Operation op{nom, std::move(parametres), {}, std::move(execute)};
     operations_[nom] = std::move(op);
 }
 

@@ -18,6 +18,8 @@ struct Operation {
     // Names shown in the usage message; a name ending with "?" is optional.
     std::vector<std::string> parametres;
     Execution execute;
+    // A command writes its own output and gives the exit code instead (a session).
+    std::function<int(const Arguments &)> commande;
 };
 
 struct Option {
@@ -29,6 +31,8 @@ struct Option {
 class Registre {
 public:
     void operation(std::string nom, std::vector<std::string> parametres, Execution execute);
+    void commande(std::string nom, std::vector<std::string> parametres,
+                  std::function<int(const Arguments &)> execute);
     void option(std::string nom, std::string valeur, std::function<void(const std::string &)> applique);
 
     const Operation *trouve_operation(const std::string &nom) const;

@@ -280,7 +280,7 @@ void Travail::operation_argument(int code, std::string a)
         enregistrer_etape(multiplie_haut_et_bas(s, a), "Il faut multiplier haut et bas par " + ca + ".", true);
         break;
     case 3:
-        enregistrer_etape(multiplie_haut_et_bas(s, "1/" + a), "Il faut diviser haut et bas par " + ca + ".",
+        enregistrer_etape(multiplie_haut_et_bas(s, "1/(" + a + ")"), "Il faut diviser haut et bas par " + ca + ".",
                           true);
         break;
     case 4:
@@ -360,11 +360,11 @@ void Travail::resout_etape()
     }
     if (!r4.empty())
         return;
-    std::string texte;
-    if (r1.empty()) {
-        // No root: the member keeps one sign, the set is everything or nothing.
-        texte = intervalle_solutions(s);
-    } else {
+    // The set is built from the sign of the member sampled between its roots;
+    // the table below, which reads one sample only, serves where that cannot
+    // decide (a system, roots that do not evaluate).
+    std::string texte = intervalle_solutions(s);
+    if (texte.empty() && !r1.empty()) {
         std::string m1 = r1, m2 = r2, m3 = r3;
         complete_racines(s, m1, m2, m3);
         const TDalgebre enonce(s);

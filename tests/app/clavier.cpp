@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasFrappe{"CaractereHorsFormuleIgnore", {"x", 1}, caractere('\''), false, {"x", 1}},
         CasFrappe{"CurseurHorsDuTexteRamene", {"x", 40}, caractere('+'), false, {"x+", 2}},
         CasFrappe{"CurseurNegatifRamene", {"x", -3}, caractere('2'), false, {"2x", 1}}),
-    [](const testing::TestParamInfo<CasFrappe> &info) { return std::string(info.param.nom); });
+    [](const testing::TestParamInfo<CasFrappe> &cas) { return std::string(cas.param.nom); });
 
 TEST(Clavier, DesParenthesesSuccessivesRestentSeules)
 {
