@@ -357,6 +357,29 @@ TEST_F(TravailTest, ZeroMontre)
     EXPECT_EQ(t.commentaires[3], "Pas de solution");
 }
 
+// Sets where one sample of the member would mislead: a negated square, a
+// divisor whose zero must stay out of a wide inequation.
+TEST_F(TravailTest, LIntervalleDesSolutionsSuitLeSigneDuMembre)
+{
+    const struct {
+        const char *enonce;
+        const char *solutions;
+    } cas[] = {
+        {"(x-1)*(x+2)<0", "domain(x,-2,1,12)"},
+        {"-(x-1)^2>0", "([])"},
+        {"(x-1)/(x+2)>=0", "(domain(x,-inf,-2,12))or(domain(x,1,inf,15))"},
+    };
+    for (const auto &c : cas) {
+        remet_a_zero_complet();
+        Travail travail;
+        travail.FormActivate("");
+        travail.MthX1Change(c.enonce);
+        travail.Panel5Click();
+        EXPECT_EQ(travail.etapes[2], c.solutions) << c.enonce;
+        EXPECT_EQ(travail.commentaires[2], "Il faut demander l'intervalle des solutions.");
+    }
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
