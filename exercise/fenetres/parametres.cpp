@@ -110,7 +110,8 @@ void TForm3::closeEvent(QCloseEvent *evenement)
 {
     // Closing the window by its frame is a cancel.
     evenement->ignore();
-    SpeedButton3Click();
+    if (isVisible())
+        SpeedButton3Click();
 }
 
 void TForm3::FormActivate()

@@ -144,7 +144,8 @@ void TForm5::closeEvent(QCloseEvent *evenement)
 {
     // Closing the window by its frame is a cancel.
     evenement->ignore();
-    SpeedButton2Click();
+    if (isVisible())
+        SpeedButton2Click();
 }
 
 void TForm5::FormShow()
