@@ -463,6 +463,8 @@ TEST(FenetreResultat, FermetureSousLaSouris)
         QTest::mouseMove(&r.fenetre, point);
         EXPECT_EQ(r.fenetre.fermer_visible(), visible) << point.x() << "," << point.y();
     }
+    QTest::mouseMove(&r.fenetre, QPoint(50, 138));
+    verifie_rendu(r.fenetre, QStringLiteral("resultat_fermer"));
     QTest::mouseClick(&r.fenetre, Qt::LeftButton, {}, QPoint(200, 60));
     EXPECT_TRUE(r.fenetre.isVisible());
     QTest::mouseClick(&r.fenetre, Qt::LeftButton, {}, QPoint(60, 138));
