@@ -18,11 +18,13 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "app/fenetres/fenetre_argument.h"
 #include "core/configuration.h"
 #include "core/partage.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
 #include "exercise/grilles.h"
+#include "formula/widget/mthx.h"
 
 namespace fs = std::filesystem;
 
@@ -235,6 +237,42 @@ TEST_F(FenetreProfesseur, ReponseTapeeDansLaFenetreArgument)
     ASSERT_EQ(partage.liste_solutions.size(), 2u);
     EXPECT_EQ(partage.liste_solutions.back().solution, "x<3");
     EXPECT_EQ(partage.liste_solutions.back().penalite, 10);
+}
+
+TEST_F(FenetreProfesseur, AvecLaFenetreArgumentDuProgramme)
+{
+    TForm2 form2;
+    form2.setOuvreur(&principale);
+    form2.setGrille(&form5);
+    form2.setEcritCellule([this](const std::string &t) { form5.ecrit_cellule(t); });
+    std::vector<std::string> affiches;
+    form2.setAffiche([&affiches](const std::string &t) { affiches.push_back(t); });
+    form5.setArgument(&form2);
+    partage.liste_solutions.emplace_back("x*et*2", "0", "Bravo, la réponse est juste !");
+    partage.liste_solutions.emplace_back("", "10", "Ce n'est pas la bonne réponse.");
+    form5.montre(grille_reponses);
+
+    form5.StringGrid1Click(1, 1);
+    ASSERT_TRUE(form2.isVisible());
+    EXPECT_FALSE(form5.isEnabled());
+    EXPECT_EQ(form2.boite().texte(), "x*et*2");
+    form2.boite().setTexte("x*et*3");
+    form2.Terminer();
+    EXPECT_FALSE(form2.isVisible());
+    EXPECT_TRUE(form5.isEnabled());
+    EXPECT_FALSE(principale.isEnabled());
+    EXPECT_TRUE(affiches.empty());
+    EXPECT_EQ(texte(*form5.StringGrid1(), 0, 0), "x*et*3");
+
+    // Cancelled: the cell keeps its text.
+    form5.StringGrid1Click(2, 1);
+    form2.boite().setTexte("x*et*9");
+    form2.annule();
+    EXPECT_TRUE(form5.isEnabled());
+    EXPECT_EQ(texte(*form5.StringGrid1(), 1, 0), "");
+    clique(form5, "SpeedButton1");
+    EXPECT_EQ(partage.liste_solutions.front().solution, "x*et*3");
+    EXPECT_EQ(partage.liste_solutions.back().solution, "");
 }
 
 TEST_F(FenetreProfesseur, Variables)
