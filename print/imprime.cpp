@@ -149,6 +149,7 @@ void TImprime::prepare_affichage()
         g->setVisible(aide);
     haut_->setVisible(!tableau);
     bas_->setVisible(!tableau);
+    tableau_ = tableau ? calcule_tableau_signes(inequation_) : TableauSignes{};
     if (aide) {
         partage.page_aide = PAGE_AIDE_ACCUEIL;
         charge_page_aide();
@@ -167,14 +168,28 @@ void TImprime::charge_page_aide()
         label1_->setText(QString::fromStdString(page_aide_.titre));
 }
 
+void TImprime::definit_inequation(const std::string &inequation)
+{
+    inequation_ = inequation;
+    if (isVisible())
+        prepare_affichage();
+}
+
+void TImprime::montre()
+{
+    if (isVisible())
+        prepare_affichage();
+    else
+        show();   // showing prepares the page
+}
+
 void TImprime::montre_tableau_de_signes(const std::string &inequation)
 {
     inequation_ = inequation;
     partage.mode_aide = false;
     partage.mode_tableau_signes = true;
     partage.accepte_inf = true;
-    prepare_affichage();
-    show();
+    montre();
 }
 
 void TImprime::montre_resume(const std::vector<std::string> &titres_aides)
@@ -182,21 +197,20 @@ void TImprime::montre_resume(const std::vector<std::string> &titres_aides)
     titres_aides_ = titres_aides;
     partage.mode_aide = false;
     partage.mode_tableau_signes = false;
-    prepare_affichage();
-    show();
+    montre();
 }
 
 void TImprime::montre_aide()
 {
     partage.mode_aide = true;
     partage.mode_tableau_signes = false;
-    prepare_affichage();
-    show();
+    montre();
 }
 
 void TImprime::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
+    prepare_affichage();
     if (parentWidget() == nullptr && screen() != nullptr)
         move(screen()->availableGeometry().center() - rect().center());
 }
@@ -245,7 +259,7 @@ void TImprime::dessine_page(QPainter &p, bool impression)
         const std::size_t premiere = premiere_ligne_montree(page, page_aide_.lignes.size());
         bas_dessin_ = dessine_aide(p, page_aide_, premiere, impression);
     } else if (partage.mode_tableau_signes) {
-        bas_dessin_ = dessine_tableau(p, calcule_tableau_signes(inequation_), impression);
+        bas_dessin_ = dessine_tableau(p, tableau_, impression);
     } else {
         bas_dessin_ = dessine_resume(p, impression ? resume_papier(titres_aides_)
                                                     : resume_ecran(page_, titres_aides_));

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "print/page_aide.h"
+#include "print/tableau_signes.h"
 
 class QLabel;
 class QPainter;
@@ -29,7 +30,8 @@ public:
     ~TImprime() override;
 
     // What the main window calls. Each sets the shared flags, resets the page
-    // number and shows the window.
+    // number and shows the window. Showing the window by itself shows what
+    // the shared flags ask for, with the inequation and help titles last given.
     // The sign table of `inequation` (the current step).
     void montre_tableau_de_signes(const std::string &inequation);
     // The summary of the exercise; `titres_aides` are the items of the help list.
@@ -38,7 +40,7 @@ public:
     void montre_aide();
 
     // The inequation and the help titles the next drawings use.
-    void definit_inequation(const std::string &inequation) { inequation_ = inequation; }
+    void definit_inequation(const std::string &inequation);
     void definit_titres_aides(const std::vector<std::string> &titres) { titres_aides_ = titres; }
 
     // Prints the page of the current mode through the print dialog.
@@ -67,6 +69,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *evenement) override;
 
 private:
+    void montre();
     void prepare_affichage();
     void charge_page_aide();
     // Draws the page of the current mode with the layout's origin at the top
@@ -91,5 +94,6 @@ private:
     PageAide page_aide_;
     double bas_dessin_ = 0;   // lowest y of the last drawing, in layout units
     std::string inequation_;
+    TableauSignes tableau_;
     std::vector<std::string> titres_aides_;
 };

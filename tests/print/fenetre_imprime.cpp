@@ -219,8 +219,15 @@ TEST_F(FenetreImprime, PagesDAideEtDefilement)
     const std::string texte = imprime_et_lit(fenetre, "aide");
     EXPECT_FALSE(texte.empty());
 
-    // Showing help again starts from the first page and its first line.
+    // Showing help again starts from the first page and its first line,
+    // also when the window is only shown again with the flags set.
     fenetre.montre_aide();
+    EXPECT_EQ(fenetre.titre(), accueil);
+    EXPECT_EQ(fenetre.numero_page(), 1);
+    fenetre.choisit_sujet(9);
+    fenetre.defile(1);
+    fenetre.hide();
+    fenetre.show();
     EXPECT_EQ(fenetre.titre(), accueil);
     EXPECT_EQ(fenetre.numero_page(), 1);
 }
