@@ -118,6 +118,37 @@ void trie_facteurs(std::vector<Facteur> &facteurs)
         std::stable_sort(facteurs.begin(), facteurs.end(), avant);
 }
 
+// Short lists compare pairwise; long ones go through a table of keys.
+constexpr std::size_t ELEMENTS_SANS_TABLE = 24;
+
+// Equal bases of a product become one, their exponents added.
+void reunit_bases(std::vector<Facteur> &facteurs)
+{
+    if (facteurs.size() <= ELEMENTS_SANS_TABLE) {
+        for (std::size_t i = 0; i < facteurs.size(); ++i) {
+            for (std::size_t j = i + 1; j < facteurs.size();) {
+                if (facteurs[j].base.cle == facteurs[i].base.cle) {
+                    facteurs[i].exposant += facteurs[j].exposant;
+                    facteurs.erase(facteurs.begin() + static_cast<std::ptrdiff_t>(j));
+                } else {
+                    ++j;
+                }
+            }
+        }
+        return;
+    }
+    std::vector<Facteur> reunis;
+    std::unordered_map<std::string, std::size_t> places;
+    for (Facteur &f : facteurs) {
+        auto [place, nouveau] = places.try_emplace(f.base.cle, reunis.size());
+        if (nouveau)
+            reunis.push_back(std::move(f));
+        else
+            reunis[place->second].exposant += f.exposant;
+    }
+    facteurs = std::move(reunis);
+}
+
 // Equal bases merged, numbers and square roots computed where exact, factors
 // ordered. The parts that a root gives out are multiplied in afterwards.
 std::optional<Somme> termine(Terme t, Reduction reduction)
@@ -125,16 +156,7 @@ std::optional<Somme> termine(Terme t, Reduction reduction)
     if (t.coefficient.est_nul())
         return Somme{};
     std::vector<Facteur> &facteurs = t.facteurs;
-    for (std::size_t i = 0; i < facteurs.size(); ++i) {
-        for (std::size_t j = i + 1; j < facteurs.size();) {
-            if (facteurs[j].base.cle == facteurs[i].base.cle) {
-                facteurs[i].exposant += facteurs[j].exposant;
-                facteurs.erase(facteurs.begin() + static_cast<std::ptrdiff_t>(j));
-            } else {
-                ++j;
-            }
-        }
-    }
+    reunit_bases(facteurs);
 
     std::vector<Somme> a_multiplier;
     bool echec = false;
@@ -173,14 +195,10 @@ std::optional<Somme> termine(Terme t, Reduction reduction)
     if (t.coefficient.est_nul())
         return Somme{};
     trie_facteurs(facteurs);
-    Somme resultat = depuis_terme(std::move(t));
-    for (Somme &m : a_multiplier) {
-        auto produit = multiplie(std::move(resultat), std::move(m), reduction);
-        if (!produit)
-            return std::nullopt;
-        resultat = std::move(*produit);
-    }
-    return resultat;
+    if (a_multiplier.empty())
+        return depuis_terme(std::move(t));
+    a_multiplier.push_back(depuis_terme(std::move(t)));
+    return multiplie(std::move(a_multiplier), reduction);
 }
 
 // Identity of a term without its coefficient, independent of factor order.
@@ -268,15 +286,12 @@ bool semblables(const Terme &a, const Terme &b)
     });
 }
 
-// Short sums compare terms pairwise; long ones go through a table of keys.
-constexpr std::size_t TERMES_SANS_TABLE = 24;
-
 std::vector<Terme> reunit_termes_semblables(std::vector<Terme> termes)
 {
     std::vector<Terme> reunis;
     reunis.reserve(termes.size());
     std::unordered_map<std::string, std::size_t> places;
-    const bool table = termes.size() > TERMES_SANS_TABLE;
+    const bool table = termes.size() > ELEMENTS_SANS_TABLE;
     for (Terme &t : termes) {
         std::size_t place = reunis.size();
         if (table) {
@@ -383,25 +398,19 @@ Somme additionne(std::vector<Somme> sommes, Reduction reduction)
     return Somme{std::move(termes)};
 }
 
-std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction)
+std::optional<Somme> multiplie(std::vector<Somme> facteurs, Reduction reduction)
 {
-    if (a.est_nulle() || b.est_nulle())
-        return Somme{};
-    Terme t = en_terme(std::move(a));
-    Terme u = en_terme(std::move(b));
-    t.coefficient *= u.coefficient;
-    t.decimal = t.decimal || u.decimal;
-    for (Facteur &f : u.facteurs)
-        t.facteurs.push_back(std::move(f));
-    return termine(std::move(t), reduction);
-}
-
-std::optional<Somme> divise(Somme a, Somme b, Reduction reduction)
-{
-    auto inverse = eleve(std::move(b), Rationnel(-1), false, reduction);
-    if (!inverse)
-        return std::nullopt;
-    return multiplie(std::move(a), std::move(*inverse), reduction);
+    Terme produit;
+    for (Somme &f : facteurs) {
+        if (f.est_nulle())
+            return Somme{};
+        Terme t = en_terme(std::move(f));
+        produit.coefficient *= t.coefficient;
+        produit.decimal = produit.decimal || t.decimal;
+        for (Facteur &facteur : t.facteurs)
+            produit.facteurs.push_back(std::move(facteur));
+    }
+    return termine(std::move(produit), reduction);
 }
 
 std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction)

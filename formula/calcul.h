@@ -21,8 +21,8 @@ Somme vecteur(std::string points);
 
 Somme oppose(Somme a);
 Somme additionne(std::vector<Somme> termes, Reduction reduction);
-std::optional<Somme> multiplie(Somme a, Somme b, Reduction reduction);
-std::optional<Somme> divise(Somme a, Somme b, Reduction reduction);
+// The product of all the factors at once (a quotient multiplies by a power -1).
+std::optional<Somme> multiplie(std::vector<Somme> facteurs, Reduction reduction);
 std::optional<Somme> eleve(Somme base, const Somme &exposant, Reduction reduction);
 // A numeric exponent; decimal tells that a decimal literal took part in it.
 std::optional<Somme> eleve(Somme base, const Rationnel &exposant, bool decimal, Reduction reduction);

@@ -6,15 +6,17 @@ namespace {
 
 std::optional<Somme> produit(const Arbre &arbre, const Noeud &n, Reduction reduction)
 {
-    auto resultat = forme_algebrique(arbre, arbre.enfant(n, 0), reduction);
-    for (int k = 1; resultat && k < n.nombre_enfants; ++k) {
+    std::vector<Somme> facteurs;
+    facteurs.reserve(static_cast<std::size_t>(n.nombre_enfants));
+    for (int k = 0; k < n.nombre_enfants; ++k) {
         auto facteur = forme_algebrique(arbre, arbre.enfant(n, k), reduction);
+        if (facteur && arbre.operateur(n, k) == '/')
+            facteur = eleve(std::move(*facteur), Rationnel(-1), false, reduction);
         if (!facteur)
             return std::nullopt;
-        resultat = arbre.operateur(n, k) == '/' ? divise(std::move(*resultat), std::move(*facteur), reduction)
-                                                : multiplie(std::move(*resultat), std::move(*facteur), reduction);
+        facteurs.push_back(std::move(*facteur));
     }
-    return resultat;
+    return multiplie(std::move(facteurs), reduction);
 }
 
 std::optional<Somme> somme(const Arbre &arbre, const Noeud &n, Reduction reduction)

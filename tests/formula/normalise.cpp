@@ -214,6 +214,10 @@ TEST(Normalise, EntreesHostilesRapidesEtSures)
     for (int i = 0; i < 100000; ++i)
         octets += static_cast<char>((i * 7919) % 256);
     textes.push_back(octets);
+    std::string produit_long = "sin(0.5)";
+    for (int i = 1; i < 12000; ++i)
+        produit_long += "*sin(" + std::to_string(i) + ")/x";
+    textes.push_back(produit_long);
     std::string somme_longue = "x";
     for (int i = 0; i < 20000; ++i)
         somme_longue += "+x^" + std::to_string(i % 97);
