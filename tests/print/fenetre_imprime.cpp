@@ -259,6 +259,8 @@ TEST_F(FenetreImprime, PageAbsenteOuIllisible)
     (void)fenetre.grab();
     imprime_et_lit(fenetre, "binaire");
 
+    EXPECT_FALSE(fenetre.imprime_pdf(QStringLiteral("/nonexistent/folder/page.pdf")));
+
     fenetre.Image2Click();
     EXPECT_FALSE(partage.mode_aide);
     EXPECT_FALSE(fenetre.isVisible());
