@@ -10,6 +10,8 @@
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/fenetre_resultat.h"
 #include "core/configuration.h"
+#include "exercise/fenetres/parametres.h"
+#include "exercise/fenetres/professeur.h"
 #include "print/imprime.h"
 
 int main(int argc, char *argv[])
@@ -26,10 +28,11 @@ int main(int argc, char *argv[])
     TForm2 form2;
     TForm4 form4;
     TImprime imprime;
+    TForm3 form3;
+    TForm5 form5;
     TForm6 form6;
     TForm7 form7;
-    // The parameters window and the teacher's tables join here once they are built.
-    form1.attache({&form2, &form4, &imprime, nullptr, nullptr, &form6, &form7, {}, {}});
+    form1.attache({&form2, &form4, &imprime, &form3, &form5, &form6, &form7});
     form1.show();
     return QApplication::exec();
 }

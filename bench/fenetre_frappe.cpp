@@ -21,6 +21,8 @@
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/fenetre_resultat.h"
 #include "core/partage.h"
+#include "exercise/fenetres/parametres.h"
+#include "exercise/fenetres/professeur.h"
 #include "print/imprime.h"
 
 namespace {
@@ -96,9 +98,11 @@ void fenetre_demarrage(benchmark::State &state)
         auto form2 = std::make_unique<TForm2>();
         auto form4 = std::make_unique<TForm4>();
         auto imprime = std::make_unique<TImprime>();
+        auto form3 = std::make_unique<TForm3>();
+        auto form5 = std::make_unique<TForm5>();
         auto form6 = std::make_unique<TForm6>();
         auto form7 = std::make_unique<TForm7>();
-        form1->attache({form2.get(), form4.get(), imprime.get(), nullptr, nullptr, form6.get(), form7.get(), {}, {}});
+        form1->attache({form2.get(), form4.get(), imprime.get(), form3.get(), form5.get(), form6.get(), form7.get()});
         form1->show();
         while (!form6->isVisible())
             QApplication::processEvents();

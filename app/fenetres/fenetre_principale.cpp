@@ -171,8 +171,8 @@ void TForm1::attache(const FenetresSecondaires &f)
         f.form2->setAffiche([this](const std::string &a) { affiche(a); });
         f.form2->setAnnule([this] { annule_argument(); });
         f.form2->setGrille(f.form5);
-        if (f.ecrit_cellule)
-            f.form2->setEcritCellule(f.ecrit_cellule);
+        if (f.form5)
+            f.form2->setEcritCellule([form5 = f.form5](const std::string &t) { form5->ecrit_cellule(t); });
     }
     if (f.form5) {
         f.form5->setPrincipale(this);
@@ -368,8 +368,8 @@ void TForm1::construit_boutons_bas()
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
         connect(b, &QPushButton::clicked, this, [this, grille] {
             partage.mode_grille = grille;
-            if (fenetres_.montre_grille)
-                fenetres_.montre_grille(grille);
+            if (fenetres_.form5)
+                fenetres_.form5->montre(grille);
         });
         ++grille;
     }

@@ -46,10 +46,6 @@ struct FenetresSecondaires {
     TForm5 *form5 = nullptr;       // teacher's tables
     TForm6 *form6 = nullptr;       // password
     TForm7 *form7 = nullptr;       // yes/no question
-    // The teacher's tables in one mode (1 helps, 2 answers, 3 values), and the
-    // text of the argument window written into their remembered cell.
-    std::function<void(int mode)> montre_grille;
-    std::function<void(const std::string &texte)> ecrit_cellule;
 };
 
 // The window's sources never see the formula box's class and the work's
