@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "tests/outils/valeurs.h"
 
 namespace {
 
@@ -22,17 +23,7 @@ protected:
 // and comparable at three points at least unless told otherwise.
 void attend_meme_valeur(const std::string &avant, const std::string &apres, int minimum = 3)
 {
-    int comparables = 0;
-    for (double x : {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1}) {
-        const double a = evalue(avant, x);
-        const double b = evalue(apres, x);
-        if (a == ERREUR_EVALUATION || b == ERREUR_EVALUATION)
-            continue;
-        ++comparables;
-        EXPECT_NEAR(a, b, 1e-6 * std::max({1.0, std::abs(a), std::abs(b)}))
-            << avant << " -> " << apres << " at x = " << x;
-    }
-    EXPECT_GE(comparables, minimum) << avant << " -> " << apres;
+    EXPECT_TRUE(outils::memes_valeurs(avant, apres, {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1}, minimum));
 }
 
 struct Cas {

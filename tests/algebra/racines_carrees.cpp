@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "tests/outils/valeurs.h"
 
 namespace {
 
@@ -17,16 +18,7 @@ namespace {
 // least one such point.
 testing::AssertionResult meme_valeur(const std::string &avant, const std::string &apres)
 {
-    int comparees = 0;
-    for (double x : {0.37, 1.3, 2.9, 4.1, 7.3}) {
-        const double a = evalue(avant, x), b = evalue(apres, x);
-        if (a == ERREUR_EVALUATION || b == ERREUR_EVALUATION)
-            continue;
-        ++comparees;
-        if (std::fabs(a - b) > 1e-6 * std::max(1.0, std::fabs(a)))
-            return testing::AssertionFailure() << avant << " -> " << apres << " differ at x = " << x;
-    }
-    return comparees ? testing::AssertionSuccess() : testing::AssertionFailure() << avant << " -> " << apres;
+    return outils::memes_valeurs(avant, apres, {0.37, 1.3, 2.9, 4.1, 7.3}, 1);
 }
 
 class RacinesCarrees : public testing::Test {

@@ -92,112 +92,82 @@ TEST_F(Routes, Expression)
     EXPECT_EQ(s("consigne"), "Calculer l'expression ci-dessous.");
 }
 
-TEST_F(Routes, Equation)
-{
-    const Session s = joue("tape 2*(x+1)=4\n"
-                           "partie 1\n"
-                           "clic Panel5\n"
-                           "clic Panel8\n"
-                           "etat\n"
-                           "clic Panel11\n"
-                           "argument 2\n"
-                           "clic Panel1\n"
-                           "argument 2\n"
-                           "clic Panel5\n"
-                           "etat\n");
-    ASSERT_EQ(s.etats.size(), 2u);
-    EXPECT_EQ(s.etats[0].at("etape"), "1");
-    EXPECT_EQ(s.etats[0].at("etape[1]"), "2*x+2=4\tIl faut substituer.");
-    EXPECT_EQ(s("etape[2]"), "2*x=2\tIl faut soustraire [2] aux deux membres.");
-    EXPECT_EQ(s("etape[3]"), "x=1\tIl faut diviser les deux membres par [2].");
-    EXPECT_EQ(s("etape[4]"), "1\tLa solution est : ");
-    EXPECT_EQ(s("derniere_expression"), "1");
-    EXPECT_EQ(s("nombre_historique"), "7");
-}
+// A road, the number of "etat" it prints, and values expected in them.
+struct Attendu {
+    int etat;   // index of the "etat", DERNIER for the last one
+    std::string cle;
+    std::string valeur;
+};
+constexpr int DERNIER = -1;
 
-TEST_F(Routes, InequationEtSonIntervalle)
-{
-    const Session s = joue("tape x^2-1>=0\n"
-                           "partie 1\n"
-                           "clic Panel6\n"
-                           "clic Panel8\n"
-                           "etat\n"
-                           "clic Panel5\n"
-                           "etat\n"
-                           "tape 2*x-4<0\n"
-                           "clic Panel10\n"
-                           "argument 4\n"
-                           "clic Panel1\n"
-                           "argument 2\n"
-                           "clic Panel5\n"
-                           "etat\n");
-    ASSERT_EQ(s.etats.size(), 3u);
-    EXPECT_EQ(s.etats[0].at("etape[1]"), "(x+1)*(x-1)>=0\tIl faut substituer.");
-    EXPECT_EQ(s.etats[0].at("Panel6"), "Tableau de signes\t1");
-    EXPECT_EQ(s.etats[1].at("etape[2]"),
-              "(domain(x,-inf,-1,14))or(domain(x,1,inf,15))\tIl faut demander l'intervalle des solutions.");
-    EXPECT_EQ(s("etape[3]"), "x<2\tIl faut diviser les deux membres par [2].");
-    EXPECT_EQ(s("etape[4]"), "domain(x,-inf,2,12)\tIl faut demander l'intervalle des solutions.");
-}
+struct Route {
+    const char *nom;
+    std::string script;
+    std::size_t etats;
+    std::vector<Attendu> attendus;
+};
 
-TEST_F(Routes, SystemeParSubstitution)
+TEST_F(Routes, CheminsDeResolution)
 {
-    const Session s = joue("tape {x+y=3@x-y=1}\n"
-                           "etat\n"
-                           "partie 1\n"
-                           "clic Panel11\n"
-                           "argument x\n"
-                           "etat\n"
-                           "clic Panel4\n"
-                           "partie 2\n"
-                           "clic Panel10\n"
-                           "argument 3\n"
-                           "clic Panel1\n"
-                           "argument 2\n"
-                           "clic Panel8\n"
-                           "partie 1\n"
-                           "clic Panel11\n"
-                           "argument 2\n"
-                           "clic Panel5\n"
-                           "etat\n");
-    ASSERT_EQ(s.etats.size(), 3u);
-    EXPECT_EQ(s.etats[0].at("nature_expression"), "6");
-    EXPECT_EQ(s.etats[0].at("Panel10"), "Add. membre à membre...\t1");
-    EXPECT_EQ(s.etats[1].at("etape[3]"), "y=-x+3\tIl faut soustraire [x] aux deux membres.");
-    EXPECT_EQ(s.etats[1].at("Panel4"), "Remplacer y dans (II)\t1");
-    EXPECT_EQ(s("etape[1]"), "{y+2=3@2*x-3=1}\tIl faut Remplacer x dans (I)");
-    EXPECT_EQ(s("etape[3]"), "y=1\tIl faut soustraire [2] aux deux membres.");
-    EXPECT_EQ(s("etape[4]"), "2*et*1\tLes deux solutions sont : ");
-}
-
-TEST_F(Routes, VecteursAvecChasles)
-{
-    const Session s = joue("tape AB..arrow+BC..arrow-AC..arrow\n"
-                           "clic Panel7\n"
-                           "clic Panel7\n"
-                           "clic Panel7\n"
-                           "etat\n");
-    ASSERT_EQ(s.etats.size(), 1u);
-    EXPECT_EQ(s("etape[2]"), "AB..arrow+BC..arrow+CA..arrow\tIl faut transformer les signes \"-\" en \"+\".");
-    EXPECT_EQ(s("etape[3]"), "AC..arrow+CA..arrow\tIl faut réduire avec la propriété de Chasles.");
-    EXPECT_EQ(s("etape[4]"), "o..arrow\tIl faut réduire avec la propriété de Chasles.");
-}
-
-TEST_F(Routes, EffacerPuisAutreChemin)
-{
-    const Session s = joue("tape 2*x+1=5\n"
-                           "clic Panel11\n"
-                           "argument 1\n"
-                           "efface\n"
-                           "etat\n"
-                           "clic Panel10\n"
-                           "argument -1\n"
-                           "etat\n");
-    ASSERT_EQ(s.etats.size(), 2u);
-    EXPECT_EQ(s.etats[0].at("etape"), "1");
-    EXPECT_EQ(s.etats[0].at("nombre_historique"), "0");
-    EXPECT_EQ(s("etape[2]"), "2*x=4\tIl faut additionner [-1] aux deux membres.");
-    EXPECT_EQ(s("nombre_historique"), "2");
+    const std::vector<Route> routes = {
+        {"equation",
+         "tape 2*(x+1)=4\npartie 1\nclic Panel5\nclic Panel8\netat\n"
+         "clic Panel11\nargument 2\nclic Panel1\nargument 2\nclic Panel5\netat\n",
+         2,
+         {{0, "etape", "1"},
+          {0, "etape[1]", "2*x+2=4\tIl faut substituer."},
+          {DERNIER, "etape[2]", "2*x=2\tIl faut soustraire [2] aux deux membres."},
+          {DERNIER, "etape[3]", "x=1\tIl faut diviser les deux membres par [2]."},
+          {DERNIER, "etape[4]", "1\tLa solution est : "},
+          {DERNIER, "derniere_expression", "1"},
+          {DERNIER, "nombre_historique", "7"}}},
+        {"inequation et son intervalle",
+         "tape x^2-1>=0\npartie 1\nclic Panel6\nclic Panel8\netat\nclic Panel5\netat\n"
+         "tape 2*x-4<0\nclic Panel10\nargument 4\nclic Panel1\nargument 2\nclic Panel5\netat\n",
+         3,
+         {{0, "etape[1]", "(x+1)*(x-1)>=0\tIl faut substituer."},
+          {0, "Panel6", "Tableau de signes\t1"},
+          {1, "etape[2]",
+           "(domain(x,-inf,-1,14))or(domain(x,1,inf,15))\tIl faut demander l'intervalle des solutions."},
+          {DERNIER, "etape[3]", "x<2\tIl faut diviser les deux membres par [2]."},
+          {DERNIER, "etape[4]", "domain(x,-inf,2,12)\tIl faut demander l'intervalle des solutions."}}},
+        {"systeme par substitution",
+         "tape {x+y=3@x-y=1}\netat\npartie 1\nclic Panel11\nargument x\netat\n"
+         "clic Panel4\npartie 2\nclic Panel10\nargument 3\nclic Panel1\nargument 2\nclic Panel8\n"
+         "partie 1\nclic Panel11\nargument 2\nclic Panel5\netat\n",
+         3,
+         {{0, "nature_expression", "6"},
+          {0, "Panel10", "Add. membre à membre...\t1"},
+          {1, "etape[3]", "y=-x+3\tIl faut soustraire [x] aux deux membres."},
+          {1, "Panel4", "Remplacer y dans (II)\t1"},
+          {DERNIER, "etape[1]", "{y+2=3@2*x-3=1}\tIl faut Remplacer x dans (I)"},
+          {DERNIER, "etape[3]", "y=1\tIl faut soustraire [2] aux deux membres."},
+          {DERNIER, "etape[4]", "2*et*1\tLes deux solutions sont : "}}},
+        {"vecteurs avec Chasles",
+         "tape AB..arrow+BC..arrow-AC..arrow\nclic Panel7\nclic Panel7\nclic Panel7\netat\n",
+         1,
+         {{DERNIER, "etape[2]", "AB..arrow+BC..arrow+CA..arrow\tIl faut transformer les signes \"-\" en \"+\"."},
+          {DERNIER, "etape[3]", "AC..arrow+CA..arrow\tIl faut réduire avec la propriété de Chasles."},
+          {DERNIER, "etape[4]", "o..arrow\tIl faut réduire avec la propriété de Chasles."}}},
+        {"effacer puis un autre chemin",
+         "tape 2*x+1=5\nclic Panel11\nargument 1\nefface\netat\nclic Panel10\nargument -1\netat\n",
+         2,
+         {{0, "etape", "1"},
+          {0, "nombre_historique", "0"},
+          {DERNIER, "etape[2]", "2*x=4\tIl faut additionner [-1] aux deux membres."},
+          {DERNIER, "nombre_historique", "2"}}},
+    };
+    for (const Route &r : routes) {
+        SCOPED_TRACE(r.nom);
+        const Session s = joue(r.script);
+        ASSERT_EQ(s.etats.size(), r.etats);
+        for (const Attendu &a : r.attendus) {
+            if (a.etat == DERNIER)
+                EXPECT_EQ(s(a.cle), a.valeur) << a.cle;
+            else
+                EXPECT_EQ(s.etats[static_cast<std::size_t>(a.etat)].at(a.cle), a.valeur) << a.cle;
+        }
+    }
 }
 
 TEST_F(Routes, CommandeInconnue)
