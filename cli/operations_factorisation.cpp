@@ -7,7 +7,7 @@ namespace cli {
 
 void enregistre_factorisation(Registre &r)
 {
-    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"", [](const std::string &v) { lit_domaine(v); });
+    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"", [](const std::string &v) { lit_bornes(v); });
 
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <deque>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -131,15 +132,22 @@ void applique_message(Saisie &saisie, Message message)
     }
 }
 
-Saisie frappe(Saisie saisie, Message message, bool mode_vecteurs)
+Frappe frappe(Saisie saisie, Message message, bool mode_vecteurs, Filtre filtre, std::optional<int> code_fin)
 {
     std::deque<Message> file{message};
     for (int n = 0; !file.empty() && n < MESSAGES_MAX; ++n) {
+        if (file.front().code == code_fin)
+            return {saisie, true};
         std::vector<Message> postes;
-        const Message m = filtre_message(saisie, file.front(), mode_vecteurs, postes);
+        const Message m = filtre(saisie, file.front(), mode_vecteurs, postes);
         file.pop_front();
         applique_message(saisie, m);
         file.insert(file.end(), postes.begin(), postes.end());
     }
-    return saisie;
+    return {saisie, false};
+}
+
+Saisie frappe(Saisie saisie, Message message, bool mode_vecteurs)
+{
+    return frappe(std::move(saisie), message, mode_vecteurs, filtre_message).saisie;
 }

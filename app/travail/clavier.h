@@ -7,6 +7,7 @@
 // the message and post further ones, which go through the rules again; the
 // box then does what a formula box does with each message.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,19 @@ Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
 
 // What a formula box does with one message.
 void applique_message(Saisie &saisie, Message message);
+
+// The rules of one box for one message, as filtre_message.
+using Filtre = Message (*)(Saisie &saisie, Message message, bool mode_vecteurs, std::vector<Message> &postes);
+
+// One key press in a box, with every message it posts: each goes through
+// `filtre`, then the box types it. A message whose code is `code_fin` is not
+// typed and ends the press, which is then `finie`.
+struct Frappe {
+    Saisie saisie;
+    bool finie = false;
+};
+Frappe frappe(Saisie saisie, Message message, bool mode_vecteurs, Filtre filtre,
+              std::optional<int> code_fin = std::nullopt);
 
 // One key press in the input box, with every message it posts: the new text
 // and caret.

@@ -1,43 +1,20 @@
 #pragma once
 // The interval texts of the argument window: the domain of definition built
-// from the eight shared interval values and read back into them, the five
-// interval buttons, the window's own keyboard rules, and what validating or
-// cancelling the window does next.
+// from the eight shared interval values, the five interval buttons, the
+// window's own keyboard rules, and what validating or cancelling the window
+// does next.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "algebra/intervalle.h"
 #include "app/travail/clavier.h"
-
-// The two intervals as the shared record holds them. A flag is true when its
-// end is open; an empty second interval means there is none.
-struct BornesIntervalles {
-    std::string borne_inf_1 = "-inf", borne_sup_1 = "inf", borne_inf_2, borne_sup_2;
-    bool crochet_1a = true, crochet_1b = true, crochet_2a = true, crochet_2b = true;
-
-    bool operator==(const BornesIntervalles &) const = default;
-};
-
-BornesIntervalles bornes_partagees();
-void pose_bornes(const BornesIntervalles &bornes);
-
-// The code of an interval from its two flags: "12", "14", "15" or "13".
-std::string code_intervalle(bool ouvert_bas, bool ouvert_haut);
 
 // "domain(x,lower,upper,code)", or "(first)or(second)"; empty when the bounds
 // are out of order or the second interval does not follow the first.
 std::string texte_domaine(const BornesIntervalles &bornes);
 std::string texte_domaine();   // from the shared values
-
-// Reads a domain text over `bornes`: "domain(x,lower,upper,code)" or two of
-// them joined by "or" (the second interval emptied when the text has none).
-// A code other than "12", "13", "14", "15" leaves the flags as they were.
-// False when an interval has no "x" or misses a bound: its bounds are then
-// left as they were.
-bool lit_intervalles(std::string_view texte, BornesIntervalles &bornes);
-// The same into the shared values.
-bool lit_bornes(std::string_view texte);
 
 // The interval buttons Image9 .. Image12: the text of the window's box after
 // a press ("domain(x,-inf,0,CODE)", or the text bracketed and joined to

@@ -11,6 +11,8 @@
 #include "algebra/intervalle.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "tests/outils/valeurs.h"
+#include "tests/outils/textes_hostiles.h"
 
 namespace {
 
@@ -33,17 +35,9 @@ std::string y_fixe(std::string t)
 // unless told otherwise (a root of x leaves the negative points out).
 void attend_meme_valeur(const std::string &avant, const std::string &apres, int minimum = 2)
 {
-    int comparables = 0;
-    for (double x : {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1}) {
-        const double a = evalue(y_fixe(avant), x);
-        const double b = evalue(y_fixe(apres), x);
-        if (a == ERREUR_EVALUATION || b == ERREUR_EVALUATION)
-            continue;
-        ++comparables;
-        EXPECT_NEAR(a, b, 1e-6 * std::max({1.0, std::abs(a), std::abs(b)}))
-            << avant << " -> " << apres << " at x = " << x;
-    }
-    EXPECT_GE(comparables, minimum) << avant << " -> " << apres;
+    EXPECT_TRUE(outils::memes_valeurs(y_fixe(avant), y_fixe(apres), {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1},
+                                      minimum))
+        << avant << " -> " << apres;
 }
 
 struct CasFactorise {
@@ -155,7 +149,7 @@ TEST_F(Factorisation, DifferenceDeCarres)
     attend_meme_valeur("x-4", r);
 
     // x is negative all over this domain: no square.
-    lit_domaine("domain(x,-5,-1,13)");
+    lit_bornes("domain(x,-5,-1,13)");
     EXPECT_EQ(difference_de_carres("x", "4"), "Erreur");
 }
 
@@ -207,16 +201,16 @@ TEST_F(Factorisation, SigneSurDomaine)
     EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
     EXPECT_EQ(signe_sur_domaine("0"), 0);
 
-    lit_domaine("domain(x,1,5,13)");
+    lit_bornes("domain(x,1,5,13)");
     EXPECT_EQ(signe_sur_domaine("x"), 2);
     EXPECT_EQ(signe_sur_domaine("x-6"), 3);
-    lit_domaine("(domain(x,-5,-1,13))or(domain(x,1,5,13))");
+    lit_bornes("(domain(x,-5,-1,13))or(domain(x,1,5,13))");
     EXPECT_EQ(signe_sur_domaine("x"), 1);
     EXPECT_EQ(signe_sur_domaine("x^2"), 2);
     EXPECT_EQ(signe_sur_domaine("x-3"), 0);
 
     // A far bound is scanned with a longer step, quickly.
-    lit_domaine("domain(x,-inf,100000000,12)");
+    lit_bornes("domain(x,-inf,100000000,12)");
     const auto debut = std::chrono::steady_clock::now();
     EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
     EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(1));
@@ -224,14 +218,14 @@ TEST_F(Factorisation, SigneSurDomaine)
 
 TEST_F(Factorisation, LitDomaine)
 {
-    lit_domaine("domain(x,-inf,0,13)");
+    lit_bornes("domain(x,-inf,0,13)");
     EXPECT_EQ(partage.borne_inf_1, "-inf");
     EXPECT_EQ(partage.borne_sup_1, "0");
     EXPECT_FALSE(partage.crochet_1a);
     EXPECT_FALSE(partage.crochet_1b);
     EXPECT_TRUE(partage.borne_inf_2.empty());
 
-    lit_domaine("(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
+    lit_bornes("(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
     EXPECT_EQ(partage.borne_sup_1, "0");
     EXPECT_TRUE(partage.crochet_1a);
     EXPECT_FALSE(partage.crochet_1b);
@@ -241,7 +235,7 @@ TEST_F(Factorisation, LitDomaine)
     EXPECT_TRUE(partage.crochet_2b);
 
     // Without commas the bounds stay; the second interval always goes.
-    lit_domaine("domain(x");
+    lit_bornes("domain(x");
     EXPECT_EQ(partage.borne_sup_1, "0");
     EXPECT_TRUE(partage.borne_inf_2.empty());
 }
@@ -343,19 +337,13 @@ TEST_F(Factorisation, ProprieteToutResultatGardeLaValeur)
 
 TEST_F(Factorisation, ToutTexteEstRenduVite)
 {
-    std::string imbrique(10000, '(');
-    imbrique += "x" + std::string(10000, ')');
     std::string long_texte;
     for (int i = 0; i < 25000; ++i)
         long_texte += "x^2+";
-    std::string octets;
-    std::mt19937 aleatoire(5);
-    for (int i = 0; i < 5000; ++i)
-        octets += static_cast<char>(aleatoire() % 256);
     const std::vector<std::string> textes = {
         "", "(", ")", "x+", "-", "()-()", "-+", "x^2-", "-x^2+", "(x+1)^99999", "(x+1)^99999-4",
         "x^99999-4", "x^1000+2*x^500+1", "sqrt(-1)^2-4", "1/0-x^2", "{x\r\ny}", "domain(x,1,2,12)",
-        imbrique, long_texte, octets};
+        outils::entre_parentheses("x"), long_texte, outils::octets_au_hasard(5000, 5)};
     for (const std::string &texte : textes) {
         const auto debut = std::chrono::steady_clock::now();
         std::string t = texte;
@@ -369,7 +357,7 @@ TEST_F(Factorisation, ToutTexteEstRenduVite)
         carre_parfait(texte, 2, 1, 0);
         racine_de(texte);
         signe_sur_domaine(texte);
-        lit_domaine(texte);
+        lit_bornes(texte);
         remet_a_zero_complet();
         EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2)) << texte.substr(0, 40);
     }
