@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
@@ -24,16 +25,8 @@ bool est_somme(std::string_view t)
 // NON_TROUVE when there is no "(" there or it is never closed.
 std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
 {
-    if (ouverture >= t.size() || t[ouverture] != '(')
-        return NON_TROUVE;
-    int profondeur = 0;
-    for (std::size_t i = ouverture; i < t.size(); ++i) {
-        if (t[i] == '(')
-            ++profondeur;
-        else if (t[i] == ')' && --profondeur == 0)
-            return i + 1;
-    }
-    return NON_TROUVE;
+    const std::size_t fermeture = parenthese_fermante(t, ouverture);
+    return fermeture == NON_TROUVE ? NON_TROUVE : fermeture + 1;
 }
 
 // Position of the "(" that the ")" at position fermeture closes, or NON_TROUVE.
@@ -95,14 +88,6 @@ void inverse_operateurs_termes(std::string &t)
         else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(t, i))
             c = c == '+' ? '-' : '+';
     }
-}
-
-void remplace_tout(std::string &t, std::string_view ancien, std::string_view nouveau)
-{
-    if (ancien.empty())
-        return;
-    for (std::size_t p = t.find(ancien); p != NON_TROUVE; p = t.find(ancien, p + nouveau.size()))
-        t.replace(p, ancien.size(), nouveau);
 }
 
 // The terms of one side of a distribution, each with the sign before it.
@@ -322,7 +307,7 @@ void masque_racines(std::string &texte, std::string racines[3])
         if (fin == NON_TROUVE)
             return;
         racines[k] = texte.substr(p, fin - p);
-        remplace_tout(texte, racines[k], std::string(1, LETTRES[k]));
+        remplace_chaque(texte, racines[k], std::string(1, LETTRES[k]));
     }
 }
 
@@ -332,7 +317,7 @@ void demasque_racines(std::string &texte, const std::string racines[3])
     // Last hidden first: its root may hold an earlier letter.
     for (int k = 2; k >= 0; --k)
         if (!racines[k].empty())
-            remplace_tout(texte, std::string(1, LETTRES[k]), racines[k]);
+            remplace_chaque(texte, std::string(1, LETTRES[k]), racines[k]);
 }
 
 bool developpe(std::string &membre)

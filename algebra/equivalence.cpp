@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "core/algebre.h"
 #include "core/evaluateur.h"
 
 namespace {
@@ -105,13 +106,7 @@ void remplace_tout(std::string &texte, const std::string &ancien, const std::str
     if (nouveau.size() >= ancien.size()) {
         // One pass from left to right: repeating could go on for ever when
         // the replacement brings old back.
-        std::string resultat;
-        std::size_t debut = 0;
-        for (std::size_t p = texte.find(ancien); p != std::string::npos; p = texte.find(ancien, debut)) {
-            resultat.append(texte, debut, p - debut).append(nouveau);
-            debut = p + ancien.size();
-        }
-        texte = resultat.append(texte, debut);
+        remplace_chaque(texte, ancien, nouveau);
         return;
     }
     // A shorter replacement can bring old back around it, and that one is

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <utility>
 
+#include "core/algebre.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -34,22 +35,9 @@ std::string divise_decimal(std::string_view chiffres, unsigned diviseur, unsigne
     return quotient.empty() ? "0" : quotient;
 }
 
-// Position of the parenthesis that closes the one at `ouvrante`; npos if none.
-std::size_t fermante(std::string_view t, std::size_t ouvrante)
-{
-    int profondeur = 0;
-    for (std::size_t i = ouvrante; i < t.size(); ++i) {
-        if (t[i] == '(')
-            ++profondeur;
-        else if (t[i] == ')' && --profondeur == 0)
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 std::string_view sans_parentheses_englobantes(std::string_view t)
 {
-    if (t.size() >= 2 && t.front() == '(' && fermante(t, 0) == t.size() - 1)
+    if (t.size() >= 2 && t.front() == '(' && parenthese_fermante(t, 0) == t.size() - 1)
         return t.substr(1, t.size() - 2);
     return t;
 }
@@ -58,7 +46,7 @@ std::string_view sans_parentheses_englobantes(std::string_view t)
 bool argument_racine(std::string_view t, std::string &argument)
 {
     t = sans_parentheses_englobantes(t);
-    if (!t.starts_with(DEBUT_RACINE) || fermante(t, DEBUT_RACINE.size() - 1) != t.size() - 1
+    if (!t.starts_with(DEBUT_RACINE) || parenthese_fermante(t, DEBUT_RACINE.size() - 1) != t.size() - 1
         || t.size() == DEBUT_RACINE.size() + 1)
         return false;
     argument = t.substr(DEBUT_RACINE.size(), t.size() - DEBUT_RACINE.size() - 1);

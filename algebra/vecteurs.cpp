@@ -16,18 +16,6 @@ constexpr std::size_t MAX_VECTEURS = 20;
 
 bool est_point(char c) { return c >= 'A' && c <= 'Z'; }
 
-bool contient(std::string_view texte, std::string_view motif) { return texte.find(motif) != std::string_view::npos; }
-
-void remplace_tout(std::string &texte, std::string_view motif, std::string_view par)
-{
-    std::string resultat;
-    std::size_t debut = 0;
-    for (std::size_t p; (p = texte.find(motif, debut)) != std::string::npos; debut = p + motif.size())
-        resultat.append(texte, debut, p - debut).append(par);
-    resultat.append(texte, debut);
-    texte = std::move(resultat);
-}
-
 // True when the arrow at position i ends a vector between two points, written
 // with exactly two capital letters.
 bool vecteur_avant(std::string_view texte, std::size_t i)
@@ -62,7 +50,7 @@ bool enleve_moins_vecteurs(std::string &texte)
 {
     if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return false;
     std::string t = (texte.starts_with("-") ? "0" : "0+") + texte;
-    remplace_tout(t, MARQUE, std::string(1, FLECHE));
+    remplace_chaque(t, MARQUE, std::string(1, FLECHE));
     bool change = false;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
@@ -75,7 +63,7 @@ bool enleve_moins_vecteurs(std::string &texte)
         std::swap(t[i - 2], t[i - 1]);
         change = true;
     }
-    remplace_tout(t, std::string(1, FLECHE), MARQUE);
+    remplace_chaque(t, std::string(1, FLECHE), MARQUE);
     texte = normalise(t);
     return change;
 }
@@ -84,7 +72,7 @@ void chasles(std::string &texte)
 {
     if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return;
     std::string t = sans_blancs(std::string_view(texte));
-    remplace_tout(t, MARQUE, std::string(1, FLECHE));
+    remplace_chaque(t, MARQUE, std::string(1, FLECHE));
 
     // The vectors added as they are: at the start or after a "+", and not
     // multiplied, divided or raised to a power.
@@ -114,14 +102,14 @@ void chasles(std::string &texte)
             t.replace(i - 2, 2, "o");
             --i;
         }
-    remplace_tout(t, std::string(1, FLECHE), MARQUE);
+    remplace_chaque(t, std::string(1, FLECHE), MARQUE);
     texte = t;
 }
 
 void vecteur_nul(std::string &texte)
 {
     if (contient(texte, "arrow") && contient(texte, "o" + MARQUE)) {
-        remplace_tout(texte, "o" + MARQUE, "0");
+        remplace_chaque(texte, "o" + MARQUE, "0");
         texte = normalise(texte);
     }
     if (texte == "0") texte = "o" + MARQUE;

@@ -23,40 +23,10 @@ bool commence_par(std::string_view s, std::string_view debut)
     return s.substr(0, debut.size()) == debut;
 }
 
-// Index of the ")" that closes the "(" at index debut, or npos when the text
-// ends first.
-std::size_t fin_du_groupe(std::string_view s, std::size_t debut)
-{
-    int profondeur = 0;
-    for (std::size_t i = debut; i < s.size(); ++i) {
-        if (s[i] == '(')
-            ++profondeur;
-        else if (s[i] == ')' && --profondeur == 0)
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 // True when s begins with "(" whose ")" is the last character.
 bool entre_parentheses(std::string_view s)
 {
-    return s.size() >= 2 && s.front() == '(' && fin_du_groupe(s, 0) == s.size() - 1;
-}
-
-void remplace_tout(std::string &t, std::string_view ancien, std::string_view nouveau)
-{
-    if (t.find(ancien) == std::string::npos)
-        return;
-    std::string r;
-    r.reserve(t.size() + t.size() / 2);
-    std::size_t debut = 0;
-    for (std::size_t p = t.find(ancien); p != std::string::npos; p = t.find(ancien, debut)) {
-        r.append(t, debut, p - debut);
-        r.append(nouveau);
-        debut = p + ancien.size();
-    }
-    r.append(t, debut, std::string::npos);
-    t = std::move(r);
+    return s.size() >= 2 && s.front() == '(' && parenthese_fermante(s, 0) == s.size() - 1;
 }
 
 bool est_nombre_decimal(std::string_view s)
@@ -129,6 +99,36 @@ void replie_morceaux(std::array<std::string, 10> &morceaux,
 }
 
 } // namespace
+
+std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante)
+{
+    if (ouvrante >= s.size() || s[ouvrante] != '(')
+        return std::string_view::npos;
+    int profondeur = 0;
+    for (std::size_t i = ouvrante; i < s.size(); ++i) {
+        if (s[i] == '(')
+            ++profondeur;
+        else if (s[i] == ')' && --profondeur == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+void remplace_chaque(std::string &t, std::string_view ancien, std::string_view nouveau)
+{
+    if (ancien.empty() || t.find(ancien) == std::string::npos)
+        return;
+    std::string r;
+    r.reserve(t.size() + t.size() / 2);
+    std::size_t debut = 0;
+    for (std::size_t p = t.find(ancien); p != std::string::npos; p = t.find(ancien, debut)) {
+        r.append(t, debut, p - debut);
+        r.append(nouveau);
+        debut = p + ancien.size();
+    }
+    r.append(t, debut, std::string::npos);
+    t = std::move(r);
+}
 
 // ---------------------------------------------------------------- members
 
@@ -292,7 +292,7 @@ Puissance separe_puissance(std::string_view s)
     Puissance r;
     for (const Fonction &f : FONCTIONS) {
         if (commence_par(s, f.nom) && s.back() == ')' &&
-            fin_du_groupe(s, f.nom.size() - 1) == s.size() - 1) {
+            parenthese_fermante(s, f.nom.size() - 1) == s.size() - 1) {
             r.base = s.substr(f.nom.size(), s.size() - f.nom.size() - 1);
             r.exposant = f.code;
             r.developpe = s;
@@ -480,10 +480,10 @@ bool groupe_denominateurs(std::string &t)
 std::string forme_lisible(std::string_view entree)
 {
     std::string t(entree);
-    remplace_tout(t, "*", "·");
-    remplace_tout(t, "^3", " ³");
-    remplace_tout(t, "^2", " ²");
-    remplace_tout(t, "sqrt", "racine");
+    remplace_chaque(t, "*", "·");
+    remplace_chaque(t, "^3", " ³");
+    remplace_chaque(t, "^2", " ²");
+    remplace_chaque(t, "sqrt", "racine");
 
     static constexpr std::string_view marque = "..arrow";
     if (t.find(marque) == std::string::npos)

@@ -79,6 +79,13 @@ struct TDsolu {
 };
 
 // Small text operations shared by every part of the program.
+inline bool contient(std::string_view texte, std::string_view mot) { return texte.find(mot) != std::string_view::npos; }
+// Index of the ")" that closes the "(" at index ouvrante; npos when there
+// is no "(" there or the text ends first.
+std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante);
+// Every occurrence of ancien replaced by nouveau in one pass from left to
+// right; what the replacement brings is not read again.
+void remplace_chaque(std::string &t, std::string_view ancien, std::string_view nouveau);
 int degre(std::string_view s);
 
 struct Puissance {

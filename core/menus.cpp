@@ -14,11 +14,6 @@
 
 namespace {
 
-bool contient(std::string_view texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string_view::npos;
-}
-
 void regle_panneau(Menus &m, Panneau p, std::string libelle, bool actif)
 {
     m[p].libelle = std::move(libelle);

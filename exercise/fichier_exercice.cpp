@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/algebre.h"
 #include "core/configuration.h"
 #include "core/encodage.h"
 #include "core/partage.h"
@@ -21,19 +22,6 @@ constexpr std::size_t rang_option(std::string_view cle)
     return options_par_cle.size();
 }
 constexpr std::size_t OPTION_FRACTIONS = rang_option("FRACTIONS");
-
-bool contient(std::string_view texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string_view::npos;
-}
-
-std::string remplace_tout(std::string texte, std::string_view ancien, std::string_view nouveau)
-{
-    for (std::size_t p = texte.find(ancien); p != std::string::npos;
-         p = texte.find(ancien, p + nouveau.size()))
-        texte.replace(p, ancien.size(), nouveau);
-    return texte;
-}
 
 // The line without its first n characters (a key such as "solution:").
 std::string sans_debut(std::string ligne, std::size_t n)
@@ -66,7 +54,8 @@ int lit_taille_fonte(const std::string &ligne)
 // A text stored on one line: each line break becomes "@".
 std::string sur_une_ligne(const std::string &texte)
 {
-    std::string r = remplace_tout(texte, "\r\n", "@");
+    std::string r = texte;
+    remplace_chaque(r, "\r\n", "@");
     for (char &c : r)
         if (c == '\r' || c == '\n')
             c = '@';
@@ -85,7 +74,8 @@ void lit_en_tete(LecteurLignes &lecteur, Exercice &lu)
 {
     lu.consigne = lecteur.lit();
     lu.expression_fichier = lecteur.lit();
-    lu.expression_base = remplace_tout(lu.expression_fichier, "@", "\r\n");
+    lu.expression_base = lu.expression_fichier;
+    remplace_chaque(lu.expression_base, "@", "\r\n");
     for (std::size_t i = 1; i <= 4; ++i)
         lu.tailles[i] = lit_taille_fonte(lecteur.lit());
 }
@@ -116,7 +106,7 @@ std::string lit_solutions(LecteurLignes &lecteur, std::string ligne, Exercice &l
         if (!solution.empty() && solution.front() == '$')
             solution.erase(0, 1);
         if (!vecteurs)
-            solution = remplace_tout(std::move(solution), "=", "*et*");
+            remplace_chaque(solution, "=", "*et*");
         std::string commentaire = sans_debut(lecteur.lit(), 8);
         if (lecteur.fin())
             return {};
@@ -223,7 +213,9 @@ bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exerci
     for (std::size_t i = 1; i <= LIGNES_PARAMETRES_MAX && !exercice.lignes_parametres[i].empty(); ++i)
         fichier.ecrit_ligne(sur_une_ligne(exercice.lignes_parametres[i]));
     for (const TDsolu &s : exercice.solutions) {
-        fichier.ecrit_ligne("solution:" + sur_une_ligne(remplace_tout(s.solution, "*et*", "=")));
+        std::string solution = s.solution;
+        remplace_chaque(solution, "*et*", "=");
+        fichier.ecrit_ligne("solution:" + sur_une_ligne(solution));
         fichier.ecrit_ligne("comment:" + sur_une_ligne(s.commentaire));
         fichier.ecrit_ligne("note:" + std::to_string(s.penalite));
     }

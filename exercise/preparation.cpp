@@ -36,11 +36,6 @@ std::mt19937 &generateur()
     return g;
 }
 
-bool contient(std::string_view texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string_view::npos;
-}
-
 // Length of the protected word starting at i, 0 for none.
 std::size_t mot_protege(std::string_view t, std::size_t i)
 {

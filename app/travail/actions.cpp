@@ -15,15 +15,11 @@
 #include "algebra/vecteurs.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
+#include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "formula/normalise.h"
 
 namespace {
-
-bool contient(const std::string &texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string::npos;
-}
 
 std::string crochets(const std::string &a) { return "[" + a + "]"; }
 

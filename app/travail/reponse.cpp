@@ -4,6 +4,7 @@
 
 #include "algebra/decoupe.h"
 #include "algebra/solutions.h"
+#include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 
@@ -11,11 +12,6 @@ namespace {
 
 constexpr std::size_t SOLUTIONS_NORMALISEES_MAX = 15;
 constexpr int AIDES_MAX = 30;
-
-bool contient(const std::string &texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string::npos;
-}
 
 void retire_points(int points)
 {

@@ -11,11 +11,6 @@
 
 namespace {
 
-bool contient(const std::string &texte, std::string_view mot)
-{
-    return texte.find(mot) != std::string::npos;
-}
-
 std::string consigne_de_nature(int nature)
 {
     switch (nature) {
