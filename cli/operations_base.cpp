@@ -121,21 +121,9 @@ void enregistre_base(Registre &r)
                 [](const Arguments &a) { return algebre_json(TDalgebre(a[0])); });
     r.operation("degre", {"TEXTE"}, [](const Arguments &a) { return std::to_string(degre(a[0])); });
     r.operation("forme_lisible", {"TEXTE"}, [](const Arguments &a) { return forme_lisible(a[0]); });
-    r.operation("groupe_fractions_numeriques", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        groupe_fractions_numeriques(t);
-        return t;
-    });
-    r.operation("groupe_denominateurs", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const bool fait = groupe_denominateurs(t);
-        return drapeau(fait, t);
-    });
-    r.operation("oppose_termes", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        oppose_termes(t);
-        return t;
-    });
+    r.operation("groupe_fractions_numeriques", {"TEXTE"}, sur_le_texte(groupe_fractions_numeriques));
+    r.operation("groupe_denominateurs", {"TEXTE"}, sur_le_texte(groupe_denominateurs));
+    r.operation("oppose_termes", {"TEXTE"}, sur_le_texte(oppose_termes));
     r.operation("extrait_terme", {"TEXTE"}, [](const Arguments &a) {
         std::string reste = a[0];
         const std::string terme = extrait_terme(reste);

@@ -3,20 +3,6 @@
 
 namespace cli {
 
-namespace {
-
-// An operation that rewrites its text in place and answers a flag.
-Execution sur_le_texte(bool (*operation)(std::string &))
-{
-    return [operation](const Arguments &a) {
-        std::string t = a[0];
-        const bool reussi = operation(t);
-        return drapeau(reussi, t);
-    };
-}
-
-} // namespace
-
 void enregistre_developpement(Registre &r)
 {
     r.operation("ordonne", {"TEXTE"}, sur_le_texte(ordonne));

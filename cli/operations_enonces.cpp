@@ -42,11 +42,7 @@ void enregistre_enonces(Registre &r)
         remplace_x(t, v);
         return champs({t, v});
     });
-    r.operation("ecriture_scientifique", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const bool fait = ecriture_scientifique(t);
-        return drapeau(fait, t);
-    });
+    r.operation("ecriture_scientifique", {"TEXTE"}, sur_le_texte(ecriture_scientifique));
     r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });
     r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(a[0])); });
     r.operation("est_produit_de_fractions", {"TEXTE"},

@@ -5,11 +5,7 @@ namespace cli {
 
 void enregistre_fractions(Registre &r)
 {
-    r.operation("additionne_numerateurs", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const bool fait = additionne_numerateurs(t);
-        return drapeau(fait, t);
-    });
+    r.operation("additionne_numerateurs", {"TEXTE"}, sur_le_texte(additionne_numerateurs));
     r.operation("reduit_au_denominateur", {"TEXTE", "DENOMINATEUR?"}, [](const Arguments &a) {
         std::string t = a[0];
         const bool fait = reduit_au_denominateur(t, a.size() > 1 ? a[1] : std::string());

@@ -12,11 +12,7 @@ void enregistre_solutions(Registre &r)
     r.option("expression-x", "TEXTE", [](const std::string &v) { partage.expression_x = v; });
     r.option("expression-y", "TEXTE", [](const std::string &v) { partage.expression_y = v; });
 
-    r.operation("mise_en_facteurs", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        mise_en_facteurs(t);
-        return t;
-    });
+    r.operation("mise_en_facteurs", {"TEXTE"}, sur_le_texte(mise_en_facteurs));
     r.operation("racine_lineaire", {"FACTEUR"}, [](const Arguments &a) {
         std::string racine;
         const bool trouve = racine_lineaire(a[0], racine);
@@ -34,21 +30,9 @@ void enregistre_solutions(Registre &r)
         complete_racines(a[0], r1, r2, r3);
         return champs({r1, r2, r3});
     });
-    r.operation("coefficient_de_tete", {"TERME"}, [](const Arguments &a) {
-        std::string t = a[0];
-        coefficient_de_tete(t);
-        return t;
-    });
-    r.operation("forme_canonique", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const bool fait = forme_canonique(t);
-        return drapeau(fait, t);
-    });
-    r.operation("arrondit_nombre", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        arrondit_nombre(t);
-        return t;
-    });
+    r.operation("coefficient_de_tete", {"TERME"}, sur_le_texte(coefficient_de_tete));
+    r.operation("forme_canonique", {"TEXTE"}, sur_le_texte(forme_canonique));
+    r.operation("arrondit_nombre", {"TEXTE"}, sur_le_texte(arrondit_nombre));
     r.operation("formate_solutions", {"TEXTE", "SEPARATEUR"}, [](const Arguments &a) {
         std::string t = a[0];
         formate_solutions(t, entier(a[1]));

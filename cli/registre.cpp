@@ -52,6 +52,24 @@ std::string drapeau(bool valeur, const std::string &texte)
     return std::string(valeur ? "true" : "false") + "\t" + texte;
 }
 
+Execution sur_le_texte(void (*operation)(std::string &))
+{
+    return [operation](const Arguments &a) {
+        std::string t = a[0];
+        operation(t);
+        return t;
+    };
+}
+
+Execution sur_le_texte(bool (*operation)(std::string &))
+{
+    return [operation](const Arguments &a) {
+        std::string t = a[0];
+        const bool fait = operation(t);
+        return drapeau(fait, t);
+    };
+}
+
 std::string champs(std::initializer_list<std::string> valeurs)
 {
     std::string r;

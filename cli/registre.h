@@ -53,6 +53,11 @@ std::string champs(std::initializer_list<std::string> valeurs);
 // Reads an integer argument; 0 when it is not one.
 int entier(const std::string &texte);
 
+// An operation that rewrites its one text in place: the text afterwards,
+// after its flag when it answers one.
+Execution sur_le_texte(void (*operation)(std::string &));
+Execution sur_le_texte(bool (*operation)(std::string &));
+
 // One registration function per topic, each in its own source file.
 void enregistre_base(Registre &r);          // statement model, split, text tools
 void enregistre_evaluation(Registre &r);    // numeric evaluator, equivalence test
