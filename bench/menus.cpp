@@ -3,12 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <string>
 #include <vector>
 
+#include "bench/outils/statistiques.h"
 #include "core/menus.h"
 #include "core/partage.h"
 
@@ -81,43 +79,16 @@ void une_mise_a_jour(const Cas &c)
     benchmark::DoNotOptimize(met_a_jour_menus(c.texte, etat));
 }
 
-// Processor time of this thread, in microseconds: unlike the wall clock it
-// does not count the time other programs of a busy machine take.
-double temps_processeur_us()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
-double rang(std::vector<double> &durees, double q)
-{
-    std::sort(durees.begin(), durees.end());
-    return durees[static_cast<std::size_t>(q * static_cast<double>(durees.size() - 1))];
-}
-
 void BM_met_a_jour_menus(benchmark::State &state)
 {
     remet_a_zero_complet();
-    std::vector<double> murales, processeur;
+    outils::Durees durees;
     for (auto _ : state) {
         for (const Cas &c : corpus) {
-            const auto debut = std::chrono::steady_clock::now();
-            const double debut_processeur = temps_processeur_us();
-            une_mise_a_jour(c);
-            processeur.push_back(temps_processeur_us() - debut_processeur);
-            murales.push_back(
-                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - debut).count());
+            durees.mesure([&] { une_mise_a_jour(c); });
         }
     }
-    if (murales.empty())
-        return;
-    state.counters["mediane_us"] = rang(murales, 0.5);
-    state.counters["p99_us"] = rang(murales, 0.99);
-    state.counters["mediane_cpu_us"] = rang(processeur, 0.5);
-    state.counters["p99_cpu_us"] = rang(processeur, 0.99);
-    state.counters["max_cpu_us"] = processeur.back();
-    state.SetItemsProcessed(static_cast<std::int64_t>(murales.size()));
+    durees.rapporte(state);
 }
 BENCHMARK(BM_met_a_jour_menus)->Unit(benchmark::kMillisecond);
 

@@ -4,14 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/travail/travail.h"
+#include "bench/outils/statistiques.h"
 #include "core/partage.h"
 
 namespace {
@@ -61,46 +59,21 @@ const std::vector<std::vector<Pas>> routes = {
     {tape("1/x+2/(x+1)"), clic("Panel11"), clic("Panel1")},
 };
 
-double temps_processeur_us()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
-}
-
-double rang(std::vector<double> &durees, double q)
-{
-    std::sort(durees.begin(), durees.end());
-    return durees[static_cast<std::size_t>(q * static_cast<double>(durees.size() - 1))];
-}
-
 void BM_etape_sur_les_routes(benchmark::State &state)
 {
     remet_a_zero_complet();
-    std::vector<double> murales, processeur;
+    outils::Durees durees;
     for (auto _ : state) {
         for (const std::vector<Pas> &route : routes) {
             Travail travail;
             travail.FormActivate("");
             for (const Pas &pas : route) {
-                const auto debut = std::chrono::steady_clock::now();
-                const double debut_processeur = temps_processeur_us();
-                pas(travail);
-                processeur.push_back(temps_processeur_us() - debut_processeur);
-                murales.push_back(
-                    std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - debut).count());
+                durees.mesure([&] { pas(travail); });
             }
             benchmark::DoNotOptimize(travail.etapes);
         }
     }
-    if (murales.empty())
-        return;
-    state.counters["mediane_us"] = rang(murales, 0.5);
-    state.counters["p99_us"] = rang(murales, 0.99);
-    state.counters["mediane_cpu_us"] = rang(processeur, 0.5);
-    state.counters["p99_cpu_us"] = rang(processeur, 0.99);
-    state.counters["max_cpu_us"] = processeur.back();
-    state.SetItemsProcessed(static_cast<std::int64_t>(murales.size()));
+    durees.rapporte(state);
 }
 BENCHMARK(BM_etape_sur_les_routes)->Unit(benchmark::kMillisecond);
 
