@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "app/fenetres/fenetre_principale.h"
@@ -329,6 +330,42 @@ TEST_F(FenetrePrincipale, LesFlechesChangentLaTailleDeLaBoite)
     QTest::mouseClick(controle(f, "Panel23"), Qt::LeftButton, {}, QPoint(10, 15));
     EXPECT_EQ(f.travail().boites[MTHX1].taille, avant + 1);
     EXPECT_EQ(controle(f, "MthX1")->property("FontHeight").toInt(), avant + 1);
+}
+
+// ---------------------------------------------------------------- buttons of the work
+
+TEST_F(FenetrePrincipale, LesBoutonsDuBasEtLesModeles)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("x"));
+    QTest::mouseClick(controle(f, "Panel21"), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(texte(f, "MthX1"), "x<=");
+
+    // The statement editor writes the statement shown above the work.
+    QTest::mouseClick(controle(f, "SpeedButton1"), Qt::LeftButton);
+    ASSERT_TRUE(controle(f, "Panel24")->isVisible());
+    static_cast<QPlainTextEdit *>(controle(f, "Memo1"))->setPlainText(QStringLiteral("Résoudre."));
+    QTest::mouseClick(controle(f, "SpeedButton7"), Qt::LeftButton);
+    EXPECT_FALSE(controle(f, "Panel24")->isVisible());
+    EXPECT_EQ(static_cast<QLabel *>(controle(f, "Panel18"))->text(), QStringLiteral("Résoudre."));
+    EXPECT_TRUE(partage.exercice_modifie);
+}
+
+TEST_F(FenetrePrincipale, LeChangementDeModeChangeLesLibelles)
+{
+    TForm1 f;
+    f.show();
+    tape(f, QStringLiteral("2*x+1=5"));
+    auto libelle = [&](const char *nom) { return controle(f, nom)->property("text").toString(); };
+    QTest::mouseClick(controle(f, "SpeedButton9"), Qt::LeftButton);
+    EXPECT_EQ(libelle("SpeedButton9"), QStringLiteral("PROF"));
+    EXPECT_EQ(libelle("SpeedButton1"), QStringLiteral("REPONSE"));
+    EXPECT_EQ(libelle("Label1"), QStringLiteral("Mode élève"));
+    QTest::mouseClick(controle(f, "SpeedButton9"), Qt::LeftButton);
+    EXPECT_EQ(libelle("SpeedButton9"), QStringLiteral("ELEVE"));
+    EXPECT_EQ(libelle("Label1"), QStringLiteral("Mode prof"));
+    EXPECT_EQ(texte(f, "MthX1"), "2*x+1=5");
 }
 
 } // namespace
