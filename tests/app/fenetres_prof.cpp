@@ -25,29 +25,11 @@
 #include "exercise/fenetres/professeur.h"
 #include "exercise/grilles.h"
 #include "formula/widget/mthx.h"
+#include "tests/outils/application_qt.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class ApplicationQt : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "test_app_fenetres_prof";
-        static char *argv[] = {nom, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
-};
-
-const auto *const environnement = ::testing::AddGlobalTestEnvironment(new ApplicationQt);
 
 std::string texte(const QTableWidget &t, int ligne, int colonne)
 {

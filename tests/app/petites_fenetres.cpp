@@ -20,27 +20,9 @@
 #include "app/travail/reponse.h"
 #include "core/partage.h"
 #include "formula/widget/mthx.h"
+#include "tests/outils/application_qt.h"
 
 namespace {
-
-class ApplicationQt : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "test_app_petites_fenetres";
-        static char *argv[] = {nom, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
-};
-
-const auto *const environnement = ::testing::AddGlobalTestEnvironment(new ApplicationQt);
 
 // The picture of a window, kept in the temporary folder to be looked at; it
 // must not be a plain colour.

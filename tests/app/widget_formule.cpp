@@ -15,30 +15,11 @@
 #include "formula/widget/completion.h"
 #include "formula/widget/mise_en_page.h"
 #include "formula/widget/mthx.h"
+#include "tests/outils/application_qt.h"
 
 using dessin::complete_saisie;
 
 namespace {
-
-// One application for the whole program, on the offscreen platform.
-class ApplicationQt : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "test_widget_formule";
-        static char *argv[] = {nom, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
-};
-
-const auto *const environnement = ::testing::AddGlobalTestEnvironment(new ApplicationQt);
 
 // One formula of each construct the boxes draw.
 const std::vector<std::string> CONSTRUCTIONS = {

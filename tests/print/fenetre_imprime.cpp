@@ -15,29 +15,11 @@
 #include "core/partage.h"
 #include "print/dessin_pages.h"
 #include "print/imprime.h"
+#include "tests/outils/application_qt.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class ApplicationQt : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "test_print_fenetre_imprime";
-        static char *argv[] = {nom, nullptr};
-        application_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { application_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> application_;
-};
-
-const auto *const environnement = ::testing::AddGlobalTestEnvironment(new ApplicationQt);
 
 std::string sortie_de(const std::string &commande)
 {
