@@ -182,18 +182,18 @@ std::optional<Message> message_de(const QKeyEvent &touche)
         return std::nullopt;
     const bool shift = touche.modifiers() & Qt::ShiftModifier;
     switch (touche.key()) {
-    case Qt::Key_Return: case Qt::Key_Enter: return Message{Genre::touche, 13};
-    case Qt::Key_Tab: return Message{Genre::touche, TOUCHE_TABULATION};
-    case Qt::Key_Backspace: return Message{Genre::touche, TOUCHE_EFFACE_ARRIERE};
-    case Qt::Key_Delete: return Message{Genre::touche, TOUCHE_SUPPRIME};
-    case Qt::Key_twosuperior: return Message{Genre::touche, TOUCHE_CARRE};
+    case Qt::Key_Return: case Qt::Key_Enter: return Message{GenreMessage::touche, 13};
+    case Qt::Key_Tab: return Message{GenreMessage::touche, TOUCHE_TABULATION};
+    case Qt::Key_Backspace: return Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE};
+    case Qt::Key_Delete: return Message{GenreMessage::touche, TOUCHE_SUPPRIME};
+    case Qt::Key_twosuperior: return Message{GenreMessage::touche, TOUCHE_CARRE};
     case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End: {
         if (shift)
             return std::nullopt;
         const int code = touche.key() == Qt::Key_Left ? TOUCHE_GAUCHE
                        : touche.key() == Qt::Key_Right ? TOUCHE_DROITE
                        : touche.key() == Qt::Key_Home ? TOUCHE_DEBUT : TOUCHE_FIN;
-        return Message{Genre::touche, code};
+        return Message{GenreMessage::touche, code};
     }
     default: break;
     }
@@ -202,7 +202,7 @@ std::optional<Message> message_de(const QKeyEvent &touche)
         return std::nullopt;
     const char16_t c = texte.at(0).unicode();
     if ((c >= 32 && c < 127) || c == CARACTERE_RACINE || c == CARACTERE_VECTEUR)
-        return Message{Genre::caractere, c};
+        return Message{GenreMessage::caractere, c};
     return std::nullopt;
 }
 
@@ -303,9 +303,9 @@ bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
         return false;
     if (boite.curseurGauche() != boite.curseurDroit()) {
         // Keys that erase act on the selection as the box does; a character replaces it.
-        if (message->genre == Genre::touche && message->code != 13)
+        if (message->genre == GenreMessage::touche && message->code != 13)
             return false;
-        if (message->genre == Genre::caractere)
+        if (message->genre == GenreMessage::caractere)
             boite.efface(true);
     }
     tape(*message);
@@ -318,10 +318,10 @@ void TForm2::modele(int image)
     switch (image) {
     case RACINE:
         if (!partage.saisie_inequation)
-            tape(Message{Genre::caractere, CARACTERE_RACINE});
+            tape(Message{GenreMessage::caractere, CARACTERE_RACINE});
         break;
-    case PUISSANCE: tape(Message{Genre::caractere, '^'}); break;
-    case FRACTION: tape(Message{Genre::caractere, '/'}); break;
+    case PUISSANCE: tape(Message{GenreMessage::caractere, '^'}); break;
+    case FRACTION: tape(Message{GenreMessage::caractere, '/'}); break;
     case ET: mthx1_->setTexte(mthx1_->texte() + "*et"); break;
     default: break;
     }
@@ -332,7 +332,7 @@ void TForm2::intervalle(int image)
     mthx1_->setFocus();
     if (image == INFINI) {
         for (const char c : TEXTE_INFINI)
-            tape(Message{Genre::caractere, c});
+            tape(Message{GenreMessage::caractere, c});
     } else if (image >= PREMIER_INTERVALLE && image < INFINI) {
         mthx1_->setTexte(bouton_intervalle(image, mthx1_->texte()));
     }

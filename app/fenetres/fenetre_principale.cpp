@@ -101,20 +101,20 @@ std::optional<Message> message_de(const QKeyEvent &k)
     const auto modificateurs = k.modifiers();
     if (modificateurs & (Qt::ControlModifier | Qt::MetaModifier)) {
         if (k.key() == Qt::Key_R)
-            return Message{Genre::caractere, CARACTERE_RACINE};
+            return Message{GenreMessage::caractere, CARACTERE_RACINE};
         if (k.key() == Qt::Key_V)
-            return Message{Genre::caractere, CARACTERE_VECTEUR};
+            return Message{GenreMessage::caractere, CARACTERE_VECTEUR};
         return std::nullopt;
     }
     const bool majuscule = modificateurs & Qt::ShiftModifier;
     switch (k.key()) {
-    case Qt::Key_Left: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_GAUCHE});
-    case Qt::Key_Right: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_DROITE});
-    case Qt::Key_Home: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_DEBUT});
-    case Qt::Key_End: return majuscule ? std::nullopt : std::optional(Message{Genre::touche, TOUCHE_FIN});
-    case Qt::Key_Backspace: return Message{Genre::touche, TOUCHE_EFFACE_ARRIERE};
-    case Qt::Key_Delete: return Message{Genre::touche, TOUCHE_SUPPRIME};
-    case Qt::Key_Tab: return Message{Genre::touche, TOUCHE_TABULATION};
+    case Qt::Key_Left: return majuscule ? std::nullopt : std::optional(Message{GenreMessage::touche, TOUCHE_GAUCHE});
+    case Qt::Key_Right: return majuscule ? std::nullopt : std::optional(Message{GenreMessage::touche, TOUCHE_DROITE});
+    case Qt::Key_Home: return majuscule ? std::nullopt : std::optional(Message{GenreMessage::touche, TOUCHE_DEBUT});
+    case Qt::Key_End: return majuscule ? std::nullopt : std::optional(Message{GenreMessage::touche, TOUCHE_FIN});
+    case Qt::Key_Backspace: return Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE};
+    case Qt::Key_Delete: return Message{GenreMessage::touche, TOUCHE_SUPPRIME};
+    case Qt::Key_Tab: return Message{GenreMessage::touche, TOUCHE_TABULATION};
     default: break;
     }
     const QString texte = k.text();
@@ -122,10 +122,10 @@ std::optional<Message> message_de(const QKeyEvent &k)
         return std::nullopt;
     const char16_t c = texte.at(0).unicode();
     if (c == u'²')
-        return Message{Genre::touche, TOUCHE_CARRE};
+        return Message{GenreMessage::touche, TOUCHE_CARRE};
     if (c == CARACTERE_RACINE || c == CARACTERE_RACINE_PRODUIT || c == CARACTERE_VECTEUR ||
         (c >= 32 && c < 127))
-        return Message{Genre::caractere, static_cast<int>(c)};
+        return Message{GenreMessage::caractere, static_cast<int>(c)};
     return std::nullopt;
 }
 

@@ -70,7 +70,7 @@ void vecteur(Saisie &saisie, std::vector<Message> &postes)
     }
     saisie.curseur = static_cast<int>(t.size());
     if (i > 5)
-        postes.push_back({Genre::touche, TOUCHE_GAUCHE});
+        postes.push_back({GenreMessage::touche, TOUCHE_GAUCHE});
 }
 
 Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
@@ -82,24 +82,24 @@ Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
     const char c = avant ? t[static_cast<std::size_t>(saisie.curseur) - 1] : '\0';
 
     if (mode_vecteurs && message.code == '0')
-        postes.push_back({Genre::touche, TOUCHE_DEBUT});
+        postes.push_back({GenreMessage::touche, TOUCHE_DEBUT});
     if (message.code == CARACTERE_VECTEUR || message.code == TOUCHE_DEBUT)
         vecteur(saisie, postes);
-    if (message.genre == Genre::caractere && message.code == '(' && avant &&
+    if (message.genre == GenreMessage::caractere && message.code == '(' && avant &&
         AVANT_PARENTHESE.find(c) == std::string_view::npos) {
         message.code = '*';
-        postes.push_back({Genre::caractere, '('});
+        postes.push_back({GenreMessage::caractere, '('});
     }
     if (message.code == CARACTERE_RACINE_PRODUIT) {
-        postes.push_back({Genre::caractere, '*'});
-        postes.push_back({Genre::caractere, CARACTERE_RACINE});
+        postes.push_back({GenreMessage::caractere, '*'});
+        postes.push_back({GenreMessage::caractere, CARACTERE_RACINE});
     }
     if (message.code == TOUCHE_TABULATION)
         message.code = TOUCHE_DROITE;
     if (message.code == TOUCHE_CARRE) {
-        postes.push_back({Genre::caractere, '^'});
-        postes.push_back({Genre::caractere, '2'});
-        postes.push_back({Genre::touche, TOUCHE_DROITE});
+        postes.push_back({GenreMessage::caractere, '^'});
+        postes.push_back({GenreMessage::caractere, '2'});
+        postes.push_back({GenreMessage::touche, TOUCHE_DROITE});
     }
     return message;
 }
@@ -107,7 +107,7 @@ Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
 void applique_message(Saisie &saisie, Message message)
 {
     borne_curseur(saisie);
-    if (message.genre == Genre::caractere) {
+    if (message.genre == GenreMessage::caractere) {
         if (message.code == CARACTERE_RACINE)
             insere(saisie, "sqrt()", 1);
         else if (insere_par_la_boite(message.code))

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-enum class Genre { touche, caractere };
+enum class GenreMessage { touche, caractere };
 
 struct Message {
-    Genre genre = Genre::caractere;
+    GenreMessage genre = GenreMessage::caractere;
     int code = 0;
 
     bool operator==(const Message &) const = default;

@@ -37,12 +37,12 @@ bool second_present(const BornesIntervalles &b) { return !b.borne_inf_2.empty() 
 // key that types a root after a "*", which this box does not have.
 Message filtre_argument(Saisie &saisie, Message message, bool mode_vecteurs, std::vector<Message> &postes)
 {
-    if (message.genre == Genre::caractere && message.code == '(') {
+    if (message.genre == GenreMessage::caractere && message.code == '(') {
         const std::size_t curseur =
             static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
         if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos) {
             message.code = '*';
-            postes.push_back({Genre::caractere, '('});
+            postes.push_back({GenreMessage::caractere, '('});
         }
         return message;
     }

@@ -543,24 +543,24 @@ int modele_eclaire(int x, int y)
 // the keyboard rules; the other two post theirs through the rules.
 Saisie Travail::Image8Click(const Saisie &saisie)
 {
-    return tape_modele(saisie, {{Genre::touche, TOUCHE_DROITE}, {Genre::caractere, '<'}, {Genre::caractere, '='}},
+    return tape_modele(saisie, {{GenreMessage::touche, TOUCHE_DROITE}, {GenreMessage::caractere, '<'}, {GenreMessage::caractere, '='}},
                        false);
 }
 
 Saisie Travail::Image9Click(const Saisie &saisie)
 {
-    return tape_modele(saisie, {{Genre::touche, TOUCHE_DROITE}, {Genre::caractere, '>'}, {Genre::caractere, '='}},
+    return tape_modele(saisie, {{GenreMessage::touche, TOUCHE_DROITE}, {GenreMessage::caractere, '>'}, {GenreMessage::caractere, '='}},
                        false);
 }
 
 Saisie Travail::Image29Click(const Saisie &saisie)
 {
-    return tape_modele(saisie, {{Genre::caractere, '^'}}, true);
+    return tape_modele(saisie, {{GenreMessage::caractere, '^'}}, true);
 }
 
 Saisie Travail::Image6Click(const Saisie &saisie)
 {
-    return tape_modele(saisie, {{Genre::caractere, CARACTERE_RACINE}}, true);
+    return tape_modele(saisie, {{GenreMessage::caractere, CARACTERE_RACINE}}, true);
 }
 
 Saisie Travail::tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles)

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr Message caractere(int code) { return {Genre::caractere, code}; }
-constexpr Message touche(int code) { return {Genre::touche, code}; }
+constexpr Message caractere(int code) { return {GenreMessage::caractere, code}; }
+constexpr Message touche(int code) { return {GenreMessage::touche, code}; }
 
 struct CasFrappe {
     const char *nom;

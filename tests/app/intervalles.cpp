@@ -178,7 +178,7 @@ TEST_F(Intervalles, ArgumentEtReponseEtGrille)
 
 TEST(Clavier, ReglesDeLaFenetreDArgument)
 {
-    const Message parenthese{Genre::caractere, '('};
+    const Message parenthese{GenreMessage::caractere, '('};
     struct Cas {
         std::string avant, apres;
     };
@@ -189,14 +189,14 @@ TEST(Clavier, ReglesDeLaFenetreDArgument)
                   c.apres)
             << c.avant;
 
-    const FrappeArgument entree = frappe_argument({"x+1", 3}, {Genre::touche, 13}, false);
+    const FrappeArgument entree = frappe_argument({"x+1", 3}, {GenreMessage::touche, 13}, false);
     EXPECT_TRUE(entree.terminer);
     EXPECT_EQ(entree.saisie.texte, "x+1");
-    EXPECT_FALSE(frappe_argument({"x", 1}, {Genre::caractere, '1'}, false).terminer);
+    EXPECT_FALSE(frappe_argument({"x", 1}, {GenreMessage::caractere, '1'}, false).terminer);
     // The root-after-a-product key of the input box does nothing here.
-    EXPECT_EQ(frappe_argument({"2", 1}, {Genre::caractere, CARACTERE_RACINE_PRODUIT}, false).saisie.texte, "2");
-    EXPECT_EQ(frappe_argument({"x", 1}, {Genre::touche, TOUCHE_CARRE}, false).saisie.texte, "x^2");
-    EXPECT_EQ(frappe_argument({"AB", 2}, {Genre::caractere, CARACTERE_VECTEUR}, true).saisie.texte, "AB..arrow");
+    EXPECT_EQ(frappe_argument({"2", 1}, {GenreMessage::caractere, CARACTERE_RACINE_PRODUIT}, false).saisie.texte, "2");
+    EXPECT_EQ(frappe_argument({"x", 1}, {GenreMessage::touche, TOUCHE_CARRE}, false).saisie.texte, "x^2");
+    EXPECT_EQ(frappe_argument({"AB", 2}, {GenreMessage::caractere, CARACTERE_VECTEUR}, true).saisie.texte, "AB..arrow");
 }
 
 } // namespace

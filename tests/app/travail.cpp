@@ -293,7 +293,7 @@ TEST_F(TravailTest, UneToucheArreteLeCycle)
 {
     t.autre_en_cours = true;
     t.autre_texte = "x+1";
-    const Saisie s = t.AppMessage({"x", 1}, {Genre::caractere, '+'});
+    const Saisie s = t.AppMessage({"x", 1}, {GenreMessage::caractere, '+'});
     EXPECT_EQ(s.texte, "x+");
     EXPECT_FALSE(t.autre_en_cours);
     EXPECT_EQ(t.etapes[1], "x+");
