@@ -263,8 +263,7 @@ Exercice exercice_en_cours(const std::vector<std::string> &titres_aides, const s
                            p.penalites_aides[i]});
     e.liste_aides = !e.aides.empty();
     e.aides_a_imprimer = p.aides_a_imprimer;
-    e.domaine = {p.borne_inf_1, p.borne_sup_1, p.borne_inf_2, p.borne_sup_2,
-                 p.crochet_1a,  p.crochet_1b,  p.crochet_2a,  p.crochet_2b};
+    e.domaine = bornes_partagees();
     return e;
 }
 
@@ -285,13 +284,6 @@ void installe_exercice(const Exercice &e)
     for (std::size_t i = 0; i < options_par_cle.size(); ++i)
         p.*options_par_cle[i].option = e.options[i];
     p.aides_a_imprimer = e.aides_a_imprimer;
-    p.borne_inf_1 = e.domaine.borne_inf_1;
-    p.borne_sup_1 = e.domaine.borne_sup_1;
-    p.borne_inf_2 = e.domaine.borne_inf_2;
-    p.borne_sup_2 = e.domaine.borne_sup_2;
-    p.crochet_1a = e.domaine.crochet_1a;
-    p.crochet_1b = e.domaine.crochet_1b;
-    p.crochet_2a = e.domaine.crochet_2a;
-    p.crochet_2b = e.domaine.crochet_2b;
+    pose_bornes(e.domaine);
     p.mode_eleve = false;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/intervalle.h"
 #include "core/algebre.h"
 
 // At most this many helps and answers are kept from a file; extra ones are
@@ -25,13 +26,8 @@ struct Aide {
     int penalite = 0;
 };
 
-struct DomaineDefinition {
-    std::string borne_inf_1 = "-inf";
-    std::string borne_sup_1 = "inf";
-    std::string borne_inf_2;
-    std::string borne_sup_2;
-    bool crochet_1a = true, crochet_1b = true, crochet_2a = true, crochet_2b = true;
-};
+// The domain of definition: the two intervals of the shared record.
+using DomaineDefinition = BornesIntervalles;
 
 // One exercise as its file holds it.
 struct Exercice {
