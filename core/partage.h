@@ -74,6 +74,9 @@ struct Partage {
     bool option_reduire = false, option_fractions = false, option_racines = false,
          option_kalkul = false, option_simplif = false, option_factoriz = false,
          option_developpe = false;
+    // Factoring of trinomials with their discriminant, a setting of its own
+    // beside the seven options (on unless the configuration turns it off).
+    bool option_trinomes = true;
     std::string page_aide;
     bool mode_aide = false, mode_tableau_signes = false;
     int largeur_ecran = 0;
