@@ -1,0 +1,259 @@
+#pragma once
+
+// Every engine action a pupil can start from the main window, each with the
+// statements it is tried on (drawn from the pupil-like generators) and the
+// way the window calls it. Shared by the property run, which checks the
+// results, and by the speed measure, which times them.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "algebra/developpement.h"
+#include "algebra/enonces.h"
+#include "algebra/factorisation.h"
+#include "algebra/fractions.h"
+#include "algebra/racines_carrees.h"
+#include "algebra/solutions.h"
+#include "algebra/vecteurs.h"
+#include "core/algebre.h"
+#include "core/evaluateur.h"
+#include "core/menus.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+#include "tests/outils/generateurs.h"
+
+namespace outils {
+
+struct Entree {
+    Texte enonce;
+    std::string argument;   // what the pupil types in the argument window, if asked
+};
+
+struct Sortie {
+    std::string texte;
+    bool refus = false;   // the action declined ("Erreur", a false flag, not offered)
+};
+
+// What a result must keep.
+enum class Controle {
+    valeur,        // an expression: its value and domain
+    solutions,     // roots joined by "*et*": each a root, each once, none missed
+    intervalle,    // the solution set of an inequation
+    ajout,         // each member m became m+(argument)
+    produit,       // each member m became m*(argument)
+    systeme,       // the two lines combined by the argument ("+" or "-")
+    vecteurs,      // the same sum of vectors
+    remplace,      // the value of the expression at x = argument
+};
+
+struct Action {
+    std::string nom;
+    Controle controle;
+    std::function<Entree(Generateurs &)> genere;
+    std::function<Sortie(const Entree &)> applique;
+};
+
+namespace detail {
+
+using Generateur = Texte (Generateurs::*)();
+
+// One of the generators, chosen at random.
+inline std::function<Entree(Generateurs &)> parmi_generateurs(std::vector<Generateur> generateurs,
+                                                               bool avec_argument = false)
+{
+    return [generateurs, avec_argument](Generateurs &g) {
+        Entree e{(g.*g.parmi(generateurs))(), {}};
+        if (avec_argument)
+            e.argument = g.argument();
+        return e;
+    };
+}
+
+inline Sortie sur_drapeau(bool (*operation)(std::string &), const Entree &e)
+{
+    std::string t = e.enonce.texte;
+    const bool fait = operation(t);
+    return {t, !fait};
+}
+
+inline Sortie sans_erreur(std::string t) { return {t, t.empty() || t == "Erreur"}; }
+
+// A statement action that leaves the text as it was has declined.
+inline Sortie si_change(const std::string &avant, std::string apres) { return {apres, apres.empty() || apres == avant}; }
+
+// The panel "Solution(s)" as the window runs it: offered when the menus
+// say so, the statement normalised, then solved; the roots joined by "*et*".
+inline Sortie solutions_du_panneau(const Entree &e)
+{
+    partage.etape = 1;
+    EtatMenus etat;
+    etat.base = e.enonce.texte;
+    const Menus m = met_a_jour_menus(e.enonce.texte, etat);
+    if (m[PANEL5].libelle != "Solution(s)" || !m[PANEL5].actif)
+        return {"", true};
+    if (partage.nature_expression != EQUATION)
+        return sans_erreur(intervalle_solutions(e.enonce.texte));
+    partage.accepte_inf = false;
+    std::string r1 = normalise(e.enonce.texte), r2, r3, r4;
+    resout(r1, r2, r3, r4);
+    std::string liste;
+    for (const std::string *r : {&r1, &r2, &r3, &r4})
+        if (!r->empty())
+            liste += (liste.empty() ? "" : "*et*") + *r;
+    return {liste, false};
+}
+
+// Multiplying an inequation by a negative number reverses it, as the window decides.
+inline int code_signe(const std::string &statement, const std::string &facteur)
+{
+    const int nature = TDalgebre(statement).nature;
+    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
+        return 2;
+    const double v = evalue(facteur, 0);
+    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+}
+
+} // namespace detail
+
+inline std::vector<Action> actions_eleves()
+{
+    using G = Generateurs;
+    using namespace detail;
+    const auto expressions = parmi_generateurs({&G::produit, &G::somme_de_produits, &G::polynome, &G::a_factoriser,
+                                                &G::avec_lettres, &G::trinome});
+    const auto fractions = parmi_generateurs({&G::fraction});
+    const auto racines = parmi_generateurs({&G::racine});
+    const auto enonces = parmi_generateurs({&G::equation_premier_degre, &G::inequation_premier_degre,
+                                            &G::produit_nul, &G::produit_signe},
+                                           true);
+    const auto racine_carree = [](const Entree &e, bool option_racines) {
+        std::string s = "(" + e.enonce.texte + ")^2";
+        if (option_racines) {
+            s = normalise(simplifie_racines(s));
+            s = fusionne_racines(s);
+        }
+        return Sortie{"sqrt(" + normalise(s) + ")", false};
+    };
+    const auto simplifie = [](const Entree &e, bool option_racines) {
+        std::string s = e.enonce.texte;
+        vecteur_nul(s);
+        groupe_denominateurs(s);
+        s = normalise(s);
+        if (option_racines)
+            s = fusionne_racines(normalise(simplifie_racines(s)));
+        else
+            s = fusionne_racines(s);
+        return Sortie{normalise(s), false};
+    };
+    const auto multiplie = [](const Entree &e) {
+        std::string t = e.enonce.texte;
+        multiplie_membres(t, e.argument, code_signe(t, e.argument));
+        return si_change(e.enonce.texte, t);
+    };
+    return {
+        {"developpe", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(developpe, e); }},
+        {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(ordonne, e); }},
+        {"enleve_parentheses", Controle::valeur, expressions,
+         [](const Entree &e) { return sur_drapeau(enleve_parentheses, e); }},
+        {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(en_somme, e); }},
+        {"factorise", Controle::valeur, expressions,
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             return sans_erreur(factorise(t));
+         }},
+        {"facteur_commun", Controle::valeur, expressions,
+         [](const Entree &e) {
+             std::string t = e.enonce.texte, f;
+             const bool fait = facteur_commun(t, f);
+             return Sortie{t, !fait};
+         }},
+        {"factorise_par", Controle::valeur, parmi_generateurs({&G::a_factoriser, &G::polynome, &G::trinome}, true),
+         [](const Entree &e) { return sans_erreur(factorise_par(e.enonce.texte, e.argument)); }},
+        {"divise_par_binome", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}, true),
+         [](const Entree &e) { return sans_erreur(divise_par_binome(e.enonce.texte, e.argument)); }},
+        {"forme_canonique", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}),
+         [](const Entree &e) { return sur_drapeau(forme_canonique, e); }},
+        {"simplifier", Controle::valeur, parmi_generateurs({&G::racine, &G::fraction, &G::polynome}),
+         [simplifie](const Entree &e) { return simplifie(e, false); }},
+        {"simplifier_racines", Controle::valeur, racines, [simplifie](const Entree &e) { return simplifie(e, true); }},
+        {"simplifie_racines", Controle::valeur, racines,
+         [](const Entree &e) { return sans_erreur(simplifie_racines(e.enonce.texte)); }},
+        {"fusionne_racines", Controle::valeur, racines,
+         [](const Entree &e) { return sans_erreur(normalise(fusionne_racines(e.enonce.texte))); }},
+        {"decompose_racine", Controle::valeur, racines,
+         [](const Entree &e) { return sur_drapeau(decompose_racine, e); }},
+        {"recompose_racine", Controle::valeur, racines,
+         [](const Entree &e) { return sur_drapeau(recompose_racine, e); }},
+        {"mettre_sous_racine", Controle::valeur, parmi_generateurs({&G::racine, &G::produit, &G::polynome}),
+         [racine_carree](const Entree &e) { return racine_carree(e, false); }},
+        {"mettre_sous_racine_option", Controle::valeur, racines,
+         [racine_carree](const Entree &e) { return racine_carree(e, true); }},
+        {"additionne_numerateurs", Controle::valeur, fractions,
+         [](const Entree &e) { return sur_drapeau(additionne_numerateurs, e); }},
+        {"reduit_au_denominateur", Controle::valeur, fractions,
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             const bool fait = reduit_au_denominateur(t, "");
+             return Sortie{t, !fait};
+         }},
+        {"multiplie_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
+         [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, e.argument)); }},
+        {"divise_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
+         [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, "1/(" + e.argument + ")")); }},
+        {"ecriture_scientifique", Controle::valeur, parmi_generateurs({&G::nombre}),
+         [](const Entree &e) { return sur_drapeau(ecriture_scientifique, e); }},
+        {"remplace_x", Controle::remplace,
+         [](Generateurs &g) {
+             const auto texte = g.parmi(std::vector<Generateur>{&G::produit, &G::polynome, &G::fraction});
+             return Entree{(g.*texte)(), g.valeur()};
+         },
+         [](const Entree &e) {
+             std::string t = e.enonce.texte, v = e.argument;
+             remplace_x(t, v);
+             return Sortie{t, v == "non"};
+         }},
+        {"solutions_equation", Controle::solutions,
+         parmi_generateurs({&G::equation_premier_degre, &G::produit_nul, &G::quotient_nul, &G::trinome_nul}),
+         solutions_du_panneau},
+        {"solutions_inequation", Controle::intervalle,
+         parmi_generateurs({&G::inequation_premier_degre, &G::produit_signe}), solutions_du_panneau},
+        {"ajoute_aux_membres", Controle::ajout, enonces,
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             ajoute_aux_membres(t, e.argument);
+             return si_change(e.enonce.texte, t);
+         }},
+        {"multiplie_membres", Controle::produit, enonces, multiplie},
+        {"divise_membres", Controle::produit,
+         [enonces](Generateurs &g) {
+             Entree e = enonces(g);
+             e.argument = "1/(" + e.argument + ")";
+             return e;
+         },
+         multiplie},
+        {"combine_systeme", Controle::systeme, parmi_generateurs({&G::systeme}),
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             combine_systeme(t, "+");
+             return si_change(e.enonce.texte, t);
+         }},
+        {"chasles", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             chasles(t);
+             return si_change(e.enonce.texte, t);
+         }},
+        {"enleve_moins_vecteurs", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
+         [](const Entree &e) { return sur_drapeau(enleve_moins_vecteurs, e); }},
+        {"decompose_vecteur", Controle::vecteurs,
+         [](Generateurs &g) { return Entree{g.vecteurs(), g.point()}; },
+         [](const Entree &e) {
+             std::string t = e.enonce.texte;
+             decompose_vecteur(t, e.argument);
+             return si_change(e.enonce.texte, t);
+         }},
+    };
+}
+
+} // namespace outils
