@@ -8,6 +8,7 @@
 // Prints one line per action and the first failing inputs; exits with 1 when
 // there is any failure.
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -323,9 +324,24 @@ std::string controle(const Action &action, const Entree &e, const Sortie &s)
     return "";
 }
 
+// Failures of one kind: the problem with its quoted texts and numbers left out.
+std::string classe(const std::string &probleme)
+{
+    std::string r;
+    bool cite = false;
+    for (char c : probleme) {
+        if (c == '\'')
+            cite = !cite;
+        else if (!cite && !std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != '-')
+            r += c;
+    }
+    return r;
+}
+
 struct Bilan {
     int entrees = 0, reussites = 0, refus = 0, echecs = 0;
-    std::vector<std::string> exemples;
+    // Per kind of failure: how many, and the first three inputs.
+    std::map<std::string, std::pair<int, std::vector<std::string>>> classes;
 };
 
 // With `lineaire`, the engine receives the explicit linear form of the
@@ -353,8 +369,9 @@ Bilan essaie(const Action &action, int nombre, unsigned graine, bool lineaire)
             continue;
         }
         ++b.echecs;
-        if (b.exemples.size() < 3)
-            b.exemples.push_back("'" + e.enonce.texte + "'" + (e.argument.empty() ? "" : " [" + e.argument + "]") +
+        auto &[compte, exemples] = b.classes[classe(probleme)];
+        if (++compte <= 3)
+            exemples.push_back("'" + e.enonce.texte + "'" + (e.argument.empty() ? "" : " [" + e.argument + "]") +
                                  " -> '" + s.texte + "': " + probleme);
     }
     return b;
@@ -396,8 +413,11 @@ int main(int argc, char **argv)
         trouvee = true;
         const Bilan b = essaie(action, nombre, graine, lineaire);
         std::printf("%-26s %8d %9d %7d %7d\n", action.nom.c_str(), b.entrees, b.reussites, b.refus, b.echecs);
-        for (const std::string &exemple : b.exemples)
-            std::printf("    %s\n", exemple.c_str());
+        for (const auto &[nom, classe_] : b.classes) {
+            std::printf("  %d x%s\n", classe_.first, nom.c_str());
+            for (const std::string &exemple : classe_.second)
+                std::printf("    %s\n", exemple.c_str());
+        }
         std::fflush(stdout);
         echecs += b.echecs;
     }
