@@ -1,6 +1,8 @@
 #include "algebra/enonces.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -123,16 +125,40 @@ int variable_et_valeur(std::string_view equation, char &lettre, std::string &val
     return 0;
 }
 
-// Values under 0.0001 in size are rounded to six decimals, as the step texts show them.
-double arrondi_petit(double v)
+// A double carries 15 significant digits; more would only print noise.
+constexpr int CHIFFRES_MAX = 15;
+
+// The significant digits of a number as written ('1500' has 4, '0.00008628'
+// has 4, '-2.50' has 3); 0 for a text that is not a plain decimal number.
+int chiffres_significatifs(std::string_view texte)
 {
-    if (std::fabs(v) < 0.0001)
-        return std::round(v * 1000000.0) / 1000000.0;
-    return v;
+    if (texte.starts_with('-') || texte.starts_with('+'))
+        texte.remove_prefix(1);
+    if (texte.empty() || texte.find_first_not_of("0123456789.") != std::string_view::npos
+        || std::count(texte.begin(), texte.end(), '.') > 1)
+        return 0;
+    const std::size_t premier = texte.find_first_not_of("0.");
+    if (premier == std::string_view::npos)
+        return 0;
+    int n = 0;
+    for (std::size_t i = premier; i < texte.size(); ++i)
+        n += texte[i] != '.';
+    return n;
 }
 
-// Decimals beyond what a double carries would only print noise.
-constexpr int DECIMALES_MAX = 15;
+// The fewest significant digits (up to 15) that give the value back.
+int chiffres_de_la_valeur(double v)
+{
+    char tampon[64];
+    for (int n = 1; n < CHIFFRES_MAX; ++n) {
+        std::snprintf(tampon, sizeof tampon, "%.*e", n - 1, v);
+        if (std::strtod(tampon, nullptr) == v)
+            return n;
+    }
+    return CHIFFRES_MAX;
+}
+
+bool meme_nombre(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(std::fabs(a), std::fabs(b)); }
 
 std::string somme_aux_membres(const std::string &membre, std::string_view t)
 {
@@ -291,31 +317,23 @@ bool ecriture_scientifique(std::string &texte)
     if (texte.empty() || contient_i(texte) != 0)
         return false;
     texte = normalise(texte);
-    const double p = arrondi_petit(evalue(texte, 0));
-    const double q = arrondi_petit(evalue(texte, 1));
-    if (p == ERREUR_EVALUATION || p != q || p == 0 || !std::isfinite(p))
+    const double p = evalue(texte, 0);
+    const double q = evalue(texte, 1);
+    if (p == ERREUR_EVALUATION || q == ERREUR_EVALUATION || p == 0 || !std::isfinite(p) || !meme_nombre(p, q))
         return false;
-    double m = std::fabs(p);
-    int n = 0;
-    while (m > 9.9999 && n < 400) {
-        m *= 0.1;
-        ++n;
-    }
-    while (m < 0.9999 && n > -400) {
-        m *= 10;
-        --n;
-    }
+    // Every significant digit is kept: those written, or those of the value
+    // when the text is a calculation; one decimal at least ('2.0*10^(1)').
+    int chiffres = chiffres_significatifs(texte);
+    if (chiffres == 0)
+        chiffres = chiffres_de_la_valeur(p);
+    const int decimales = std::clamp(chiffres - 1, 1, CHIFFRES_MAX - 1);
+    char ecrit[64];
+    std::snprintf(ecrit, sizeof ecrit, "%.*e", decimales, p);
+    const char *e = std::strchr(ecrit, 'e');
+    const int n = std::atoi(e + 1);
     if (n == 0)
         return false;
-    if (q < 0)
-        m = -m;
-    // The field is as wide as the text; with (length - 1) decimals the number
-    // always fills it, so only the decimals matter.
-    const int longueur = static_cast<int>(texte.size());
-    const int decimales = longueur - 1 < DECIMALES_MAX ? longueur - 1 : DECIMALES_MAX;
-    char mantisse[64];
-    std::snprintf(mantisse, sizeof mantisse, "%.*f", decimales, m);
-    texte = std::string(mantisse) + "*10^(" + std::to_string(n) + ")";
+    texte = std::string(ecrit, static_cast<std::size_t>(e - ecrit)) + "*10^(" + std::to_string(n) + ")";
     return true;
 }
 

@@ -11,10 +11,20 @@
 
 namespace {
 
+// A sign right after "*", "/" or "^" ('x/-2') is not read by the split of a
+// member; the normal form writes such a text without it.
+std::string lisible(const std::string &texte)
+{
+    for (std::size_t i = 1; i < texte.size(); ++i)
+        if ((texte[i] == '-' || texte[i] == '+') && std::string_view("*/^").find(texte[i - 1]) != std::string_view::npos)
+            return normalise(texte);
+    return texte;
+}
+
 // The terms of a sum of 2 to 7 terms.
 bool lit_somme(const std::string &texte, Morceaux &termes)
 {
-    const TDalgebre algebre(texte);
+    const TDalgebre algebre(lisible(texte));
     const int n = algebre.membre_gauche.nb_additifs;
     return algebre.nature == EXPRESSION && n >= 1 && n <= 6 && algebre.membre_gauche.nb_multiplicatifs == 0
            && lit_morceaux(algebre.membre_gauche, termes);
@@ -25,12 +35,30 @@ struct Fraction {
     std::string denominateur;
 };
 
-// Numerator and denominator of a term, the denominator in canonical order so
-// that equal denominators give equal texts.
-Fraction separe(const std::string &terme)
+// Numerator and denominator of a term: a single quotient as it is written, a
+// product with divisions ('-1/2*x', 'a/b/c') as the product of the factors
+// multiplied over the product of the factors divided by; any other term over "1".
+Fraction en_fraction(const std::string &terme)
 {
     Fraction f{terme, ""};
     separe_fraction(f.numerateur, f.denominateur);
+    const TDmembre m = TDalgebre(terme).membre_gauche;
+    Morceaux facteurs;
+    if (m.nb_additifs != 0 || m.nb_multiplicatifs < 2 || !lit_morceaux(m, facteurs))
+        return f;
+    std::string haut = "(" + facteurs.textes[0] + ")", bas = "1";
+    for (std::size_t i = 1; i < facteurs.textes.size(); ++i)
+        (facteurs.operateurs[i - 1] == "/" ? bas : haut) += "*(" + facteurs.textes[i] + ")";
+    if (bas != "1")
+        f = {normalise(haut), normalise(bas)};
+    return f;
+}
+
+// The same, the denominator in canonical order so that equal denominators
+// give equal texts.
+Fraction separe(const std::string &terme)
+{
+    Fraction f = en_fraction(terme);
     ordonne(f.denominateur);
     return f;
 }
@@ -134,6 +162,41 @@ std::string negation(const std::string &q)
 
 } // namespace
 
+// The exact quotient of a polynomial of degree degre_minimum to 3 by a linear
+// binomial; empty when there is none.
+std::string quotient_par_binome(const std::string &polynome, const std::string &facteur, int degre_minimum);
+
+namespace {
+
+// A quotient that still divides by a text holding x.
+bool divise_par_x(const std::string &quotient)
+{
+    const TDmembre m = TDalgebre(quotient).membre_gauche;
+    if (m.nb_additifs != 0)
+        return quotient.find('/') != std::string::npos;
+    return en_fraction(quotient).denominateur.find('x') != std::string::npos;
+}
+
+// a divided by b when the quotient is a polynomial (developed when b is a
+// number, by the exact division by a linear binomial otherwise); false when
+// the division is not exact.
+bool quotient_exact(const std::string &a, const std::string &b, std::string &quotient)
+{
+    quotient = normalise("(" + a + ")/(" + b + ")");
+    if (b.find('x') == std::string::npos) {
+        std::string developpee = quotient;
+        if (developpe(developpee))
+            quotient = normalise(developpee);
+        return true;
+    }
+    if (!divise_par_x(quotient))
+        return true;
+    quotient = quotient_par_binome(a, b, 1);
+    return !quotient.empty();
+}
+
+} // namespace
+
 bool additionne_numerateurs(std::string &somme)
 {
     Morceaux termes;
@@ -182,10 +245,17 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
 {
     if (!est_expression(fraction) || !est_expression(k))
         return "";
-    Fraction f{fraction, ""};
-    separe_fraction(f.numerateur, f.denominateur);
-    const std::string numerateur = normalise("(" + f.numerateur + ")*(" + k + ")");
-    const std::string denominateur = normalise("(" + f.denominateur + ")*(" + k + ")");
+    // Top and bottom are multiplied by the numerator of k, then divided by its
+    // denominator where both divide exactly; otherwise that denominator
+    // cancels out. The result is one fraction.
+    const Fraction f = en_fraction(lisible(fraction)), m = en_fraction(lisible(k));
+    std::string numerateur = normalise("(" + f.numerateur + ")*(" + m.numerateur + ")");
+    std::string denominateur = normalise("(" + f.denominateur + ")*(" + m.numerateur + ")");
+    std::string n, d;
+    if (quotient_exact(numerateur, m.denominateur, n) && quotient_exact(denominateur, m.denominateur, d)) {
+        numerateur = n;
+        denominateur = d;
+    }
     if (denominateur == "0")
         return "";
     if (denominateur == "1" || denominateur == "(1)")
@@ -232,11 +302,18 @@ std::string factorise_par(const std::string &expression, const std::string &fact
     return "(" + facteur + ")*(" + quotient + ")";
 }
 
-std::string divise_par_binome(const std::string &polynome, const std::string &facteur)
+std::string quotient_par_binome(const std::string &polynome, const std::string &facteur, int degre_minimum)
 {
     Polynome p, f;
-    if (!lit_polynome(facteur, f) || f.degre != 1 || !f.present[0] || !lit_polynome(polynome, p) || p.degre < 2)
+    if (!lit_polynome(facteur, f) || f.degre != 1 || !f.present[0] || !lit_polynome(polynome, p) ||
+        p.degre < degre_minimum)
         return "";
+    if (p.degre == 1) {
+        const std::string &a = p.coefficients[1], &b = p.coefficients[0];
+        const std::string &alpha = f.coefficients[1], &beta = f.coefficients[0];
+        return est_nul("(" + a + ")*(" + beta + ")-(" + b + ")*(" + alpha + ")") ? normalise("(" + a + ")/(" + alpha + ")")
+                                                                             : "";
+    }
     // A quadratic is divided as the cubic x times itself.
     const auto &c = p.coefficients;
     const std::array<std::string, 4> a =
@@ -255,5 +332,11 @@ std::string divise_par_binome(const std::string &polynome, const std::string &fa
     quotient = normalise(quotient);
     if (quotient.find("sqrt") != std::string::npos)
         quotient = normalise(fusionne_racines(normalise(simplifie_racines(quotient))));
-    return normalise("(" + facteur + ")*(" + quotient + ")");
+    return quotient;
+}
+
+std::string divise_par_binome(const std::string &polynome, const std::string &facteur)
+{
+    const std::string quotient = quotient_par_binome(polynome, facteur, 2);
+    return quotient.empty() ? "" : normalise("(" + facteur + ")*(" + quotient + ")");
 }

@@ -14,7 +14,9 @@ bool additionne_numerateurs(std::string &somme);
 // denominator, the product of the denominators when `commun` is empty.
 bool reduit_au_denominateur(std::string &somme, const std::string &commun);
 
-// The fraction with its numerator and denominator both multiplied by k.
+// The fraction with its numerator and denominator both multiplied by k, as one
+// fraction; where k is a quotient whose denominator divides both exactly, each
+// is divided and simplified ('(2x+4)/(6x)' by 1/2 gives '(x+2)/(3*x)').
 std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k);
 
 // f times the quotient of the expression by f.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/algebre.h"
+#include "core/evaluateur.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -86,22 +87,25 @@ bool est_somme(const std::string &texte)
     return TDalgebre(texte).membre_gauche.nb_additifs > 0;
 }
 
-// A root of a whole number in a factor that holds no letter x and no operator
-// is written with one square factor taken out. The term that receives the
-// factor is normalised as a whole.
+// The first root of a whole number in a factor, whatever signs or brackets
+// stand around it, is written with one square factor taken out. The term that
+// receives the factor is normalised as a whole.
 void simplifie_facteur(std::string &facteur)
 {
-    if (facteur.find("sqrt") == std::string::npos
-        || facteur.find_first_of("x*/+-") != std::string::npos)
+    for (std::size_t debut = facteur.find(DEBUT_RACINE); debut != std::string::npos;
+         debut = facteur.find(DEBUT_RACINE, debut + 1)) {
+        const std::size_t fin = facteur.find(')', debut);
+        if (fin == std::string::npos)
+            return;
+        const std::size_t chiffres = debut + DEBUT_RACINE.size();
+        if (!que_des_chiffres(std::string_view(facteur).substr(chiffres, fin - chiffres)))
+            continue;
+        std::string racine = facteur.substr(debut, fin + 1 - debut);
+        simplifie_entier(racine);
+        if (racine != "fin")
+            facteur.replace(debut, fin + 1 - debut, "(" + racine + ")");
         return;
-    const std::size_t debut = facteur.find(DEBUT_RACINE);
-    const std::size_t fin = debut == std::string::npos ? debut : facteur.find(')', debut);
-    if (fin == std::string::npos)
-        return;
-    std::string racine = facteur.substr(debut, fin + 1 - debut);
-    simplifie_entier(racine);
-    if (racine != "fin")
-        facteur.replace(debut, fin + 1 - debut, "(" + racine + ")");
+    }
 }
 
 std::string simplifie_terme(const std::string &terme)
@@ -159,7 +163,63 @@ bool fusionne_produit(std::string &produit)
     return change;
 }
 
+// Deeper nesting is not followed: its sign is then unknown.
+constexpr int PROFONDEUR_SIGNE = 8;
+
+// +1 when the text is known to be positive or zero wherever it is defined, -1
+// when known to be negative or zero, 0 when its sign is not known: a number,
+// a root or absolute value, an even power, and products and sums of such.
+int signe_connu(std::string_view texte, int profondeur = 0)
+{
+    for (std::string_view dedans = sans_parentheses_englobantes(texte); dedans != texte;
+         dedans = sans_parentheses_englobantes(texte))
+        texte = dedans;
+    if (texte.empty() || profondeur > PROFONDEUR_SIGNE)
+        return 0;
+    if (texte.find('x') == std::string_view::npos) {
+        const double v = evalue(texte, 0);
+        return v == ERREUR_EVALUATION ? 0 : v < 0 ? -1 : 1;
+    }
+    const TDmembre m = TDalgebre(texte).membre_gauche;
+    Morceaux morceaux;
+    if (!lit_morceaux(m, morceaux))
+        return 0;
+    if (morceaux.textes.size() == 1) {
+        if (texte.front() == '-' || texte.front() == '+')
+            return (texte.front() == '-' ? -1 : 1) * signe_connu(texte.substr(1), profondeur + 1);
+        if (m.exposants[1] == CODE_SQRT || m.exposants[1] == CODE_ABS)
+            return 1;
+        if (m.exposants[1] >= 2 && m.exposants[1] < CODE_SIN)
+            return m.exposants[1] % 2 == 0 ? 1 : signe_connu(m.bases[1], profondeur + 1);
+        return 0;
+    }
+    // A product takes the product of the signs; a sum the sign all its terms share.
+    const bool somme = m.nb_additifs > 0;
+    int signe = somme ? 0 : 1;
+    for (std::size_t i = 0; i < morceaux.textes.size(); ++i) {
+        int s = signe_connu(morceaux.textes[i], profondeur + 1);
+        if (somme && i > 0 && morceaux.operateurs[i - 1] == "-")
+            s = -s;
+        if (s == 0 || (somme && signe != 0 && s != signe))
+            return 0;
+        signe = somme ? s : signe * s;
+    }
+    return signe;
+}
+
 } // namespace
+
+bool met_sous_racine(std::string &texte, bool reduire_racines)
+{
+    const int signe = signe_connu(texte);
+    if (signe == 0)
+        return false;
+    std::string carre = "((" + texte + ")" + (signe < 0 ? "*(-1)" : "") + ")^2";
+    if (reduire_racines)
+        carre = fusionne_racines(normalise(simplifie_racines(carre)));
+    texte = (signe < 0 ? "-sqrt(" : "sqrt(") + normalise(carre) + ")";
+    return true;
+}
 
 bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux)
 {

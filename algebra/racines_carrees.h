@@ -29,6 +29,12 @@ bool decompose_racine(std::string &membre);
 // A product (or quotient) of roots becomes one root.
 bool recompose_racine(std::string &membre);
 
+// "Mettre sous une racine": a text known to be positive becomes the root of
+// its square, one known to be negative minus the root of its opposite's
+// square; false (text unchanged) where the sign is not known, as for 'x-3'.
+// With reduire_racines the roots inside the square are simplified and merged.
+bool met_sous_racine(std::string &texte, bool reduire_racines);
+
 // The pieces of a member with the operators between them.
 struct Morceaux {
     std::vector<std::string> textes;

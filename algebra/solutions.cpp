@@ -59,6 +59,15 @@ std::string coefficient_lineaire(std::string_view terme)
 
 bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur);
 
+// Two root texts for the same value: equal texts, or texts whose values agree.
+bool meme_racine(const std::string &a, const std::string &b)
+{
+    if (a == b) return true;
+    if (a == "inf" || b == "inf") return false;
+    const double va = evalue(a, 0), vb = evalue(b, 0);
+    return va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION && meme_valeur(va, vb);
+}
+
 // A sum of two to four terms: one term c*x, the others free of x.
 bool racine_d_une_somme(const TDmembre &m, std::string &racine)
 {
@@ -129,7 +138,12 @@ bool annule_un_diviseur(std::string_view membre, std::string_view racine)
 {
     const double v = evalue(racine, 0);
     if (v == ERREUR_EVALUATION || evalue(membre, v) != ERREUR_EVALUATION) return false;
-    return evalue(membre, v + 0.01) != ERREUR_EVALUATION || evalue(membre, v - 0.01) != ERREUR_EVALUATION;
+    // A pole of high order is met a little further off: the evaluator loses
+    // the tiny powers of 0.01.
+    for (double ecart : {0.01, 0.1, 0.37})
+        if (evalue(membre, v + ecart) != ERREUR_EVALUATION || evalue(membre, v - ecart) != ERREUR_EVALUATION)
+            return true;
+    return false;
 }
 
 // The unknown as a letter of its own ("exp" does not count).
@@ -142,7 +156,9 @@ bool contient_inconnue(std::string_view texte, char inconnue)
     return false;
 }
 
-// The roots of a product set to zero, each factor solved as a linear equation.
+// The roots of a product set to zero, each factor solved as a linear equation
+// (a sum is one factor). Each value is listed once, whatever the power of its
+// factor; more values than can be held is a failure, never a dropped root.
 // For an equation the zeros of a divisor are left out: the member has no value there.
 bool racines_du_produit(const std::string &gauche, bool sans_poles, std::array<std::string, 5> &racines)
 {
@@ -158,10 +174,12 @@ bool racines_du_produit(const std::string &gauche, bool sans_poles, std::array<s
         std::string racine;
         if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine)) resultat = false;
         if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
-        for (int k = 0; k < (puissance ? exposant : 1) && nombre < 4; ++k) {
-            racines[++nombre] = racine;
-            if (nombre == 4 && inequation) resultat = false;
-        }
+        if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
+                        [&](const std::string &r) { return meme_racine(r, racine); }))
+            continue;
+        if (nombre == 4) return false;
+        racines[++nombre] = racine;
+        if (nombre == 4 && inequation) resultat = false;
     }
     return resultat;
 }
@@ -239,7 +257,7 @@ bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std
             }
             if (inconnue == 'y') echange(racines[1], racines[2]);
         }
-    } else if (droite == "0" && lit_membre(gauche).nb_additifs == 0) {
+    } else if (droite == "0") {
         resultat = racines_du_produit(gauche, lu.nature == EQUATION, racines);
     }
 

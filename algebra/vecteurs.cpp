@@ -16,6 +16,8 @@ constexpr std::size_t MAX_VECTEURS = 20;
 
 bool est_point(char c) { return c >= 'A' && c <= 'Z'; }
 
+bool un_de(std::string_view caracteres, char c) { return caracteres.find(c) != std::string_view::npos; }
+
 // True when the arrow at position i ends a vector between two points, written
 // with exactly two capital letters.
 bool vecteur_avant(std::string_view texte, std::size_t i)
@@ -34,7 +36,19 @@ void decompose_vecteur(std::string &texte, std::string_view point)
     if (point.size() != 1 || !est_point(point[0])) return;
     for (std::size_t p = texte.find(MARQUE); p != std::string::npos; p = texte.find(MARQUE, p + 1)) {
         if (!vecteur_avant(texte, p)) continue;
-        texte.insert(p - 1, std::string(point) + MARQUE + "+" + std::string(point));
+        const std::string par(point);
+        const std::size_t debut = p - 2, fin = p + MARQUE.size();
+        // A vector added as it is takes the point between its letters; one that
+        // is subtracted, multiplied or divided is replaced by the bracketed sum.
+        const bool ajoute = (debut == 0 || un_de("+(={\n", texte[debut - 1])) &&
+                            (fin == texte.size() || !un_de("*/^", texte[fin]));
+        if (ajoute) {
+            texte.insert(p - 1, par + MARQUE + "+" + par);
+        } else {
+            const std::string somme = "(" + texte.substr(debut, 1) + par + MARQUE + "+" + par +
+                                      texte.substr(debut + 1, 1) + MARQUE + ")";
+            texte = normalise(texte.replace(debut, fin - debut, somme));
+        }
         return;
     }
 }

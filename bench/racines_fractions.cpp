@@ -69,6 +69,21 @@ void BM_multiplie_haut_et_bas(benchmark::State &state)
         benchmark::DoNotOptimize(multiplie_haut_et_bas("(x+1)/(x-2)", "3"));
 }
 
+// Dividing top and bottom by a factor they share.
+void BM_divise_haut_et_bas(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(multiplie_haut_et_bas("(x+3)/(x^2-9)", "1/(x+3)"));
+}
+
+void BM_met_sous_racine(benchmark::State &state)
+{
+    for (auto _ : state) {
+        std::string t = "-2*sqrt(3)";
+        benchmark::DoNotOptimize(met_sous_racine(t, true));
+    }
+}
+
 void BM_factorise_par(benchmark::State &state)
 {
     for (auto _ : state)
@@ -100,6 +115,8 @@ BENCHMARK(BM_recompose_racine)->Apply(options);
 BENCHMARK(BM_additionne_numerateurs)->Apply(options);
 BENCHMARK(BM_reduit_au_denominateur)->Apply(options);
 BENCHMARK(BM_multiplie_haut_et_bas)->Apply(options);
+BENCHMARK(BM_divise_haut_et_bas)->Apply(options);
+BENCHMARK(BM_met_sous_racine)->Apply(options);
 BENCHMARK(BM_factorise_par)->Apply(options);
 BENCHMARK(BM_factorise_par_binome)->Apply(options);
 BENCHMARK(BM_divise_par_binome)->Apply(options);

@@ -242,10 +242,11 @@ void Travail::Panel17Click()
 
 void Travail::Panel19Click()
 {
-    std::string s = "(" + courante() + ")^2";
-    if (partage.option_racines)
-        simplifie_racines_puis_fusionne(s);
-    s = "sqrt(" + normalise(s) + ")";
+    std::string s = courante();
+    if (!met_sous_racine(s, partage.option_racines)) {
+        message = "Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.";
+        return;
+    }
     enregistrer_etape(s, "Il faut mettre sous la forme d'une racine carrée.", true);
 }
 
@@ -348,9 +349,19 @@ void Travail::resout_etape()
     Partage &p = partage;
     const std::string s = courante();
     p.accepte_inf = false;
+    // The normal form, then the statement as shown (which the menus solved to
+    // offer the panel); roots found only in part are never recorded.
     std::string r1 = normalise(s), r2, r3, r4;
-    resout(r1, r2, r3, r4);
+    bool trouve = resout(r1, r2, r3, r4);
+    if (!trouve) {
+        r1 = s;
+        trouve = resout(r1, r2, r3, r4);
+    }
     if (p.nature_expression == EQUATION) {
+        if (!trouve) {
+            message = "Les solutions de cette équation ne peuvent pas être trouvées.";
+            return;
+        }
         zero_montre(r1, r2, r3, r4);
         return;
     }

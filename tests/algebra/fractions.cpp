@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -10,6 +11,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "tests/outils/oracle.h"
 #include "tests/outils/valeurs.h"
 
 namespace {
@@ -101,6 +103,50 @@ TEST_F(Fractions, ReduitAuDenominateur)
         std::string ensemble = r;
         EXPECT_TRUE(n > 2 || additionne_numerateurs(ensemble)) << r;
     }
+}
+
+// Dividing top and bottom gives one fraction, each part simplified; pupils'
+// fractions by numbers and by a factor they share.
+TEST_F(Fractions, DiviserHautEtBasDonneUneFraction)
+{
+    const std::pair<const char *, const char *> cas[][2] = {
+        {{"(2x+4)/(6x)", "2"}, {"(x+2)/(3*x)", ""}},
+        {{"(x+3)/(x^2-9)", "x+3"}, {"(1)/(x-3)", ""}},
+        {{"(3x-6)/(x^2-4)", "x-2"}, {"(3)/(x+2)", ""}},
+        {{"(0.5x+1)/(2x)", "0.5"}, {"(x+2)/(4*x)", ""}},
+        {{"(2x+3)/(6x)", "2"}, {"(x+3/2)/(3*x)", ""}},
+    };
+    for (const auto &c : cas) {
+        const std::string r = multiplie_haut_et_bas(c[0].first, "1/(" + std::string(c[0].second) + ")");
+        EXPECT_EQ(r, c[1].first) << c[0].first << " by " << c[0].second;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(c[0].first, r)) << r;
+    }
+    // Generated: (a*k)/(b*k) written as pupils do, divided by k.
+    static const char *const facteurs[] = {"x+1", "x-2", "2x+1", "x", "3", "-x+4"};
+    static const char *const parties[] = {"x", "2", "x-5", "3x+1", "-x"};
+    for (int essai = 0; essai < 200; ++essai) {
+        const std::string k = un_de(facteurs);
+        const std::string t = "(" + std::string(un_de(parties)) + ")(" + k + ")/((" + un_de(parties) + ")(" + k + "))";
+        const std::string r = multiplie_haut_et_bas(t, "1/(" + k + ")");
+        EXPECT_EQ(std::count(r.begin(), r.end(), '/'), r.find("3/2") == std::string::npos ? 1 : 2) << t << " -> " << r;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, r)) << t << " -> " << r;
+    }
+}
+
+// A sign after "/" or "*" ('x/-2') is read as pupils mean it.
+TEST_F(Fractions, SigneApresUnOperateur)
+{
+    for (const char *s : {"x/-2+1/3", "3*-x/4-1/2", "1/-x+2/(x+1)", "x/-2+1/(x-3)"}) {
+        std::string r = s;
+        ASSERT_TRUE(reduit_au_denominateur(r, "")) << s;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(normalise(s), r)) << s << " -> " << r;
+        std::string somme = r;
+        EXPECT_TRUE(additionne_numerateurs(somme)) << r;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(normalise(s), somme)) << s << " -> " << somme;
+    }
+    std::string r = "x/-2+1/3";
+    reduit_au_denominateur(r, "");
+    EXPECT_EQ(r, "(-3*x)/(6)+(2)/(6)");
 }
 
 TEST_F(Fractions, MultiplieHautEtBas)

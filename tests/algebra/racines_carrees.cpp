@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "tests/outils/oracle.h"
 #include "tests/outils/valeurs.h"
 
 namespace {
@@ -69,6 +70,43 @@ TEST_F(RacinesCarrees, SimplifieRacinesTakesOneSquareOutOfEachIntegerRoot)
             somme += (tire(0, 1) ? "+" : "-") + std::to_string(tire(1, 9)) + "*sqrt(" + std::to_string(tire(2, 700))
                      + ")" + (tire(0, 2) ? "" : "*x");
         EXPECT_TRUE(meme_valeur(somme, simplifie_racines(somme)));
+    }
+}
+
+// A root in a negative term or behind a factor is simplified too.
+TEST_F(RacinesCarrees, SimplifieLesRacinesDesTermesNegatifs)
+{
+    const std::pair<const char *, const char *> cas[] = {
+        {"1-sqrt(12)", "-2*sqrt(3)+1"}, {"-sqrt(50)", "-5*sqrt(2)"}, {"x-3*sqrt(8)", "x-6*sqrt(2)"},
+        {"-sqrt(12)*x+1", "-2*sqrt(3)*x+1"},
+    };
+    for (const auto &[texte, attendu] : cas) {
+        const std::string r = normalise(simplifie_racines(normalise(texte)));
+        EXPECT_EQ(r, attendu) << texte;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r)) << texte;
+    }
+}
+
+// The sign is kept; a text whose sign is not known stays as it is.
+TEST_F(RacinesCarrees, MetSousRacineGardeLeSigne)
+{
+    const std::pair<const char *, const char *> cas[] = {
+        {"-2*sqrt(3)", "-sqrt(12)"}, {"5*sqrt(3)", "sqrt(75)"}, {"-3", "-sqrt(9)"},
+        {"x^2+1", "sqrt((x^2+1)^2)"}, {"-(x-3)^2", "-sqrt((x-3)^4)"}, {"x-3", ""}, {"2x", ""},
+        {"(x-1)^3", ""}, {"sqrt(x)-1", ""}, {"-sqrt(x)-1", "-sqrt((sqrt(x)+1)^2)"},
+    };
+    for (const auto &[texte, attendu] : cas) {
+        std::string t = texte;
+        EXPECT_EQ(met_sous_racine(t, true), *attendu != '\0') << texte;
+        EXPECT_EQ(t, *attendu ? attendu : texte) << texte;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, t)) << texte << " -> " << t;
+    }
+    for (int essai = 0; essai < 200; ++essai) {
+        const std::string t = (tire(0, 1) ? "-" : "") + std::to_string(tire(1, 9)) + "*sqrt(" +
+                              std::to_string(tire(2, 99)) + ")";
+        std::string r = t;
+        ASSERT_TRUE(met_sous_racine(r, tire(0, 1) == 1)) << t;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, r)) << t << " -> " << r;
     }
 }
 

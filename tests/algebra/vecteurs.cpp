@@ -24,7 +24,11 @@ TEST_F(Vecteurs, DecomposeParUnPoint)
         const char *texte, *point, *attendu;
     } cas[] = {
         {"AB..arrow", "C", "AC..arrow+CB..arrow"},
-        {"2*AB..arrow+CD..arrow", "E", "2*AE..arrow+EB..arrow+CD..arrow"},
+        {"2*AB..arrow+CD..arrow", "E", "2*(AE..arrow+EB..arrow)+CD..arrow"},
+        {"-AB..arrow", "C", "-AC..arrow-CB..arrow"},
+        {"-AB..arrow+CD..arrow", "E", "-AE..arrow-EB..arrow+CD..arrow"},
+        {"AB..arrow/2", "C", "(AC..arrow+CB..arrow)/2"},
+        {"(AB..arrow)*2", "C", "(AC..arrow+CB..arrow)*2"},
         {"o..arrow+AB..arrow", "M", "o..arrow+AM..arrow+MB..arrow"},   // the zero vector has no points
         {"AB..arrow", "c", "AB..arrow"},
         {"AB..arrow", "CD", "AB..arrow"},

@@ -380,6 +380,34 @@ TEST_F(TravailTest, LIntervalleDesSolutionsSuitLeSigneDuMembre)
     }
 }
 
+// Every equation offered "Solution(s)" is solved, each value listed once; a
+// statement whose roots cannot all be found records nothing.
+TEST_F(TravailTest, LesSolutionsDUneEquation)
+{
+    const struct {
+        const char *enonce;
+        bool offert;
+        const char *solutions, *annonce;
+    } cas[] = {
+        {"-(x-1)=0", true, "1", "La solution est : "},
+        {"(x-1)^2=0", true, "1", "La solution est : "},
+        {"3(x+2)^2*(x-4)=0", true, "-2*et*4", "Les deux solutions sont : "},
+        {"x^2*(x-1)^2*(x+5)=0", true, "0*et*1*et*-5", "Les trois solutions sont : "},
+        {"x(x-1)(x-2)(x-3)(x-4)=0", false, "", ""},
+    };
+    for (const auto &c : cas) {
+        remet_a_zero_complet();
+        Travail travail;
+        travail.FormActivate("");
+        travail.MthX1Change(c.enonce);
+        EXPECT_EQ(travail.menus[PANEL5].actif && travail.menus[PANEL5].libelle == "Solution(s)", c.offert)
+            << c.enonce;
+        travail.Panel5Click();
+        EXPECT_EQ(travail.etapes[2], c.solutions) << c.enonce;
+        EXPECT_EQ(travail.commentaires[2], c.annonce) << c.enonce;
+    }
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
