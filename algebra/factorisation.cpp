@@ -1,93 +1,203 @@
 #include "algebra/factorisation.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
+
+#include <gmpxx.h>
 
 #include "algebra/decoupe.h"
 #include "algebra/developpement.h"
+#include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/forme_normale.h"
+#include "formula/imprimeur.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 
 namespace {
 
 const std::string ERREUR = "Erreur";
 const std::string FORMULE_CARRES = " (formule a² - b² = (a - b)(a + b))";
-constexpr std::size_t NB_COLONNES = 9;
+const std::string IDENTITE_SOMME = " (identité remarquable (a + b)²)";
+const std::string IDENTITE_DIFFERENCE = " (identité remarquable (a - b)²)";
 constexpr double PAS_DU_BALAYAGE = 0.25;
 constexpr double RETRAIT_BORNE_EXCLUE = 0.27;
 constexpr double BORNE_DU_BALAYAGE = 50;
 constexpr double NB_PAS_MAX = 4000;
 
-// One row of the common-factor table: the factors of a term, each written
-// operator + "(" + factor + ")", so that equal factors give equal strings.
-using Ligne = std::vector<std::string>;
-
-// Fills the row of a term; false when the term has more factors than a row holds.
-bool remplit_ligne(const std::string &morceau, Ligne &ligne)
+// An even power 2 to 998 of a base it bears on whole ('(x+1)^2', 'x^4'; not '3*x^2').
+bool est_puissance_paire(const std::string &facteur, const Puissance &p)
 {
-    const std::string terme = normalise_brut(morceau);
-    const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (!decoupe_fiable(m))
-        return false;
-    if (m.nb_additifs > 0) {
-        ligne = {"*(" + ordonne_ou_garde(terme) + ")", "*1"};
-        return true;
-    }
-    for (int j = 1; j <= 8 && !m.morceaux[j].empty(); ++j) {
-        const std::string operateur = j == 1 ? "*" : m.operateurs_membre[j - 1];
-        // A power is read as its base times the lower power, so that the base
-        // can be found as a common factor. '-x^2' is -1 times a square.
-        std::string base = m.bases[j];
-        const bool oppose = !base.empty() && base[0] == '-';
-        if (oppose)
-            base.erase(0, 1);
-        const int n = m.exposants[j];
-        if (n >= 2 && n <= 999 && base_entiere(base)) {
-            if (oppose)
-                ligne.push_back("*(-1)");
-            const std::string colonne = operateur + "(" + ordonne_ou_garde(base) + ")";
-            ligne.push_back(colonne);
-            ligne.push_back(n == 2 ? colonne
-                                   : operateur + "(" +
-                                         ordonne_ou_garde(normalise("(" + base + ")^" + std::to_string(n - 1))) +
-                                         ")");
-        } else if (m.nb_multiplicatifs > 0) {
-            ligne.push_back(operateur + "(" + ordonne_ou_garde(m.morceaux[j]) + ")");
-        } else {
-            ligne = {"*(" + ordonne_ou_garde(terme) + ")", "*1"};
-        }
-    }
-    return ligne.size() <= NB_COLONNES;
+    return p.exposant >= 2 && p.exposant <= 999 && p.exposant % 2 == 0 && base_entiere(p.base) &&
+           facteur == p.base + "^" + std::to_string(p.exposant);
 }
 
-// "1" followed by every entry of the row but the one at position sauf.
-std::string cofacteur(const Ligne &ligne, std::size_t sauf)
+bool sans_lettre(const std::string &texte)
 {
-    std::string r = "1";
-    for (std::size_t k = 0; k < ligne.size(); ++k)
-        if (k != sauf)
-            r += ligne[k];
-    return r;
+    const std::optional<Arbre> arbre = lis_formule(texte);
+    return arbre && std::none_of(arbre->noeuds.begin(), arbre->noeuds.end(), [](const Noeud &n) {
+               return n.genre == Genre::lettre || n.genre == Genre::vecteur;
+           });
+}
+
+// The square root of a factor when it is one for every real x: half of an
+// even power, or the root of a positive number. The root of 'x' or '2*x'
+// would hold only for x >= 0.
+std::optional<std::string> racine_partout(const std::string &facteur)
+{
+    if (est_puissance_paire(facteur, separe_puissance(facteur)) || (sans_lettre(facteur) && evalue(facteur, 0) > 0))
+        return racine_de(facteur);
+    return std::nullopt;
 }
 
 // Roots of the factors of a term, joined by the term's own operators; a term
-// that is a sum has its root taken whole.
-std::string racines_des_facteurs(const std::string &terme)
+// that is a sum has its root taken whole. No value when one of them is no
+// square for every real x.
+std::optional<std::string> racines_des_facteurs(const std::string &terme)
 {
     const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (m.nb_additifs > 0 || !decoupe_fiable(m))
-        return "(" + racine_de(terme) + ")";
-    std::string r;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i)
-        r += "(" + racine_de(m.morceaux[i]) + ")" + m.operateurs_membre[i];
-    return r;
+    if (m.nb_additifs > 0 || !decoupe_fiable(m)) {
+        const auto r = racine_partout(terme);
+        return r ? std::optional("(" + *r + ")") : std::nullopt;
+    }
+    std::string resultat;
+    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
+        const auto r = racine_partout(m.morceaux[i]);
+        if (!r)
+            return std::nullopt;
+        resultat += "(" + *r + ")" + m.operateurs_membre[i];
+    }
+    return resultat;
 }
 
 std::string oppose(const std::string &coefficient)
 {
     return !coefficient.empty() && coefficient[0] == '-' ? coefficient.substr(1) : "-" + coefficient;
+}
+
+// The greatest common divisor of the whole-number coefficients (1 when one
+// is not whole), negative when every term is, times every base found in all
+// terms at its lowest positive power: what a teacher takes out of the sum.
+Terme partie_commune(const std::vector<Terme> &termes)
+{
+    Terme commun;
+    mpz_class pgcd = 0;
+    for (const Terme &t : termes) {
+        const mpq_class c = valeur_exacte(t.coefficient);
+        if (c.get_den() != 1) {
+            pgcd = 1;
+            break;
+        }
+        pgcd = gcd(pgcd, c.get_num());
+    }
+    if (std::all_of(termes.begin(), termes.end(), [](const Terme &t) { return t.coefficient.signe() < 0; }))
+        pgcd = -pgcd;
+    commun.coefficient = Rationnel(mpq_class(pgcd));
+    for (const Facteur &f : termes.front().facteurs) {
+        Rationnel plus_bas = f.exposant;
+        const bool partout = f.exposant.signe() > 0 && std::all_of(termes.begin() + 1, termes.end(), [&](const Terme &t) {
+            const auto g = std::find_if(t.facteurs.begin(), t.facteurs.end(),
+                                        [&](const Facteur &h) { return h.base.cle == f.base.cle; });
+            if (g == t.facteurs.end() || g->exposant.signe() <= 0)
+                return false;
+            if (g->exposant < plus_bas)
+                plus_bas = g->exposant;
+            return true;
+        });
+        if (partout)
+            commun.facteurs.push_back({f.base, plus_bas});
+    }
+    return commun;
+}
+
+// The term divided by a part common to all terms.
+void divise_par(Terme &terme, const Terme &commun)
+{
+    terme.coefficient = *terme.coefficient.divise(commun.coefficient);
+    for (const Facteur &f : commun.facteurs) {
+        const auto g = std::find_if(terme.facteurs.begin(), terme.facteurs.end(),
+                                    [&](const Facteur &h) { return h.base.cle == f.base.cle; });
+        g->exposant = g->exposant - f.exposant;
+        if (g->exposant.est_nul())
+            terme.facteurs.erase(g);
+    }
+}
+
+struct CarreParfait {
+    std::string resultat = ERREUR;
+    std::string interieur;   // "+" or "-": the sign inside the square
+};
+
+// carre_parfait, with the inner sign that names the identity used.
+CarreParfait carre_parfait_signe(const std::string &trinome, int d1, int d2, int d3)
+{
+    CarreParfait carre;
+    if (trinome.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(trinome))
+        return carre;
+    const int h1 = d1 / 2;
+    const int h3 = d3 / 2;
+    std::string reste = trinome;
+    std::string signes[3];
+    std::string coefficients[3];
+    for (int k = 0; k < 3; ++k)
+        extrait_coefficient(reste, signes[k], coefficients[k]);
+    // A fourth term would be left out of the square.
+    if (!reste.empty())
+        return carre;
+
+    const std::string motif = signes[0] + signes[1] + signes[2];
+    std::string exterieur;
+    if (motif == "+++")
+        carre.interieur = "+", exterieur = "+";
+    else if (motif == "+-+")
+        carre.interieur = "-", exterieur = "+";
+    else if (motif == "---")
+        carre.interieur = "+", exterieur = "-";
+    else if (motif == "-+-")
+        carre.interieur = "-", exterieur = "-";
+    else
+        return carre;
+    // The opposite of a square: the roots are those of the opposite trinomial.
+    if (exterieur == "-")
+        for (std::string &c : coefficients)
+            c = oppose(c);
+
+    const std::string r1 = racine_de(coefficients[0]);
+    const std::string r3 = racine_de(coefficients[2]);
+    const std::string verification =
+        normalise(r1 + "*" + r3 + (carre.interieur == "+" ? "-" : "+") + "1/2*(" + coefficients[1] + ")");
+    if (verification != "0" || d1 != 2 * h1 || d3 != 2 * h3 || h1 + h3 != d2)
+        return carre;
+    const std::string dedans =
+        normalise(r1 + "*x^" + std::to_string(h1) + carre.interieur + r3 + "*x^" + std::to_string(h3));
+    // No leading "+": the factored step must still split into one term.
+    std::string resultat = (exterieur == "-" ? "-(" : "(") + dedans + ")^2";
+    if (meme_valeur(trinome, resultat))
+        carre.resultat = std::move(resultat);
+    return carre;
+}
+
+// The perfect square test on a member without parentheses: exactly three
+// terms, with their degrees.
+CarreParfait carre_parfait_du_membre(const std::string &membre)
+{
+    std::string reste = membre;
+    int degres[3] = {};
+    int nombre = 0;
+    while (nombre < 5) {
+        const std::string terme = extrait_terme(reste);
+        if (terme == "0")
+            break;
+        if (nombre < 3)
+            degres[nombre] = degre(terme);
+        ++nombre;
+    }
+    if (nombre != 3)
+        return {};
+    return carre_parfait_signe(membre, degres[0], degres[1], degres[2]);
 }
 
 struct Intervalle {
@@ -130,26 +240,12 @@ int signe_sur_intervalle(const std::string &t, const Intervalle &intervalle)
     return valeur >= 0 ? 2 : 3;
 }
 
-// True when signe_sur_domaine gives 1 or 3: the expression stays negative
-// on an interval of the domain. An expression that starts non-negative on
-// every interval cannot, which spares the long scan in most cases.
-bool negatif_sur_domaine(const std::string &t)
-{
-    Intervalle intervalle;
-    bool depart_negatif = false;
-    for (int k = 1; k <= 2; ++k)
-        if (intervalle_du_domaine(k, intervalle) && evalue(t, intervalle.debut) < 0)
-            depart_negatif = true;
-    if (!depart_negatif)
-        return false;
-    const int signe = signe_sur_domaine(t);
-    return signe == 1 || signe == 3;
-}
-
 } // namespace
 
 std::string factorise(std::string &membre)
 {
+    std::string &indication = partage.indication_factorisation;
+    indication.clear();
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return ERREUR;
     ordonne(membre);
@@ -161,91 +257,67 @@ std::string factorise(std::string &membre)
     std::string texte = membre;
     std::string facteur;
     if (facteur_commun(texte, facteur)) {
-        partage.indication_factorisation = " (facteur commun : " + forme_lisible(facteur) + ")";
+        indication = " (facteur commun : " + forme_lisible(facteur) + ")";
         return texte;
     }
     const bool deux_termes = !m.morceaux[1].empty() && !m.morceaux[2].empty() && m.morceaux[3].empty();
+    std::string resultat = ERREUR;
     if (deux_termes && m.operateurs_membre[1] == "-") {
-        partage.indication_factorisation = FORMULE_CARRES;
-        return difference_de_carres(m.morceaux[1], m.morceaux[2]);
+        resultat = difference_de_carres(m.morceaux[1], m.morceaux[2]);
+    } else if (deux_termes && m.operateurs_membre[1] == "+" && m.morceaux[1][0] == '-') {
+        resultat = difference_de_carres(m.morceaux[1].substr(1), m.morceaux[2]);
+        if (resultat != ERREUR)
+            resultat = normalise("-(" + resultat + ")");
     }
-    if (deux_termes && m.operateurs_membre[1] == "+" && m.morceaux[1][0] == '-') {
-        partage.indication_factorisation = FORMULE_CARRES;
-        const std::string r = difference_de_carres(m.morceaux[1].substr(1), m.morceaux[2]);
-        return r == ERREUR ? r : normalise("-(" + r + ")");
+    if (resultat != ERREUR) {
+        indication = FORMULE_CARRES;
+        return resultat;
     }
-    if (membre.find('(') != std::string::npos)
-        return ERREUR;
-
-    std::string reste = membre;
-    int degres[3] = {};
-    int nombre = 0;
-    while (nombre < 5) {
-        const std::string terme = extrait_terme(reste);
-        if (terme == "0")
-            break;
-        if (nombre < 3)
-            degres[nombre] = degre(terme);
-        ++nombre;
+    // A square written with roots the trinomial does not hold is left to the
+    // discriminant, which keeps rational numbers rational.
+    if (membre.find('(') == std::string::npos) {
+        const CarreParfait carre = carre_parfait_du_membre(membre);
+        const bool racines_ajoutees = contient(carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
+        if (carre.resultat != ERREUR && !(racines_ajoutees && partage.option_trinomes)) {
+            indication = carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE;
+            return carre.resultat;
+        }
     }
-    return nombre == 3 ? carre_parfait(membre, degres[0], degres[1], degres[2]) : ERREUR;
+    if (partage.option_trinomes) {
+        std::string discriminant;
+        resultat = factorise_trinome(membre, discriminant);
+        if (resultat != ERREUR) {
+            indication = " (trinôme : Δ = " + discriminant + ")";
+            return resultat;
+        }
+    }
+    return ERREUR;
 }
 
 bool facteur_commun(std::string &somme, std::string &facteur)
 {
     facteur.clear();
-    if (somme.size() > LONGUEUR_MAX_TRAVAIL)
+    if (somme.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(somme))
         return false;
-    const TDalgebre enonce(somme);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_additifs == 0 || !decoupe_fiable(m) ||
-        signe_apres_operateur(somme))
+    const std::optional<Arbre> arbre = lis_formule(somme);
+    if (!arbre || arbre->racine < 0)
         return false;
-
-    std::vector<Ligne> lignes;
-    std::vector<std::string> operateurs;
-    for (int r = 1; r <= 8 && !m.morceaux[r].empty(); ++r) {
-        Ligne ligne;
-        if (!remplit_ligne(m.morceaux[r], ligne))
-            return false;
-        lignes.push_back(std::move(ligne));
-        operateurs.push_back(r == 1 || m.operateurs_membre[r - 1].empty() ? "+" : m.operateurs_membre[r - 1]);
-    }
-    // Every term must have its row, or the rewritten sum would lose it.
-    if (lignes.size() != static_cast<std::size_t>(m.nb_additifs) + 1)
+    std::optional<Somme> forme = forme_algebrique(*arbre, arbre->racine, Reduction::complete);
+    if (!forme || forme->termes.size() < 2)
         return false;
-
-    // A candidate of the first row must stand in every other row; the trivial
-    // factor 1 and divisors are never candidates.
-    const Ligne &premiere = lignes[0];
-    for (std::size_t c = 0; c < premiere.size(); ++c) {
-        const std::string &candidat = premiere[c];
-        if (candidat.empty() || candidat == "*(1)" || candidat == "*1" || candidat[0] == '/')
-            continue;
-        std::vector<std::size_t> places{c};
-        for (std::size_t r = 1; r < lignes.size(); ++r) {
-            const auto trouve = std::find(lignes[r].begin(), lignes[r].end(), candidat);
-            if (trouve == lignes[r].end())
-                break;
-            places.push_back(static_cast<std::size_t>(trouve - lignes[r].begin()));
-        }
-        if (places.size() != lignes.size())
-            continue;
-
-        facteur = candidat.substr(1);
-        std::string texte = "(" + facteur + ")*(";
-        for (std::size_t r = 0; r < lignes.size(); ++r)
-            texte += (r == 0 ? "" : operateurs[r]) + cofacteur(lignes[r], places[r]);
-        texte += ")";
-        std::string resultat = normalise(texte);
-        if (!meme_valeur(somme, resultat)) {
-            facteur.clear();
-            return false;
-        }
-        somme = std::move(resultat);
-        return true;
-    }
-    return false;
+    const Terme commun = partie_commune(forme->termes);
+    // 1 and -1 are no factors worth taking out.
+    if (commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty())
+        return false;
+    for (Terme &t : forme->termes)
+        divise_par(t, commun);
+    const std::string texte_commun = imprime_terme(commun);
+    std::string resultat = normalise("(" + texte_commun + ")*(" + imprime(*forme) + ")");
+    if (!meme_valeur(somme, resultat))
+        return false;
+    facteur = "(" + normalise(texte_commun) + ")";
+    somme = std::move(resultat);
+    return true;
 }
 
 std::string difference_de_carres(const std::string &a, const std::string &b)
@@ -254,11 +326,11 @@ std::string difference_de_carres(const std::string &a, const std::string &b)
     if (a.empty() || b.empty() || a[0] == '-' || b[0] == '-' ||
         a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
         return ERREUR;
-    if (negatif_sur_domaine(a) || negatif_sur_domaine(b))
+    const std::optional<std::string> ra = racines_des_facteurs(a);
+    const std::optional<std::string> rb = ra ? racines_des_facteurs(b) : std::nullopt;
+    if (!rb)
         return ERREUR;
-    const std::string ra = racines_des_facteurs(a);
-    const std::string rb = racines_des_facteurs(b);
-    std::string resultat = normalise("(" + ra + "+" + rb + ")*(" + ra + "-" + rb + ")");
+    std::string resultat = normalise("(" + *ra + "+" + *rb + ")*(" + *ra + "-" + *rb + ")");
     if (!meme_valeur("(" + a + ")-(" + b + ")", resultat))
         return ERREUR;
     return resultat;
@@ -266,50 +338,7 @@ std::string difference_de_carres(const std::string &a, const std::string &b)
 
 std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3)
 {
-    if (trinome.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(trinome))
-        return ERREUR;
-    const int h1 = d1 / 2;
-    const int h3 = d3 / 2;
-    std::string reste = trinome;
-    std::string signes[3];
-    std::string coefficients[3];
-    for (int k = 0; k < 3; ++k)
-        extrait_coefficient(reste, signes[k], coefficients[k]);
-    // A fourth term would be left out of the square.
-    if (!reste.empty())
-        return ERREUR;
-
-    const std::string motif = signes[0] + signes[1] + signes[2];
-    std::string interieur;
-    std::string exterieur;
-    if (motif == "+++")
-        interieur = "+", exterieur = "+";
-    else if (motif == "+-+")
-        interieur = "-", exterieur = "+";
-    else if (motif == "---")
-        interieur = "+", exterieur = "-";
-    else if (motif == "-+-")
-        interieur = "-", exterieur = "-";
-    else
-        return ERREUR;
-    // The opposite of a square: the roots are those of the opposite trinomial.
-    if (exterieur == "-")
-        for (std::string &c : coefficients)
-            c = oppose(c);
-
-    const std::string r1 = racine_de(coefficients[0]);
-    const std::string r3 = racine_de(coefficients[2]);
-    const std::string verification =
-        normalise(r1 + "*" + r3 + (interieur == "+" ? "-" : "+") + "1/2*(" + coefficients[1] + ")");
-    if (verification != "0" || d1 != 2 * h1 || d3 != 2 * h3 || h1 + h3 != d2)
-        return ERREUR;
-    const std::string dedans =
-        normalise(r1 + "*x^" + std::to_string(h1) + interieur + r3 + "*x^" + std::to_string(h3));
-    // No leading "+": the factored step must still split into one term.
-    std::string resultat = (exterieur == "-" ? "-(" : "(") + dedans + ")^2";
-    if (!meme_valeur(trinome, resultat))
-        return ERREUR;
-    return resultat;
+    return carre_parfait_signe(trinome, d1, d2, d3).resultat;
 }
 
 std::string racine_de(const std::string &facteur)
@@ -319,8 +348,7 @@ std::string racine_de(const std::string &facteur)
     // An even power of a whole base: half the power. A power that bears on
     // part of the text only ('3*x^2') is no square of its base.
     const Puissance p = separe_puissance(facteur);
-    if (p.exposant >= 2 && p.exposant <= 999 && p.exposant % 2 == 0 && base_entiere(p.base) &&
-        facteur == p.base + "^" + std::to_string(p.exposant))
+    if (est_puissance_paire(facteur, p))
         return normalise("(" + p.base + ")^" + std::to_string(p.exposant / 2));
     // A single quotient without parentheses: the root of each side.
     if (facteur.find('(') == std::string::npos) {

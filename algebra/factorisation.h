@@ -1,18 +1,23 @@
 #pragma once
 // Factoring of a member: a common factor of all terms, a difference of two
-// squares, a perfect square trinomial. Also the square root of a factor text
-// and the sign of an expression over the shared domain.
+// squares, a perfect square trinomial, then (when the setting allows it) any
+// second-degree trinomial by its discriminant. Also the square root of a
+// factor text and the sign of an expression over the shared domain.
 
 #include <string>
 
 // The factored text, or "Erreur". The member is reordered on the way. Leaves
-// a short comment in partage.indication_factorisation.
+// the comment naming the method in partage.indication_factorisation, empty
+// on "Erreur".
 std::string factorise(std::string &membre);
 
-// A factor shared by every term: the sum rewritten as factor times cofactor.
+// The factor shared by every term (the greatest common divisor of the whole
+// coefficients with every shared base at its lowest power): the sum
+// rewritten as factor times cofactor.
 bool facteur_commun(std::string &somme, std::string &facteur);
 
-// The factorisation of a - b as (ra+rb)*(ra-rb), or "Erreur".
+// The factorisation of a - b as (ra+rb)*(ra-rb), or "Erreur" unless both
+// are squares for every real x (even powers, positive numbers).
 std::string difference_de_carres(const std::string &a, const std::string &b);
 
 // The square form of an ordered trinomial whose terms have degrees d1, d2,

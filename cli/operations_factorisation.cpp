@@ -1,5 +1,6 @@
 #include "algebra/factorisation.h"
 #include "algebra/intervalle.h"
+#include "algebra/trinome.h"
 #include "cli/registre.h"
 #include "core/partage.h"
 
@@ -24,6 +25,11 @@ void enregistre_factorisation(Registre &r)
                 [](const Arguments &a) { return difference_de_carres(a[0], a[1]); });
     r.operation("carre_parfait", {"TEXTE", "D1", "D2", "D3"}, [](const Arguments &a) {
         return carre_parfait(a[0], entier(a[1]), entier(a[2]), entier(a[3]));
+    });
+    r.operation("factorise_trinome", {"TEXTE"}, [](const Arguments &a) {
+        std::string discriminant;
+        const std::string resultat = factorise_trinome(a[0], discriminant);
+        return champs({resultat, discriminant});
     });
     r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });
     r.operation("signe_sur_domaine", {"TEXTE"},

@@ -1,6 +1,7 @@
 #include "algebra/factorisation.h"
 
 #include <chrono>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,34 +12,19 @@
 #include "algebra/intervalle.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
-#include "tests/outils/valeurs.h"
+#include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
 
 namespace {
 
 const std::string FORMULE = " (formule a² - b² = (a - b)(a + b))";
+const std::string IDENTITE_SOMME = " (identité remarquable (a + b)²)";
+const std::string IDENTITE_DIFFERENCE = " (identité remarquable (a - b)²)";
 
 class Factorisation : public ::testing::Test {
 protected:
     void SetUp() override { remet_a_zero_complet(); }
 };
-
-// The evaluator knows x only: y is given a fixed value.
-std::string y_fixe(std::string t)
-{
-    for (std::size_t p = t.find('y'); p != std::string::npos; p = t.find('y', p))
-        t.replace(p, 1, "(0.37)");
-    return t;
-}
-
-// Equal wherever both are defined, and comparable at two points at least
-// unless told otherwise (a root of x leaves the negative points out).
-void attend_meme_valeur(const std::string &avant, const std::string &apres, int minimum = 2)
-{
-    EXPECT_TRUE(outils::memes_valeurs(y_fixe(avant), y_fixe(apres), {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1},
-                                      minimum))
-        << avant << " -> " << apres;
-}
 
 struct CasFactorise {
     std::string entree;
@@ -52,31 +38,62 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
         {"x^2-4", "(x+2)*(x-2)", FORMULE},
         {"3x+3y", "3*(x+y)", " (facteur commun : (3))"},
         {"x^2+x", "x*(x+1)", " (facteur commun : (x))"},
-        {"4x^2+12x+9", "(2*x+3)^2", ""},
-        {"x^2-2x+1", "(x-1)^2", ""},
+        {"6x+12", "6*(x+2)", " (facteur commun : (6))"},
+        {"12-6x", "6*(-x+2)", " (facteur commun : (6))"},
+        {"-6x-12", "-6*(x+2)", " (facteur commun : (-6))"},
+        {"4x^2+12x", "4*x*(x+3)", " (facteur commun : (4·x))"},
+        {"-x^2-x", "-x*(x+1)", " (facteur commun : (-x))"},
+        {"4x^2+12x+9", "(2*x+3)^2", IDENTITE_SOMME},
+        {"x^2-2x+1", "(x-1)^2", IDENTITE_DIFFERENCE},
+        {"-x^2-2x-1", "-(x+1)^2", IDENTITE_SOMME},
         {"-x^2+4", "-(x+2)*(x-2)", FORMULE},
         {"4x^2-9", "(2*x+3)*(2*x-3)", FORMULE},
         {"(x+1)^2-4", "(x+3)*(x-1)", FORMULE},
         {"x^2-2", "(x+sqrt(2))*(x-sqrt(2))", FORMULE},
         {"2*(x+1)+x*(x+1)", "(x+1)*(x+2)", " (facteur commun : (x+1))"},
-        {"-x^2-2x-1", "-(x+1)^2", ""},
+        // Second degree by the discriminant, the classic shapes failing.
+        {"x^2+3x+2", "(x+2)*(x+1)", " (trinôme : Δ = 1)"},
+        {"3x+x^2+2", "(x+2)*(x+1)", " (trinôme : Δ = 1)"},
+        {"2x^2+5x+3", "(2*x+3)*(x+1)", " (trinôme : Δ = 1)"},
+        {"2x^2-5x-3", "(2*x+1)*(x-3)", " (trinôme : Δ = 49)"},
+        {"-x^2-3x-2", "-(x+1)*(x+2)", " (trinôme : Δ = 1)"},
+        {"3x^2-2x+1/3", "3*(x-1/3)^2", " (trinôme : Δ = 0)"},
+        {"x^2+4x+1", "(x-sqrt(3)+2)*(x+sqrt(3)+2)", " (trinôme : Δ = 12)"},
+        {"2x^2-4x-1", "2*(x-1/2*sqrt(6)-1)*(x+1/2*sqrt(6)-1)", " (trinôme : Δ = 24)"},
+        {"0.5x^2+1.5x+1", "(x+2)*(x+1)/2", " (trinôme : Δ = 1/4)"},
+        // A common factor first; the trinomial on the next click.
+        {"2x^2+6x+4", "2*(x^2+3*x+2)", " (facteur commun : (2))"},
+        {"x^2+x+1", "Erreur", ""},
         {"x^2+4", "Erreur", ""},
+        // First-degree binomials are no difference of squares.
         {"x+4", "Erreur", ""},
-        {"x^2+3x+1", "Erreur", ""},
+        {"x-1", "Erreur", ""},
+        {"2x-3", "Erreur", ""},
         {"x^3+2x+1", "Erreur", ""},
         {"x^3+x^2+x+1+x^4", "Erreur", ""},
         {"(x+1)*(x-1)+5", "Erreur", ""},
         {"x^2-4=0", "Erreur", ""},
     };
     for (const CasFactorise &c : table) {
-        partage.indication_factorisation.clear();
+        partage.indication_factorisation = "reste d'une action";
         std::string t = c.entree;
         const std::string r = factorise(t);
         EXPECT_EQ(r, c.resultat) << c.entree;
         EXPECT_EQ(partage.indication_factorisation, c.indication) << c.entree;
         if (r != "Erreur")
-            attend_meme_valeur(c.entree, r);
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, r));
     }
+}
+
+TEST_F(Factorisation, TrinomesSelonLOption)
+{
+    partage.option_trinomes = false;
+    std::string t = "x^2+3x+2";
+    EXPECT_EQ(factorise(t), "Erreur");
+    // Without the discriminant the classic square stays offered, roots and all.
+    t = "3x^2-2x+1/3";
+    EXPECT_TRUE(outils::meme_valeur_et_domaine("3x^2-2x+1/3", factorise(t)));
+    EXPECT_EQ(partage.indication_factorisation, IDENTITE_DIFFERENCE);
 }
 
 TEST_F(Factorisation, FactoriseLaisseLeMembreOrdonne)
@@ -97,14 +114,16 @@ TEST_F(Factorisation, FacteurCommun)
     const std::vector<CasFacteur> table = {
         {"3*x+3*y", true, "(3)"},
         {"x^2+x", true, "(x)"},
-        {"x^3-x^2", true, "(x)"},
-        {"2*x^2+4*x", true, "(x)"},
-        {"-x^2-x", true, "(x)"},
+        {"x^3-x^2", true, "(x^2)"},
+        {"2*x^2+4*x", true, "(2*x)"},
+        {"6*x*y+9*x", true, "(3*x)"},
         {"(x+1)*x-(x+1)*3", true, "(x+1)"},
         {"3/x+3", true, "(3)"},
         {"3/x+x", false, ""},                  // x is only a divisor of the first term
         {"3*x+3*y+x*y", false, ""},            // no factor stands in all three terms
         {"x+4", false, ""},                    // 1 is no factor worth taking out
+        {"-x-4", false, ""},                   // nor -1
+        {"0.5*x+1.5", false, ""},
         {"x*y", false, ""},
         {"x+y=3", false, ""},
         {"x^2+x/-x", false, ""},               // the sign after "/" is no operator between terms
@@ -115,7 +134,7 @@ TEST_F(Factorisation, FacteurCommun)
         EXPECT_EQ(facteur_commun(t, facteur), c.reussi) << c.somme;
         EXPECT_EQ(facteur, c.facteur) << c.somme;
         if (c.reussi)
-            attend_meme_valeur(c.somme, t);
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.somme, t));
         else
             EXPECT_EQ(t, c.somme);
     }
@@ -129,27 +148,40 @@ TEST_F(Factorisation, FacteurCommunAuDelaDesGroupesDuDecoupage)
         somme += "+x*((x+" + std::to_string(k) + "))";
     std::string t = somme;
     std::string facteur;
-    if (facteur_commun(t, facteur))
-        attend_meme_valeur(somme, t);
+    ASSERT_TRUE(facteur_commun(t, facteur));
+    EXPECT_EQ(facteur, "(x)");
+    EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, t));
     t = somme;
     const std::string r = factorise(t);
     if (r != "Erreur")
-        attend_meme_valeur(somme, r);
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, r));
+}
+
+TEST_F(Factorisation, AucuneIndicationNeResteDUneActionPrecedente)
+{
+    std::string t = "x^2-4";
+    factorise(t);
+    t = "x^2+6x+9";
+    EXPECT_EQ(factorise(t), "(x+3)^2");
+    EXPECT_EQ(partage.indication_factorisation, IDENTITE_SOMME);
+    t = "x+1";
+    EXPECT_EQ(factorise(t), "Erreur");
+    EXPECT_EQ(partage.indication_factorisation, "");
 }
 
 TEST_F(Factorisation, DifferenceDeCarres)
 {
     EXPECT_EQ(difference_de_carres("4*x^2", "9"), "(2*x+3)*(2*x-3)");
     EXPECT_EQ(difference_de_carres("x^2", "1/4"), "(x+1/2)*(x-1/2)");
+    EXPECT_EQ(difference_de_carres("(x+1)^2", "x^4"), "(x^2+x+1)*(-x^2+x+1)");
     EXPECT_EQ(difference_de_carres("-x^2", "4"), "Erreur");
     EXPECT_EQ(difference_de_carres("x^2", "-4"), "Erreur");
     EXPECT_EQ(difference_de_carres("", "4"), "Erreur");
-    const std::string r = difference_de_carres("x", "4");
-    ASSERT_NE(r, "Erreur");
-    attend_meme_valeur("x-4", r);
-
-    // x is negative all over this domain: no square.
-    lit_bornes("domain(x,-5,-1,13)");
+    // A square root of x, or of a teacher letter, would hold for part of the
+    // reals only: whatever the domain, these are no squares.
+    for (const auto &[a, b] : {std::pair{"x", "4"}, {"2*x", "6"}, {"x^2", "x"}, {"x^2", "a"}, {"x^3", "1"}})
+        EXPECT_EQ(difference_de_carres(a, b), "Erreur") << a << " - " << b;
+    lit_bornes("domain(x,1,5,13)");
     EXPECT_EQ(difference_de_carres("x", "4"), "Erreur");
 }
 
@@ -249,25 +281,32 @@ public:
         const int n = entier(1, max);
         return entier(0, 1) ? n : -n;
     }
-    static std::string terme(int coefficient, int degre_x, bool premier)
+    // A term as a pupil writes it: '3x^2', '-x', '+5', sometimes '3*x*x'.
+    std::string terme(int coefficient, int degre_x, bool premier)
     {
         std::string r = coefficient < 0 ? "-" : premier ? "" : "+";
         const int a = std::abs(coefficient);
         if (a != 1 || degre_x == 0)
-            r += std::to_string(a) + (degre_x ? "*" : "");
+            r += std::to_string(a);
+        if (degre_x == 2 && entier(0, 3) == 0)
+            return r + (a != 1 ? "*" : "") + "x*x";
         if (degre_x >= 1)
             r += "x";
         if (degre_x >= 2)
             r += "^" + std::to_string(degre_x);
         return r;
     }
-    // c2*x^2 + c1*x + c0 without its zero terms.
-    static std::string trinome(int c2, int c1, int c0)
+    // c2 x^2 + c1 x + c0 without its zero terms, the terms in any order.
+    std::string trinome(int c2, int c1, int c0)
     {
-        std::string r;
+        std::vector<std::pair<int, int>> termes;
         for (auto [c, d] : {std::pair{c2, 2}, {c1, 1}, {c0, 0}})
             if (c != 0)
-                r += terme(c, d, r.empty());
+                termes.emplace_back(c, d);
+        std::shuffle(termes.begin(), termes.end(), aleatoire_);
+        std::string r;
+        for (auto [c, d] : termes)
+            r += terme(c, d, r.empty());
         return r;
     }
 
@@ -275,64 +314,123 @@ private:
     std::mt19937 aleatoire_;
 };
 
+bool sans_racine_de_x(const std::string &t)
+{
+    for (std::size_t p = t.find("sqrt("); p != std::string::npos; p = t.find("sqrt(", p + 1))
+        if (t.find_first_of("abcdefghijklmnopqrstuvwxyz", p + 5) < parenthese_fermante(t, p + 4))
+            return false;
+    return true;
+}
+
+// A product of first-degree factors: no power or root of x anywhere.
+bool premier_degre(const std::string &t)
+{
+    return !contient(t, "x^") && !contient(t, "x*x") && sans_racine_de_x(t);
+}
+
 TEST_F(Factorisation, ProprieteCarresParfaitsEtDifferencesDeCarres)
 {
     Generateur g(4);
     for (int essai = 0; essai < 200; ++essai) {
         const int a = g.entier(1, 5);
         const int b = g.non_nul(9);
-        const std::string carre = Generateur::trinome(a * a, 2 * a * b, b * b);
+        // A common divisor would come out first.
+        if (std::gcd(a, b) != 1)
+            continue;
+        const std::string carre = g.trinome(a * a, 2 * a * b, b * b);
         std::string t = carre;
         const std::string r = factorise(t);
         ASSERT_NE(r, "Erreur") << carre;
         EXPECT_EQ(r.back(), '2') << carre << " -> " << r;
         EXPECT_NE(r[0], '+') << carre << " -> " << r;
-        attend_meme_valeur(carre, r);
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(carre, r));
 
-        const std::string difference = Generateur::trinome(a * a, 0, -b * b);
+        const std::string difference = g.trinome(a * a, 0, -b * b);
         t = difference;
         const std::string d = factorise(t);
         ASSERT_NE(d, "Erreur") << difference;
-        attend_meme_valeur(difference, d);
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(difference, d));
     }
 }
 
-TEST_F(Factorisation, ProprieteToutResultatGardeLaValeur)
+// Trinomials k (q1 x - p1)(q2 x - p2), developed and written as pupils write
+// them: first-degree factors with whole coefficients.
+TEST_F(Factorisation, ProprieteTrinomesAUxRacinesRationnelles)
 {
-    Generateur g(11);
-    int factorises = 0;
-    for (int essai = 0; essai < 400; ++essai) {
-        std::string texte;
-        switch (essai % 4) {
-        case 0: texte = Generateur::trinome(g.non_nul(9), g.non_nul(12), g.non_nul(9)); break;
-        case 1: {
-            // A developed product of binomials.
-            const int a = g.non_nul(4), b = g.non_nul(6), c = g.non_nul(4), d = g.non_nul(6);
-            texte = Generateur::trinome(a * c, a * d + b * c, b * d);
-            break;
-        }
-        case 2: {
-            // Terms sharing x, or a whole number with a letter.
-            texte = Generateur::trinome(g.non_nul(9), g.non_nul(9), 0);
-            break;
-        }
-        default: {
-            const int k = g.entier(2, 9);
-            texte = std::to_string(k) + "*x" + (g.entier(0, 1) ? "+" : "-") + std::to_string(k) + "*y";
-            break;
-        }
-        }
+    Generateur g(7);
+    for (int essai = 0; essai < 300; ++essai) {
+        const int q1 = g.entier(1, 4), p1 = g.non_nul(7), q2 = g.entier(1, 4), p2 = g.non_nul(7);
+        if (std::gcd(q1, p1) != 1 || std::gcd(q2, p2) != 1)
+            continue;
+        // With a whole number in front, the common factor comes out first.
+        const int k = g.entier(0, 1) ? 1 : -1;
+        const std::string texte = g.trinome(k * q1 * q2, -k * (q1 * p2 + q2 * p1), k * p1 * p2);
         std::string t = texte;
         const std::string r = factorise(t);
-        if (r == "Erreur")
-            continue;
-        ++factorises;
-        attend_meme_valeur(texte, r, 1);
-        if (essai % 4 >= 2) {
-            EXPECT_NE(r.find(")"), std::string::npos) << texte << " -> " << r;
-        }
+        ASSERT_NE(r, "Erreur") << texte;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r));
+        EXPECT_TRUE(premier_degre(r)) << texte << " -> " << r;
+        EXPECT_FALSE(contient(r, "/") || contient(r, ".") || contient(r, "sqrt")) << texte << " -> " << r;
     }
-    EXPECT_GT(factorises, 150);
+}
+
+TEST_F(Factorisation, ProprieteTrinomesAuxRacinesIrrationnellesOuSansRacine)
+{
+    Generateur g(9);
+    int irrationnels = 0, sans_racine = 0;
+    for (int essai = 0; essai < 600; ++essai) {
+        const int a = g.non_nul(5), b = g.non_nul(12), c = g.non_nul(12);
+        const int delta = b * b - 4 * a * c;
+        const int racine = static_cast<int>(std::lround(std::sqrt(std::abs(delta))));
+        if (std::gcd(std::gcd(a, b), c) != 1 || racine * racine == delta)
+            continue;
+        const std::string texte = g.trinome(a, b, c);
+        std::string t = texte;
+        const std::string r = factorise(t);
+        if (delta < 0) {
+            ++sans_racine;
+            EXPECT_EQ(r, "Erreur") << texte;
+            continue;
+        }
+        ++irrationnels;
+        ASSERT_NE(r, "Erreur") << texte;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r));
+        EXPECT_TRUE(premier_degre(r)) << texte << " -> " << r;
+        EXPECT_EQ(partage.indication_factorisation, " (trinôme : Δ = " + std::to_string(delta) + ")") << texte;
+    }
+    EXPECT_GT(irrationnels, 100);
+    EXPECT_GT(sans_racine, 50);
+}
+
+// Binomials k (m x + n) as pupils write them: the greatest common divisor in
+// front, never a root of x; without a common divisor, nothing to factor.
+TEST_F(Factorisation, ProprieteBinomesAFacteurNumerique)
+{
+    Generateur g(13);
+    for (int essai = 0; essai < 300; ++essai) {
+        const int m = g.non_nul(6), n = g.non_nul(9), degre = g.entier(1, 2);
+        if (std::gcd(m, n) != 1)
+            continue;
+        const int k = g.entier(1, 3) == 1 ? 1 : g.entier(2, 9);
+        const std::vector<std::pair<int, int>> termes = {{k * m, degre}, {k * n, degre - 1}};
+        const bool inverse = g.entier(0, 1) == 1;
+        const std::string texte = g.terme(termes[inverse].first, termes[inverse].second, true) +
+                                  g.terme(termes[!inverse].first, termes[!inverse].second, false);
+        std::string t = texte;
+        const std::string r = factorise(t);
+        EXPECT_TRUE(sans_racine_de_x(r)) << texte << " -> " << r;
+        if (k == 1 && degre == 1) {
+            EXPECT_EQ(r, "Erreur") << texte;
+            continue;
+        }
+        ASSERT_NE(r, "Erreur") << texte;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r));
+        const int devant = m < 0 && n < 0 ? -k : k;
+        std::string attendu = devant == 1 ? "" : devant == -1 ? "-" : std::to_string(devant) + "*";
+        if (degre == 2)
+            attendu += "x*";
+        EXPECT_EQ(r.substr(0, attendu.size() + 1), attendu + "(") << texte << " -> " << r;
+    }
 }
 
 TEST_F(Factorisation, ToutTexteEstRenduVite)
@@ -349,7 +447,7 @@ TEST_F(Factorisation, ToutTexteEstRenduVite)
         std::string t = texte;
         const std::string r = factorise(t);
         if (r != "Erreur")
-            attend_meme_valeur(texte, r, 0);
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r, 0));
         std::string facteur;
         t = texte;
         facteur_commun(t, facteur);

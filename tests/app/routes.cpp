@@ -156,6 +156,15 @@ TEST_F(Routes, CheminsDeResolution)
           {0, "nombre_historique", "0"},
           {DERNIER, "etape[2]", "2*x=4\tIl faut additionner [-1] aux deux membres."},
           {DERNIER, "nombre_historique", "2"}}},
+        {"trinome factorise par le discriminant puis resolu par l'eleve",
+         "tape x^2+3x+2=0\npartie 1\nclic Panel6\nclic Panel8\nclic Panel5\netat\nfin\neleve\n"
+         "partie 1\nclic Panel6\nclic Panel8\nclic Panel5\nreponse -2*et*-1\netat\n",
+         2,
+         {{0, "historique[3]", "(x+2)*(x+1)\tIl faut factoriser par [ (trinôme : Δ = 1)]."},
+          {0, "etape[1]", "(x+2)*(x+1)=0\tIl faut substituer."},
+          {0, "etape[2]", "-2*et*-1\tLes deux solutions sont : "},
+          {DERNIER, "commentaire_final", "Bravo, la réponse est juste !"},
+          {DERNIER, "note", "20"}}},
     };
     for (const Route &r : routes) {
         SCOPED_TRACE(r.nom);

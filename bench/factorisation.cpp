@@ -1,0 +1,32 @@
+// Factoring a second-degree trinomial by its discriminant, as the
+// "Factoriser" action and the action menus do on each new step: the classic
+// shapes are tried first, so each case pays for them too.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "algebra/factorisation.h"
+#include "core/partage.h"
+
+namespace {
+
+void trinome(benchmark::State &etat, const std::string &texte)
+{
+    remet_a_zero_complet();
+    for (auto _ : etat) {
+        std::string t = texte;
+        benchmark::DoNotOptimize(factorise(t));
+    }
+}
+
+} // namespace
+
+#define REPETE ->Repetitions(9)->ReportAggregatesOnly(true)
+
+BENCHMARK_CAPTURE(trinome, racines_entieres, std::string("x^2+3x+2")) REPETE;
+BENCHMARK_CAPTURE(trinome, racines_rationnelles, std::string("2x^2-5x-3")) REPETE;
+BENCHMARK_CAPTURE(trinome, moins_devant_desordre, std::string("-2-3x-x^2")) REPETE;
+BENCHMARK_CAPTURE(trinome, racine_double, std::string("3x^2-2x+1/3")) REPETE;
+BENCHMARK_CAPTURE(trinome, racines_irrationnelles, std::string("2x^2-4x-1")) REPETE;
+BENCHMARK_CAPTURE(trinome, sans_racine, std::string("x^2+x+1")) REPETE;
