@@ -249,6 +249,9 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
     // denominator where both divide exactly; otherwise that denominator
     // cancels out. The result is one fraction.
     const Fraction f = en_fraction(lisible(fraction)), m = en_fraction(lisible(k));
+    // A factor of zero, or one divided by zero, has no meaning here.
+    if (normalise(m.numerateur) == "0" || normalise(m.denominateur) == "0")
+        return "";
     std::string numerateur = normalise("(" + f.numerateur + ")*(" + m.numerateur + ")");
     std::string denominateur = normalise("(" + f.denominateur + ")*(" + m.numerateur + ")");
     std::string n, d;

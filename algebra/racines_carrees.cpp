@@ -1,10 +1,12 @@
 #include "algebra/racines_carrees.h"
 
 #include <charconv>
+#include <optional>
 #include <utility>
 
 #include "core/algebre.h"
 #include "core/evaluateur.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -163,48 +165,75 @@ bool fusionne_produit(std::string &produit)
     return change;
 }
 
-// Deeper nesting is not followed: its sign is then unknown.
-constexpr int PROFONDEUR_SIGNE = 8;
-
-// +1 when the text is known to be positive or zero wherever it is defined, -1
-// when known to be negative or zero, 0 when its sign is not known: a number,
-// a root or absolute value, an even power, and products and sums of such.
-int signe_connu(std::string_view texte, int profondeur = 0)
+// +1 when the formula is known to be positive or zero wherever it is defined,
+// -1 when known to be negative or zero, 0 when its sign is not known: a
+// number, a root or absolute value, an even power, and products and sums of
+// such. Read on the formula's tree, so implicit products and nested brackets
+// count as the pupil wrote them.
+bool sans_lettre(const Arbre &arbre, int indice)
 {
-    for (std::string_view dedans = sans_parentheses_englobantes(texte); dedans != texte;
-         dedans = sans_parentheses_englobantes(texte))
-        texte = dedans;
-    if (texte.empty() || profondeur > PROFONDEUR_SIGNE)
-        return 0;
-    if (texte.find('x') == std::string_view::npos) {
-        const double v = evalue(texte, 0);
+    const Noeud &n = arbre[indice];
+    if (n.genre == Genre::lettre || n.genre == Genre::vecteur)
+        return false;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (!sans_lettre(arbre, arbre.enfant(n, k)))
+            return false;
+    return true;
+}
+
+int signe_connu(const Arbre &arbre, std::string_view texte, int indice)
+{
+    const Noeud &n = arbre[indice];
+    const std::string_view morceau = texte.substr(static_cast<std::size_t>(n.debut),
+                                                  static_cast<std::size_t>(n.fin - n.debut));
+    if (sans_lettre(arbre, indice)) {
+        const double v = evalue(morceau, 0);
         return v == ERREUR_EVALUATION ? 0 : v < 0 ? -1 : 1;
     }
-    const TDmembre m = TDalgebre(texte).membre_gauche;
-    Morceaux morceaux;
-    if (!lit_morceaux(m, morceaux))
-        return 0;
-    if (morceaux.textes.size() == 1) {
-        if (texte.front() == '-' || texte.front() == '+')
-            return (texte.front() == '-' ? -1 : 1) * signe_connu(texte.substr(1), profondeur + 1);
-        if (m.exposants[1] == CODE_SQRT || m.exposants[1] == CODE_ABS)
-            return 1;
-        if (m.exposants[1] >= 2 && m.exposants[1] < CODE_SIN)
-            return m.exposants[1] % 2 == 0 ? 1 : signe_connu(m.bases[1], profondeur + 1);
-        return 0;
-    }
-    // A product takes the product of the signs; a sum the sign all its terms share.
-    const bool somme = m.nb_additifs > 0;
-    int signe = somme ? 0 : 1;
-    for (std::size_t i = 0; i < morceaux.textes.size(); ++i) {
-        int s = signe_connu(morceaux.textes[i], profondeur + 1);
-        if (somme && i > 0 && morceaux.operateurs[i - 1] == "-")
-            s = -s;
-        if (s == 0 || (somme && signe != 0 && s != signe))
+    const auto enfant = [&](int k) { return signe_connu(arbre, texte, arbre.enfant(n, k)); };
+    switch (n.genre) {
+    case Genre::groupe:
+        return enfant(0);
+    case Genre::signe:
+        return arbre.mot(n) == "-" ? -enfant(0) : enfant(0);
+    case Genre::fonction:
+        return arbre.mot(n) == "sqrt" || arbre.mot(n) == "abs" || arbre.mot(n) == "exp" ? 1 : 0;
+    case Genre::puissance: {
+        const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+        if (exposant.genre != Genre::nombre)
             return 0;
-        signe = somme ? s : signe * s;
+        const std::string_view e = arbre.mot(exposant);
+        if (e.find('.') != std::string_view::npos)
+            return 0;
+        return (e.back() - '0') % 2 == 0 ? 1 : enfant(0);
     }
-    return signe;
+    case Genre::produit: {
+        int signe = 1;
+        for (int k = 0; k < n.nombre_enfants && signe != 0; ++k)
+            signe *= enfant(k);
+        return signe;
+    }
+    case Genre::somme: {
+        int signe = 0;
+        for (int k = 0; k < n.nombre_enfants; ++k) {
+            const int s = arbre.operateur(n, k) == '-' ? -enfant(k) : enfant(k);
+            if (s == 0 || (k > 0 && s != signe))
+                return 0;
+            signe = s;
+        }
+        return signe;
+    }
+    default:
+        return 0;
+    }
+}
+
+int signe_connu(std::string_view texte)
+{
+    const std::optional<Arbre> arbre = lis_formule(texte);
+    if (!arbre || arbre->racine < 0)
+        return 0;
+    return signe_connu(*arbre, texte, arbre->racine);
 }
 
 } // namespace

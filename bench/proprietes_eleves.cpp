@@ -266,6 +266,17 @@ std::optional<Vecteur> somme_vecteurs(std::string t)
                 continue;
             }
         }
+        if (i < t.size() && t[i] == '(') {   // a coefficient times a bracketed sum
+            const std::size_t ferme = parenthese_fermante(t, i);
+            const std::optional<Vecteur> dedans =
+                ferme == std::string::npos ? std::nullopt : somme_vecteurs(t.substr(i + 1, ferme - i - 1));
+            if (!dedans)
+                return std::nullopt;
+            total.x += signe * coefficient * dedans->x;
+            total.y += signe * coefficient * dedans->y;
+            i = ferme + 1;
+            continue;
+        }
         if (t.compare(i, 8, "o..arrow") == 0) {
             i += 8;
             continue;

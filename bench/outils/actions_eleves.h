@@ -128,12 +128,9 @@ inline std::vector<Action> actions_eleves()
                                             &G::produit_nul, &G::produit_signe},
                                            true);
     const auto racine_carree = [](const Entree &e, bool option_racines) {
-        std::string s = "(" + e.enonce.texte + ")^2";
-        if (option_racines) {
-            s = normalise(simplifie_racines(s));
-            s = fusionne_racines(s);
-        }
-        return Sortie{"sqrt(" + normalise(s) + ")", false};
+        std::string s = e.enonce.texte;
+        const bool fait = met_sous_racine(s, option_racines);
+        return Sortie{s, !fait};
     };
     const auto simplifie = [](const Entree &e, bool option_racines) {
         std::string s = e.enonce.texte;
