@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "algebra/decoupe.h"
 #include "algebra/developpement.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
