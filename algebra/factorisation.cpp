@@ -6,10 +6,10 @@
 
 #include <gmpxx.h>
 
-#include "algebra/decoupe.h"
 #include "algebra/developpement.h"
 #include "algebra/trinome.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/forme_normale.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/travail/menus.h"
 #include "bench/outils/statistiques.h"
-#include "core/menus.h"
 #include "core/partage.h"
 
 namespace {

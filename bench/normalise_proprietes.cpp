@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "tests/core/evaluation_aleatoire.h"
 #include "tests/formula/expressions_aleatoires.h"
 
 namespace {

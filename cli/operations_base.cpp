@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "algebra/decoupe.h"
+#include "algebra/denominateurs.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/partage.h"
 
 namespace cli {

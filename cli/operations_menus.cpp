@@ -1,8 +1,8 @@
 #include <iostream>
 
+#include "app/travail/menus.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
-#include "core/menus.h"
 #include "core/partage.h"
 
 namespace cli {

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "app/travail/intervalles.h"
+#include "app/travail/menus.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "cli/registre.h"
 #include "core/configuration.h"
-#include "core/menus.h"
 #include "core/partage.h"
 #include "exercise/preparation.h"
 

@@ -102,6 +102,5 @@ void majuscules(std::string &t);
 void compacte_systeme(std::string &t);
 void groupe_fractions_numeriques(std::string &t);
 void separe_fraction(std::string &t, std::string &denominateur);
-bool groupe_denominateurs(std::string &t);
 std::string forme_lisible(std::string_view t);
 void echange(std::string &a, std::string &b);

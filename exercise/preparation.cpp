@@ -7,10 +7,9 @@
 #include <random>
 #include <string_view>
 
-#include "algebra/decoupe.h"
 #include "algebra/solutions.h"
-#include "app/travail/travail.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 
@@ -272,6 +271,23 @@ std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeur
 }
 
 } // namespace
+
+void nouvel_exercice()
+{
+    Partage &p = partage;
+    p.exercice_modifie = true;
+    p.expression_base.clear();
+    p.liste_solutions.clear();
+    p.note = 20;
+    p.derniere_expression.clear();
+    for (int i = 1; i <= 14; ++i) {
+        p.aides[i].clear();
+        p.penalites_aides[i] = 0;
+    }
+    for (std::string &ligne : p.lignes_parametres)
+        ligne.clear();
+    p.consigne = p.consigne_initiale;
+}
 
 ExercicePrepare preparer_exercice(const std::optional<std::string> &etape_1)
 {

@@ -14,6 +14,10 @@ struct ExercicePrepare {
     std::vector<std::string> liste_aides;   // its items, "AIDE(S)" last (the one selected)
 };
 
+// The empty exercise in the shared record: no base text, answers, helps or
+// variables, the mark back to 20, the statement back to the prompt.
+void nouvel_exercice();
+
 // Step 1 of the work window is `etape_1` (the input box's text when only one
 // step was made); without it the first history entry, else the starting
 // expression in hand, stands for it.

@@ -15,7 +15,7 @@
 #include <QWidget>
 
 #include "app/fenetres/principale_disposition.h"
-#include "core/menus.h"
+#include "app/travail/menus.h"
 
 class MthX;
 class QComboBox;

@@ -8,7 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 
-#include "core/menus.h"
+#include "app/travail/menus.h"
 
 // One action panel: its caption on a coloured strip; lights up under the
 // mouse, answers a click only while enabled.

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "algebra/decoupe.h"
+#include "algebra/denominateurs.h"
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
@@ -16,6 +16,7 @@
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/evaluateur.h"
 #include "formula/normalise.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "algebra/decoupe.h"
 #include "algebra/solutions.h"
 #include "core/algebre.h"
+#include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 

@@ -34,23 +34,6 @@ void en_minuscules(std::string &texte)
 
 } // namespace
 
-void nouvel_exercice()
-{
-    Partage &p = partage;
-    p.exercice_modifie = true;
-    p.expression_base.clear();
-    p.liste_solutions.clear();
-    p.note = 20;
-    p.derniere_expression.clear();
-    for (int i = 1; i <= 14; ++i) {
-        p.aides[i].clear();
-        p.penalites_aides[i] = 0;
-    }
-    for (std::string &ligne : p.lignes_parametres)
-        ligne.clear();
-    p.consigne = p.consigne_initiale;
-}
-
 Travail::Travail()
 {
     partie_source.fill(0);

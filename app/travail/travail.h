@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/travail/clavier.h"
-#include "core/menus.h"
+#include "app/travail/menus.h"
 #include "core/partage.h"
 
 inline constexpr int ETAPES_MAX = 20;
@@ -60,10 +60,6 @@ enum class Sortie { fermer, demander_sauvegarde };
 // The template button lit under the mouse at (x, y) of their panel: 8, 9, 29
 // or 6 for Image8, Image9, Image29, Image6; 0 for none.
 int modele_eclaire(int x, int y);
-
-// The empty exercise in the shared record: no base text, answers, helps or
-// variables, the mark back to 20, the statement back to the prompt.
-void nouvel_exercice();
 
 class Travail {
 public:

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/partage.h"
+#include "exercise/preparation.h"
 
 namespace {
 
@@ -175,6 +176,30 @@ TEST_F(Reponse, TaillePoliceDeLAide)
         accents += "é";
     partage.aides[2] = accents;
     EXPECT_EQ(ouvre_aide(2)->taille_police, 10);
+}
+
+TEST_F(Reponse, LaReponseDUnExerciceInstancieConvient)
+{
+    // The teacher's road, then the pupil gives the instantiated last step.
+    partage.historique_expressions[1] = "a*x+a*x";
+    partage.historique_commentaires[1] = "Expression de base";
+    partage.historique_expressions[2] = "2*a*x";
+    partage.historique_commentaires[2] = "Il faut réduire.";
+    partage.nombre_historique = 2;
+    preparer_exercice(std::string("a*x+a*x"));
+    seme_hasard(3);
+    instancier_exercice();
+    const std::string attendue = partage.solutions_normalisees[1];
+    ASSERT_NE(attendue.find("*x"), std::string::npos) << attendue;
+    EXPECT_EQ(attendue.find('a'), std::string::npos);
+
+    partage.note = 20;
+    verifie_reponse(attendue);
+    EXPECT_EQ(partage.commentaire_final, "Bravo, la réponse est juste !");
+    EXPECT_TRUE(partage.reponse_juste);
+    verifie_reponse("x");
+    EXPECT_EQ(partage.commentaire_final, "Ce n'est pas la bonne réponse.");
+    EXPECT_EQ(partage.note, 10);
 }
 
 } // namespace

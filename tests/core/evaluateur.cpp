@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "tests/core/evaluation_aleatoire.h"
+
 namespace {
 
 struct Cas {
@@ -205,6 +207,20 @@ TEST(Evalue, CommandLine)
     EXPECT_EQ(lance_cli("evalue '1/3' 0"), "0.333333333333\n");
     EXPECT_EQ(lance_cli("ordonne_deux 3 -1/2"), "-1/2\t3\n");
     EXPECT_EQ(lance_cli("ordonne_trois 3 x -1"), "-1\tx\t3\n");
+}
+
+TEST(Evaluateur, ValeurDesFormesNormalesAleatoires)
+{
+    essai::Generateur generateur(77, false);
+    int echecs = 0;
+    for (int i = 0; i < 2000 && echecs < 10; ++i) {
+        const std::string texte = generateur.expression(2);
+        const std::string probleme = essai::verifie_avec_evalue(texte);
+        if (!probleme.empty()) {
+            ADD_FAILURE() << texte << ": " << probleme;
+            ++echecs;
+        }
+    }
 }
 
 } // namespace

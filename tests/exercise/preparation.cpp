@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/travail/reponse.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 
@@ -237,26 +236,6 @@ TEST_F(Instanciation, TextesQuelconques)
         instancier_exercice();
     }
     SUCCEED();
-}
-
-TEST_F(Instanciation, LaReponseDeLEleveConvient)
-{
-    // The teacher's road, then the pupil gives the instantiated last step.
-    historique({{"a*x+a*x", "Expression de base"}, {"2*a*x", "Il faut réduire."}});
-    preparer_exercice(std::string("a*x+a*x"));
-    seme_hasard(3);
-    instancier_exercice();
-    const std::string attendue = partage.solutions_normalisees[1];
-    ASSERT_NE(attendue.find("*x"), std::string::npos) << attendue;
-    EXPECT_EQ(attendue.find('a'), std::string::npos);
-
-    partage.note = 20;
-    verifie_reponse(attendue);
-    EXPECT_EQ(partage.commentaire_final, "Bravo, la réponse est juste !");
-    EXPECT_TRUE(partage.reponse_juste);
-    verifie_reponse("x");
-    EXPECT_EQ(partage.commentaire_final, "Ce n'est pas la bonne réponse.");
-    EXPECT_EQ(partage.note, 10);
 }
 
 } // namespace

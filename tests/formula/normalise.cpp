@@ -252,18 +252,4 @@ TEST(Normalise, ProprietesSurDesExpressionsAleatoires)
     }
 }
 
-TEST(Normalise, ValeurSelonLEvaluateurDuMoteur)
-{
-    essai::Generateur generateur(77, false);
-    int echecs = 0;
-    for (int i = 0; i < 2000 && echecs < 10; ++i) {
-        const std::string texte = generateur.expression(2);
-        const std::string probleme = essai::verifie_avec_evalue(texte);
-        if (!probleme.empty()) {
-            ADD_FAILURE() << texte << ": " << probleme;
-            ++echecs;
-        }
-    }
-}
-
 } // namespace

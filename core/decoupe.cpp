@@ -1,4 +1,4 @@
-#include "algebra/decoupe.h"
+#include "core/decoupe.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/menus.h"
+#include "app/travail/menus.h"
 
 #include <string_view>
 
