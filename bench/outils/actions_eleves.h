@@ -18,7 +18,7 @@
 #include "algebra/vecteurs.h"
 #include "core/algebre.h"
 #include "core/evaluateur.h"
-#include "core/menus.h"
+#include "app/travail/menus.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "tests/outils/generateurs.h"
