@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/denominateurs.h"
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/factorisation.h"
