@@ -53,6 +53,9 @@ void nouvel_exercice()
 
 Travail::Travail()
 {
+    // The parameters window shows the folder, and saves it back only when the
+    // teacher changed it.
+    partage.dossier_frere = lit_dossier_frere();
     partie_source.fill(0);
     boites[MTHX1].texte.clear();
     a_zero();
@@ -92,7 +95,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     autre_texte.clear();
 
     p.expression_base = argument_ligne_commande;
-    MthX1Change(argument_ligne_commande);
+    change_saisie(argument_ligne_commande, false);
 
     p.autre_rang = 1;
     p.autre_tour = 1;
@@ -107,7 +110,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     seme_hasard(static_cast<unsigned>(std::time(nullptr)));
 }
 
-void Travail::reprendre_base()
+void Travail::vide_historique()
 {
     Partage &p = partage;
     p.nombre_historique = 0;
@@ -115,6 +118,12 @@ void Travail::reprendre_base()
         p.historique_expressions[i].clear();
         p.historique_commentaires[i].clear();
     }
+}
+
+void Travail::reprendre_base()
+{
+    Partage &p = partage;
+    vide_historique();
     efface_resultats(3);
     p.etape = 1;
     groupe_fractions_numeriques(p.expression_base);
@@ -233,10 +242,10 @@ void Travail::MthX1Enter()
     efface_resultats(3);
     partage.etape = 1;
     boite_active = MTHX1;
-    MthX1Change(boites[MTHX1].texte);
+    change_saisie(boites[MTHX1].texte, false);
 }
 
-void Travail::MthX1Change(const std::string &texte)
+void Travail::change_saisie(const std::string &texte, bool tapee)
 {
     Partage &p = partage;
     boites[MTHX1].texte = texte;
@@ -246,6 +255,10 @@ void Travail::MthX1Change(const std::string &texte)
     std::string base = premier_changement ? p.expression_base : texte;
     en_minuscules(base);
     groupe_fractions_numeriques(base);
+    // Another statement typed starts another work: the steps of the former
+    // one must not become the history of this one.
+    if (tapee && base != etapes[1])
+        vide_historique();
     etapes[1] = base;
     p.mode_vecteurs = contient(base, "arrow");
     remplit_parties(base);
@@ -298,7 +311,7 @@ void Travail::montre(Boite boite, const std::string &texte, int numero)
     a.texte = texte;
     boite_active = boite;
     if (boite == MTHX1) {
-        MthX1Change(texte);
+        change_saisie(texte, false);
         return;
     }
     a.badge = numero;
@@ -504,7 +517,7 @@ void Travail::clic_resultat(Boite boite, int gauche, int droite)
     if ((boite == MTHX3 || boite == MTHX4) && a.badge_visible && a.badge >= 1 && a.badge < p.etape)
         p.etape = a.badge;
     if (boite == MTHX1)
-        MthX1Change(boites[MTHX1].texte);
+        change_saisie(boites[MTHX1].texte, false);
     else
         change_resultat(boite);
     const int k = fait_n_box(boite, gauche, droite);
@@ -616,7 +629,6 @@ bool Travail::sauve_exercice(const std::string &chemin)
 {
     Partage &p = partage;
     prepare();
-    p.fichier_exercice = chemin;
     std::vector<std::string> titres = liste_aides;
     if (!titres.empty() && titres.back() == "AIDE(S)")
         titres.pop_back();
@@ -627,6 +639,7 @@ bool Travail::sauve_exercice(const std::string &chemin)
         return false;
     }
     message.clear();
+    p.fichier_exercice = chemin;
     p.exercice_modifie = false;
     return true;
 }

@@ -127,7 +127,9 @@ public:
 
     // Input box and result boxes.
     void MthX1Enter();
-    void MthX1Change(const std::string &texte);
+    // The input box's text changed by the user: a statement other than step 1
+    // starts another work.
+    void MthX1Change(const std::string &texte) { change_saisie(texte, true); }
     // A result box's text changed: as held here, or as the user edited it.
     void MthX2Change() { change_resultat(MTHX2); }
     void MthX3Change() { change_resultat(MTHX3); }
@@ -200,6 +202,9 @@ public:
 
 private:
     bool selection_en_cours = false;
+    // The input box shows `texte`; `tapee` when the user changed it.
+    void change_saisie(const std::string &texte, bool tapee);
+    void vide_historique();
     // The exercise prepared from the work, and its help list shown.
     void prepare();
     Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);
