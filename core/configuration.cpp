@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "core/algebre.h"
 #include "core/encodage.h"

@@ -28,10 +28,11 @@ std::vector<std::string> membres(const std::string &reponse)
     std::vector<std::string> pieces;
     std::string piece;
     for (std::size_t i = 0; i < reponse.size();) {
-        if (reponse.compare(i, 4, "*et*") == 0 || std::string_view("<=>").find(reponse[i]) != std::string_view::npos) {
+        const bool et = reponse.compare(i, 4, "*et*") == 0;
+        if (et || std::string_view("<=>").find(reponse[i]) != std::string_view::npos) {
             pieces.push_back(piece);
             piece.clear();
-            i += reponse[i] == '*' ? 4 : 1;
+            i += et ? 4 : 1;
         } else {
             piece += reponse[i++];
         }
