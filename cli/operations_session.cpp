@@ -20,7 +20,6 @@
 #include "core/configuration.h"
 #include "core/menus.h"
 #include "core/partage.h"
-#include "exercise/preparation.h"
 
 namespace fs = std::filesystem;
 
@@ -302,7 +301,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "graine") {
             if (!nombre)
                 return erreur("« graine » attend un nombre.");
-            seme_hasard(static_cast<unsigned>(n));
+            travail.seme(static_cast<unsigned>(n));
         } else if (commande == "etat") {
             imprime_etat(travail, reponse_donnee);
         } else {

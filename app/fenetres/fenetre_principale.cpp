@@ -186,7 +186,14 @@ void TForm1::attache(const FenetresSecondaires &f)
         f.form5->setPrincipale(this);
         f.form5->setArgument(f.form2);
         f.form5->setListeAides(&travail_->liste_aides);
-        f.form5->setRetour([this](bool) { agit([this] { travail_->affiche_exercice(); }); });
+        f.form5->setRetour([this](bool ok) {
+            agit([this, ok] {
+                if (ok)
+                    travail_->grille_validee(grille_ouverte_);
+                else
+                    travail_->affiche_exercice();
+            });
+        });
     }
     if (f.form3) {
         f.form3->setPrincipale(this);
@@ -379,7 +386,7 @@ void TForm1::construit_boutons_bas()
     int grille = 1;
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
         connect(b, &QPushButton::clicked, this, [this, grille] {
-            partage.mode_grille = grille;
+            partage.mode_grille = grille_ouverte_ = grille;
             if (fenetres_.form5)
                 fenetres_.form5->montre(grille);
         });

@@ -145,6 +145,7 @@ private:
     QString dernier_message_;
     std::unique_ptr<Confirmation> confirmation_;
     std::function<QString(QWidget *, const QString &)> choix_sauvegarde_;
+    int grille_ouverte_ = 0;   // the teacher's table last opened
 
     QPixmap fond_;
     std::array<QPixmap, NB_BOUTONS_CADRE + 1> eteints_, allumes_;

@@ -7,6 +7,7 @@
 #include "core/algebre.h"
 #include "core/configuration.h"
 #include "exercise/fichier_exercice.h"
+#include "exercise/grilles.h"
 #include "exercise/preparation.h"
 
 namespace {
@@ -107,7 +108,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     p.exercice_en_argument = !argument_ligne_commande.empty();
     bouton_charger_visible = !p.exercice_en_argument;
     mot_de_passe_demande = true;
-    seme_hasard(static_cast<unsigned>(std::time(nullptr)));
+    seme(static_cast<unsigned>(std::time(nullptr)));
 }
 
 void Travail::vide_historique()
@@ -159,6 +160,10 @@ void Travail::SpeedButton9Click()
     Partage &p = partage;
     if (!p.mode_eleve) {
         prepare();
+        // The draw is kept so that the same values serve again after the
+        // teacher's tables change.
+        graine_eleve_ = graines_();
+        seme_hasard(graine_eleve_);
         instancier_exercice();
         p.mode_eleve = true;
     } else {
@@ -170,6 +175,27 @@ void Travail::SpeedButton9Click()
     libelle_speedbutton9 = p.mode_eleve ? "PROF" : "ELEVE";
     libelle_speedbutton1 = p.mode_eleve ? "REPONSE" : "ENONCE";
     libelle_label1 = p.mode_eleve ? "Mode élève" : "Mode prof";
+}
+
+void Travail::seme(unsigned graine)
+{
+    graines_.seed(graine);
+    seme_hasard(graine);
+}
+
+void Travail::grille_validee(int mode)
+{
+    Partage &p = partage;
+    // In pupil mode the helps and answers shown are the instantiated ones:
+    // they are drawn again with the same values, the statement staying as it is.
+    if (p.mode_eleve && (mode == grille_aides || mode == grille_reponses)) {
+        const std::string enonce = p.expression_base;
+        p.expression_base = p.expression_fichier;
+        seme_hasard(graine_eleve_);
+        instancier_exercice();
+        p.expression_base = enonce;
+    }
+    affiche_exercice();
 }
 
 void Travail::SpeedButton3Click()

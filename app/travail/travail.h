@@ -11,6 +11,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,11 @@ public:
     void reprendre_base();
     void nouvel_exercice();
     void SpeedButton9Click();   // teacher / pupil mode switch
+    // Seeds the draws of the pupil's values, for reproducible runs.
+    void seme(unsigned graine);
+    // A teacher's table of the given mode (1 helps, 2 answers, 3 values) was
+    // confirmed: what the window shows of the exercise follows it.
+    void grille_validee(int mode);
     void SpeedButton3Click();   // "FIN"
     void Image19Click();        // "RECOMMENCER"
     Sortie Image4Click() const; // "SORTIR"
@@ -202,6 +208,8 @@ public:
 
 private:
     bool selection_en_cours = false;
+    std::mt19937 graines_;         // one seed per switch to pupil mode
+    unsigned graine_eleve_ = 0;    // the seed of the pupil's values
     // The input box shows `texte`; `tapee` when the user changed it.
     void change_saisie(const std::string &texte, bool tapee);
     void vide_historique();
