@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -19,7 +20,6 @@
 #include "cli/registre.h"
 #include "core/configuration.h"
 #include "core/partage.h"
-#include "exercise/preparation.h"
 
 namespace fs = std::filesystem;
 
@@ -124,21 +124,38 @@ bool lit_entier(const std::string &texte, int &valeur)
     return true;
 }
 
-// The argument window, when the work asked for it, validated with a text.
-// True when that text was the pupil's answer.
-bool valide_argument(Travail &travail, const std::string &texte)
+// The argument or answer window while it is open, with what is typed in it.
+struct ArgumentOuvert {
+    FenetreArgument fenetre;
+    Saisie saisie;
+};
+
+// Opens the argument window when the work asked for it.
+std::optional<ArgumentOuvert> ouvre_argument(const Travail &travail)
 {
     if (!travail.demande_argument)
-        return false;
-    FenetreArgument fenetre;
-    fenetre.ouvre(partage.derniere_expression);
+        return std::nullopt;
+    ArgumentOuvert ouvert;
+    ouvert.saisie.texte = ouvert.fenetre.ouvre(partage.derniere_expression);
+    ouvert.saisie.curseur = static_cast<int>(ouvert.saisie.texte.size());
+    return ouvert;
+}
+
+// Validates the open window with a text. True when that text was the pupil's answer.
+bool valide_argument(Travail &travail, ArgumentOuvert &ouvert, const std::string &texte)
+{
     const bool reponse = partage.action_en_cours == 10;
-    if (fenetre.terminer(texte).lance_affiche)
+    if (ouvert.fenetre.terminer(texte).lance_affiche)
         travail.affiche(texte);
     else
         travail.annule_argument();
     return reponse && !texte.empty();
 }
+
+const std::map<std::string, ModeleArgument> MODELES = {{"racine", ModeleArgument::racine},
+                                                        {"puissance", ModeleArgument::puissance},
+                                                        {"fraction", ModeleArgument::fraction},
+                                                        {"et", ModeleArgument::et}};
 
 std::vector<std::string> coupe_mots(const std::string &texte)
 {
@@ -161,6 +178,16 @@ int joue(std::istream &script, const std::string &dossier_demande)
     Travail travail;
     travail.FormActivate("");
     bool reponse_donnee = false;
+    std::optional<ArgumentOuvert> ouvert;
+    // Validates the window, opened now when the work asked for it and no key was typed.
+    auto valide = [&](const std::optional<std::string> &texte) {
+        if (!ouvert)
+            ouvert = ouvre_argument(travail);
+        if (ouvert)
+            reponse_donnee = valide_argument(travail, *ouvert, texte.value_or(ouvert->saisie.texte)) ||
+                             reponse_donnee;
+        ouvert.reset();
+    };
 
     std::string ligne;
     for (int numero = 1; std::getline(script, ligne); ++numero) {
@@ -188,12 +215,40 @@ int joue(std::istream &script, const std::string &dossier_demande)
             if (!travail.clic_panneau(texte))
                 return erreur("panneau inconnu « " + texte + " ».");
         } else if (commande == "argument") {
-            reponse_donnee = valide_argument(travail, texte) || reponse_donnee;
+            valide(texte);
         } else if (commande == "annule") {
             if (travail.demande_argument) {
-                FenetreArgument().annule();
+                (ouvert ? ouvert->fenetre : FenetreArgument()).annule();
                 travail.annule_argument();
             }
+            ouvert.reset();
+        } else if (commande == "touches" || commande == "modele") {
+            if (!ouvert)
+                ouvert = ouvre_argument(travail);
+            if (!ouvert)
+                return erreur("aucune fenêtre d'argument ou de réponse n'est ouverte.");
+            if (commande == "modele") {
+                const auto modele = MODELES.find(texte);
+                if (modele == MODELES.end())
+                    return erreur("« modele » attend racine, puissance, fraction ou et.");
+                ouvert->saisie = modele_argument(ouvert->saisie, modele->second, partage.mode_vecteurs);
+                continue;
+            }
+            // Each character is one key; a line break is the Enter key.
+            for (const char c : texte) {
+                if (c == '\n')
+                    continue;
+                const Message touche = c == '\r' ? Message{GenreMessage::touche, 13}
+                                                 : Message{GenreMessage::caractere, static_cast<unsigned char>(c)};
+                const FrappeArgument f = frappe_argument(ouvert->saisie, touche, partage.mode_vecteurs);
+                ouvert->saisie = f.saisie;
+                if (f.terminer) {
+                    valide(std::nullopt);
+                    break;
+                }
+            }
+        } else if (commande == "valide") {
+            valide(std::nullopt);
         } else if (commande == "partie") {
             if (!nombre)
                 return erreur("« partie » attend un numéro.");
@@ -226,8 +281,11 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "enonce") {
             travail.SpeedButton7Click(texte);
         } else if (commande == "reponse") {
+            // Without a text the window stays open for "touches", "modele" and "valide".
             travail.demande_reponse();
-            reponse_donnee = valide_argument(travail, texte) || reponse_donnee;
+            ouvert = ouvre_argument(travail);
+            if (blanc != std::string::npos)
+                valide(texte);
         } else if (commande == "aide") {
             if (!nombre)
                 return erreur("« aide » attend un numéro.");
@@ -243,7 +301,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "graine") {
             if (!nombre)
                 return erreur("« graine » attend un nombre.");
-            seme_hasard(static_cast<unsigned>(n));
+            travail.seme(static_cast<unsigned>(n));
         } else if (commande == "etat") {
             imprime_etat(travail, reponse_donnee);
         } else {

@@ -1,7 +1,9 @@
 #include "core/configuration.h"
 
+#include <algorithm>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "core/algebre.h"
 #include "core/encodage.h"
@@ -46,33 +48,65 @@ std::string ligne_apres_section(std::string_view mot, std::string defaut)
     return lecteur.fin() ? defaut : lecteur.lit();
 }
 
-// Copies the lines of the old file, upper-cased, up to and including the
-// header of a section. False when the header is missing.
-bool copie_jusqu_a_section(LecteurLignes &lecteur, EcritureSure &ecriture, std::string_view mot)
+using Lignes = std::vector<std::string>;
+
+// The header line of a section at or after `depuis`; `npos` when it is missing.
+std::size_t section(const Lignes &lignes, std::string_view mot, std::size_t depuis = 0)
 {
-    while (!lecteur.fin()) {
-        const std::string ligne = en_majuscules(lecteur.lit());
-        ecriture.ecrit_ligne(ligne);
-        if (ligne.find(mot) != std::string::npos)
-            return true;
+    for (std::size_t i = depuis; i < lignes.size(); ++i)
+        if (est_section(lignes[i], mot))
+            return i;
+    return std::string::npos;
+}
+
+// The lines a writer passes on its way to a header come out upper-cased.
+void majuscules_jusqu_a(Lignes &lignes, std::size_t debut, std::size_t entete)
+{
+    for (std::size_t i = debut; i <= entete && i < lignes.size(); ++i)
+        majuscules(lignes[i]);
+}
+
+// The header of a section: found at or after `depuis`, or added at `place`
+// when the file lacks it. The sections the program always had upper-case the
+// lines from `depuis` to their header, as they always did; a newer section
+// leaves the lines before it alone.
+struct Section {
+    std::size_t entete;
+    bool ajoutee;
+};
+Section entete(Lignes &lignes, std::string_view mot, std::size_t depuis, std::size_t place,
+               bool en_majuscules = true)
+{
+    const std::size_t i = section(lignes, mot, depuis);
+    if (i != std::string::npos) {
+        if (en_majuscules)
+            majuscules_jusqu_a(lignes, depuis, i);
+        return {i, false};
     }
-    return false;
+    place = std::min(place, lignes.size());
+    lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(place), "[" + std::string(mot) + "]");
+    return {place, true};
 }
 
-void saute_lignes(LecteurLignes &lecteur, int n)
+// Puts `valeurs` after the line `apres` of a section, in place of as many old
+// lines as there are left before the next bracketed header; a section cut
+// short gets the missing lines added, and a section just added replaces nothing.
+void remplace_apres(Lignes &lignes, Section s, std::size_t apres, const Lignes &valeurs)
 {
-    for (int i = 0; i < n && !lecteur.fin(); ++i)
-        lecteur.lit();
+    const std::size_t debut = apres + 1;
+    std::size_t anciennes = 0;
+    while (!s.ajoutee && anciennes < valeurs.size() && debut + anciennes < lignes.size() &&
+           !lignes[debut + anciennes].starts_with('['))
+        ++anciennes;
+    const auto position = lignes.begin() + static_cast<std::ptrdiff_t>(debut);
+    lignes.erase(position, position + static_cast<std::ptrdiff_t>(anciennes));
+    lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(debut), valeurs.begin(), valeurs.end());
 }
 
-void copie_le_reste(LecteurLignes &lecteur, EcritureSure &ecriture)
-{
-    while (!lecteur.fin())
-        ecriture.ecrit_ligne(lecteur.lit());
-}
+std::string vrai_faux(bool valeur) { return valeur ? "VRAI" : "FAUX"; }
 
-// Rewrites the configuration file through "xxx.ini": `reecrit` copies the
-// old lines with its changes. The old file stays when anything fails.
+// Rewrites the configuration file through "xxx.ini": `reecrit` changes its
+// lines. The old file stays when anything fails; a missing file is not made.
 template <typename Reecriture>
 bool reecrit_configuration(Reecriture reecrit)
 {
@@ -80,11 +114,15 @@ bool reecrit_configuration(Reecriture reecrit)
     LecteurLignes lecteur(chemin);
     if (!lecteur.ouvert())
         return false;
+    Lignes lignes;
+    while (!lecteur.fin())
+        lignes.push_back(lecteur.lit());
+    reecrit(lignes);
     EcritureSure ecriture(chemin, chemin_de(partage.dossier_programme) / NOM_TEMPORAIRE);
     if (!ecriture.ouverte())
         return false;
-    reecrit(lecteur, ecriture);
-    copie_le_reste(lecteur, ecriture);
+    for (const std::string &ligne : lignes)
+        ecriture.ecrit_ligne(ligne);
     return ecriture.termine();
 }
 
@@ -129,6 +167,9 @@ void lit_configuration()
     if (!lecteur.fin())
         partage.mot_de_passe = lecteur.lit();
     majuscules(partage.mot_de_passe);
+    // Files written before this setting existed have no such line: it is on.
+    passe_section(lecteur, SECTION_TRINOMES);
+    partage.option_trinomes = lecteur.fin() || valeur_de(lecteur.lit()) != "FAUX";
 }
 
 std::string lit_dossier_frere()
@@ -143,31 +184,40 @@ std::string lit_dossier_frere()
 
 std::string lit_adresse_web() { return valeur_de(ligne_apres_section("WEB", ADRESSE_WEB_DEFAUT)); }
 
+bool mot_de_passe_enregistrable(std::string_view mot_de_passe)
+{
+    const bool sans_controle = std::none_of(mot_de_passe.begin(), mot_de_passe.end(),
+                                            [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return sans_controle && depuis_windows_1252(vers_windows_1252(mot_de_passe)) == mot_de_passe;
+}
+
 bool ecrit_dossier_frere(const std::string &dossier)
 {
-    return reecrit_configuration([&](LecteurLignes &lecteur, EcritureSure &ecriture) {
-        if (!copie_jusqu_a_section(lecteur, ecriture, "CONFIG") || lecteur.fin())
-            return;
-        ecriture.ecrit_ligne(lecteur.lit());
-        if (lecteur.fin())
-            return;
-        ecriture.ecrit_ligne("KORV2D=" + dossier);
-        saute_lignes(lecteur, 1);
+    return reecrit_configuration([&](Lignes &lignes) {
+        const Section config = entete(lignes, "CONFIG", 0, lignes.size());
+        // The line after the header is kept as it is; a new section gets one.
+        if (config.ajoutee || config.entete + 1 == lignes.size())
+            lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(config.entete) + 1, "VERSION=1");
+        remplace_apres(lignes, config, config.entete + 1, {"KORV2D=" + dossier});
     });
 }
 
 bool ecrit_options()
 {
-    return reecrit_configuration([](LecteurLignes &lecteur, EcritureSure &ecriture) {
-        if (copie_jusqu_a_section(lecteur, ecriture, "OPTIONS") && !lecteur.fin()) {
-            for (const CleOption &cle : options_par_cle)
-                ecriture.ecrit_ligne(std::string(cle.cle) + "=" +
-                                     (partage.*cle.option ? "VRAI" : "FAUX"));
-            saute_lignes(lecteur, static_cast<int>(options_par_cle.size()));
-        }
-        if (copie_jusqu_a_section(lecteur, ecriture, "PASSE") && !lecteur.fin()) {
-            ecriture.ecrit_ligne(en_majuscules(partage.mot_de_passe));
-            saute_lignes(lecteur, 1);
-        }
+    return reecrit_configuration([](Lignes &lignes) {
+        // The options open the file when it has none: the password is looked
+        // for after them.
+        const Section options = entete(lignes, "OPTIONS", 0, 0);
+        Lignes valeurs;
+        for (const CleOption &cle : options_par_cle)
+            valeurs.push_back(std::string(cle.cle) + "=" + vrai_faux(partage.*cle.option));
+        remplace_apres(lignes, options, options.entete, valeurs);
+        const std::size_t apres_options = options.entete + 1 + valeurs.size();
+        const Section passe = entete(lignes, "PASSE", apres_options, apres_options);
+        remplace_apres(lignes, passe, passe.entete, {en_majuscules(partage.mot_de_passe)});
+        // Older readers stop at the sections above and never see this one.
+        const Section trinomes = entete(lignes, SECTION_TRINOMES, passe.entete + 2, lignes.size(), false);
+        remplace_apres(lignes, trinomes, trinomes.entete,
+                       {std::string(CLE_TRINOMES) + "=" + vrai_faux(partage.option_trinomes)});
     });
 }

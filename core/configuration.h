@@ -9,6 +9,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/partage.h"
 
@@ -27,6 +28,13 @@ inline constexpr std::array<CleOption, 7> options_par_cle = {{
     {"DEVELOPPE", &Partage::option_developpe},
 }};
 
+// The factoring of trinomials by their discriminant has a section of its own
+// after the others, "[SECOND DEGRE]" then "TRINOMES=VRAI" or "FAUX", so that
+// readers that know only the first four never meet it. Without it the
+// setting is on.
+inline constexpr const char *SECTION_TRINOMES = "SECOND DEGRE";
+inline constexpr const char *CLE_TRINOMES = "TRINOMES";
+
 inline constexpr const char *DOSSIER_FRERE_DEFAUT = "C:\\KORV96";
 // No page is opened when the file gives no address.
 inline constexpr const char *ADRESSE_WEB_DEFAUT = "";
@@ -40,8 +48,8 @@ void calcule_chemins();
 // The same from a given program folder.
 void fixe_dossier_programme(const std::filesystem::path &dossier);
 
-// The seven options and `mot_de_passe` (upper case). A missing file leaves
-// them as they are.
+// The seven options, `mot_de_passe` (upper case) and the trinomial setting.
+// A missing file leaves them as they are.
 void lit_configuration();
 
 // The folder of the "CONFIG" section, "C:\KORV96" by default.
@@ -50,7 +58,17 @@ std::string lit_dossier_frere();
 // The address of the "WEB" section, `ADRESSE_WEB_DEFAUT` by default.
 std::string lit_adresse_web();
 
-// Rewrite the file through "xxx.ini" in the program folder. False when the
-// file is missing or cannot be rewritten; it is then left as it was.
+// The password can be written to the file and read back as it is: the file
+// holds Windows-1252 characters only, and no control characters.
+bool mot_de_passe_enregistrable(std::string_view mot_de_passe);
+inline constexpr const char *MESSAGE_MOT_DE_PASSE =
+    "Le mot de passe ne peut contenir que des caractères de l'alphabet latin d'Europe de l'Ouest "
+    "(lettres avec ou sans accent, chiffres, ponctuation et signes courants) : le fichier de "
+    "configuration ne peut pas en garder d'autres.";
+
+// Rewrite the file through "xxx.ini" in the program folder, adding the
+// sections it lacks; `ecrit_options` also writes the password and the
+// trinomial setting. False when the file is missing or cannot be rewritten;
+// it is then left as it was.
 bool ecrit_dossier_frere(const std::string &dossier);
 bool ecrit_options();

@@ -289,11 +289,16 @@ void TForm2::tape(const Message &message)
 {
     const FrappeArgument r =
         frappe_argument(Saisie{mthx1_->texte(), mthx1_->curseurGauche()}, message, partage.mode_vecteurs);
-    if (r.saisie.texte != mthx1_->texte())
-        mthx1_->setTexte(r.saisie.texte);
-    mthx1_->placeCurseur(r.saisie.curseur);
+    montre(r.saisie);
     if (r.terminer)
         Terminer();
+}
+
+void TForm2::montre(const Saisie &saisie)
+{
+    if (saisie.texte != mthx1_->texte())
+        mthx1_->setTexte(saisie.texte);
+    mthx1_->placeCurseur(saisie.curseur);
 }
 
 bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
@@ -315,16 +320,10 @@ bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
 void TForm2::modele(int image)
 {
     mthx1_->setFocus();
-    switch (image) {
-    case RACINE:
-        if (!partage.saisie_inequation)
-            tape(Message{GenreMessage::caractere, CARACTERE_RACINE});
-        break;
-    case PUISSANCE: tape(Message{GenreMessage::caractere, '^'}); break;
-    case FRACTION: tape(Message{GenreMessage::caractere, '/'}); break;
-    case ET: mthx1_->setTexte(mthx1_->texte() + "*et"); break;
-    default: break;
-    }
+    if (image < RACINE || image > ET)
+        return;
+    montre(modele_argument(Saisie{mthx1_->texte(), mthx1_->curseurGauche()},
+                           static_cast<ModeleArgument>(image - RACINE), partage.mode_vecteurs));
 }
 
 void TForm2::intervalle(int image)

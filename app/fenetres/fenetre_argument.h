@@ -62,6 +62,7 @@ private:
     int image_sous(QPoint point) const;
     void rend_la_main(const SuiteArgument &suite);
     void tape(const Message &message);
+    void montre(const Saisie &saisie);   // the box's text and caret
 
     FenetreArgument logique_;
     MthX *mthx1_ = nullptr;

@@ -147,7 +147,11 @@ bool touche_de_lecture(const QKeyEvent &k)
 
 TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
-      argument_(argument), confirmation_(std::make_unique<Confirmation>())
+      argument_(argument), confirmation_(std::make_unique<Confirmation>()),
+      choix_sauvegarde_([](QWidget *parent, const QString &depart) {
+          return QFileDialog::getSaveFileName(parent, QStringLiteral("Sauver l'exercice"), depart,
+                                              QStringLiteral("algebre (*.alg)"));
+      })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vivezezi"));
@@ -156,6 +160,10 @@ TForm1::TForm1(const std::string &argument, QWidget *parent)
     f.setPixelSize(11);
     setFont(f);
     construit();
+    // The mouse may leave a lit frame button straight onto a control, which
+    // the window is not told of otherwise.
+    for (QWidget *controle : findChildren<QWidget *>())
+        controle->installEventFilter(this);
     const QScreen *ecran = QGuiApplication::primaryScreen();
     recale(ecran ? ecran->size().width() : 640);
     rafraichit();
@@ -178,7 +186,14 @@ void TForm1::attache(const FenetresSecondaires &f)
         f.form5->setPrincipale(this);
         f.form5->setArgument(f.form2);
         f.form5->setListeAides(&travail_->liste_aides);
-        f.form5->setRetour([this](bool) { agit([this] { travail_->affiche_exercice(); }); });
+        f.form5->setRetour([this](bool ok) {
+            agit([this, ok] {
+                if (ok)
+                    travail_->grille_validee(grille_ouverte_);
+                else
+                    travail_->affiche_exercice();
+            });
+        });
     }
     if (f.form3) {
         f.form3->setPrincipale(this);
@@ -230,8 +245,12 @@ void TForm1::construit()
     speedbutton1_->resize(85, 20);
     connect(speedbutton1_, &QPushButton::clicked, this, [this] {
         agit([this] { travail_->SpeedButton1Click(); });
-        if (travail_->editeur_consigne_visible)
+        if (travail_->editeur_consigne_visible) {
+            // The editor takes the keyboard, its caret after the statement.
             memo1_->setPlainText(qt(partage.consigne));
+            memo1_->moveCursor(QTextCursor::End);
+            memo1_->setFocus(Qt::OtherFocusReason);
+        }
     });
 
     combobox2_ = new QComboBox(this);
@@ -367,7 +386,7 @@ void TForm1::construit_boutons_bas()
     int grille = 1;
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
         connect(b, &QPushButton::clicked, this, [this, grille] {
-            partage.mode_grille = grille;
+            partage.mode_grille = grille_ouverte_ = grille;
             if (fenetres_.form5)
                 fenetres_.form5->montre(grille);
         });
@@ -760,14 +779,16 @@ void TForm1::survol(QPoint point)
 void TForm1::save_as(bool sortie)
 {
     const QString depart = partage.fichier_exercice.empty() ? QStringLiteral("*.alg") : qt(partage.fichier_exercice);
-    QString nom = QFileDialog::getSaveFileName(this, QStringLiteral("Sauver l'exercice"), depart,
-                                               QStringLiteral("algebre (*.alg)"));
-    if (!nom.isEmpty()) {
-        if (!nom.endsWith(QLatin1String(".alg"), Qt::CaseInsensitive))
-            nom += QLatin1String(".alg");
-        agit([this, &nom] { travail_->sauve_exercice(nom.left(255).toStdString()); });
-    }
-    if (sortie)
+    QString nom = choix_sauvegarde_ ? choix_sauvegarde_(this, depart) : QString();
+    // A cancelled dialog cancels the leaving too: the work is still unsaved.
+    if (nom.isEmpty())
+        return;
+    if (!nom.endsWith(QLatin1String(".alg"), Qt::CaseInsensitive))
+        nom += QLatin1String(".alg");
+    // The path is taken whole; one the system refuses is reported by the work's message.
+    bool sauve = false;
+    agit([this, &nom, &sauve] { sauve = travail_->sauve_exercice(nom.toStdString()); });
+    if (sauve && sortie)
         on_ferme();
 }
 
@@ -833,7 +854,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent *)
     deplacement_ = false;
 }
 
-void TForm1::leaveEvent(QEvent *)
+void TForm1::leaveEvent(QEvent *) { eteint_bouton(); }
+
+void TForm1::eteint_bouton()
 {
     if (allume_ != BoutonCadre::aucun) {
         allume_ = BoutonCadre::aucun;
@@ -858,6 +881,8 @@ bool TForm1::event(QEvent *evenement)
 
 bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
 {
+    if (evenement->type() == QEvent::Enter && objet != this)
+        eteint_bouton();
     // Focus entering the input box by the user's hand starts the work again from step 1.
     if (objet == formule::widget(*boites_[MTHX1]) && evenement->type() == QEvent::FocusIn && !synchronise_) {
         const Qt::FocusReason raison = static_cast<QFocusEvent *>(evenement)->reason();

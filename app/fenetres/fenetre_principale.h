@@ -85,8 +85,16 @@ public:
     // Lights the frame button under the window point, as the mouse does.
     void survol(QPoint point);
 
-    // Saving and loading through the file dialogs; `sortie` closes afterwards.
+    // Saving and loading through the file dialogs; `sortie` closes afterwards,
+    // once the exercise is saved. A cancelled dialog or a failed save keeps
+    // the window open (the failure is told).
     void save_as(bool sortie);
+    // How the file to save is chosen from a starting name (empty: cancelled);
+    // the system's save dialog by default.
+    void setChoixSauvegarde(std::function<QString(QWidget *, const QString &)> choix)
+    {
+        choix_sauvegarde_ = std::move(choix);
+    }
     void on_ferme();
     // The last short message shown to the user, empty for none.
     const QString &dernier_message() const { return dernier_message_; }
@@ -123,6 +131,7 @@ private:
     void eclaire_panneau(int indice);
     void charge();
     void avertit(const QString &message);
+    void eteint_bouton();   // no frame button lit
 
     std::unique_ptr<Travail> travail_;
     std::string argument_;
@@ -135,6 +144,8 @@ private:
     bool deplacement_ = false;
     QString dernier_message_;
     std::unique_ptr<Confirmation> confirmation_;
+    std::function<QString(QWidget *, const QString &)> choix_sauvegarde_;
+    int grille_ouverte_ = 0;   // the teacher's table last opened
 
     QPixmap fond_;
     std::array<QPixmap, NB_BOUTONS_CADRE + 1> eteints_, allumes_;

@@ -86,6 +86,26 @@ FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteur
     return {f.saisie, f.finie};
 }
 
+Saisie modele_argument(Saisie saisie, ModeleArgument modele, bool mode_vecteurs)
+{
+    auto poste = [&](int caractere) {
+        return frappe_argument(std::move(saisie), Message{GenreMessage::caractere, caractere}, mode_vecteurs).saisie;
+    };
+    switch (modele) {
+    case ModeleArgument::racine:
+        return partage.saisie_inequation ? saisie : poste(CARACTERE_RACINE);
+    case ModeleArgument::puissance: return poste('^');
+    case ModeleArgument::fraction: return poste('/');
+    case ModeleArgument::et:
+        // The value typed next follows the separator, so that the answer
+        // check reads a list of values.
+        saisie.texte += "*et*";
+        saisie.curseur = static_cast<int>(saisie.texte.size());
+        return saisie;
+    }
+    return saisie;
+}
+
 std::string FenetreArgument::ouvre(const std::string &derniere_expression)
 {
     const Partage &p = partage;

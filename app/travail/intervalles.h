@@ -31,6 +31,14 @@ struct FrappeArgument {
 };
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs);
 
+// The template buttons of the argument window, Image4 .. Image7.
+enum class ModeleArgument { racine, puissance, fraction, et };
+// What a template button makes of the box's text and caret: the root, the
+// power and the fraction post their key through the window's rules (no root
+// while an interval is typed); "et" appends the separator of several answers,
+// "*et*", with the caret after it.
+Saisie modele_argument(Saisie saisie, ModeleArgument modele, bool mode_vecteurs);
+
 // What happens when the argument window closes.
 struct SuiteArgument {
     bool lance_affiche = false;       // run the main window's affiche on the typed text

@@ -158,8 +158,9 @@ Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat)
 {
     // Panels a family does not name stay empty, and disabled: a blank panel
     // must not run the action of its former caption.
+    // A list of solutions ends the work: no transformation reads it.
     Menus m;
-    if (texte.empty())
+    if (texte.empty() || texte.find("*et*") != std::string::npos)
         return m;
     const TDalgebre e(texte);
     partage.nature_expression = e.nature;

@@ -45,6 +45,6 @@ struct EtatMenus {
 
 // Captions and enabled states for the statement texte. Also sets
 // partage.nature_expression (and nature_exercice at step 1),
-// forme_canonique_possible and accepte_inf. An empty text gives twelve empty,
-// disabled panels and changes no kind.
+// forme_canonique_possible and accepte_inf. An empty text, or a list of
+// solutions ("1*et*-2"), gives twelve empty, disabled panels and changes no kind.
 Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat);

@@ -1,6 +1,8 @@
 #include "app/travail/reponse.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "algebra/solutions.h"
 #include "core/algebre.h"
@@ -13,9 +15,38 @@ namespace {
 constexpr std::size_t SOLUTIONS_NORMALISEES_MAX = 15;
 constexpr int AIDES_MAX = 30;
 
+// A file may give any number: the mark never goes up and stays in 0..20.
 void retire_points(int points)
 {
-    partage.note = std::max(partage.note - std::max(points, 0), 0);
+    partage.note = std::clamp(partage.note - std::max(points, 0), 0, 20);
+}
+
+// The members and values of an answer as typed: the pieces between the
+// separators "*et*" and between the relation signs.
+std::vector<std::string> membres(const std::string &reponse)
+{
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (std::size_t i = 0; i < reponse.size();) {
+        const bool et = reponse.compare(i, 4, "*et*") == 0;
+        if (et || std::string_view("<=>").find(reponse[i]) != std::string_view::npos) {
+            pieces.push_back(piece);
+            piece.clear();
+            i += et ? 4 : 1;
+        } else {
+            piece += reponse[i++];
+        }
+    }
+    pieces.push_back(piece);
+    return pieces;
+}
+
+// Some member or value of the answer is not in its simplest form.
+bool simplifiable(const std::string &reponse)
+{
+    const std::vector<std::string> pieces = membres(reponse);
+    return std::any_of(pieces.begin(), pieces.end(),
+                       [](const std::string &p) { return !p.empty() && normalise(p) != p; });
 }
 
 // Characters of a UTF-8 text.
@@ -32,27 +63,27 @@ bool verifie_reponse(const std::string &reponse)
     Partage &p = partage;
     if (reponse.empty())
         return false;
-    std::string a = reponse;
-    std::string y = a;
-    if (!contient(a, "..arrow")) {
+    std::string y = reponse;
+    bool a_simplifier = false;
+    if (!contient(reponse, "..arrow")) {
         // A list of values, or an equation, is compared piece by piece as the
-        // expected answers were prepared.
-        if (contient(a, "et")) {
+        // expected answers were prepared; each piece must be in its simplest form.
+        if (contient(reponse, "et")) {
             sans_parentheses(y);
+            a_simplifier = simplifiable(y);
             formate_solutions(y, 1);
-            a = y;
-        } else if (contient(a, "=")) {
-            formate_solutions(y, 0);
-            a = y;
         } else {
-            y = normalise(a);
+            a_simplifier = simplifiable(y);
+            if (contient(y, "="))
+                formate_solutions(y, 0);
+            else
+                y = normalise(y);
         }
     }
-    const bool simplifiable = a != y;
 
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
-    if (simplifiable) {
+    if (a_simplifier) {
         p.commentaire_final = PEUT_ETRE_SIMPLIFIEE;
         retire_points(1);
         return true;
@@ -102,7 +133,7 @@ std::optional<AideOuverte> ouvre_aide(int numero)
     const auto i = static_cast<std::size_t>(numero);
     AideOuverte aide;
     aide.texte = p.mode_eleve ? p.aides_affichees[i] : p.aides[i];
-    p.note -= p.penalites_aides[i];
+    retire_points(p.penalites_aides[i]);
     p.penalites_aides[i] = 0;
     const std::size_t longueur = nombre_caracteres(aide.texte);
     aide.taille_police = longueur >= 101 ? 9 : longueur < 86 ? 11 : 10;

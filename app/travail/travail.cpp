@@ -7,6 +7,7 @@
 #include "core/algebre.h"
 #include "core/configuration.h"
 #include "exercise/fichier_exercice.h"
+#include "exercise/grilles.h"
 #include "exercise/preparation.h"
 
 namespace {
@@ -36,6 +37,9 @@ void en_minuscules(std::string &texte)
 
 Travail::Travail()
 {
+    // The parameters window shows the folder, and saves it back only when the
+    // teacher changed it.
+    partage.dossier_frere = lit_dossier_frere();
     partie_source.fill(0);
     boites[MTHX1].texte.clear();
     a_zero();
@@ -75,7 +79,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     autre_texte.clear();
 
     p.expression_base = argument_ligne_commande;
-    MthX1Change(argument_ligne_commande);
+    change_saisie(argument_ligne_commande, false);
 
     p.autre_rang = 1;
     p.autre_tour = 1;
@@ -87,10 +91,10 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     p.exercice_en_argument = !argument_ligne_commande.empty();
     bouton_charger_visible = !p.exercice_en_argument;
     mot_de_passe_demande = true;
-    seme_hasard(static_cast<unsigned>(std::time(nullptr)));
+    seme(static_cast<unsigned>(std::time(nullptr)));
 }
 
-void Travail::reprendre_base()
+void Travail::vide_historique()
 {
     Partage &p = partage;
     p.nombre_historique = 0;
@@ -98,6 +102,12 @@ void Travail::reprendre_base()
         p.historique_expressions[i].clear();
         p.historique_commentaires[i].clear();
     }
+}
+
+void Travail::reprendre_base()
+{
+    Partage &p = partage;
+    vide_historique();
     efface_resultats(3);
     p.etape = 1;
     groupe_fractions_numeriques(p.expression_base);
@@ -133,6 +143,10 @@ void Travail::SpeedButton9Click()
     Partage &p = partage;
     if (!p.mode_eleve) {
         prepare();
+        // The draw is kept so that the same values serve again after the
+        // teacher's tables change.
+        graine_eleve_ = graines_();
+        seme_hasard(graine_eleve_);
         instancier_exercice();
         p.mode_eleve = true;
     } else {
@@ -144,6 +158,27 @@ void Travail::SpeedButton9Click()
     libelle_speedbutton9 = p.mode_eleve ? "PROF" : "ELEVE";
     libelle_speedbutton1 = p.mode_eleve ? "REPONSE" : "ENONCE";
     libelle_label1 = p.mode_eleve ? "Mode élève" : "Mode prof";
+}
+
+void Travail::seme(unsigned graine)
+{
+    graines_.seed(graine);
+    seme_hasard(graine);
+}
+
+void Travail::grille_validee(int mode)
+{
+    Partage &p = partage;
+    // In pupil mode the helps and answers shown are the instantiated ones:
+    // they are drawn again with the same values, the statement staying as it is.
+    if (p.mode_eleve && (mode == grille_aides || mode == grille_reponses)) {
+        const std::string enonce = p.expression_base;
+        p.expression_base = p.expression_fichier;
+        seme_hasard(graine_eleve_);
+        instancier_exercice();
+        p.expression_base = enonce;
+    }
+    affiche_exercice();
 }
 
 void Travail::SpeedButton3Click()
@@ -216,10 +251,10 @@ void Travail::MthX1Enter()
     efface_resultats(3);
     partage.etape = 1;
     boite_active = MTHX1;
-    MthX1Change(boites[MTHX1].texte);
+    change_saisie(boites[MTHX1].texte, false);
 }
 
-void Travail::MthX1Change(const std::string &texte)
+void Travail::change_saisie(const std::string &texte, bool tapee)
 {
     Partage &p = partage;
     boites[MTHX1].texte = texte;
@@ -229,6 +264,10 @@ void Travail::MthX1Change(const std::string &texte)
     std::string base = premier_changement ? p.expression_base : texte;
     en_minuscules(base);
     groupe_fractions_numeriques(base);
+    // Another statement typed starts another work: the steps of the former
+    // one must not become the history of this one.
+    if (tapee && base != etapes[1])
+        vide_historique();
     etapes[1] = base;
     p.mode_vecteurs = contient(base, "arrow");
     remplit_parties(base);
@@ -281,7 +320,7 @@ void Travail::montre(Boite boite, const std::string &texte, int numero)
     a.texte = texte;
     boite_active = boite;
     if (boite == MTHX1) {
-        MthX1Change(texte);
+        change_saisie(texte, false);
         return;
     }
     a.badge = numero;
@@ -487,7 +526,7 @@ void Travail::clic_resultat(Boite boite, int gauche, int droite)
     if ((boite == MTHX3 || boite == MTHX4) && a.badge_visible && a.badge >= 1 && a.badge < p.etape)
         p.etape = a.badge;
     if (boite == MTHX1)
-        MthX1Change(boites[MTHX1].texte);
+        change_saisie(boites[MTHX1].texte, false);
     else
         change_resultat(boite);
     const int k = fait_n_box(boite, gauche, droite);
@@ -599,7 +638,6 @@ bool Travail::sauve_exercice(const std::string &chemin)
 {
     Partage &p = partage;
     prepare();
-    p.fichier_exercice = chemin;
     std::vector<std::string> titres = liste_aides;
     if (!titres.empty() && titres.back() == "AIDE(S)")
         titres.pop_back();
@@ -610,6 +648,7 @@ bool Travail::sauve_exercice(const std::string &chemin)
         return false;
     }
     message.clear();
+    p.fichier_exercice = chemin;
     p.exercice_modifie = false;
     return true;
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,11 @@ public:
     void reprendre_base();
     void nouvel_exercice();
     void SpeedButton9Click();   // teacher / pupil mode switch
+    // Seeds the draws of the pupil's values, for reproducible runs.
+    void seme(unsigned graine);
+    // A teacher's table of the given mode (1 helps, 2 answers, 3 values) was
+    // confirmed: what the window shows of the exercise follows it.
+    void grille_validee(int mode);
     void SpeedButton3Click();   // "FIN"
     void Image19Click();        // "RECOMMENCER"
     Sortie Image4Click() const; // "SORTIR"
@@ -123,7 +129,9 @@ public:
 
     // Input box and result boxes.
     void MthX1Enter();
-    void MthX1Change(const std::string &texte);
+    // The input box's text changed by the user: a statement other than step 1
+    // starts another work.
+    void MthX1Change(const std::string &texte) { change_saisie(texte, true); }
     // A result box's text changed: as held here, or as the user edited it.
     void MthX2Change() { change_resultat(MTHX2); }
     void MthX3Change() { change_resultat(MTHX3); }
@@ -196,6 +204,11 @@ public:
 
 private:
     bool selection_en_cours = false;
+    std::mt19937 graines_;         // one seed per switch to pupil mode
+    unsigned graine_eleve_ = 0;    // the seed of the pupil's values
+    // The input box shows `texte`; `tapee` when the user changed it.
+    void change_saisie(const std::string &texte, bool tapee);
+    void vide_historique();
     // The exercise prepared from the work, and its help list shown.
     void prepare();
     Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);

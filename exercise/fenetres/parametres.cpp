@@ -24,7 +24,7 @@ struct CaseOption {
     const char *legende;
     bool Partage::*option;
 };
-const CaseOption CASES[7] = {
+const CaseOption CASES[8] = {
     {"Réduction systématique", &Partage::option_reduire},
     {"Réduction même dénominateur auto.", &Partage::option_fractions},
     {"Réduction des racines carrées auto.", &Partage::option_racines},
@@ -32,6 +32,7 @@ const CaseOption CASES[7] = {
     {"Menu \"factoriser\" actif", &Partage::option_factoriz},
     {"Menu \"développer\" actif", &Partage::option_developpe},
     {"Menu \"calculer\" actif", &Partage::option_kalkul},
+    {"Factorisation des trinômes (discriminant)", &Partage::option_trinomes},
 };
 
 QString choix_par_dialogue(QWidget *parent, const QString &depart)
@@ -119,6 +120,7 @@ void TForm3::FormActivate()
     if (principale_)
         principale_->setEnabled(false);
     edit1_->setText(QString::fromStdString(partage.dossier_frere));
+    dossier_affiche_ = edit1_->text();
     edit2_->setText(QString::fromStdString(partage.mot_de_passe));
     for (std::size_t i = 0; i < cases_.size(); ++i)
         cases_[i]->setChecked(partage.*CASES[i].option);
@@ -151,22 +153,38 @@ void TForm3::SpeedButton1Click()
 void TForm3::SpeedButton2Click()
 {
     dernier_message_.clear();
+    const std::string mot_de_passe = majuscules_ascii(edit2_->text().toStdString());
+    if (!mot_de_passe_enregistrable(mot_de_passe)) {
+        // A password the file cannot hold would lock the teacher out at the
+        // next start: nothing is taken and the window stays open.
+        previent(QString::fromUtf8(MESSAGE_MOT_DE_PASSE), this);
+        return;
+    }
     prend_options();
-    partage.dossier_frere = edit1_->text().toStdString();
-    partage.mot_de_passe = majuscules_ascii(edit2_->text().toStdString());
-    const bool dossier_ecrit = ecrit_dossier_frere(partage.dossier_frere);
+    partage.mot_de_passe = mot_de_passe;
+    // The folder is written only when the teacher changed it: a field left as
+    // it was shown never replaces what the file holds.
+    bool dossier_ecrit = true;
+    if (edit1_->text() != dossier_affiche_) {
+        partage.dossier_frere = edit1_->text().toStdString();
+        dossier_ecrit = ecrit_dossier_frere(partage.dossier_frere);
+    }
     const bool options_ecrites = ecrit_options();
     ferme();
-    if (!dossier_ecrit || !options_ecrites) {
-        // The values hold for this run; the user must know that the next one
-        // will not find them.
-        dernier_message_ = QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans le fichier "
-                                          "de configuration.");
-        auto *boite = new QMessageBox(QMessageBox::Warning, windowTitle(), dernier_message_, QMessageBox::Ok,
-                                      principale_ ? principale_ : parentWidget());
-        boite->setAttribute(Qt::WA_DeleteOnClose);
-        boite->open();
-    }
+    // The values hold for this run; the user must know that the next one
+    // will not find them.
+    if (!dossier_ecrit || !options_ecrites)
+        previent(QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans le fichier "
+                                "de configuration."),
+                 principale_ ? principale_ : parentWidget());
+}
+
+void TForm3::previent(const QString &message, QWidget *parent)
+{
+    dernier_message_ = message;
+    auto *boite = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, parent);
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    boite->open();
 }
 
 void TForm3::SpeedButton3Click()

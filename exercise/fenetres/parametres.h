@@ -1,5 +1,6 @@
 #pragma once
-// TForm3 "Paramètres": the seven exercise options, the folder of the sibling
+// TForm3 "Paramètres": the seven exercise options and the factoring of
+// trinomials by their discriminant, the folder of the sibling
 // geometry program and the teacher password. "OK" applies the options to the
 // current exercise; "SAUVEGARDER" also writes them, with the folder and the
 // password, to the configuration file as the program's defaults.
@@ -39,7 +40,7 @@ public:
     void SpeedButton2Click();   // SAUVEGARDER
     void SpeedButton3Click();   // ANNULER
 
-    // CheckBox1 .. CheckBox7.
+    // CheckBox1 .. CheckBox8.
     QCheckBox *CheckBox(int numero) const { return cases_.at(static_cast<std::size_t>(numero - 1)); }
     QLineEdit *Edit1() const { return edit1_; }
     QLineEdit *Edit2() const { return edit2_; }
@@ -54,7 +55,11 @@ private:
     void prend_options();
     void ferme();
 
-    std::array<QCheckBox *, 7> cases_{};
+    // Tells the user, in a box over `parent`, and keeps it in dernier_message.
+    void previent(const QString &message, QWidget *parent);
+
+    std::array<QCheckBox *, 8> cases_{};
+    QString dossier_affiche_;   // the folder as FormActivate showed it
     QLineEdit *edit1_ = nullptr, *edit2_ = nullptr;
     QWidget *principale_ = nullptr;
     std::function<QString(QWidget *, const QString &)> choix_dossier_;

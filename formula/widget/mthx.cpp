@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -75,6 +76,8 @@ bool touche_d_edition(const QKeyEvent &touche)
     case Qt::Key_Delete:
         return true;
     default:
+        if (touche.matches(QKeySequence::Undo) || touche.matches(QKeySequence::Redo))
+            return true;
         return !(touche.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) && imprimable(touche.text());
     }
 }
@@ -229,6 +232,11 @@ bool MthX::traiteTouche(QKeyEvent &touche)
 {
     if (filtre_ && filtre_(*this, touche))
         return true;
+    if (touche.matches(QKeySequence::Undo) || touche.matches(QKeySequence::Redo)) {
+        reprend(touche.matches(QKeySequence::Undo) ? annulations_ : retablissements_,
+                touche.matches(QKeySequence::Undo) ? retablissements_ : annulations_);
+        return true;
+    }
     const bool etend = touche.modifiers() & Qt::ShiftModifier;
     const QString texte = touche.text();
     if ((texte.size() == 1 && texte.at(0) == QChar(CODE_TOUCHE_RACINE)) ||
@@ -272,8 +280,33 @@ bool MthX::traiteTouche(QKeyEvent &touche)
     return true;
 }
 
+void MthX::reprend(std::vector<EtatTexte> &depuis, std::vector<EtatTexte> &vers)
+{
+    if (depuis.empty())
+        return;
+    vers.push_back({texte_, curseur_});
+    const EtatTexte etat = std::move(depuis.back());
+    depuis.pop_back();
+    reprise_ = true;
+    texte_ = etat.texte;
+    curseur_ = ancre_ = std::min(etat.curseur, static_cast<int>(texte_.size()));
+    texteModifie();
+    reprise_ = false;
+}
+
 void MthX::texteModifie()
 {
+    // Every change of the text can be undone, whoever made it; a new change
+    // forgets what was undone.
+    if (texte_ != precedent_.texte) {
+        if (!reprise_) {
+            annulations_.push_back(std::move(precedent_));
+            if (annulations_.size() > ANNULATIONS_MAX)
+                annulations_.erase(annulations_.begin());
+            retablissements_.clear();
+        }
+        precedent_ = {texte_, curseur_};
+    }
     mise_en_page_.reset();
     updateGeometry();
     curseurDeplace();

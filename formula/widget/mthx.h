@@ -15,7 +15,8 @@
 //
 // A left click puts the caret under the mouse (a drag selects).
 // Keys: characters, Left/Right/Home/End (with Shift to select), Backspace,
-// Delete, Enter inside an open "{" system. A key event whose text is the
+// Delete, Enter inside an open "{" system, Ctrl+Z (undo) and Ctrl+Shift+Z or
+// Ctrl+Y (redo) over the changes of the text. A key event whose text is the
 // character CODE_TOUCHE_RACINE (or Ctrl+R) inserts "sqrt()" with the caret
 // inside. A window may set a key filter that sees every key press first
 // (Tab included) and returns true when it has dealt with it.
@@ -23,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QBasicTimer>
 #include <QColor>
@@ -119,7 +121,19 @@ private:
     void rendVisibleCurseur();
     void relanceClignotement();
 
+    // A text and its caret, as undo brings them back.
+    struct EtatTexte {
+        std::string texte;
+        int curseur = 0;
+    };
+    static constexpr std::size_t ANNULATIONS_MAX = 100;
+    // Takes the last state of `depuis` back, keeping the current one in `vers`.
+    void reprend(std::vector<EtatTexte> &depuis, std::vector<EtatTexte> &vers);
+
     std::string texte_;
+    EtatTexte precedent_;   // the text before its last change
+    std::vector<EtatTexte> annulations_, retablissements_;
+    bool reprise_ = false;  // undo or redo is setting the text
     int hauteur_police_ = 20;
     QColor couleur_ = Qt::black;
     int curseur_ = 0;  // byte position of the caret

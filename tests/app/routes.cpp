@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -279,6 +280,100 @@ TEST_F(Routes, ProfesseurAvecValeursAuHasard)
     EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
     EXPECT_EQ(s("note"), "18");
     EXPECT_EQ(s("felicitations"), "REUSSI DIRECTEMENT,@ TRES BIEN !");
+}
+
+} // namespace
+
+namespace {
+
+// The teacher's statement worked to its answer, then the pupil's turn.
+std::string exercice_du_professeur(const std::string &travail)
+{
+    return travail + "fin\neleve\n";
+}
+
+TEST_F(Routes, ChaqueMembreEtChaqueValeurDeLaReponseEstSimplifiee)
+{
+    // Typed through the answer window's keys and template buttons, or given whole.
+    const struct {
+        std::string travail, reponse, commentaire;
+    } cas[] = {
+        {"tape 2*x=2\nclic Panel1\nargument 2\n", "reponse x=1\n", "Bravo, la réponse est juste !"},
+        {"tape 2*x=2\nclic Panel1\nargument 2\n", "reponse x=2-1\n", "Peut encore être simplifiée"},
+        {"tape 2*x=2\nclic Panel1\nargument 2\n", "reponse\ntouches x=4/4\nvalide\n", "Peut encore être simplifiée"},
+        {"tape 2*x<=4\nclic Panel1\nargument 2\n", "reponse x<=4/2\n", "Peut encore être simplifiée"},
+        {"tape 2*x<=4\nclic Panel1\nargument 2\n", "reponse\ntouches x<=2\nvalide\n", "Bravo, la réponse est juste !"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 1\nmodele et\ntouches 2\nvalide\n",
+         "Bravo, la réponse est juste !"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 1\nmodele et\ntouches 4/2\nvalide\n",
+         "Peut encore être simplifiée"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 2+3\nvalide\n", "Peut encore être simplifiée"},
+    };
+    for (const auto &c : cas) {
+        const Session s = joue(exercice_du_professeur(c.travail) + c.reponse + "etat\n");
+        ASSERT_EQ(s.etats.size(), 1u) << c.reponse;
+        EXPECT_EQ(s("commentaire_final"), c.commentaire) << c.travail << c.reponse;
+    }
+}
+
+TEST_F(Routes, LaNoteResteEntre0Et20QuoiQueDiseLeFichier)
+{
+    // Notes the grid cannot give, written into the file: a help that would
+    // give points back, an answer that would too, a penalty beyond 20.
+    const struct {
+        std::string ancienne, nouvelle, reponses;
+        int note;
+    } cas[] = {
+        {"note:2\r\nSolution", "note:-5\r\nSolution", "aide 1\nreponse 1\n", 20},
+        {"note:10\r\n", "note:-5\r\n", "reponse 7\nreponse 1\n", 20},
+        {"note:10\r\n", "note:99\r\n", "reponse 7\nreponse 1\n", 0},
+    };
+    for (const auto &c : cas) {
+        joue("tape 2*x=2\nclic Panel1\nargument 2\nclic Panel5\nfin\nsauve ex.alg\n");
+        std::string fichier;
+        {
+            std::ifstream f(dossier_ / "ex.alg", std::ios::binary);
+            fichier.assign(std::istreambuf_iterator<char>(f), {});
+        }
+        const std::size_t p = fichier.find(c.ancienne);
+        ASSERT_NE(p, std::string::npos) << fichier;
+        fichier.replace(p, c.ancienne.size(), c.nouvelle);
+        std::ofstream(dossier_ / "ex.alg", std::ios::binary) << fichier;
+        const Session s = joue("charge ex.alg\neleve\n" + c.reponses + "etat\n");
+        EXPECT_EQ(s("note"), std::to_string(c.note)) << c.nouvelle;
+    }
+}
+
+TEST_F(Routes, UnEnonceTapeCommenceUnAutreTravail)
+{
+    const Session s = joue("tape 2*x+1=5\nclic Panel11\nargument 1\n"
+                           "tape 3*x-3=6\nclic Panel10\nargument 3\nclic Panel1\nargument 3\nclic Panel5\n"
+                           "etat\nfin\netat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    EXPECT_EQ(s.etats[0].at("historique[1]"), "3*x-3=6\tExpression de base");
+    EXPECT_EQ(s.etats[0].at("nombre_historique"), "4");
+    EXPECT_EQ(s("etape[1]"), "3*x-3=6\t");
+}
+
+TEST_F(Routes, UneListeDeSolutionsNOffreAucuneTransformation)
+{
+    const Session s = joue("tape (x-1)*(x+2)=0\nclic Panel5\nclic Panel10\nclic Panel5\netat\n");
+    EXPECT_EQ(s("etape"), "2");
+    EXPECT_EQ(s("etape[2]"), "1*et*-2\tLes deux solutions sont : ");
+    for (const char *panneau : {"Panel10", "Panel5", "Panel6", "Panel17", "Panel19"})
+        EXPECT_EQ(s(panneau), "\t0") << panneau;
+}
+
+TEST_F(Routes, CommandesDeLaFenetreDeReponse)
+{
+    // The window stays open between the commands; without one, the keys are refused.
+    EXPECT_EQ(joue("touches 1\n").code, 2);
+    EXPECT_EQ(joue("tape 2*x=2\nfin\neleve\nreponse\nmodele racines\n").code, 2);
+    const Session s = joue("tape x^2=4\nclic Panel1\nargument 1\nfin\neleve\n"
+                           "reponse\ntouches 3\nmodele puissance\ntouches 2\nannule\n"
+                           "reponse\ntouches x\nmodele puissance\ntouches 2=4@\netat\n");
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/travail/travail.h"
+#include "exercise/grilles.h"
+#include "formula/normalise.h"
 #include "core/partage.h"
 
 namespace {
@@ -513,6 +515,45 @@ TEST_F(TravailTest, TableauDeSignesDemande)
     EXPECT_TRUE(t.impression_demandee);
     EXPECT_TRUE(partage.mode_tableau_signes);
     EXPECT_EQ(partage.etape, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Travail, LesTableauxValidesEnModeEleveSontInstanciesAvecLesMemesValeurs)
+{
+    // The teacher's statement holds a letter; in pupil mode the teacher
+    // rewrites the first help and the answer with that letter: the pupil sees
+    // them with the value the statement was given.
+    remet_a_zero_complet();
+    Travail t;
+    t.FormActivate("");
+    t.MthX1Change("a*x+1=5");
+    t.clic_panneau("Panel11");
+    t.affiche("1");
+    t.clic_panneau("Panel1");
+    t.affiche("a");
+    t.SpeedButton3Click();
+    t.seme(5);
+    t.SpeedButton9Click();
+    ASSERT_TRUE(partage.mode_eleve);
+    const std::string enonce = t.etapes[1];
+    const std::string a = enonce.substr(0, enonce.find('*'));
+    ASSERT_EQ(a.find_first_not_of("0123456789"), std::string::npos) << enonce;
+
+    Grille aides = remplit_grille(grille_aides, t.liste_aides);
+    aides.ecrit(1, 2, "Diviser par [a].");
+    enregistre_grille(grille_aides, aides);
+    t.grille_validee(grille_aides);
+    Grille reponses = remplit_grille(grille_reponses, {});
+    reponses.ecrit(1, 1, "4/a");
+    enregistre_grille(grille_reponses, reponses);
+    t.grille_validee(grille_reponses);
+
+    EXPECT_EQ(t.etapes[1], enonce);
+    EXPECT_EQ(partage.aides_affichees[1], "Diviser par " + a + ".");
+    EXPECT_EQ(partage.solutions_normalisees[1], normalise("4/" + a));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 
+#include "core/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
 
@@ -140,15 +141,91 @@ TEST_F(Configuration, EcrituresGardentLesAutresLignes)
     partage.mot_de_passe = "Nouveau";
     ASSERT_TRUE(ecrit_dossier_frere("/srv/Géo"));
     ASSERT_TRUE(ecrit_options());
+    ASSERT_TRUE(ecrit_options());   // the second save finds its own section
     EXPECT_EQ(contenu(), "[OPTIONS]\r\nREDUIRE=FAUX\r\nFRACTIONS=FAUX\r\nRACINES=FAUX\r\nKALKUL=VRAI\r\n"
                          "SIMPLIF=FAUX\r\nFACTORIZ=FAUX\r\nDEVELOPPE=FAUX\r\n[PASSE]\r\nNOUVEAU\r\n"
-                         "[CONFIG]\r\nversion=1\r\nKORV2D=/srv/G\xE9o\r\n[WEB]\r\nsite=https://ex.test/Page\r\n");
+                         "[CONFIG]\r\nversion=1\r\nKORV2D=/srv/G\xE9o\r\n[WEB]\r\nsite=https://ex.test/Page\r\n"
+                         "[SECOND DEGRE]\r\nTRINOMES=VRAI\r\n");
     EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
+}
 
-    ecrit("sans en-t\xEAte\r\nCONFIG\r\n");   // copied upper-cased, nothing added
-    EXPECT_TRUE(ecrit_options());
-    EXPECT_TRUE(ecrit_dossier_frere("x"));
-    EXPECT_EQ(contenu(), "SANS EN-T\xEATE\r\nCONFIG\r\n");
+TEST_F(Configuration, SectionsManquantesAjoutees)
+{
+    // Whatever sections the file lacks, what was saved is read back, and the
+    // lines that were there stay.
+    const std::string fichiers[] = {
+        "",
+        "sans en-t\xEAte\r\n",
+        "[OPTIONS]\r\n",
+        "[OPTIONS]\r\nREDUIRE=VRAI\r\n[CONFIG]\r\n",
+        "[PASSE]\r\nancien\r\n[WEB]\r\nsite=https://ex.test/Page\r\n",
+        FICHIER,
+    };
+    for (const std::string &fichier : fichiers) {
+        ecrit(fichier);
+        toutes_les_options(false);
+        partage.option_fractions = true;
+        partage.option_trinomes = false;
+        partage.mot_de_passe = "Nouveau";
+        ASSERT_TRUE(ecrit_dossier_frere("/srv/Géo")) << fichier;
+        ASSERT_TRUE(ecrit_options()) << fichier;
+        toutes_les_options(true);
+        partage.option_trinomes = true;
+        partage.mot_de_passe.clear();
+        lit_configuration();
+        EXPECT_EQ(options_lues(), "FVFFFFF") << fichier;
+        EXPECT_FALSE(partage.option_trinomes) << fichier;
+        EXPECT_EQ(partage.mot_de_passe, "NOUVEAU") << fichier;
+        EXPECT_EQ(lit_dossier_frere(), "/srv/Géo") << fichier;
+        if (fichier.find("site=") != std::string::npos) {
+            EXPECT_EQ(lit_adresse_web(), "https://ex.test/Page") << fichier;
+        }
+        if (fichier.rfind("sans", 0) == 0) {
+            EXPECT_NE(contenu().find("sans en-t\xEAte\r\n"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(Configuration, TrinomesSansSectionRestentPermis)
+{
+    // Files written before the setting existed read as on; a section written
+    // after the others leaves what older readers find unchanged.
+    const struct {
+        std::string fin_du_fichier;
+        bool trinomes;
+    } cas[] = {{"", true}, {"[SECOND DEGRE]\r\n", true}, {"[Second degre]\r\nTRINOMES=FAUX\r\n", false},
+               {"[SECOND DEGRE]\r\nTRINOMES=VRAI\r\n", true}};
+    for (const auto &c : cas) {
+        ecrit(FICHIER + c.fin_du_fichier);
+        partage.option_trinomes = !c.trinomes;
+        lit_configuration();
+        EXPECT_EQ(partage.option_trinomes, c.trinomes) << c.fin_du_fichier;
+        EXPECT_EQ(options_lues(), "VFVFVFV");
+        EXPECT_EQ(partage.mot_de_passe, "SECRET");
+        EXPECT_EQ(lit_adresse_web(), "https://ex.test/Page");
+    }
+}
+
+TEST_F(Configuration, SeulsLesMotsDePasseQueLeFichierGardeSontEnregistrables)
+{
+    const struct {
+        const char *mot_de_passe;
+        bool enregistrable;
+    } cas[] = {{"", true}, {"SECRET", true}, {"DéJà VU €", true}, {"пароль", false},
+               {"ÉCOLE✓", false}, {"a\tb", false}, {"\xC3", false}};
+    for (const auto &c : cas) {
+        EXPECT_EQ(mot_de_passe_enregistrable(c.mot_de_passe), c.enregistrable) << c.mot_de_passe;
+        if (!c.enregistrable)
+            continue;
+        ecrit(FICHIER);
+        partage.mot_de_passe = c.mot_de_passe;
+        ASSERT_TRUE(ecrit_options());
+        partage.mot_de_passe.clear();
+        lit_configuration();
+        std::string attendu = c.mot_de_passe;
+        majuscules(attendu);
+        EXPECT_EQ(partage.mot_de_passe, attendu);
+    }
 }
 
 TEST_F(Configuration, EchecDEcritureGardeLAncienFichier)

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -179,6 +180,11 @@ TEST_F(FenetrePrincipale, LaSourisAllumeLeBoutonSousElle)
     EXPECT_EQ(f.bouton_allume(), BoutonCadre::charger);
     f.survol({300, 300});
     EXPECT_EQ(f.bouton_allume(), BoutonCadre::aucun);
+    // Leaving a lit button straight onto a control puts it out too.
+    f.survol({70, 60});
+    QEnterEvent entree(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(controle(f, "Panel10"), &entree);
+    EXPECT_EQ(f.bouton_allume(), BoutonCadre::aucun);
     EXPECT_STREQ(indication(BoutonCadre::domaine), "ENSEMBLE DE DEFINITION");
 }
 
@@ -321,6 +327,43 @@ TEST_F(FenetrePrincipale, SortirApresUnChangementPoseLaQuestion)
     EXPECT_FALSE(f.isVisible());
 }
 
+TEST_F(FenetrePrincipale, SortirNeFermeQueSiLExerciceEstSauve)
+{
+    // A cancelled dialog or a save the system refuses keeps the window and
+    // the work; a long path is written whole, under its own name.
+    const fs::path long_chemin = dossier_ / std::string(120, 'd') / std::string(120, 'e') / "exercice.alg";
+    fs::create_directories(long_chemin.parent_path());
+    const struct {
+        QString nom;
+        bool ferme, message;
+    } cas[] = {
+        {QString(), false, false},
+        {QString::fromStdString((dossier_ / "absent" / "ex.alg").string()), false, true},
+        {QString::fromStdString((dossier_ / (std::string(300, 'n') + ".alg")).string()), false, true},
+        {QString::fromStdString(long_chemin.string()), true, false},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom.toStdString());
+        TForm1 f;
+        TForm7 question;
+        FenetresSecondaires fenetres;
+        fenetres.form7 = &question;
+        f.attache(fenetres);
+        f.setChoixSauvegarde([&c](QWidget *, const QString &) { return c.nom; });
+        f.show();
+        f.clic_bouton(BoutonCadre::recommencer);
+        f.clic_bouton(BoutonCadre::sortir);
+        f.reponse_question(true);
+        EXPECT_EQ(f.isVisible(), !c.ferme);
+        EXPECT_EQ(f.dernier_message().startsWith(QStringLiteral("Impossible d'enregistrer")), c.message);
+        EXPECT_EQ(partage.exercice_modifie, !c.ferme);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->inherits("QMessageBox"))
+                w->close();
+    }
+    EXPECT_TRUE(fs::exists(long_chemin));
+}
+
 TEST_F(FenetrePrincipale, LesFlechesChangentLaTailleDeLaBoite)
 {
     TForm1 f;
@@ -342,10 +385,16 @@ TEST_F(FenetrePrincipale, LesBoutonsDuBasEtLesModeles)
     QTest::mouseClick(controle(f, "Panel21"), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(texte(f, "MthX1"), "x<=");
 
-    // The statement editor writes the statement shown above the work.
+    // The statement editor takes the keyboard and writes the statement shown above the work.
     QTest::mouseClick(controle(f, "SpeedButton1"), Qt::LeftButton);
     ASSERT_TRUE(controle(f, "Panel24")->isVisible());
-    static_cast<QPlainTextEdit *>(controle(f, "Memo1"))->setPlainText(QStringLiteral("Résoudre."));
+    ASSERT_EQ(f.focusWidget(), controle(f, "Memo1"));
+    static_cast<QPlainTextEdit *>(controle(f, "Memo1"))->clear();
+    for (const QChar c : QStringLiteral("Résoudre.")) {
+        QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(f.focusWidget(), &appui);
+    }
+    EXPECT_EQ(texte(f, "MthX1"), "x<=");
     QTest::mouseClick(controle(f, "SpeedButton7"), Qt::LeftButton);
     EXPECT_FALSE(controle(f, "Panel24")->isVisible());
     EXPECT_EQ(static_cast<QLabel *>(controle(f, "Panel18"))->text(), QStringLiteral("Résoudre."));

@@ -233,9 +233,6 @@ TEST(FenetreArgument, Modeles)
     a.boite().setTexte("1");
     a.fenetre.modele(6);
     EXPECT_EQ(a.boite().texte(), "1/");
-    a.boite().setTexte("x=1");
-    a.fenetre.modele(7);
-    EXPECT_EQ(a.boite().texte(), "x=1*et");
     a.boite().setTexte("");
     a.fenetre.modele(4);
     EXPECT_EQ(a.boite().texte(), "sqrt()");
@@ -247,6 +244,22 @@ TEST(FenetreArgument, Modeles)
     a.boite().setTexte("");
     a.fenetre.modele(4);
     EXPECT_EQ(a.boite().texte(), "");
+}
+
+TEST(FenetreArgument, LeModeleEtDonneUneListeQueLaVerificationAccepte)
+{
+    // The pupil types 1, presses the "·et·" picture, types 2 and Enter.
+    Argument a;
+    partage.liste_solutions.emplace_back("1*et*2", "0", "Bravo, la réponse est juste !");
+    partage.solutions_normalisees[1] = "1*et*2";
+    a.fenetre.setAffiche([](const std::string &t) { verifie_reponse(t); });
+    a.ouvre(10);
+    QTest::keyClicks(&a.boite(), "1");
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(149, 27));
+    QTest::keyClicks(&a.boite(), "2");
+    QTest::keyClick(&a.boite(), Qt::Key_Return);
+    EXPECT_EQ(partage.commentaire_final, "Bravo, la réponse est juste !");
+    EXPECT_TRUE(partage.reponse_juste);
 }
 
 TEST(FenetreArgument, BoutonsIntervalles)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -19,6 +20,7 @@
 #include <QTest>
 
 #include "app/fenetres/fenetre_argument.h"
+#include "app/travail/travail.h"
 #include "core/configuration.h"
 #include "core/partage.h"
 #include "exercise/fenetres/parametres.h"
@@ -359,14 +361,15 @@ protected:
 TEST_F(FenetreParametres, CasesEtChamps)
 {
     EXPECT_FALSE(principale.isEnabled());
-    const char *legendes[7] = {"Réduction systématique",
+    const char *legendes[8] = {"Réduction systématique",
                                "Réduction même dénominateur auto.",
                                "Réduction des racines carrées auto.",
                                "Menu \"simplifier\"  actif",
                                "Menu \"factoriser\" actif",
                                "Menu \"développer\" actif",
-                               "Menu \"calculer\" actif"};
-    for (int i = 1; i <= 7; ++i) {
+                               "Menu \"calculer\" actif",
+                               "Factorisation des trinômes (discriminant)"};
+    for (int i = 1; i <= 8; ++i) {
         EXPECT_EQ(form3.CheckBox(i)->text(), QString::fromUtf8(legendes[i - 1]));
         EXPECT_TRUE(form3.CheckBox(i)->isChecked());
     }
@@ -427,6 +430,46 @@ TEST_F(FenetreParametres, SauvegarderEcritLaConfiguration)
     EXPECT_TRUE(partage.option_developpe);
     EXPECT_EQ(partage.mot_de_passe, "SECRET2");
     EXPECT_EQ(lit_dossier_frere(), "/opt/geometrie");
+}
+
+TEST_F(FenetreParametres, DossierLuAuDemarrageEtGardeSIlNAPasChange)
+{
+    // The start reads the folder and the window shows it; saving with the
+    // field left as shown, or when the field could not be known, keeps the
+    // file's folder. The trinomial box is saved with the options.
+    form3.hide();
+    ASSERT_TRUE(ecrit_dossier_frere("C:\\Geo"));
+    for (const bool demarrage : {true, false}) {
+        remet_a_zero_complet();
+        fixe_dossier_programme(dossier);
+        std::optional<Travail> travail;
+        if (demarrage)
+            travail.emplace();
+        form3.show();
+        EXPECT_EQ(form3.Edit1()->text(), demarrage ? QStringLiteral("C:\\Geo") : QString());
+        form3.CheckBox(8)->setChecked(false);
+        clique(form3, "SpeedButton2");
+        lit_configuration();
+        EXPECT_FALSE(partage.option_trinomes);
+        EXPECT_EQ(lit_dossier_frere(), "C:\\Geo");
+    }
+}
+
+TEST_F(FenetreParametres, MotDePasseQueLeFichierNeGardePasRefuse)
+{
+    const std::string avant = ini();
+    form3.CheckBox(1)->setChecked(false);
+    form3.Edit2()->setText(QStringLiteral("пароль"));
+    clique(form3, "SpeedButton2");
+    EXPECT_TRUE(form3.isVisible());
+    EXPECT_TRUE(form3.dernier_message().contains(QStringLiteral("Europe de l'Ouest")));
+    EXPECT_EQ(partage.mot_de_passe, "SECRET");
+    EXPECT_TRUE(partage.option_reduire);
+    EXPECT_EQ(ini(), avant);
+    QApplication::processEvents();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->inherits("QMessageBox"))
+            w->close();
 }
 
 TEST_F(FenetreParametres, SauvegarderSansFichierLeDit)

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -335,6 +336,27 @@ TEST_F(BoiteFormule, FrappeEtExtent)
     QTest::keyClicks(&boite, "/2");
     EXPECT_GT(boite.rectBas(), bas + 10);
     EXPECT_EQ(boite.property("Text").toString(), QStringLiteral("2x+1/2"));
+}
+
+TEST_F(BoiteFormule, AnnulerEtRetablir)
+{
+    // Each change is undone in turn, whoever made it; redo comes back; a new
+    // change forgets what was undone.
+    const auto annule = [this] { QTest::keyClick(&boite, Qt::Key_Z, Qt::ControlModifier); };
+    const auto retablit = [this] { QTest::keyClick(&boite, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); };
+    QTest::keyClicks(&boite, "x+1");
+    boite.setTexte("2*(x+1)");
+    const struct {
+        std::function<void()> touche;
+        std::string texte;
+    } pas[] = {{annule, "x+1"}, {annule, "x+"}, {retablit, "x+1"}, {annule, "x+"}, {annule, "x"},
+               {annule, ""},    {annule, ""},   {retablit, "x"},  {[this] { QTest::keyClicks(&boite, "y"); }, "xy"},
+               {retablit, "xy"}, {annule, "x"}};
+    for (const auto &p : pas) {
+        p.touche();
+        EXPECT_EQ(boite.texte(), p.texte);
+    }
+    EXPECT_EQ(boite.curseurDroit(), 1);
 }
 
 TEST_F(BoiteFormule, DeplacementsEtSelection)
