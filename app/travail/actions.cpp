@@ -3,7 +3,6 @@
 // with the hint that names what was done.
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "algebra/decoupe.h"
@@ -42,20 +41,10 @@ void simplifie_racines_puis_fusionne(std::string &s)
     s = fusionne_racines(s);
 }
 
-// Zero whatever x: its normal form is 0, or every value that can be trusted
-// at a few points is 0.
+// Zero whatever the value of its letter.
 bool toujours_nul(const std::string &a)
 {
-    if (normalise(a) == "0")
-        return true;
-    bool une_valeur = false;
-    for (double x : {1.07, -0.73, 2.31, 0.37, -1.49}) {
-        const std::optional<double> v = valeur_sans_plafond(a, x);
-        if (v && std::fabs(*v) > 1e-12)
-            return false;
-        une_valeur = une_valeur || v.has_value();
-    }
-    return une_valeur;
+    return normalise(a) == "0" || compare_expressions(a, "0") == EQUIVALENTES;
 }
 
 // One expression: no relation, system, list, interval or set.

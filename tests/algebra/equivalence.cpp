@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
+
+#include "tests/outils/oracle.h"
 
 namespace {
 
@@ -58,6 +62,37 @@ TEST(CompareExpressions, OnlyTrustedValuesCount)
     };
     for (const Comparaison &c : cas)
         EXPECT_EQ(compare_expressions(c.a, c.b), c.attendu) << c.a << " / " << c.b;
+}
+
+// "Equivalent" only with evidence: on random pupil forms with shifted
+// domains and large coefficients, two texts called equivalent agree, by
+// ordinary rules, wherever both are defined.
+TEST(CompareExpressions, EquivalentOnlyWhereTheValuesAgree)
+{
+    static const char *const formes[] = {"sqrt(x-C)", "ln(x-C)", "C*x^K", "(x-C)^K", "1/(x-C)",
+                                         "C*sqrt(x-C)", "C00000*x^K", "(C*x+1)^K"};
+    std::mt19937 g(7);
+    std::uniform_int_distribution<int> forme(0, std::size(formes) - 1), chiffre(1, 9), exposant(2, 13);
+    const auto ecrit = [&](std::string t, int c, int k) {
+        for (std::size_t p; (p = t.find('C')) != std::string::npos;)
+            t.replace(p, 1, std::to_string(c));
+        for (std::size_t p; (p = t.find('K')) != std::string::npos;)
+            t.replace(p, 1, std::to_string(k));
+        return t;
+    };
+    for (int essai = 0; essai < 2000; ++essai) {
+        const int f = forme(g), c = chiffre(g), k = exposant(g);
+        const std::string a = ecrit(formes[f], c, k);
+        const std::string b = ecrit(formes[f], essai % 2 ? c : chiffre(g), essai % 3 ? k : exposant(g));
+        if (compare_expressions(a, b) != 1)
+            continue;
+        for (double x : outils::points_echantillon()) {
+            const outils::Valeur va = outils::valeur_ordinaire(a, x), vb = outils::valeur_ordinaire(b, x);
+            if (va.lecture == outils::Lecture::definie && vb.lecture == outils::Lecture::definie)
+                ASSERT_LE(std::fabs(va.nombre - vb.nombre), 1e-7 * std::max(1.0, std::fabs(va.nombre)))
+                    << a << " / " << b << " at " << x;
+        }
+    }
 }
 
 TEST(EgalEnUnPoint, ToleranceAndFailures)

@@ -44,7 +44,7 @@ TEST_F(Arguments, MeaninglessArgumentsAreRefused)
         {"2*x+1=5", 6, "0"},         {"2*x+1=5", 5, "x=1"},      {"2*x+1=5", 7, "x<1"},
         {"2*x+1=5", 5, "0"},         {"2*x+1=5", 4, "2+"},       {"1/x+1/2", 9, "0"},
         {"2*x+1=5", 8, "x=2"},       {"AB..arrow+BC..arrow", 11, "AB"},
-        {"AB..arrow+BC..arrow", 11, "2"},  {"2*x+4", 1, "1*et*2"},
+        {"AB..arrow+BC..arrow", 11, "2"},  {"2*x+4", 1, "1*et*2"},        {"a*x=4", 6, "a-a"},
         {"sqrt(x-3)", 12, "sqrt(x-4)*0+sqrt(x-3)+sqrt(-x-1)"},
     };
     for (const Cas &c : cas) {
@@ -58,7 +58,7 @@ TEST_F(Arguments, SoundArgumentsAreRecorded)
 {
     const Cas cas[] = {
         {"2*x+4", 1, "2"},           {"2/(x+1)", 3, "2"},        {"2*x+1=5", 5, "-1"},
-        {"2*x+1=5", 6, "2"},         {"2*x+1=5", 8, "2"},        {"AB..arrow+BC..arrow", 11, "C"},
+        {"2*x+1=5", 6, "2"},         {"2*x+1=5", 8, "2"},        {"a*x=4", 6, "a"},        {"AB..arrow+BC..arrow", 11, "C"},
         {"2*(x+1)", 12, "2*x+2"},    {"2*x+1=5", 12, "2*x=4"},   {"sqrt(x-3)", 12, "sqrt(x-4)"},
     };
     for (const Cas &c : cas) {
