@@ -41,12 +41,6 @@ void simplifie_racines_puis_fusionne(std::string &s)
     s = fusionne_racines(s);
 }
 
-// Zero whatever the value of its letter.
-bool toujours_nul(const std::string &a)
-{
-    return normalise(a) == "0" || compare_expressions(a, "0") == EQUIVALENTES;
-}
-
 // One expression: no relation, system, list, interval or set.
 bool est_une_expression(const std::string &a)
 {
@@ -74,7 +68,12 @@ std::string refus_argument(int code, const std::string &a)
         return "";
     if (!est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
-    if (code == 8 || !toujours_nul(a))
+    // Compared with 0 at the points of the equivalence test, whatever the
+    // value of its letter: never defined, always zero, or neither.
+    const int face_a_zero = compare_expressions(a, "0");
+    if (face_a_zero == EQUIVALENCE_NON_DEMONTREE)
+        return "Cette expression n'a de valeur pour aucun x.";
+    if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
     switch (code) {
     case 1: return "On ne peut pas factoriser par 0.";

@@ -45,6 +45,7 @@ TEST_F(Arguments, MeaninglessArgumentsAreRefused)
         {"2*x+1=5", 5, "0"},         {"2*x+1=5", 4, "2+"},       {"1/x+1/2", 9, "0"},
         {"2*x+1=5", 8, "x=2"},       {"AB..arrow+BC..arrow", 11, "AB"},
         {"AB..arrow+BC..arrow", 11, "2"},  {"2*x+4", 1, "1*et*2"},        {"a*x=4", 6, "a-a"},
+        {"2*x+1=5", 4, "1/0"},       {"2/(x+1)", 2, "sqrt(-1)"},  {"2*x+1=5", 8, "1/(x-x)"},
         {"sqrt(x-3)", 12, "sqrt(x-4)*0+sqrt(x-3)+sqrt(-x-1)"},
     };
     for (const Cas &c : cas) {
