@@ -101,15 +101,17 @@ int compare_ecritures(const std::string &a, const std::string &b)
     const TDalgebre ea(a), eb(b);
     if (ea.nature == EXPRESSION && eb.nature == EXPRESSION)
         return compare_expressions(a, b);
-    if (ea.nature != eb.nature)
+    if (ea.nature == EXPRESSION || eb.nature == EXPRESSION)
         return NON_EQUIVALENTES;
-    if (ea.nature == SYSTEME)
+    if (ea.nature != eb.nature || ea.nature == SYSTEME)
         return a == b ? EQUIVALENTES : EQUIVALENCE_NON_DEMONTREE;
     const std::string &ga = ea.membre_gauche.texte, &da = ea.membre_droit.texte;
     const std::string &gb = eb.membre_gauche.texte, &db = eb.membre_droit.texte;
-    if (compare_expressions(ga, gb) == EQUIVALENTES && compare_expressions(da, db) == EQUIVALENTES)
-        return EQUIVALENTES;
-    if (compare_expressions("(" + ga + ")-(" + da + ")", "(" + gb + ")-(" + db + ")") == EQUIVALENTES)
+    const std::string ecart_a = "(" + ga + ")-(" + da + ")";
+    const bool egalite = ea.nature == EQUATION;
+    if ((compare_expressions(ga, gb) == EQUIVALENTES && compare_expressions(da, db) == EQUIVALENTES) ||
+        compare_expressions(ecart_a, "(" + gb + ")-(" + db + ")") == EQUIVALENTES ||
+        (egalite && compare_expressions(ecart_a, "(" + db + ")-(" + gb + ")") == EQUIVALENTES))
         return EQUIVALENTES;
     return EQUIVALENCE_NON_DEMONTREE;
 }

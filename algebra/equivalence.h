@@ -19,8 +19,9 @@ int compare_expressions(std::string a, std::string b);
 // Two ways of writing the same expression or statement. Two expressions are
 // compared as above. Two relations of the same kind are shown equivalent when
 // their members are, member by member, or when the differences of their
-// members are; otherwise the question stays open. A relation against an
-// expression, or two different relations, are not equivalent.
+// members are (or, for an equation, are opposite); any other pair of
+// relations or systems leaves the question open. An expression and a
+// relation are not equivalent.
 int compare_ecritures(const std::string &a, const std::string &b);
 
 // True when a and b have the same value at 1.07 (both undefined counts as

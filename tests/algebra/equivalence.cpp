@@ -95,6 +95,20 @@ TEST(CompareExpressions, EquivalentOnlyWhereTheValuesAgree)
     }
 }
 
+// Statements: shown equivalent member by member or by the difference of
+// their members; otherwise open (-2), and never equal to an expression.
+TEST(CompareEcritures, Statements)
+{
+    const Comparaison cas[] = {
+        {"2*x+1=5", "2*x=4", 1},       {"2*x+1=5", "5=2*x+1", 1},    {"2*(x+1)<4", "2*x+2<4", 1},
+        {"2*x+1<5", "2*x<4", 1},       {"2*x+1<5", "5<2*x+1", -2},   {"x=2", "x=3", -2},
+        {"2*x>4", "-2*x<-4", -2},      {"x+1=2", "x+1", 0},          {"x+1", "x-1+2", 1},
+        {"{x+y=2\r\nx-y=0}", "{x+y=2\r\nx-y=0}", 1},
+    };
+    for (const Comparaison &c : cas)
+        EXPECT_EQ(compare_ecritures(c.a, c.b), c.attendu) << c.a << " / " << c.b;
+}
+
 TEST(EgalEnUnPoint, ToleranceAndFailures)
 {
     EXPECT_TRUE(egal_en_un_point("x", "1.0700009"));
