@@ -127,7 +127,7 @@ TEST(OutilBase, TypedTextsEnterInLinearForm)
     EXPECT_EQ(lot.texte, "true\t3*x-6\n");
     const Sortie session = lance("printf 'tape 3(x-2)=x+4\\npartie 1\\netat\\n' | " +
                                  entre_apostrophes(VIVEZEZI_CLI) + " session 2>/dev/null");
-    EXPECT_NE(session.texte.find("Développer"), std::string::npos) << session.texte;
+    EXPECT_NE(session.texte.find("Panel5=Développer\t1"), std::string::npos) << session.texte;
 }
 
 } // namespace
