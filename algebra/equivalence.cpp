@@ -1,6 +1,8 @@
 #include "algebra/equivalence.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "core/algebre.h"
@@ -10,10 +12,15 @@ namespace {
 
 constexpr double TOLERANCE = 0.000001;
 constexpr double POINT_PRINCIPAL = 1.07;
-// Further values of the variable, so that two different expressions are not
-// taken for equivalent because they happen to meet at 1.07. Negative values
-// tell 'abs(x)' from 'x'; none of them is a simple fraction.
-constexpr double AUTRES_POINTS[] = {-0.73, 2.31, 0.37, -1.49};
+// The values of the variable tried, in order: small ones first, then larger
+// ones of both signs, where shifted roots and logarithms are defined. None is
+// a simple fraction, and negative values tell 'abs(x)' from 'x'.
+constexpr double POINTS[] = {1.07,  -0.73, 2.31,  0.37,  -1.49, 3.19,  -2.63, 5.41,
+                             -4.87, 8.93,  -7.21, 13.7,  -12.3, 21.9,  -19.7, 34.3,
+                             -31.1, 49.7,  -47.9, 77.1,  -73.3, 123.7, -119.3, 1001.3};
+// Points where both sides have a trusted value and agree, needed before two
+// texts are called equivalent.
+constexpr int POINTS_NECESSAIRES = 4;
 
 struct Masque {
     std::string_view nom;
@@ -47,17 +54,24 @@ Lettres lettres(const std::string &texte)
     return l;
 }
 
-// At an extra point, a side that cannot be evaluated proves nothing (the
-// other side may simply be defined on more values); only two defined values
-// that differ tell the texts apart.
-bool egaux_aux_autres_points(const std::string &a, const std::string &b)
+// Two texts are told apart by one point where both have a trusted value
+// (defined, no cap of the evaluator) and the values differ; they are shown
+// equivalent by enough points where both agree. A point where either side is
+// undefined or capped proves nothing.
+int compare_aux_points(const std::string &a, const std::string &b)
 {
-    for (double x : AUTRES_POINTS) {
-        const double va = evalue(a, x), vb = evalue(b, x);
-        if (va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION && std::fabs(va - vb) >= TOLERANCE)
-            return false;
+    int accords = 0;
+    for (double x : POINTS) {
+        const std::optional<double> va = valeur_sans_plafond(a, x), vb = valeur_sans_plafond(b, x);
+        if (!va || !vb)
+            continue;
+        const double ecart_permis = std::max(TOLERANCE, 1e-12 * std::max(std::fabs(*va), std::fabs(*vb)));
+        if (std::fabs(*va - *vb) >= ecart_permis)
+            return NON_EQUIVALENTES;
+        if (++accords == POINTS_NECESSAIRES)
+            return EQUIVALENTES;
     }
-    return true;
+    return EQUIVALENCE_NON_DEMONTREE;
 }
 
 } // namespace
@@ -65,21 +79,41 @@ bool egaux_aux_autres_points(const std::string &a, const std::string &b)
 int compare_expressions(std::string a, std::string b)
 {
     if (a.empty())
-        return -1;
+        return NON_COMPARABLES;
     masque_fonctions(a);
     masque_fonctions(b);
     const Lettres la = lettres(a), lb = lettres(b);
     if (la.majuscule || lb.majuscule || la.nb_minuscules > 1 || lb.nb_minuscules > 1)
-        return -1;
+        return NON_COMPARABLES;
     if (la.minuscule != '\0' && lb.minuscule != '\0' && la.minuscule != lb.minuscule)
-        return -1;
+        return NON_COMPARABLES;
     if (la.minuscule != '\0')
         remplace_tout(a, std::string(1, la.minuscule), "x");
     if (lb.minuscule != '\0')
         remplace_tout(b, std::string(1, lb.minuscule), "x");
     demasque_fonctions(a);
     demasque_fonctions(b);
-    return egal_en_un_point(a, b) && egaux_aux_autres_points(a, b) ? 1 : 0;
+    return compare_aux_points(a, b);
+}
+
+int compare_ecritures(const std::string &a, const std::string &b)
+{
+    const TDalgebre ea(a), eb(b);
+    if (ea.nature == EXPRESSION && eb.nature == EXPRESSION)
+        return compare_expressions(a, b);
+    if (ea.nature == EXPRESSION || eb.nature == EXPRESSION)
+        return NON_EQUIVALENTES;
+    if (ea.nature != eb.nature || ea.nature == SYSTEME)
+        return a == b ? EQUIVALENTES : EQUIVALENCE_NON_DEMONTREE;
+    const std::string &ga = ea.membre_gauche.texte, &da = ea.membre_droit.texte;
+    const std::string &gb = eb.membre_gauche.texte, &db = eb.membre_droit.texte;
+    const std::string ecart_a = "(" + ga + ")-(" + da + ")";
+    const bool egalite = ea.nature == EQUATION;
+    if ((compare_expressions(ga, gb) == EQUIVALENTES && compare_expressions(da, db) == EQUIVALENTES) ||
+        compare_expressions(ecart_a, "(" + gb + ")-(" + db + ")") == EQUIVALENTES ||
+        (egalite && compare_expressions(ecart_a, "(" + db + ")-(" + gb + ")") == EQUIVALENTES))
+        return EQUIVALENTES;
+    return EQUIVALENCE_NON_DEMONTREE;
 }
 
 bool egal_en_un_point(const std::string &a, const std::string &b)

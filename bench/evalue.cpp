@@ -50,4 +50,13 @@ void BM_compare_expressions(benchmark::State &state)
 }
 BENCHMARK(BM_compare_expressions)->Repetitions(15)->ReportAggregatesOnly(true);
 
+// The slowest case: defined only far out, so every point is tried.
+void BM_compare_expressions_domaine_etroit(benchmark::State &state)
+{
+    const std::string a = "sqrt(x-100)+1/(x-3)", b = "1/(x-3)+sqrt(x-100)";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(compare_expressions(a, b));
+}
+BENCHMARK(BM_compare_expressions_domaine_etroit)->Repetitions(15)->ReportAggregatesOnly(true);
+
 } // namespace

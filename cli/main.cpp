@@ -12,6 +12,7 @@
 
 #include "cli/registre.h"
 #include "core/partage.h"
+#include "formula/lineaire.h"
 
 namespace {
 
@@ -125,9 +126,10 @@ Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &opt
     remet_a_zero_complet();
     for (const auto &[opt, valeur] : options)
         opt->applique(depuis_ligne(valeur));
+    // Texts typed here reach the engine as the input box would give them.
     Arguments arguments;
     for (const std::string &a : bruts)
-        arguments.push_back(depuis_ligne(a));
+        arguments.push_back(forme_lineaire(depuis_ligne(a)));
     return arguments;
 }
 

@@ -20,6 +20,8 @@
 #include "cli/registre.h"
 #include "core/configuration.h"
 #include "core/partage.h"
+#include "exercise/preparation.h"
+#include "formula/lineaire.h"
 
 namespace fs = std::filesystem;
 
@@ -210,7 +212,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "tape") {
             if (travail.boite_active != MTHX1)
                 travail.MthX1Enter();
-            travail.MthX1Change(texte);
+            travail.MthX1Change(forme_lineaire(texte));
         } else if (commande == "clic") {
             if (!travail.clic_panneau(texte))
                 return erreur("panneau inconnu « " + texte + " ».");

@@ -326,8 +326,18 @@ Puissance separe_puissance(std::string_view s)
                 break;
             }
         }
+        // A function's bracket carries its name: 'sin(x)^2' raises sin(x).
+        for (const Fonction &f : FONCTIONS) {
+            const std::size_t nom = f.nom.size() - 1;
+            if (debut_groupe >= nom && s.substr(debut_groupe - nom, f.nom.size()) == f.nom) {
+                debut_groupe -= nom;
+                break;
+            }
+        }
     } else if (c > 0) {
-        debut_groupe = c - 1;
+        debut_groupe = c - 1;   // the whole character before "^", never its last byte alone
+        while (debut_groupe > 0 && (static_cast<unsigned char>(s[debut_groupe]) & 0xC0) == 0x80)
+            --debut_groupe;
     }
     const std::string_view groupe = s.substr(debut_groupe, c - debut_groupe);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/algebre.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 
 namespace {
@@ -259,6 +260,24 @@ std::string extrait_terme(std::string &polynome)
     return terme;
 }
 
+namespace {
+
+// Where the exponent starting at i ends: a run of digits, or else one whole
+// character (never half of one).
+std::size_t apres_exposant(std::string_view t, std::size_t i)
+{
+    if (i >= t.size())
+        return i;
+    if (t[i] >= '0' && t[i] <= '9') {
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        return i;
+    }
+    return i + std::max<std::size_t>(1, longueur_caractere_utf8(t, i));
+}
+
+} // namespace
+
 void extrait_coefficient(std::string &polynome, std::string &signe, std::string &coefficient)
 {
     coefficient = "1";
@@ -277,7 +296,7 @@ void extrait_coefficient(std::string &polynome, std::string &signe, std::string 
     while (i < polynome.size() && polynome[i] != '-' && polynome[i] != '+') {
         const char c = polynome[i];
         if (c == '^')
-            i += 2;
+            i = apres_exposant(polynome, i + 1);
         else {
             if (c != 'x' && c != '*')
                 lu += c;

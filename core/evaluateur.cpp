@@ -3,7 +3,8 @@
 // number of parentheses open at its place, and the operators are applied in
 // decreasing order of priority (left to right among equals) to a row of
 // operand slots. This gives the evaluator its own reading of some formulas:
-// '2*-3' is 2*0-3, '2^3^2' is (2^3)^2, 'sin(x)^2' is sin(x^2).
+// '2*-3' is 2*0-3, '2^3^2' is (2^3)^2. A function applies to its bracket
+// before anything outside it, so 'sin(x)^2' is (sin(x))^2.
 //
 // Everything lives in fixed arrays on the stack: no allocation per call.
 
@@ -46,6 +47,12 @@ enum class Code : unsigned char {
 };
 
 bool est_fonction(Code c) { return c >= Code::sinus; }
+
+// Priority of an operator: PALIER per open parenthesis, plus its rank:
+// 0 for "+" and "-", 1 for "*" and "/", 3 for "^", 4 for a function (above
+// "^" at its own level, below everything inside its bracket).
+constexpr int PALIER = 5;
+constexpr int RANG_FONCTION = 4;
 
 struct Operateur {
     int priorite;
@@ -148,7 +155,8 @@ class Formule {
 public:
     explicit Formule(double x) : x_(x) {}
     bool lit(const char *debut, const char *fin);
-    double calcule();
+    // The value, or ERREUR_EVALUATION; plafonne tells whether a cap acted.
+    double calcule(bool &plafonne);
 
 private:
     enum class Avant { debut, operande, fermante, autre };
@@ -185,14 +193,14 @@ void Formule::operande(double valeur)
 void Formule::fonction(Code code)
 {
     produit_implicite();
-    operateurs_[static_cast<std::size_t>(nb_operateurs_++)] = {4 * profondeur_ + 2, nb_binaires_, code};
+    operateurs_[static_cast<std::size_t>(nb_operateurs_++)] = {PALIER * profondeur_ + RANG_FONCTION, nb_binaires_, code};
     avant_ = Avant::autre;
 }
 
 // rang: 0 for "+" and "-", 1 for "*" and "/", 3 for "^".
 void Formule::binaire(Code code, int rang)
 {
-    operateurs_[static_cast<std::size_t>(nb_operateurs_++)] = {4 * profondeur_ + rang, nb_binaires_, code};
+    operateurs_[static_cast<std::size_t>(nb_operateurs_++)] = {PALIER * profondeur_ + rang, nb_binaires_, code};
     ++nb_binaires_;
     avant_ = Avant::autre;
 }
@@ -299,12 +307,18 @@ double puissance(double a, double b, bool &echec)
     return std::fmod(entier, 2.0) != 0.0 ? -e : e;
 }
 
-double applique(Code code, double a, double b, bool &echec)
+// plafonne is set when a product is replaced by the cap.
+double applique(Code code, double a, double b, bool &echec, bool &plafonne)
 {
     switch (code) {
     case Code::plus: return a + b;
     case Code::moins: return a - b;
-    case Code::fois: return std::fabs(a) + std::fabs(b) >= PLAFOND_PRODUIT ? PLAFOND_PRODUIT : a * b;
+    case Code::fois:
+        if (std::fabs(a) + std::fabs(b) >= PLAFOND_PRODUIT) {
+            plafonne = true;
+            return PLAFOND_PRODUIT;
+        }
+        return a * b;
     case Code::divise:
         echec = std::fabs(b) <= DIVISEUR_MIN;
         return echec ? 0.0 : a / b;
@@ -327,7 +341,7 @@ double applique(Code code, double a, double b, bool &echec)
 // Applies the operators by decreasing priority, the formula's order among
 // equals. Operands merged by an operator form one slot, known by its first
 // operand; groupe leads from an operand towards that first one.
-double Formule::calcule()
+double Formule::calcule(bool &plafonne)
 {
     constexpr std::int64_t decalage = 8 * static_cast<std::int64_t>(LONGUEUR_MAX);   // above any |priority|
     std::array<std::uint64_t, OPERATEURS_MAX> ordre;
@@ -355,22 +369,24 @@ double Formule::calcule()
         const int g = tete(op.operande);
         double &valeur = operandes_[static_cast<std::size_t>(g)];
         if (est_fonction(op.code)) {
-            valeur = applique(op.code, valeur, 0.0, echec);
+            valeur = applique(op.code, valeur, 0.0, echec, plafonne);
         } else {
             const int droite = op.operande + 1;
-            valeur = applique(op.code, valeur, operandes_[static_cast<std::size_t>(droite)], echec);
+            valeur = applique(op.code, valeur, operandes_[static_cast<std::size_t>(droite)], echec, plafonne);
             groupe[static_cast<std::size_t>(droite)] = g;
         }
     }
     const double resultat = operandes_[0];
     if (echec || !std::isfinite(resultat))
         return ERREUR_EVALUATION;
-    return resultat > RESULTAT_MAX ? RESULTAT_TROP_GRAND : resultat + 0.0;   // + 0.0: no "-0"
+    if (resultat > RESULTAT_MAX) {
+        plafonne = true;
+        return RESULTAT_TROP_GRAND;
+    }
+    return resultat + 0.0;   // + 0.0: no "-0"
 }
 
-} // namespace
-
-double evalue(std::string_view texte, double x)
+double evalue_en_suivant_les_plafonds(std::string_view texte, double x, bool &plafonne)
 {
     if (texte.size() > LONGUEUR_MAX)
         return ERREUR_EVALUATION;
@@ -379,7 +395,24 @@ double evalue(std::string_view texte, double x)
     Formule formule(x);
     if (!formule.lit(tampon.data(), tampon.data() + longueur))
         return ERREUR_EVALUATION;
-    return formule.calcule();
+    return formule.calcule(plafonne);
+}
+
+} // namespace
+
+double evalue(std::string_view texte, double x)
+{
+    bool plafonne = false;
+    return evalue_en_suivant_les_plafonds(texte, x, plafonne);
+}
+
+std::optional<double> valeur_sans_plafond(std::string_view texte, double x)
+{
+    bool plafonne = false;
+    const double v = evalue_en_suivant_les_plafonds(texte, x, plafonne);
+    if (plafonne || v == ERREUR_EVALUATION)
+        return std::nullopt;
+    return v;
 }
 
 namespace {

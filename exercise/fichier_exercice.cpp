@@ -8,6 +8,7 @@
 #include "core/configuration.h"
 #include "core/encodage.h"
 #include "core/partage.h"
+#include "formula/lineaire.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -76,6 +77,7 @@ void lit_en_tete(LecteurLignes &lecteur, Exercice &lu)
     lu.expression_fichier = lecteur.lit();
     lu.expression_base = lu.expression_fichier;
     remplace_chaque(lu.expression_base, "@", "\r\n");
+    lu.expression_base = forme_lineaire(lu.expression_base);
     for (std::size_t i = 1; i <= 4; ++i)
         lu.tailles[i] = lit_taille_fonte(lecteur.lit());
 }
@@ -105,6 +107,7 @@ std::string lit_solutions(LecteurLignes &lecteur, std::string ligne, Exercice &l
         std::string solution = sans_debut(std::move(ligne), 9);
         if (!solution.empty() && solution.front() == '$')
             solution.erase(0, 1);
+        solution = forme_lineaire(solution);
         if (!vecteurs)
             remplace_chaque(solution, "=", "*et*");
         std::string commentaire = sans_debut(lecteur.lit(), 8);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <random>
 #include <string_view>
 
@@ -49,8 +48,14 @@ bool est_lettre(char c) { return c >= 'a' && c <= 'z'; }
 // Value text of each letter 'a'..'z' drawn for this run; empty for none.
 using Valeurs = std::array<std::string, 26>;
 
-// Every letter outside the protected words replaced by its value. One pass
-// from the left: a value never holds a letter, so nothing is replaced twice.
+// Characters that, next to a value, would glue onto it: the value enters as
+// a factor, so a "*" goes between.
+bool colle_avant(char c) { return (c >= '0' && c <= '9') || c == '.' || c == ')' || est_lettre(c); }
+bool colle_apres(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '(' || est_lettre(c); }
+
+// Every letter outside the protected words replaced by its value, as a
+// factor: '2a(x+b)' with a = 2 and b = 7 gives '2*2*(x+7)'. One pass from the
+// left: a value never holds a letter, so nothing is replaced twice.
 std::string substitue(std::string_view t, const Valeurs &valeurs)
 {
     std::string r;
@@ -60,8 +65,12 @@ std::string substitue(std::string_view t, const Valeurs &valeurs)
             r.append(t.substr(i, n));
             i += n;
         } else if (est_lettre(t[i]) && !valeurs[static_cast<std::size_t>(t[i] - 'a')].empty()) {
+            if (!r.empty() && colle_avant(r.back()))
+                r += '*';
             r += valeurs[static_cast<std::size_t>(t[i] - 'a')];
             ++i;
+            if (i < t.size() && colle_apres(t[i]) && !mot_protege(t, i))
+                r += '*';
         } else {
             r += t[i++];
         }
@@ -323,6 +332,8 @@ void instancier_exercice()
     const bool vecteurs = contient(depart, MARQUE_VECTEUR);
     if (p.option_fractions && !vecteurs)
         depart = normalise(depart);
+    else if (depart != p.expression_base)
+        depart = normalise_brut(depart);   // the values' products computed, the terms kept
     p.expression_base = depart;
 
     for (std::string &aide : p.aides_affichees)
@@ -355,7 +366,6 @@ std::vector<int> valeurs_variable(const std::string &ligne)
 
 std::string valeur_ecrite(int valeur)
 {
-    char tampon[32];
-    std::snprintf(tampon, sizeof tampon, "%5.2f", static_cast<double>(valeur));
-    return tampon;
+    const std::string chiffres = std::to_string(valeur);
+    return valeur < 0 ? "(" + chiffres + ")" : chiffres;
 }

@@ -34,6 +34,6 @@ void seme_hasard(unsigned graine);
 // last); empty for a malformed line.
 std::vector<int> valeurs_variable(const std::string &ligne);
 
-// The value of a variable as it is put into a formula: two decimals, right
-// aligned in five characters (" 3.00", "12.00").
+// The value of a variable as it is put into a formula: a whole number, in
+// brackets when negative ("3", "(-4)").
 std::string valeur_ecrite(int valeur);

@@ -30,9 +30,9 @@ bool entoure_avant_puissance(const Base &base, const std::string &texte)
         return !que_des_chiffres(texte);
     case Base::Genre::lettre:
     case Base::Genre::groupe:
+    case Base::Genre::fonction:
         return false;
     case Base::Genre::vecteur:
-    case Base::Genre::fonction:
     case Base::Genre::puissance:
         return true;
     }

@@ -3,6 +3,7 @@
 // with the hint that names what was done.
 
 #include <algorithm>
+#include <optional>
 
 #include "algebra/denominateurs.h"
 #include "algebra/developpement.h"
@@ -18,6 +19,7 @@
 #include "core/algebre.h"
 #include "core/decoupe.h"
 #include "core/evaluateur.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -38,6 +40,50 @@ void simplifie_racines_puis_fusionne(std::string &s)
 {
     s = normalise(simplifie_racines(s));
     s = fusionne_racines(s);
+}
+
+// One expression: no relation, system, list, interval or set.
+bool est_une_expression(const std::string &a)
+{
+    const std::optional<Arbre> arbre = lis_formule(a);
+    if (!arbre)
+        return false;
+    switch ((*arbre)[arbre->racine].genre) {
+    case Genre::relation: case Genre::systeme: case Genre::liste: case Genre::domaine:
+    case Genre::reunion: case Genre::ensemble: case Genre::infini:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Why the argument typed cannot serve the operation waiting for it (its
+// action code), or an empty text when it can. Nothing is recorded for a
+// refused argument.
+std::string refus_argument(int code, const std::string &a)
+{
+    if (code == 11)
+        return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
+                                                           : "Il faut donner le nom d'un point (une lettre majuscule).";
+    if (code == 12)
+        return "";
+    if (!est_une_expression(a))
+        return "Il faut donner une expression (sans signe =, < ou >).";
+    // Compared with 0 at the points of the equivalence test, whatever the
+    // value of its letter: never defined, always zero, or neither.
+    const int face_a_zero = compare_expressions(a, "0");
+    if (face_a_zero == EQUIVALENCE_NON_DEMONTREE)
+        return "Cette expression n'a de valeur pour aucun x.";
+    if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
+        return "";
+    switch (code) {
+    case 1: return "On ne peut pas factoriser par 0.";
+    case 2: case 4: return "Multiplier par 0 n'est pas permis : tout deviendrait nul.";
+    case 3: case 6: return "On ne peut pas diviser par 0.";
+    case 5: case 7: return "Ajouter ou soustraire 0 ne change rien.";
+    case 9: return "Un dénominateur ne peut pas être nul.";
+    default: return "";
+    }
 }
 
 } // namespace
@@ -268,6 +314,10 @@ void Travail::affiche(const std::string &argument)
 
 void Travail::operation_argument(int code, std::string a)
 {
+    if (std::string refus = refus_argument(code, a); !refus.empty()) {
+        message = std::move(refus);
+        return;
+    }
     std::string s = courante();
     const std::string ca = crochets(a);
     switch (code) {
@@ -314,10 +364,16 @@ void Travail::operation_argument(int code, std::string a)
         enregistrer_etape(s, "Il faut décomposer sur le point " + forme_lisible(a) + ".", true);
         break;
     case 12:
-        if (compare_expressions(s, a) == 1)
+        switch (compare_ecritures(s, a)) {
+        case EQUIVALENTES:
             enregistrer_etape(a, "Il faut écrire autrement (sous la forme : " + ca + ").", true);
-        else
+            break;
+        case EQUIVALENCE_NON_DEMONTREE:
+            message = "Cette écriture n'est pas acceptée : on ne peut pas vérifier qu'elle est équivalente.";
+            break;
+        default:
             enregistrer_etape(s, "Ecriture non équivalente.", true);
+        }
         break;
     default: break;
     }

@@ -115,3 +115,19 @@ TEST(OutilBase, Batch)
 }
 
 } // namespace
+
+namespace {
+
+// A text typed on the command line, in a batch line or in a session reaches
+// the engine as the input box would give it: '3(x-2)' as '3*(x-2)'.
+TEST(OutilBase, TypedTextsEnterInLinearForm)
+{
+    EXPECT_EQ(outil("developpe", {"3(x-2)"}).texte, "true\t3*x-6\n");
+    const Sortie lot = lance("printf '3(x-2)\\n' | " + entre_apostrophes(VIVEZEZI_CLI) + " --batch developpe");
+    EXPECT_EQ(lot.texte, "true\t3*x-6\n");
+    const Sortie session = lance("printf 'tape 3(x-2)=x+4\\npartie 1\\netat\\n' | " +
+                                 entre_apostrophes(VIVEZEZI_CLI) + " session 2>/dev/null");
+    EXPECT_NE(session.texte.find("Panel5=Développer\t1"), std::string::npos) << session.texte;
+}
+
+} // namespace

@@ -203,6 +203,10 @@ TEST(OutilsTexte, SeparePuissance)
         // Two calls are no single function piece.
         {"sin(x)*cos(x)", "sin(x)*cos(x)", 1, "sin(x)*cos(x)"},
         {"(x+1)^2)", "(x+1)^2)", 1, "(x+1)^2)"},
+        // A function raised to a power is raised whole.
+        {"sin(x)^2", "sin(x)", 2, "sin(x)*sin(x)"},
+        {"3*sqrt(x+1)^3", "3*sqrt(x+1)", 3, "3*sqrt(x+1)*sqrt(x+1)*sqrt(x+1)"},
+        {"2*é^2", "2*é", 2, "2*é*é"},
     };
     for (const auto &[piece, base, exposant, developpe] : cas) {
         const Puissance p = separe_puissance(piece);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/algebre.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 #include "tests/outils/textes_hostiles.h"
 
@@ -227,7 +229,8 @@ TEST(OutilsTermes, ExtraitCoefficient)
         {"x", "+", "1", ""},
         {"", "+", "1", ""},
         {"0.5*x-2", "+", "0.5", "-2"},
-        {"2*x^12+1", "+", "22", "1"},   // further digits of the exponent stay
+        {"2*x^12+1", "+", "2", "1"},
+        {"3*x^é-1", "+", "3", "-1"},    {"é^2*x", "+", "é", ""},
         {"x^", "+", "1", ""},
     };
     for (const auto &[texte, signe, coefficient, reste] : cas) {
@@ -290,3 +293,60 @@ TEST_F(Decoupe, RegroupeKeepsTheValue)
 }
 
 } // namespace
+
+namespace {
+
+bool utf8_valide(std::string_view t)
+{
+    for (std::size_t i = 0; i < t.size();) {
+        const std::size_t n = longueur_caractere_utf8(t, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// A random text of formula bits and letters outside ASCII, valid UTF-8.
+std::string texte_utf8_au_hasard(std::mt19937 &g)
+{
+    static const char *const bouts[] = {"x", "2", "12", "^", "+", "-", "*", "/", "(", ")",
+                                        "é", "ü", "€", "𝑥", "sqrt(", ".", "a"};
+    std::uniform_int_distribution<std::size_t> bout(0, std::size(bouts) - 1), longueur(0, 14);
+    std::string t;
+    for (std::size_t n = longueur(g); n > 0; --n)
+        t += bouts[bout(g)];
+    return t;
+}
+
+} // namespace
+
+// No text tool ever cuts a character in two, whatever the text.
+TEST_F(Decoupe, NeverSplitsACharacter)
+{
+    std::mt19937 g(11);
+    for (int essai = 0; essai < 3000; ++essai) {
+        const std::string texte = texte_utf8_au_hasard(g);
+        std::vector<std::string> sorties;
+        std::string t = texte, signe, coefficient;
+        extrait_coefficient(t, signe, coefficient);
+        sorties.insert(sorties.end(), {t, coefficient});
+        t = texte;
+        sorties.push_back(extrait_terme(t));
+        sorties.push_back(t);
+        const Puissance p = separe_puissance(texte);
+        sorties.insert(sorties.end(), {p.base, p.developpe});
+        for (void (*outil)(std::string &) : {inverse_signes, sans_parentheses, nettoie_membre, oppose_termes}) {
+            t = texte;
+            outil(t);
+            sorties.push_back(t);
+        }
+        const Resultat r = scinde(texte);
+        sorties.insert(sorties.end(), r.morceaux.begin(), r.morceaux.end());
+        const TDalgebre enonce(texte);
+        for (int k = 1; k <= 8; ++k)
+            sorties.insert(sorties.end(), {enonce.membre_gauche.morceaux[k], enonce.membre_gauche.bases[k]});
+        for (const std::string &s : sorties)
+            ASSERT_TRUE(utf8_valide(s)) << texte << " -> " << s;
+    }
+}

@@ -46,14 +46,15 @@ TEST(Evalue, OrdinaryFormulas)
 
 // Operators apply by priority (kind plus parenthesis depth), left to right
 // among equals; a sign after an operator is a subtraction from 0 there; a
-// function binds less tightly than "^" and applies to the slot it finds.
+// function applies to its bracket before anything outside it.
 TEST(Evalue, ItsOwnReadingOfPriorities)
 {
     const Cas cas[] = {
         {"2*-3", 0, -3},          {"-x^2", 3, -9},         {"2^3^2", 0, 64},
         {"--2", 0, -2},           {"2^-1", 0, 0},          {"8/2/2", 0, 2},
         {"2-3-4", 0, -5},         {"+x", 5, 5},            {"(-x)^2", 3, 9},
-        {"sin(x)^2", 1, std::sin(1.0)},       {"2^sin(x)", 1, std::sin(2.0)},
+        {"sin(x)^2", 1, std::sin(1.0) * std::sin(1.0)}, {"2^sin(x)", 1, std::pow(2.0, std::sin(1.0))},
+        {"-cos(x)^2", 1, -std::cos(1.0) * std::cos(1.0)}, {"sqrt(x+3)^3", 1, 8},
         {"sincosx", 1, std::cos(std::sin(1.0))}, {"sin(cos(x))", 1, std::sin(std::cos(1.0))},
         {"sin x*2", 1, 2 * std::sin(1.0)},   {"sin+2", 0, 2},
         {"(2+3", 0, 5},           {"2+3)*4", 0, 20},

@@ -137,10 +137,10 @@ TEST(Variables, ValeursOffertes)
 
 TEST(Variables, ValeurEcrite)
 {
-    EXPECT_EQ(valeur_ecrite(3), " 3.00");
-    EXPECT_EQ(valeur_ecrite(12), "12.00");
-    EXPECT_EQ(valeur_ecrite(-4), "-4.00");
-    EXPECT_EQ(valeur_ecrite(123456), "123456.00");
+    EXPECT_EQ(valeur_ecrite(3), "3");
+    EXPECT_EQ(valeur_ecrite(12), "12");
+    EXPECT_EQ(valeur_ecrite(-4), "(-4)");
+    EXPECT_EQ(valeur_ecrite(0), "0");
 }
 
 class Instanciation : public Preparation {};
@@ -156,8 +156,7 @@ TEST_F(Instanciation, ValeursParDefautEntreUnEtHuit)
         instancier_exercice();
         vues.insert(partage.expression_base);
     }
-    EXPECT_EQ(vues, (std::set<std::string>{" 1.00", " 2.00", " 3.00", " 4.00", " 5.00", " 6.00", " 7.00",
-                                           " 8.00"}));
+    EXPECT_EQ(vues, (std::set<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
 TEST_F(Instanciation, MemeGraineMemesValeurs)
@@ -189,9 +188,9 @@ TEST_F(Instanciation, ValeursMisesPartout)
     partage.liste_solutions.emplace_back("", "10", "faux");
     instancier_exercice();
 
-    EXPECT_EQ(partage.expression_base, " 3.00*x+(6)+b+[2* 3.00");
+    EXPECT_EQ(partage.expression_base, "3*x+(6)+b+[2*3");
     EXPECT_EQ(partage.aides_affichees[1],
-              "Calculer 6 puis " + forme_lisible("2* 3.00") + " et  puis [a*et*a");
+              "Calculer 6 puis " + forme_lisible("2*3") + " et  puis [a*et*a");
     EXPECT_EQ(partage.aides_affichees[2], "sqrt 3 domain(x,a,inf,12)");
     EXPECT_EQ(partage.aides_affichees[4], "");
     EXPECT_EQ(partage.solutions_normalisees[1], "x*et*3");
@@ -205,13 +204,35 @@ TEST_F(Instanciation, ValeursMisesPartout)
     EXPECT_EQ(partage.expression_base, "3*x+6");
 }
 
+// A drawn value enters as a factor, in brackets when negative, and the
+// pupil sees the products computed with the terms in the teacher's order.
+TEST_F(Instanciation, ValeursEntrentCommeFacteurs)
+{
+    struct Cas {
+        const char *a, *b, *expression, *attendu;
+    };
+    const Cas cas[] = {
+        {"2", "7", "2a(x+b)-ab", "4*(x+7)-14"},   {"-3", "1", "x-a", "x+3"},
+        {"-3", "1", "a^2+bx", "9+x"},              {"1", "0", "ax+b", "x"},
+        {"2", "5", "a(x+1)(x-b)", "2*(x+1)*(x-5)"}, {"2", "3", "sqrt(a)x+b/a", "sqrt(2)*x+3/2"},
+    };
+    for (const Cas &c : cas) {
+        partage.option_fractions = false;
+        partage.lignes_parametres[1] = std::string("a:") + c.a + ",,";
+        partage.lignes_parametres[2] = std::string("b:") + c.b + ",,";
+        partage.expression_base = c.expression;
+        instancier_exercice();
+        EXPECT_EQ(partage.expression_base, c.attendu) << c.expression;
+    }
+}
+
 TEST_F(Instanciation, VecteursGardentLeurMarque)
 {
     partage.lignes_parametres[1] = "k:2,,";
     partage.expression_base = "k*AB..arrow";
     partage.liste_solutions.emplace_back("k*AB..arrow=CD..arrow", "0", "juste");
     instancier_exercice();
-    EXPECT_EQ(partage.expression_base, " 2.00*AB..arrow");
+    EXPECT_EQ(partage.expression_base, "2*AB..arrow");
     EXPECT_EQ(partage.solutions_normalisees[1].find("*et*"), std::string::npos);
     EXPECT_NE(partage.solutions_normalisees[1].find("AB..arrow"), std::string::npos);
 }

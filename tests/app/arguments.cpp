@@ -1,0 +1,73 @@
+// The operations that wait for an argument refuse one that has no meaning
+// for them, with a message to the pupil, and record nothing.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/travail/travail.h"
+#include "core/partage.h"
+
+namespace {
+
+struct Cas {
+    const char *enonce;
+    int code;
+    const char *argument;
+};
+
+class Arguments : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        t.FormActivate("");
+    }
+
+    void donne(const Cas &c)
+    {
+        t.MthX1Change(c.enonce);
+        t.enregistrer_etape(c.enonce, "c", true);
+        t.message.clear();
+        partage.action_en_cours = c.code;
+        t.affiche(c.argument);
+    }
+
+    Travail t;
+};
+
+TEST_F(Arguments, MeaninglessArgumentsAreRefused)
+{
+    const Cas cas[] = {
+        {"2*x+4", 1, "0"},           {"2*x+4", 1, "x-x"},        {"2/(x+1)", 2, "0"},
+        {"2/(x+1)", 3, "0"},         {"2/(x+1)", 3, "0*x"},      {"2*x+1=5", 4, "0"},
+        {"2*x+1=5", 6, "0"},         {"2*x+1=5", 5, "x=1"},      {"2*x+1=5", 7, "x<1"},
+        {"2*x+1=5", 5, "0"},         {"2*x+1=5", 4, "2+"},       {"1/x+1/2", 9, "0"},
+        {"2*x+1=5", 8, "x=2"},       {"AB..arrow+BC..arrow", 11, "AB"},
+        {"AB..arrow+BC..arrow", 11, "2"},  {"2*x+4", 1, "1*et*2"},        {"a*x=4", 6, "a-a"},
+        {"2*x+1=5", 4, "1/0"},       {"2/(x+1)", 2, "sqrt(-1)"},  {"2*x+1=5", 8, "1/(x-x)"},
+        {"sqrt(x-3)", 12, "sqrt(x-4)*0+sqrt(x-3)+sqrt(-x-1)"},
+    };
+    for (const Cas &c : cas) {
+        donne(c);
+        EXPECT_EQ(partage.etape, 2) << c.enonce << " / " << c.argument;
+        EXPECT_FALSE(t.message.empty()) << c.enonce << " / " << c.argument;
+    }
+}
+
+TEST_F(Arguments, SoundArgumentsAreRecorded)
+{
+    const Cas cas[] = {
+        {"2*x+4", 1, "2"},           {"2/(x+1)", 3, "2"},        {"2*x+1=5", 5, "-1"},
+        {"2*x+1=5", 6, "2"},         {"2*x+1=5", 8, "2"},        {"a*x=4", 6, "a"},        {"AB..arrow+BC..arrow", 11, "C"},
+        {"2*(x+1)", 12, "2*x+2"},    {"2*x+1=5", 12, "2*x=4"},   {"sqrt(x-3)", 12, "sqrt(x-4)"},
+    };
+    for (const Cas &c : cas) {
+        donne(c);
+        EXPECT_EQ(partage.etape, 3) << c.enonce << " / " << c.argument;
+        EXPECT_TRUE(t.message.empty()) << c.enonce << " / " << c.argument << " : " << t.message;
+    }
+    EXPECT_EQ(t.commentaires[3], "Ecriture non équivalente.");
+}
+
+} // namespace
