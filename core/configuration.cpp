@@ -80,7 +80,7 @@ bool reecrit_configuration(Reecriture reecrit)
     LecteurLignes lecteur(chemin);
     if (!lecteur.ouvert())
         return false;
-    EcritureSure ecriture(chemin, chemin_de(partage.dossier_programme) / NOM_TEMPORAIRE);
+    EcritureSure ecriture(chemin, chemin.parent_path() / NOM_TEMPORAIRE);
     if (!ecriture.ouverte())
         return false;
     reecrit(lecteur, ecriture);

@@ -50,7 +50,8 @@ std::string lit_dossier_frere();
 // The address of the "WEB" section, `ADRESSE_WEB_DEFAUT` by default.
 std::string lit_adresse_web();
 
-// Rewrite the file through "xxx.ini" in the program folder. False when the
+// Rewrite the file through "xxx.ini" beside it (the program folder may be
+// read-only when the file lives in the user's folder). False when the
 // file is missing or cannot be rewritten; it is then left as it was.
 bool ecrit_dossier_frere(const std::string &dossier);
 bool ecrit_options();

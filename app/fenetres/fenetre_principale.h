@@ -85,6 +85,12 @@ public:
     // Lights the frame button under the window point, as the mouse does.
     void survol(QPoint point);
 
+    // Opens an exercise file named on the command line: loaded as by "CHARGER
+    // UN EXERCICE", then turned to pupil mode with its values drawn. The
+    // window title names the file; an unreadable file leaves the work empty
+    // and tells the user.
+    void ouvre_exercice(const QString &chemin);
+
     // Saving and loading through the file dialogs; `sortie` closes afterwards.
     void save_as(bool sortie);
     void on_ferme();
