@@ -1,6 +1,6 @@
 #pragma once
-// The teacher's settings kept between runs in "Vivezezi.ini", in the program
-// folder: the seven options, the password, the folder of the sibling program
+// The teacher's settings kept between runs in "Vivezezi.ini" (its place:
+// core/emplacements.h): the seven options, the password, the folder of the sibling program
 // and the web address. Sections are found by the words "OPTIONS", "PASSE",
 // "CONFIG" and "WEB" in a line turned to upper case; values are read by
 // position after their header, the value being what follows the first "=".

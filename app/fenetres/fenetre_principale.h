@@ -87,8 +87,8 @@ public:
 
     // Opens an exercise file named on the command line: loaded as by "CHARGER
     // UN EXERCICE", then turned to pupil mode with its values drawn. The
-    // window title names the file; an unreadable file leaves the work empty
-    // and tells the user.
+    // window title names the file. An unreadable file is reported and the
+    // work stays as it was (empty at start).
     void ouvre_exercice(const QString &chemin);
 
     // Saving and loading through the file dialogs; `sortie` closes afterwards.
