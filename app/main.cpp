@@ -3,13 +3,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 #include "app/fenetres/fenetre_argument.h"
 #include "app/fenetres/fenetre_mot_de_passe.h"
 #include "app/fenetres/fenetre_principale.h"
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/fenetre_resultat.h"
-#include "core/configuration.h"
+#include "core/emplacements.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
 #include "print/imprime.h"
@@ -18,13 +19,18 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vivezezi"));
-    // The configuration file lives beside the program; the main window reads it.
-    fixe_dossier_programme(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath());
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.vivezezi.Vivezezi"));
+    // The main window reads the configuration when it is created.
+    const QDir dossier_utilisateur(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    installe_emplacements(choisit_emplacements(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath(),
+                                               dossier_utilisateur.filesystemAbsolutePath()));
 
+    // The first argument is a statement for step 1, or an exercise file to open.
     const QStringList arguments = QCoreApplication::arguments();
-    const std::string expression = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
+    const QString argument = arguments.size() > 1 ? arguments.at(1) : QString();
+    const bool exercice = est_fichier_exercice(argument.toStdString());
 
-    TForm1 form1(expression);
+    TForm1 form1(exercice ? std::string() : argument.toStdString());
     TForm2 form2;
     TForm4 form4;
     TImprime imprime;
@@ -34,5 +40,7 @@ int main(int argc, char *argv[])
     TForm7 form7;
     form1.attache({&form2, &form4, &imprime, &form3, &form5, &form6, &form7});
     form1.show();
+    if (exercice)
+        form1.ouvre_exercice(argument);
     return QApplication::exec();
 }

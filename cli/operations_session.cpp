@@ -19,6 +19,7 @@
 #include "app/travail/travail.h"
 #include "cli/registre.h"
 #include "core/configuration.h"
+#include "core/emplacements.h"
 #include "core/partage.h"
 #include "exercise/preparation.h"
 #include "formula/lineaire.h"
@@ -49,7 +50,7 @@ std::string sur_une_ligne(std::string texte)
 }
 
 // The program folder of the session: the given one, or a fresh copy of the
-// data files that the build puts beside the program.
+// program's data files (beside it, or in the installed data folder).
 class Dossier {
 public:
     explicit Dossier(const std::string &demande)
@@ -59,7 +60,7 @@ public:
             return;
         }
         std::random_device hasard;
-        const fs::path source = chemin_executable().parent_path();
+        const fs::path source = choisit_emplacements(chemin_executable().parent_path(), {}).donnees;
         std::error_code erreur;
         chemin_ = fs::temp_directory_path(erreur) / ("vivezezi-session-" + std::to_string(hasard()));
         fs::create_directories(chemin_, erreur);

@@ -118,7 +118,7 @@ bool reecrit_configuration(Reecriture reecrit)
     while (!lecteur.fin())
         lignes.push_back(lecteur.lit());
     reecrit(lignes);
-    EcritureSure ecriture(chemin, chemin_de(partage.dossier_programme) / NOM_TEMPORAIRE);
+    EcritureSure ecriture(chemin, chemin.parent_path() / NOM_TEMPORAIRE);
     if (!ecriture.ouverte())
         return false;
     for (const std::string &ligne : lignes)

@@ -1,6 +1,6 @@
 #pragma once
-// The teacher's settings kept between runs in "Vivezezi.ini", in the program
-// folder: the seven options, the password, the folder of the sibling program
+// The teacher's settings kept between runs in "Vivezezi.ini" (its place:
+// core/emplacements.h): the seven options, the password, the folder of the sibling program
 // and the web address. Sections are found by the words "OPTIONS", "PASSE",
 // "CONFIG" and "WEB" in a line turned to upper case; values are read by
 // position after their header, the value being what follows the first "=".
@@ -66,8 +66,9 @@ inline constexpr const char *MESSAGE_MOT_DE_PASSE =
     "(lettres avec ou sans accent, chiffres, ponctuation et signes courants) : le fichier de "
     "configuration ne peut pas en garder d'autres.";
 
-// Rewrite the file through "xxx.ini" in the program folder, adding the
-// sections it lacks; `ecrit_options` also writes the password and the
+// Rewrite the file through "xxx.ini" beside it (the program folder may be
+// read-only when the file lives in the user's folder), adding the sections
+// it lacks; `ecrit_options` also writes the password and the
 // trinomial setting. False when the file is missing or cannot be rewritten;
 // it is then left as it was.
 bool ecrit_dossier_frere(const std::string &dossier);

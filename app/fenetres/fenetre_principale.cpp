@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -800,6 +801,18 @@ void TForm1::charge()
                                                      QStringLiteral("algebre (*.alg)"));
     if (!nom.isEmpty())
         agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });
+}
+
+void TForm1::ouvre_exercice(const QString &chemin)
+{
+    bool ouvert = false;
+    agit([this, &chemin, &ouvert] {
+        ouvert = travail_->charge_exercice(chemin.toStdString());
+        if (ouvert)
+            travail_->SpeedButton9Click();
+    });
+    if (ouvert)
+        setWindowTitle(QStringLiteral("Vivezezi - ") + QFileInfo(chemin).fileName());
 }
 
 void TForm1::on_ferme()

@@ -85,6 +85,12 @@ public:
     // Lights the frame button under the window point, as the mouse does.
     void survol(QPoint point);
 
+    // Opens an exercise file named on the command line: loaded as by "CHARGER
+    // UN EXERCICE", then turned to pupil mode with its values drawn. The
+    // window title names the file. An unreadable file is reported and the
+    // work stays as it was (empty at start).
+    void ouvre_exercice(const QString &chemin);
+
     // Saving and loading through the file dialogs; `sortie` closes afterwards,
     // once the exercise is saved. A cancelled dialog or a failed save keeps
     // the window open (the failure is told).
