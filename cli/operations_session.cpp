@@ -109,6 +109,14 @@ void imprime_etat(const Travail &travail, bool reponse_donnee)
         std::cout << nom_panneau(static_cast<Panneau>(k)) << '=' << sur_une_ligne(e.libelle) << '\t'
                   << (e.actif ? 1 : 0) << '\n';
     }
+    // The answers as the pupil must give them, once values are drawn.
+    int i = 1;
+    for (const TDsolu &s : p.liste_solutions) {
+        const bool tiree = p.mode_eleve && i < static_cast<int>(p.solutions_normalisees.size());
+        std::cout << "solution[" << i << "]=" << sur_une_ligne(tiree ? p.solutions_normalisees[i] : s.solution)
+                  << '\t' << sur_une_ligne(s.commentaire) << '\t' << s.penalite << '\n';
+        ++i;
+    }
     if (reponse_donnee)
         std::cout << "commentaire_final=" << sur_une_ligne(p.commentaire_final) << '\n'
                   << "felicitations=" << sur_une_ligne(felicitations()) << '\n';
@@ -226,8 +234,10 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "enonce") {
             travail.SpeedButton7Click(texte);
         } else if (commande == "reponse") {
+            // Without a text the pupil keeps what the window opens with: the last step.
             travail.demande_reponse();
-            reponse_donnee = valide_argument(travail, texte) || reponse_donnee;
+            reponse_donnee =
+                valide_argument(travail, texte.empty() ? partage.derniere_expression : texte) || reponse_donnee;
         } else if (commande == "aide") {
             if (!nombre)
                 return erreur("« aide » attend un numéro.");
@@ -254,6 +264,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
 }
 
 } // namespace
+
+int joue_session(std::istream &script, const std::string &dossier) { return joue(script, dossier); }
 
 void enregistre_session(Registre &r)
 {
