@@ -74,13 +74,14 @@ int premiere_ligne_differente(const std::string &a, const std::string &b)
     return ligne;
 }
 
-void verifie_relecture(const fs::path &chemin, Rapport &rapport)
+// False when the file cannot be read at all.
+bool verifie_relecture(const fs::path &chemin, Rapport &rapport)
 {
     remet_a_zero_complet();
     Exercice e = exercice_en_cours({}, Exercice{}.tailles);
     if (lire_exercice(chemin, e) != LectureExercice::reussie) {
         rapport.signale(0, "le fichier ne se lit pas.");
-        return;
+        return false;
     }
     std::random_device hasard;
     const fs::path copie = fs::temp_directory_path() / ("vivezezi-verifie-" + std::to_string(hasard()) + ".alg");
@@ -94,6 +95,7 @@ void verifie_relecture(const fs::path &chemin, Rapport &rapport)
         rapport.signale(0, "relu puis réécrit par le programme, le fichier change à la ligne " +
                                std::to_string(premiere_ligne_differente(avant, apres)) +
                                " (codage Windows-1252, fins de ligne CR LF, ordre des blocs).");
+    return true;
 }
 
 // The answer check on a text as the pupil gives it, from a mark of 20.
@@ -228,7 +230,10 @@ int verifie(const Arguments &a)
     int problemes = 0;
     for (const fs::path &chemin : demande->fichiers) {
         Rapport rapport(texte_de(chemin.filename()));
-        verifie_relecture(chemin, rapport);
+        if (!verifie_relecture(chemin, rapport)) {
+            problemes += rapport.nombre();
+            continue;
+        }
         for (int tirage = 1; tirage <= demande->tirages; ++tirage)
             verifie_tirage(chemin, tirage, rapport);
         if (demande->routes)
