@@ -8,6 +8,8 @@
 // read and written again.
 
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -125,6 +127,42 @@ char lettre_restante(const std::string &enonce)
     return 0;
 }
 
+// The fraction a pupil writes for a decimal value ("-1.5" gives "-3/2");
+// empty for a text that is no decimal number or no fraction of a small denominator.
+std::string fraction_de(const std::string &valeur)
+{
+    char *fin = nullptr;
+    const double v = std::strtod(valeur.c_str(), &fin);
+    if (valeur.find('.') == std::string::npos || *fin != '\0')
+        return {};
+    for (long denominateur = 2; denominateur <= 1000; ++denominateur) {
+        const double numerateur = v * static_cast<double>(denominateur);
+        if (std::abs(numerateur - std::round(numerateur)) < 1e-9)
+            return std::to_string(std::lround(numerateur)) + "/" + std::to_string(denominateur);
+    }
+    return {};
+}
+
+// The values of a list answer with every decimal written as the pupil's fraction;
+// empty when none is decimal.
+std::string en_fractions(const std::string &reponse)
+{
+    std::string r;
+    bool changee = false;
+    std::size_t debut = 0;
+    for (;;) {
+        const std::size_t et = reponse.find("*et*", debut);
+        const std::string valeur = reponse.substr(debut, et == std::string::npos ? et : et - debut);
+        const std::string fraction = fraction_de(valeur);
+        changee = changee || !fraction.empty();
+        r += fraction.empty() ? valeur : fraction;
+        if (et == std::string::npos)
+            return changee ? r : std::string();
+        r += "*et*";
+        debut = et + 4;
+    }
+}
+
 // One draw: the exercise loaded, its values drawn as the switch to pupil mode does.
 void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
 {
@@ -160,6 +198,9 @@ void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
         if (!accepte_a_20(reponse))
             rapport.signale(tirage, numero + " « " + reponse + " » n'est pas acceptée à 20/20 : " +
                                         resultat_du_controle() + ".");
+        if (const std::string f = en_fractions(reponse); !f.empty() && !accepte_a_20(f))
+            rapport.signale(tirage, numero + " est écrite en décimal, « " + reponse + " » : l'élève qui écrit « " +
+                                        f + " » n'est pas reconnu (" + resultat_du_controle() + ").");
         if (const std::string d = defaut_mathematique(enonce, reponse); !d.empty())
             rapport.signale(tirage, numero + " est fausse pour « " + enonce + " » : " + d);
     }
