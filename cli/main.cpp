@@ -5,6 +5,7 @@
 // In arguments and results "@" stands for a line break (CR LF), so that a
 // system fits on one line.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <utility>
@@ -69,6 +70,7 @@ Registre construit_registre()
     enregistre_menus(r);
     enregistre_fichiers(r);
     enregistre_session(r);
+    enregistre_verifie(r);
     return r;
 }
 
@@ -116,7 +118,10 @@ bool nombre_d_arguments_correct(const Operation &op, std::size_t n)
     for (const std::string &p : op.parametres)
         if (p.empty() || p.back() != '?')
             ++obligatoires;
-    return n >= obligatoires && n <= op.parametres.size();
+    // A name ending with "..." stands for any number of arguments.
+    const bool suite = std::any_of(op.parametres.begin(), op.parametres.end(),
+                                   [](const std::string &p) { return p.ends_with("..."); });
+    return n >= obligatoires && (suite || n <= op.parametres.size());
 }
 
 // Each call starts from the reset state, then the options of the command line.

@@ -112,6 +112,14 @@ void imprime_etat(const Travail &travail, bool reponse_donnee)
         std::cout << nom_panneau(static_cast<Panneau>(k)) << '=' << sur_une_ligne(e.libelle) << '\t'
                   << (e.actif ? 1 : 0) << '\n';
     }
+    // The answers as the pupil must give them, once values are drawn.
+    int i = 1;
+    for (const TDsolu &s : p.liste_solutions) {
+        const bool tiree = p.mode_eleve && i < static_cast<int>(p.solutions_normalisees.size());
+        std::cout << "solution[" << i << "]=" << sur_une_ligne(tiree ? p.solutions_normalisees[i] : s.solution)
+                  << '\t' << sur_une_ligne(s.commentaire) << '\t' << s.penalite << '\n';
+        ++i;
+    }
     if (reponse_donnee)
         std::cout << "commentaire_final=" << sur_une_ligne(p.commentaire_final) << '\n'
                   << "felicitations=" << sur_une_ligne(felicitations()) << '\n';
@@ -315,6 +323,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
 }
 
 } // namespace
+
+int joue_session(std::istream &script, const std::string &dossier) { return joue(script, dossier); }
 
 void enregistre_session(Registre &r)
 {

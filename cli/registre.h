@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -72,5 +73,10 @@ void enregistre_enonces(Registre &r);       // operations on statements, number 
 void enregistre_menus(Registre &r);
 void enregistre_fichiers(Registre &r);     // configuration and exercise files
 void enregistre_session(Registre &r);
+void enregistre_verifie(Registre &r);       // the exercise checker
+
+// Plays a session script in the given program folder (a fresh copy of the
+// data files when empty); 0, or 2 after a command it does not know.
+int joue_session(std::istream &script, const std::string &dossier);
 
 } // namespace cli

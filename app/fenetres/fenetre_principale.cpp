@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -797,7 +798,8 @@ void TForm1::charge()
 {
     if (!travail_->bouton_charger_visible)
         return;
-    const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"), QString(),
+    const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"),
+                                                     QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices")),
                                                      QStringLiteral("algebre (*.alg)"));
     if (!nom.isEmpty())
         agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });

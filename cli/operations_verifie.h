@@ -1,0 +1,21 @@
+#pragma once
+// What the exercise checker asks of the mathematics: whether an expected
+// answer is right for its statement, computed by the numeric evaluator at
+// sample points, apart from the engine's own solving.
+
+#include <string>
+
+namespace cli {
+
+// Empty when `reponse` is right for `enonce` (both as the pupil meets them,
+// values drawn): the values of an equation satisfy it, an inequation's set is
+// the set of x where it holds, a system's pair satisfies both equations, an
+// expression keeps the statement's value and a vector sum its points.
+// Otherwise one French sentence that says what is wrong.
+std::string defaut_mathematique(const std::string &enonce, const std::string &reponse);
+
+// Empty when the statement is defined at one sample point at least (for an
+// expression; each member for a relation), else the French sentence.
+std::string defaut_enonce(const std::string &enonce);
+
+} // namespace cli

@@ -1,0 +1,138 @@
+// The exercise checker, run as a teacher runs it on small files of his own:
+// sound exercises pass, and each kind of fault is named.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Sortie {
+    std::string texte;
+    int code = -1;
+};
+
+Sortie lance(const std::string &arguments)
+{
+    Sortie s;
+    FILE *f = popen((std::string(VIVEZEZI_CLI) + " " + arguments + " 2>&1").c_str(), "r");
+    if (!f)
+        return s;
+    for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f))
+        s.texte += static_cast<char>(c);
+    const int statut = pclose(f);
+    s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+    return s;
+}
+
+// An exercise file as the program writes it (ASCII only, CR LF).
+std::string fichier(const std::string &enonce, const std::vector<std::string> &variables,
+                    const std::string &reponse, int note = 0)
+{
+    std::string t = "Enonce\r\n" + enonce + "\r\n";
+    for (int i = 0; i < 4; ++i)
+        t += "fonte:20\r\n";
+    for (const std::string &v : variables)
+        t += v + "\r\n";
+    t += "solution:" + reponse + "\r\ncomment:Bravo\r\nnote:" + std::to_string(note) + "\r\n";
+    t += "solution:\r\ncomment:Non\r\nnote:10\r\noptions\r\n";
+    for (const char *cle : {"REDUIRE", "FRACTIONS", "RACINES", "KALKUL", "SIMPLIF", "FACTORIZ", "DEVELOPPE"})
+        t += std::string(cle) + ":VRAI\r\n";
+    t += "finoptions\r\naide\r\nfinaide\r\nens_def\r\n-inf\r\nVRAI\r\ninf\r\nVRAI\r\n\r\nVRAI\r\n\r\nVRAI\r\n"
+         "finens_def\r\n";
+    return t;
+}
+
+class VerifieExercice : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::random_device hasard;
+        dossier_ = fs::temp_directory_path() / ("vivezezi-verifie-test-" + std::to_string(hasard()));
+        fs::create_directories(dossier_);
+    }
+    void TearDown() override { fs::remove_all(dossier_); }
+
+    std::string ecrit(const std::string &nom, const std::string &contenu) const
+    {
+        std::ofstream(dossier_ / nom, std::ios::binary) << contenu;
+        return "'" + (dossier_ / nom).string() + "'";
+    }
+
+    fs::path dossier_;
+};
+
+TEST_F(VerifieExercice, ChaqueDefautEstNomme)
+{
+    struct Cas {
+        const char *nom;
+        std::string contenu;
+        std::string attendu;   // part of the problem line; empty for a sound exercise
+    };
+    const std::vector<Cas> cas = {
+        {"equation", fichier("(x-2)*(x+3)=0", {}, "2=-3"), ""},
+        {"equation_tiree", fichier("a*x-a=0", {"a:1,2,3,4,,"}, "1"), ""},
+        {"inequation", fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), ""},
+        {"inequation_large", fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), ""},
+        {"systeme", fichier("{x+y=5@x-y=1}", {}, "3=2"), ""},
+        {"vecteurs", fichier("AB..arrow+BC..arrow", {}, "AC..arrow"), ""},
+        {"expression", fichier("(x+1)^2", {}, "x^2+2*x+1"), ""},
+        {"valeur_fausse", fichier("2*x+1=5", {}, "3"), "x = 3 ne vérifie pas l'équation"},
+        {"ensemble_faux", fichier("2*x-4<0", {}, "domain(x,-inf,2,13)"), "l'inéquation est fausse"},
+        {"couple_faux", fichier("{x+y=5@x-y=1}", {}, "2=3"), "ne vérifie pas"},
+        {"somme_fausse", fichier("AB..arrow+BC..arrow", {}, "CA..arrow"), "n'est pas égal à la somme"},
+        {"developpement_faux", fichier("(x+1)^2", {}, "x^2+1"), "au lieu de"},
+        {"hors_domaine", fichier("(x-2)/(x+1)=0", {}, "-1"), "n'est pas définie pour x = -1"},
+        {"sans_reponse_juste", fichier("x+1=2", {}, "1", 3), "aucune réponse n'a la note 0"},
+        {"fins_de_ligne", "Enonce\n2*x=4\n", "le fichier change à la ligne 1"},
+    };
+    for (const Cas &c : cas) {
+        SCOPED_TRACE(c.nom);
+        const Sortie s = lance("verifie_exercice " + ecrit(std::string(c.nom) + ".alg", c.contenu));
+        if (c.attendu.empty()) {
+            EXPECT_EQ(s.code, 0);
+            EXPECT_EQ(s.texte, "");
+        } else {
+            EXPECT_EQ(s.code, 1);
+            EXPECT_NE(s.texte.find(c.attendu), std::string::npos) << s.texte;
+        }
+    }
+}
+
+TEST_F(VerifieExercice, RouteEtFichierAbsent)
+{
+    const std::string exercice = ecrit("equation.alg", fichier("2*x+1=5", {}, "2"));
+    fs::create_directories(dossier_ / "routes");
+    std::ofstream(dossier_ / "routes" / "equation.route")
+        << "clic Panel11\nargument 1\nclic Panel1\nargument 2\nclic Panel5\n";
+    const std::string routes = " --routes '" + (dossier_ / "routes").string() + "'";
+    EXPECT_EQ(lance("verifie_exercice " + exercice + routes).code, 0);
+
+    std::ofstream(dossier_ / "routes" / "equation.route") << "clic Panel11\nargument 1\n";
+    const Sortie inachevee = lance("verifie_exercice " + exercice + routes);
+    EXPECT_EQ(inachevee.code, 1);
+    EXPECT_NE(inachevee.texte.find("la route finit sur « 2*x=4 »"), std::string::npos) << inachevee.texte;
+
+    const Sortie absent = lance("verifie_exercice '" + (dossier_ / "absent.alg").string() + "'");
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_EQ(absent.texte, "absent.alg : le fichier ne se lit pas.\n");
+    EXPECT_EQ(lance("verifie_exercice --tirages 0 " + exercice).code, 2);
+}
+
+TEST_F(VerifieExercice, EtatDonneLesReponsesTirees)
+{
+    const std::string exercice = ecrit("tiree.alg", fichier("a*x=a", {"a:3,,"}, "a/a"));
+    std::ofstream(dossier_ / "script") << "charge " << (dossier_ / "tiree.alg").string() << "\neleve\netat\n";
+    const Sortie s = lance("session < '" + (dossier_ / "script").string() + "'");
+    EXPECT_NE(s.texte.find("solution[1]=1\tBravo\t0\n"), std::string::npos) << s.texte;
+    EXPECT_NE(s.texte.find("solution[2]=\tNon\t10\n"), std::string::npos) << s.texte;
+}
+
+} // namespace
