@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -142,22 +143,43 @@ bool est_nom_de_fonction(std::string_view nom)
     return std::find(std::begin(FONCTIONS), std::end(FONCTIONS), nom) != std::end(FONCTIONS);
 }
 
-} // namespace
-
-bool meme_valeur(std::string_view a, std::string_view b)
+// Texts without a number for the formula language (vectors): the program's
+// evaluator, at the points where both have a value.
+bool meme_valeur_evaluee(std::string_view a, std::string_view b)
 {
     static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075};
     for (double x : POINTS) {
         const double va = evalue(a, x);
-        if (va == ERREUR_EVALUATION)
-            continue;
         const double vb = evalue(b, x);
-        if (vb == ERREUR_EVALUATION)
-            continue;
-        if (std::abs(va - vb) > 1e-6 * std::max({1.0, std::abs(va), std::abs(vb)}))
+        if (va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION &&
+            std::abs(va - vb) > 1e-6 * std::max({1.0, std::abs(va), std::abs(vb)}))
             return false;
     }
     return true;
+}
+
+} // namespace
+
+bool meme_valeur(std::string_view a, std::string_view b)
+{
+    static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075, -7.13, 11.29};
+    int comparees = 0;
+    for (double x : POINTS) {
+        const Valeur va = valeur_ordinaire(a, x);
+        if (va.lecture == Definition::illisible)
+            return meme_valeur_evaluee(a, b);
+        if (va.lecture == Definition::indefinie)
+            continue;
+        const Valeur vb = valeur_ordinaire(b, x);
+        if (vb.lecture != Definition::definie)
+            return false;
+        if (std::abs(va.nombre) > 1e12 || std::abs(vb.nombre) > 1e12)
+            continue;
+        if (std::abs(va.nombre - vb.nombre) > 1e-7 * std::max({1.0, std::abs(va.nombre), std::abs(vb.nombre)}))
+            return false;
+        ++comparees;
+    }
+    return comparees > 0;
 }
 
 bool base_entiere(std::string_view base)

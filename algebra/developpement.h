@@ -48,9 +48,10 @@ bool en_somme(std::string &membre);
 
 // Tools shared with the factoring.
 
-// True unless the two texts take different values at one of a few sample
-// points where both can be evaluated; false also when a is defined at some
-// point and b at none.
+// True when b keeps the value and the domain of a, computed by ordinary
+// rules at a few sample points: wherever a is defined, b is defined and
+// equal, and a is defined at one point at least. Texts that have no number
+// (vectors) are compared by the program's evaluator where both have a value.
 bool meme_valeur(std::string_view a, std::string_view b);
 
 // True when a power written after this base bears on all of it: a number, a

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/outils/actions_eleves.h"
+#include "formula/lecteur.h"
 #include "tests/outils/oracle.h"
 
 namespace {

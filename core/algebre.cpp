@@ -261,6 +261,8 @@ TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::stri
 
 // ---------------------------------------------------------------- text tools
 
+constexpr int DEGRE_MAX = 1000000;
+
 int degre(std::string_view s)
 {
     if (s.empty())
@@ -271,13 +273,11 @@ int degre(std::string_view s)
         lettre_x = true;
         if (i + 2 >= s.size() || s[i + 1] != '^')
             continue;
-        const char c1 = s[i + 2];
-        const char c2 = i + 3 < s.size() ? s[i + 3] : '\0';
+        // The whole run of digits is the exponent ('x^1000' has degree 1000,
+        // not 10); it saturates where an exponent stops meaning anything.
         int d = 0;
-        if (c1 == '1' && c2 >= '0' && c2 <= '3')
-            d = 10 + (c2 - '0');
-        else if (c1 >= '2' && c1 <= '9')
-            d = c1 - '0';
+        for (std::size_t k = i + 2; k < s.size() && s[k] >= '0' && s[k] <= '9'; ++k)
+            d = std::min(DEGRE_MAX, d * 10 + (s[k] - '0'));
         resultat = std::max(resultat, d);
     }
     if (resultat == 0 && lettre_x)

@@ -86,6 +86,8 @@ std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante);
 // Every occurrence of ancien replaced by nouveau in one pass from left to
 // right; what the replacement brings is not read again.
 void remplace_chaque(std::string &t, std::string_view ancien, std::string_view nouveau);
+// The highest power of x written in s ('x^12+x^3' has 12), 1 for x alone, 0
+// without x.
 int degre(std::string_view s);
 
 struct Puissance {

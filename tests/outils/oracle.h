@@ -1,142 +1,27 @@
 #pragma once
 
-// The value-and-domain check shared by the engine tests. It reads a formula
-// with the formula language's reader and computes it by ordinary rules in
-// floating point, apart from the program's own evaluator (whose caps and
-// conventions would hide faults). A rewrite is sound when, at every sample
-// point where the text before is defined, the text after is defined too and
-// takes the same value. The text after may be defined where the text before
+// The value-and-domain check shared by the engine tests. It computes formulas
+// by ordinary rules (valeur_ordinaire), apart from the program's own
+// evaluator, whose caps and conventions would hide faults. A rewrite is sound
+// when, at every sample point where the text before is defined, the text
+// after is defined too and takes the same value. The text after may be defined where the text before
 // is not: simplifying a quotient on its domain is what a teacher does.
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "formula/lecteur.h"
+#include "formula/valeur.h"
 
 namespace outils {
 
-enum class Lecture { definie, indefinie, illisible };
-
-struct Valeur {
-    Lecture lecture = Lecture::illisible;
-    double nombre = 0;
-};
-
-namespace detail {
-
-// Letters other than x take fixed values, so that teacher letters and y can
-// be compared too.
-inline double valeur_lettre(char nom, double x)
-{
-    if (nom == 'x')
-        return x;
-    return 0.37 + 0.61 * (nom - 'a');
-}
-
-inline Valeur calcule(const Arbre &arbre, int indice, double x)
-{
-    const Noeud &n = arbre[indice];
-    const auto definie = [](double v) {
-        return std::isfinite(v) ? Valeur{Lecture::definie, v} : Valeur{Lecture::indefinie, 0};
-    };
-    switch (n.genre) {
-    case Genre::nombre:
-        return {Lecture::definie, std::strtod(std::string(arbre.mot(n)).c_str(), nullptr)};
-    case Genre::lettre:
-        return {Lecture::definie, valeur_lettre(arbre.mot(n)[0], x)};
-    case Genre::groupe:
-        return calcule(arbre, arbre.enfant(n, 0), x);
-    case Genre::signe: {
-        Valeur v = calcule(arbre, arbre.enfant(n, 0), x);
-        if (arbre.mot(n) == "-")
-            v.nombre = -v.nombre;
-        return v;
-    }
-    case Genre::fonction: {
-        const Valeur a = calcule(arbre, arbre.enfant(n, 0), x);
-        if (a.lecture != Lecture::definie)
-            return a;
-        const std::string_view f = arbre.mot(n);
-        const double u = a.nombre;
-        if (f == "sqrt")
-            return u < 0 ? Valeur{Lecture::indefinie, 0} : definie(std::sqrt(u));
-        if (f == "ln")
-            return u <= 0 ? Valeur{Lecture::indefinie, 0} : definie(std::log(u));
-        if (f == "abs")
-            return definie(std::fabs(u));
-        if (f == "sin")
-            return definie(std::sin(u));
-        if (f == "cos")
-            return definie(std::cos(u));
-        if (f == "tan")
-            return definie(std::tan(u));
-        if (f == "exp")
-            return definie(std::exp(u));
-        return {};
-    }
-    case Genre::puissance: {
-        const Valeur b = calcule(arbre, arbre.enfant(n, 0), x);
-        const Valeur e = calcule(arbre, arbre.enfant(n, 1), x);
-        if (b.lecture != Lecture::definie)
-            return b;
-        if (e.lecture != Lecture::definie)
-            return e;
-        if (b.nombre < 0 && e.nombre != std::floor(e.nombre))
-            return {Lecture::indefinie, 0};
-        if (b.nombre == 0 && e.nombre < 0)
-            return {Lecture::indefinie, 0};
-        return definie(std::pow(b.nombre, e.nombre));
-    }
-    case Genre::produit:
-    case Genre::somme: {
-        double total = n.genre == Genre::produit ? 1 : 0;
-        Valeur resultat{Lecture::definie, 0};
-        for (int k = 0; k < n.nombre_enfants; ++k) {
-            const Valeur v = calcule(arbre, arbre.enfant(n, k), x);
-            if (v.lecture == Lecture::illisible)
-                return v;
-            if (v.lecture == Lecture::indefinie)
-                resultat = v;
-            const char op = arbre.operateur(n, k);
-            if (op == '/') {
-                if (v.nombre == 0)
-                    resultat = {Lecture::indefinie, 0};
-                else
-                    total /= v.nombre;
-            } else if (op == '-') {
-                total -= v.nombre;
-            } else if (n.genre == Genre::produit) {
-                total *= v.nombre;
-            } else {
-                total += v.nombre;
-            }
-        }
-        if (resultat.lecture != Lecture::definie)
-            return resultat;
-        return definie(total);
-    }
-    default:
-        return {};   // relations, lists, vectors, intervals have no number
-    }
-}
-
-} // namespace detail
-
-// The value of an expression at x by ordinary rules.
-inline Valeur valeur_ordinaire(std::string_view texte, double x)
-{
-    const std::optional<Arbre> arbre = lis_formule(texte);
-    if (!arbre || arbre->racine < 0)
-        return {};
-    return detail::calcule(*arbre, arbre->racine, x);
-}
+using Lecture = Definition;
+using Valeur = ::Valeur;
+using ::valeur_ordinaire;
 
 // Sample points from -50 to 50 that avoid the whole numbers and simple
 // fractions where pupils' roots and poles sit.
