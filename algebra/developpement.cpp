@@ -9,6 +9,7 @@
 #include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lineaire.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
 
@@ -135,12 +136,6 @@ int entier_constant(const std::string &t)
     if (!(a > 0) || a != b || a >= 16 || a != std::floor(a))
         return 0;
     return static_cast<int>(a);
-}
-
-bool est_nom_de_fonction(std::string_view nom)
-{
-    static constexpr std::string_view FONCTIONS[] = {"sin", "cos", "tan", "abs", "ln", "sqrt", "exp"};
-    return std::find(std::begin(FONCTIONS), std::end(FONCTIONS), nom) != std::end(FONCTIONS);
 }
 
 // Texts without a number for the formula language (vectors): the program's

@@ -9,3 +9,14 @@
 #include <string_view>
 
 std::string forme_lineaire(std::string_view texte);
+
+// True when a "(" typed right after this text stands for a product, so that
+// the linear form writes "*(" there: after an operand ('x', '2', '(x+1)'),
+// not after an operator nor after a function's name ('sin', '2sqrt'). A text
+// that does not read once the bracket is closed is judged by its last
+// character alone.
+bool produit_avant_parenthese(std::string_view avant);
+
+// True when nom is the name of one of the formula language's functions
+// ("sin", "sqrt"...), as its reader knows them.
+bool est_nom_de_fonction(std::string_view nom);

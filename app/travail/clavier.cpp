@@ -6,12 +6,11 @@
 #include <string_view>
 #include <utility>
 
+#include "formula/lineaire.h"
+
 namespace {
 
 constexpr std::string_view MARQUE_VECTEUR = "..arrow";
-// After these a "(" stays alone; after anything else (an operand) it
-// becomes "*(". An opening bracket, a power or a comma is no operand.
-constexpr std::string_view AVANT_PARENTHESE = "*+-/<=>(^{,";
 constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}";
 // A key press posts a few messages; the chain of posts is cut well beyond that.
 constexpr int MESSAGES_MAX = 32;
@@ -78,15 +77,15 @@ Message filtre_message(Saisie &saisie, Message message, bool mode_vecteurs,
 {
     borne_curseur(saisie);
     const std::string &t = saisie.texte;
-    const bool avant = saisie.curseur > 0;
-    const char c = avant ? t[static_cast<std::size_t>(saisie.curseur) - 1] : '\0';
 
     if (mode_vecteurs && message.code == '0')
         postes.push_back({GenreMessage::touche, TOUCHE_DEBUT});
     if (message.code == CARACTERE_VECTEUR || message.code == TOUCHE_DEBUT)
         vecteur(saisie, postes);
-    if (message.genre == GenreMessage::caractere && message.code == '(' && avant &&
-        AVANT_PARENTHESE.find(c) == std::string_view::npos) {
+    // A bracket after an operand is a product, written "*(" as the linear
+    // form writes it; after an operator or a function's name it stays alone.
+    if (message.genre == GenreMessage::caractere && message.code == '(' &&
+        produit_avant_parenthese(std::string_view(t).substr(0, static_cast<std::size_t>(saisie.curseur)))) {
         message.code = '*';
         postes.push_back({GenreMessage::caractere, '('});
     }

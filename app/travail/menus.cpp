@@ -46,7 +46,10 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
     const bool c_sans_domaine = !contient(c, "domain");
 
     regle_panneau(m, PANEL10, "Simplifier", t_sans_domaine && partage.option_simplif);
-    regle_panneau(m, PANEL19, "Mettre sous une racine", t_sans_domaine);
+    // Offered only where the action succeeds: a text whose sign is not known
+    // cannot go under a root.
+    regle_panneau(m, PANEL19, "Mettre sous une racine",
+                  t_sans_domaine && applicable(t, [](std::string &s) { return met_sous_racine(s, partage.option_racines); }));
     if (etat.autre_en_cours || a > 1 || b > 1)
         regle_panneau(m, PANEL4, "Autre expression...", true);
     else

@@ -9,6 +9,7 @@
 #include "exercise/fichier_exercice.h"
 #include "exercise/grilles.h"
 #include "exercise/preparation.h"
+#include "formula/lineaire.h"
 
 namespace {
 
@@ -78,8 +79,12 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     premier_changement = true;
     autre_texte.clear();
 
-    p.expression_base = argument_ligne_commande;
-    change_saisie(argument_ligne_commande, false);
+    // The command-line text enters as a typed one would: in lower case and in
+    // the linear form that the input box gives.
+    std::string base = argument_ligne_commande;
+    en_minuscules(base);
+    p.expression_base = forme_lineaire(base);
+    change_saisie(p.expression_base, false);
 
     p.autre_rang = 1;
     p.autre_tour = 1;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "app/travail/clavier.h"
+#include "formula/lineaire.h"
 
 namespace {
 
@@ -72,6 +76,28 @@ TEST(Clavier, DesParenthesesSuccessivesRestentSeules)
     for (int i = 0; i < 100; ++i)
         s = frappe(s, caractere('('), false);
     EXPECT_EQ(s.texte, "x*" + std::string(100, '('));
+}
+
+// Typed one key at a time, a text comes out in the linear form the engine
+// reads: "*" before a bracket that follows an operand, none before a
+// function's bracket.
+TEST(Clavier, TaperUnTexteDonneSaFormeLineaire)
+{
+    const std::pair<std::string, std::string> cas[] = {
+        {"sin(x)", "sin(x)"},           {"cos(2x)+tan(x)", "cos(2x)+tan(x)"},
+        {"abs(x-1)", "abs(x-1)"},       {"ln(x)*exp(x)", "ln(x)*exp(x)"},
+        {"sqrt(x)", "sqrt(x)"},         {"2sin(x)", "2sin(x)"},
+        {"x(x+1)", "x*(x+1)"},          {"3(x-2)=x+4", "3*(x-2)=x+4"},
+        {"(x+1)(x-1)", "(x+1)*(x-1)"},  {"sqrt(2)(x+1)", "sqrt(2)*(x+1)"},
+        {"2(x(x+1))", "2*(x*(x+1))"},   {"a(x+b)", "a*(x+b)"},
+    };
+    for (const auto &[tape, attendu] : cas) {
+        Saisie s;
+        for (char c : tape)
+            s = frappe(s, caractere(c), false);
+        EXPECT_EQ(s.texte, attendu) << tape;
+        EXPECT_EQ(s.texte, forme_lineaire(tape)) << tape;
+    }
 }
 
 TEST(Clavier, LeCurseurNeCoupeJamaisUnCaractere)

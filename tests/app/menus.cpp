@@ -74,7 +74,7 @@ TEST_F(MenusTest, ExpressionsSimples)
     } cas[] = {
         {"2x+3",
          {{PANEL10, {"Simplifier", true}},
-          {PANEL19, {"Mettre sous une racine", true}},
+          {PANEL19, {"Mettre sous une racine", false}},   // its sign is not known
           {PANEL4, {"Ecrire autrement...", true}},
           {PANEL7, {"Réduire et ordonner", true}},
           {PANEL5, {"Développer", false}},
@@ -121,6 +121,21 @@ TEST_F(MenusTest, LesOptionsCommandentLeursPanneaux)
 
     partage.option_factoriz = true;
     EXPECT_TRUE(menus("x^2-4")[PANEL6].actif);
+}
+
+// "Mettre sous une racine" is offered only where the sign is known, so that
+// the action it offers does not then refuse.
+TEST_F(MenusTest, RacineOfferteSeulementQuandLeSigneEstConnu)
+{
+    const std::pair<const char *, bool> cas[] = {
+        {"x-3", false}, {"2x", false}, {"x", false}, {"-2*sqrt(3)", true},
+        {"5", true},    {"3*sqrt(2)", true}, {"x^2+1", true}, {"sqrt(x)", true},
+    };
+    for (const auto &[texte, offert] : cas) {
+        const Menus m = menus(texte);
+        EXPECT_EQ(m[PANEL19].libelle, "Mettre sous une racine") << texte;
+        EXPECT_EQ(m[PANEL19].actif, offert) << texte;
+    }
 }
 
 TEST_F(MenusTest, DomaineEteintSesPanneaux)

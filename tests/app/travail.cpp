@@ -42,14 +42,16 @@ TEST(Travail, LeTexteDeLaLigneDeCommandeDevientLEtape1)
 {
     remet_a_zero_complet();
     Travail t;
-    t.FormActivate("2*X+1=5");
-    EXPECT_EQ(t.etapes[1], "2*x+1=5");
+    // In lower case and in the linear form, as if typed in the input box.
+    t.FormActivate("2(X+1)=5");
+    EXPECT_EQ(t.etapes[1], "2*(x+1)=5");
+    EXPECT_EQ(partage.expression_base, "2*(x+1)=5");
     EXPECT_TRUE(partage.exercice_en_argument);
     EXPECT_FALSE(t.bouton_charger_visible);
     EXPECT_EQ(partage.nature_exercice, 1);
     // A second activation changes nothing.
     t.FormActivate("x");
-    EXPECT_EQ(t.etapes[1], "2*x+1=5");
+    EXPECT_EQ(t.etapes[1], "2*(x+1)=5");
 }
 
 TEST_F(TravailTest, LaSaisieEnMinusculesSaufLesVecteurs)

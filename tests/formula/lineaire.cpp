@@ -27,4 +27,12 @@ TEST(FormeLineaire, ProductsBeforeABracket)
         EXPECT_EQ(forme_lineaire(texte), attendu) << texte;
 }
 
+TEST(FormeLineaire, NomsDeFonctions)
+{
+    for (const char *nom : {"sin", "cos", "tan", "abs", "ln", "sqrt", "exp"})
+        EXPECT_TRUE(est_nom_de_fonction(nom)) << nom;
+    for (const char *mot : {"", "x", "si", "sinx", "2sin", "domain", "SIN"})
+        EXPECT_FALSE(est_nom_de_fonction(mot)) << mot;
+}
+
 } // namespace
