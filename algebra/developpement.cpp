@@ -337,20 +337,18 @@ void demasque_racines(std::string &texte, const std::string racines[3])
             remplace_chaque(texte, std::string(1, LETTRES[k]), racines[k]);
 }
 
-bool developpe(std::string &membre)
-{
-    if (!partage.option_developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return false;
-    std::string t = membre;
-    std::string racines[3];
-    masque_racines(t, racines);
-    partage.developpement_fait = false;
+namespace {
 
-    const TDalgebre enonce(t);
+// The member's factors (powers 2 to 5 written out) distributed one after the
+// other; empty when there are more than six factors, or nothing was
+// distributed, or the distribution only gave the text back ('x^2').
+std::string produit_developpe(const TDalgebre &enonce)
+{
     const TDmembre &m = enonce.membre_gauche;
     // A seventh factor would be lost: such a product is not developed.
-    if (enonce.nature != EXPRESSION || m.nb_additifs > 0 || !m.morceaux[7].empty() || !decoupe_fiable(m))
-        return false;
+    if (!m.morceaux[7].empty())
+        return "";
+    partage.developpement_fait = false;
     std::string resultat = puissance_developpee(1, enonce);
     for (int i = 2; i <= 6; ++i) {
         const std::string facteur = puissance_developpee(i, enonce);
@@ -358,7 +356,51 @@ bool developpe(std::string &membre)
             break;
         resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1]);
     }
-    if (resultat == "0" || !partage.developpement_fait)
+    if (resultat == "0" || !partage.developpement_fait || resultat == normalise_brut(enonce.texte))
+        return "";
+    return resultat;
+}
+
+// Each term of a sum developed where it is a product or a power that can be
+// ('2*(x+1)-3*(x-1)'), the other terms kept; empty when no term was
+// developed or a term would be lost.
+std::string somme_developpee(const TDmembre &m)
+{
+    const int termes = m.nb_additifs + 1;
+    if (termes > 8 || m.morceaux[termes].empty())
+        return "";
+    std::string somme;
+    bool developpee = false;
+    for (int i = 1; i <= termes; ++i) {
+        const std::string &terme = m.morceaux[i];
+        const TDalgebre enonce(terme);
+        const bool produit = enonce.nature == EXPRESSION && enonce.membre_gauche.nb_additifs == 0 &&
+                             decoupe_fiable(enonce.membre_gauche);
+        const std::string developpe = produit ? produit_developpe(enonce) : "";
+        developpee = developpee || !developpe.empty();
+        somme += m.operateurs_membre[i - 1] + "(" + (developpe.empty() ? terme : developpe) + ")";
+    }
+    if (!developpee)
+        return "";
+    return partage.option_reduire ? normalise(somme) : normalise_brut(somme);
+}
+
+} // namespace
+
+bool developpe(std::string &membre)
+{
+    if (!partage.option_developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
+        return false;
+    std::string t = membre;
+    std::string racines[3];
+    masque_racines(t, racines);
+
+    const TDalgebre enonce(t);
+    const TDmembre &m = enonce.membre_gauche;
+    if (enonce.nature != EXPRESSION || !decoupe_fiable(m))
+        return false;
+    std::string resultat = m.nb_additifs > 0 ? somme_developpee(m) : produit_developpe(enonce);
+    if (resultat.empty())
         return false;
 
     demasque_racines(resultat, racines);

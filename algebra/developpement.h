@@ -18,7 +18,8 @@ inline constexpr std::size_t LONGUEUR_MAX_TRAVAIL = 2000;
 bool ordonne(std::string &membre);
 
 // A product of at most six factors (powers 2 to 5 expanded) distributed into
-// a sum; false when nothing was distributed.
+// a sum; in a sum, each term that is such a product developed and the whole
+// reduced. False when nothing was distributed.
 bool developpe(std::string &membre);
 
 // The sum of the products of every term of a with every term of b, joined by

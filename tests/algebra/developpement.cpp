@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "tests/outils/oracle.h"
 #include "tests/outils/valeurs.h"
 
 namespace {
@@ -82,6 +83,26 @@ TEST_F(Developpement, DeveloppeDistribueLesProduitsEtLesPuissances)
         {"x*x*x*x*x*x*(x+1)", false, "x*x*x*x*x*x*(x+1)"},
         {"(x+1)^5*(x+2)^5*(x+3)^5", false, "(x+1)^5*(x+2)^5*(x+3)^5"},
     });
+}
+
+// A sum of products: each product developed, the other terms kept, the
+// whole reduced.
+TEST_F(Developpement, DeveloppeUneSommeDeProduits)
+{
+    const std::vector<Cas> table = {
+        {"2*(x+1)-3*(x-1)", true, "-x+5"},
+        {"-2*(x+1)+3*(x-1)", true, "x-5"},
+        {"3*(x-2)+2*(x+5)-4", true, "5*x"},
+        {"5-3*(2-x)", true, "3*x-1"},
+        {"(x+1)^2-(x-1)^2", true, "4*x"},
+        {"-(x-3)^2+1", true, "-x^2+6*x-8"},
+        {"-x*(x+1)-(x+2)*(x-3)", true, "-2*x^2+6"},
+        {"2*(x+1)-2*(x+1)", true, "0"},
+    };
+    verifie(developpe, {{"x^2+x", false, "x^2+x"}, {"x^2", false, "x^2"}});
+    verifie(developpe, table);
+    for (const Cas &c : table)
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, c.sortie));
 }
 
 TEST_F(Developpement, DeveloppeUnQuotientSansCouperLeDiviseur)
