@@ -23,6 +23,15 @@ bool est_somme(std::string_view t)
     return TDalgebre(t).membre_gauche.nb_additifs > 0;
 }
 
+// True when a power's base is a sum, its sign aside: the base of '-(x-3)^2'
+// is read with the sign, which is not part of what is squared.
+bool base_est_une_somme(std::string_view base)
+{
+    if (!base.empty() && (base[0] == '-' || base[0] == '+'))
+        base.remove_prefix(1);
+    return est_somme(base);
+}
+
 // Position just after the ")" that closes the "(" at position ouverture;
 // NON_TROUVE when there is no "(" there or it is never closed.
 std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
@@ -239,7 +248,7 @@ bool ordonne(std::string &membre)
         if (terme.nb_additifs > 0)
             return false;
         for (int j = 1; j <= 8 && !terme.morceaux[j].empty(); ++j)
-            if (est_somme(terme.bases[j]))
+            if (base_est_une_somme(terme.bases[j]))
                 return false;
     }
 

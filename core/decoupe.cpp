@@ -73,6 +73,17 @@ void ecrit_masque(std::string &sortie, std::size_t debut, std::size_t fin)
     sortie.append(t, copie, fin - copie);
 }
 
+// A "+" or "-" at pos separates two terms, unless it opens the text or the
+// piece, or stands right after "*", "/" or "^", where it is the sign of the
+// next factor ('x/-2' is one term).
+bool coupe_deux_termes(const std::string &t, std::size_t pos, std::size_t debut)
+{
+    const char c = t[pos];
+    if (c != '+' && (c != '-' || pos == debut))
+        return false;
+    return pos == 0 || (t[pos - 1] != '*' && t[pos - 1] != '/' && t[pos - 1] != '^');
+}
+
 struct Coupe {
     std::size_t debut = 0, fin = 0;
     char operateur = 0;
@@ -89,7 +100,7 @@ std::string coupe_haut_niveau()
     parcourt_visibles(0, n, [&](std::size_t pos, int groupe) {
         if (groupe == 0) {
             const char c = t[pos];
-            termes = termes || c == '+' || (c == '-' && pos > 0);
+            termes = termes || coupe_deux_termes(t, pos, 0);
             facteurs = facteurs || c == '*' || c == '/';
         }
         return !termes;
@@ -104,8 +115,7 @@ std::string coupe_haut_niveau()
             if (groupe != 0)
                 return true;
             const char c = t[pos];
-            const bool coupure = termes ? c == '+' || (c == '-' && pos != debut)
-                                        : c == '*' || c == '/';
+            const bool coupure = termes ? coupe_deux_termes(t, pos, debut) : c == '*' || c == '/';
             if (!coupure)
                 return true;
             if (b == MORCEAUX_MAX) {

@@ -51,6 +51,8 @@ TEST_F(Developpement, OrdonneReduitEtOrdonneLesSommesDeMonomes)
         {"x", false, "x"},
         {"3*x^2", false, "3*x^2"},
         {"(x+1)^2+x", false, "(x+1)^2+x"},
+        {"-(x-3)^2+1", false, "-(x-3)^2+1"},
+        {"x/-2+1/3", true, "-1/2*x+1/3"},
         {"2*(x+1)+3", false, "2*(x+1)+3"},
         {"sin(x-1)+x", false, "sin(x-1)+x"},
         {"x+1=2", false, "x+1=2"},

@@ -77,7 +77,11 @@ TEST_F(Decoupe, PiecesOperatorsAndDescription)
         {" a - b ", "2 termes :", {"a", "b"}, {"-"}},
         {"*a/b", "2 facteurs :", {"a", "b"}, {"/"}},
         {"a+-b", "2 termes :", {"a", "-b"}, {"+"}},
-        {"2*-3", "2 termes :", {"2*", "3"}, {"-"}},
+        // A sign right after "*", "/" or "^" belongs to the next factor.
+        {"2*-3", "2 facteurs :", {"2", "-3"}, {"*"}},
+        {"x/-2+1/3", "2 termes :", {"x/-2", "1/3"}, {"+"}},
+        {"x*+2-1", "2 termes :", {"x*+2", "1"}, {"-"}},
+        {"x^-1-x", "2 termes :", {"x^-1", "x"}, {"-"}},
         {"a+", "2 termes :", {"a", ""}, {"+"}},
         {"sqrt(x+1)*(x-2)^2/3", "3 facteurs :", {"sqrt(x+1)", "(x-2)^2", "3"}, {"*", "/"}},
         // Points named Y and the group marker byte are ordinary characters.
