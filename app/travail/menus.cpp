@@ -11,6 +11,7 @@
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "core/algebre.h"
+#include "formula/normalise.h"
 
 namespace {
 
@@ -20,20 +21,20 @@ void regle_panneau(Menus &m, Panneau p, std::string libelle, bool actif)
     m[p].actif = actif;
 }
 
-// An engine operation tried on its own copy, so that the text shown stays as it is.
+// An engine operation tried on its own copy, so that the text shown stays as
+// it is. It applies when it succeeds and changes the text: an action that
+// would record the statement unchanged is not offered.
 template <class Operation>
 bool applicable(const std::string &texte, Operation operation)
 {
     std::string copie = texte;
-    return operation(copie);
+    return operation(copie) && copie != texte;
 }
 
 bool resout_copie(const std::string &texte)
 {
-    return applicable(texte, [](std::string &t) {
-        std::string r2, r3, r4;
-        return resout(t, r2, r3, r4);
-    });
+    std::string copie = texte, r2, r3, r4;
+    return resout(copie, r2, r3, r4);
 }
 
 // Kind 0: every panel is set, later rows overriding earlier ones.
@@ -54,8 +55,14 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
         regle_panneau(m, PANEL4, "Autre expression...", true);
     else
         regle_panneau(m, PANEL4, "Ecrire autrement...", compare_expressions(t, "1") != -1);
+    // With vectors the panel reduces with Chasles' relation: that is what must change the text.
+    const auto reduit_avec_chasles = [](std::string &s) {
+        chasles(s);
+        return true;
+    };
+    const bool reductible = partage.mode_vecteurs ? applicable(t, reduit_avec_chasles) : applicable(t, ordonne);
     regle_panneau(m, PANEL7, partage.mode_vecteurs ? "Réduire avec Chasles" : "Réduire et ordonner",
-                  a > 0 && applicable(t, ordonne));
+                  a > 0 && reductible);
 
     if (applicable(c, ecriture_scientifique))
         regle_panneau(m, PANEL7, "Ecriture scientifique", true);
@@ -68,7 +75,10 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
         regle_panneau(m, PANEL5, "Recomposer la racine", true);
     regle_panneau(m, PANEL6, "Factoriser",
                   partage.option_factoriz &&
-                      applicable(c, [](std::string &s) { return factorise(s) != "Erreur"; }));
+                      applicable(c, [](std::string &s) {
+                          s = factorise(s);
+                          return s != "Erreur";
+                      }));
     if (est_vecteur_seul(c))
         regle_panneau(m, PANEL6, "Décomposer (Chasles)...", true);
     regle_panneau(m, PANEL3, "Factoriser par...", c_sans_domaine);
@@ -95,7 +105,7 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
         regle_panneau(m, PANEL12, "Diviser haut et bas...", c_sans_domaine);
     }
     regle_panneau(m, PANEL8, "Substituer", partage.etape > 1);
-    if (est_calculable(c) && partage.option_kalkul)
+    if (est_calculable(c) && partage.option_kalkul && normalise(t) != t)
         regle_panneau(m, PANEL17, "Calculer", true);
     else
         regle_panneau(m, PANEL17, "Remplacer x par...", contient(c, "x") && c_sans_domaine);

@@ -123,18 +123,37 @@ TEST_F(MenusTest, LesOptionsCommandentLeursPanneaux)
     EXPECT_TRUE(menus("x^2-4")[PANEL6].actif);
 }
 
-// "Mettre sous une racine" is offered only where the sign is known, so that
-// the action it offers does not then refuse.
-TEST_F(MenusTest, RacineOfferteSeulementQuandLeSigneEstConnu)
+// A panel is offered only where its action succeeds and changes the
+// statement: "Mettre sous une racine" needs a known sign and a text that is
+// not a root already, "Réduire et ordonner" a text not yet in order,
+// "Calculer" a value still to compute.
+TEST_F(MenusTest, PanneauOffertSeulementSiSonActionChangeLEnonce)
 {
-    const std::pair<const char *, bool> cas[] = {
-        {"x-3", false}, {"2x", false}, {"x", false}, {"-2*sqrt(3)", true},
-        {"5", true},    {"3*sqrt(2)", true}, {"x^2+1", true}, {"sqrt(x)", true},
+    const struct {
+        const char *texte;
+        Panneau panneau;
+        const char *libelle;
+        bool offert;
+    } cas[] = {
+        {"x-3", PANEL19, "Mettre sous une racine", false},
+        {"2x", PANEL19, "Mettre sous une racine", false},
+        {"-2*sqrt(3)", PANEL19, "Mettre sous une racine", true},
+        {"3*sqrt(2)", PANEL19, "Mettre sous une racine", true},
+        {"x^2+1", PANEL19, "Mettre sous une racine", true},
+        {"sqrt(12)", PANEL19, "Mettre sous une racine", false},
+        {"x-3", PANEL7, "Réduire et ordonner", false},
+        {"3+x", PANEL7, "Réduire et ordonner", true},
+        {"x^2", PANEL5, "Développer", false},
+        {"x^2+x", PANEL5, "Développer", false},
+        {"2*(x+1)-3*(x-1)", PANEL5, "Développer", true},
+        {"x^2-4", PANEL6, "Factoriser", true},
+        {"2+3", PANEL17, "Calculer", true},
+        {"3*sqrt(2)", PANEL17, "Remplacer x par...", false},
     };
-    for (const auto &[texte, offert] : cas) {
-        const Menus m = menus(texte);
-        EXPECT_EQ(m[PANEL19].libelle, "Mettre sous une racine") << texte;
-        EXPECT_EQ(m[PANEL19].actif, offert) << texte;
+    for (const auto &c : cas) {
+        const Menus m = menus(c.texte);
+        EXPECT_EQ(m[c.panneau].libelle, c.libelle) << c.texte;
+        EXPECT_EQ(m[c.panneau].actif, c.offert) << c.texte;
     }
 }
 
