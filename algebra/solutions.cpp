@@ -11,6 +11,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -26,6 +27,16 @@ bool contient(std::string_view texte, char c) { return texte.find(c) != std::str
 
 // Two values that stand for the same number (roots computed along different roads).
 bool meme_valeur(double a, double b) { return std::fabs(a - b) <= 1e-9 * (1.0 + std::fabs(a)); }
+
+// The value of the member at x for its sign, by ordinary rules: the
+// evaluator's caps keep a large product's size but not always its sign.
+double valeur_pour_le_signe(const std::string &membre, double x)
+{
+    const Valeur v = valeur_ordinaire(membre, x);
+    if (v.lecture == Definition::illisible)
+        return evalue(membre, x);
+    return v.lecture == Definition::definie ? v.nombre : ERREUR_EVALUATION;
+}
 
 // The coefficient c of a term that reads c*x (x once, to the first power, not
 // under a bracket nor divided by), as a text; empty when the term is not such.
@@ -471,7 +482,7 @@ std::string intervalle_solutions(std::string_view enonce)
                          : i == 0 ? bornes[0].valeur - 1.0
                          : i == n ? bornes[n - 1].valeur + 1.0
                                   : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
-        const double valeur = evalue(membre, x);
+        const double valeur = valeur_pour_le_signe(membre, x);
         if (valeur == ERREUR_EVALUATION || (valeur == 0 && !constant)) return {};
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
