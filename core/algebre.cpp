@@ -96,6 +96,24 @@ void replie_morceaux(std::array<std::string, 10> &morceaux,
     operateurs[8].clear();
 }
 
+// A factor that reads the same without brackets in a product: no operator
+// outside its own brackets (a leading "-" only on the first factor).
+bool facteur_sans_parentheses(std::string_view piece, bool premier)
+{
+    int profondeur = 0;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const char c = piece[i];
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')')
+            --profondeur;
+        else if (profondeur == 0 && std::string_view("+-*/").find(c) != std::string_view::npos &&
+                 !(premier && i == 0 && c == '-') && !(i > 0 && piece[i - 1] == '^' && c == '-'))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante)
@@ -404,10 +422,22 @@ void groupe_fractions_numeriques(std::string &t)
             m.operateurs_membre[i] = m.operateurs_membre[i + 1];
         }
     }
+    // Brackets go around the numeric fractions and the factors that need
+    // them, as a teacher writes a product: '2/3*x' gives '(2/3)*x', and
+    // '3*x*(x+2)' stays as it is.
     std::string r;
-    for (int i = 1; i <= 8; ++i)
-        if (!m.morceaux[i].empty())
-            r.append("(").append(m.morceaux[i]).append(")").append(m.operateurs_membre[i]);
+    bool premier = true;
+    for (int i = 1; i <= 8; ++i) {
+        const std::string &piece = m.morceaux[i];
+        if (piece.empty())
+            continue;
+        if (facteur_sans_parentheses(piece, premier))
+            r.append(piece);
+        else
+            r.append("(").append(piece).append(")");
+        r.append(m.operateurs_membre[i]);
+        premier = false;
+    }
     if (!r.empty())
         t = std::move(r);
 }

@@ -157,9 +157,9 @@ TEST_F(Routes, CheminsDeResolution)
           {0, "nombre_historique", "0"},
           {DERNIER, "etape[2]", "2*x=4\tIl faut additionner [-1] aux deux membres."},
           {DERNIER, "nombre_historique", "2"}}},
-        {"trinome factorise par le discriminant puis resolu par l'eleve",
+        {"trinome factorise par le discriminant puis solutions tapees par l'eleve",
          "tape x^2+3x+2=0\npartie 1\nclic Panel6\nclic Panel8\nclic Panel5\netat\nfin\neleve\n"
-         "partie 1\nclic Panel6\nclic Panel8\nclic Panel5\nreponse -2*et*-1\netat\n",
+         "reponse\ntouches -1\nmodele et\ntouches -2\nvalide\netat\n",
          2,
          {{0, "historique[3]", "(x+2)*(x+1)\tIl faut factoriser par [ (trinôme : Δ = 1)]."},
           {0, "etape[1]", "(x+2)*(x+1)=0\tIl faut substituer."},
