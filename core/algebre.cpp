@@ -96,9 +96,9 @@ void replie_morceaux(std::array<std::string, 10> &morceaux,
     operateurs[8].clear();
 }
 
-// A factor that reads the same without brackets in a product: no operator
-// outside its own brackets (a leading "-" only on the first factor).
-bool facteur_sans_parentheses(std::string_view piece, bool premier)
+// One of the operators stands in the piece outside its own brackets (a
+// sign in first place or after "^" is no operator).
+bool operateur_hors_parentheses(std::string_view piece, std::string_view operateurs)
 {
     int profondeur = 0;
     for (std::size_t i = 0; i < piece.size(); ++i) {
@@ -107,11 +107,10 @@ bool facteur_sans_parentheses(std::string_view piece, bool premier)
             ++profondeur;
         else if (c == ')')
             --profondeur;
-        else if (profondeur == 0 && std::string_view("+-*/").find(c) != std::string_view::npos &&
-                 !(premier && i == 0 && c == '-') && !(i > 0 && piece[i - 1] == '^' && c == '-'))
-            return false;
+        else if (profondeur == 0 && i > 0 && piece[i - 1] != '^' && operateurs.find(c) != std::string_view::npos)
+            return true;
     }
-    return true;
+    return false;
 }
 
 } // namespace
@@ -408,6 +407,14 @@ void compacte_systeme(std::string &t)
         t.erase(n - 3, 2);
 }
 
+std::string piece_ecrite(std::string_view piece, std::string_view operateur_avant, bool somme)
+{
+    const bool signe = !piece.empty() && (piece[0] == '-' || piece[0] == '+');
+    const bool parentheses = (!operateur_avant.empty() && signe) ||
+                             operateur_hors_parentheses(piece, somme ? "+-" : "+-*/");
+    return parentheses ? "(" + std::string(piece) + ")" : std::string(piece);
+}
+
 void groupe_fractions_numeriques(std::string &t)
 {
     TDalgebre enonce(t);
@@ -425,18 +432,12 @@ void groupe_fractions_numeriques(std::string &t)
     // Brackets go around the numeric fractions and the factors that need
     // them, as a teacher writes a product: '2/3*x' gives '(2/3)*x', and
     // '3*x*(x+2)' stays as it is.
-    std::string r;
-    bool premier = true;
+    std::string r, avant;
     for (int i = 1; i <= 8; ++i) {
-        const std::string &piece = m.morceaux[i];
-        if (piece.empty())
+        if (m.morceaux[i].empty())
             continue;
-        if (facteur_sans_parentheses(piece, premier))
-            r.append(piece);
-        else
-            r.append("(").append(piece).append(")");
-        r.append(m.operateurs_membre[i]);
-        premier = false;
+        r.append(piece_ecrite(m.morceaux[i], avant, false)).append(m.operateurs_membre[i]);
+        avant = m.operateurs_membre[i];
     }
     if (!r.empty())
         t = std::move(r);
