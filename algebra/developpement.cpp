@@ -348,6 +348,37 @@ void demasque_racines(std::string &texte, const std::string racines[3])
 
 namespace {
 
+// Piece i of a member written as a factor: its power, or its base (in
+// brackets when it needs them).
+std::string facteur_ecrit(const TDmembre &m, int i) { return m.exposants[i] > 1 ? m.morceaux[i] : m.bases[i]; }
+
+// A product with one quotient by a factor D that holds x ('A*B/D', 'A/D*B')
+// develops its numerator only: cutting it into a sum of fractions is not what
+// developing asks. True when the member is such a quotient, with the result,
+// empty when the numerator does not develop.
+bool developpe_quotient(const TDmembre &m, std::string &resultat)
+{
+    int dernier = 1;
+    while (dernier < 8 && !m.morceaux[dernier + 1].empty())
+        ++dernier;
+    const auto operateurs = m.operateurs_membre.begin();
+    const auto barre = std::find(operateurs + 1, operateurs + dernier, "/");
+    const int d = static_cast<int>(barre - operateurs) + 1;
+    if (d > dernier || std::find(barre + 1, operateurs + dernier, "/") != operateurs + dernier ||
+        m.morceaux[d].find('x') == NON_TROUVE)
+        return false;
+    std::string numerateur;
+    for (int i = 1; i <= dernier; ++i)
+        if (i != d)
+            numerateur += (numerateur.empty() ? "" : "*") + facteur_ecrit(m, i);
+    if (dernier == 2 && m.exposants[1] < 2)
+        numerateur = m.morceaux[1];
+    resultat.clear();
+    if (developpe(numerateur))
+        resultat = (est_somme(numerateur) ? "(" + numerateur + ")" : numerateur) + "/" + facteur_ecrit(m, d);
+    return true;
+}
+
 // The member's factors (powers 2 to 5 written out) distributed one after the
 // other; empty when there are more than six factors, or nothing was
 // distributed, or the distribution only gave the text back ('x^2').
@@ -357,8 +388,11 @@ std::string produit_developpe(const TDalgebre &enonce)
     // A seventh factor would be lost: such a product is not developed.
     if (!m.morceaux[7].empty())
         return "";
+    std::string resultat;
+    if (developpe_quotient(m, resultat))
+        return resultat;
     partage.developpement_fait = false;
-    std::string resultat = puissance_developpee(1, enonce);
+    resultat = puissance_developpee(1, enonce);
     for (int i = 2; i <= 6; ++i) {
         const std::string facteur = puissance_developpee(i, enonce);
         if (facteur.empty())

@@ -386,7 +386,9 @@ void formate_solutions(std::string &liste, int separateur)
     liste = resultat;
 }
 
-std::string texte_intervalle(std::string_view l1, std::string_view u1, std::string_view l2_, int nature,
+namespace {
+
+std::string ecrit_intervalle(std::string_view l1, std::string_view u1, std::string_view l2_, int nature,
                              std::string_view test_u2, std::string_view test_l2, std::string_view test_u1,
                              std::string_view test_l1, std::string_view u2_)
 {
@@ -428,6 +430,18 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
     }
     if (bas2.empty() || bas2 == haut1) return "(" + domaine(bas1, haut1, code1) + ")";
     return "(" + domaine(bas1, haut1, code1) + ")or([" + bas2 + "])";
+}
+
+} // namespace
+
+// Written in the normal form, as the answer check reads a pupil's answer: a
+// bound is never left in brackets, '(-3)' is '-3'.
+std::string texte_intervalle(std::string_view l1, std::string_view u1, std::string_view l2, int nature,
+                             std::string_view test_u2, std::string_view test_l2, std::string_view test_u1,
+                             std::string_view test_l1, std::string_view u2)
+{
+    const std::string texte = ecrit_intervalle(l1, u1, l2, nature, test_u2, test_l2, test_u1, test_l1, u2);
+    return texte.empty() ? texte : normalise(texte);
 }
 
 std::string intervalle_solutions(std::string_view enonce)

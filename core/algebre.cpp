@@ -96,6 +96,23 @@ void replie_morceaux(std::array<std::string, 10> &morceaux,
     operateurs[8].clear();
 }
 
+// One of the operators stands in the piece outside its own brackets (a
+// sign in first place or after "^" is no operator).
+bool operateur_hors_parentheses(std::string_view piece, std::string_view operateurs)
+{
+    int profondeur = 0;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const char c = piece[i];
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')')
+            --profondeur;
+        else if (profondeur == 0 && i > 0 && piece[i - 1] != '^' && operateurs.find(c) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante)
@@ -390,6 +407,14 @@ void compacte_systeme(std::string &t)
         t.erase(n - 3, 2);
 }
 
+std::string piece_ecrite(std::string_view piece, std::string_view operateur_avant, bool somme)
+{
+    const bool signe = !piece.empty() && (piece[0] == '-' || piece[0] == '+');
+    const bool parentheses = (!operateur_avant.empty() && signe) ||
+                             operateur_hors_parentheses(piece, somme ? "+-" : "+-*/");
+    return parentheses ? "(" + std::string(piece) + ")" : std::string(piece);
+}
+
 void groupe_fractions_numeriques(std::string &t)
 {
     TDalgebre enonce(t);
@@ -404,10 +429,16 @@ void groupe_fractions_numeriques(std::string &t)
             m.operateurs_membre[i] = m.operateurs_membre[i + 1];
         }
     }
-    std::string r;
-    for (int i = 1; i <= 8; ++i)
-        if (!m.morceaux[i].empty())
-            r.append("(").append(m.morceaux[i]).append(")").append(m.operateurs_membre[i]);
+    // Brackets go around the numeric fractions and the factors that need
+    // them, as a teacher writes a product: '2/3*x' gives '(2/3)*x', and
+    // '3*x*(x+2)' stays as it is.
+    std::string r, avant;
+    for (int i = 1; i <= 8; ++i) {
+        if (m.morceaux[i].empty())
+            continue;
+        r.append(piece_ecrite(m.morceaux[i], avant, false)).append(m.operateurs_membre[i]);
+        avant = m.operateurs_membre[i];
+    }
     if (!r.empty())
         t = std::move(r);
 }

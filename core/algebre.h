@@ -103,6 +103,10 @@ std::string sans_blancs(std::string_view t);
 void majuscules(std::string &t);
 void compacte_systeme(std::string &t);
 void groupe_fractions_numeriques(std::string &t);
+// A piece of a sum (somme) or of a product, written after its operator
+// (empty for the first piece), in brackets only where its value needs them;
+// a sum stays grouped as a term of a sum, so that it can be worked on again.
+std::string piece_ecrite(std::string_view piece, std::string_view operateur_avant, bool somme);
 void separe_fraction(std::string &t, std::string &denominateur);
 std::string forme_lisible(std::string_view t);
 void echange(std::string &a, std::string &b);

@@ -517,17 +517,22 @@ std::string Travail::recompose(const TDalgebre &parent, int k, const std::string
         const TDmembre &m = parent.membre_gauche;
         std::array<std::string, 10> morceaux = m.morceaux;
         const int e = m.exposants[1];
+        // The part comes back as the parts list shows it, after a blank.
+        const std::string partie = sans_blancs(t);
         if (k >= 0 && k < 8)
-            morceaux[static_cast<std::size_t>(k) + 1] = t;
+            morceaux[static_cast<std::size_t>(k) + 1] = partie;
         if (m.morceaux[2].empty() && e >= 2 && e < 1000)
-            morceaux[1] = "(" + t + ")^" + std::to_string(e);
+            morceaux[1] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" + std::to_string(e);
         for (const auto &[code, nom] : fonctions)
             if (m.morceaux[2].empty() && e == code)
-                morceaux[1] = nom + t + ")";
-        std::string r;
-        for (int i = 1; i <= 8; ++i)
-            if (!morceaux[i].empty())
-                r += "(" + morceaux[i] + ")" + m.operateurs_membre[i];
+                morceaux[1] = nom + partie + ")";
+        std::string r, avant;
+        for (int i = 1; i <= 8; ++i) {
+            if (morceaux[i].empty())
+                continue;
+            r += piece_ecrite(morceaux[i], avant, m.nb_additifs > 0) + m.operateurs_membre[i];
+            avant = m.operateurs_membre[i];
+        }
         return r;
     }
     static constexpr const char *relations[] = {"", "=", "<", ">", "<=", ">=", "\r\n"};

@@ -49,6 +49,39 @@ bool simplifiable(const std::string &reponse)
                        [](const std::string &p) { return !p.empty() && normalise(p) != p; });
 }
 
+// The word "et" between two values, typed with blanks or without the
+// template's stars ("-1 et -2", "-1et-2"), written "*et*".
+std::string separateurs_ecrits(const std::string &reponse)
+{
+    std::string r;
+    for (std::size_t i = 0; i < reponse.size();) {
+        std::size_t fin = i;
+        while (fin < reponse.size() && (reponse[fin] == ' ' || reponse[fin] == '*'))
+            ++fin;
+        if (reponse.compare(fin, 2, "et") != 0) {
+            r += reponse[i++];
+            continue;
+        }
+        for (fin += 2; fin < reponse.size() && (reponse[fin] == ' ' || reponse[fin] == '*');)
+            ++fin;
+        r += "*et*";
+        i = fin;
+    }
+    return r;
+}
+
+// The values of a list in one order, so that a list of solutions matches
+// whatever order the pupil gives them in.
+std::string en_ordre(const std::string &liste)
+{
+    std::vector<std::string> valeurs = membres(liste);
+    std::sort(valeurs.begin(), valeurs.end());
+    std::string r;
+    for (const std::string &v : valeurs)
+        r += (r.empty() ? "" : "*et*") + v;
+    return r;
+}
+
 // Characters of a UTF-8 text.
 std::size_t nombre_caracteres(const std::string &texte)
 {
@@ -65,13 +98,18 @@ bool verifie_reponse(const std::string &reponse)
         return false;
     std::string y = reponse;
     bool a_simplifier = false;
+    // The values of an equation's solutions come in any order; those of a
+    // system are x then y.
+    bool liste_sans_ordre = false;
     if (!contient(reponse, "..arrow")) {
         // A list of values, or an equation, is compared piece by piece as the
         // expected answers were prepared; each piece must be in its simplest form.
         if (contient(reponse, "et")) {
+            y = separateurs_ecrits(y);
             sans_parentheses(y);
             a_simplifier = simplifiable(y);
             formate_solutions(y, 1);
+            liste_sans_ordre = !p.base_systeme;
         } else {
             a_simplifier = simplifiable(y);
             if (contient(y, "="))
@@ -93,7 +131,7 @@ bool verifie_reponse(const std::string &reponse)
         if (i > SOLUTIONS_NORMALISEES_MAX)
             break;
         const std::string &attendue = p.solutions_normalisees[i++];
-        if (y == attendue || attendue.empty()) {
+        if (y == attendue || attendue.empty() || (liste_sans_ordre && en_ordre(y) == en_ordre(attendue))) {
             p.commentaire_final = solution.commentaire;
             retire_points(solution.penalite);
             p.reponse_juste = solution.penalite == 0;

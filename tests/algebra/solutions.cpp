@@ -12,6 +12,7 @@
 
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/normalise.h"
 #include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
 
@@ -278,10 +279,13 @@ TEST_F(Solutions, TexteIntervalle)
     };
     const Cas cas[] = {
         {"1", "1", "", INFERIEUR, "", "", "1", "1", "", "([])"},
-        {"1", "1", "", SUPERIEUR, "", "", "1", "1", "", "(domain(x,-inf,(1),12))or(domain(x,1,inf,12))"},
+        {"1", "1", "", SUPERIEUR, "", "", "1", "1", "", "(domain(x,-inf,1,12))or(domain(x,1,inf,12))"},
         {"-inf", "2", "", INFERIEUR, "", "", "2", "inf", "", "domain(x,-inf,2,12)"},
-        {"-inf", "1", "3", SUPERIEUR, "inf", "3", "1", "inf", "inf",
-         "(domain(x,-inf,(1),12))or(domain(x,3,inf,12))"},
+        // Written in the normal form the answer check reads: no bound in brackets.
+        {"-inf", "-3", "2", SUPERIEUR, "inf", "2", "-3", "inf", "inf",
+         "(domain(x,-inf,-3,12))or(domain(x,2,inf,12))"},
+        {"-inf", "-1/2", "2", SUPERIEUR, "inf", "2", "-1/2", "inf", "inf",
+         "(domain(x,-inf,-1/2,12))or(domain(x,2,inf,12))"},
         {"1", "1", "3", SUPERIEUR, "inf", "3", "1", "1", "inf", "domain(x,3,inf,12)"},
         {"1", "1", "", INFERIEUR_OU_EGAL, "", "", "1", "1", "", "([1])"},
         {"1", "1", "", SUPERIEUR_OU_EGAL, "", "", "1", "1", "", "(domain(x,-inf,inf,12))"},
@@ -310,7 +314,8 @@ TEST_F(Solutions, IntervalleSolutions)
         {"(x-1)*(x+2)>=0", "(domain(x,-inf,-2,14))or(domain(x,1,inf,15))"},
         {"x<3", "domain(x,-inf,3,12)"},
         {"(x-1)^2<=0", "([1])"},
-        {"(x-1)^2>0", "(domain(x,-inf,(1),12))or(domain(x,1,inf,12))"},
+        {"(x-1)^2>0", "(domain(x,-inf,1,12))or(domain(x,1,inf,12))"},
+        {"(x+3)*(x-2)>0", "(domain(x,-inf,-3,12))or(domain(x,2,inf,12))"},
         // Mended: a negative square, and a zero of a divisor, which a wide
         // inequation never includes.
         {"-(x-1)^2>0", "([])"},
@@ -472,6 +477,7 @@ TEST_F(Solutions, LEnsembleSuitLeSigneDuMembre)
         const std::string texte = intervalle_solutions(enonce);
         if (texte.empty()) continue;   // four roots or more: not written
         ++verifies;
+        EXPECT_EQ(normalise(texte), texte) << enonce;   // as the answer check reads it
         const Ensemble ensemble(texte);
         const auto tient = [&](double v) {
             return k == 0 ? v < 0 : k == 1 ? v > 0 : k == 2 ? v <= 0 : v >= 0;

@@ -5,8 +5,10 @@
 #include <string>
 #include <tuple>
 
+#include "algebra/solutions.h"
 #include "core/partage.h"
 #include "exercise/preparation.h"
+#include "formula/normalise.h"
 
 namespace {
 
@@ -127,6 +129,45 @@ TEST_F(Reponse, ListesDeSolutionsEtEquations)
     EXPECT_EQ(partage.commentaire_final, "Equation");
     verifie_reponse("AB..arrow");
     EXPECT_EQ(partage.commentaire_final, "Faux");
+}
+
+TEST_F(Reponse, LesSolutionsDUneEquationDansNImporteQuelOrdre)
+{
+    // As typed through the answer window or given whole; a system's values are x then y.
+    const struct {
+        std::string reponse;
+        bool systeme;
+        const char *commentaire;
+    } cas[] = {
+        {"-2*et*-1", false, "Bravo"},
+        {"-1*et*-2", false, "Bravo"},
+        {"-1 et -2", false, "Bravo"},
+        {"-1et-2", false, "Bravo"},
+        {"(-1)*et*(-2)", false, "Bravo"},
+        {"-1*et*-2*et*-2", false, "Faux"},
+        {"-1*et*-4/2", false, PEUT_ETRE_SIMPLIFIEE},
+        {"-2*et*-1", true, "Bravo"},
+        {"-1*et*-2", true, "Inversées"},
+    };
+    for (const auto &c : cas) {
+        SetUp();
+        attendues({{"-2*et*-1", "0", "Bravo"}, {"-1*et*-2", "4", "Inversées"}, {"", "10", "Faux"}});
+        partage.base_systeme = c.systeme;
+        verifie_reponse(c.reponse);
+        EXPECT_EQ(partage.commentaire_final, c.commentaire) << c.reponse << (c.systeme ? " (system)" : "");
+    }
+}
+
+TEST_F(Reponse, LEnsembleQueLeProgrammeEcritEstAccepte)
+{
+    for (const char *inequation : {"(x+3)*(x-2)>0", "(2*x+1)*(x-2)<=0", "(x+1)^2>0", "(x-1)*(x+1)>=0", "(x-1)/(x+3)>0"}) {
+        SetUp();
+        const std::string ensemble = intervalle_solutions(inequation);
+        ASSERT_FALSE(ensemble.empty()) << inequation;
+        attendues({{normalise(ensemble), "0", "Bravo"}, {"", "10", "Faux"}});
+        verifie_reponse(ensemble);
+        EXPECT_EQ(partage.note, 20) << inequation << " -> " << ensemble << ": " << partage.commentaire_final;
+    }
 }
 
 TEST_F(Reponse, AuDelaDeQuinzeReponsesRienNeConvient)

@@ -157,9 +157,9 @@ TEST_F(Routes, CheminsDeResolution)
           {0, "nombre_historique", "0"},
           {DERNIER, "etape[2]", "2*x=4\tIl faut additionner [-1] aux deux membres."},
           {DERNIER, "nombre_historique", "2"}}},
-        {"trinome factorise par le discriminant puis resolu par l'eleve",
+        {"trinome factorise par le discriminant puis solutions tapees par l'eleve",
          "tape x^2+3x+2=0\npartie 1\nclic Panel6\nclic Panel8\nclic Panel5\netat\nfin\neleve\n"
-         "partie 1\nclic Panel6\nclic Panel8\nclic Panel5\nreponse -2*et*-1\netat\n",
+         "reponse\ntouches -1\nmodele et\ntouches -2\nvalide\netat\n",
          2,
          {{0, "historique[3]", "(x+2)*(x+1)\tIl faut factoriser par [ (trinôme : Δ = 1)]."},
           {0, "etape[1]", "(x+2)*(x+1)=0\tIl faut substituer."},
@@ -177,6 +177,27 @@ TEST_F(Routes, CheminsDeResolution)
             else
                 EXPECT_EQ(s.etats[static_cast<std::size_t>(a.etat)].at(a.cle), a.valeur) << a.cle;
         }
+    }
+}
+
+TEST_F(Routes, UneEtapeSEcritCommeLEcritUnProfesseur)
+{
+    // The step each road ends on: a part put back without its list blank and
+    // with brackets only where they are needed, a quotient developed in its
+    // numerator, a product factored without bracketed factors.
+    const std::pair<const char *, const char *> cas[] = {
+        {"tape (2*(x+1)+3*x)/(x*(x+1))\npartie 1\npartie 1\nclic Panel5\nclic Panel8\nclic Panel7\nclic Panel8\n",
+         "(5*x+2)/(x*(x+1))"},
+        {"tape x-(x+1)*(x+2)\npartie 2\nclic Panel5\nclic Panel8\n", "x-(x^2+3*x+2)"},
+        {"tape (2*x+3)^2\npartie 1\nclic Panel8\n", "(2*x+3)^2"},
+        {"tape (x+1)*(x+2)/(x-3)\nclic Panel5\n", "(x^2+3*x+2)/(x-3)"},
+        {"tape (x+1)/(x-2)*(x+3)\nclic Panel5\n", "(x^2+4*x+3)/(x-2)"},
+        {"tape 3x^2+6x\nclic Panel6\n", "3*x*(x+2)"},
+    };
+    for (const auto &[script, attendue] : cas) {
+        const Session s = joue(std::string(script) + "etat\n");
+        ASSERT_EQ(s.etats.size(), 1u) << script;
+        EXPECT_EQ(s("derniere_expression"), attendue) << script;
     }
 }
 

@@ -249,7 +249,7 @@ TEST_F(TravailTest, SubstituerDansUnTermeDUneExpression)
     t.enregistrer_etape("3*x+3", "Il faut développer.", true);
     t.Panel8Click();
     EXPECT_EQ(partage.etape, 1);
-    EXPECT_EQ(t.etapes[1], "(2*x)+(3*x+3)");
+    EXPECT_EQ(t.etapes[1], "2*x+(3*x+3)");
 }
 
 TEST_F(TravailTest, SubstituerSousUnePuissance)
@@ -258,7 +258,7 @@ TEST_F(TravailTest, SubstituerSousUnePuissance)
     t.ComboBox1Click(0);
     t.enregistrer_etape("x+2", "Il faut calculer.", true);
     t.Panel8Click();
-    EXPECT_EQ(t.etapes[1], "((x+2)^2)");
+    EXPECT_EQ(t.etapes[1], "(x+2)^2");
 }
 
 TEST_F(TravailTest, UnePartieEffaceeNeResteParAttacheeASonEtape)
