@@ -7,6 +7,7 @@
 #include "algebra/developpement.h"
 #include "algebra/racines_carrees.h"
 #include "core/evaluateur.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -63,9 +64,10 @@ Fraction separe(const std::string &terme)
     return f;
 }
 
+// A formula that reads, and no relation: what may be divided or multiplied.
 bool est_expression(const std::string &texte)
 {
-    return !sans_blancs(texte).empty() && TDalgebre(texte).nature == EXPRESSION;
+    return lis_formule(texte) && TDalgebre(texte).nature == EXPRESSION;
 }
 
 // Coefficients of a polynomial in x of degree at most 3, by degree; a missing

@@ -346,6 +346,14 @@ bool decompose_racine(std::string &membre)
         || sous_racine.membre_gauche.nb_multiplicatifs < 1
         || !lit_morceaux(sous_racine.membre_gauche, facteurs_argument))
         return false;
+    // sqrt(a*b) is sqrt(a)*sqrt(b) only where both are positive: every factor
+    // but one must be known to be, or the roots would lose values that the
+    // root of the product has (x < 0 in sqrt(x*x*(x+1))).
+    int signes_inconnus = 0;
+    for (const std::string &facteur : facteurs_argument.textes)
+        signes_inconnus += signe_connu(facteur) != 1;
+    if (signes_inconnus > 1)
+        return false;
     // The other factors of the member stay as they are.
     facteurs.textes[0] = normalise(joint(facteurs_argument, "sqrt(", ")"));
     membre = facteurs.textes.size() == 1 ? facteurs.textes[0] : normalise(joint(facteurs));

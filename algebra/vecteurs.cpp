@@ -77,9 +77,10 @@ bool enleve_moins_vecteurs(std::string &texte)
         std::swap(t[i - 2], t[i - 1]);
         change = true;
     }
+    if (!change) return false;
     remplace_chaque(t, std::string(1, FLECHE), MARQUE);
     texte = normalise(t);
-    return change;
+    return true;
 }
 
 void chasles(std::string &texte)

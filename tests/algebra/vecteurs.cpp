@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -139,13 +138,12 @@ TEST_F(Vecteurs, TexteQuelconqueSansPanne)
     for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
     textes.push_back(bytes + "..arrow");
 
-    const auto debut = std::chrono::steady_clock::now();
     for (const std::string &texte : textes) {
         std::string t = texte;
         decompose_vecteur(t, "P");
         est_vecteur_seul(texte);
         t = texte;
-        enleve_moins_vecteurs(t);
+        EXPECT_TRUE(enleve_moins_vecteurs(t) || t == texte);
         t = texte;
         chasles(t);
         t = texte;
@@ -155,7 +153,6 @@ TEST_F(Vecteurs, TexteQuelconqueSansPanne)
     std::string t = "AB~+BC..arrow";
     chasles(t);
     EXPECT_EQ(t, "AB~+BC..arrow");
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
 }
 
 } // namespace

@@ -63,25 +63,6 @@ TEST(OutilBase, OneLineResults)
     }
 }
 
-TEST(OutilBase, StatementAsJson)
-{
-    const Sortie s = outil("TDalgebre", {"x=2"});
-    EXPECT_EQ(s.code, 0);
-    const std::string vide = "\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
-    const std::string attendu =
-        "{\"nature\":1,\"texte\":\"x=2\",\"membre_gauche\":{\"texte\":\"x\",\"libelle\":\"\","
-        "\"morceaux\":[\"x\"," + vide + "],\"operateurs_membre\":[\"\"," + vide + "],"
-        "\"exposants\":[1,1,1,1,1,1,1,1],\"bases\":[\"x\"," + vide + "],"
-        "\"developpes\":[\"x\"," + vide + "],\"degres\":[1,0,0,0,0,0,0,0],"
-        "\"nb_additifs\":0,\"nb_multiplicatifs\":0,\"degre_total\":1},"
-        "\"membre_droit\":{\"texte\":\"2\",\"libelle\":\"\","
-        "\"morceaux\":[\"2\"," + vide + "],\"operateurs_membre\":[\"\"," + vide + "],"
-        "\"exposants\":[1,1,1,1,1,1,1,1],\"bases\":[\"2\"," + vide + "],"
-        "\"developpes\":[\"2\"," + vide + "],\"degres\":[0,0,0,0,0,0,0,0],"
-        "\"nb_additifs\":0,\"nb_multiplicatifs\":0,\"degre_total\":0}}\n";
-    EXPECT_EQ(s.texte, attendu);
-}
-
 TEST(OutilBase, JsonEscapes)
 {
     // A system ("@" is a line break), quotes, backslashes and a byte that is

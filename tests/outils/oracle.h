@@ -34,6 +34,15 @@ inline const std::vector<double> &points_echantillon()
     return points;
 }
 
+// A text as the failure messages show it: whole when short, its start and
+// its size when long.
+inline std::string apercu(const std::string &texte)
+{
+    if (texte.size() <= 120)
+        return "'" + texte + "'";
+    return "'" + texte.substr(0, 100) + "...' (" + std::to_string(texte.size()) + " bytes)";
+}
+
 // The rewrite keeps the value and the domain of its input: wherever `avant`
 // is defined, `apres` is defined and equal (relative tolerance 1e-7, points
 // whose values pass 1e12 skipped), on at least `minimum` points.
@@ -44,25 +53,25 @@ inline testing::AssertionResult meme_valeur_et_domaine(const std::string &avant,
     for (double x : points_echantillon()) {
         const Valeur a = valeur_ordinaire(avant, x);
         if (a.lecture == Lecture::illisible)
-            return testing::AssertionFailure() << "'" << avant << "' cannot be read";
+            return testing::AssertionFailure() << apercu(avant) << " cannot be read";
         const Valeur b = valeur_ordinaire(apres, x);
         if (b.lecture == Lecture::illisible)
-            return testing::AssertionFailure() << "'" << avant << "' -> '" << apres << "' cannot be read";
+            return testing::AssertionFailure() << apercu(avant) << " -> " << apercu(apres) << " cannot be read";
         if (a.lecture != Lecture::definie)
             continue;
         if (b.lecture != Lecture::definie)
-            return testing::AssertionFailure() << "'" << avant << "' -> '" << apres
-                                               << "' is undefined at x = " << x << " where the input is "
+            return testing::AssertionFailure() << apercu(avant) << " -> " << apercu(apres)
+                                               << " is undefined at x = " << x << " where the input is "
                                                << a.nombre;
         if (std::fabs(a.nombre) > 1e12 || std::fabs(b.nombre) > 1e12)
             continue;
         ++comparees;
         if (std::fabs(a.nombre - b.nombre) > 1e-7 * std::max({1.0, std::fabs(a.nombre), std::fabs(b.nombre)}))
-            return testing::AssertionFailure() << "'" << avant << "' -> '" << apres << "' differ at x = " << x
+            return testing::AssertionFailure() << apercu(avant) << " -> " << apercu(apres) << " differ at x = " << x
                                                << " (" << a.nombre << " / " << b.nombre << ")";
     }
     if (comparees < minimum)
-        return testing::AssertionFailure() << "'" << avant << "' -> '" << apres << "': " << comparees
+        return testing::AssertionFailure() << apercu(avant) << " -> " << apercu(apres) << ": " << comparees
                                            << " comparable points, " << minimum << " wanted";
     return testing::AssertionSuccess();
 }

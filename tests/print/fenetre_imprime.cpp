@@ -137,7 +137,9 @@ TEST_F(FenetreImprime, TableauxDeToutesFormes)
     }
 }
 
-TEST_F(FenetreImprime, FlecheTenueDefileToutesLes80ms)
+// A held arrow steps on by itself, never faster than every 80 ms, and stops
+// when released. A loaded machine may step less often, never more.
+TEST_F(FenetreImprime, FlecheTenueDefile)
 {
     fenetre.montre_aide();
     auto *bas = fenetre.findChild<QWidget *>(QStringLiteral("BAS"));
@@ -146,7 +148,7 @@ TEST_F(FenetreImprime, FlecheTenueDefileToutesLes80ms)
     QTest::qWait(400);
     QTest::mouseRelease(bas, Qt::LeftButton);
     const int page = fenetre.numero_page();
-    EXPECT_GE(page, 4);   // the press, then a step every 80 ms
+    EXPECT_GE(page, 3);   // the press, then at least one step while held
     EXPECT_LE(page, 7);
     QTest::qWait(200);
     EXPECT_EQ(fenetre.numero_page(), page);   // released: no more steps

@@ -361,18 +361,8 @@ protected:
 TEST_F(FenetreParametres, CasesEtChamps)
 {
     EXPECT_FALSE(principale.isEnabled());
-    const char *legendes[8] = {"Réduction systématique",
-                               "Réduction même dénominateur auto.",
-                               "Réduction des racines carrées auto.",
-                               "Menu \"simplifier\"  actif",
-                               "Menu \"factoriser\" actif",
-                               "Menu \"développer\" actif",
-                               "Menu \"calculer\" actif",
-                               "Factorisation des trinômes (discriminant)"};
-    for (int i = 1; i <= 8; ++i) {
-        EXPECT_EQ(form3.CheckBox(i)->text(), QString::fromUtf8(legendes[i - 1]));
+    for (int i = 1; i <= 8; ++i)
         EXPECT_TRUE(form3.CheckBox(i)->isChecked());
-    }
     EXPECT_EQ(form3.Edit1()->text(), QStringLiteral("C:\\KORV96"));
     EXPECT_EQ(form3.Edit2()->text(), QStringLiteral("SECRET"));
 

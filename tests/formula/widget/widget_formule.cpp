@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -249,53 +248,6 @@ TEST(MiseEnPage, SeulLeVisibleEstDessineALIdentique)
     }
 }
 
-TEST(MiseEnPage, RapideSurUneFormuleDeQuaranteCaracteres)
-{
-    const std::string texte = "(2x+3)/(x-1)-sqrt(x^2+1)*(x+4)^2=3x-1/2";
-    QImage image(600, 100, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    const int tours = 200;
-    const auto debut = std::chrono::steady_clock::now();
-    for (int i = 0; i < tours; ++i) {
-        const MiseEnPage m(texte, 20, Lecture::tolerante);
-        m.dessine(p, QPointF(0, 0), Qt::black);
-        m.curseur(i % 40);
-    }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
-    std::printf("layout and painting of a 40-character formula: %.3f ms\n", ms / tours);
-    EXPECT_LT(ms / tours, 16.0);
-}
-
-// A picture of every construct, written to the build folder to be looked at.
-TEST(MiseEnPage, Galerie)
-{
-    const qreal hauteur = 20;
-    qreal y = 6;
-    std::vector<qreal> hauts;
-    for (const std::string &texte : CONSTRUCTIONS) {
-        hauts.push_back(y);
-        y += taille_formule(texte, hauteur).height() + 10;
-    }
-    QImage image(QSize(900, static_cast<int>(y)) * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont petite;
-    petite.setPixelSize(11);
-    for (std::size_t i = 0; i < CONSTRUCTIONS.size(); ++i) {
-        p.setPen(Qt::gray);
-        p.setFont(petite);
-        p.drawText(QPointF(6, hauts[i] + 14), QString::fromStdString(CONSTRUCTIONS[i]).replace("\r\n", "@"));
-        const QRectF r = dessine_formule(p, CONSTRUCTIONS[i], QPointF(330, hauts[i]), hauteur, Qt::black);
-        p.setPen(QColor(255, 180, 180));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
-    }
-    p.end();
-    EXPECT_TRUE(image.save("galerie_formules.png"));
-}
-
 // --- the formula box
 
 class BoiteFormule : public ::testing::Test {
@@ -313,16 +265,6 @@ protected:
         changements.clear();
     }
 };
-
-TEST_F(BoiteFormule, ValeursDeDepart)
-{
-    MthX neuve;
-    EXPECT_EQ(neuve.texte(), "");
-    EXPECT_EQ(neuve.hauteurPolice(), 20);
-    EXPECT_EQ(neuve.curseurGauche(), 0);
-    EXPECT_EQ(neuve.curseurDroit(), 0);
-    EXPECT_EQ(neuve.property("FontHeight").toInt(), 20);
-}
 
 TEST_F(BoiteFormule, FrappeEtExtent)
 {
