@@ -10,6 +10,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
 
@@ -170,8 +171,8 @@ bool meme_valeur(std::string_view a, std::string_view b)
     int comparees = 0;
     for (double x : POINTS) {
         const Valeur va = valeur_ordinaire(a, x);
-        if (va.lecture == Definition::illisible)
-            return meme_valeur_evaluee(a, b);
+        if (va.lecture == Definition::illisible)   // no formula at all, or vectors
+            return lis_formule(a) && meme_valeur_evaluee(a, b);
         if (va.lecture == Definition::indefinie)
             continue;
         const Valeur vb = valeur_ordinaire(b, x);

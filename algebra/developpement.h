@@ -52,7 +52,8 @@ bool en_somme(std::string &membre);
 // True when b keeps the value and the domain of a, computed by ordinary
 // rules at a few sample points: wherever a is defined, b is defined and
 // equal, and a is defined at one point at least. Texts that have no number
-// (vectors) are compared by the program's evaluator where both have a value.
+// (vectors) are compared by the program's evaluator where both have a value;
+// a text that is no formula keeps no value.
 bool meme_valeur(std::string_view a, std::string_view b);
 
 // True when a power written after this base bears on all of it: a number, a

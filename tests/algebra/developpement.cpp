@@ -1,6 +1,5 @@
 #include "algebra/developpement.h"
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,7 +10,7 @@
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "tests/outils/oracle.h"
-#include "tests/outils/valeurs.h"
+#include "tests/outils/textes_hostiles.h"
 
 namespace {
 
@@ -20,11 +19,11 @@ protected:
     void SetUp() override { remet_a_zero_complet(); }
 };
 
-// Both texts evaluated at several points: equal wherever both are defined,
-// and comparable at three points at least unless told otherwise.
+// The value and the domain kept, on three comparable points at least unless
+// told otherwise.
 void attend_meme_valeur(const std::string &avant, const std::string &apres, int minimum = 3)
 {
-    EXPECT_TRUE(outils::memes_valeurs(avant, apres, {-3.3, -1.7, -0.45, 0.35, 1.25, 2.6, 4.1}, minimum));
+    EXPECT_TRUE(outils::meme_valeur_et_domaine(avant, apres, minimum));
 }
 
 struct Cas {
@@ -340,20 +339,17 @@ std::vector<std::string> textes_hostiles()
             "(" + long_texte + "1)*(" + long_texte + "1)"};
 }
 
-TEST_F(Developpement, ToutTexteEstRenduVite)
+TEST_F(Developpement, ToutTexteEstRenduOuGardeSaValeur)
 {
     for (const std::string &texte : textes_hostiles()) {
-        const auto debut = std::chrono::steady_clock::now();
         for (bool (*operation)(std::string &) : {ordonne, developpe, enleve_parentheses, en_somme}) {
             std::string t = texte;
             if (operation(t))
-                attend_meme_valeur(texte, t, 0);
+                EXPECT_TRUE(outils::rendu_ou_equivalent(texte, t));
         }
         distribue(texte, texte, "*");
         distribue(texte, "x+1", "/");
         puissance_developpee(1, TDalgebre(texte));
-        const auto duree = std::chrono::steady_clock::now() - debut;
-        EXPECT_LT(duree, std::chrono::seconds(2)) << texte.substr(0, 40);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -12,6 +11,7 @@
 
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
@@ -518,7 +518,7 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
     for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
     textes.push_back(bytes);
 
-    outils::tous_en_moins_de(std::chrono::seconds(20), textes, [](const std::string &texte) {
+    for (const std::string &texte : textes) {
         std::string t = texte, r2, r3, r4, racine;
         resout(t, r2, r3, r4);
         racine_lineaire(texte, racine);
@@ -534,9 +534,11 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
         formate_solutions(t, 1);
         t = texte;
         formate_solutions(t, 0);
-        intervalle_solutions(texte + "<0");
+        // A solution set is nothing, or a formula.
+        const std::string ensemble = intervalle_solutions(texte + "<0");
+        EXPECT_TRUE(ensemble.empty() || lis_formule(ensemble)) << texte.substr(0, 40);
         texte_intervalle(texte, texte, texte, INFERIEUR_OU_EGAL, texte, texte, texte, texte, texte);
-    });
+    }
 }
 
 TEST(SolutionsOutil, ResoutAfficheDrapeauEtRacines)

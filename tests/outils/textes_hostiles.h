@@ -3,7 +3,6 @@
 // Texts that every operation must survive: random bytes, deep nesting, huge
 // sizes, and the check of what an operation makes of them.
 
-#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <random>
@@ -30,17 +29,6 @@ inline std::string octets_au_hasard(std::size_t n, unsigned graine)
 inline std::string entre_parentheses(std::string_view milieu, std::size_t profondeur = 10000)
 {
     return std::string(profondeur, '(') + std::string(milieu) + std::string(profondeur, ')');
-}
-
-// Runs the action on every text; all of them together must take less than
-// `limite`.
-template <class Textes, class Action>
-void tous_en_moins_de(std::chrono::seconds limite, const Textes &textes, Action action)
-{
-    const auto debut = std::chrono::steady_clock::now();
-    for (const std::string &texte : textes)
-        action(texte);
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, limite);
 }
 
 // True when the text's values at the sample points stay within what doubles
