@@ -233,7 +233,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 travail.annule_argument();
             }
             ouvert.reset();
-        } else if (commande == "touches" || commande == "modele") {
+        } else if (commande == "touches" || commande == "modele" || commande == "vide") {
             if (!ouvert)
                 ouvert = ouvre_argument(travail);
             if (!ouvert)
@@ -243,6 +243,15 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 if (modele == MODELES.end())
                     return erreur("« modele » attend racine, puissance, fraction ou et.");
                 ouvert->saisie = modele_argument(ouvert->saisie, modele->second, partage.mode_vecteurs);
+                continue;
+            }
+            if (commande == "vide") {
+                // The caret to the end, then Backspace until the box is empty.
+                Saisie &saisie = ouvert->saisie;
+                saisie.curseur = static_cast<int>(saisie.texte.size());
+                for (std::size_t reste = saisie.texte.size(); reste > 0 && !saisie.texte.empty(); --reste)
+                    saisie = frappe_argument(saisie, Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE},
+                                             partage.mode_vecteurs).saisie;
                 continue;
             }
             // Each character is one key; a line break is the Enter key.

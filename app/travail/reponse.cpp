@@ -121,17 +121,19 @@ bool verifie_reponse(const std::string &reponse)
 
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
-    if (a_simplifier) {
-        p.commentaire_final = PEUT_ETRE_SIMPLIFIEE;
-        retire_points(1);
-        return true;
-    }
     std::size_t i = 1;
     for (const TDsolu &solution : p.liste_solutions) {
         if (i > SOLUTIONS_NORMALISEES_MAX)
             break;
         const std::string &attendue = p.solutions_normalisees[i++];
         if (y == attendue || attendue.empty() || (liste_sans_ordre && en_ordre(y) == en_ordre(attendue))) {
+            // The right answer not in its simplest form costs one point; an
+            // unsimplified wrong answer is marked as the wrong answer it is.
+            if (a_simplifier && solution.penalite == 0 && !attendue.empty()) {
+                p.commentaire_final = PEUT_ETRE_SIMPLIFIEE;
+                retire_points(1);
+                return true;
+            }
             p.commentaire_final = solution.commentaire;
             retire_points(solution.penalite);
             p.reponse_juste = solution.penalite == 0;

@@ -67,14 +67,22 @@ TEST_F(Reponse, FelicitationsSelonLaNoteEtLesEtapes)
 TEST_F(Reponse, SimplifiableCouteUnPointSansNote)
 {
     juste_ou_faux();
-    verifie_reponse("2*x+3*x");
+    verifie_reponse("1+2");
     EXPECT_EQ(partage.commentaire_final, "Peut encore être simplifiée");
     EXPECT_EQ(partage.note, 19);
     EXPECT_FALSE(resultat().note_visible);
     EXPECT_EQ(resultat().felicitations, "");
     partage.note = 0;
-    verifie_reponse("2*x+3*x");
+    verifie_reponse("1+2");
     EXPECT_EQ(partage.note, 0);
+}
+
+TEST_F(Reponse, UneReponseFausseNonSimplifieeEstFausse)
+{
+    juste_ou_faux();
+    verifie_reponse("2+3");
+    EXPECT_EQ(partage.commentaire_final, "Faux");
+    EXPECT_EQ(partage.note, 10);
 }
 
 TEST_F(Reponse, EntreeFourreToutEtPenalitesRepayees)

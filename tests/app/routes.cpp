@@ -328,7 +328,9 @@ TEST_F(Routes, ChaqueMembreEtChaqueValeurDeLaReponseEstSimplifiee)
          "Bravo, la réponse est juste !"},
         {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 1\nmodele et\ntouches 4/2\nvalide\n",
          "Peut encore être simplifiée"},
-        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 2+3\nvalide\n", "Peut encore être simplifiée"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\ntouches 2+3\nvalide\n", "Ce n'est pas la bonne réponse."},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\n", "reponse\nvide\ntouches 2\nmodele et\ntouches 3-2\nvalide\n",
+         "Peut encore être simplifiée"},
     };
     for (const auto &c : cas) {
         const Session s = joue(exercice_du_professeur(c.travail) + c.reponse + "etat\n");
