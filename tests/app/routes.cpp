@@ -8,11 +8,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "formula/normalise.h"
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
@@ -34,14 +34,7 @@ struct Session {
 
 class Routes : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device hasard;
-        dossier_ = fs::temp_directory_path() / ("vivezezi-routes-" + std::to_string(hasard()));
-        fs::create_directories(dossier_);
-        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier_ / "Vivezezi.ini");
-    }
-    void TearDown() override { fs::remove_all(dossier_); }
+    void SetUp() override { outils::copie_configuration(dossier_); }
 
     Session joue(const std::string &script) const
     {
@@ -71,7 +64,8 @@ protected:
         return s;
     }
 
-    fs::path dossier_;
+    outils::DossierTemporaire temporaire_{"vivezezi-routes"};
+    fs::path dossier_ = temporaire_.chemin();
 };
 
 TEST_F(Routes, Expression)

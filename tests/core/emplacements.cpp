@@ -5,26 +5,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 
 #include "core/configuration.h"
 #include "core/emplacements.h"
 #include "core/encodage.h"
 #include "core/partage.h"
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contenu(const fs::path &f)
-{
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class Emplacement : public testing::Test {
 protected:
@@ -33,15 +24,14 @@ protected:
         remet_a_zero_complet();
         fs::create_directories(bin_);
     }
-    void TearDown() override { fs::remove_all(racine_); }
-
     void donnees_installees()
     {
         fs::create_directories(partagees_);
-        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", partagees_ / "Vivezezi.ini");
+        outils::copie_configuration(partagees_);
     }
 
-    fs::path racine_ = fs::temp_directory_path() / ("vivezezi-emplacements-" + std::to_string(std::random_device()()));
+    outils::DossierTemporaire temporaire_{"vivezezi-emplacements"};
+    fs::path racine_ = temporaire_.chemin();
     fs::path bin_ = racine_ / "usr" / "bin";
     fs::path partagees_ = racine_ / "usr" / "share" / "vivezezi";
     fs::path utilisateur_ = racine_ / "home" / ".config" / "Vivezezi";
@@ -82,21 +72,21 @@ TEST_F(Emplacement, LePremierLancementCopieLaConfigurationParDefautPuisLaGarde)
     ASSERT_TRUE(installe_emplacements(e));
     EXPECT_EQ(partage.dossier_programme, texte_de(partagees_));
     EXPECT_EQ(partage.chemin_config, texte_de(utilisateur_ / "Vivezezi.ini"));
-    EXPECT_EQ(contenu(utilisateur_ / "Vivezezi.ini"), contenu(partagees_ / "Vivezezi.ini"));
+    EXPECT_EQ(outils::contenu(utilisateur_ / "Vivezezi.ini"), outils::contenu(partagees_ / "Vivezezi.ini"));
 
     // The user's copy is rewritten beside itself, never in the shared folder.
     partage.option_reduire = false;
     partage.mot_de_passe = "CLE";
     fs::remove_all(partagees_);
     ASSERT_TRUE(ecrit_options());
-    const std::string ecrit = contenu(utilisateur_ / "Vivezezi.ini");
+    const std::string ecrit = outils::contenu(utilisateur_ / "Vivezezi.ini");
     EXPECT_NE(ecrit.find("REDUIRE=FAUX"), std::string::npos);
     EXPECT_FALSE(fs::exists(utilisateur_ / "xxx.ini"));
 
     // The next start keeps the user's file.
     donnees_installees();
     ASSERT_TRUE(installe_emplacements(e));
-    EXPECT_EQ(contenu(utilisateur_ / "Vivezezi.ini"), ecrit);
+    EXPECT_EQ(outils::contenu(utilisateur_ / "Vivezezi.ini"), ecrit);
 }
 
 TEST(FichierExercice, SeulUnNomEnAlgOuvreUnExercice)

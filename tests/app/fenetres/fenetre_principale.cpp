@@ -22,6 +22,7 @@
 #include "app/fenetres/principale_panneaux.h"
 #include "app/travail/travail.h"
 #include "core/configuration.h"
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
@@ -43,12 +44,9 @@ protected:
     void SetUp() override
     {
         remet_a_zero_complet();
-        dossier_ = fs::temp_directory_path() / ("vivezezi-fenetre-" + std::to_string(std::random_device()()));
-        fs::create_directories(dossier_);
-        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier_ / "Vivezezi.ini");
+        outils::copie_configuration(dossier_);
         fixe_dossier_programme(dossier_);
     }
-    void TearDown() override { fs::remove_all(dossier_); }
 
     static QWidget *controle(const TForm1 &f, const char *nom)
     {
@@ -78,7 +76,8 @@ protected:
         emit static_cast<QComboBox *>(controle(f, "ComboBox1"))->activated(index);
     }
 
-    fs::path dossier_;
+    outils::DossierTemporaire temporaire_{"vivezezi-fenetre"};
+    fs::path dossier_ = temporaire_.chemin();
 };
 
 // ---------------------------------------------------------------- layouts

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "app/fenetres/fenetre_principale.h"
 #include "core/configuration.h"
 #include "core/partage.h"
 #include "tests/outils/application_qt.h"
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
@@ -32,26 +32,21 @@ protected:
     void SetUp() override
     {
         remet_a_zero_complet();
-        dossier_ = fs::temp_directory_path() / ("vivezezi-ouverture-" + std::to_string(std::random_device()()));
-        fs::create_directories(dossier_);
-        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier_ / "Vivezezi.ini");
+        outils::copie_configuration(dossier_);
         fixe_dossier_programme(dossier_);
         std::ofstream(dossier_ / "exo.alg", std::ios::binary) << EXERCICE;
         fenetre_ = std::make_unique<TForm1>();
         fenetre_->show();
     }
-    void TearDown() override
-    {
-        fenetre_.reset();
-        fs::remove_all(dossier_);
-    }
+    void TearDown() override { fenetre_.reset(); }
 
     std::string etape_1() const
     {
         return fenetre_->controle(QStringLiteral("MthX1"))->property("Text").toString().toStdString();
     }
 
-    fs::path dossier_;
+    outils::DossierTemporaire temporaire_{"vivezezi-ouverture"};
+    fs::path dossier_ = temporaire_.chemin();
     std::unique_ptr<TForm1> fenetre_;
 };
 

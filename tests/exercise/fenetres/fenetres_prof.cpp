@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +25,7 @@
 #include "exercise/grilles.h"
 #include "formula/widget/mthx.h"
 #include "tests/outils/application_qt.h"
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
@@ -322,22 +320,12 @@ TEST_F(FenetreProfesseur, Rendu)
 
 // ---------------------------------------------------------------- parameters
 
-std::string contenu(const fs::path &chemin)
-{
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 class FenetreParametres : public testing::Test {
 protected:
     void SetUp() override
     {
         remet_a_zero_complet();
-        dossier = fs::temp_directory_path() / ("vivezezi-parametres-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dossier);
-        fs::copy_file(fs::path(VIVEZEZI_DONNEES) / "Vivezezi.ini", dossier / "Vivezezi.ini");
+        outils::copie_configuration(dossier);
         fixe_dossier_programme(dossier);
         partage.dossier_frere = "C:\\KORV96";
         partage.mot_de_passe = "SECRET";
@@ -345,14 +333,10 @@ protected:
         form3.setRetour([this] { ++retours; });
         form3.show();
     }
-    void TearDown() override
-    {
-        std::error_code e;
-        fs::remove_all(dossier, e);
-    }
-    std::string ini() const { return contenu(dossier / "Vivezezi.ini"); }
+    std::string ini() const { return outils::contenu(dossier / "Vivezezi.ini"); }
 
-    fs::path dossier;
+    outils::DossierTemporaire temporaire{"vivezezi-parametres"};
+    fs::path dossier = temporaire.chemin();
     QWidget principale;
     TForm3 form3;
     int retours = 0;
