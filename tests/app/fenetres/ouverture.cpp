@@ -3,14 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/fenetres/fenetre_mot_de_passe.h"
 #include "app/fenetres/fenetre_principale.h"
+#include "app/fenetres/fenetre_question.h"
+#include "app/travail/travail.h"
 #include "core/configuration.h"
 #include "core/partage.h"
+#include "print/imprime.h"
 #include "tests/outils/application_qt.h"
 #include "tests/outils/dossiers.h"
 
@@ -71,6 +80,103 @@ TEST_F(Ouverture, UnFichierIlisibleLeDitEtLaisseUnTravailVide)
     EXPECT_FALSE(partage.mode_eleve);
     EXPECT_EQ(etape_1(), "");
     EXPECT_EQ(fenetre_->windowTitle(), QStringLiteral("Vivezezi"));
+}
+
+// Started on an exercise, the program opens it for the pupil without the
+// teacher's password; the way back to teacher mode asks for it, "FIN" asks
+// before dropping the work, and "RESUME" gives the pupil's copy, never the
+// expected answers.
+TEST_F(Ouverture, LEleveTravailleSansOuvrirLesReponses)
+{
+    fenetre_.reset();
+    TForm1 f;
+    partage.mot_de_passe = "SECRET";   // the window read the configuration's
+    TForm6 passe;
+    TForm7 question;
+    TImprime imprime;
+    FenetresSecondaires fenetres;
+    fenetres.form6 = &passe;
+    fenetres.form7 = &question;
+    fenetres.imprime = &imprime;
+    f.attache(fenetres);
+    f.travail().exercice_au_demarrage = true;
+    f.show();
+    f.ouvre_exercice(QString::fromStdString((dossier_ / "exo.alg").string()));
+    EXPECT_FALSE(passe.isVisible());
+    EXPECT_TRUE(partage.mode_eleve);
+    EXPECT_TRUE(f.isEnabled());
+    for (const char *bouton : {"SpeedButton4", "SpeedButton5", "SpeedButton6"})
+        EXPECT_FALSE(f.controle(QString::fromLatin1(bouton))->isVisible()) << bouton;
+
+    // "PROF": a wrong password is said and the pupil stays a pupil.
+    static_cast<QPushButton *>(f.controle(QStringLiteral("SpeedButton9")))->click();
+    ASSERT_TRUE(passe.isVisible());
+    QTest::keyClicks(&passe.boite(), QStringLiteral("faux"));
+    QTest::keyClick(&passe.boite(), Qt::Key_Return);
+    EXPECT_EQ(passe.message(), QStringLiteral("Mot de passe incorrect."));
+    passe.Annuler();
+    EXPECT_TRUE(partage.mode_eleve);
+    EXPECT_TRUE(f.isEnabled());
+
+    // "FIN": the question first; "NON" keeps the work.
+    const std::string enonce = partage.expression_base;
+    f.travail().clic_panneau("Panel11");
+    f.affiche("1");
+    ASSERT_EQ(partage.etape, 2);
+    static_cast<QPushButton *>(f.controle(QStringLiteral("SpeedButton3")))->click();
+    ASSERT_TRUE(question.isVisible());
+    f.reponse_question(false);
+    EXPECT_EQ(partage.etape, 2);
+
+    // The copy holds the step and the mark, printed to a PDF file.
+    f.clic_bouton(BoutonCadre::resume);
+    const fs::path pdf = dossier_ / "copie.pdf";
+    ASSERT_TRUE(imprime.imprime_pdf(QString::fromStdString(pdf.string())));
+    FILE *sortie = popen(("pdftotext '" + pdf.string() + "' -").c_str(), "r");
+    ASSERT_NE(sortie, nullptr);
+    std::string texte;
+    for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
+        texte += static_cast<char>(c);
+    pclose(sortie);
+    for (const char *attendu : {"COPIE DE L'ELEVE", "Exercice : exo", "Etape 2", "NOTE : 20/20"})
+        EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
+    EXPECT_EQ(texte.find("ANALYSE DE REPONSES"), std::string::npos) << texte;
+    EXPECT_EQ(imprime.pages_imprimees(), 1);
+    imprime.Image2Click();
+
+    // "OUI" starts again from the exercise's statement; the right password opens teacher mode.
+    static_cast<QPushButton *>(f.controle(QStringLiteral("SpeedButton3")))->click();
+    f.reponse_question(true);
+    EXPECT_EQ(partage.etape, 1);
+    EXPECT_EQ(f.travail().etapes[1], enonce);
+    static_cast<QPushButton *>(f.controle(QStringLiteral("SpeedButton9")))->click();
+    QTest::keyClicks(&passe.boite(), QStringLiteral("secret"));
+    QTest::keyClick(&passe.boite(), Qt::Key_Return);
+    EXPECT_FALSE(passe.isVisible());
+    EXPECT_FALSE(partage.mode_eleve);
+    EXPECT_TRUE(f.controle(QStringLiteral("SpeedButton5"))->isVisible());
+}
+
+TEST_F(Ouverture, UnDemarrageSansExerciceOuSurUnFichierIlisibleGardeLaPorte)
+{
+    for (const bool exercice : {false, true}) {
+        fenetre_.reset();
+        TForm1 f;
+        TForm6 passe;
+        FenetresSecondaires fenetres;
+        fenetres.form6 = &passe;
+        f.attache(fenetres);
+        f.travail().exercice_au_demarrage = exercice;
+        f.show();
+        if (exercice)
+            f.ouvre_exercice(QString::fromStdString((dossier_ / "absent.alg").string()));
+        EXPECT_TRUE(passe.isVisible()) << exercice;
+        EXPECT_FALSE(f.isEnabled()) << exercice;
+        // Turned away, the person goes on as a pupil.
+        passe.Annuler();
+        EXPECT_TRUE(partage.mode_eleve) << exercice;
+        EXPECT_TRUE(f.isEnabled()) << exercice;
+    }
 }
 
 } // namespace
