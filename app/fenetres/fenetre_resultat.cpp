@@ -18,8 +18,7 @@ int hauteur_pour(std::size_t retenues)
     return TForm4::HAUTEUR + (retenues == 0 ? 0 : 6 + HAUTEUR_RETENUE * static_cast<int>(retenues));
 }
 
-// A warm paper with a frame in the main window's colour, and a light plate
-// under the mark.
+// A warm paper with a frame in the main window's colour.
 QPixmap dessine_fond(qreal densite, int hauteur)
 {
     QPixmap image = toile(QSize(TForm4::LARGEUR, hauteur), densite);
@@ -35,10 +34,16 @@ QPixmap dessine_fond(qreal densite, int hauteur)
     p.drawRect(tout.adjusted(1.5, 1.5, -1.5, -1.5));
     p.setPen(QPen(palette::bord, 1));
     p.drawRect(tout.adjusted(4.5, 4.5, -4.5, -4.5));
+    return image;
+}
+
+// The light plate under the mark.
+void dessine_plaque(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0xB0, 0x80, 0x40), 1));
     p.setBrush(QColor(0xFF, 0xFC, 0xF0));
     p.drawRoundedRect(QRectF(166.5, 121.5, 140, 28), 6, 6);
-    return image;
 }
 
 QPixmap dessine_fermer(qreal densite)
@@ -143,6 +148,8 @@ void TForm4::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
+    if (!label2_->isHidden())
+        dessine_plaque(p);
     // The close button is always drawn; under the mouse it is lit.
     p.drawPixmap(PLACE_FERMER.topLeft(), fermer_image_);
     if (fermer_) {
