@@ -56,7 +56,9 @@ std::vector<LignePage> copie_eleve(const Travail &travail, const std::string &da
         texte("Réponse : " + r.texte);
         texte(r.verdict + points(r.cout));
     }
-    titre("NOTE : " + std::to_string(p.note) + "/20");
+    // Only an exercise's own statement, worked as a pupil, is marked.
+    const bool notee = p.mode_eleve && !travail.enonce_eleve && !p.liste_solutions.empty();
+    titre("NOTE : " + (notee ? std::to_string(p.note) + "/20" : std::string("non notée")));
     texte("Date : " + date);
     return l;
 }

@@ -473,21 +473,42 @@ TEST_F(RoutesEleve, UnPanneauRetenuNEstJamaisOffertALEleve)
     EXPECT_EQ(joue("charge ex.alg\nclic Panel1\nargument 2\netat\n")("Panel5"), "Solution(s)\t1");
 }
 
+// The text of a PDF file, pages separated by form feeds.
+std::string texte_pdf(const fs::path &pdf)
+{
+    FILE *sortie = popen(("pdftotext -layout '" + pdf.string() + "' -").c_str(), "r");
+    std::string texte;
+    if (!sortie)
+        return texte;
+    for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
+        texte += static_cast<char>(c);
+    pclose(sortie);
+    return texte;
+}
+
 TEST_F(RoutesEleve, LaCopieDeLEleveEnPdf)
 {
     const Session s = eleve("clic Panel1\nargument 2\naide 1\nreponse 4\nreponse 3\ncopie copie.pdf\netat\n");
     ASSERT_EQ(s.code, 0);
-    const std::string commande = "pdftotext -layout '" + (dossier_ / "copie.pdf").string() + "' -";
-    FILE *sortie = popen(commande.c_str(), "r");
-    ASSERT_NE(sortie, nullptr);
-    std::string texte;
-    for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
-        texte += static_cast<char>(c);
-    ASSERT_EQ(pclose(sortie), 0);
+    const std::string texte = texte_pdf(dossier_ / "copie.pdf");
     for (const char *attendu : {"Exercice : ex", "2*x=6", "Etape 2 : Il faut diviser les deux membres par [2].",
                                 "x=3", "AIDES LUES", "(-2)", "Réponse : 4", "Ce n'est pas la bonne réponse. (-10)",
                                 "Réponse : 3", "NOTE : 8/20", "Date : "})
         EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
+}
+
+// A long work goes on as many pages as it needs, every step on one of them.
+TEST_F(Routes, UneLongueCopieSurPlusieursPages)
+{
+    std::string script = "tape x=1\n";
+    for (int i = 0; i < 18; ++i)
+        script += "clic Panel10\nargument 1\n";
+    ASSERT_EQ(joue(script + "copie longue.pdf\netat\n")("etape"), "19");
+    const std::string texte = texte_pdf(dossier_ / "longue.pdf");
+    for (int i = 2; i <= 19; ++i)
+        EXPECT_NE(texte.find("Etape " + std::to_string(i) + " : Il faut additionner"), std::string::npos) << i;
+    EXPECT_NE(texte.find('\f'), texte.rfind('\f')) << texte;   // two pages at least
+    EXPECT_NE(texte.find("NOTE : non notée"), std::string::npos);   // no exercise, no mark
 }
 
 } // namespace

@@ -31,6 +31,7 @@ namespace {
 constexpr const char *EXERCICE = "R\xE9soudre l'\xE9quation.\r\na*x+1=5\r\n"
                                  "fonte:20\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\n"
                                  "a:1,2,3,4,5,6,7,8,9,\r\n"
+                                 "solution:4/a\r\ncomment:Bravo\r\nnote:0\r\n"
                                  "options\r\nREDUIRE:VRAI\r\nFRACTIONS:VRAI\r\nRACINES:VRAI\r\nKALKUL:VRAI\r\n"
                                  "SIMPLIF:VRAI\r\nFACTORIZ:VRAI\r\nDEVELOPPE:VRAI\r\nfinoptions\r\n"
                                  "aide\r\nfinaide\r\n"
@@ -80,6 +81,17 @@ TEST_F(Ouverture, UnFichierIlisibleLeDitEtLaisseUnTravailVide)
     EXPECT_FALSE(partage.mode_eleve);
     EXPECT_EQ(etape_1(), "");
     EXPECT_EQ(fenetre_->windowTitle(), QStringLiteral("Vivezezi"));
+}
+
+std::string texte_pdf(const fs::path &pdf)
+{
+    std::string texte;
+    if (FILE *sortie = popen(("pdftotext '" + pdf.string() + "' -").c_str(), "r")) {
+        for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
+            texte += static_cast<char>(c);
+        pclose(sortie);
+    }
+    return texte;
 }
 
 // Started on an exercise, the program opens it for the pupil without the
@@ -132,12 +144,7 @@ TEST_F(Ouverture, LEleveTravailleSansOuvrirLesReponses)
     f.clic_bouton(BoutonCadre::resume);
     const fs::path pdf = dossier_ / "copie.pdf";
     ASSERT_TRUE(imprime.imprime_pdf(QString::fromStdString(pdf.string())));
-    FILE *sortie = popen(("pdftotext '" + pdf.string() + "' -").c_str(), "r");
-    ASSERT_NE(sortie, nullptr);
-    std::string texte;
-    for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
-        texte += static_cast<char>(c);
-    pclose(sortie);
+    const std::string texte = texte_pdf(pdf);
     for (const char *attendu : {"COPIE DE L'ELEVE", "Exercice : exo", "Etape 2", "NOTE : 20/20"})
         EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
     EXPECT_EQ(texte.find("ANALYSE DE REPONSES"), std::string::npos) << texte;
@@ -177,6 +184,29 @@ TEST_F(Ouverture, UnDemarrageSansExerciceOuSurUnFichierIlisibleGardeLaPorte)
         EXPECT_TRUE(partage.mode_eleve) << exercice;
         EXPECT_TRUE(f.isEnabled()) << exercice;
     }
+}
+
+// A long work is printed on A4 pages, as many as it needs.
+TEST_F(Ouverture, LaCopieVaSurPlusieursPages)
+{
+    TImprime imprime;
+    FenetresSecondaires fenetres;
+    fenetres.imprime = &imprime;
+    fenetre_->attache(fenetres);
+    fenetre_->ouvre_exercice(QString::fromStdString((dossier_ / "exo.alg").string()));
+    for (int i = 0; i < 18; ++i) {
+        fenetre_->travail().clic_panneau("Panel10");
+        fenetre_->affiche("1");
+    }
+    ASSERT_EQ(partage.etape, 19);
+    fenetre_->clic_bouton(BoutonCadre::resume);
+    const fs::path pdf = dossier_ / "longue.pdf";
+    ASSERT_TRUE(imprime.imprime_pdf(QString::fromStdString(pdf.string())));
+    EXPECT_GE(imprime.pages_imprimees(), 2);
+    const std::string texte = texte_pdf(pdf);
+    for (int i = 2; i <= 19; ++i)
+        EXPECT_NE(texte.find("Etape " + std::to_string(i) + " :"), std::string::npos) << i;
+    EXPECT_NE(texte.find("NOTE : 20/20"), std::string::npos) << texte;
 }
 
 } // namespace
