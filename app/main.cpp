@@ -10,6 +10,7 @@
 #include "app/fenetres/fenetre_principale.h"
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/fenetre_resultat.h"
+#include "app/travail/travail.h"
 #include "core/emplacements.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
@@ -39,6 +40,8 @@ int main(int argc, char *argv[])
     TForm6 form6;
     TForm7 form7;
     form1.attache({&form2, &form4, &imprime, &form3, &form5, &form6, &form7});
+    // A pupil opens his exercise without the teacher's password.
+    form1.travail().exercice_au_demarrage = exercice;
     form1.show();
     if (exercice)
         form1.ouvre_exercice(argument);

@@ -13,10 +13,12 @@
 #include <system_error>
 #include <vector>
 
+#include "app/travail/copie.h"
 #include "app/travail/intervalles.h"
 #include "app/travail/menus.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
+#include "cli/pdf_texte.h"
 #include "cli/registre.h"
 #include "core/configuration.h"
 #include "core/emplacements.h"
@@ -92,10 +94,33 @@ private:
     bool temporaire_ = false;
 };
 
-void imprime_etat(const Travail &travail, bool reponse_donnee)
+// Items joined by commas.
+std::string liste(const std::vector<std::string> &items)
+{
+    std::string r;
+    for (const std::string &i : items)
+        r += (r.empty() ? "" : ",") + i;
+    return r;
+}
+
+// What the session's windows show besides the main one.
+struct Fenetres {
+    bool mot_de_passe = false;       // the password window is open
+    std::string message_mot_de_passe;
+    bool question = false;           // the yes/no window asks QUESTION_RECOMMENCER
+};
+
+void imprime_etat(const Travail &travail, bool reponse_donnee, const Fenetres &fenetres)
 {
     const Partage &p = partage;
     std::cout << "etape=" << p.etape << '\n'
+              << "mode=" << (p.mode_eleve ? "eleve" : "prof") << '\n'
+              << "boutons=" << liste(travail.boutons_bas()) << '\n';
+    if (fenetres.mot_de_passe)
+        std::cout << "mot_de_passe=" << fenetres.message_mot_de_passe << '\n';
+    if (fenetres.question)
+        std::cout << "question=" << QUESTION_RECOMMENCER << '\n';
+    std::cout
               << "nature_expression=" << p.nature_expression << '\n'
               << "nombre_historique=" << p.nombre_historique << '\n'
               << "note=" << p.note << '\n'
@@ -112,17 +137,19 @@ void imprime_etat(const Travail &travail, bool reponse_donnee)
         std::cout << nom_panneau(static_cast<Panneau>(k)) << '=' << sur_une_ligne(e.libelle) << '\t'
                   << (e.actif ? 1 : 0) << '\n';
     }
-    // The answers as the pupil must give them, once values are drawn.
+    // The expected answers are the teacher's: a pupil never sees them.
     int i = 1;
-    for (const TDsolu &s : p.liste_solutions) {
-        const bool tiree = p.mode_eleve && i < static_cast<int>(p.solutions_normalisees.size());
-        std::cout << "solution[" << i << "]=" << sur_une_ligne(tiree ? p.solutions_normalisees[i] : s.solution)
-                  << '\t' << sur_une_ligne(s.commentaire) << '\t' << s.penalite << '\n';
-        ++i;
+    if (!p.mode_eleve)
+        for (const TDsolu &s : p.liste_solutions)
+            std::cout << "solution[" << i++ << "]=" << sur_une_ligne(s.solution) << '\t'
+                      << sur_une_ligne(s.commentaire) << '\t' << s.penalite << '\n';
+    if (reponse_donnee) {
+        const FenetreResultat r = resultat();
+        std::cout << "commentaire_final=" << sur_une_ligne(r.commentaire) << '\n'
+                  << "felicitations=" << sur_une_ligne(r.felicitations) << '\n'
+                  << "note_provisoire=" << r.note_provisoire << '\n'
+                  << "retenues=" << liste(r.retenues) << '\n';
     }
-    if (reponse_donnee)
-        std::cout << "commentaire_final=" << sur_une_ligne(p.commentaire_final) << '\n'
-                  << "felicitations=" << sur_une_ligne(felicitations()) << '\n';
 }
 
 bool lit_entier(const std::string &texte, int &valeur)
@@ -188,6 +215,9 @@ int joue(std::istream &script, const std::string &dossier_demande)
     fixe_dossier_programme(dossier.chemin());
     Travail travail;
     travail.FormActivate("");
+    // A session starts past the start-up password, in teacher mode.
+    travail.mot_de_passe_demande = false;
+    Fenetres fenetres;
     bool reponse_donnee = false;
     std::optional<ArgumentOuvert> ouvert;
     // Validates the window, opened now when the work asked for it and no key was typed.
@@ -216,8 +246,53 @@ int joue(std::istream &script, const std::string &dossier_demande)
             return 2;
         };
 
+        // The password window and the yes/no window take nothing else, as
+        // they take the main window's input.
+        const bool sans_effet = commande.empty() || commande[0] == '#' || commande == "etat";
+        if (fenetres.mot_de_passe && commande != "motdepasse" && !sans_effet)
+            return erreur("la fenêtre du mot de passe est ouverte : « motdepasse » y répond.");
+        if (fenetres.question && commande != "oui" && commande != "non" && !sans_effet)
+            return erreur("une question attend « oui » ou « non ».");
+
         if (commande.empty() || commande[0] == '#') {
             continue;
+        } else if (commande == "motdepasse") {
+            if (!fenetres.mot_de_passe)
+                return erreur("la fenêtre du mot de passe n'est pas ouverte.");
+            const Passe r = travail.mot_de_passe(blanc == std::string::npos ? std::nullopt : std::optional(texte));
+            fenetres.mot_de_passe = r == Passe::refusee;
+            fenetres.message_mot_de_passe = fenetres.mot_de_passe ? MOT_DE_PASSE_INCORRECT : "";
+        } else if (commande == "oui" || commande == "non") {
+            if (!fenetres.question)
+                return erreur("aucune question n'est posée.");
+            travail.recommence(commande == "oui");
+            fenetres.question = false;
+        } else if (commande == "copie") {
+            std::vector<LignePdf> lignes;
+            for (const LignePage &l : copie_eleve(travail, date_du_jour()))
+                lignes.push_back({l.genre == GenreLigne::titre     ? LignePdf::Style::titre
+                                  : l.genre == GenreLigne::formule ? LignePdf::Style::formule
+                                                                   : LignePdf::Style::texte,
+                                  l.texte});
+            if (texte.empty() || !ecrit_pdf_texte(dossier.fichier(texte), lignes))
+                return erreur("« copie » attend un fichier PDF où écrire.");
+        } else if (commande == "panneaux") {
+            // The teacher's choice in "Paramètres": the panels the pupil may use, or "tous".
+            if (partage.mode_eleve)
+                return erreur("« panneaux » est réservé au professeur.");
+            PanneauxPermis permis{};
+            for (const std::string &nom : coupe_mots(remplace(texte, ",", " "))) {
+                bool connu = nom == "tous";
+                for (int k = 0; k < NB_PANNEAUX; ++k)
+                    if (nom == "tous" || nom == nom_panneau(static_cast<Panneau>(k)))
+                        connu = permis[static_cast<std::size_t>(k)] = true;
+                if (!connu)
+                    return erreur("panneau inconnu « " + nom + " ».");
+            }
+            partage.panneaux_permis = permis;
+        } else if (commande == "ouvre") {
+            if (!travail.ouvre_exercice(dossier.fichier(texte).string()))
+                std::cerr << travail.message << '\n';
         } else if (commande == "tape") {
             if (travail.boite_active != MTHX1)
                 travail.MthX1Enter();
@@ -299,6 +374,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "recommence") {
             travail.Image19Click();
         } else if (commande == "enonce") {
+            if (partage.mode_eleve)
+                return erreur("« enonce » est réservé au professeur.");
             travail.SpeedButton7Click(texte);
         } else if (commande == "reponse") {
             // Without a text the window stays open for "touches", "modele" and "valide".
@@ -323,9 +400,18 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 return erreur("« graine » attend un nombre.");
             travail.seme(static_cast<unsigned>(n));
         } else if (commande == "etat") {
-            imprime_etat(travail, reponse_donnee);
+            imprime_etat(travail, reponse_donnee, fenetres);
         } else {
             return erreur("commande inconnue « " + commande + " ».");
+        }
+        if (travail.mot_de_passe_demande) {
+            travail.mot_de_passe_demande = false;
+            fenetres.mot_de_passe = true;
+            fenetres.message_mot_de_passe.clear();
+        }
+        if (travail.question_recommencer) {
+            travail.question_recommencer = false;
+            fenetres.question = true;
         }
     }
     return 0;

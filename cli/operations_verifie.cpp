@@ -2,7 +2,8 @@
 // draws of their values, and prints one French line per problem found.
 // For each draw: the file loads and its values are drawn; every right answer
 // (note 0) is accepted with 20/20 by the answer check and is right for the
-// drawn statement. With --routes, the teacher's road NAME.route of that
+// drawn statement, and no panel the pupil may use gives such an answer in one
+// click. With --routes, the teacher's road NAME.route of that
 // folder, played on the draw of seed 1, must end on a step that the answer
 // check accepts with 20/20. The file must also come back byte for byte when
 // read and written again.
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "app/travail/menus.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "cli/operations_verifie.h"
@@ -163,18 +165,51 @@ std::string en_fractions(const std::string &reponse)
     }
 }
 
+// The exercise loaded in a work made on a clean state, its values drawn as
+// the switch to pupil mode does. False when the file does not load.
+bool tire(const fs::path &chemin, int tirage, Travail &travail)
+{
+    travail.FormActivate("");
+    if (!travail.charge_exercice(texte_de(chemin)))
+        return false;
+    seme_hasard(static_cast<unsigned>(tirage));
+    travail.SpeedButton9Click();
+    return true;
+}
+
+// Each panel the pupil may use on the statement, clicked once: the step it
+// makes must not be an answer the check takes at 20/20, or the mark measures
+// nothing. Panels that ask for an argument need the pupil's own thinking.
+void verifie_un_clic(const fs::path &chemin, int tirage, Rapport &rapport)
+{
+    for (int k = 0; k < NB_PANNEAUX; ++k) {
+        remet_a_zero_complet();
+        Travail travail;
+        if (!tire(chemin, tirage, travail))
+            return;
+        const EtatPanneau panneau = travail.menus[static_cast<Panneau>(k)];
+        if (!panneau.actif)
+            continue;
+        travail.clic_panneau(nom_panneau(static_cast<Panneau>(k)));
+        if (travail.demande_argument || partage.etape < 2)
+            continue;
+        const std::string pas = partage.derniere_expression;
+        if (accepte_a_20(pas))
+            rapport.signale(tirage, "le panneau « " + panneau.libelle + " » (" + nom_panneau(static_cast<Panneau>(k)) +
+                                        ") donne en un clic « " + pas +
+                                        " », accepté à 20/20 : retenez-le dans les paramètres.");
+    }
+}
+
 // One draw: the exercise loaded, its values drawn as the switch to pupil mode does.
 void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
 {
     remet_a_zero_complet();
     Travail travail;
-    travail.FormActivate("");
-    if (!travail.charge_exercice(texte_de(chemin))) {
+    if (!tire(chemin, tirage, travail)) {
         rapport.signale(tirage, "le fichier ne se charge pas.");
         return;
     }
-    seme_hasard(static_cast<unsigned>(tirage));
-    travail.SpeedButton9Click();
     const std::string enonce = travail.etapes[1];
     if (const char lettre = lettre_restante(enonce))
         rapport.signale(tirage, std::string("la lettre « ") + lettre + " » reste dans l'énoncé tiré « " + enonce + " ».");
@@ -206,6 +241,7 @@ void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
     }
     if (!une_juste)
         rapport.signale(tirage, "aucune réponse n'a la note 0.");
+    verifie_un_clic(chemin, tirage, rapport);
 }
 
 // The road of the exercise, played after loading it, drawing with seed 1 and
@@ -218,7 +254,8 @@ void verifie_route(const fs::path &chemin, const fs::path &route, Rapport &rappo
         return;
     }
     std::ostringstream script;
-    script << "charge " << texte_de(fs::absolute(chemin)) << "\ngraine 1\neleve\n"
+    // The teacher's road may take any panel.
+    script << "charge " << texte_de(fs::absolute(chemin)) << "\npanneaux tous\ngraine 1\neleve\n"
            << f.rdbuf() << "\nreponse\nvalide\n";
     std::istringstream entree(script.str());
     remet_a_zero_complet();

@@ -7,11 +7,18 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <vector>
 
 #include "core/algebre.h"
 
 // Colours are palette-relative RGB values written 0x02BBGGRR.
 using Couleur = std::uint32_t;
+
+// The action panels of the main window, in window order.
+inline constexpr std::size_t NB_PANNEAUX_ACTION = 12;
+using PanneauxPermis = std::array<bool, NB_PANNEAUX_ACTION>;
+inline constexpr PanneauxPermis TOUS_PERMIS{true, true, true, true, true, true,
+                                            true, true, true, true, true, true};
 
 struct Partage {
     // Work and steps
@@ -51,6 +58,8 @@ struct Partage {
     std::array<int, 31> penalites_aides{};               // 1..30
     std::array<std::string, 21> lignes_parametres;       // 1..20, at most 150 characters each
     int note = 0;
+    // What was taken off the mark, one line each ("Aide 1 : −2"), in order.
+    std::vector<std::string> points_retires;
     bool reponse_juste = false;
     std::string commentaire_final;
     bool aides_a_imprimer = false;
@@ -60,6 +69,8 @@ struct Partage {
     bool mode_eleve = false;
     int mode_grille = 0;
     std::string texte_cellule;
+    // The panels the pupil may use in this exercise; the teacher keeps them all.
+    PanneauxPermis panneaux_permis = TOUS_PERMIS;
 
     // Intervals of the argument and interval window
     std::string borne_inf_1, borne_sup_1, borne_inf_2, borne_sup_2;

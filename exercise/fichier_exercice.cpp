@@ -173,6 +173,21 @@ void lit_domaine(LecteurLignes &lecteur, Exercice &lu)
 
 std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
 
+// The blocks after the domain: the panels the pupil may use, "Panel5:FAUX"
+// withholding one. Blocks this reader does not know are passed over.
+void lit_fin(LecteurLignes &lecteur, Exercice &lu)
+{
+    while (!lecteur.fin()) {
+        if (lecteur.lit() != "panneaux")
+            continue;
+        for (std::string ligne = ligne_suivante(lecteur); ligne != "finpanneaux" && !ligne.empty();
+             ligne = ligne_suivante(lecteur))
+            for (std::size_t i = 0; i < NOMS_PANNEAUX.size(); ++i)
+                if (ligne.starts_with(std::string(NOMS_PANNEAUX[i]) + ":"))
+                    lu.panneaux[i] = sans_debut(ligne, std::string_view(NOMS_PANNEAUX[i]).size() + 1) != "FAUX";
+    }
+}
+
 } // namespace
 
 LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exercice)
@@ -196,6 +211,7 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
     }
     if (ligne == "ens_def")
         lit_domaine(lecteur, lu);
+    lit_fin(lecteur, lu);
     if (lu.options[OPTION_FRACTIONS])
         lu.expression_base = normalise(lu.expression_base);
     exercice = std::move(lu);
@@ -246,6 +262,12 @@ bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exerci
           sur_une_ligne(d.borne_sup_2), std::string(booleen(d.crochet_2b))})
         fichier.ecrit_ligne(ligne);
     fichier.ecrit_ligne("finens_def");
+    if (exercice.panneaux != TOUS_PERMIS) {
+        fichier.ecrit_ligne("panneaux");
+        for (std::size_t i = 0; i < NOMS_PANNEAUX.size(); ++i)
+            fichier.ecrit_ligne(std::string(NOMS_PANNEAUX[i]) + ":" + booleen(exercice.panneaux[i]));
+        fichier.ecrit_ligne("finpanneaux");
+    }
     return fichier.termine();
 }
 
@@ -267,6 +289,7 @@ Exercice exercice_en_cours(const std::vector<std::string> &titres_aides, const s
     e.liste_aides = !e.aides.empty();
     e.aides_a_imprimer = p.aides_a_imprimer;
     e.domaine = bornes_partagees();
+    e.panneaux = p.panneaux_permis;
     return e;
 }
 
@@ -279,6 +302,7 @@ void installe_exercice(const Exercice &e)
     p.lignes_parametres = e.lignes_parametres;
     p.liste_solutions.assign(e.solutions.begin(), e.solutions.end());
     p.note = 20;
+    p.points_retires.clear();
     for (std::size_t i = 1; i < p.aides.size(); ++i) {
         const bool lue = i <= e.aides.size();
         p.aides[i] = lue ? e.aides[i - 1].texte : std::string();
@@ -288,5 +312,6 @@ void installe_exercice(const Exercice &e)
         p.*options_par_cle[i].option = e.options[i];
     p.aides_a_imprimer = e.aides_a_imprimer;
     pose_bornes(e.domaine);
+    p.panneaux_permis = e.panneaux;
     p.mode_eleve = false;
 }

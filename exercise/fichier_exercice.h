@@ -2,7 +2,9 @@
 // Exercise files (".alg"): Windows-1252 text with CR LF line ends, one item
 // per line: statement, starting expression ("@" for its line breaks), four
 // font heights, variable lines, answer blocks, the "options" block, the
-// "aide" block and the "ens_def" block of the domain of definition.
+// "aide" block, the "ens_def" block of the domain of definition, and the
+// "panneaux" block of the action panels the pupil may use (written only when
+// the teacher withholds one; a file without it allows them all).
 
 #include <array>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "algebra/intervalle.h"
 #include "core/algebre.h"
+#include "core/partage.h"
 
 // At most this many helps and answers are kept from a file; extra ones are
 // skipped.
@@ -19,6 +22,12 @@ inline constexpr std::size_t SOLUTIONS_MAX = 15;
 inline constexpr std::size_t LIGNES_PARAMETRES_MAX = 20;
 inline constexpr std::size_t LONGUEUR_LIGNE_PARAMETRE_MAX = 150;
 inline constexpr int TAILLE_FONTE_DEFAUT = 20;
+
+// The action panels by the window's names, in window order: the keys of the
+// "panneaux" block.
+inline constexpr std::array<const char *, NB_PANNEAUX_ACTION> NOMS_PANNEAUX = {
+    "Panel10", "Panel11", "Panel12", "Panel1", "Panel5", "Panel6",
+    "Panel3",  "Panel7",  "Panel8",  "Panel4", "Panel17", "Panel19"};
 
 struct Aide {
     std::string titre;   // the item of the help list
@@ -49,6 +58,7 @@ struct Exercice {
     bool liste_aides = false;       // the file had a help block: the help list is shown
     bool aides_a_imprimer = false;  // the file had answers
     DomaineDefinition domaine;
+    PanneauxPermis panneaux = TOUS_PERMIS;
 };
 
 enum class LectureExercice { reussie, fichier_illisible };

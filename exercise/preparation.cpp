@@ -288,6 +288,7 @@ void nouvel_exercice()
     p.expression_base.clear();
     p.liste_solutions.clear();
     p.note = 20;
+    p.points_retires.clear();
     p.derniere_expression.clear();
     for (int i = 1; i <= 14; ++i) {
         p.aides[i].clear();

@@ -238,6 +238,8 @@ void TImprime::defile(int pas)
     page_ = std::max(1, page_ + pas);
     if (partage.mode_aide)
         premiere_ligne_montree(page_, page_aide_.lignes.size());
+    else if (copie_montree())
+        page_ = std::min(page_, std::max(1, static_cast<int>(lignes_copie().size()) - 2));
     else
         page_ = std::min(page_, PAGES_RESUME);
     update();
@@ -260,11 +262,20 @@ void TImprime::dessine_page(QPainter &p, bool impression)
         bas_dessin_ = dessine_aide(p, page_aide_, premiere, impression);
     } else if (partage.mode_tableau_signes) {
         bas_dessin_ = dessine_tableau(p, tableau_, impression);
+    } else if (copie_montree()) {
+        // On the window the copy scrolls line by line.
+        const std::vector<LigneResume> lignes = lignes_copie();
+        const auto premiere = std::min(lignes.size(), static_cast<std::size_t>(impression ? 0 : page_ - 1));
+        bas_dessin_ = dessine_resume(p, {lignes.begin() + static_cast<std::ptrdiff_t>(premiere), lignes.end()});
     } else {
         bas_dessin_ = dessine_resume(p, impression ? resume_papier(titres_aides_)
                                                     : resume_ecran(page_, titres_aides_));
     }
 }
+
+bool TImprime::copie_montree() const { return partage.mode_eleve && !partage.mode_aide && !partage.mode_tableau_signes; }
+
+std::vector<LigneResume> TImprime::lignes_copie() const { return copie_ ? copie_() : std::vector<LigneResume>{}; }
 
 void TImprime::paintEvent(QPaintEvent *)
 {
@@ -277,6 +288,9 @@ void TImprime::paintEvent(QPaintEvent *)
 
 bool TImprime::imprime_sur(QPrinter &imprimante)
 {
+    if (copie_montree())
+        return imprime_copie_sur(imprimante);
+    pages_imprimees_ = 1;
     // Measure first, then scale the page's layout units so that everything
     // fits the printable area of one page, width and height alike.
     QPicture mesure;
@@ -297,10 +311,58 @@ bool TImprime::imprime_sur(QPrinter &imprimante)
     return p.end();
 }
 
+// The copy at the width of the page, cut into as many A4 pages as it needs,
+// a line never split between two pages.
+bool TImprime::imprime_copie_sur(QPrinter &imprimante)
+{
+    const std::vector<LigneResume> lignes = lignes_copie();
+    QPainter p;
+    if (!p.begin(&imprimante))
+        return false;
+    const QRectF zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+    const double echelle = zone.width() / (DROITE_PAPIER - GAUCHE_PAPIER);
+    const double bas_page = zone.height() / echelle;
+    p.scale(echelle, echelle);
+    p.translate(-GAUCHE_PAPIER, 0);
+    std::vector<LigneResume> page;
+    double y = 0;
+    pages_imprimees_ = 1;
+    auto imprime_page = [&] {
+        p.save();
+        // The drawing starts 50 units down; the page keeps only a small margin.
+        p.translate(0, -30);
+        dessine_resume(p, page);
+        p.restore();
+        page.clear();
+        y = 0;
+    };
+    for (const LigneResume &ligne : lignes) {
+        QPicture mesure;
+        double hauteur = 0;
+        {
+            QPainter m(&mesure);
+            hauteur = dessine_resume(m, {ligne}) - 50;
+        }
+        if (!page.empty() && y + hauteur > bas_page - 40) {
+            imprime_page();
+            imprimante.newPage();
+            ++pages_imprimees_;
+        }
+        page.push_back(ligne);
+        y += hauteur;
+    }
+    imprime_page();
+    return p.end();
+}
+
 void TImprime::print1Click()
 {
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setPageSize(QPageSize(QPageSize::A4));
+    // The pupil's copy is proposed as a PDF file named after the exercise;
+    // the dialog still offers the printers.
+    if (copie_montree() && nom_copie_)
+        imprimante.setOutputFileName(nom_copie_());
     QPrintDialog dialogue(&imprimante, this);
     if (dialogue.exec() == QDialog::Accepted)
         imprime_sur(imprimante);

@@ -5,6 +5,7 @@
 // page through the system's print dialog or straight into a PDF file.
 // What it shows follows the shared flags mode_aide and mode_tableau_signes.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include "print/page_aide.h"
+#include "print/resume.h"
 #include "print/tableau_signes.h"
 
 class QLabel;
@@ -39,13 +41,23 @@ public:
     // The help pages, starting with "intro_prof.alp".
     void montre_aide();
 
+    // Where the pupil's copy comes from. In pupil mode the window shows and
+    // prints that copy instead of the summary, which holds the expected
+    // answers; without a source it shows nothing there.
+    void setCopie(std::function<std::vector<LigneResume>()> copie) { copie_ = std::move(copie); }
+    // The copy's file name, proposed when it is printed to a file.
+    void setNomCopie(std::function<QString()> nom) { nom_copie_ = std::move(nom); }
+    // How many pages the last printing took.
+    int pages_imprimees() const { return pages_imprimees_; }
+
     // The inequation and the help titles the next drawings use.
     void definit_inequation(const std::string &inequation);
     void definit_titres_aides(const std::vector<std::string> &titres) { titres_aides_ = titres; }
 
     // Prints the page of the current mode through the print dialog.
     void print1Click();
-    // Prints the page of the current mode into a PDF file (A4), no dialog.
+    // Prints the page of the current mode into a PDF file (A4), no dialog;
+    // the pupil's copy takes as many pages as it needs.
     // False when the file could not be written.
     bool imprime_pdf(const QString &chemin);
     // Leaves help mode and hides the window.
@@ -76,6 +88,9 @@ private:
     // left of the window; on paper the caller scales the painter.
     void dessine_page(QPainter &p, bool impression);
     bool imprime_sur(QPrinter &imprimante);
+    bool imprime_copie_sur(QPrinter &imprimante);
+    bool copie_montree() const;
+    std::vector<LigneResume> lignes_copie() const;
     void repetition();
 
     QLabel *label1_ = nullptr;
@@ -96,4 +111,7 @@ private:
     std::string inequation_;
     TableauSignes tableau_;
     std::vector<std::string> titres_aides_;
+    std::function<std::vector<LigneResume>()> copie_;
+    std::function<QString()> nom_copie_;
+    int pages_imprimees_ = 0;
 };

@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
-enum class GenreLigneResume { titre, texte, formule };
+#include "app/travail/copie.h"
 
-struct LigneResume {
-    GenreLigneResume genre;
-    std::string texte;
-};
+// The summary's lines are those of the pupil's copy.
+using GenreLigneResume = GenreLigne;
+using LigneResume = LignePage;
 
 inline constexpr int PAGES_RESUME = 5;
 // Helps 1 to 10 are summarised.

@@ -1,7 +1,6 @@
 #include "app/fenetres/fenetre_mot_de_passe.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,6 +61,14 @@ TForm6::TForm6(QWidget *parent) : FenetreSansBord(parent)
     edit3_->installEventFilter(this);
     setFocusProxy(edit3_);
 
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("Label6"));
+    message_->setFont(police_fenetre(12));
+    message_->setGeometry(8, 84, LARGEUR - 16, 14);
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setStyleSheet(QStringLiteral("color: #C00000;"));
+    message_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     auto *ok = bouton_rouge(this, QStringLiteral("OK"), QRect(8, 98, 60, 20));
     ok->setObjectName(QStringLiteral("SpeedButton10"));
     auto *annuler = bouton_rouge(this, QStringLiteral("Annuler"), QRect(136, 98, 70, 20));
@@ -74,6 +81,7 @@ void TForm6::showEvent(QShowEvent *e)
 {
     tampon_.vide();
     edit3_->clear();
+    message_->clear();
     centre_sur_ecran(*this);
     edit3_->setFocus();
     FenetreSansBord::showEvent(e);
@@ -109,11 +117,24 @@ bool TForm6::eventFilter(QObject *objet, QEvent *e)
     return true;
 }
 
-void TForm6::valide()
+void TForm6::valide() { repond(tampon_.tampon()); }
+
+void TForm6::Annuler() { repond(std::nullopt); }
+
+QString TForm6::message() const { return message_->text(); }
+
+void TForm6::repond(const std::optional<std::string> &tape)
 {
-    // A wrong password leaves the main window disabled until the program ends.
-    if (!mot_de_passe_correct(tampon_.tampon(), partage.mot_de_passe)) {
-        termine();
+    const Passe r = reponse_ ? reponse_(tape)
+                    : !tape  ? Passe::annulee
+                             : mot_de_passe_correct(*tape, partage.mot_de_passe) ? Passe::acceptee
+                                                                                 : Passe::refusee;
+    if (r == Passe::refusee) {
+        // Typed again from an empty box.
+        tampon_.vide();
+        edit3_->clear();
+        message_->setText(QString::fromUtf8(MOT_DE_PASSE_INCORRECT));
+        edit3_->setFocus();
         return;
     }
     hide();
@@ -126,17 +147,6 @@ void TForm6::valide()
 void TForm6::closeEvent(QCloseEvent *e)
 {
     if (isVisible())
-        termine();
+        Annuler();
     e->accept();
-}
-
-void TForm6::Annuler() { termine(); }
-
-void TForm6::termine()
-{
-    hide();
-    if (termine_)
-        termine_();
-    else
-        QCoreApplication::exit(0);
 }

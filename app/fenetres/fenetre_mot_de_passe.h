@@ -1,14 +1,19 @@
 #pragma once
-// TForm6: the password asked at every start. The box shows a star for each
-// character; a wrong password or "Annuler" ends the program.
+// TForm6: the teacher password, asked at start and on the way back from
+// pupil mode. The box shows a star for each character; a wrong password says
+// "Mot de passe incorrect." and may be typed again; "Annuler" closes the window.
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include <QPointer>
 
 #include "app/fenetres/couleurs.h"
 #include "app/travail/mot_de_passe.h"
+#include "app/travail/travail.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -20,11 +25,17 @@ public:
 
     // The main window, enabled again once the password is given.
     void setPrincipale(QWidget *principale) { principale_ = principale; }
-    // Right password: the main window puts the caret into its input box.
+    // Who judges what was typed (nothing for "Annuler"); by default the
+    // stored password.
+    void setReponse(std::function<Passe(const std::optional<std::string> &)> reponse)
+    {
+        reponse_ = std::move(reponse);
+    }
+    // Run once the window is closed, the password accepted or cancelled: the
+    // main window puts the caret into its input box.
     void setAccepte(std::function<void()> accepte) { accepte_ = std::move(accepte); }
-    // Wrong password or "Annuler": ends the program (by default the
-    // application quits).
-    void setTermine(std::function<void()> termine) { termine_ = std::move(termine); }
+    // The message under the box, empty until a wrong password.
+    QString message() const;
 
     const std::string &tampon() const { return tampon_.tampon(); }
     QLineEdit &boite() const { return *edit3_; }
@@ -40,10 +51,12 @@ protected:
     void closeEvent(QCloseEvent *e) override;   // closed by the desktop: as "Annuler"
 
 private:
-    void termine();
+    void repond(const std::optional<std::string> &tape);
 
     TamponMotDePasse tampon_;
     QLineEdit *edit3_ = nullptr;
+    QLabel *message_ = nullptr;
     QPointer<QWidget> principale_;
-    std::function<void()> accepte_, termine_;
+    std::function<Passe(const std::optional<std::string> &)> reponse_;
+    std::function<void()> accepte_;
 };

@@ -30,6 +30,7 @@
 #include "app/fenetres/principale_boites.h"
 #include "app/fenetres/principale_images.h"
 #include "app/fenetres/principale_panneaux.h"
+#include "app/travail/copie.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/configuration.h"
@@ -203,7 +204,18 @@ void TForm1::attache(const FenetresSecondaires &f)
     }
     if (f.form6) {
         f.form6->setPrincipale(this);
+        f.form6->setReponse([this](const std::optional<std::string> &tape) {
+            Passe r = Passe::refusee;
+            agit([this, &tape, &r] { r = travail_->mot_de_passe(tape); });
+            return r;
+        });
         f.form6->setAccepte([this] { mot_de_passe_accepte(); });
+    }
+    if (f.imprime) {
+        f.imprime->setCopie([this] { return copie_eleve(*travail_, date_du_jour()); });
+        f.imprime->setNomCopie([] {
+            return QDir::home().filePath(QString::fromStdString(nom_copie(partage.fichier_exercice)));
+        });
     }
     if (f.form7) {
         f.form7->setPrincipale(this);
@@ -388,6 +400,9 @@ void TForm1::construit_boutons_bas()
     int grille = 1;
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_}) {
         connect(b, &QPushButton::clicked, this, [this, grille] {
+            // The teacher's tables hold the answers: never in pupil mode.
+            if (!travail_->boutons_prof_montres())
+                return;
             partage.mode_grille = grille_ouverte_ = grille;
             if (fenetres_.form5)
                 fenetres_.form5->montre(grille);
@@ -497,7 +512,7 @@ void TForm1::rafraichit()
     speedbutton1_->setText(qt(travail_->libelle_speedbutton1));
     speedbutton9_->setText(qt(travail_->libelle_speedbutton9));
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_})
-        b->setVisible(travail_->boutons_prof_visibles);
+        b->setVisible(travail_->boutons_prof_montres());
     panel24_->setVisible(travail_->editeur_consigne_visible);
     if (isEnabled() && !panel24_->isVisible()) {
         QWidget *active = formule::widget(*boites_[travail_->boite_active]);
@@ -521,6 +536,10 @@ void TForm1::rafraichit()
     if (travail_->mot_de_passe_demande) {
         travail_->mot_de_passe_demande = false;
         ouvre(fenetres_.form6, {}, true);
+    }
+    if (travail_->question_recommencer) {
+        travail_->question_recommencer = false;
+        pose_question(demander_confirmation(QUESTION_RECOMMENCER, ACTION_RECOMMENCER, false));
     }
     if (!travail_->message.empty()) {
         avertit(qt(travail_->message));
@@ -685,6 +704,10 @@ void TForm1::annule_argument()
 void TForm1::reponse_question(bool oui_)
 {
     setEnabled(true);
+    if (confirmation_->action == ACTION_RECOMMENCER) {
+        agit([this, oui_] { travail_->recommence(oui_); });
+        return;
+    }
     switch (oui_ ? oui(*confirmation_) : non(*confirmation_)) {
     case Suite::sauver: save_as(false); break;
     case Suite::sauver_puis_fermer: save_as(true); break;
@@ -710,14 +733,7 @@ void TForm1::clic_bouton(BoutonCadre bouton)
             on_ferme();
             return;
         }
-        *confirmation_ = demander_confirmation(QUESTION_SAUVEGARDE, 1, true);
-        if (fenetres_.form7) {
-            setEnabled(false);
-            fenetres_.form7->demande(confirmation_->question);
-        } else {
-            const auto r = QMessageBox::question(this, QStringLiteral("Vivezezi"), qt(confirmation_->question));
-            reponse_question(r == QMessageBox::Yes);
-        }
+        pose_question(demander_confirmation(QUESTION_SAUVEGARDE, 1, true));
         return;
     case BoutonCadre::resume:
         p.mode_tableau_signes = false;
@@ -745,7 +761,9 @@ void TForm1::clic_bouton(BoutonCadre bouton)
         agit([this] { travail_->Image17Click(); });
         return;
     case BoutonCadre::visualiser:
-        ouvre(fenetres_.form3, {}, false);
+        // The parameters show the password and the panels: the teacher's.
+        if (!p.mode_eleve)
+            ouvre(fenetres_.form3, {}, false);
         return;
     case BoutonCadre::aide:
         p.mode_tableau_signes = false;
@@ -763,6 +781,18 @@ void TForm1::clic_bouton(BoutonCadre bouton)
         return;
     case BoutonCadre::aucun:
         return;
+    }
+}
+
+void TForm1::pose_question(const Confirmation &question)
+{
+    *confirmation_ = question;
+    if (fenetres_.form7) {
+        setEnabled(false);
+        fenetres_.form7->demande(confirmation_->question);
+    } else {
+        const auto r = QMessageBox::question(this, QStringLiteral("Vivezezi"), qt(confirmation_->question));
+        reponse_question(r == QMessageBox::Yes);
     }
 }
 
@@ -801,20 +831,25 @@ void TForm1::charge()
     const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"),
                                                      QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices")),
                                                      QStringLiteral("algebre (*.alg)"));
-    if (!nom.isEmpty())
-        agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });
+    if (nom.isEmpty())
+        return;
+    bool ouvert = false;
+    agit([this, &nom, &ouvert] { ouvert = travail_->charge_exercice(nom.toStdString()); });
+    if (ouvert)
+        nomme_exercice(nom);
+}
+
+void TForm1::nomme_exercice(const QString &chemin)
+{
+    setWindowTitle(QStringLiteral("Vivezezi - ") + QFileInfo(chemin).fileName());
 }
 
 void TForm1::ouvre_exercice(const QString &chemin)
 {
     bool ouvert = false;
-    agit([this, &chemin, &ouvert] {
-        ouvert = travail_->charge_exercice(chemin.toStdString());
-        if (ouvert)
-            travail_->SpeedButton9Click();
-    });
+    agit([this, &chemin, &ouvert] { ouvert = travail_->ouvre_exercice(chemin.toStdString()); });
     if (ouvert)
-        setWindowTitle(QStringLiteral("Vivezezi - ") + QFileInfo(chemin).fileName());
+        nomme_exercice(chemin);
 }
 
 void TForm1::on_ferme()

@@ -88,7 +88,8 @@ public:
     // Opens an exercise file named on the command line: loaded as by "CHARGER
     // UN EXERCICE", then turned to pupil mode with its values drawn. The
     // window title names the file. An unreadable file is reported and the
-    // work stays as it was (empty at start).
+    // work stays as it was (empty at start); when the program started on it,
+    // the start-up password is asked.
     void ouvre_exercice(const QString &chemin);
 
     // Saving and loading through the file dialogs; `sortie` closes afterwards,
@@ -136,6 +137,8 @@ private:
     void clic_boite(int b);
     void eclaire_panneau(int indice);
     void charge();
+    void nomme_exercice(const QString &chemin);   // the window title names it
+    void pose_question(const Confirmation &question);   // the yes/no window
     void avertit(const QString &message);
     void eteint_bouton();   // no frame button lit
 

@@ -10,15 +10,21 @@
 namespace {
 
 const QRect PLACE_FERMER(37, 127, 70, 22);
+constexpr int HAUTEUR_RETENUE = 17;
 
-// A warm paper with a frame in the main window's colour, and a light plate
-// under the mark.
-QPixmap dessine_fond(qreal densite)
+// The window grows by one line for each thing taken off the mark.
+int hauteur_pour(std::size_t retenues)
 {
-    QPixmap image = toile(QSize(TForm4::LARGEUR, TForm4::HAUTEUR), densite);
+    return TForm4::HAUTEUR + (retenues == 0 ? 0 : 6 + HAUTEUR_RETENUE * static_cast<int>(retenues));
+}
+
+// A warm paper with a frame in the main window's colour.
+QPixmap dessine_fond(qreal densite, int hauteur)
+{
+    QPixmap image = toile(QSize(TForm4::LARGEUR, hauteur), densite);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF tout(0, 0, TForm4::LARGEUR, TForm4::HAUTEUR);
+    const QRectF tout(0, 0, TForm4::LARGEUR, hauteur);
     QLinearGradient g(tout.topLeft(), tout.bottomLeft());
     g.setColorAt(0, QColor(0xFF, 0xF6, 0xDE));
     g.setColorAt(1, QColor(0xF2, 0xDC, 0xB0));
@@ -28,10 +34,16 @@ QPixmap dessine_fond(qreal densite)
     p.drawRect(tout.adjusted(1.5, 1.5, -1.5, -1.5));
     p.setPen(QPen(palette::bord, 1));
     p.drawRect(tout.adjusted(4.5, 4.5, -4.5, -4.5));
+    return image;
+}
+
+// The light plate under the mark.
+void dessine_plaque(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0xB0, 0x80, 0x40), 1));
     p.setBrush(QColor(0xFF, 0xFC, 0xF0));
     p.drawRoundedRect(QRectF(166.5, 121.5, 140, 28), 6, 6);
-    return image;
 }
 
 QPixmap dessine_fermer(qreal densite)
@@ -64,7 +76,7 @@ TForm4::TForm4(QWidget *parent) : FenetreSansBord(parent)
     setFixedSize(LARGEUR, HAUTEUR);
     setMouseTracking(true);
     const qreal densite = devicePixelRatioF();
-    fond_ = dessine_fond(densite);
+    fond_ = dessine_fond(densite, HAUTEUR);
     fermer_image_ = dessine_fermer(densite);
 
     label1_ = etiquette(this, "Label1", QRect(8, 10, 305, 41), 16);
@@ -93,16 +105,30 @@ TForm4::TForm4(QWidget *parent) : FenetreSansBord(parent)
     label3_->setStyleSheet(QStringLiteral("color: #2A2A40;"));
     label2_ = etiquette(this, "Label2", QRect(248, 125, 56, 22), 16);
     label2_->setStyleSheet(QStringLiteral("color: #D00000;"));
+
+    retenues_ = etiquette(this, "Retenues", QRect(40, HAUTEUR, LARGEUR - 80, 0), 13);
+    retenues_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    retenues_->setStyleSheet(QStringLiteral("color: #2A2A40;"));
 }
 
 void TForm4::showEvent(QShowEvent *e)
 {
     const FenetreResultat r = resultat();
     label1_->setText(QString::fromStdString(r.commentaire));
-    label4_->setText(QString::fromStdString(r.felicitations));
+    label4_->setText(QString::fromStdString(r.felicitations.empty() ? r.note_provisoire : r.felicitations));
     label2_->setText(QString::fromStdString(r.note));
     label2_->setVisible(r.note_visible);
     label3_->setVisible(r.note_visible);
+    QStringList lignes;
+    for (const std::string &l : r.retenues)
+        lignes << QString::fromStdString(l);
+    retenues_->setText(lignes.join(QLatin1Char('\n')));
+    const int hauteur = hauteur_pour(r.retenues.size());
+    retenues_->setGeometry(40, HAUTEUR, LARGEUR - 80, hauteur - HAUTEUR - 4);
+    if (height() != hauteur) {
+        setFixedSize(LARGEUR, hauteur);
+        fond_ = dessine_fond(devicePixelRatioF(), hauteur);
+    }
     fermer_ = false;
     update();
     FenetreSansBord::showEvent(e);
@@ -111,15 +137,26 @@ void TForm4::showEvent(QShowEvent *e)
 QString TForm4::commentaire() const { return label1_->text(); }
 QString TForm4::felicitations() const { return label4_->text(); }
 QString TForm4::note() const { return label2_->text(); }
+QStringList TForm4::retenues() const
+{
+    return retenues_->text().isEmpty() ? QStringList() : retenues_->text().split(QLatin1Char('\n'));
+}
 bool TForm4::note_visible() const { return !label2_->isHidden(); }
-bool TForm4::fermer_visible() const { return fermer_; }
+bool TForm4::fermer_visible() const { return isVisible(); }
 
 void TForm4::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
-    if (fermer_)
-        p.drawPixmap(PLACE_FERMER.topLeft(), fermer_image_);
+    if (!label2_->isHidden())
+        dessine_plaque(p);
+    // The close button is always drawn; under the mouse it is lit.
+    p.drawPixmap(PLACE_FERMER.topLeft(), fermer_image_);
+    if (fermer_) {
+        p.setPen(QPen(QColor(0xD0, 0, 0), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(PLACE_FERMER).adjusted(1, 1, -1, -1), 4, 4);
+    }
 }
 
 void TForm4::mouseMoveEvent(QMouseEvent *e)

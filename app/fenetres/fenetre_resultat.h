@@ -1,8 +1,10 @@
 #pragma once
-// TForm4: the result of the pupil's answer: the comment, the praise, the
-// mark, and a close picture that shows only under the mouse.
+// TForm4: the result of the pupil's answer: the comment, the praise (or the
+// mark so far after a wrong answer), the mark, what was taken off it, and a
+// close button.
 
 #include <QPixmap>
+#include <QStringList>
 
 #include "app/fenetres/couleurs.h"
 
@@ -20,6 +22,7 @@ public:
     QString note() const;
     bool note_visible() const;
     bool fermer_visible() const;   // Image2
+    QStringList retenues() const;  // what was taken off, one line each
 
     static constexpr int LARGEUR = 320, HAUTEUR = 158;
 
@@ -31,7 +34,8 @@ protected:
     void leaveEvent(QEvent *e) override;
 
 private:
-    QLabel *label1_ = nullptr, *label2_ = nullptr, *label3_ = nullptr, *label4_ = nullptr;
+    QLabel *label1_ = nullptr, *label2_ = nullptr, *label3_ = nullptr, *label4_ = nullptr,
+           *retenues_ = nullptr;
     bool fermer_ = false;
     QPixmap fond_, fermer_image_;
 };

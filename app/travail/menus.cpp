@@ -11,6 +11,7 @@
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "core/algebre.h"
+#include "exercise/fichier_exercice.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -161,10 +162,33 @@ void menus_systeme(Menus &m, const std::string &t)
 
 const char *nom_panneau(Panneau p)
 {
-    static constexpr const char *noms[NB_PANNEAUX] = {
-        "Panel10", "Panel11", "Panel12", "Panel1", "Panel5", "Panel6",
-        "Panel3",  "Panel7",  "Panel8",  "Panel4", "Panel17", "Panel19"};
-    return p >= 0 && p < NB_PANNEAUX ? noms[p] : "";
+    return p >= 0 && p < NB_PANNEAUX ? NOMS_PANNEAUX[static_cast<std::size_t>(p)] : "";
+}
+
+const char *legende_panneau(Panneau p)
+{
+    static constexpr const char *legendes[NB_PANNEAUX] = {
+        "Simplifier / Add. aux deux membres...",
+        "Même dénominateur / Soust. aux deux membres...",
+        "Dénominateur commun... / Mult. deux membres par...",
+        "Add. les numérateurs / Div. deux membres par...",
+        "Développer / Solution(s)",
+        "Factoriser / Tableau de signes",
+        "Factoriser par... / Substituer à (I)",
+        "Réduire et ordonner / Substituer à (II)",
+        "Substituer / Remplacer x dans (I)",
+        "Ecrire autrement... / Remplacer x dans (II)",
+        "Calculer / Remplacer x par...",
+        "Mettre sous une racine"};
+    return p >= 0 && p < NB_PANNEAUX ? legendes[p] : "";
+}
+
+Menus sans_panneaux_retenus(Menus menus, const PanneauxPermis &permis)
+{
+    for (std::size_t i = 0; i < menus.panneaux.size(); ++i)
+        if (!permis[i])
+            menus.panneaux[i] = EtatPanneau{};
+    return menus;
 }
 
 Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat)

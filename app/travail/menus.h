@@ -15,8 +15,13 @@ enum Panneau : int {
     NB_PANNEAUX
 };
 
+static_assert(NB_PANNEAUX == NB_PANNEAUX_ACTION);
+
 // "Panel10", "Panel11", ... as the window names them.
 const char *nom_panneau(Panneau p);
+// What a panel offers, by its chief captions, for the teacher choosing the
+// panels of an exercise.
+const char *legende_panneau(Panneau p);
 
 // Caption colour of an enabled panel and of a disabled one.
 inline constexpr Couleur COULEUR_PANNEAU_ACTIF = 0xFFFFFF;
@@ -48,3 +53,7 @@ struct EtatMenus {
 // forme_canonique_possible and accepte_inf. An empty text, or a list of
 // solutions ("1*et*-2"), gives twelve empty, disabled panels and changes no kind.
 Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat);
+
+// The menus without the panels the teacher withholds: those are empty and
+// disabled, as a panel that offers nothing.
+Menus sans_panneaux_retenus(Menus menus, const PanneauxPermis &permis);

@@ -150,8 +150,11 @@ FenetreResultat resultat()
     f.commentaire = p.commentaire_final;
     f.gauche = p.dx_fenetre + 180;
     f.haut = p.dy_fenetre + 140;
-    if (!p.reponse_juste)
+    f.retenues = p.points_retires;
+    if (!p.reponse_juste) {
+        f.note_provisoire = "Note jusqu'ici : " + std::to_string(p.note) + "/20";
         return f;
+    }
     f.note = std::to_string(p.note) + "/20";
     f.note_visible = true;
     if (p.note >= 18)

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/travail/intervalles.h"
 
@@ -21,6 +22,10 @@ struct FenetreResultat {
     std::string felicitations;   // Label4
     std::string note;            // Label2, "17/20"
     bool note_visible = false;   // Label2 and Label3
+    // After an answer that is not the right one: the mark so far, on the plate.
+    std::string note_provisoire;
+    // What was taken off the mark, one line each ("Aide 1 : −2").
+    std::vector<std::string> retenues;
     int gauche = 0, haut = 0;    // from the main window's top-left corner
 };
 FenetreResultat resultat();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "app/travail/mot_de_passe.h"
 #include "app/travail/reponse.h"
 #include "core/algebre.h"
 #include "core/configuration.h"
@@ -95,7 +96,7 @@ void Travail::FormActivate(const std::string &argument_ligne_commande)
     couleur_label3 = couleur_label7 = COULEUR_CONSIGNE;
     p.exercice_en_argument = !argument_ligne_commande.empty();
     bouton_charger_visible = !p.exercice_en_argument;
-    mot_de_passe_demande = true;
+    mot_de_passe_demande = !exercice_au_demarrage;
     seme(static_cast<unsigned>(std::time(nullptr)));
 }
 
@@ -118,6 +119,7 @@ void Travail::reprendre_base()
     groupe_fractions_numeriques(p.expression_base);
     compacte_systeme(p.expression_base);
     etapes[1] = p.expression_base;
+    enonce_eleve = false;
     montre(MTHX1, p.expression_base, 1);
 }
 
@@ -145,24 +147,78 @@ Sortie Travail::Image4Click() const
 
 void Travail::SpeedButton9Click()
 {
-    Partage &p = partage;
-    if (!p.mode_eleve) {
-        prepare();
-        // The draw is kept so that the same values serve again after the
-        // teacher's tables change.
-        graine_eleve_ = graines_();
-        seme_hasard(graine_eleve_);
-        instancier_exercice();
-        p.mode_eleve = true;
-    } else {
-        p.expression_base = p.expression_fichier;
-        p.mode_eleve = false;
+    if (!partage.mode_eleve) {
+        passe_en_mode_eleve();
+        return;
     }
+    passage_prof_ = true;
+    mot_de_passe_demande = true;
+}
+
+void Travail::passe_en_mode_eleve()
+{
+    Partage &p = partage;
+    prepare();
+    // The draw is kept so that the same values serve again after the
+    // teacher's tables change.
+    graine_eleve_ = graines_();
+    seme_hasard(graine_eleve_);
+    instancier_exercice();
+    p.mode_eleve = true;
+    // The pupil starts at 20, whatever the teacher tried before.
+    p.note = 20;
+    p.points_retires.clear();
+    aides_lues.clear();
+    reponses_donnees.clear();
     affiche_exercice();
     reprendre_base();
-    libelle_speedbutton9 = p.mode_eleve ? "PROF" : "ELEVE";
-    libelle_speedbutton1 = p.mode_eleve ? "REPONSE" : "ENONCE";
-    libelle_label1 = p.mode_eleve ? "Mode élève" : "Mode prof";
+    libelles_du_mode();
+}
+
+void Travail::passe_en_mode_prof()
+{
+    Partage &p = partage;
+    p.expression_base = p.expression_fichier;
+    p.mode_eleve = false;
+    affiche_exercice();
+    reprendre_base();
+    libelles_du_mode();
+}
+
+void Travail::libelles_du_mode()
+{
+    const bool eleve = partage.mode_eleve;
+    libelle_speedbutton9 = eleve ? "PROF" : "ELEVE";
+    libelle_speedbutton1 = eleve ? "REPONSE" : "ENONCE";
+    libelle_label1 = eleve ? "Mode élève" : "Mode prof";
+}
+
+Passe Travail::mot_de_passe(const std::optional<std::string> &tape)
+{
+    Partage &p = partage;
+    if (tape && !mot_de_passe_correct(*tape, p.mot_de_passe))
+        return Passe::refusee;
+    const bool depuis_eleve = passage_prof_;
+    passage_prof_ = false;
+    mot_de_passe_demande = false;
+    if (!tape) {
+        // Turned away at start-up, the person works as a pupil.
+        if (!depuis_eleve && !p.mode_eleve)
+            passe_en_mode_eleve();
+        return Passe::annulee;
+    }
+    if (depuis_eleve && p.mode_eleve)
+        passe_en_mode_prof();
+    return Passe::acceptee;
+}
+
+std::vector<std::string> Travail::boutons_bas() const
+{
+    std::vector<std::string> boutons{libelle_speedbutton1, "SAUVER", "FIN"};
+    if (boutons_prof_montres())
+        boutons.insert(boutons.end(), {"AIDES", "REPONSES", "VALEURS"});
+    boutons.push_back(libelle_speedbutton9);
+    return boutons;
 }
 
 void Travail::seme(unsigned graine)
@@ -188,8 +244,20 @@ void Travail::grille_validee(int mode)
 
 void Travail::SpeedButton3Click()
 {
+    // The pupil's work is never dropped without his word.
+    if (partage.mode_eleve) {
+        question_recommencer = true;
+        return;
+    }
     prepare();
     reprendre_base();
+}
+
+void Travail::recommence(bool oui)
+{
+    question_recommencer = false;
+    if (oui)
+        reprendre_base();
 }
 
 void Travail::prepare()
@@ -208,10 +276,51 @@ void Travail::prepare()
 
 void Travail::ComboBox2Click(int index)
 {
-    if (const std::optional<AideOuverte> aide = ouvre_aide(index + 1)) {
-        label7 = aide->texte;
-        taille_label7 = aide->taille_police;
+    Partage &p = partage;
+    const int numero = index + 1;
+    if (numero < 1 || numero >= static_cast<int>(p.penalites_aides.size()))
+        return;
+    // A help costs the pupil once; the teacher reads it for nothing. The
+    // exercise keeps its cost either way, for the next pupil and for the file.
+    const bool gratuite = !p.mode_eleve || std::any_of(aides_lues.begin(), aides_lues.end(),
+                                                       [numero](const AideLue &a) { return a.numero == numero; });
+    const int cout = p.penalites_aides[numero];
+    const int note = p.note;
+    if (gratuite)
+        p.penalites_aides[numero] = 0;
+    const std::optional<AideOuverte> aide = ouvre_aide(numero);
+    p.penalites_aides[numero] = cout;
+    if (!aide)
+        return;
+    label7 = aide->texte;
+    taille_label7 = aide->taille_police;
+    if (gratuite)
+        return;
+    const std::string titre = index < static_cast<int>(liste_aides.size()) ? liste_aides[index] : std::string();
+    aides_lues.push_back({numero, titre, aide->texte, note - p.note});
+    retient("Aide " + std::to_string(numero), note - p.note);
+}
+
+void Travail::retient(const std::string &quoi, int points)
+{
+    if (points > 0)
+        partage.points_retires.push_back(quoi + " : −" + std::to_string(points));
+}
+
+void Travail::repond(const std::string &reponse)
+{
+    Partage &p = partage;
+    const int note = p.note;
+    if (enonce_eleve) {
+        p.commentaire_final = REPONSE_NON_NOTEE;
+        p.reponse_juste = false;
+    } else if (!verifie_reponse(reponse)) {
+        return;
     }
+    std::string ecrite = reponse;
+    remplace_chaque(ecrite, "*et*", " et ");
+    retient("Réponse " + ecrite, note - p.note);
+    reponses_donnees.push_back({ecrite, p.commentaire_final, note - p.note});
 }
 
 void Travail::SpeedButton1Click()
@@ -271,8 +380,10 @@ void Travail::change_saisie(const std::string &texte, bool tapee)
     groupe_fractions_numeriques(base);
     // Another statement typed starts another work: the steps of the former
     // one must not become the history of this one.
-    if (tapee && base != etapes[1])
+    if (tapee && base != etapes[1]) {
         vide_historique();
+        enonce_eleve = enonce_eleve || p.mode_eleve;
+    }
     etapes[1] = base;
     p.mode_vecteurs = contient(base, "arrow");
     remplit_parties(base);
@@ -298,6 +409,8 @@ void Travail::met_a_jour_panneaux(const std::string &texte)
     etat.partie_source_2 = partie_source[2];
     etat.autre_en_cours = autre_en_cours;
     menus = met_a_jour_menus(texte, etat);
+    if (partage.mode_eleve)
+        menus = sans_panneaux_retenus(std::move(menus), partage.panneaux_permis);
 }
 
 void Travail::efface_resultats(int n)
@@ -611,6 +724,7 @@ Saisie Travail::tape_modele(const Saisie &saisie, std::initializer_list<Message>
 bool Travail::charge_exercice(const std::string &chemin)
 {
     Partage &p = partage;
+    const bool eleve = p.mode_eleve;
     std::array<int, 5> tailles_fichier{};
     std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
     Exercice exercice = exercice_en_cours({}, tailles_fichier);
@@ -630,13 +744,25 @@ bool Travail::charge_exercice(const std::string &chemin)
     if (exercice.liste_aides)
         liste_aides.push_back("AIDE(S)");
     liste_aides_visible = exercice.liste_aides;
-    libelle_speedbutton9 = "ELEVE";
-    libelle_speedbutton1 = "ENONCE";
-    libelle_label1 = "Mode prof";
     affiche_exercice();
     reprendre_base();
     boutons_prof_visibles = true;
+    // A pupil opens the exercise as a pupil, its values drawn.
+    if (eleve)
+        passe_en_mode_eleve();
+    else
+        libelles_du_mode();
     return true;
+}
+
+bool Travail::ouvre_exercice(const std::string &chemin)
+{
+    const bool ouvert = charge_exercice(chemin);
+    if (ouvert && !partage.mode_eleve)
+        passe_en_mode_eleve();
+    if (!ouvert && exercice_au_demarrage && !partage.mode_eleve)
+        mot_de_passe_demande = true;
+    return ouvert;
 }
 
 bool Travail::sauve_exercice(const std::string &chemin)

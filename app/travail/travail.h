@@ -58,6 +58,30 @@ struct DemandeArgument {
 // What "SORTIR" asks of the window.
 enum class Sortie { fermer, demander_sauvegarde };
 
+// The question "FIN" asks in pupil mode, and the yes/no window's action code for it.
+inline constexpr const char *QUESTION_RECOMMENCER = "Voulez-vous recommencer l'exercice ?";
+inline constexpr int ACTION_RECOMMENCER = 2;
+inline constexpr const char *MOT_DE_PASSE_INCORRECT = "Mot de passe incorrect.";
+// The result of an answer to a statement the pupil typed himself.
+inline constexpr const char *REPONSE_NON_NOTEE =
+    "Cet énoncé n'est pas celui de l'exercice : la réponse n'est pas notée.";
+
+// What the password window gets for what was typed.
+enum class Passe { acceptee, refusee, annulee };
+
+// A help the pupil read, and an answer he gave, for his copy.
+struct AideLue {
+    int numero = 0;   // slot, from 1
+    std::string titre;
+    std::string texte;
+    int cout = 0;
+};
+struct ReponseDonnee {
+    std::string texte;
+    std::string verdict;   // the comment of the result window
+    int cout = 0;          // points it took off
+};
+
 // The template button lit under the mouse at (x, y) of their panel: 8, 9, 29
 // or 6 for Image8, Image9, Image29, Image6; 0 for none.
 int modele_eclaire(int x, int y);
@@ -95,6 +119,16 @@ public:
     bool boutons_prof_visibles = false;    // "AIDES", "REPONSES", "VALEURS"
     bool bouton_charger_visible = true;
     bool mot_de_passe_demande = false;     // the password window must open
+    bool question_recommencer = false;     // "FIN" in pupil mode: the yes/no window must ask
+    // The program was started with an exercise: it opens in pupil mode, and
+    // the start-up password is not asked.
+    bool exercice_au_demarrage = false;
+    // In pupil mode, the statement in hand is one the pupil typed over the
+    // exercise's: the exercise's answers do not mark it.
+    bool enonce_eleve = false;
+    // The pupil's copy: helps read and answers given since the exercise began.
+    std::vector<AideLue> aides_lues;
+    std::vector<ReponseDonnee> reponses_donnees;
     bool editeur_consigne_visible = false; // the statement editor is shown
     // Each slide of the result panel: +2 up, -2 down; the window animates and clears it.
     std::vector<int> glissements;
@@ -108,7 +142,19 @@ public:
     void FormActivate(const std::string &argument_ligne_commande);
     void reprendre_base();
     void nouvel_exercice();
-    void SpeedButton9Click();   // teacher / pupil mode switch
+    // Teacher / pupil mode switch; from pupil mode the password window opens,
+    // and teacher mode comes back only with the right password.
+    void SpeedButton9Click();
+    // What the password window was given: the text typed, or nothing for
+    // "Annuler". A wrong password may be tried again; "Annuler" at start-up
+    // goes on in pupil mode, and from pupil mode stays there.
+    Passe mot_de_passe(const std::optional<std::string> &tape);
+    // The answer to QUESTION_RECOMMENCER: "OUI" restarts from the exercise's statement.
+    void recommence(bool oui);
+    // "AIDES", "REPONSES", "VALEURS" are shown: once the exercise is made, in teacher mode only.
+    bool boutons_prof_montres() const { return boutons_prof_visibles && !partage.mode_eleve; }
+    // The captions of the bottom buttons shown, in window order.
+    std::vector<std::string> boutons_bas() const;
     // Seeds the draws of the pupil's values, for reproducible runs.
     void seme(unsigned graine);
     // A teacher's table of the given mode (1 helps, 2 answers, 3 values) was
@@ -199,11 +245,21 @@ public:
     // Exercise files from the main window. Loading an unreadable file keeps
     // the exercise in hand and leaves a message for the user.
     bool charge_exercice(const std::string &chemin);
+    // An exercise given to the program as it starts: loaded, then in pupil
+    // mode with its values drawn. Unreadable, it leaves the start-up
+    // password to be asked.
+    bool ouvre_exercice(const std::string &chemin);
     bool sauve_exercice(const std::string &chemin);
     std::string message;   // to show the user, empty for none
 
 private:
     bool selection_en_cours = false;
+    bool passage_prof_ = false;    // the password window was opened by "PROF"
+    void passe_en_mode_eleve();
+    void passe_en_mode_prof();
+    void libelles_du_mode();
+    void retient(const std::string &quoi, int points);
+    void repond(const std::string &reponse);
     std::mt19937 graines_;         // one seed per switch to pupil mode
     unsigned graine_eleve_ = 0;    // the seed of the pupil's values
     // The input box shows `texte`; `tapee` when the user changed it.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/travail/menus.h"
 #include "app/travail/mot_de_passe.h"
 #include "core/configuration.h"
 #include "core/partage.h"
@@ -64,6 +65,21 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
         cases_[i]->setChecked(true);
         colonne->addWidget(cases_[i]);
     }
+
+    // The panels of the exercise: a withheld one does not appear for the pupil.
+    colonne->addSpacing(4);
+    colonne->addWidget(etiquette(this, QStringLiteral("Panneaux permis à l'élève dans l'exercice"), 12, true));
+    auto *grille_panneaux = new QGridLayout;
+    grille_panneaux->setHorizontalSpacing(10);
+    grille_panneaux->setVerticalSpacing(2);
+    for (std::size_t k = 0; k < panneaux_.size(); ++k) {
+        panneaux_[k] = new QCheckBox(QString::fromUtf8(legende_panneau(static_cast<Panneau>(k))), this);
+        panneaux_[k]->setObjectName(QString::fromUtf8(nom_panneau(static_cast<Panneau>(k))));
+        panneaux_[k]->setFont(police_fenetre(11, false));
+        panneaux_[k]->setChecked(true);
+        grille_panneaux->addWidget(panneaux_[k], static_cast<int>(k / 2), static_cast<int>(k % 2));
+    }
+    colonne->addLayout(grille_panneaux);
 
     auto *champs = new QGridLayout;
     champs->setHorizontalSpacing(6);
@@ -124,6 +140,8 @@ void TForm3::FormActivate()
     edit2_->setText(QString::fromStdString(partage.mot_de_passe));
     for (std::size_t i = 0; i < cases_.size(); ++i)
         cases_[i]->setChecked(partage.*CASES[i].option);
+    for (std::size_t k = 0; k < panneaux_.size(); ++k)
+        panneaux_[k]->setChecked(partage.panneaux_permis[k]);
 }
 
 void TForm3::Image3Click()
@@ -142,6 +160,8 @@ void TForm3::prend_options()
 {
     for (std::size_t i = 0; i < cases_.size(); ++i)
         partage.*CASES[i].option = cases_[i]->isChecked();
+    for (std::size_t k = 0; k < panneaux_.size(); ++k)
+        partage.panneaux_permis[k] = panneaux_[k]->isChecked();
 }
 
 void TForm3::SpeedButton1Click()

@@ -1,6 +1,7 @@
 #pragma once
 // TForm3 "Paramètres": the seven exercise options and the factoring of
-// trinomials by their discriminant, the folder of the sibling
+// trinomials by their discriminant, the action panels the pupil may use in
+// the exercise, the folder of the sibling
 // geometry program and the teacher password. "OK" applies the options to the
 // current exercise; "SAUVEGARDER" also writes them, with the folder and the
 // password, to the configuration file as the program's defaults.
@@ -42,6 +43,8 @@ public:
 
     // CheckBox1 .. CheckBox8.
     QCheckBox *CheckBox(int numero) const { return cases_.at(static_cast<std::size_t>(numero - 1)); }
+    // The box of action panel k (window order, from 0): the pupil may use it.
+    QCheckBox *CasePanneau(int k) const { return panneaux_.at(static_cast<std::size_t>(k)); }
     QLineEdit *Edit1() const { return edit1_; }
     QLineEdit *Edit2() const { return edit2_; }
     // What the window last told the user (a failed save), empty for none.
@@ -59,6 +62,7 @@ private:
     void previent(const QString &message, QWidget *parent);
 
     std::array<QCheckBox *, 8> cases_{};
+    std::array<QCheckBox *, 12> panneaux_{};
     QString dossier_affiche_;   // the folder as FormActivate showed it
     QLineEdit *edit1_ = nullptr, *edit2_ = nullptr;
     QWidget *principale_ = nullptr;

@@ -220,6 +220,7 @@ TEST_F(Routes, Eleve)
                            "reponse 1\n"
                            "etat\n"
                            "eleve\n"
+                           "motdepasse \n"
                            "etat\n");
     ASSERT_EQ(s.etats.size(), 3u);
     EXPECT_EQ(s.etats[0].at("etape[1]").substr(0, 10), "2*(x+1)=4\t");
@@ -228,7 +229,7 @@ TEST_F(Routes, Eleve)
     EXPECT_EQ(s.etats[1].at("commentaire_final"), "Bravo, la réponse est juste !");
     EXPECT_EQ(s.etats[1].at("note"), "20");
     EXPECT_EQ(s.etats[1].at("felicitations"), "REUSSI EN 7 ETAPES");
-    // Back in teacher mode, the teacher's statement is there again.
+    // Back in teacher mode with the (empty) password, the teacher's statement is there again.
     EXPECT_EQ(s("etape"), "1");
     EXPECT_EQ(s("etape[1]").substr(0, 10), "2*(x+1)=4\t");
 }
@@ -391,6 +392,123 @@ TEST_F(Routes, CommandesDeLaFenetreDeReponse)
                            "reponse\ntouches x\nmodele puissance\ntouches 2=4@\netat\n");
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+}
+
+} // namespace
+
+namespace {
+
+// The teacher's exercise 2*x=6, saved, then opened by a pupil as the program
+// opens a file given to it.
+class RoutesEleve : public Routes {
+protected:
+    void SetUp() override
+    {
+        Routes::SetUp();
+        ASSERT_EQ(joue("tape 2*x=6\nclic Panel1\nargument 2\nclic Panel5\nfin\nsauve ex.alg\n").code, 0);
+    }
+    Session eleve(const std::string &script) const { return joue("ouvre ex.alg\n" + script); }
+};
+
+TEST_F(RoutesEleve, NiLesReponsesNiLeModeProfSansLeMotDePasse)
+{
+    const Session s = eleve("etat\neleve\netat\nmotdepasse faux\netat\nmotdepasse\n"
+                            "clic Panel1\nargument 2\naide 1\nreponse 4\nreponse 3\netat\n");
+    ASSERT_EQ(s.code, 0);
+    ASSERT_EQ(s.etats.size(), 4u);
+    for (const auto &etat : s.etats) {
+        EXPECT_EQ(etat.at("mode"), "eleve");
+        EXPECT_EQ(etat.at("boutons"), "REPONSE,SAUVER,FIN,PROF");
+        for (const auto &[cle, valeur] : etat)
+            EXPECT_NE(cle.rfind("solution[", 0), 0u) << cle << "=" << valeur;
+    }
+    EXPECT_EQ(s.etats[1].at("mot_de_passe"), "");
+    EXPECT_EQ(s.etats[2].at("mot_de_passe"), "Mot de passe incorrect.");
+    EXPECT_EQ(s("mot_de_passe"), "<absent>");
+    // The result lists what was taken off, under a mark that says it.
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s("note"), "8");
+    EXPECT_EQ(s("retenues"), "Aide 1 : −2,Réponse 4 : −10");
+
+    // The password window takes nothing but the password; the teacher's
+    // commands are refused to the pupil; the right password opens teacher mode.
+    for (const char *script : {"eleve\nclic Panel1\n", "eleve\nreponse 3\n", "enonce Autre\n", "panneaux tous\n"})
+        EXPECT_EQ(eleve(script).code, 2) << script;
+    const Session prof = eleve("eleve\nmotdepasse \netat\n");
+    EXPECT_EQ(prof("mode"), "prof");
+    EXPECT_EQ(prof("boutons"), "ENONCE,SAUVER,FIN,AIDES,REPONSES,VALEURS,ELEVE");
+    EXPECT_NE(prof("solution[1]"), "<absent>");
+}
+
+TEST_F(RoutesEleve, FinGardeLeTravailEtUnEnonceTapeNEstPasNoteParLExercice)
+{
+    const Session s = eleve("clic Panel1\nargument 2\nfin\netat\nnon\netat\nfin\noui\netat\n"
+                            "tape x+1=0\nreponse 3\netat\nfin\noui\nreponse 3\netat\n");
+    ASSERT_EQ(s.code, 0);
+    ASSERT_EQ(s.etats.size(), 5u);
+    EXPECT_EQ(s.etats[0].at("question"), "Voulez-vous recommencer l'exercice ?");
+    EXPECT_EQ(s.etats[0].at("etape"), "2");
+    EXPECT_EQ(s.etats[1].at("etape"), "2");
+    EXPECT_EQ(s.etats[1].count("question"), 0u);
+    EXPECT_EQ(s.etats[2].at("etape"), "1");
+    EXPECT_EQ(s.etats[2].at("etape[1]"), "2*x=6\t");
+    EXPECT_EQ(s.etats[3].at("commentaire_final"),
+              "Cet énoncé n'est pas celui de l'exercice : la réponse n'est pas notée.");
+    EXPECT_EQ(s.etats[3].at("note"), "20");
+    EXPECT_EQ(s("commentaire_final"), "Bravo, la réponse est juste !");
+    EXPECT_EQ(s("note"), "20");
+}
+
+TEST_F(RoutesEleve, UnPanneauRetenuNEstJamaisOffertALEleve)
+{
+    ASSERT_EQ(joue("charge ex.alg\npanneaux Panel10 Panel11 Panel12 Panel1\nsauve ex.alg\n").code, 0);
+    const Session s = eleve("etat\nclic Panel5\nclic Panel1\nargument 2\netat\n");
+    ASSERT_EQ(s.etats.size(), 2u);
+    for (const auto &etat : s.etats) {
+        EXPECT_EQ(etat.at("Panel5"), "\t0");
+        EXPECT_EQ(etat.at("Panel1"), "Div. deux membres par...\t1");
+    }
+    EXPECT_EQ(s("etape"), "2");
+    // The teacher keeps them all.
+    EXPECT_EQ(joue("charge ex.alg\nclic Panel1\nargument 2\netat\n")("Panel5"), "Solution(s)\t1");
+}
+
+// The text of a PDF file, pages separated by form feeds.
+std::string texte_pdf(const fs::path &pdf)
+{
+    FILE *sortie = popen(("pdftotext -layout '" + pdf.string() + "' -").c_str(), "r");
+    std::string texte;
+    if (!sortie)
+        return texte;
+    for (int c = std::fgetc(sortie); c != EOF; c = std::fgetc(sortie))
+        texte += static_cast<char>(c);
+    pclose(sortie);
+    return texte;
+}
+
+TEST_F(RoutesEleve, LaCopieDeLEleveEnPdf)
+{
+    const Session s = eleve("clic Panel1\nargument 2\naide 1\nreponse 4\nreponse 3\ncopie copie.pdf\netat\n");
+    ASSERT_EQ(s.code, 0);
+    const std::string texte = texte_pdf(dossier_ / "copie.pdf");
+    for (const char *attendu : {"Exercice : ex", "2*x=6", "Etape 2 : Il faut diviser les deux membres par [2].",
+                                "x=3", "AIDES LUES", "(-2)", "Réponse : 4", "Ce n'est pas la bonne réponse. (-10)",
+                                "Réponse : 3", "NOTE : 8/20", "Date : "})
+        EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
+}
+
+// A long work goes on as many pages as it needs, every step on one of them.
+TEST_F(Routes, UneLongueCopieSurPlusieursPages)
+{
+    std::string script = "tape x=1\n";
+    for (int i = 0; i < 18; ++i)
+        script += "clic Panel10\nargument 1\n";
+    ASSERT_EQ(joue(script + "copie longue.pdf\netat\n")("etape"), "19");
+    const std::string texte = texte_pdf(dossier_ / "longue.pdf");
+    for (int i = 2; i <= 19; ++i)
+        EXPECT_NE(texte.find("Etape " + std::to_string(i) + " : Il faut additionner"), std::string::npos) << i;
+    EXPECT_NE(texte.find('\f'), texte.rfind('\f')) << texte;   // two pages at least
+    EXPECT_NE(texte.find("NOTE : non notée"), std::string::npos);   // no exercise, no mark
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,16 @@ std::string fichier(const std::string &enonce, const std::vector<std::string> &v
     return t;
 }
 
+// The file with the given panels withheld from the pupil.
+std::string retient(const std::string &fichier, const std::vector<std::string> &retenus)
+{
+    std::string t = fichier + "panneaux\r\n";
+    for (const char *nom : {"Panel10", "Panel11", "Panel12", "Panel1", "Panel5", "Panel6", "Panel3", "Panel7",
+                            "Panel8", "Panel4", "Panel17", "Panel19"})
+        t += std::string(nom) + (std::find(retenus.begin(), retenus.end(), nom) != retenus.end() ? ":FAUX\r\n" : ":VRAI\r\n");
+    return t + "finpanneaux\r\n";
+}
+
 class VerifieExercice : public testing::Test {
 protected:
     void SetUp() override
@@ -77,13 +88,14 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         std::string attendu;   // part of the problem line; empty for a sound exercise
     };
     const std::vector<Cas> cas = {
-        {"equation", fichier("(x-2)*(x+3)=0", {}, "2=-3"), ""},
-        {"equation_tiree", fichier("a*x-a=0", {"a:1,2,3,4,,"}, "1"), ""},
-        {"inequation", fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), ""},
-        {"inequation_large", fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), ""},
+        {"equation", retient(fichier("(x-2)*(x+3)=0", {}, "2=-3"), {"Panel5"}), ""},
+        {"equation_tiree", retient(fichier("a*x-a=0", {"a:1,2,3,4,,"}, "1"), {"Panel5"}), ""},
+        {"inequation", retient(fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), {"Panel5"}), ""},
+        {"inequation_large", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5"}), ""},
         {"systeme", fichier("{x+y=5@x-y=1}", {}, "3=2"), ""},
-        {"vecteurs", fichier("AB..arrow+BC..arrow", {}, "AC..arrow"), ""},
-        {"expression", fichier("(x+1)^2", {}, "x^2+2*x+1"), ""},
+        {"vecteurs", retient(fichier("AB..arrow+BC..arrow", {}, "AC..arrow"), {"Panel7"}), ""},
+        {"expression", retient(fichier("(x+1)^2", {}, "x^2+2*x+1"), {"Panel5"}), ""},
+        {"un_clic", fichier("(x-2)*(x+3)=0", {}, "2=-3"), "le panneau « Solution(s) » (Panel5) donne en un clic"},
         {"valeur_fausse", fichier("2*x+1=5", {}, "3"), "x = 3 ne vérifie pas l'équation"},
         {"ensemble_faux", fichier("2*x-4<0", {}, "domain(x,-inf,2,13)"), "l'inéquation est fausse"},
         {"couple_faux", fichier("{x+y=5@x-y=1}", {}, "2=3"), "ne vérifie pas"},
@@ -126,13 +138,15 @@ TEST_F(VerifieExercice, RouteEtFichierAbsent)
     EXPECT_EQ(lance("verifie_exercice --tirages 0 " + exercice).code, 2);
 }
 
-TEST_F(VerifieExercice, EtatDonneLesReponsesTirees)
+TEST_F(VerifieExercice, EtatCacheLesReponsesALEleve)
 {
-    const std::string exercice = ecrit("tiree.alg", fichier("a*x=a", {"a:3,,"}, "a/a"));
-    std::ofstream(dossier_ / "script") << "charge " << (dossier_ / "tiree.alg").string() << "\neleve\netat\n";
+    ecrit("tiree.alg", fichier("a*x=a", {"a:3,,"}, "a/a"));
+    std::ofstream(dossier_ / "script") << "charge " << (dossier_ / "tiree.alg").string() << "\netat\neleve\netat\n";
     const Sortie s = lance("session < '" + (dossier_ / "script").string() + "'");
-    EXPECT_NE(s.texte.find("solution[1]=1\tBravo\t0\n"), std::string::npos) << s.texte;
-    EXPECT_NE(s.texte.find("solution[2]=\tNon\t10\n"), std::string::npos) << s.texte;
+    const std::size_t eleve = s.texte.find("mode=eleve");
+    ASSERT_NE(eleve, std::string::npos) << s.texte;
+    EXPECT_LT(s.texte.find("solution[1]=a/a\tBravo\t0\n"), eleve) << s.texte;
+    EXPECT_EQ(s.texte.find("solution[", eleve), std::string::npos) << s.texte;
 }
 
 } // namespace

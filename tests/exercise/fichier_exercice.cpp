@@ -106,6 +106,35 @@ TEST_F(FichierExercice, AllerRetourDeChaqueChamp)
     EXPECT_EQ(resume(exercice_en_cours({"AIDE 1", "Solution "}, e.tailles)), resume(e));
 }
 
+// The panels the pupil may use: a block after the domain, written only when
+// one is withheld, so that older readers stopping at "finens_def" and files
+// without it are untouched.
+TEST_F(FichierExercice, PanneauxPermisALEleve)
+{
+    Exercice e = exercice_complet();
+    ASSERT_TRUE(sauver_exercice(f, e));
+    EXPECT_EQ(contenu(), FICHIER_COMPLET);
+    EXPECT_EQ(lu().panneaux, TOUS_PERMIS);
+
+    e.panneaux[4] = e.panneaux[11] = false;   // Panel5 and Panel19
+    ASSERT_TRUE(sauver_exercice(f, e));
+    const std::string bloc = "panneaux\r\nPanel10:VRAI\r\nPanel11:VRAI\r\nPanel12:VRAI\r\nPanel1:VRAI\r\n"
+                             "Panel5:FAUX\r\nPanel6:VRAI\r\nPanel3:VRAI\r\nPanel7:VRAI\r\nPanel8:VRAI\r\n"
+                             "Panel4:VRAI\r\nPanel17:VRAI\r\nPanel19:FAUX\r\nfinpanneaux\r\n";
+    EXPECT_EQ(contenu(), FICHIER_COMPLET + bloc);
+    EXPECT_EQ(lu().panneaux, e.panneaux);
+    installe_exercice(lu());
+    EXPECT_EQ(partage.panneaux_permis, e.panneaux);
+    EXPECT_EQ(exercice_en_cours({}, e.tailles).panneaux, e.panneaux);
+
+    // A block written by hand may name only the withheld panels; an unknown
+    // block before it and unknown keys are passed over.
+    ecrit(FICHIER_COMPLET + "autre\r\nPanel6:FAUX\r\nfinautre\r\npanneaux\r\nPanel6:FAUX\r\nPanel99:FAUX\r\n");
+    PanneauxPermis attendu = TOUS_PERMIS;
+    attendu[5] = false;
+    EXPECT_EQ(lu().panneaux, attendu);
+}
+
 TEST_F(FichierExercice, SansReponseEtCheminLongDe200Caracteres)
 {
     fs::path profond = dossier;

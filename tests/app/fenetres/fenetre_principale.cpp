@@ -12,10 +12,12 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "app/fenetres/fenetre_mot_de_passe.h"
 #include "app/fenetres/fenetre_principale.h"
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/principale_disposition.h"
@@ -403,14 +405,23 @@ TEST_F(FenetrePrincipale, LesBoutonsDuBasEtLesModeles)
 TEST_F(FenetrePrincipale, LeChangementDeModeChangeLesLibelles)
 {
     TForm1 f;
+    TForm6 passe;
+    FenetresSecondaires fenetres;
+    fenetres.form6 = &passe;
+    f.attache(fenetres);
     f.show();
+    QTest::keyClick(&passe.boite(), Qt::Key_Return);   // the start-up password, empty here
     tape(f, QStringLiteral("2*x+1=5"));
     auto libelle = [&](const char *nom) { return controle(f, nom)->property("text").toString(); };
     QTest::mouseClick(controle(f, "SpeedButton9"), Qt::LeftButton);
     EXPECT_EQ(libelle("SpeedButton9"), QStringLiteral("PROF"));
     EXPECT_EQ(libelle("SpeedButton1"), QStringLiteral("REPONSE"));
     EXPECT_EQ(libelle("Label1"), QStringLiteral("Mode élève"));
+    // Back to teacher mode through the password only.
     QTest::mouseClick(controle(f, "SpeedButton9"), Qt::LeftButton);
+    EXPECT_EQ(libelle("SpeedButton9"), QStringLiteral("PROF"));
+    ASSERT_TRUE(passe.isVisible());
+    QTest::keyClick(&passe.boite(), Qt::Key_Return);
     EXPECT_EQ(libelle("SpeedButton9"), QStringLiteral("ELEVE"));
     EXPECT_EQ(libelle("Label1"), QStringLiteral("Mode prof"));
     EXPECT_EQ(texte(f, "MthX1"), "2*x+1=5");

@@ -72,15 +72,14 @@ TEST(MotDePasse, TamponEtComparaison)
 struct Porte {
     QWidget principale;
     TForm6 fenetre;
-    int acceptes = 0, fins = 0;
+    int fermetures = 0;
 
     explicit Porte(const std::string &mot_de_passe)
     {
         remet_a_zero_complet();
         partage.mot_de_passe = mot_de_passe;
         fenetre.setPrincipale(&principale);
-        fenetre.setAccepte([this] { ++acceptes; });
-        fenetre.setTermine([this] { ++fins; });
+        fenetre.setAccepte([this] { ++fermetures; });
         principale.setEnabled(false);
         fenetre.show();
     }
@@ -110,10 +109,18 @@ TEST(FenetreMotDePasse, EntreeAuClavier)
         QTest::keyClicks(&porte.fenetre.boite(), c.tape);
         QTest::keyClick(&porte.fenetre.boite(), Qt::Key_Return);
         SCOPED_TRACE(c.tape.toStdString());
-        EXPECT_EQ(porte.acceptes, c.accepte ? 1 : 0);
-        EXPECT_EQ(porte.fins, c.accepte ? 0 : 1);
+        EXPECT_EQ(porte.fermetures, c.accepte ? 1 : 0);
         EXPECT_EQ(porte.principale.isEnabled(), c.accepte);
-        EXPECT_FALSE(porte.fenetre.isVisible());
+        // A wrong password is said, and may be typed again in an empty box.
+        EXPECT_EQ(porte.fenetre.isVisible(), !c.accepte);
+        EXPECT_EQ(porte.fenetre.message(), c.accepte ? QString() : QStringLiteral("Mot de passe incorrect."));
+        if (!c.accepte) {
+            EXPECT_EQ(porte.fenetre.tampon(), "");
+            QTest::keyClicks(&porte.fenetre.boite(), QString::fromStdString(c.stocke));
+            QTest::keyClick(&porte.fenetre.boite(), Qt::Key_Return);
+            EXPECT_EQ(porte.fermetures, 1);
+            EXPECT_TRUE(porte.principale.isEnabled());
+        }
     }
 }
 
@@ -129,15 +136,19 @@ TEST(FenetreMotDePasse, EtoilesEffacementEtBoutons)
     EXPECT_EQ(boite.text(), QStringLiteral("**."));
     QTest::keyClicks(&boite, "B");
     porte.fenetre.findChild<QPushButton *>(QStringLiteral("SpeedButton10"))->click();
-    EXPECT_EQ(porte.acceptes, 1);
+    EXPECT_EQ(porte.fermetures, 1);
     verifie_rendu(porte.fenetre, QStringLiteral("mot_de_passe"));
 
-    // Shown again, the buffer starts empty; "Annuler" ends the program.
+    // Shown again, the buffer starts empty; "Annuler" closes the window
+    // without ending the program.
+    porte.principale.setEnabled(false);
     porte.fenetre.show();
     EXPECT_EQ(porte.fenetre.tampon(), "");
     EXPECT_EQ(boite.text(), QString());
     porte.fenetre.findChild<QPushButton *>(QStringLiteral("SpeedButton11"))->click();
-    EXPECT_EQ(porte.fins, 1);
+    EXPECT_EQ(porte.fermetures, 2);
+    EXPECT_FALSE(porte.fenetre.isVisible());
+    EXPECT_TRUE(porte.principale.isEnabled());
 }
 
 // ---------------------------------------------------------------- argument
@@ -429,9 +440,15 @@ TEST(FenetreResultat, Textes)
     }
     r.montre(true, 20, 0);
     verifie_rendu(r.fenetre, QStringLiteral("resultat"));
-    r.montre(false, 20, 0);
+    // After a wrong answer the plate shows the mark so far; what was taken
+    // off is listed below, the window growing to hold it.
+    partage.points_retires = {"Aide 1 : −2", "Réponse 4 : −10"};
+    r.montre(false, 8, 0);
     EXPECT_FALSE(r.fenetre.note_visible());
-    EXPECT_EQ(r.fenetre.felicitations(), QString());
+    EXPECT_EQ(r.fenetre.felicitations(), QStringLiteral("Note jusqu'ici : 8/20"));
+    EXPECT_EQ(r.fenetre.retenues(), QStringList({QStringLiteral("Aide 1 : −2"), QStringLiteral("Réponse 4 : −10")}));
+    EXPECT_GT(r.fenetre.height(), TForm4::HAUTEUR);
+    verifie_rendu(r.fenetre, QStringLiteral("resultat_retenues"));
 }
 
 TEST(FenetreResultat, ReponseEncoreSimplifiable)
@@ -447,16 +464,14 @@ TEST(FenetreResultat, ReponseEncoreSimplifiable)
     EXPECT_EQ(partage.note, 19);
 }
 
-TEST(FenetreResultat, FermetureSousLaSouris)
+TEST(FenetreResultat, BoutonFermer)
 {
     Resultat r;
     r.montre(true, 20, 0);
-    const std::vector<std::pair<QPoint, bool>> points = {
-        {{50, 138}, true}, {{38, 128}, true}, {{106, 148}, true},
-        {{37, 138}, false}, {{50, 150}, false}, {{200, 60}, false}};
-    for (const auto &[point, visible] : points) {
+    // The button is there wherever the mouse is.
+    for (const QPoint point : {QPoint(50, 138), QPoint(37, 138), QPoint(200, 60)}) {
         QTest::mouseMove(&r.fenetre, point);
-        EXPECT_EQ(r.fenetre.fermer_visible(), visible) << point.x() << "," << point.y();
+        EXPECT_TRUE(r.fenetre.fermer_visible()) << point.x() << "," << point.y();
     }
     QTest::mouseMove(&r.fenetre, QPoint(50, 138));
     verifie_rendu(r.fenetre, QStringLiteral("resultat_fermer"));
@@ -509,9 +524,8 @@ TEST(FenetresFermees, CommeAnnulees)
 
     Porte porte("SECRET");
     porte.fenetre.close();
-    EXPECT_EQ(porte.fins, 1);
-    EXPECT_EQ(porte.acceptes, 0);
-    EXPECT_FALSE(porte.principale.isEnabled());
+    EXPECT_EQ(porte.fermetures, 1);
+    EXPECT_TRUE(porte.principale.isEnabled());
 }
 
 // A window without frame follows a drag of its background.

@@ -380,6 +380,26 @@ TEST_F(FenetreParametres, OkPourLExerciceSeulement)
     EXPECT_EQ(ini(), avant);
 }
 
+// The panels the pupil may use belong to the exercise, as the options do.
+TEST_F(FenetreParametres, PanneauxPermisALEleve)
+{
+    for (int k = 0; k < 12; ++k)
+        EXPECT_TRUE(form3.CasePanneau(k)->isChecked()) << k;
+    EXPECT_EQ(form3.CasePanneau(4)->text(), QStringLiteral("Développer / Solution(s)"));
+    const std::string avant = ini();
+    form3.CasePanneau(4)->setChecked(false);
+    clique(form3, "SpeedButton1");
+    PanneauxPermis attendu = TOUS_PERMIS;
+    attendu[4] = false;
+    EXPECT_EQ(partage.panneaux_permis, attendu);
+    EXPECT_EQ(ini(), avant);
+    form3.show();
+    EXPECT_FALSE(form3.CasePanneau(4)->isChecked());
+    form3.CasePanneau(4)->setChecked(true);
+    clique(form3, "SpeedButton3");   // ANNULER takes nothing
+    EXPECT_EQ(partage.panneaux_permis, attendu);
+}
+
 TEST_F(FenetreParametres, SauvegarderEcritLaConfiguration)
 {
     form3.CheckBox(1)->setChecked(false);
