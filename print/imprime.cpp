@@ -143,15 +143,20 @@ void TImprime::prepare_affichage()
     repetition_.stop();
     const bool aide = partage.mode_aide;
     const bool tableau = !aide && partage.mode_tableau_signes;
+    // The teacher's pages stay with the teacher: in pupil mode the first
+    // button opens the pupil's page and "Modification" is gone.
+    const bool eleve = partage.mode_eleve;
     for (QPushButton *b : sujets_)
         b->setVisible(aide);
+    sujets_[3]->setText(eleve ? QStringLiteral("Élève") : QStringLiteral("Création"));
+    sujets_[7]->setVisible(aide && !eleve);
     for (QGroupBox *g : groupes_)
         g->setVisible(aide);
     haut_->setVisible(!tableau);
     bas_->setVisible(!tableau);
     tableau_ = tableau ? calcule_tableau_signes(inequation_) : TableauSignes{};
     if (aide) {
-        partage.page_aide = PAGE_AIDE_ACCUEIL;
+        partage.page_aide = page_du_sujet(4, eleve);
         charge_page_aide();
     } else {
         label1_->setText(tableau ? QStringLiteral("Tableau de signes")
@@ -223,9 +228,10 @@ void TImprime::hideEvent(QHideEvent *evenement)
 
 void TImprime::choisit_sujet(int bouton)
 {
-    if (bouton < 1 || bouton > 9)
+    const char *page = page_du_sujet(bouton, partage.mode_eleve);
+    if (!page)
         return;
-    partage.page_aide = PAGES_AIDE[bouton - 1];
+    partage.page_aide = page;
     page_ = 1;
     charge_page_aide();
     update();

@@ -35,6 +35,7 @@
 #include "core/configuration.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
+#include "exercise/preparation.h"
 #include "print/imprime.h"
 
 namespace {
@@ -51,6 +52,12 @@ const char *const NOMS_BADGES[NB_BOITES] = {"Panel13", "Panel14", "Panel15", "Pa
 const char *const NOMS_COMMENTAIRES[NB_BOITES] = {"", "Label10", "Label11", "Label2"};
 
 QString qt(const std::string &t) { return QString::fromStdString(t); }
+
+// Where the file dialogs open: the exercises' folder beside the program.
+QString dossier_exercices()
+{
+    return QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices"));
+}
 
 void colore_fond(QWidget *w, Couleur fond, std::optional<Couleur> texte = std::nullopt)
 {
@@ -487,7 +494,7 @@ void TForm1::rafraichit()
     rafraichit_panneaux();
     montre_texte(panel18_, travail_->label3);
     colore_texte(panel18_, travail_->couleur_label3);
-    montre_texte(panel20_, travail_->label7);
+    montre_texte(panel20_, aide_lisible(travail_->label7));
     colore_texte(panel20_, travail_->couleur_label7);
     if (QFont f = panel20_->font(); f.pointSize() != travail_->taille_label7) {
         f.setPointSize(travail_->taille_label7);
@@ -541,7 +548,7 @@ void TForm1::rafraichit_boites()
             continue;
         badges_[b]->setVisible(a.badge_visible);
         badges_[b]->setText(QString::number(a.badge));
-        montre_texte(commentaires_[b], a.commentaire);
+        montre_texte(commentaires_[b], aide_lisible(a.commentaire));
         colore_texte(commentaires_[b], a.couleur_commentaire);
     }
 }
@@ -780,7 +787,8 @@ void TForm1::survol(QPoint point)
 
 void TForm1::save_as(bool sortie)
 {
-    const QString depart = partage.fichier_exercice.empty() ? QStringLiteral("*.alg") : qt(partage.fichier_exercice);
+    const QString depart = partage.fichier_exercice.empty() ? dossier_exercices() + QStringLiteral("/sans_titre.alg")
+                                                            : qt(partage.fichier_exercice);
     QString nom = choix_sauvegarde_ ? choix_sauvegarde_(this, depart) : QString();
     // A cancelled dialog cancels the leaving too: the work is still unsaved.
     if (nom.isEmpty())
@@ -799,7 +807,7 @@ void TForm1::charge()
     if (!travail_->bouton_charger_visible)
         return;
     const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"),
-                                                     QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices")),
+                                                     dossier_exercices(),
                                                      QStringLiteral("algebre (*.alg)"));
     if (!nom.isEmpty())
         agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });

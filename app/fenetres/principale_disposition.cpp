@@ -13,11 +13,11 @@ const char *indication(BoutonCadre bouton)
 {
     switch (bouton) {
     case BoutonCadre::sortir: return "SORTIR";
-    case BoutonCadre::site: return "SITE FABRELO";
+    case BoutonCadre::site: return "SITE VIVEZEZI";
     case BoutonCadre::resume: return "RESUME";
     case BoutonCadre::recommencer: return "RECOMMENCER";
     case BoutonCadre::effacer: return "EFFACER LE DERNIER";
-    case BoutonCadre::visualiser: return "VISUALISER DANS L'FABRELO";
+    case BoutonCadre::visualiser: return "PARAMETRES";
     case BoutonCadre::aide: return "AIDE";
     case BoutonCadre::domaine: return "ENSEMBLE DE DEFINITION";
     case BoutonCadre::charger: return "CHARGER UN EXERCICE";

@@ -54,7 +54,7 @@ struct Disposition {
     QPoint speedbutton9;
     // Top-left corner of each frame button's pictures, by BoutonCadre.
     QPoint boutons[NB_BOUTONS_CADRE + 1];
-    // The lit "SITE FABRELO" picture stands one pixel up and left of its twin.
+    // The lit "SITE VIVEZEZI" picture stands one pixel up and left of its twin.
     QPoint site_eclaire;
 
     QPoint bouton(BoutonCadre b) const { return boutons[static_cast<int>(b)]; }

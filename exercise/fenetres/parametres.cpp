@@ -37,7 +37,7 @@ const CaseOption CASES[8] = {
 
 QString choix_par_dialogue(QWidget *parent, const QString &depart)
 {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Dossier de l'Fabrelo de géométrie"),
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Dossier du logiciel de géométrie"),
                                              depart);
 }
 
@@ -67,7 +67,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
 
     auto *champs = new QGridLayout;
     champs->setHorizontalSpacing(6);
-    champs->addWidget(etiquette(this, QStringLiteral("Dossier de l'Fabrelo de géométrie"), 12), 0, 0, 1, 2);
+    champs->addWidget(etiquette(this, QStringLiteral("Dossier du logiciel de géométrie"), 12), 0, 0, 1, 2);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
     champs->addWidget(edit1_, 1, 0);
@@ -85,7 +85,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
     colonne->addSpacing(6);
     colonne->addWidget(etiquette(this, QStringLiteral("OK pour les paramètres de l'exercice."), 11));
     colonne->addWidget(
-        etiquette(this, QStringLiteral("SAUVEGARDER pour les paramètres de l'Fabrelo d'algèbre."), 11));
+        etiquette(this, QStringLiteral("SAUVEGARDER pour les paramètres de Vivezezi."), 11));
 
     auto *boutons = new QHBoxLayout;
     auto *ok = bouton_prof(this, "SpeedButton1", QStringLiteral("OK"));

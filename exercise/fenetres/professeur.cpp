@@ -156,6 +156,13 @@ void TForm5::FormShow()
     ligne_cellule_ = colonne_cellule_ = -1;
     const int mode = partage.mode_grille;
     const bool variables = mode == grille_variables;
+    // The title names the table shown, as the main window's button does.
+    const QString titre = QStringLiteral("MODE PROFESSEUR : ") +
+                          (mode == grille_aides ? QStringLiteral("AIDES")
+                           : variables          ? QStringLiteral("VALEURS")
+                                                : QStringLiteral("REPONSES"));
+    titre_->setText(titre);
+    setWindowTitle(titre);
     supprimer_->setVisible(!variables);
     inserer_->setVisible(!variables);
     grille1_->setVisible(!variables);
