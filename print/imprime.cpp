@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/fenetres/couleurs.h"
+
 #include "core/encodage.h"
 #include "core/partage.h"
 #include "print/dessin_pages.h"
@@ -82,6 +84,10 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     fermer_ = new ImageSurvol(QSize(32, 47), dessin_fermer, panel1_);
     fermer_->setObjectName(QStringLiteral("Image1"));
     fermer_->move(30, 400);
+    imprimer_->setAccessibleName(QStringLiteral("Imprimer"));
+    imprimer_->setAccessibleDescription(QStringLiteral("Imprimer la page (Ctrl+P)"));
+    fermer_->setAccessibleName(QStringLiteral("Fermer"));
+    fermer_->setAccessibleDescription(QStringLiteral("Fermer la fenêtre (Echap)"));
     connect(imprimer_, &ImageSurvol::clique, this, &TImprime::print1Click);
     connect(fermer_, &ImageSurvol::clique, this, &TImprime::Image2Click);
 
@@ -99,6 +105,9 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
         QWidget *conteneur = s.groupe == 0 ? panel1_ : groupes_[static_cast<std::size_t>(s.groupe - 1)];
         auto *bouton = new QPushButton(QString::fromUtf8(s.libelle), conteneur);
         bouton->setObjectName(QStringLiteral("SpeedButton%1").arg(s.numero));
+        bouton->setAccessibleDescription(
+            QStringLiteral("Page d'aide") +
+            (s.groupe == 0 ? QString() : QStringLiteral(" des ") + groupes_[static_cast<std::size_t>(s.groupe - 1)]->title()));
         bouton->setFont(petite);
         bouton->setGeometry(s.groupe == 0 ? QRect(4, s.y, 81, 22) : QRect(4, s.y, 77, 20));
         connect(bouton, &QPushButton::clicked, this, [this, n = s.numero] { choisit_sujet(n); });
@@ -112,6 +121,10 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     haut_->move(1, 42);
     bas_ = new ImageSurvol(QSize(23, 30), dessin_fleche_bas, panel2_);
     bas_->setObjectName(QStringLiteral("BAS"));
+    haut_->setAccessibleName(QStringLiteral("Remonter"));
+    haut_->setAccessibleDescription(QStringLiteral("Remonter d'une ligne (flèche haut)"));
+    bas_->setAccessibleName(QStringLiteral("Descendre"));
+    bas_->setAccessibleDescription(QStringLiteral("Descendre d'une ligne (flèche bas)"));
     bas_->move(1, 422);
     for (auto [fleche, pas] : {std::pair{haut_, -1}, std::pair{bas_, 1}}) {
         connect(fleche, &ImageSurvol::appuye, this, [this, pas] {
@@ -216,8 +229,8 @@ void TImprime::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
     prepare_affichage();
-    if (parentWidget() == nullptr && screen() != nullptr)
-        move(screen()->availableGeometry().center() - rect().center());
+    if (parentWidget() == nullptr)
+        centre_sur_principale(*this);
 }
 
 void TImprime::hideEvent(QHideEvent *evenement)
@@ -247,6 +260,21 @@ void TImprime::defile(int pas)
     else
         page_ = std::min(page_, PAGES_RESUME);
     update();
+}
+
+void TImprime::keyPressEvent(QKeyEvent *evenement)
+{
+    switch (evenement->key()) {
+    case Qt::Key_Escape: Image2Click(); return;
+    case Qt::Key_Up: defile(-1); return;
+    case Qt::Key_Down: defile(1); return;
+    default: break;
+    }
+    if (evenement->key() == Qt::Key_P && evenement->modifiers() == Qt::ControlModifier) {
+        print1Click();
+        return;
+    }
+    QWidget::keyPressEvent(evenement);
 }
 
 void TImprime::Image2Click()
