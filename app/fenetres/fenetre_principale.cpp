@@ -673,11 +673,13 @@ void TForm1::rafraichit()
         // The caret goes back to the box of the work, unless the keyboard
         // was taken to another control (a panel, a button...).
         QWidget *active = formule::widget(*boites_[travail_->boite_active]);
-        const QWidget *focus = QApplication::focusWidget();
-        bool ailleurs = focus && focus != active && isAncestorOf(focus);
+        QWidget *focus = dernier_focus_;
+        bool ailleurs = focus && focus != active && focus->isVisible() && focus->isEnabled();
         for (MthX *boite : boites_)
             ailleurs &= focus != formule::widget(*boite);
-        if (!ailleurs && !active->hasFocus())
+        if (ailleurs && !focus->hasFocus())
+            focus->setFocus(Qt::OtherFocusReason);
+        else if (!ailleurs && !active->hasFocus())
             active->setFocus(Qt::OtherFocusReason);
     }
     synchronise_ = false;
@@ -1092,6 +1094,8 @@ bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (evenement->type() == QEvent::Enter && objet != this)
         eteint_bouton();
+    if (evenement->type() == QEvent::FocusIn && objet != this)
+        dernier_focus_ = qobject_cast<QWidget *>(objet);
     if (evenement->type() == QEvent::KeyPress) {
         const auto *touche = static_cast<QKeyEvent *>(evenement);
         const bool entree = touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;

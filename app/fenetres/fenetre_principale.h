@@ -187,5 +187,8 @@ private:
     FlechesTaille *fleches_ = nullptr;
     std::array<BoutonClavier *, NB_BOUTONS_CADRE + 1> boutons_clavier_{};
     QSizeGrip *poignee_ = nullptr;   // enlarges the borderless window
+    // The control that last had the keyboard: it gets it back when the
+    // window is usable again after a small window.
+    QPointer<QWidget> dernier_focus_;
     QPropertyAnimation *glissement_ = nullptr;
 };

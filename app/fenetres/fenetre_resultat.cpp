@@ -65,6 +65,7 @@ TForm4::TForm4(QWidget *parent) : FenetreSansBord(parent)
     setFixedSize(LARGEUR, HAUTEUR);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(QStringLiteral("Résultat"));
     setAccessibleName(QStringLiteral("Résultat de la réponse"));
     const qreal densite = devicePixelRatioF();
     fond_ = dessine_fond(densite);

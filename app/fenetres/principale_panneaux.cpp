@@ -41,7 +41,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return panneau()->text();
+            return panneau()->text().isEmpty() ? QStringLiteral("Aucune action") : panneau()->text();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override

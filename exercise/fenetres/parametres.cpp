@@ -70,6 +70,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
     champs->addWidget(etiquette(this, QStringLiteral("Dossier du logiciel de géométrie"), 12), 0, 0, 1, 2);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setAccessibleName(QStringLiteral("Dossier du logiciel de géométrie"));
     champs->addWidget(edit1_, 1, 0);
     auto *image3 = bouton_prof(this, "Image3", QStringLiteral("..."));
     image3->setToolTip(QStringLiteral("Choisir le dossier"));
@@ -78,6 +79,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
     champs->addWidget(etiquette(this, QStringLiteral("Mot de passe"), 12), 2, 0, 1, 2);
     edit2_ = new QLineEdit(this);
     edit2_->setObjectName(QStringLiteral("Edit2"));
+    edit2_->setAccessibleName(QStringLiteral("Mot de passe"));
     champs->addWidget(edit2_, 3, 0);
     colonne->addSpacing(6);
     colonne->addLayout(champs);

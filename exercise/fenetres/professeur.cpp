@@ -163,6 +163,8 @@ void TForm5::FormShow()
                                                 : QStringLiteral("REPONSES"));
     titre_->setText(titre);
     setWindowTitle(titre);
+    grille1_->setAccessibleName(mode == grille_aides ? QStringLiteral("Tableau des aides") : QStringLiteral("Tableau des réponses"));
+    grille2_->setAccessibleName(QStringLiteral("Tableau des valeurs des variables"));
     supprimer_->setVisible(!variables);
     inserer_->setVisible(!variables);
     grille1_->setVisible(!variables);
