@@ -64,6 +64,7 @@ std::filesystem::path chemin_page(const std::string &page)
 TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Imprime"));
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(637, 458);
     setWindowModality(Qt::ApplicationModal);
     setMouseTracking(true);
@@ -231,12 +232,19 @@ void TImprime::showEvent(QShowEvent *evenement)
     prepare_affichage();
     if (parentWidget() == nullptr)
         centre_sur_principale(*this);
+    // The keyboard scrolls and closes it, once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        activateWindow();
+        setFocus(Qt::ActiveWindowFocusReason);
+    });
 }
 
 void TImprime::hideEvent(QHideEvent *evenement)
 {
     repetition_.stop();
     QWidget::hideEvent(evenement);
+    if (QWidget *principale = principale_montree())
+        principale->activateWindow();
 }
 
 void TImprime::choisit_sujet(int bouton)

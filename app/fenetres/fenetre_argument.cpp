@@ -213,6 +213,7 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
     setObjectName(QStringLiteral("TForm2"));
     setFixedSize(LARGEUR, HAUTEUR);
     centree_ = false;   // its opener places it beside what it asks for
+    setWindowTitle(QStringLiteral("Saisie"));
     setAccessibleName(QStringLiteral("Saisie"));
     setMouseTracking(true);
     const qreal densite = devicePixelRatioF();

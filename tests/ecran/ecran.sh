@@ -20,17 +20,28 @@ ecran=
 cp "$build/vivezezi" "$build/Vivezezi.ini" "$dossier/"
 cp "$build"/*.alp "$dossier/" 2>/dev/null || true
 
+# Waits (20 s at most) until a window of that title is shown.
+attend() {
+  timeout 20 xdotool search --sync --onlyvisible --name "$1" >/dev/null && return
+  import -window root "$captures/echec.png"
+  echo "pas de fenêtre « $1 » (voir $captures/echec.png)"
+  return 1
+}
+
 demarre() { # largeur hauteur echelle
-  numero=$(( ($$ % 400) + 100 ))
-  Xvfb :$numero -screen 0 "$1x$2x24" -nolisten tcp >/dev/null 2>&1 &
+  # The server picks a free display and writes its number.
+  rm -f "$dossier/ecran"
+  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$dossier/ecran" >/dev/null 2>&1 &
   ecran=$!
-  export DISPLAY=:$numero
-  sleep 1
+  for _ in $(seq 50); do [ -s "$dossier/ecran" ] && break; sleep 0.2; done
+  export DISPLAY=:$(cat "$dossier/ecran")
   QT_SCALE_FACTOR=$3 "$dossier/vivezezi" >/dev/null 2>&1 &
   programme=$!
-  sleep 2.5
+  attend '^MOT DE PASSE$'
+  sleep 0.5
   xdotool key Return          # the teacher's password is empty
-  sleep 0.6
+  attend '^Vivezezi$'
+  sleep 0.5
 }
 arrete() {
   kill $programme $ecran 2>/dev/null || true
@@ -39,6 +50,8 @@ arrete() {
 }
 touches() { for t in "$@"; do xdotool key "$t"; sleep 0.25; done; }
 tape() { xdotool type --delay 40 "$1"; sleep 0.4; }
+# Types into the argument window once it is open, and validates.
+argument() { attend '^Saisie$'; tape "$1"; touches Return; }
 
 case $mode in
 route)
@@ -49,16 +62,18 @@ route)
   # The panels from the top: "Développer", then "Substituer".
   touches Tab Down Down Down Return Down Down Down Return
   # "Soust. aux deux membres..." 2x, then "Add. aux deux membres..." 6.
-  touches Down Down Return; tape 2x; touches Return
-  touches Up Return; tape 6; touches Return
+  touches Down Down Return; argument 2x
+  touches Up Return; argument 6
   import -window root "$captures/route_prof.png"
-  # FIN, ELEVE, REPONSE x=11.
-  touches F6 F7 F5
-  tape 'x=11'
-  touches Return
+  # FIN, ELEVE; the pupil's help page (F1, closed by Escape); REPONSE x=11.
+  touches F6 F7 F1
   sleep 0.5
+  import -window root "$captures/route_aide_eleve.png"
+  touches Escape F5
+  argument 'x=11'
+  attend '^Résultat$'
+  sleep 0.3
   import -window root "$captures/route_resultat.png"
-  xdotool search --onlyvisible --name '^Résultat$' >/dev/null || { echo "pas de fenêtre de résultat"; exit 1; }
   touches Escape
   sleep 0.3
   if xdotool search --onlyvisible --name '^Résultat$' >/dev/null; then echo "Echap ne ferme pas le résultat"; exit 1; fi
