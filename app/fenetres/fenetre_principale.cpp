@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QListView>
@@ -23,6 +24,7 @@
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QToolTip>
+#include <QTreeView>
 #include <QUrl>
 
 #include "app/fenetres/fenetre_argument.h"
@@ -61,6 +63,22 @@ QString dossier_exercices()
     return QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices"));
 }
 
+// An exercise file chosen in the file dialog (empty: cancelled), large
+// enough for its columns when Qt draws it itself.
+QString choisit_exercice(QWidget *parent, const QString &titre, const QString &depart, bool sauvegarde)
+{
+    QFileDialog dialogue(parent, titre, depart, QStringLiteral("algebre (*.alg)"));
+    dialogue.setAcceptMode(sauvegarde ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(sauvegarde ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.resize(760, 480);
+    // Every column wide enough for what it shows.
+    for (QTreeView *vue : dialogue.findChildren<QTreeView *>())
+        vue->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
+}
+
 void colore_fond(QWidget *w, Couleur fond, std::optional<Couleur> texte = std::nullopt)
 {
     QPalette p = w->palette();
@@ -80,6 +98,15 @@ void colore_texte(QLabel *l, Couleur texte)
         return;
     p.setColor(QPalette::WindowText, c);
     l->setPalette(p);
+}
+
+// A control's name and description for screen readers, told again only when they change.
+void nomme(QWidget *w, const QString &nom, const QString &description)
+{
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
 }
 
 void montre_texte(QLabel *l, const std::string &t)
@@ -168,8 +195,7 @@ TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
       argument_(argument), confirmation_(std::make_unique<Confirmation>()),
       choix_sauvegarde_([](QWidget *parent, const QString &depart) {
-          return QFileDialog::getSaveFileName(parent, QStringLiteral("Sauver l'exercice"), depart,
-                                              QStringLiteral("algebre (*.alg)"));
+          return choisit_exercice(parent, QStringLiteral("Sauver l'exercice"), depart, true);
       })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -717,14 +743,13 @@ void TForm1::rafraichit_boites()
         fleches_->montre(b, b == MTHX1 || a.fleches_visibles);
         QWidget *w = formule::widget(m);
         if (b == MTHX1) {
-            w->setAccessibleName(QStringLiteral("Saisie, étape 1"));
-            w->setAccessibleDescription(QStringLiteral("Tapez une expression, une équation, une inéquation ou un système"));
+            nomme(w, QStringLiteral("Saisie, étape 1"),
+                  QStringLiteral("Tapez une expression, une équation, une inéquation ou un système"));
             continue;
         }
         // A step box is named by its step and described by its hint.
-        w->setAccessibleName(a.badge_visible ? QStringLiteral("Étape %1").arg(a.badge) : QStringLiteral("Étape vide"));
-        w->setAccessibleDescription(a.commentaire.empty() ? QStringLiteral("Sans indication")
-                                                          : qt(aide_lisible(a.commentaire)));
+        nomme(w, a.badge_visible ? QStringLiteral("Étape %1").arg(a.badge) : QStringLiteral("Étape vide"),
+              a.commentaire.empty() ? QStringLiteral("Sans indication") : qt(aide_lisible(a.commentaire)));
         badges_[b]->setVisible(a.badge_visible);
         badges_[b]->setText(QString::number(a.badge));
         montre_texte(commentaires_[b], aide_lisible(a.commentaire));
@@ -986,9 +1011,7 @@ void TForm1::charge()
 {
     if (!travail_->bouton_charger_visible)
         return;
-    const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"),
-                                                     dossier_exercices(),
-                                                     QStringLiteral("algebre (*.alg)"));
+    const QString nom = choisit_exercice(this, QStringLiteral("Charger un exercice"), dossier_exercices(), false);
     if (!nom.isEmpty())
         agit([this, &nom] { travail_->charge_exercice(nom.toStdString()); });
 }
