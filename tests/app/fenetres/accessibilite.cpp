@@ -151,4 +151,44 @@ TEST_F(Accessibilite, TabParcourtLaFenetreDansLOrdreDeLecture)
     EXPECT_LT(rang("ClavierImage7"), static_cast<long>(ordre.size()));
 }
 
+TEST_F(Accessibilite, EchapFermeLesPetitesFenetres)
+{
+    // The question answers "NON", the argument window is cancelled, the
+    // others close as their closing button does.
+    bool repondu_oui = true;
+    form7.setReponse([&repondu_oui](bool oui) { repondu_oui = oui; });
+    bool annule = false;
+    form2.setAnnule([&annule] { annule = true; });
+    form7.demande("Voulez-vous sauvegarder l'exercice en cours ?");
+    form2.show();
+    form4.show();
+    form3.show();
+    imprime.montre_aide();
+    for (QWidget *fenetre : std::initializer_list<QWidget *>{&form7, &form2, &form4, &form3, &imprime}) {
+        QTest::keyClick(fenetre, Qt::Key_Escape);
+        EXPECT_FALSE(fenetre->isVisible()) << fenetre->objectName().toStdString();
+    }
+    EXPECT_FALSE(repondu_oui);
+    EXPECT_TRUE(annule);
+    EXPECT_TRUE(form1.isEnabled());
+}
+
+TEST_F(Accessibilite, LesRaccourcisOuvrentCeQueMontrentLesIndications)
+{
+    form1.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+    QTest::keyClick(&form1, Qt::Key_F1);
+    EXPECT_TRUE(imprime.isVisible());
+    EXPECT_TRUE(partage.mode_aide);
+    imprime.hide();
+    QTest::keyClick(&form1, Qt::Key_F3);
+    EXPECT_TRUE(form3.isVisible());
+    form3.hide();
+    form1.setEnabled(true);
+    // "ELEVE" from the keyboard turns to pupil mode.
+    tape(form1, "2x=4");
+    QTest::keyClick(&form1, Qt::Key_F7);
+    EXPECT_TRUE(partage.mode_eleve);
+}
+
 } // namespace
