@@ -836,6 +836,12 @@ bool TForm1::filtre_saisie(MthX &boite, QKeyEvent &touche)
     const std::optional<Message> message = message_de(touche);
     if (!message)
         return false;
+    const bool edite = message->genre == GenreMessage::caractere || message->code == TOUCHE_EFFACE_ARRIERE ||
+                       message->code == TOUCHE_SUPPRIME;
+    if (entree_au_clavier_ && edite) {
+        entree_au_clavier_ = false;
+        agit([this] { travail_->MthX1Enter(); });
+    }
     const Saisie apres = travail_->AppMessage({formule::texte(boite), formule::curseur_droit(boite)}, *message);
     synchronise_ = true;
     formule::ecrit(boite, apres.texte);
@@ -1134,10 +1140,13 @@ bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
             return true;
         }
     }
-    // Focus entering the input box by the user's hand starts the work again from step 1.
+    // Entering the input box by the user's hand starts the work again from
+    // step 1: at once with the mouse; with Tab, which passes through the box
+    // on its way round the window, only once the text is edited.
     if (objet == formule::widget(*boites_[MTHX1]) && evenement->type() == QEvent::FocusIn && !synchronise_) {
         const Qt::FocusReason raison = static_cast<QFocusEvent *>(evenement)->reason();
-        if (raison == Qt::MouseFocusReason || raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)
+        entree_au_clavier_ = raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason;
+        if (raison == Qt::MouseFocusReason)
             agit([this] { travail_->MthX1Enter(); });
     }
     return QWidget::eventFilter(objet, evenement);

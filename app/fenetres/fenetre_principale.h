@@ -190,5 +190,6 @@ private:
     // The control that last had the keyboard: it gets it back when the
     // window is usable again after a small window.
     QPointer<QWidget> dernier_focus_;
+    bool entree_au_clavier_ = false;   // the input box was entered with Tab, nothing typed yet
     QPropertyAnimation *glissement_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -189,6 +190,24 @@ TEST_F(Accessibilite, LesRaccourcisOuvrentCeQueMontrentLesIndications)
     tape(form1, "2x=4");
     QTest::keyClick(&form1, Qt::Key_F7);
     EXPECT_TRUE(partage.mode_eleve);
+}
+
+TEST_F(Accessibilite, TabPasseParLaSaisieSansEffacerLesEtapes)
+{
+    tape(form1, "2x=4");
+    auto *parties = qobject_cast<QComboBox *>(form1.controle(QStringLiteral("ComboBox1")));
+    ASSERT_NE(parties, nullptr);
+    emit parties->activated(0);
+    ASSERT_EQ(partage.etape, 2);
+    form1.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+    QWidget *saisie = form1.controle(QStringLiteral("MthX1"));
+    saisie->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(saisie, Qt::Key_Left);
+    EXPECT_EQ(partage.etape, 2);
+    // Editing the statement starts the work again, as a click in the box does.
+    QTest::keyClick(saisie, Qt::Key_Backspace);
+    EXPECT_EQ(partage.etape, 1);
 }
 
 } // namespace
