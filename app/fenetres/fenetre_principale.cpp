@@ -342,7 +342,7 @@ void TForm1::construit()
     panel20_->setAccessibleDescription(QStringLiteral("Le texte de l'aide choisie"));
     label1_->setAccessibleDescription(QStringLiteral("Le mode de travail"));
     speedbutton1_->setAccessibleDescription(QStringLiteral("Écrire l'énoncé, ou donner la réponse en mode élève (F5)"));
-    speedbutton1_->setToolTip(QStringLiteral("F5"));
+    speedbutton1_->setToolTip(speedbutton1_->accessibleDescription());
     combobox2_->setAccessibleName(QStringLiteral("Aides"));
     combobox2_->setAccessibleDescription(QStringLiteral("Chaque aide ouverte coûte des points"));
     construit_clavier();
@@ -654,7 +654,8 @@ void TForm1::ajuste_polices()
         QFont f = boite->font();
         qreal taille = points * e;
         f.setPointSizeF(taille);
-        const int largeur = boite->contentsRect().width(), hauteur = boite->contentsRect().height();
+        const QRect place = boite->contentsRect().adjusted(boite->margin(), boite->margin(), -boite->margin(), -boite->margin());
+        const int largeur = place.width(), hauteur = place.height();
         while (taille > 4 && QFontMetrics(f).boundingRect(QRect(0, 0, largeur, 10000), Qt::TextWordWrap, boite->text()).height() > hauteur)
             f.setPointSizeF(taille -= 0.5);
         if (f != boite->font())

@@ -35,7 +35,7 @@ demarre() { # largeur hauteur echelle
   ecran=$!
   for _ in $(seq 50); do [ -s "$dossier/ecran" ] && break; sleep 0.2; done
   export DISPLAY=:$(cat "$dossier/ecran")
-  QT_SCALE_FACTOR=$3 "$dossier/vivezezi" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$3 "$dossier/vivezezi" >/dev/null 2>&1 &
   programme=$!
   attend '^MOT DE PASSE$'
   sleep 0.5
