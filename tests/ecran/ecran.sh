@@ -12,6 +12,7 @@ for outil in Xvfb xdotool import; do
 done
 captures=$build/captures
 mkdir -p "$captures"
+rm -f "$captures/echec.png"
 dossier=$(mktemp -d)
 trap 'kill $programme $ecran 2>/dev/null || true; rm -rf "$dossier"' EXIT
 programme=
