@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include "app/fenetres/fenetre_argument.h"
 #include "app/fenetres/fenetre_mot_de_passe.h"
@@ -21,6 +23,11 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vivezezi"));
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.vivezezi.Vivezezi"));
+    // Qt's own dialogs (files, printing, messages) speak French too.
+    QTranslator traduction_qt;
+    if (traduction_qt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduction_qt);
     // The main window reads the configuration when it is created.
     const QDir dossier_utilisateur(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     installe_emplacements(choisit_emplacements(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath(),

@@ -50,6 +50,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs in French.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The font the windows are drawn with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
 include(CPack)

@@ -260,6 +260,8 @@ GrilleEnregistree enregistre_grille(int mode, Grille &grille)
 
 std::string note_affichee(int penalite)
 {
+    if (penalite == 0)
+        return "0";
     return "-" + std::to_string(std::abs(static_cast<long long>(penalite)));
 }
 

@@ -65,7 +65,8 @@ struct GrilleEnregistree {
 // Sets the unsaved-changes mark and puts the editing mode back to 0.
 GrilleEnregistree enregistre_grille(int mode, Grille &grille);
 
-// A note as the table shows it ("-" then the points taken off).
+// A note as the tables and the summary show it: "-" then the points taken
+// off, "0" when none are.
 std::string note_affichee(int penalite);
 // A typed note: its absolute value ("5" and "-5" both give 5); text that is no
 // whole number gives 0, and very large numbers are held at 999999.

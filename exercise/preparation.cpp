@@ -281,6 +281,11 @@ std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeur
 
 } // namespace
 
+std::string aide_lisible(const std::string &aide)
+{
+    return evalue_crochets(aide, [](const std::string &contenu) { return forme_lisible(contenu); });
+}
+
 void nouvel_exercice()
 {
     Partage &p = partage;

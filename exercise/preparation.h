@@ -37,3 +37,7 @@ std::vector<int> valeurs_variable(const std::string &ligne);
 // The value of a variable as it is put into a formula: a whole number, in
 // brackets when negative ("3", "(-4)").
 std::string valeur_ecrite(int valeur);
+
+// A help or a step's hint as the user reads it: each "[calcul]" (worked out
+// once the values are drawn) shown as its readable formula, brackets gone.
+std::string aide_lisible(const std::string &aide);

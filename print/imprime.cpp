@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/fenetres/couleurs.h"
+
 #include "core/encodage.h"
 #include "core/partage.h"
 #include "print/dessin_pages.h"
@@ -62,6 +64,7 @@ std::filesystem::path chemin_page(const std::string &page)
 TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Imprime"));
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(637, 458);
     setWindowModality(Qt::ApplicationModal);
     setMouseTracking(true);
@@ -82,6 +85,10 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     fermer_ = new ImageSurvol(QSize(32, 47), dessin_fermer, panel1_);
     fermer_->setObjectName(QStringLiteral("Image1"));
     fermer_->move(30, 400);
+    imprimer_->setAccessibleName(QStringLiteral("Imprimer"));
+    imprimer_->setAccessibleDescription(QStringLiteral("Imprimer la page (Ctrl+P)"));
+    fermer_->setAccessibleName(QStringLiteral("Fermer"));
+    fermer_->setAccessibleDescription(QStringLiteral("Fermer la fenêtre (Echap)"));
     connect(imprimer_, &ImageSurvol::clique, this, &TImprime::print1Click);
     connect(fermer_, &ImageSurvol::clique, this, &TImprime::Image2Click);
 
@@ -99,6 +106,9 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
         QWidget *conteneur = s.groupe == 0 ? panel1_ : groupes_[static_cast<std::size_t>(s.groupe - 1)];
         auto *bouton = new QPushButton(QString::fromUtf8(s.libelle), conteneur);
         bouton->setObjectName(QStringLiteral("SpeedButton%1").arg(s.numero));
+        bouton->setAccessibleDescription(
+            QStringLiteral("Page d'aide") +
+            (s.groupe == 0 ? QString() : QStringLiteral(" des ") + groupes_[static_cast<std::size_t>(s.groupe - 1)]->title()));
         bouton->setFont(petite);
         bouton->setGeometry(s.groupe == 0 ? QRect(4, s.y, 81, 22) : QRect(4, s.y, 77, 20));
         connect(bouton, &QPushButton::clicked, this, [this, n = s.numero] { choisit_sujet(n); });
@@ -112,6 +122,10 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     haut_->move(1, 42);
     bas_ = new ImageSurvol(QSize(23, 30), dessin_fleche_bas, panel2_);
     bas_->setObjectName(QStringLiteral("BAS"));
+    haut_->setAccessibleName(QStringLiteral("Remonter"));
+    haut_->setAccessibleDescription(QStringLiteral("Remonter d'une ligne (flèche haut)"));
+    bas_->setAccessibleName(QStringLiteral("Descendre"));
+    bas_->setAccessibleDescription(QStringLiteral("Descendre d'une ligne (flèche bas)"));
     bas_->move(1, 422);
     for (auto [fleche, pas] : {std::pair{haut_, -1}, std::pair{bas_, 1}}) {
         connect(fleche, &ImageSurvol::appuye, this, [this, pas] {
@@ -143,15 +157,20 @@ void TImprime::prepare_affichage()
     repetition_.stop();
     const bool aide = partage.mode_aide;
     const bool tableau = !aide && partage.mode_tableau_signes;
+    // The teacher's pages stay with the teacher: in pupil mode the first
+    // button opens the pupil's page and "Modification" is gone.
+    const bool eleve = partage.mode_eleve;
     for (QPushButton *b : sujets_)
         b->setVisible(aide);
+    sujets_[3]->setText(eleve ? QStringLiteral("Élève") : QStringLiteral("Création"));
+    sujets_[7]->setVisible(aide && !eleve);
     for (QGroupBox *g : groupes_)
         g->setVisible(aide);
     haut_->setVisible(!tableau);
     bas_->setVisible(!tableau);
     tableau_ = tableau ? calcule_tableau_signes(inequation_) : TableauSignes{};
     if (aide) {
-        partage.page_aide = PAGE_AIDE_ACCUEIL;
+        partage.page_aide = page_du_sujet(4, eleve);
         charge_page_aide();
     } else {
         label1_->setText(tableau ? QStringLiteral("Tableau de signes")
@@ -211,21 +230,29 @@ void TImprime::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
     prepare_affichage();
-    if (parentWidget() == nullptr && screen() != nullptr)
-        move(screen()->availableGeometry().center() - rect().center());
+    if (parentWidget() == nullptr)
+        centre_sur_principale(*this);
+    // The keyboard scrolls and closes it, once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        activateWindow();
+        setFocus(Qt::ActiveWindowFocusReason);
+    });
 }
 
 void TImprime::hideEvent(QHideEvent *evenement)
 {
     repetition_.stop();
     QWidget::hideEvent(evenement);
+    if (QWidget *principale = principale_montree())
+        principale->activateWindow();
 }
 
 void TImprime::choisit_sujet(int bouton)
 {
-    if (bouton < 1 || bouton > 9)
+    const char *page = page_du_sujet(bouton, partage.mode_eleve);
+    if (!page)
         return;
-    partage.page_aide = PAGES_AIDE[bouton - 1];
+    partage.page_aide = page;
     page_ = 1;
     charge_page_aide();
     update();
@@ -243,6 +270,21 @@ void TImprime::defile(int pas)
     else
         page_ = std::min(page_, PAGES_RESUME);
     update();
+}
+
+void TImprime::keyPressEvent(QKeyEvent *evenement)
+{
+    switch (evenement->key()) {
+    case Qt::Key_Escape: Image2Click(); return;
+    case Qt::Key_Up: defile(-1); return;
+    case Qt::Key_Down: defile(1); return;
+    default: break;
+    }
+    if (evenement->key() == Qt::Key_P && evenement->modifiers() == Qt::ControlModifier) {
+        print1Click();
+        return;
+    }
+    QWidget::keyPressEvent(evenement);
 }
 
 void TImprime::Image2Click()

@@ -79,6 +79,8 @@ protected:
     void hideEvent(QHideEvent *evenement) override;
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
+    // Escape closes, the arrows scroll, Ctrl+P prints.
+    void keyPressEvent(QKeyEvent *evenement) override;
 
 private:
     void montre();

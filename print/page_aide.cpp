@@ -55,3 +55,11 @@ std::size_t premiere_ligne_montree(int &page, std::size_t nombre_lignes)
     }
     return sautees;
 }
+
+const char *page_du_sujet(int bouton, bool mode_eleve)
+{
+    if (bouton < 1 || bouton > 9)
+        return nullptr;
+    const char *page = PAGES_AIDE[bouton - 1];
+    return mode_eleve && std::string_view(page) == PAGE_AIDE_ACCUEIL ? PAGE_AIDE_ELEVE : page;
+}

@@ -32,6 +32,12 @@ inline constexpr const char *PAGES_AIDE[9] = {"equation1.alp", "inequa1.alp", "e
                                               "intro_prof.alp", "systeme.alp", "equation2.alp",
                                               "Inequa2.alp", "modif_prof.alp", "vecteur.alp"};
 inline constexpr const char *PAGE_AIDE_ACCUEIL = "intro_prof.alp";
+// The pupil's page, which stands in pupil mode for the teacher's two pages.
+inline constexpr const char *PAGE_AIDE_ELEVE = "eleve.alp";
+
+// The page of topic button 1 to 9 (none past them); in pupil mode the
+// "Création" button gives the pupil's page.
+const char *page_du_sujet(int bouton, bool mode_eleve);
 
 PageAide lit_page_aide(const std::filesystem::path &chemin);
 

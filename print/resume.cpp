@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/partage.h"
+#include "exercise/grilles.h"
+#include "exercise/preparation.h"
 
 namespace {
 
@@ -44,15 +46,15 @@ std::vector<LigneResume> resume(int debut, bool reponses, const std::vector<std:
             for (const TDsolu &s : partage.liste_solutions) {
                 formule(s.solution);
                 texte("COMMENT : " + s.commentaire);
-                texte("NOTE : -" + std::to_string(s.penalite));
+                texte("NOTE : " + note_affichee(s.penalite));
             }
     }
     titre("LES AIDES");
     for (int i = 1; i <= AIDES_RESUMEES && !partage.aides[i].empty(); ++i) {
         const std::string titre_aide =
             static_cast<std::size_t>(i) <= titres_aides.size() ? titres_aides[i - 1] : std::string();
-        texte(titre_aide + " : " + partage.aides[i]);
-        texte("NOTE : " + std::to_string(partage.penalites_aides[i]));
+        texte(titre_aide + " : " + aide_lisible(partage.aides[i]));
+        texte("NOTE : " + note_affichee(partage.penalites_aides[i]));
     }
     return l;
 }

@@ -3,9 +3,13 @@
 // program's 0x02BBGGRR colours, the palette that matches the main window, the
 // font, button faces, and a borderless window that the user moves by dragging its background.
 
+#include <algorithm>
+
 #include <QColor>
 #include <QFont>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,10 +71,28 @@ inline void face_bouton(QPainter &p, const QRectF &r, bool allume)
     p.setBrush(Qt::NoBrush);
 }
 
-inline void centre_sur_ecran(QWidget &fenetre)
+// The main window when it is shown, else null.
+inline QWidget *principale_montree()
 {
-    if (const QScreen *ecran = QGuiApplication::primaryScreen())
-        fenetre.move(ecran->availableGeometry().center() - fenetre.rect().center());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form1") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Centres a window over the main window when it is shown, else on the
+// screen, and keeps it inside the screen's available area.
+inline void centre_sur_principale(QWidget &fenetre)
+{
+    const QWidget *principale = principale_montree();
+    const QScreen *ecran = principale ? principale->screen() : QGuiApplication::primaryScreen();
+    if (!ecran)
+        return;
+    const QRect zone = ecran->availableGeometry();
+    QPoint coin = (principale ? principale->frameGeometry().center() : zone.center()) - fenetre.rect().center();
+    coin.setX(std::clamp(coin.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - fenetre.width())));
+    coin.setY(std::clamp(coin.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - fenetre.height())));
+    fenetre.move(coin);
 }
 
 // A window without frame; a press on its background (not on a child) and a
@@ -83,6 +105,32 @@ public:
     }
 
 protected:
+    // Escape does what closing the window does, unless the window says otherwise.
+    virtual void echappe() { close(); }
+    // Where the window opens: centred over the main window unless it is placed by its opener.
+    bool centree_ = true;
+
+    void showEvent(QShowEvent *e) override
+    {
+        if (centree_)
+            centre_sur_principale(*this);
+        QWidget::showEvent(e);
+    }
+    // The keyboard goes back to the main window when it is usable again.
+    void hideEvent(QHideEvent *e) override
+    {
+        QWidget::hideEvent(e);
+        if (QWidget *principale = principale_montree(); principale && principale->isEnabled())
+            principale->activateWindow();
+    }
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+            echappe();
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
     void mousePressEvent(QMouseEvent *e) override
     {
         if (e->button() == Qt::LeftButton) {

@@ -212,6 +212,9 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
 {
     setObjectName(QStringLiteral("TForm2"));
     setFixedSize(LARGEUR, HAUTEUR);
+    centree_ = false;   // its opener places it beside what it asks for
+    setWindowTitle(QStringLiteral("Saisie"));
+    setAccessibleName(QStringLiteral("Saisie"));
     setMouseTracking(true);
     const qreal densite = devicePixelRatioF();
     for (int image = VALIDE; image <= INFINI; ++image) {
@@ -229,6 +232,9 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
     mthx1_->setHauteurPolice(18);
     mthx1_->setEnabled(false);
     mthx1_->setFiltreTouches([this](MthX &boite, QKeyEvent &touche) { return filtre(boite, touche); });
+    mthx1_->setAccessibleName(QStringLiteral("Formule à taper"));
+    mthx1_->setAccessibleDescription(QStringLiteral(
+        "Entrée valide, Echap annule. Ctrl+E écrit « et » entre deux solutions, Ctrl+R une racine carrée."));
     setFocusProxy(mthx1_);
 }
 
@@ -281,8 +287,10 @@ void TForm2::rend_la_main(const SuiteArgument &suite)
     hide();
     mthx1_->setEnabled(false);
     QWidget *ouvreur = suite.active_grille ? grille_.data() : principale_.data();
-    if (ouvreur)
+    if (ouvreur) {
         ouvreur->setEnabled(true);
+        ouvreur->activateWindow();
+    }
 }
 
 void TForm2::tape(const Message &message)
@@ -303,6 +311,10 @@ void TForm2::montre(const Saisie &saisie)
 
 bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
 {
+    if (touche.key() == Qt::Key_E && touche.modifiers() == Qt::ControlModifier) {
+        modele(ET);
+        return true;
+    }
     const std::optional<Message> message = message_de(touche);
     if (!message)
         return false;

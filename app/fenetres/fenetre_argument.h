@@ -55,6 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
     void leaveEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;   // closed by the desktop: cancelled
+    void echappe() override { annule(); }
 
 private:
     bool filtre(MthX &boite, QKeyEvent &touche);

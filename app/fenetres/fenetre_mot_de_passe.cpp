@@ -15,13 +15,15 @@ QPushButton *bouton_rouge(QWidget *parent, const QString &texte, QRect place)
 {
     auto *b = new QPushButton(texte, parent);
     b->setFlat(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoDefault(true);
     b->setFont(police_fenetre(13));
     b->setGeometry(place);
     b->setCursor(Qt::PointingHandCursor);
     b->setStyleSheet(QStringLiteral(
         "QPushButton { color: #C00000; border: 1px solid #B08040; border-radius: 4px; }"
-        "QPushButton:hover { background: #FFF4D0; }"));
+        "QPushButton:hover { background: #FFF4D0; }"
+        "QPushButton:focus { border: 2px solid #C00000; }"));
     return b;
 }
 
@@ -73,6 +75,10 @@ TForm6::TForm6(QWidget *parent) : FenetreSansBord(parent)
     ok->setObjectName(QStringLiteral("SpeedButton10"));
     auto *annuler = bouton_rouge(this, QStringLiteral("Annuler"), QRect(136, 98, 70, 20));
     annuler->setObjectName(QStringLiteral("SpeedButton11"));
+    edit3_->setAccessibleName(QStringLiteral("Mot de passe"));
+    edit3_->setAccessibleDescription(QStringLiteral("Tapez le mot de passe du professeur puis Entrée"));
+    ok->setAccessibleDescription(QStringLiteral("Valider le mot de passe"));
+    annuler->setAccessibleDescription(QStringLiteral("Continuer en mode élève, sans mot de passe"));
     connect(ok, &QPushButton::clicked, this, &TForm6::valide);
     connect(annuler, &QPushButton::clicked, this, &TForm6::Annuler);
 }
@@ -82,7 +88,6 @@ void TForm6::showEvent(QShowEvent *e)
     tampon_.vide();
     edit3_->clear();
     message_->clear();
-    centre_sur_ecran(*this);
     edit3_->setFocus();
     FenetreSansBord::showEvent(e);
 }
@@ -108,6 +113,9 @@ bool TForm6::eventFilter(QObject *objet, QEvent *e)
         edit3_->backspace();
         return true;
     }
+    // Tab goes on to the buttons.
+    if (touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab)
+        return false;
     const QString texte = touche->text();
     if (texte.isEmpty() || !texte.at(0).isPrint() ||
         (touche->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))

@@ -47,6 +47,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;   // FormShow
+    // Escape is no "Annuler": that one ends the program.
+    void echappe() override {}
     bool eventFilter(QObject *objet, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;   // closed by the desktop: as "Annuler"
 

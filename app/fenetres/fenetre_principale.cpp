@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QListView>
@@ -20,7 +21,10 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QSizeGrip>
 #include <QToolTip>
+#include <QTreeView>
 #include <QUrl>
 
 #include "app/fenetres/fenetre_argument.h"
@@ -36,6 +40,7 @@
 #include "core/configuration.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
+#include "exercise/preparation.h"
 #include "print/imprime.h"
 
 namespace {
@@ -52,6 +57,28 @@ const char *const NOMS_BADGES[NB_BOITES] = {"Panel13", "Panel14", "Panel15", "Pa
 const char *const NOMS_COMMENTAIRES[NB_BOITES] = {"", "Label10", "Label11", "Label2"};
 
 QString qt(const std::string &t) { return QString::fromStdString(t); }
+
+// Where the file dialogs open: the exercises' folder beside the program.
+QString dossier_exercices()
+{
+    return QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices"));
+}
+
+// An exercise file chosen in the file dialog (empty: cancelled), large
+// enough for its columns when Qt draws it itself.
+QString choisit_exercice(QWidget *parent, const QString &titre, const QString &depart, bool sauvegarde)
+{
+    QFileDialog dialogue(parent, titre, depart, QStringLiteral("algebre (*.alg)"));
+    dialogue.setAcceptMode(sauvegarde ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(sauvegarde ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.resize(760, 480);
+    // Every column wide enough for what it shows.
+    for (QTreeView *vue : dialogue.findChildren<QTreeView *>())
+        vue->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().constFirst();
+}
 
 void colore_fond(QWidget *w, Couleur fond, std::optional<Couleur> texte = std::nullopt)
 {
@@ -74,6 +101,15 @@ void colore_texte(QLabel *l, Couleur texte)
     l->setPalette(p);
 }
 
+// A control's name and description for screen readers, told again only when they change.
+void nomme(QWidget *w, const QString &nom, const QString &description)
+{
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+
 void montre_texte(QLabel *l, const std::string &t)
 {
     const QString q = qt(t);
@@ -87,12 +123,18 @@ QPushButton *bouton_plat(QWidget *parent, const char *nom, const QString &libell
     auto *b = new QPushButton(libelle, parent);
     b->setObjectName(QString::fromLatin1(nom));
     b->setFlat(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the keyboard where it was.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setCursor(Qt::PointingHandCursor);
-    b->setStyleSheet(QStringLiteral("QPushButton { color: %1; font: bold 11px 'DejaVu Sans';"
+    QFont police(QStringLiteral("DejaVu Sans"));
+    police.setPixelSize(11);
+    police.setBold(true);
+    b->setFont(police);
+    b->setStyleSheet(QStringLiteral("QPushButton { color: %1;"
                                     " border: 1px solid rgba(255,255,255,70); border-radius: 4px;"
                                     " background: rgba(0,0,0,45); padding: 0px; }"
-                                    "QPushButton:hover { background: rgba(255,255,255,45); }")
+                                    "QPushButton:hover { background: rgba(255,255,255,45); }"
+                                    "QPushButton:focus { border: 2px solid #ffd000; }")
                          .arg(QString::fromLatin1(couleur)));
     return b;
 }
@@ -117,7 +159,6 @@ std::optional<Message> message_de(const QKeyEvent &k)
     case Qt::Key_End: return majuscule ? std::nullopt : std::optional(Message{GenreMessage::touche, TOUCHE_FIN});
     case Qt::Key_Backspace: return Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE};
     case Qt::Key_Delete: return Message{GenreMessage::touche, TOUCHE_SUPPRIME};
-    case Qt::Key_Tab: return Message{GenreMessage::touche, TOUCHE_TABULATION};
     default: break;
     }
     const QString texte = k.text();
@@ -132,10 +173,13 @@ std::optional<Message> message_de(const QKeyEvent &k)
     return std::nullopt;
 }
 
-// Keys that only move the caret of a result box; the rest would edit it.
+// Keys a result box lets through: those that only move its caret, and Tab
+// to the next control; the rest would edit it.
 bool touche_de_lecture(const QKeyEvent &k)
 {
     switch (k.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Home:
@@ -152,8 +196,7 @@ TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
       argument_(argument), confirmation_(std::make_unique<Confirmation>()),
       choix_sauvegarde_([](QWidget *parent, const QString &depart) {
-          return QFileDialog::getSaveFileName(parent, QStringLiteral("Sauver l'exercice"), depart,
-                                              QStringLiteral("algebre (*.alg)"));
+          return choisit_exercice(parent, QStringLiteral("Sauver l'exercice"), depart, true);
       })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -272,7 +315,7 @@ void TForm1::construit()
     combobox2_->setItemDelegate(new DelegueListe(DelegueListe::aides, combobox2_));
     combobox2_->setMaxVisibleItems(9);
     combobox2_->resize(85, 22);
-    combobox2_->setFocusPolicy(Qt::NoFocus);
+    combobox2_->setFocusPolicy(Qt::TabFocus);
     connect(combobox2_, &QComboBox::activated, this, [this](int i) {
         agit([this, i] { travail_->ComboBox2Click(i); });
     });
@@ -295,12 +338,26 @@ void TForm1::construit()
         formule::place_curseur(b, apres.curseur);
         synchronise_ = false;
         rafraichit();
+        // From the keyboard, the typing goes on in the input box.
+        if (panel21_->hasFocus())
+            formule::widget(b)->setFocus(Qt::OtherFocusReason);
     });
 
     fleches_ = new FlechesTaille(this);
     fleches_->setObjectName(QStringLiteral("Panel23"));
     connect(fleches_, &FlechesTaille::clique, this,
             [this](int b, int pas) { agit([this, b, pas] { travail_->change_taille(Boite(b), pas); }); });
+
+    panel18_->setAccessibleName(QStringLiteral("Énoncé"));
+    panel18_->setAccessibleDescription(QStringLiteral("Ce qu'il faut faire"));
+    panel20_->setAccessibleName(QStringLiteral("Aide"));
+    panel20_->setAccessibleDescription(QStringLiteral("Le texte de l'aide choisie"));
+    label1_->setAccessibleDescription(QStringLiteral("Le mode de travail"));
+    speedbutton1_->setAccessibleDescription(QStringLiteral("Écrire l'énoncé, ou donner la réponse en mode élève (F5)"));
+    speedbutton1_->setToolTip(speedbutton1_->accessibleDescription());
+    combobox2_->setAccessibleName(QStringLiteral("Aides"));
+    combobox2_->setAccessibleDescription(QStringLiteral("Chaque aide ouverte coûte des points"));
+    construit_clavier();
 }
 
 void TForm1::construit_panneaux()
@@ -314,7 +371,10 @@ void TForm1::construit_panneaux()
     combobox1_->setGeometry(8, 4, 168, 22);
     combobox1_->setItemDelegate(new DelegueListe(DelegueListe::parties, combobox1_));
     combobox1_->setMaxVisibleItems(7);
-    combobox1_->setFocusPolicy(Qt::NoFocus);
+    combobox1_->setFocusPolicy(Qt::TabFocus);
+    combobox1_->setAccessibleName(QStringLiteral("Parties de l'étape"));
+    combobox1_->setAccessibleDescription(
+        QStringLiteral("Choisir une partie pour travailler sur elle seule : flèche bas ouvre la liste, Entrée choisit"));
     connect(combobox1_, &QComboBox::activated, this, [this](int i) {
         agit([this, i] { travail_->ComboBox1Click(i); });
     });
@@ -324,6 +384,7 @@ void TForm1::construit_panneaux()
         p->setGeometry(8, HAUT_PANNEAUX[i], 168, 19);
         panneaux_[i] = p;
         connect(p, &PanneauAction::survole, this, [this, i] { eclaire_panneau(i); });
+        connect(p, &PanneauAction::voisin, this, [this, i](int pas) { panneau_voisin(i, pas); });
         connect(p, &PanneauAction::clique, this,
                 [this, i] { agit([this, i] { travail_->clic_panneau(nom_panneau(Panneau(i))); }); });
     }
@@ -394,6 +455,24 @@ void TForm1::construit_boutons_bas()
     speedbutton5_ = bouton_plat(this, "SpeedButton5", QStringLiteral("REPONSES"), "#00ffff");
     speedbutton6_ = bouton_plat(this, "SpeedButton6", QStringLiteral("VALEURS"), "#00ffff");
     speedbutton9_ = bouton_plat(this, "SpeedButton9", QStringLiteral("ELEVE"), "#ff4040");
+    const struct {
+        QPushButton *bouton;
+        const char *description;
+        const char *touche;
+    } aides_boutons[] = {
+        {speedbutton2_, "Sauver l'exercice dans un fichier", "Ctrl+S"},
+        {speedbutton3_, "Terminer : l'exercice est préparé à partir des étapes", "F6"},
+        {speedbutton4_, "Modifier les aides de l'exercice", ""},
+        {speedbutton5_, "Modifier les réponses attendues", ""},
+        {speedbutton6_, "Modifier les valeurs des variables", ""},
+        {speedbutton9_, "Passer du mode professeur au mode élève et retour", "F7"},
+    };
+    for (const auto &a : aides_boutons) {
+        const QString touche = QString::fromLatin1(a.touche);
+        a.bouton->setAccessibleDescription(QString::fromUtf8(a.description) +
+                                           (touche.isEmpty() ? QString() : QStringLiteral(" (") + touche + QLatin1Char(')')));
+        a.bouton->setToolTip(a.bouton->accessibleDescription());
+    }
     connect(speedbutton2_, &QPushButton::clicked, this, [this] { save_as(false); });
     connect(speedbutton3_, &QPushButton::clicked, this, [this] { agit([this] { travail_->SpeedButton3Click(); }); });
     connect(speedbutton9_, &QPushButton::clicked, this, [this] { agit([this] { travail_->SpeedButton9Click(); }); });
@@ -421,6 +500,9 @@ void TForm1::construit_editeur()
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setGeometry(6, 6, 203, 84);
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo1_->setTabChangesFocus(true);
+    memo1_->setAccessibleName(QStringLiteral("Consigne"));
+    memo1_->setAccessibleDescription(QStringLiteral("La consigne donnée à l'élève"));
     QPalette p = memo1_->palette();
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
@@ -429,6 +511,8 @@ void TForm1::construit_editeur()
     auto *annuler = bouton_plat(panel24_, "SpeedButton8", QStringLiteral("Annuler"), "#c00000");
     ok->setGeometry(6, 98, 60, 20);
     annuler->setGeometry(139, 98, 70, 20);
+    ok->setAccessibleDescription(QStringLiteral("Garder cette consigne"));
+    annuler->setAccessibleDescription(QStringLiteral("Laisser la consigne comme elle était"));
     connect(ok, &QPushButton::clicked, this, [this] {
         agit([this] { travail_->SpeedButton7Click(memo1_->toPlainText().toStdString()); });
     });
@@ -436,9 +520,76 @@ void TForm1::construit_editeur()
     panel24_->hide();
 }
 
+void TForm1::construit_clavier()
+{
+    for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
+        const BoutonCadre b = BoutonCadre(i);
+        auto *bouton = new BoutonClavier(b, this);
+        boutons_clavier_[i] = bouton;
+        connect(bouton, &QAbstractButton::clicked, this, [this, b] { clic_bouton(b); });
+        // The picture lights up while the keyboard is on its button.
+        connect(bouton, &BoutonClavier::focus, this, [this, b](bool entre) {
+            allume_ = entre ? b : BoutonCadre::aucun;
+            update();
+        });
+    }
+
+    // Reading order: the input box and its templates, the parts and the
+    // panels from the top, the steps, the buttons below, the frame's buttons.
+    std::vector<QWidget *> ordre = {formule::widget(*boites_[MTHX1]), panel21_, combobox1_};
+    for (PanneauAction *p : panneaux_)
+        ordre.push_back(p);
+    for (const int b : {MTHX3, MTHX4, MTHX2})
+        ordre.push_back(formule::widget(*boites_[b]));
+    for (QWidget *w : std::initializer_list<QWidget *>{speedbutton1_, memo1_, panel24_->findChild<QWidget *>(QStringLiteral("SpeedButton7")),
+                                                       panel24_->findChild<QWidget *>(QStringLiteral("SpeedButton8")), combobox2_,
+                                                       speedbutton3_, speedbutton4_, speedbutton5_, speedbutton6_,
+                                                       speedbutton2_, speedbutton9_})
+        ordre.push_back(w);
+    for (const BoutonCadre b : {BoutonCadre::visualiser, BoutonCadre::domaine, BoutonCadre::aide, BoutonCadre::charger,
+                                BoutonCadre::sortir, BoutonCadre::site, BoutonCadre::resume, BoutonCadre::recommencer,
+                                BoutonCadre::effacer})
+        ordre.push_back(boutons_clavier_[static_cast<int>(b)]);
+    for (std::size_t i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+
+    auto touche_vers = [this](const QKeySequence &touches, auto action) {
+        connect(new QShortcut(touches, this), &QShortcut::activated, this, action);
+    };
+    for (int i = 1; i <= NB_BOUTONS_CADRE; ++i)
+        if (const QString touche = QString::fromLatin1(raccourci(BoutonCadre(i))); !touche.isEmpty())
+            touche_vers(QKeySequence(touche), [this, i] { clic_bouton(BoutonCadre(i)); });
+    touche_vers(QKeySequence(Qt::Key_F5), [this] { speedbutton1_->click(); });
+    touche_vers(QKeySequence(Qt::Key_F6), [this] { speedbutton3_->click(); });
+    touche_vers(QKeySequence(Qt::Key_F7), [this] { speedbutton9_->click(); });
+    touche_vers(QKeySequence::Save, [this] { speedbutton2_->click(); });
+    const std::pair<QKeySequence, int> tailles[] = {
+        {QKeySequence::ZoomIn, 1}, {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1}, {QKeySequence::ZoomOut, -1}};
+    for (const auto &[touches, pas] : tailles)
+        touche_vers(touches, [this, pas] { agit([this, pas] { travail_->change_taille(travail_->boite_active, pas); }); });
+    touche_vers(QKeySequence(Qt::Key_F11), [this] { isMaximized() ? showNormal() : showMaximized(); });
+
+    poignee_ = new QSizeGrip(this);
+    poignee_->setProperty("hors_echelle", true);
+    poignee_->setAccessibleName(QStringLiteral("Taille de la fenêtre"));
+    poignee_->setAccessibleDescription(QStringLiteral("Tirer pour agrandir la fenêtre ; F11 la met en plein écran"));
+}
+
+void TForm1::panneau_voisin(int indice, int pas)
+{
+    // Up and down go round the panels, past those that are disabled.
+    for (int k = 1; k <= NB_PANNEAUX; ++k) {
+        PanneauAction *p = panneaux_[(indice + pas * k + NB_PANNEAUX * NB_PANNEAUX) % NB_PANNEAUX];
+        if (p->actif()) {
+            p->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void TForm1::dessine_images()
 {
-    const qreal densite = devicePixelRatioF();
+    const qreal densite = devicePixelRatioF() * echelle_.facteur();
     fond_ = dessine_fond(disposition_, densite);
     for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
         eteints_[i] = dessine_bouton(BoutonCadre(i), false, densite);
@@ -461,8 +612,12 @@ void TForm1::recale(int largeur_ecran)
     p.dy_bas = d.decalages.dy_bas;
     p.dy_effacer = d.decalages.dy_effacer;
 
-    setFixedSize(d.client);
-    panel22_->move(d.panel22);
+    // Laid out at the design size first, then scaled to the window's size.
+    echelle_.remet();
+    panel22_->setGeometry(QRect(d.panel22, QSize(d.largeur_panel22, panel22_->height())));
+    combobox1_->resize(d.largeur_panel22 - 16, combobox1_->height());
+    for (PanneauAction *p : panneaux_)
+        p->resize(d.largeur_panel22 - 16, p->height());
     panel21_->move(d.panel21);
     cadre9_->move(d.panel9);
     panel2_->move(d.panel2);
@@ -480,10 +635,53 @@ void TForm1::recale(int largeur_ecran)
     speedbutton5_->setGeometry(307, h, 75, 20);
     speedbutton6_->setGeometry(383, h, 64, 20);
     speedbutton9_->setGeometry(d.speedbutton9.x(), d.speedbutton9.y(), 42, 20);
+    for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
+        const BoutonCadre b = BoutonCadre(i);
+        boutons_clavier_[i]->setGeometry(QRect(disposition_.bouton(b), taille_bouton(b)));
+    }
+    echelle_.retient(*this, d.client);
+
+    const QScreen *ecran = screen();
+    const QRect zone = ecran ? ecran->availableGeometry() : QRect(QPoint(), d.client);
+    const qreal ouverture = Echelle::a_l_ouverture(d.client, zone.size());
+    setMinimumSize((QSizeF(d.client) * std::min(0.5, ouverture)).toSize());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize((QSizeF(d.client) * ouverture).toSize());
+    applique_echelle();
+    move(zone.center() - rect().center());
+}
+
+void TForm1::applique_echelle()
+{
+    echelle_.applique(*this);
+    for (MthX *boite : boites_)
+        formule::zoom(*boite, echelle_.facteur());
+    poignee_->setGeometry(width() - 16, height() - 16, 16, 16);
+    ajuste_polices();
     dessine_images();
-    if (const QScreen *ecran = screen())
-        move(ecran->availableGeometry().center() - rect().center());
     update();
+}
+
+void TForm1::ajuste_polices()
+{
+    const qreal e = echelle_.facteur();
+    for (auto [boite, points] : {std::pair{panel18_, 9.0}, std::pair{panel20_, qreal(travail_->taille_label7)}}) {
+        QFont f = boite->font();
+        qreal taille = points * e;
+        f.setPointSizeF(taille);
+        const QRect place = boite->contentsRect().adjusted(boite->margin(), boite->margin(), -boite->margin(), -boite->margin());
+        const int largeur = place.width(), hauteur = place.height();
+        while (taille > 4 && QFontMetrics(f).boundingRect(QRect(0, 0, largeur, 10000), Qt::TextWordWrap, boite->text()).height() > hauteur)
+            f.setPointSizeF(taille -= 0.5);
+        if (f != boite->font())
+            boite->setFont(f);
+    }
+}
+
+void TForm1::resizeEvent(QResizeEvent *evenement)
+{
+    QWidget::resizeEvent(evenement);
+    applique_echelle();
 }
 
 // ---------------------------------------------------------------- showing the work
@@ -502,21 +700,28 @@ void TForm1::rafraichit()
     rafraichit_panneaux();
     montre_texte(panel18_, travail_->label3);
     colore_texte(panel18_, travail_->couleur_label3);
-    montre_texte(panel20_, travail_->label7);
+    montre_texte(panel20_, aide_lisible(travail_->label7));
     colore_texte(panel20_, travail_->couleur_label7);
-    if (QFont f = panel20_->font(); f.pointSize() != travail_->taille_label7) {
-        f.setPointSize(travail_->taille_label7);
-        panel20_->setFont(f);
-    }
+    ajuste_polices();
     montre_texte(label1_, travail_->libelle_label1);
     speedbutton1_->setText(qt(travail_->libelle_speedbutton1));
     speedbutton9_->setText(qt(travail_->libelle_speedbutton9));
     for (QPushButton *b : {speedbutton4_, speedbutton5_, speedbutton6_})
         b->setVisible(travail_->boutons_prof_montres());
     panel24_->setVisible(travail_->editeur_consigne_visible);
+    if (boutons_clavier_[static_cast<int>(BoutonCadre::charger)])
+        boutons_clavier_[static_cast<int>(BoutonCadre::charger)]->setVisible(travail_->bouton_charger_visible);
     if (isEnabled() && !panel24_->isVisible()) {
+        // The caret goes back to the box of the work, unless the keyboard
+        // was taken to another control (a panel, a button...).
         QWidget *active = formule::widget(*boites_[travail_->boite_active]);
-        if (!active->hasFocus())
+        QWidget *focus = dernier_focus_;
+        bool ailleurs = focus && focus != active && focus->isVisible() && focus->isEnabled();
+        for (MthX *boite : boites_)
+            ailleurs &= focus != formule::widget(*boite);
+        if (ailleurs && !focus->hasFocus())
+            focus->setFocus(Qt::OtherFocusReason);
+        else if (!ailleurs && !active->hasFocus())
             active->setFocus(Qt::OtherFocusReason);
     }
     synchronise_ = false;
@@ -556,11 +761,18 @@ void TForm1::rafraichit_boites()
         formule::ecrit(m, a.texte);
         formule::couleur(m, couleur_qt(a.couleur));
         fleches_->montre(b, b == MTHX1 || a.fleches_visibles);
-        if (b == MTHX1)
+        QWidget *w = formule::widget(m);
+        if (b == MTHX1) {
+            nomme(w, QStringLiteral("Saisie, étape 1"),
+                  QStringLiteral("Tapez une expression, une équation, une inéquation ou un système"));
             continue;
+        }
+        // A step box is named by its step and described by its hint.
+        nomme(w, a.badge_visible ? QStringLiteral("Étape %1").arg(a.badge) : QStringLiteral("Étape vide"),
+              a.commentaire.empty() ? QStringLiteral("Sans indication") : qt(aide_lisible(a.commentaire)));
         badges_[b]->setVisible(a.badge_visible);
         badges_[b]->setText(QString::number(a.badge));
-        montre_texte(commentaires_[b], a.commentaire);
+        montre_texte(commentaires_[b], aide_lisible(a.commentaire));
         colore_texte(commentaires_[b], a.couleur_commentaire);
     }
 }
@@ -601,7 +813,8 @@ void TForm1::rafraichit_panneaux()
 void TForm1::glisse(int direction)
 {
     glissement_->stop();
-    glissement_->setStartValue(QPoint(0, direction > 0 ? 80 : -80));
+    const int pas = static_cast<int>(80 * echelle_.facteur());
+    glissement_->setStartValue(QPoint(0, direction > 0 ? pas : -pas));
     glissement_->setEndValue(QPoint(0, 0));
     glissement_->start();
 }
@@ -617,7 +830,7 @@ void TForm1::ouvre(QWidget *fenetre, QPoint decalage, bool desactive)
     if (!fenetre)
         return;
     if (!decalage.isNull())
-        fenetre->move(pos() + decalage);
+        fenetre->move(pos() + echelle_.vers_fenetre(decalage));
     if (desactive)
         setEnabled(false);
     fenetre->show();
@@ -643,6 +856,12 @@ bool TForm1::filtre_saisie(MthX &boite, QKeyEvent &touche)
     const std::optional<Message> message = message_de(touche);
     if (!message)
         return false;
+    const bool edite = message->genre == GenreMessage::caractere || message->code == TOUCHE_EFFACE_ARRIERE ||
+                       message->code == TOUCHE_SUPPRIME;
+    if (entree_au_clavier_ && edite) {
+        entree_au_clavier_ = false;
+        agit([this] { travail_->MthX1Enter(); });
+    }
     const Saisie apres = travail_->AppMessage({formule::texte(boite), formule::curseur_droit(boite)}, *message);
     synchronise_ = true;
     formule::ecrit(boite, apres.texte);
@@ -810,7 +1029,8 @@ void TForm1::survol(QPoint point)
 
 void TForm1::save_as(bool sortie)
 {
-    const QString depart = partage.fichier_exercice.empty() ? QStringLiteral("*.alg") : qt(partage.fichier_exercice);
+    const QString depart = partage.fichier_exercice.empty() ? dossier_exercices() + QStringLiteral("/sans_titre.alg")
+                                                            : qt(partage.fichier_exercice);
     QString nom = choix_sauvegarde_ ? choix_sauvegarde_(this, depart) : QString();
     // A cancelled dialog cancels the leaving too: the work is still unsaved.
     if (nom.isEmpty())
@@ -828,9 +1048,7 @@ void TForm1::charge()
 {
     if (!travail_->bouton_charger_visible)
         return;
-    const QString nom = QFileDialog::getOpenFileName(this, QStringLiteral("Charger un exercice"),
-                                                     QDir(qt(partage.dossier_programme)).filePath(QStringLiteral("exercices")),
-                                                     QStringLiteral("algebre (*.alg)"));
+    const QString nom = choisit_exercice(this, QStringLiteral("Charger un exercice"), dossier_exercices(), false);
     if (nom.isEmpty())
         return;
     bool ouvert = false;
@@ -864,6 +1082,9 @@ void TForm1::on_ferme()
 void TForm1::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    p.fillRect(rect(), couleur_qt(0x025A4242));
+    p.translate(echelle_.origine());
+    p.scale(echelle_.facteur(), echelle_.facteur());
     p.drawPixmap(0, 0, fond_);
     for (int i = 1; i <= NB_BOUTONS_CADRE; ++i) {
         const BoutonCadre b = BoutonCadre(i);
@@ -880,8 +1101,7 @@ void TForm1::mousePressEvent(QMouseEvent *evenement)
 {
     if (evenement->button() != Qt::LeftButton)
         return;
-    const QPoint point = evenement->position().toPoint();
-    survol(point);
+    survol(echelle_.vers_dessin(evenement->position()));
     if (allume_ != BoutonCadre::aucun) {
         clic_bouton(allume_);
         return;
@@ -896,7 +1116,7 @@ void TForm1::mouseMoveEvent(QMouseEvent *evenement)
         move(evenement->globalPosition().toPoint() - prise_);
         return;
     }
-    survol(evenement->position().toPoint());
+    survol(echelle_.vers_dessin(evenement->position()));
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent *)
@@ -918,10 +1138,16 @@ bool TForm1::event(QEvent *evenement)
 {
     if (evenement->type() == QEvent::ToolTip) {
         auto *aide = static_cast<QHelpEvent *>(evenement);
-        const BoutonCadre b = bouton_eclaire(aide->pos().x(), aide->pos().y(), disposition_.decalages,
+        const QPoint point = echelle_.vers_dessin(aide->pos());
+        const BoutonCadre b = bouton_eclaire(point.x(), point.y(), disposition_.decalages,
                                              travail_->bouton_charger_visible);
+        // The hint names the shortcut too: "AIDE (F1)".
+        const QString touche = QString::fromLatin1(raccourci(b));
         if (b != BoutonCadre::aucun)
-            QToolTip::showText(aide->globalPos(), QString::fromUtf8(indication(b)), this);
+            QToolTip::showText(aide->globalPos(),
+                               QString::fromUtf8(indication(b)) +
+                                   (touche.isEmpty() ? QString() : QStringLiteral(" (") + touche + QLatin1Char(')')),
+                               this);
         else
             QToolTip::hideText();
         return true;
@@ -933,10 +1159,30 @@ bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
 {
     if (evenement->type() == QEvent::Enter && objet != this)
         eteint_bouton();
-    // Focus entering the input box by the user's hand starts the work again from step 1.
+    if (evenement->type() == QEvent::FocusIn && objet != this)
+        dernier_focus_ = qobject_cast<QWidget *>(objet);
+    if (evenement->type() == QEvent::KeyPress) {
+        const auto *touche = static_cast<QKeyEvent *>(evenement);
+        const bool entree = touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
+        // A list opens on the arrows instead of choosing at each step: a
+        // part chosen is a step made.
+        if ((objet == combobox1_ || objet == combobox2_) && touche->modifiers() == Qt::NoModifier &&
+            (touche->key() == Qt::Key_Down || touche->key() == Qt::Key_Up || entree)) {
+            static_cast<QComboBox *>(objet)->showPopup();
+            return true;
+        }
+        if (entree && qobject_cast<QPushButton *>(objet)) {
+            static_cast<QPushButton *>(objet)->click();
+            return true;
+        }
+    }
+    // Entering the input box by the user's hand starts the work again from
+    // step 1: at once with the mouse; with Tab, which passes through the box
+    // on its way round the window, only once the text is edited.
     if (objet == formule::widget(*boites_[MTHX1]) && evenement->type() == QEvent::FocusIn && !synchronise_) {
         const Qt::FocusReason raison = static_cast<QFocusEvent *>(evenement)->reason();
-        if (raison == Qt::MouseFocusReason || raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)
+        entree_au_clavier_ = raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason;
+        if (raison == Qt::MouseFocusReason)
             agit([this] { travail_->MthX1Enter(); });
     }
     return QWidget::eventFilter(objet, evenement);

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include "app/fenetres/principale_disposition.h"
+#include "app/fenetres/principale_echelle.h"
 #include "app/travail/menus.h"
 
 class MthX;
@@ -25,6 +26,8 @@ class QPropertyAnimation;
 class PanneauAction;
 class BoutonsModeles;
 class FlechesTaille;
+class BoutonClavier;
+class QSizeGrip;
 class Travail;
 struct Confirmation;
 
@@ -65,7 +68,11 @@ public:
     void attache(const FenetresSecondaires &fenetres);
 
     // The layout for a screen width: sizes, positions and the seven offsets.
+    // The window opens at a size that fits the screen's available area and
+    // can be resized; the whole layout and its text follow its size.
     void recale(int largeur_ecran);
+    // How many times the design size the layout is drawn.
+    qreal facteur_echelle() const { return echelle_.facteur(); }
 
     Travail &travail() { return *travail_; }
     PanneauAction &panneau(Panneau p) const { return *panneaux_[p]; }
@@ -82,7 +89,7 @@ public:
 
     // Frame buttons, by what they do.
     void clic_bouton(BoutonCadre bouton);
-    // Lights the frame button under the window point, as the mouse does.
+    // Lights the frame button under the point (in design units), as the mouse does.
     void survol(QPoint point);
 
     // Opens an exercise file named on the command line: loaded as by "CHARGER
@@ -116,6 +123,7 @@ protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
     void closeEvent(QCloseEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
 
 private:
     void construit();
@@ -123,6 +131,12 @@ private:
     void construit_panneaux();
     void construit_boutons_bas();
     void construit_editeur();
+    void construit_clavier();   // frame buttons for the keyboard, tab order, shortcuts
+    void applique_echelle();
+    // The statement and help boxes' fonts: the help's follows its length,
+    // and both shrink until their text fits the box.
+    void ajuste_polices();
+    void panneau_voisin(int indice, int pas);
     void dessine_images();
     // Runs a handler of the work, then shows what it left.
     void agit(const std::function<void()> &action);
@@ -146,6 +160,7 @@ private:
     std::string argument_;
     FenetresSecondaires fenetres_;
     Disposition disposition_;
+    Echelle echelle_;
     BoutonCadre allume_ = BoutonCadre::aucun;
     bool synchronise_ = false;   // the window is setting its widgets from the work
     bool fermeture_ = false;
@@ -173,5 +188,11 @@ private:
                 *speedbutton9_ = nullptr;
     BoutonsModeles *panel21_ = nullptr;
     FlechesTaille *fleches_ = nullptr;
+    std::array<BoutonClavier *, NB_BOUTONS_CADRE + 1> boutons_clavier_{};
+    QSizeGrip *poignee_ = nullptr;   // enlarges the borderless window
+    // The control that last had the keyboard: it gets it back when the
+    // window is usable again after a small window.
+    QPointer<QWidget> dernier_focus_;
+    bool entree_au_clavier_ = false;   // the input box was entered with Tab, nothing typed yet
     QPropertyAnimation *glissement_ = nullptr;
 };

@@ -34,11 +34,16 @@ TForm7::TForm7(QWidget *parent) : FenetreSansBord(parent)
     auto *non = new QPushButton(QStringLiteral("NON"), this);
     non->setObjectName(QStringLiteral("SpeedButton2"));
     non->setGeometry(LARGEUR - 32 - 80, 90, 80, 26);
+    setStyleSheet(styleSheet() + QStringLiteral("QPushButton:focus { border: 3px solid #C00000; }"));
     for (QPushButton *b : {oui, non}) {
         b->setFont(police_fenetre(14));
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoDefault(true);   // Enter answers with the button that has the focus
         b->setCursor(Qt::PointingHandCursor);
     }
+    oui->setAccessibleDescription(QStringLiteral("Répondre oui (Entrée)"));
+    non->setAccessibleDescription(QStringLiteral("Répondre non (Echap)"));
+    setAccessibleName(QStringLiteral("Question"));
     connect(oui, &QPushButton::clicked, this, &TForm7::OUI);
     connect(non, &QPushButton::clicked, this, &TForm7::NON);
 }
@@ -46,12 +51,13 @@ TForm7::TForm7(QWidget *parent) : FenetreSansBord(parent)
 void TForm7::demande(const std::string &question)
 {
     label1_->setText(QString::fromStdString(question));
+    setAccessibleDescription(label1_->text());
     if (principale_)
         principale_->setEnabled(false);
-    centre_sur_ecran(*this);
     show();
     raise();
     activateWindow();
+    findChild<QPushButton *>(QStringLiteral("SpeedButton1"))->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 QString TForm7::question() const { return label1_->text(); }

@@ -33,6 +33,7 @@ public:
 protected:
     // Closed by the desktop: the main window comes back and nothing is done.
     void closeEvent(QCloseEvent *e) override;
+    void echappe() override { NON(); }
 
 private:
     void repond(bool oui);

@@ -1,5 +1,6 @@
 #include "app/fenetres/fenetre_resultat.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
@@ -75,6 +76,9 @@ TForm4::TForm4(QWidget *parent) : FenetreSansBord(parent)
     setObjectName(QStringLiteral("TForm4"));
     setFixedSize(LARGEUR, HAUTEUR);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(QStringLiteral("Résultat"));
+    setAccessibleName(QStringLiteral("Résultat de la réponse"));
     const qreal densite = devicePixelRatioF();
     fond_ = dessine_fond(densite, HAUTEUR);
     fermer_image_ = dessine_fermer(densite);
@@ -131,7 +135,25 @@ void TForm4::showEvent(QShowEvent *e)
     }
     fermer_ = false;
     update();
+    // The verdict and the mark are told at once to a screen reader.
+    QString annonce = label1_->text() + QLatin1Char(' ') + label4_->text().simplified();
+    if (r.note_visible)
+        annonce += QStringLiteral(" Note : ") + label2_->text();
+    setAccessibleDescription(annonce + QStringLiteral(". Echap ou Entrée pour fermer."));
     FenetreSansBord::showEvent(e);
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+    QAccessibleEvent alerte(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alerte);
+}
+
+void TForm4::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+        hide();
+        return;
+    }
+    FenetreSansBord::keyPressEvent(e);
 }
 
 QString TForm4::commentaire() const { return label1_->text(); }

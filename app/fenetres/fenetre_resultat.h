@@ -32,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void leaveEvent(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;   // Enter or Space closes, as Escape does
 
 private:
     QLabel *label1_ = nullptr, *label2_ = nullptr, *label3_ = nullptr, *label4_ = nullptr,

@@ -24,6 +24,8 @@ int curseur_gauche(const MthX &boite) { return boite.curseurGauche(); }
 int curseur_droit(const MthX &boite) { return boite.curseurDroit(); }
 void place_curseur(MthX &boite, int position) { boite.placeCurseur(position); }
 
+void zoom(MthX &boite, qreal facteur) { boite.setZoom(facteur); }
+
 void taille(MthX &boite, int hauteur)
 {
     if (boite.hauteurPolice() != hauteur)

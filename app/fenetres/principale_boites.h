@@ -25,6 +25,8 @@ int curseur_gauche(const MthX &boite);
 int curseur_droit(const MthX &boite);
 void place_curseur(MthX &boite, int position);
 void taille(MthX &boite, int hauteur);
+// The window's scale, by which the formula is drawn larger or smaller.
+void zoom(MthX &boite, qreal facteur);
 void couleur(MthX &boite, const QColor &couleur);
 // `changement` runs on each change of the text, `clic` after a left click.
 void relie(MthX &boite, QObject *contexte, std::function<void()> changement, std::function<void()> clic);

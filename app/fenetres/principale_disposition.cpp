@@ -13,11 +13,11 @@ const char *indication(BoutonCadre bouton)
 {
     switch (bouton) {
     case BoutonCadre::sortir: return "SORTIR";
-    case BoutonCadre::site: return "SITE FABRELO";
+    case BoutonCadre::site: return "SITE VIVEZEZI";
     case BoutonCadre::resume: return "RESUME";
     case BoutonCadre::recommencer: return "RECOMMENCER";
     case BoutonCadre::effacer: return "EFFACER LE DERNIER";
-    case BoutonCadre::visualiser: return "VISUALISER DANS L'FABRELO";
+    case BoutonCadre::visualiser: return "PARAMETRES";
     case BoutonCadre::aide: return "AIDE";
     case BoutonCadre::domaine: return "ENSEMBLE DE DEFINITION";
     case BoutonCadre::charger: return "CHARGER UN EXERCICE";
@@ -38,6 +38,57 @@ const char *nom_image(BoutonCadre bouton)
     case BoutonCadre::aide: return "Image23";
     case BoutonCadre::domaine: return "Image25";
     case BoutonCadre::charger: return "Image27";
+    case BoutonCadre::aucun: break;
+    }
+    return "";
+}
+
+const char *raccourci(BoutonCadre bouton)
+{
+    switch (bouton) {
+    case BoutonCadre::sortir: return "Ctrl+Q";
+    case BoutonCadre::resume: return "Ctrl+P";
+    case BoutonCadre::recommencer: return "Ctrl+N";
+    case BoutonCadre::effacer: return "F8";
+    case BoutonCadre::visualiser: return "F3";
+    case BoutonCadre::aide: return "F1";
+    case BoutonCadre::domaine: return "F2";
+    case BoutonCadre::charger: return "Ctrl+O";
+    case BoutonCadre::site:
+    case BoutonCadre::aucun: break;
+    }
+    return "";
+}
+
+const char *nom_lu(BoutonCadre bouton)
+{
+    switch (bouton) {
+    case BoutonCadre::sortir: return "Sortir";
+    case BoutonCadre::site: return "Site de Vivezezi";
+    case BoutonCadre::resume: return "Résumé";
+    case BoutonCadre::recommencer: return "Recommencer";
+    case BoutonCadre::effacer: return "Effacer le dernier";
+    case BoutonCadre::visualiser: return "Paramètres";
+    case BoutonCadre::aide: return "Aide";
+    case BoutonCadre::domaine: return "Ensemble de définition";
+    case BoutonCadre::charger: return "Charger un exercice";
+    case BoutonCadre::aucun: break;
+    }
+    return "";
+}
+
+const char *description(BoutonCadre bouton)
+{
+    switch (bouton) {
+    case BoutonCadre::sortir: return "Quitter le programme";
+    case BoutonCadre::site: return "Ouvrir la page web du programme";
+    case BoutonCadre::resume: return "Voir et imprimer le résumé de l'exercice";
+    case BoutonCadre::recommencer: return "Commencer un nouvel exercice";
+    case BoutonCadre::effacer: return "Retirer la dernière étape";
+    case BoutonCadre::visualiser: return "Options des exercices, dossier et mot de passe";
+    case BoutonCadre::aide: return "Ouvrir les pages d'aide";
+    case BoutonCadre::domaine: return "Donner l'ensemble de définition";
+    case BoutonCadre::charger: return "Ouvrir un fichier d'exercice";
     case BoutonCadre::aucun: break;
     }
     return "";
@@ -65,7 +116,10 @@ Disposition disposition_pour(int largeur_ecran)
         d.decalages = {30, 53, 10, 15, 30, 70, 80};
     d.client = petite ? QSize(640, 480) : QSize(760, 560);
     // Positions are written (left, top).
-    d.panel22 = choix({27, 97}, {57, 150});
+    // The action panels reach further left than the design's 184 pixels, so
+    // that their captions are read at 11 points.
+    d.panel22 = choix({8, 97}, {30, 150});
+    d.largeur_panel22 = petite ? 210 : 244;
     d.panel21 = choix({542, 23}, {655, 38});
     d.panel9 = choix({224, 183}, {304, 233});
     d.panel2 = choix({224, 100}, {304, 150});

@@ -34,11 +34,17 @@ inline constexpr int NB_BOUTONS_CADRE = 9;
 const char *indication(BoutonCadre bouton);
 // The name of its lit picture ("Image4", ...).
 const char *nom_image(BoutonCadre bouton);
+// Its keyboard shortcut as the hints show it ("F1"), empty for none.
+const char *raccourci(BoutonCadre bouton);
+// What a screen reader calls it ("Aide"), and what it does.
+const char *nom_lu(BoutonCadre bouton);
+const char *description(BoutonCadre bouton);
 
 struct Disposition {
     QSize client;
     Decalages decalages;
     QPoint panel22;  // action panels
+    int largeur_panel22 = 184;   // wide enough for the captions at 11 points
     QPoint panel21;  // template buttons
     QPoint panel9;   // result boxes
     QPoint panel2;   // input box
@@ -54,7 +60,7 @@ struct Disposition {
     QPoint speedbutton9;
     // Top-left corner of each frame button's pictures, by BoutonCadre.
     QPoint boutons[NB_BOUTONS_CADRE + 1];
-    // The lit "SITE FABRELO" picture stands one pixel up and left of its twin.
+    // The lit "SITE VIVEZEZI" picture stands one pixel up and left of its twin.
     QPoint site_eclaire;
 
     QPoint bouton(BoutonCadre b) const { return boutons[static_cast<int>(b)]; }

@@ -197,7 +197,7 @@ QPixmap dessine_fond(const Disposition &d, qreal densite)
     // Frames behind the groups of controls.
     const Decalages &o = d.decalages;
     cuvette(p, QRectF(o.dx_haut + 18, o.dy_haut + 20, 74, 80));
-    cuvette(p, QRectF(QPointF(d.panel22) - QPointF(4, 4), QSizeF(192, 317)));
+    cuvette(p, QRectF(QPointF(d.panel22) - QPointF(4, 4), QSizeF(d.largeur_panel22 + 8, 317)));
     cuvette(p, QRectF(QPointF(d.panel2) - QPointF(4, 4), QSizeF(369 + 34, 342)));
     cuvette(p, QRectF(o.dx_bas + 22, o.dy_bas + 409, 192, 55));
     cuvette(p, QRectF(QPointF(d.panel21) - QPointF(3, 3), QSizeF(79, 82)));

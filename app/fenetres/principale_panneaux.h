@@ -4,14 +4,17 @@
 
 #include <array>
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
+#include "app/fenetres/principale_disposition.h"
 #include "app/travail/menus.h"
 
 // One action panel: its caption on a coloured strip; lights up under the
-// mouse, answers a click only while enabled.
+// mouse or the keyboard's focus, answers a click, Enter or Space only while
+// enabled. The up and down arrows ask for the panel above or below.
 class PanneauAction : public QLabel {
     Q_OBJECT
 
@@ -21,14 +24,20 @@ public:
     void eclaire(bool eclaire);
     bool actif() const { return actif_; }
     bool eclaire() const { return eclaire_; }
+    // What a click does, for the keyboard and the screen reader too.
+    void active();
 
 signals:
     void clique();
     void survole();
+    void voisin(int pas);   // -1 the panel above, +1 the one below
 
 protected:
     void enterEvent(QEnterEvent *evenement) override;
     void mousePressEvent(QMouseEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+    void focusInEvent(QFocusEvent *evenement) override;
+    void paintEvent(QPaintEvent *evenement) override;
 
 private:
     void colore();
@@ -36,12 +45,38 @@ private:
     bool eclaire_ = false;
 };
 
+// A picture button of the frame for the keyboard and screen readers: a
+// control without picture over the window's drawing, in the tab order, that
+// shows a frame while it has the focus. The mouse goes through it to the
+// window, which lights the pictures.
+class BoutonClavier : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    BoutonClavier(BoutonCadre bouton, QWidget *parent);
+    BoutonCadre bouton() const { return bouton_; }
+
+signals:
+    void focus(bool entre);
+
+protected:
+    void paintEvent(QPaintEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;   // Enter presses, as Space does
+    void focusInEvent(QFocusEvent *evenement) override;
+    void focusOutEvent(QFocusEvent *evenement) override;
+
+private:
+    BoutonCadre bouton_;
+};
+
 // The four template buttons: "<=", ">=", a square root and a power, lit
-// under the mouse.
+// under the mouse; from the keyboard the arrows light one and Enter or Space
+// presses it.
 class BoutonsModeles : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr QSize TAILLE_MODELES{73, 76};   // the drawing's size
     explicit BoutonsModeles(QWidget *parent = nullptr);
     int allume() const { return allume_; }
     void eteint();
@@ -54,8 +89,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *evenement) override;
     void mousePressEvent(QMouseEvent *evenement) override;
     void leaveEvent(QEvent *evenement) override;
+    void keyPressEvent(QKeyEvent *evenement) override;
+    void focusInEvent(QFocusEvent *evenement) override;
+    void focusOutEvent(QFocusEvent *evenement) override;
 
 private:
+    void allume_modele(int numero);
+    QPoint au_dessin(QPointF point) const;   // a point of the widget in the drawing's units
+
     int allume_ = 0;
     std::array<QPixmap, 5> images_;   // none lit, then each one lit
 };
@@ -65,6 +106,7 @@ class FlechesTaille : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr QSize TAILLE_FLECHES{25, 340};   // the drawing's size
     explicit FlechesTaille(QWidget *parent = nullptr);
     // Boxes from the top: the input box, then the three result boxes.
     void montre(int boite, bool visible);

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/travail/mot_de_passe.h"
+#include "app/travail/enonce_refuse.h"
 #include "app/travail/reponse.h"
 #include "core/algebre.h"
 #include "core/configuration.h"
@@ -262,9 +263,12 @@ void Travail::recommence(bool oui)
 
 void Travail::prepare()
 {
+    // The instruction typed with "ENONCE" belongs to the exercise being made.
+    const std::string consigne = partage.consigne;
     const ExercicePrepare r = preparer_exercice(etapes[1]);
     if (!r.fait)
         return;
+    partage.consigne = consigne;
     if (r.aides_refaites) {
         liste_aides = r.liste_aides;
         liste_aides_visible = true;
@@ -389,6 +393,17 @@ void Travail::change_saisie(const std::string &texte, bool tapee)
     remplit_parties(base);
     met_a_jour_panneaux(base);
     premier_changement = false;
+    // A statement that cannot be what it looks like offers nothing to do.
+    const std::string refus = refus_enonce(base);
+    if (!refus.empty()) {
+        label3 = refus;
+        parties.clear();
+        for (EtatPanneau &panneau : menus.panneaux)
+            panneau.actif = false;
+    } else if (enonce_refuse) {
+        label3 = p.consigne;
+    }
+    enonce_refuse = !refus.empty();
 }
 
 void Travail::change_resultat(Boite boite)
@@ -536,8 +551,12 @@ void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool
         ajoute_historique(etapes[1], "Expression de base");
     if (contient(etapes[1], "{\r\n"))
         compacte_systeme(etapes[1]);
-    if (!commentaire.empty())
+    if (!commentaire.empty()) {
         ajoute_historique(texte, commentaire);
+        // The teacher's steps are the exercise to come: leaving asks first.
+        if (!p.mode_eleve)
+            p.exercice_modifie = true;
+    }
     // A step made by anything but a selection (or a new form of the same
     // step) must not keep the part of an erased step at the same number.
     if (avant && !selection_en_cours && !autre)
@@ -608,8 +627,8 @@ int Travail::fait_n_box(Boite boite, int gauche, int droite)
 
 void Travail::c_box1(int k)
 {
-    static constexpr const char *ordinaux[] = {"Premier",  "Second",    "Troisième", "Quatrième",
-                                               "Cinquième", "Sixième", "Septième",  "Huitième"};
+    static constexpr const char *ordinaux[] = {"premier",  "second",    "troisième", "quatrième",
+                                               "cinquième", "sixième", "septième",  "huitième"};
     // Only a part can be selected: not the title, not past the list.
     if (k < 0 || k >= 8 || k + 1 >= static_cast<int>(parties.size()))
         return;
@@ -620,13 +639,15 @@ void Travail::c_box1(int k)
                       : contient(libelle, "facteur")    ? " facteur"
                                                         : " terme";
     partie_choisie = k;
+    // "équation" and "inéquation" are feminine: "la première équation".
+    const bool feminin = contient(nom, "équation");
     std::string ordinal = ordinaux[k];
-    if (contient(nom, "équation") && k <= 1)
-        ordinal = k == 0 ? "Première" : "Seconde";
-    nom = ordinal + nom;
+    if (feminin && k <= 1)
+        ordinal = k == 0 ? "première" : "seconde";
+    nom = (feminin ? "la " : "le ") + ordinal + nom;
     partie_source[std::min(partage.etape + 1, ETAPES_MAX)] = k;
     selection_en_cours = true;
-    enregistrer_etape(parties[static_cast<std::size_t>(k)], "Il faut sélectionner le " + nom, true);
+    enregistrer_etape(parties[static_cast<std::size_t>(k)], "Il faut sélectionner " + nom, true);
     selection_en_cours = false;
 }
 

@@ -104,6 +104,7 @@ public:
     std::array<AffichageBoite, NB_BOITES> boites;
     Boite boite_active = MTHX1;
     std::string label3;                    // the statement
+    bool enonce_refuse = false;            // label3 tells why the typed statement cannot be worked
     Couleur couleur_label3 = COULEUR_CONSIGNE;
     std::string label7;                    // the help text
     Couleur couleur_label7 = COULEUR_CONSIGNE;

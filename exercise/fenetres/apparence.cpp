@@ -26,6 +26,7 @@ QString feuille_de_style(const QString &nom)
                "QTableCornerButton::section { background: #d8d8e4; border: 0; }"
                "QPushButton { color: %3; border: 1px solid #8080a4; border-radius: 6px; padding: 4px 12px;"
                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %5, stop:1 %6); }"
+               "QPushButton:focus, QCheckBox:focus { border: 2px solid #ffd000; }"
                "QPushButton:hover { color: %7; border-color: #fff4d0;"
                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %4, stop:1 %8); }")
         .arg(rgb(palette::fond), rgb(palette::bord), rgb(palette::trait), rgb(palette::allume_haut),
@@ -39,7 +40,9 @@ QPushButton *bouton_prof(QWidget *parent, const char *nom, const QString &legend
     bouton->setObjectName(QString::fromLatin1(nom));
     bouton->setFont(police_fenetre(12));
     bouton->setCursor(Qt::PointingHandCursor);
-    bouton->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it and Enter presses it; a click leaves the keyboard where it was.
+    bouton->setFocusPolicy(Qt::TabFocus);
+    bouton->setAutoDefault(true);
     return bouton;
 }
 

@@ -38,7 +38,7 @@ const CaseOption CASES[8] = {
 
 QString choix_par_dialogue(QWidget *parent, const QString &depart)
 {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Dossier de l'Fabrelo de géométrie"),
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Dossier du logiciel de géométrie"),
                                              depart);
 }
 
@@ -83,9 +83,10 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
 
     auto *champs = new QGridLayout;
     champs->setHorizontalSpacing(6);
-    champs->addWidget(etiquette(this, QStringLiteral("Dossier de l'Fabrelo de géométrie"), 12), 0, 0, 1, 2);
+    champs->addWidget(etiquette(this, QStringLiteral("Dossier du logiciel de géométrie"), 12), 0, 0, 1, 2);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setAccessibleName(QStringLiteral("Dossier du logiciel de géométrie"));
     champs->addWidget(edit1_, 1, 0);
     auto *image3 = bouton_prof(this, "Image3", QStringLiteral("..."));
     image3->setToolTip(QStringLiteral("Choisir le dossier"));
@@ -94,6 +95,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
     champs->addWidget(etiquette(this, QStringLiteral("Mot de passe"), 12), 2, 0, 1, 2);
     edit2_ = new QLineEdit(this);
     edit2_->setObjectName(QStringLiteral("Edit2"));
+    edit2_->setAccessibleName(QStringLiteral("Mot de passe"));
     champs->addWidget(edit2_, 3, 0);
     colonne->addSpacing(6);
     colonne->addLayout(champs);
@@ -101,7 +103,7 @@ TForm3::TForm3(QWidget *parent) : FenetreSansBord(parent), choix_dossier_(choix_
     colonne->addSpacing(6);
     colonne->addWidget(etiquette(this, QStringLiteral("OK pour les paramètres de l'exercice."), 11));
     colonne->addWidget(
-        etiquette(this, QStringLiteral("SAUVEGARDER pour les paramètres de l'Fabrelo d'algèbre."), 11));
+        etiquette(this, QStringLiteral("SAUVEGARDER pour les paramètres de Vivezezi."), 11));
 
     auto *boutons = new QHBoxLayout;
     auto *ok = bouton_prof(this, "SpeedButton1", QStringLiteral("OK"));

@@ -156,6 +156,15 @@ void TForm5::FormShow()
     ligne_cellule_ = colonne_cellule_ = -1;
     const int mode = partage.mode_grille;
     const bool variables = mode == grille_variables;
+    // The title names the table shown, as the main window's button does.
+    const QString titre = QStringLiteral("MODE PROFESSEUR : ") +
+                          (mode == grille_aides ? QStringLiteral("AIDES")
+                           : variables          ? QStringLiteral("VALEURS")
+                                                : QStringLiteral("REPONSES"));
+    titre_->setText(titre);
+    setWindowTitle(titre);
+    grille1_->setAccessibleName(mode == grille_aides ? QStringLiteral("Tableau des aides") : QStringLiteral("Tableau des réponses"));
+    grille2_->setAccessibleName(QStringLiteral("Tableau des valeurs des variables"));
     supprimer_->setVisible(!variables);
     inserer_->setVisible(!variables);
     grille1_->setVisible(!variables);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -12,6 +14,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
+
+#include "formula/parole.h"
 
 namespace {
 
@@ -84,8 +88,34 @@ bool touche_d_edition(const QKeyEvent &touche)
 
 } // namespace
 
+namespace {
+
+// What a screen reader is told of a formula box: an editable text whose
+// value is the formula in French words.
+class AccesFormule : public QAccessibleWidget {
+public:
+    explicit AccesFormule(MthX *boite) : QAccessibleWidget(boite, QAccessible::EditableText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<const MthX *>(widget())->parole();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *acces_formule(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String("MthX") && objet && objet->isWidgetType())
+        return new AccesFormule(static_cast<MthX *>(objet));
+    return nullptr;
+}
+
+} // namespace
+
 MthX::MthX(QWidget *parent) : QWidget(parent)
 {
+    static const bool acces_installe = (QAccessible::installFactory(acces_formule), true);
+    (void)acces_installe;
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -113,6 +143,20 @@ void MthX::setHauteurPolice(int hauteur)
     updateGeometry();
     curseurDeplace();
 }
+
+void MthX::setZoom(qreal zoom)
+{
+    if (zoom <= 0 || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    mise_en_page_.reset();
+    updateGeometry();
+    curseurDeplace();
+}
+
+int MthX::hauteurDessinee() const { return std::max(1, static_cast<int>(std::lround(hauteur_police_ * zoom_))); }
+
+QString MthX::parole() const { return QString::fromStdString(::parole(texte_)); }
 
 void MthX::setCouleur(const QColor &couleur)
 {
@@ -208,7 +252,7 @@ void MthX::copieImage()
 
 QSize MthX::sizeHint() const
 {
-    return QSize(std::max(120, rectDroite() + MARGE), std::max(rectBas() + MARGE, 2 * hauteur_police_));
+    return QSize(std::max(120, rectDroite() + MARGE), std::max(rectBas() + MARGE, 2 * hauteurDessinee()));
 }
 
 bool MthX::event(QEvent *evenement)
@@ -310,6 +354,10 @@ void MthX::texteModifie()
     mise_en_page_.reset();
     updateGeometry();
     curseurDeplace();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent valeur(this, parole());
+        QAccessible::updateAccessibility(&valeur);
+    }
     if (dans_changement_)
         return;
     dans_changement_ = true;
@@ -327,7 +375,7 @@ void MthX::curseurDeplace()
 const MiseEnPage &MthX::miseEnPage() const
 {
     if (!mise_en_page_)
-        mise_en_page_ = std::make_unique<MiseEnPage>(texte_, hauteur_police_, Lecture::tolerante);
+        mise_en_page_ = std::make_unique<MiseEnPage>(texte_, hauteurDessinee(), Lecture::tolerante);
     return *mise_en_page_;
 }
 
@@ -405,8 +453,13 @@ void MthX::paintEvent(QPaintEvent *evenement)
     m.dessine(p, coin, couleur_, QRectF(evenement->rect()));
     if (hasFocus() && curseur_visible_) {
         const QLineF trait = m.curseur(curseur_).translated(coin);
-        p.setPen(QPen(couleur_, std::max(1.0, hauteur_police_ / 16.0)));
+        p.setPen(QPen(couleur_, std::max(1.0, hauteurDessinee() / 16.0)));
         p.drawLine(trait);
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0xFF, 0xD0, 0x00), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

@@ -2,7 +2,8 @@
 // The formula box of the windows: shows a formula in 2D and lets the user edit
 // its linear text with a caret. The windows' property names map as follows:
 //   Text        texte() / setTexte()            (also the Qt property "Text")
-//   FontHeight  hauteurPolice() / setHauteurPolice()   (20 by default)
+//   FontHeight  hauteurPolice() / setHauteurPolice()   (20 by default; the
+//               formula is drawn that high times zoom(), 1 by default)
 //   ForeColor   couleur() / setCouleur()
 //   Enabled     QWidget::isEnabled() / setEnabled()
 //   LeftCaret   curseurGauche()    RightCaret   curseurDroit()
@@ -16,7 +17,8 @@
 // A left click puts the caret under the mouse (a drag selects).
 // Keys: characters, Left/Right/Home/End (with Shift to select), Backspace,
 // Delete, Enter inside an open "{" system, Ctrl+Z (undo) and Ctrl+Shift+Z or
-// Ctrl+Y (redo) over the changes of the text. A key event whose text is the
+// Ctrl+Y (redo) over the changes of the text. The box shows a frame while it
+// has the keyboard, and tells screen readers its formula in French words. A key event whose text is the
 // character CODE_TOUCHE_RACINE (or Ctrl+R) inserts "sqrt()" with the caret
 // inside. A window may set a key filter that sees every key press first
 // (Tab included) and returns true when it has dealt with it.
@@ -65,6 +67,11 @@ public:
 
     int hauteurPolice() const { return hauteur_police_; }
     void setHauteurPolice(int hauteur);
+    // The window's scale: the formula is drawn zoom times its font height.
+    qreal zoom() const { return zoom_; }
+    void setZoom(qreal zoom);
+    // The formula in French words, as a screen reader says it.
+    QString parole() const;
     QColor couleur() const { return couleur_; }
     void setCouleur(const QColor &couleur);
 
@@ -117,6 +124,7 @@ private:
     void texteModifie();
     void curseurDeplace();
     const MiseEnPage &miseEnPage() const;
+    int hauteurDessinee() const;
     QPointF coinFormule() const;
     void rendVisibleCurseur();
     void relanceClignotement();
@@ -135,6 +143,7 @@ private:
     std::vector<EtatTexte> annulations_, retablissements_;
     bool reprise_ = false;  // undo or redo is setting the text
     int hauteur_police_ = 20;
+    qreal zoom_ = 1;
     QColor couleur_ = Qt::black;
     int curseur_ = 0;  // byte position of the caret
     int ancre_ = 0;    // other end of the selection

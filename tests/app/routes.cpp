@@ -81,7 +81,7 @@ TEST_F(Routes, Expression)
     EXPECT_EQ(s("etape"), "2");
     EXPECT_EQ(s("etape[2]"), "x^2+6*x+2\tIl faut ordonner.");
     EXPECT_EQ(s("historique[1]"), "(x+1)*(x+2)+3*x\tExpression de base");
-    EXPECT_EQ(s("historique[2]"), " (x+1)*(x+2)\tIl faut sélectionner le Premier terme");
+    EXPECT_EQ(s("historique[2]"), " (x+1)*(x+2)\tIl faut sélectionner le premier terme");
     EXPECT_EQ(s("historique[3]"), "x^2+3*x+2\tIl faut développer.");
     EXPECT_EQ(s("historique[4]").substr(s("historique[4]").find('\t')), "\tIl faut substituer.");
     EXPECT_EQ(s("consigne"), "Calculer l'expression ci-dessous.");

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/travail/enonce_refuse.h"
 #include "app/travail/travail.h"
 #include "exercise/grilles.h"
 #include "formula/normalise.h"
@@ -178,7 +179,7 @@ TEST_F(TravailTest, ListeDesPartiesEtSelection)
     t.ComboBox1Click(1);
     EXPECT_EQ(partage.etape, 2);
     EXPECT_EQ(t.etapes[2], " 5");
-    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner le Second membre");
+    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner le second membre");
     EXPECT_EQ(t.partie_source[2], 1);
     EXPECT_EQ(t.partie_choisie, 1);
 
@@ -193,7 +194,7 @@ TEST_F(TravailTest, LesEquationsDUnSystemeSontFeminines)
     ASSERT_EQ(t.parties.size(), 3u);
     EXPECT_EQ(t.parties[2], "Deux équations...");
     t.c_box1(0);
-    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner le Première équation");
+    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner la première équation");
 }
 
 TEST_F(TravailTest, UnePieceSousUnePuissanceSeSelectionneParSaBase)
@@ -453,6 +454,48 @@ TEST_F(TravailTest, EditeurDeConsigne)
     EXPECT_EQ(partage.consigne, "Résoudre.");
     EXPECT_EQ(t.label3, "Résoudre.");
     EXPECT_TRUE(partage.exercice_modifie);
+}
+
+TEST_F(TravailTest, UnEnonceQuiNePeutEtreCeQuIlParaitEstRefuse)
+{
+    struct Cas {
+        const char *texte;
+        const char *message;   // null: the statement is worked on
+    } cas[] = {
+        {"x+y=5x-y=1", MESSAGE_SYSTEME},
+        {"x<2<5", MESSAGE_SYSTEME},
+        {"2x+(3", MESSAGE_PARENTHESE_OUVERTE},
+        {"((x+1)", MESSAGE_PARENTHESE_OUVERTE},
+        {"2x+3)", MESSAGE_PARENTHESE_FERMEE},
+        {"x<=3", nullptr},
+        {"{x+y=2\r\nx-y=0}", nullptr},
+        {"3(x-2)=2x+5", nullptr},
+    };
+    for (const Cas &c : cas) {
+        t.MthX1Change(c.texte);
+        bool un_panneau_actif = false;
+        for (const EtatPanneau &p : t.menus.panneaux)
+            un_panneau_actif |= p.actif;
+        EXPECT_EQ(t.label3, c.message ? c.message : partage.consigne) << c.texte;
+        EXPECT_EQ(un_panneau_actif, c.message == nullptr) << c.texte;
+        EXPECT_EQ(t.parties.empty(), c.message != nullptr) << c.texte;
+    }
+}
+
+TEST_F(TravailTest, LeTravailDuProfesseurNeSePerdPas)
+{
+    t.SpeedButton7Click("Résoudre dans R.");
+    partage.exercice_modifie = false;
+    t.MthX1Change("2*x+1=5");
+    EXPECT_EQ(t.Image4Click(), Sortie::fermer);
+    // A step made by the teacher is the exercise to come.
+    t.clic_panneau("Panel11");
+    t.affiche("1");
+    EXPECT_EQ(t.Image4Click(), Sortie::demander_sauvegarde);
+    // "FIN" keeps the instruction typed before it.
+    t.SpeedButton3Click();
+    EXPECT_EQ(partage.consigne, "Résoudre dans R.");
+    EXPECT_EQ(t.label3, "Résoudre dans R.");
 }
 
 TEST_F(TravailTest, TexteQuelconqueSansPlantage)

@@ -45,7 +45,7 @@ TEST_F(Grilles, NotesLuesEtMontrees)
     for (const auto &c : cas)
         EXPECT_EQ(note_lue(c.tape), c.note) << c.tape;
     EXPECT_EQ(note_affichee(5), "-5");
-    EXPECT_EQ(note_affichee(0), "-0");
+    EXPECT_EQ(note_affichee(0), "0");
     // A note read from a file with a sign shows once, and is stored again as its absolute value.
     EXPECT_EQ(note_affichee(-3), "-3");
 }
@@ -147,7 +147,7 @@ TEST_F(Grilles, ReponsesAllerRetour)
     partage.liste_solutions.emplace_back("", "10", "Ce n'est pas la bonne réponse.");
     Grille g = remplit_grille(grille_reponses, {});
     EXPECT_EQ(ligne_de(g, 0), (std::vector<std::string>{"", "REPONSE", "COMMENTAIRE", "NOTE"}));
-    EXPECT_EQ(ligne_de(g, 1), (std::vector<std::string>{"0", "x*et*2", "Bravo, la réponse est juste !", "-0"}));
+    EXPECT_EQ(ligne_de(g, 1), (std::vector<std::string>{"0", "x*et*2", "Bravo, la réponse est juste !", "0"}));
     EXPECT_EQ(ligne_de(g, 2), (std::vector<std::string>{"1", "", "Ce n'est pas la bonne réponse.", "-10"}));
 
     // An answer without comment goes; an empty answer with a comment stays.

@@ -26,11 +26,11 @@ for f in bin/vivezezi bin/vivezezi-cli \
          share/icons/hicolor/scalable/apps/fr.vivezezi.Vivezezi.svg \
          share/metainfo/fr.vivezezi.Vivezezi.metainfo.xml \
          share/man/man1/vivezezi.1 share/man/man1/vivezezi-cli.1 \
-         share/vivezezi/Vivezezi.ini share/vivezezi/intro_prof.alp share/vivezezi/Inequa2.alp; do
+         share/vivezezi/Vivezezi.ini share/vivezezi/intro_prof.alp share/vivezezi/Inequa2.alp share/vivezezi/eleve.alp; do
   [ -f "$f" ] || echec "$f n'est pas installé"
 done
 [ -x bin/vivezezi ] && [ -x bin/vivezezi-cli ] || echec "les programmes ne sont pas exécutables"
-[ "$(ls share/vivezezi/*.alp | wc -l)" -eq 9 ] || echec "il manque des pages d'aide"
+[ "$(ls share/vivezezi/*.alp | wc -l)" -eq 10 ] || echec "il manque des pages d'aide"
 if [ -d "$(dirname "$0")/../../data/exercices" ]; then
   ls share/vivezezi/exercices/*.alg >/dev/null || echec "la banque d'exercices n'est pas installée"
 fi

@@ -105,7 +105,7 @@ TEST_F(FenetreImprime, ResumeSurCinqPages)
     const std::string texte = imprime_et_lit(fenetre, "resume");
     for (const char *attendu : {"FICHIER : SANS_NOM", "ENONCE : Développer", "Menu simplifier : ACTIF", "PARAMETRES :",
                                 "Réduction automatique : VRAI", "ANALYSE DE REPONSES",
-                                "Identité : Penser à l'identité remarquable", "NOTE : 2"})
+                                "Identité : Penser à l'identité remarquable", "NOTE : -2"})
         EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "print/mise_en_lignes.h"
 #include "print/page_aide.h"
@@ -87,9 +89,11 @@ TEST(PageAide, DefilementApresLaFin)
     }
 }
 
-TEST(PageAide, LesNeufPages)
+TEST(PageAide, LesPagesDuDossier)
 {
-    for (const char *nom : PAGES_AIDE) {
+    std::vector<const char *> pages(std::begin(PAGES_AIDE), std::end(PAGES_AIDE));
+    pages.push_back(PAGE_AIDE_ELEVE);
+    for (const char *nom : pages) {
         const fs::path chemin = fs::path(VIVEZEZI_DONNEES) / nom;
         std::ifstream flux(chemin, std::ios::binary);
         const std::string octets((std::istreambuf_iterator<char>(flux)), std::istreambuf_iterator<char>());
@@ -112,6 +116,18 @@ TEST(PageAide, LesNeufPages)
         EXPECT_GE(formules, 3) << nom;
         EXPECT_GE(couleurs, 1) << nom;
     }
+}
+
+TEST(PageAide, LEleveAUnePageASaPlace)
+{
+    for (int bouton = 1; bouton <= 9; ++bouton) {
+        const std::string_view page = page_du_sujet(bouton, true);
+        EXPECT_NE(page, "intro_prof.alp");
+        EXPECT_EQ(page == PAGE_AIDE_ELEVE, bouton == 4);
+        EXPECT_EQ(std::string_view(page_du_sujet(bouton, false)), PAGES_AIDE[bouton - 1]);
+    }
+    EXPECT_EQ(page_du_sujet(0, true), nullptr);
+    EXPECT_EQ(page_du_sujet(10, false), nullptr);
 }
 
 TEST(CoupeLigne, UneSeuleCoupure)

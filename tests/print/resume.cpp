@@ -75,7 +75,7 @@ TEST_F(ResumeTest, ContenuDesSections)
     EXPECT_TRUE(contient(lignes, "Menu factoriser : ACTIF"));
     EXPECT_TRUE(contient(lignes, "Première : aide 1"));
     EXPECT_TRUE(contient(lignes, " : aide 3"));   // no title for it
-    EXPECT_TRUE(contient(lignes, "NOTE : 2"));
+    EXPECT_TRUE(contient(lignes, "NOTE : -2"));
 }
 
 TEST_F(ResumeTest, DixAidesAuPlusEtArretALaPremiereVide)

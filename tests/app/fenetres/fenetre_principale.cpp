@@ -94,9 +94,9 @@ TEST(Disposition, LaLargeurDeLEcranChoisitLaDisposition)
         int gauche_fin;
     };
     const Cas cas[] = {
-        {640, {640, 480}, {}, {27, 97}, {224, 183}, {28, 412}, {450, 446}, 213},
-        {800, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {57, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
-        {1024, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {57, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
+        {640, {640, 480}, {}, {8, 97}, {224, 183}, {28, 412}, {450, 446}, 213},
+        {800, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {30, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
+        {1024, {760, 560}, {30, 53, 10, 15, 30, 70, 80}, {30, 150}, {304, 233}, {58, 482}, {450, 526}, 574},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.largeur);
@@ -158,12 +158,12 @@ TEST_F(FenetrePrincipale, RecaleDonneLaTailleLesPlacesEtLesDecalages)
     TForm1 f;
     f.recale(640);
     EXPECT_EQ(f.size(), QSize(640, 480));
-    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(27, 97));
+    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(8, 97));
     EXPECT_EQ(controle(f, "SpeedButton3")->pos(), QPoint(213, 440));
     EXPECT_EQ(partage.dy_bas, 0);
     f.recale(1024);
     EXPECT_EQ(f.size(), QSize(760, 560));
-    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(57, 150));
+    EXPECT_EQ(controle(f, "Panel22")->pos(), QPoint(30, 150));
     EXPECT_EQ(controle(f, "Panel18")->geometry(), QRect(425, 34, 220, 82));
     EXPECT_EQ(controle(f, "SpeedButton9")->pos(), QPoint(626, 520));
     EXPECT_EQ(partage.largeur_ecran, 1024);
