@@ -271,11 +271,17 @@ std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeur
     std::string r = reponse;
     for (std::size_t i = r.find("*et*"); i != std::string::npos; i = r.find("*et*", i + 1))
         r.replace(i, 4, "=");
-    r = substitue(r, valeurs);
+    const std::string substituee = substitue(r, valeurs);
+    const bool tiree = substituee != r;
+    r = substituee;
     if (r.empty() || (contient(r, "=") && !vecteurs))
         formate_solutions(r, 0);
-    else
+    else if (tiree)
         r = normalise(r);
+    else
+        // The teacher's own writing is kept: an anticipated '9/6' or
+        // '(x-3)*(x-3)' must not become the right answer's '3/2' or '(x-3)^2'.
+        std::erase(r, ' ');
     return r;
 }
 

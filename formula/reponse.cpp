@@ -58,12 +58,12 @@ std::string rogne(std::string_view texte)
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
-// A comma between two digits is a decimal comma ("0,5"), except in the
+// A comma between two digits is a decimal comma ("0,5", "{2,5}"), except in the
 // program's own interval text and in a pair or an interval written with a
 // comma and no semicolon ("(3,2)", "[1,4]").
 std::string virgules_decimales(std::string texte, bool couples)
 {
-    if (texte.find("domain(") != std::string::npos || texte.find('{') != std::string::npos ||
+    if (texte.find("domain(") != std::string::npos ||
         (couples && texte.find(';') == std::string::npos && texte.find_first_of("([]") != std::string::npos))
         return texte;
     for (std::size_t i = 1; i + 1 < texte.size(); ++i)
@@ -178,12 +178,12 @@ struct Valeur_nommee {
     std::string valeur;
 };
 
-std::optional<Valeur_nommee> valeur_nommee(const Arbre &arbre)
+std::optional<Valeur_nommee> valeur_nommee(const Arbre &arbre, const std::string &texte)
 {
     const Noeud &r = arbre[arbre.racine];
     const auto texte_de = [&](int i) {
         const Noeud &n = arbre[i];
-        return arbre.texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut));
+        return texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut));
     };
     if (r.genre != Genre::relation) {
         if (contient_lettre(arbre, arbre.racine, 'x') || contient_lettre(arbre, arbre.racine, 'y'))
@@ -239,7 +239,7 @@ Lecture lis_valeurs(const std::string &texte, NatureEnonce nature)
         const std::optional<Arbre> arbre = lis_formule(piece);
         if (!arbre)
             return {std::nullopt, illisible_formule(piece)};
-        const std::optional<Valeur_nommee> v = valeur_nommee(*arbre);
+        const std::optional<Valeur_nommee> v = valeur_nommee(*arbre, piece);
         if (!v)
             return {autre(texte), {}};
         valeurs.push_back(*v);

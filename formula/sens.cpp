@@ -292,7 +292,7 @@ Comparaison compare_formes(std::string_view attendue, std::string_view reponse, 
     if (cle_somme(*fa) == cle_somme(*fr))
         return finie ? juste() : verdict(Verdict::simplifiable, RAISON_SIMPLIFIABLE);
     if (est_factorisee(*fa) && !est_factorisee(*fr))
-        return verdict(Verdict::fausse, "La forme factorisée est attendue.");
+        return verdict(Verdict::fausse, RAISON_FACTORISEE);
     return verdict(Verdict::simplifiable, RAISON_SIMPLIFIABLE);
 }
 

@@ -19,6 +19,7 @@ struct Comparaison {
 
 inline constexpr std::string_view RAISON_JUSTE = "La réponse est juste.";
 inline constexpr std::string_view RAISON_SIMPLIFIABLE = "Peut encore être simplifiée";
+inline constexpr std::string_view RAISON_FACTORISEE = "La forme factorisée est attendue.";
 inline constexpr std::string_view VALEUR_APPROCHEE = "Valeur approchée : la valeur exacte est attendue.";
 
 Comparaison compare_sens(const Sens &attendu, const Sens &reponse);

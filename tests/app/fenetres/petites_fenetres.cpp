@@ -252,7 +252,7 @@ TEST(FenetreArgument, LeModeleEtDonneUneListeQueLaVerificationAccepte)
     Argument a;
     partage.liste_solutions.emplace_back("1*et*2", "0", "Bravo, la réponse est juste !");
     partage.solutions_normalisees[1] = "1*et*2";
-    a.fenetre.setAffiche([](const std::string &t) { verifie_reponse(t); });
+    a.fenetre.setAffiche([](const std::string &t) { verifie_reponse(t, "(x-1)*(x-2)=0"); });
     a.ouvre(10);
     QTest::keyClicks(&a.boite(), "1");
     QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(149, 27));
@@ -440,7 +440,7 @@ TEST(FenetreResultat, ReponseEncoreSimplifiable)
     partage.note = 20;
     partage.liste_solutions.push_back(TDsolu("5", "0", "Bien."));
     partage.solutions_normalisees[1] = "5";
-    ASSERT_TRUE(verifie_reponse("2+3"));
+    ASSERT_TRUE(verifie_reponse("2+3", "1+4"));
     r.fenetre.show();
     EXPECT_EQ(r.fenetre.commentaire(), QString::fromUtf8("Peut encore être simplifiée"));
     EXPECT_FALSE(r.fenetre.note_visible());
