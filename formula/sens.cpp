@@ -423,6 +423,10 @@ Comparaison compare_expressions(std::string_view attendue, std::string_view repo
 
 Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
 {
+    if (reponse.genre == Sens::Genre::autre && attendu.genre == Sens::Genre::autre)
+        return normalise(attendu.expression) == normalise(reponse.expression)
+                   ? juste()
+                   : verdict(Verdict::fausse, "Ce n'est pas la bonne réponse.");
     if (reponse.genre == Sens::Genre::autre)
         return verdict(Verdict::fausse, attendu.genre == Sens::Genre::expression ? "Ce n'est pas une expression."
                                                                                  : "L'inconnue n'est pas isolée.");
@@ -452,7 +456,7 @@ Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
     case Sens::Genre::autre:
         break;
     }
-    return attendu.expression == reponse.expression ? juste() : verdict(Verdict::fausse, "Ce n'est pas la bonne réponse.");
+    return verdict(Verdict::fausse, "Ce n'est pas la bonne réponse.");
 }
 
 Comparaison compare_reponses(std::string_view attendue, std::string_view reponse, NatureEnonce nature)
