@@ -5,6 +5,7 @@
 #include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lineaire.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr int TOUCHE_ENTREE = 13;
 // After these a "(" stays alone; after anything else it becomes "*(": an
 // opening bracket, a sign, a closing interval bracket, a power, a comma or a
 // relation is no factor.
-constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{";
+constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{;[ ";
 
 double valeur_borne(const std::string &borne)
 {
@@ -40,7 +41,9 @@ Message filtre_argument(Saisie &saisie, Message message, bool mode_vecteurs, std
     if (message.genre == GenreMessage::caractere && message.code == '(') {
         const std::size_t curseur =
             static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
-        if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos) {
+        // Not after a function's name: "sqrt(" typed key by key stays a root.
+        if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos &&
+            produit_avant_parenthese(std::string_view(saisie.texte).substr(0, curseur))) {
             message.code = '*';
             postes.push_back({GenreMessage::caractere, '('});
         }
