@@ -62,8 +62,9 @@ bool efface_fonction(Saisie &s)
     return true;
 }
 
-// The signs of sets and relations a pupil types in an answer, by their code point.
-std::string signe_unicode(int code)
+} // namespace
+
+std::string signe_ensemble(int code)
 {
     switch (code) {
     case 0x2205: return "∅";
@@ -75,6 +76,8 @@ std::string signe_unicode(int code)
     default: return {};
     }
 }
+
+namespace {
 
 void insere(Saisie &s, std::string_view t, int recul = 0)
 {
@@ -143,7 +146,7 @@ void applique_message(Saisie &saisie, Message message)
             insere(saisie, "sqrt()", 1);
         else if (insere_par_la_boite(message.code))
             insere(saisie, std::string(1, static_cast<char>(message.code)));
-        else if (const std::string signe = signe_unicode(message.code); !signe.empty())
+        else if (const std::string signe = signe_ensemble(message.code); !signe.empty())
             insere(saisie, signe);
         return;
     }

@@ -264,27 +264,27 @@ TEST(FenetreArgument, LeModeleEtDonneUneListeQueLaVerificationAccepte)
 
 TEST(FenetreArgument, BoutonsIntervalles)
 {
+    // The pupil answers an inequation with the interval buttons and the
+    // keyboard; the answer opens selected, so the first button replaces it.
     Argument a;
     partage.saisie_inequation = true;
+    partage.derniere_expression = "x<=1";
     a.ouvre(10);
-    partage.derniere_expression.clear();
-    a.boite().setTexte("");
     EXPECT_TRUE(a.fenetre.barre_visible());
     EXPECT_EQ(a.boite().hauteurPolice(), 20);
-    a.fenetre.intervalle(9);
-    EXPECT_EQ(a.boite().texte(), "domain(x,-inf,0,13)");
-    a.fenetre.intervalle(9);
-    EXPECT_EQ(a.boite().texte(), "(domain(x,-inf,0,13))or(domain(x,0,inf,13))");
-    const std::vector<std::pair<int, std::string>> codes = {
-        {10, "12"}, {11, "15"}, {12, "14"}};
-    for (const auto &[image, code] : codes) {
-        a.boite().setTexte("");
-        a.fenetre.intervalle(image);
-        EXPECT_EQ(a.boite().texte(), "domain(x,-inf,0," + code + ")");
-    }
-    a.boite().setTexte("x>");
+    EXPECT_EQ(a.boite().curseurDroit() - a.boite().curseurGauche(), 4);
+    a.fenetre.intervalle(11);
+    EXPECT_EQ(a.boite().texte(), "[;[");
+    QTest::keyClicks(&a.boite(), "-2;1");
+    QTest::keyClick(&a.boite(), Qt::Key_End);
+    a.fenetre.intervalle(10);
+    QTest::keyClicks(&a.boite(), "3");
+    QTest::keyClick(&a.boite(), Qt::Key_Tab);
     a.fenetre.intervalle(13);
-    EXPECT_EQ(a.boite().texte(), "x>inf");
+    EXPECT_EQ(a.boite().texte(), "[-2;1[∪]3;inf[");
+    QTest::keyClick(&a.boite(), Qt::Key_Return);
+    ASSERT_EQ(a.affiches.size(), 1u);
+    EXPECT_EQ(a.affiches[0], "[-2;1[∪]3;inf[");
 }
 
 TEST(FenetreArgument, EclairageSousLaSouris)
