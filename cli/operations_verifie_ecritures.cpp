@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/operations_verifie.h"
@@ -104,6 +105,23 @@ std::string remplace(std::string texte, const std::string &avant, const std::str
     return texte;
 }
 
+// Blanks around every operator, relation and bracket ("x <= 2", "( x - 3 ) ^ 2").
+std::string blancs(const std::string &texte)
+{
+    std::string r;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (std::string_view("+-*/^()<>=").find(c) == std::string_view::npos) {
+            r += c;
+            continue;
+        }
+        const bool double_signe = (c == '<' || c == '>') && i + 1 < texte.size() && texte[i + 1] == '=';
+        r += std::string(" ") + c + (double_signe ? "=" : "") + " ";
+        i += double_signe ? 1 : 0;
+    }
+    return r;
+}
+
 std::string joint(const std::vector<std::string> &valeurs, const std::string &separateur)
 {
     std::string r;
@@ -154,6 +172,13 @@ std::vector<std::string> ecritures_valeurs(std::vector<std::string> v)
     std::vector<std::string> r = {joint(v, "*et*"), joint(x, " ou "), "S={" + joint(v, ";") + "}",
                                   "S = { " + joint(v, " ; ") + " }", joint(v, " et "), joint(x, " et "),
                                   joint(v, " ou "), "{" + joint(v, ";") + "}"};
+    r.push_back("x = " + joint(v, " ou x = ") + " ");
+    r.push_back("S={ " + joint(v, " ; ") + " }");
+    std::vector<std::string> entre_parentheses;
+    for (const std::string &valeur : v)
+        entre_parentheses.push_back("x=(" + valeur + ")");
+    r.push_back(joint(entre_parentheses, " ou "));
+    r.push_back(v[0] + "=x" + (v.size() > 1 ? " ou x=" + joint({v.begin() + 1, v.end()}, " ou x=") : ""));
     std::reverse(v.begin(), v.end());
     r.push_back(joint(v, " ; "));
     r.push_back("x = " + joint(v, " ou x = "));
@@ -183,7 +208,16 @@ std::vector<std::string> ecritures_intervalles(std::vector<Intervalle> v)
     if (std::none_of(relations.begin(), relations.end(), [](const std::string &t) { return t.empty(); })) {
         r.push_back(joint(relations, " ou "));
         r.push_back(joint(unicode, " ou "));
+        r.push_back(blancs(joint(relations, " ou ")));
     }
+    if (v.size() == 1 && (v[0].bas == "-inf") != (v[0].haut == "inf")) {
+        // The bound first: "2>x" for "x<2".
+        const bool haut = v[0].bas == "-inf";
+        const bool ouvert = haut ? v[0].haut_ouvert : v[0].bas_ouvert;
+        r.push_back((haut ? v[0].haut : v[0].bas) + (haut ? ">" : "<") + (ouvert ? "" : "=") + "x");
+    }
+    r.push_back("x∈" + ensemble("∞", ";", "∪"));
+    r.push_back(remplace(ensemble("∞", ";", "∪"), "+∞", "∞"));
     std::reverse(v.begin(), v.end());
     r.push_back(ensemble("∞", ";", " ∪ "));
     return r;
@@ -200,9 +234,19 @@ std::vector<std::string> ecritures_couple(const std::vector<std::string> &v)
 std::vector<std::string> ecritures_expression(const std::string &e)
 {
     const std::string implicite = produits_implicites(e);
-    return {e, implicite, autre_ordre(e), produits_implicites(autre_ordre(e)), remplace(implicite, "^2", "²"),
-            remplace(remplace(e, "+", " + "), "*", " * "), remplace(e, "*", "×"), e == "o..arrow" ? "0" : " " + e + " ",
-            remplace(e, "*", "·")};
+    std::vector<std::string> r = {e, implicite, autre_ordre(e), produits_implicites(autre_ordre(e)),
+                                  remplace(implicite, "^2", "²"), remplace(remplace(e, "+", " + "), "*", " * "),
+                                  remplace(e, "*", "×"), " " + e + " ", remplace(e, "*", "·"), "(" + e + ")",
+                                  blancs(e), remplace(e, "/", "÷"), "+(" + e + ")", "((" + e + "))"};
+    if (e[0] != '-')
+        r.push_back("+" + e);
+    if (e == "o..arrow")
+        for (const char *zero : {"0", " 0 ", "(0)", "+0"})
+            r.push_back(zero);
+    else if (e.find("..arrow") != std::string::npos)
+        for (const std::string &autre : {"1*" + e, "(+" + e + ")"})
+            r.push_back(autre);
+    return r;
 }
 
 } // namespace

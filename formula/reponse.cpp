@@ -18,10 +18,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> SIGNES =
     {"\r\n", ";"}, {"@", ";"},
 }};
 
-constexpr std::array<std::string_view, 4> SANS_SOLUTION = {"pas de solution", "aucune solution", "ensemble vide",
-                                                           "{}"};
-constexpr std::array<std::string_view, 5> TOUS_LES_REELS = {"tout réel", "tous les réels", "tout nombre",
-                                                            "tous les nombres", "r"};
+constexpr std::array<std::string_view, 5> SANS_SOLUTION = {"pas de solution", "aucune solution", "ensemble vide",
+                                                           "vide", "{}"};
+constexpr std::array<std::string_view, 8> TOUS_LES_REELS = {"tout réel", "tous les réels", "tout reel",
+                                                            "tous les reels", "tout nombre", "tous les nombres",
+                                                            "r", "]-inf;inf["};
 
 std::string remplace(std::string texte, std::string_view avant, std::string_view apres)
 {
@@ -425,6 +426,9 @@ Lecture lis_intervalles(const std::string &texte)
         sens.intervalles.push_back(intervalle("-inf", "inf", true, true));
         return {sens, {}};
     }
+    // "x ∈ ]-∞;2[" names the unknown before its set.
+    if (const std::string t = sans_blancs(texte); t.rfind("x∈", 0) == 0)
+        return lis_intervalles(t.substr(std::string_view("x∈").size()));
     if (texte.find("domain(") != std::string::npos || texte.find("([") != std::string::npos) {
         const auto lus = intervalles_du_programme(sans_blancs(texte));
         if (!lus)
