@@ -30,7 +30,7 @@ TEST(LectureReponse, Equation)
         {"1/2", "0.5", J}, {"1/2", "0,5", J}, {"1/2", "{0,5}", J}, {"1/3", "0.33", F}, {"-7/3", "7/(-3)", J},
         {"-7/3", "-2.33", F}, {"2*sqrt(3)", "2sqrt(3)", J}, {"2*sqrt(3)", "sqrt(12)", S}, {"2*sqrt(3)", "3.46", F},
         {"([])", "pas de solution", J}, {"([])", "Aucune solution", J}, {"([])", "S=∅", J}, {"([])", "S = {}", J},
-        {"([])", "0", F}, {"R", "tout réel", J}, {"R", "S=ℝ", J}, {"R", "0", F},
+        {"([])", "0", F}, {"R", "tout réel", J}, {"R", "tout reel", J}, {"R", "S=ℝ", J}, {"R", "0", F},
     });
 }
 
@@ -49,7 +49,7 @@ TEST(LectureReponse, Inequation)
         {"(domain(x,-inf,-3,12))or(domain(x,2,inf,12))", "]-3;2[", F},
         {"domain(x,-inf,1/2,12)", "x<0,5", J}, {"domain(x,-inf,1/3,12)", "x<0.33", F},
         {"([])", "pas de solution", J}, {"([])", "∅", J}, {"(domain(x,-inf,inf,12))", "ℝ", J},
-        {"([2])", "x=2", J}, {"([2])", "{2}", J},
+        {"([2])", "x=2", J}, {"([2])", "{2}", J}, {"domain(x,-inf,2,12)", "x ∈ ]-∞ ; 2[", J},
     });
 }
 
