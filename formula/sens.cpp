@@ -233,6 +233,34 @@ bool est_factorisee(const Somme &s)
     });
 }
 
+// A whole number with a square factor other than 1 (12 = 4·3), for small numbers.
+bool a_un_carre(const Rationnel &n)
+{
+    const double v = n.en_double();
+    if (!n.est_entier() || v < 4 || v > 1e9)
+        return false;
+    const auto entier = static_cast<long long>(v);
+    for (long long k = 2; k * k <= entier; ++k)
+        if (entier % (k * k) == 0)
+            return true;
+    return false;
+}
+
+// The square roots of numbers from which a square can still be taken out.
+int racines_a_simplifier(const Somme &s)
+{
+    int n = 0;
+    for (const Terme &t : s.termes)
+        for (const Facteur &f : t.facteurs) {
+            const Base &b = f.base;
+            if (b.genre == Base::Genre::fonction && b.nom == "sqrt" && b.arguments[0].est_nombre())
+                n += a_un_carre(b.arguments[0].nombre()) || !b.arguments[0].nombre().est_entier() ? 1 : 0;
+            for (const Somme &a : b.arguments)
+                n += racines_a_simplifier(a);
+        }
+    return n;
+}
+
 bool a_un_vecteur(const Somme &s)
 {
     return std::any_of(s.termes.begin(), s.termes.end(), [](const Terme &t) {
@@ -293,6 +321,9 @@ Comparaison compare_formes(std::string_view attendue, std::string_view reponse, 
         return finie ? juste() : verdict(Verdict::simplifiable, RAISON_SIMPLIFIABLE);
     if (est_factorisee(*fa) && !est_factorisee(*fr))
         return verdict(Verdict::fausse, RAISON_FACTORISEE);
+    // Roots simplified further than the expected answer has them are right.
+    if (finie && est_factorisee(*fa) == est_factorisee(*fr) && racines_a_simplifier(*fr) < racines_a_simplifier(*fa))
+        return juste();
     return verdict(Verdict::simplifiable, RAISON_SIMPLIFIABLE);
 }
 
