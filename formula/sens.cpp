@@ -158,9 +158,10 @@ std::optional<std::string> cle_ecrite(std::string_view texte)
 // equal bases merged, never distributed), with terms and factors sorted and
 // each parenthesised sum written with its sign taken out.
 
-std::string cle_somme(const Somme &s);
+// With `sens_unique`, a vector and its opposite reversed are one ("-CA" is "AC").
+std::string cle_somme(const Somme &s, bool sens_unique = false);
 
-std::string cle_base(const Base &b, bool &negatif)
+std::string cle_base(const Base &b, bool &negatif, bool sens_unique)
 {
     switch (b.genre) {
     case Base::Genre::nombre:
@@ -168,23 +169,25 @@ std::string cle_base(const Base &b, bool &negatif)
     case Base::Genre::lettre:
         return "L" + b.nom;
     case Base::Genre::vecteur:
-        return "V" + b.nom;
+        negatif = sens_unique && b.nom.size() == 2 && b.nom[1] < b.nom[0];
+        return "V" + (negatif ? std::string{b.nom[1], b.nom[0]} : b.nom);
     case Base::Genre::fonction:
-        return b.nom + "(" + cle_somme(b.arguments[0]) + ")";
+        return b.nom + "(" + cle_somme(b.arguments[0], sens_unique) + ")";
     case Base::Genre::groupe: {
-        const std::string a = cle_somme(b.arguments[0]), o = cle_somme(oppose(b.arguments[0]));
+        const std::string a = cle_somme(b.arguments[0], sens_unique),
+                          o = cle_somme(oppose(b.arguments[0]), sens_unique);
         negatif = o < a;
         return negatif ? o : a;
     }
     case Base::Genre::puissance:
-        return "W[" + cle_somme(b.arguments[0]) + "^" + cle_somme(b.arguments[1]) + "]";
+        return "W[" + cle_somme(b.arguments[0], sens_unique) + "^" + cle_somme(b.arguments[1], sens_unique) + "]";
     }
     return {};
 }
 
 bool entier_impair(const Rationnel &r) { return r.est_entier() && !(r.moitie_entiere() + r.moitie_entiere() == r); }
 
-std::string cle_somme(const Somme &s)
+std::string cle_somme(const Somme &s, bool sens_unique)
 {
     std::vector<std::string> termes;
     for (const Terme &t : s.termes) {
@@ -195,7 +198,7 @@ std::string cle_somme(const Somme &s)
         std::vector<std::pair<std::string, Rationnel>> facteurs;
         for (const Facteur &f : t.facteurs) {
             bool negatif = false;
-            std::string cle = cle_base(f.base, negatif);
+            std::string cle = cle_base(f.base, negatif, sens_unique);
             if (negatif && entier_impair(f.exposant))
                 coefficient = -coefficient;
             auto meme = std::find_if(facteurs.begin(), facteurs.end(), [&](const auto &g) { return g.first == cle; });
@@ -431,9 +434,11 @@ Comparaison compare_expressions(std::string_view attendue, std::string_view repo
 {
     const std::optional<Somme> fa = forme(attendue), fr = forme(reponse);
     if (fa && fr && (a_un_vecteur(*fa) || a_un_vecteur(*fr))) {
-        if (cle_somme(*fa) != cle_somme(*fr))
-            return verdict(Verdict::fausse, "Ce n'est pas le bon vecteur.");
-        return compare_formes(attendue, reponse, fa, fr);
+        if (cle_somme(*fa) == cle_somme(*fr))
+            return compare_formes(attendue, reponse, fa, fr);
+        if (cle_somme(*fa, true) == cle_somme(*fr, true))
+            return verdict(Verdict::simplifiable, RAISON_SIMPLIFIABLE);
+        return verdict(Verdict::fausse, "Ce n'est pas le bon vecteur.");
     }
     switch (ecart(attendue, reponse)) {
     case Ecart::egales:

@@ -74,7 +74,7 @@ TEST(LectureReponse, Expression)
         {"3*x*(x+2)", "(x+2)*3x", J}, {"5*sqrt(3)", "5sqrt(3)", J}, {"5*sqrt(3)", "sqrt(3)*5", J},
         {"5*sqrt(3)", "sqrt(75)", S}, {"sqrt(12)", "2sqrt(3)", J}, {"sqrt(12)+1", "1+2*sqrt(3)", J}, {"2*sqrt(3)+4", "4+2sqrt(3)", J}, {"3/2", "9/6", S}, {"3/2", "1,5", J},
         {"1/3", "0.33", F}, {"x+1", "(x^2-1)/(x-1)", F}, {"(5*x+2)/(x*(x+1))", "(5x+2)/(x(x+1))", J},
-        {"AC..arrow", "AC..arrow", J}, {"AC..arrow", "CA..arrow", F}, {"o..arrow", "0", J},
+        {"AC..arrow", "AC..arrow", J}, {"AC..arrow", "CA..arrow", F}, {"AC..arrow", "-CA..arrow", S}, {"o..arrow", "0", J},
     });
 }
 
