@@ -253,7 +253,7 @@ std::vector<std::string> ecritures_expression(const std::string &e)
 
 std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce nature)
 {
-    const Lecture lue = lis_reponse(reponse, nature);
+    const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens)
         return {};
     const Sens &s = *lue.sens;

@@ -273,7 +273,7 @@ std::optional<std::string> reponse_resolue(const std::string &reponse, NatureEno
 {
     if (nature == NatureEnonce::expression || reponse.find_first_of("=<>") == std::string::npos)
         return std::nullopt;
-    const Lecture lue = lis_reponse(reponse, nature);
+    const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens || lue.sens->genre == Sens::Genre::expression)
         return std::nullopt;
     // A statement left unsolved ("x^2=4") is expected as it stands; values

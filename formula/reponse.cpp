@@ -211,7 +211,7 @@ Sens autre(const std::string &texte)
 }
 
 // The values of an equation or the pair of a system.
-Lecture lis_valeurs(const std::string &texte, NatureEnonce nature)
+LectureReponse lis_valeurs(const std::string &texte, NatureEnonce nature)
 {
     Sens sens;
     sens.genre = nature == NatureEnonce::systeme ? Sens::Genre::couple : Sens::Genre::valeurs;
@@ -399,7 +399,7 @@ std::vector<Intervalle> intersection(const std::vector<Intervalle> &a, const std
     std::vector<Intervalle> r;
     for (const Intervalle &i : a)
         for (const Intervalle &j : b) {
-            const double bi = position(i.bas), bj = position(j.bas), hi = position(i.haut), hj = position(j.haut);
+            const double bi = position_reelle(i.bas), bj = position_reelle(j.bas), hi = position_reelle(i.haut), hj = position_reelle(j.haut);
             Intervalle k = i;
             if (bj > bi || (bj == bi && j.bas_ouvert)) {
                 k.bas = j.bas;
@@ -409,14 +409,14 @@ std::vector<Intervalle> intersection(const std::vector<Intervalle> &a, const std
                 k.haut = j.haut;
                 k.haut_ouvert = j.haut_ouvert;
             }
-            const double bas = position(k.bas), haut = position(k.haut);
+            const double bas = position_reelle(k.bas), haut = position_reelle(k.haut);
             if (bas < haut || (bas == haut && !k.bas_ouvert && !k.haut_ouvert))
                 r.push_back(k);
         }
     return r;
 }
 
-Lecture lis_intervalles(const std::string &texte)
+LectureReponse lis_intervalles(const std::string &texte)
 {
     Sens sens;
     sens.genre = Sens::Genre::intervalles;
@@ -471,7 +471,7 @@ Lecture lis_intervalles(const std::string &texte)
 
 } // namespace
 
-Lecture lis_reponse(std::string_view texte, NatureEnonce nature)
+LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature)
 {
     const bool couples = nature == NatureEnonce::systeme || nature == NatureEnonce::inequation;
     const std::string t = virgules_decimales(prepare(texte), couples);
@@ -511,7 +511,7 @@ NatureEnonce nature_enonce(std::string_view enonce)
     return enonce.find('=') != std::string_view::npos ? NatureEnonce::equation : NatureEnonce::expression;
 }
 
-double position(const std::string &borne)
+double position_reelle(const std::string &borne)
 {
     if (borne == "-inf")
         return -INFINITY;

@@ -341,7 +341,7 @@ std::vector<std::string> uniques(const std::vector<std::string> &valeurs)
 {
     std::vector<std::string> r;
     for (const std::string &v : valeurs)
-        if (std::none_of(r.begin(), r.end(), [&](const std::string &u) { return meme_nombre(position(u), position(v)); }))
+        if (std::none_of(r.begin(), r.end(), [&](const std::string &u) { return meme_nombre(position_reelle(u), position_reelle(v)); }))
             r.push_back(v);
     return r;
 }
@@ -381,14 +381,14 @@ Comparaison compare_valeurs(const std::vector<std::string> &valeurs_attendues, c
 std::vector<Intervalle> en_ordre(std::vector<Intervalle> intervalles)
 {
     std::stable_sort(intervalles.begin(), intervalles.end(),
-                     [](const Intervalle &a, const Intervalle &b) { return position(a.bas) < position(b.bas); });
+                     [](const Intervalle &a, const Intervalle &b) { return position_reelle(a.bas) < position_reelle(b.bas); });
     std::vector<Intervalle> r;
     for (const Intervalle &i : intervalles) {
         if (!r.empty()) {
             Intervalle &d = r.back();
-            const double h = position(d.haut), b = position(i.bas);
+            const double h = position_reelle(d.haut), b = position_reelle(i.bas);
             if (b < h || (b == h && (!d.haut_ouvert || !i.bas_ouvert))) {
-                const double hi = position(i.haut);
+                const double hi = position_reelle(i.haut);
                 if (hi > h || (hi == h && !i.haut_ouvert)) {
                     d.haut = i.haut;
                     d.haut_ouvert = i.haut_ouvert;
@@ -497,10 +497,10 @@ Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
 
 Comparaison compare_reponses(std::string_view attendue, std::string_view reponse, NatureEnonce nature)
 {
-    const Lecture r = lis_reponse(reponse, nature);
+    const LectureReponse r = lis_reponse(reponse, nature);
     if (!r.sens)
         return verdict(Verdict::fausse, r.message);
-    const Lecture a = lis_reponse(attendue, nature);
+    const LectureReponse a = lis_reponse(attendue, nature);
     if (!a.sens)
         return verdict(Verdict::fausse, a.message);
     return compare_sens(*a.sens, *r.sens);

@@ -61,7 +61,7 @@ std::string texte_d_intervalles(const std::string &texte)
 {
     if (texte.find("domain") != std::string::npos)
         return texte;
-    const Lecture lue = lis_reponse(texte, NatureEnonce::inequation);
+    const LectureReponse lue = lis_reponse(texte, NatureEnonce::inequation);
     if (!lue.sens || lue.sens->genre != Sens::Genre::intervalles || lue.sens->intervalles.empty())
         return texte;
     return ecrit_sens(*lue.sens);

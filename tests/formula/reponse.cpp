@@ -81,7 +81,7 @@ TEST(LectureReponse, Expression)
 TEST(LectureReponse, TexteIllisible)
 {
     for (const char *texte : {"", "  ", "2+", "x=", "2 et", "]2;[", "(3;"}) {
-        const Lecture l = lis_reponse(texte, texte[0] == ']' ? NatureEnonce::inequation
+        const LectureReponse l = lis_reponse(texte, texte[0] == ']' ? NatureEnonce::inequation
                                                              : texte[0] == '(' ? NatureEnonce::systeme
                                                                                : NatureEnonce::equation);
         EXPECT_FALSE(l.sens) << texte;
@@ -95,7 +95,7 @@ TEST(LectureReponse, LeProgrammeRelitSonEcriture)
              {"2*et*-3", NatureEnonce::equation}, {"([])", NatureEnonce::equation},
              {"(domain(x,-inf,-3,12))or(domain(x,2,inf,15))", NatureEnonce::inequation},
              {"([2])", NatureEnonce::inequation}, {"3*et*2", NatureEnonce::systeme}}) {
-        const Lecture l = lis_reponse(texte, nature);
+        const LectureReponse l = lis_reponse(texte, nature);
         ASSERT_TRUE(l.sens) << texte;
         EXPECT_EQ(lis_reponse(ecrit_sens(*l.sens), nature).sens, l.sens) << texte << " -> " << ecrit_sens(*l.sens);
     }
