@@ -18,6 +18,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> SIGNES =
     {"\r\n", ";"}, {"@", ";"},
 }};
 
+// No statement of the program has more solutions or intervals than this;
+// comparing two longer lists would take time for nothing.
+constexpr std::size_t PARTIES_MAX = 40;
+
 constexpr std::array<std::string_view, 5> SANS_SOLUTION = {"pas de solution", "aucune solution", "ensemble vide",
                                                            "vide", "{}"};
 constexpr std::array<std::string_view, 8> TOUS_LES_REELS = {"tout réel", "tous les réels", "tout reel",
@@ -233,6 +237,8 @@ LectureReponse lis_valeurs(const std::string &texte, NatureEnonce nature)
     std::vector<std::string> pieces = decoupe(liste, separateurs);
     if (pieces.size() == 1 && pieces[0].empty())
         return {std::nullopt, illisible("la réponse est vide.")};
+    if (pieces.size() > PARTIES_MAX)
+        return {std::nullopt, illisible("elle a trop de valeurs.")};
     std::vector<Valeur_nommee> valeurs;
     for (const std::string &piece : pieces) {
         if (piece.empty())
@@ -433,12 +439,20 @@ LectureReponse lis_intervalles(const std::string &texte)
         const auto lus = intervalles_du_programme(sans_blancs(texte));
         if (!lus)
             return {std::nullopt, illisible_formule(texte)};
+        if (lus->size() > PARTIES_MAX)
+            return {std::nullopt, illisible("elle a trop d'intervalles.")};
         sens.intervalles = *lus;
         return {sens, {}};
     }
-    for (const std::string &partie : decoupe(texte, {"U", "ou", "or"})) {
+    const std::vector<std::string> parties = decoupe(texte, {"U", "ou", "or"});
+    if (parties.size() > PARTIES_MAX)
+        return {std::nullopt, illisible("elle a trop d'intervalles.")};
+    for (const std::string &partie : parties) {
         std::optional<std::vector<Intervalle>> commun;
-        for (const std::string &morceau : decoupe(partie, {"et", "*et*"})) {
+        const std::vector<std::string> morceaux = decoupe(partie, {"et", "*et*"});
+        if (morceaux.size() > PARTIES_MAX)
+            return {std::nullopt, illisible("elle a trop d'intervalles.")};
+        for (const std::string &morceau : morceaux) {
             std::optional<std::vector<Intervalle>> lu;
             if (morceau.empty())
                 return {std::nullopt, illisible("une partie de l'ensemble manque.")};

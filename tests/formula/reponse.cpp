@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/sens.h"
+#include "tests/outils/textes_hostiles.h"
 
 namespace {
 
@@ -99,6 +100,31 @@ TEST(LectureReponse, LeProgrammeRelitSonEcriture)
         ASSERT_TRUE(l.sens) << texte;
         EXPECT_EQ(lis_reponse(ecrit_sens(*l.sens), nature).sens, l.sens) << texte << " -> " << ecrit_sens(*l.sens);
     }
+}
+
+TEST(LectureReponse, EntreesHostilesSures)
+{
+    // Read or refused with a message, never a crash nor a long wait.
+    std::vector<std::string> textes = {
+        outils::entre_parentheses("x"), std::string(100000, 'x'), outils::octets_au_hasard(20000, 7),
+        "{{{{", "]]]][[[[", "x<<<2", ";;;;", "et et et", "S=", "S=S=S=", "x∈", "((([]))", "domain(x,",
+        "(domain(x,1,2,13))or(", "x=1=2=3", "]-inf;inf[∪", "\xE2\x88", "x^99999=1", "sqrt(" + std::string(3000, '9') + ")",
+    };
+    std::string liste, reunion;
+    for (int i = 0; i < 20000; ++i) {
+        liste += std::to_string(i) + ";";
+        reunion += "]" + std::to_string(i) + ";" + std::to_string(i + 1) + "[U";
+    }
+    textes.push_back(liste + "0");
+    textes.push_back(reunion + "]0;1[");
+    for (const std::string &t : textes)
+        for (NatureEnonce nature : {NatureEnonce::expression, NatureEnonce::equation, NatureEnonce::inequation,
+                                    NatureEnonce::systeme}) {
+            const LectureReponse l = lis_reponse(t, nature);
+            EXPECT_TRUE(l.sens || l.message.rfind(REPONSE_ILLISIBLE, 0) == 0) << t.substr(0, 40);
+            compare_reponses("2", t, nature);
+            compare_reponses(t, t, nature);
+        }
 }
 
 } // namespace
