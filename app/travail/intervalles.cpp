@@ -103,10 +103,11 @@ Saisie bouton_intervalle(int image, Saisie saisie)
 
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
-    // ";" typed before the separator of an interval's bounds passes over it.
+    // The separator or the bracket of an interval typed where it already
+    // stands passes over it: the pupil types the interval as he writes it.
     const auto c = static_cast<std::size_t>(saisie.curseur);
-    if (message.genre == GenreMessage::caractere && message.code == ';' && c < saisie.texte.size() &&
-        saisie.texte[c] == ';') {
+    if (message.genre == GenreMessage::caractere && (message.code == ';' || message.code == '[' || message.code == ']') &&
+        c < saisie.texte.size() && saisie.texte[c] == message.code) {
         ++saisie.curseur;
         return {saisie, false};
     }

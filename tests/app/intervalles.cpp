@@ -112,6 +112,8 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(s, (Saisie{"[-2;1[∪[;]", static_cast<int>(std::string("[-2;1[∪[").size())}));
     s = tape(s, "3\tinf");
     EXPECT_EQ(s.texte, "[-2;1[∪[3;inf]");
+    EXPECT_EQ(tape(bouton_intervalle(12, {}), "1;2]").texte, "]1;2]");
+    EXPECT_EQ(tape({"]1;2]", 4}, "]]").texte, "]1;2]]");
     EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
