@@ -1,14 +1,10 @@
 #include "app/travail/reponse.h"
 
 #include <algorithm>
-#include <string_view>
-#include <vector>
-
 #include <cmath>
 
 #include "algebra/solutions.h"
 #include "core/algebre.h"
-#include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"
