@@ -118,12 +118,10 @@ LectureReponse lis_valeurs(const std::string &texte, NatureEnonce nature)
         }
     }
     std::string liste = sans_entourage(texte, '{', '}');
-    const bool ensemble = liste != texte;
     if (nature == NatureEnonce::systeme)
         liste = sans_entourage(liste, '(', ')');
-    std::vector<std::string_view> separateurs = {";", "*et*", "et", "ou"};
-    if (ensemble || nature == NatureEnonce::systeme)
-        separateurs.push_back(",");
+    // A comma left after the decimal ones separates values ("2,-3").
+    const std::vector<std::string_view> separateurs = {";", "*et*", "et", "ou", ","};
     std::vector<std::string> pieces = decoupe(liste, separateurs);
     if (pieces.size() == 1 && pieces[0].empty())
         return {std::nullopt, illisible("la réponse est vide.")};
