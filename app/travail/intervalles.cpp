@@ -103,9 +103,22 @@ Saisie bouton_intervalle(int image, Saisie saisie)
 
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
+    const auto c = static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
+    // An answer is written with blanks, ";" and the signs of sets, which the
+    // input box of statements does not take.
+    if (message.genre == GenreMessage::caractere) {
+        const std::string signe =
+            message.code == ' ' || message.code == ';' ? std::string(1, static_cast<char>(message.code))
+                                                         : signe_ensemble(message.code);
+        const bool passe = c < saisie.texte.size() && saisie.texte[c] == message.code;
+        if (!signe.empty() && !passe) {
+            saisie.texte.insert(c, signe);
+            saisie.curseur = static_cast<int>(c + signe.size());
+            return {saisie, false};
+        }
+    }
     // The separator or the bracket of an interval typed where it already
     // stands passes over it: the pupil types the interval as he writes it.
-    const auto c = static_cast<std::size_t>(saisie.curseur);
     if (message.genre == GenreMessage::caractere && (message.code == ';' || message.code == '[' || message.code == ']') &&
         c < saisie.texte.size() && saisie.texte[c] == message.code) {
         ++saisie.curseur;

@@ -114,6 +114,10 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(s.texte, "[-2;1[∪[3;inf]");
     EXPECT_EQ(tape(bouton_intervalle(12, {}), "1;2]").texte, "]1;2]");
     EXPECT_EQ(tape({"]1;2]", 4}, "]]").texte, "]1;2]]");
+    EXPECT_EQ(tape({"x", 1}, " ou x").texte, "x ou x");
+    EXPECT_EQ(tape({"{1", 2}, ";2}").texte, "{1;2}");
+    EXPECT_EQ(frappe_argument({"x", 1}, {GenreMessage::caractere, 0x2265}, false).saisie, (Saisie{"x≥", 4}));
+    EXPECT_EQ(frappe_argument({"S=", 2}, {GenreMessage::caractere, 0x2205}, false).saisie.texte, "S=∅");
     EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
