@@ -104,9 +104,11 @@ Saisie bouton_intervalle(int image, Saisie saisie)
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
     const auto c = static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
-    // An answer is written with blanks, ";" and the signs of sets, which the
-    // input box of statements does not take.
-    if (message.genre == GenreMessage::caractere) {
+    // An answer (or a set) is written with blanks, ";" and the signs of sets,
+    // which statements and the arguments of actions do not take.
+    const Partage &p = partage;
+    const bool ensemble = p.action_en_cours == 10 || p.saisie_domaine || p.saisie_depuis_prof;
+    if (ensemble && message.genre == GenreMessage::caractere) {
         const std::string signe =
             message.code == ' ' || message.code == ';' ? std::string(1, static_cast<char>(message.code))
                                                          : signe_ensemble(message.code);

@@ -103,6 +103,7 @@ TEST_F(Intervalles, BoutonsDIntervalle)
                           : frappe_argument(s, {GenreMessage::caractere, c}, false).saisie;
         return s;
     };
+    partage.action_en_cours = 10;
     Saisie s = bouton_intervalle(11, {});
     EXPECT_EQ(s, (Saisie{"[;[", 1}));
     s = tape(s, "-2;1");
@@ -119,6 +120,8 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(frappe_argument({"x", 1}, {GenreMessage::caractere, 0x2265}, false).saisie, (Saisie{"x≥", 4}));
     EXPECT_EQ(frappe_argument({"S=", 2}, {GenreMessage::caractere, 0x2205}, false).saisie.texte, "S=∅");
     EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
+    partage.action_en_cours = 3;   // the argument of an action takes no blank
+    EXPECT_EQ(tape({"x", 1}, " ;").texte, "x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
 }
