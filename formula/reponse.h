@@ -52,8 +52,8 @@ LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature);
 NatureEnonce nature_enonce(std::string_view enonce);
 
 // The program's own writing of a meaning: values joined by "*et*", the
-// interval text "domain(x,lower,upper,code)" joined by "or", "([])" for the
-// empty set of an inequation, the expression text.
+// interval text "domain(x,lower,upper,code)" joined by "or" ("([v])" for a
+// single value), "([])" for no solution, "R" for every real, the expression.
 std::string ecrit_sens(const Sens &sens);
 
 // Where a bound or a value stands on the real line: "-inf" and "inf" as
