@@ -104,27 +104,26 @@ Saisie bouton_intervalle(int image, Saisie saisie)
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
     const auto c = static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
-    // An answer (or a set) is written with blanks, ";" and the signs of sets,
-    // which statements and the arguments of actions do not take.
-    const Partage &p = partage;
-    const bool ensemble = p.action_en_cours == 10 || p.saisie_domaine || p.saisie_depuis_prof;
-    if (ensemble && message.genre == GenreMessage::caractere) {
-        const std::string signe =
-            message.code == ' ' || message.code == ';' ? std::string(1, static_cast<char>(message.code))
-                                                         : signe_ensemble(message.code);
-        const bool passe = c < saisie.texte.size() && saisie.texte[c] == message.code;
-        if (!signe.empty() && !passe) {
+    if (message.genre == GenreMessage::caractere) {
+        // The separator or the bracket of an interval typed where it already
+        // stands passes over it: the pupil types the interval as he writes it.
+        const bool de_l_intervalle = message.code == ';' || message.code == '[' || message.code == ']';
+        if (de_l_intervalle && c < saisie.texte.size() && saisie.texte[c] == message.code) {
+            ++saisie.curseur;
+            return {saisie, false};
+        }
+        // An answer (or a set) is written with blanks, ";" and the signs of
+        // sets, which statements and the arguments of actions do not take.
+        const Partage &p = partage;
+        const bool ensemble = p.action_en_cours == 10 || p.saisie_domaine || p.saisie_depuis_prof;
+        const std::string signe = message.code == ' ' || message.code == ';'
+                                      ? std::string(1, static_cast<char>(message.code))
+                                      : signe_ensemble(message.code);
+        if (ensemble && !signe.empty()) {
             saisie.texte.insert(c, signe);
             saisie.curseur = static_cast<int>(c + signe.size());
             return {saisie, false};
         }
-    }
-    // The separator or the bracket of an interval typed where it already
-    // stands passes over it: the pupil types the interval as he writes it.
-    if (message.genre == GenreMessage::caractere && (message.code == ';' || message.code == '[' || message.code == ']') &&
-        c < saisie.texte.size() && saisie.texte[c] == message.code) {
-        ++saisie.curseur;
-        return {saisie, false};
     }
     const Frappe f = frappe(std::move(saisie), message, mode_vecteurs, filtre_argument, TOUCHE_ENTREE);
     return {f.saisie, f.finie};
