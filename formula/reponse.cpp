@@ -44,8 +44,8 @@ std::string virgules_decimales(std::string texte, bool couples)
     return texte;
 }
 
-// The answer in the formula language's signs, without the "S =" that names
-// a solution set.
+// The answer in the formula language's signs, without the "S =" or "x ∈"
+// before a solution set.
 std::string prepare(std::string_view texte)
 {
     std::string t(texte);
@@ -53,12 +53,15 @@ std::string prepare(std::string_view texte)
         t = remplace(std::move(t), avant, apres);
     t = remplace(std::move(t), "+inf", "inf");
     t = rogne(t);
-    if (t.size() >= 2 && t[0] == 'S') {
+    // "S =" names the solution set, "x ∈" says where x lies.
+    for (const auto &[nom, signe] : {std::pair{'S', std::string_view("=")}, std::pair{'x', std::string_view("∈")}}) {
+        if (t.size() < 2 || t[0] != nom)
+            continue;
         std::size_t p = 1;
         while (p < t.size() && t[p] == ' ')
             ++p;
-        if (p < t.size() && t[p] == '=' && (p + 1 >= t.size() || t[p + 1] != '='))
-            t = rogne(std::string_view(t).substr(p + 1));
+        if (t.compare(p, signe.size(), signe) == 0 && t.compare(p, 2, "==") != 0)
+            t = rogne(std::string_view(t).substr(p + signe.size()));
     }
     return t;
 }

@@ -175,9 +175,6 @@ LectureReponse lis_intervalles(const std::string &texte)
         sens.intervalles.push_back(intervalle("-inf", "inf", true, true));
         return {sens, {}};
     }
-    // "x ∈ ]-∞;2[" names the unknown before its set.
-    if (const std::string t = sans_blancs(texte); t.rfind("x∈", 0) == 0)
-        return lis_intervalles(t.substr(std::string_view("x∈").size()));
     if (texte.find("domain(") != std::string::npos || texte.find("([") != std::string::npos) {
         const auto lus = intervalles_du_programme(sans_blancs(texte));
         if (!lus)
