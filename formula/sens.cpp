@@ -18,6 +18,10 @@ constexpr std::array<double, 10> POINTS = {-2.7, -1, -0.4, 0, 0.6, 1, 1.7, 2, 3,
 
 enum class Ecart { egales, approchee, domaine, differentes, sans_valeur };
 
+double echelle(double a, double b) { return std::max({1.0, std::fabs(a), std::fabs(b)}); }
+
+bool meme_nombre(double a, double b) { return a == b || std::fabs(a - b) <= 1e-9 * echelle(a, b); }
+
 Ecart ecart(std::string_view attendue, std::string_view reponse)
 {
     bool egales = true, approchee = true, domaine = true, une_valeur = false;
@@ -32,9 +36,8 @@ Ecart ecart(std::string_view attendue, std::string_view reponse)
         if (a.lecture != Definition::definie)
             continue;
         une_valeur = true;
-        const double d = std::fabs(a.nombre - r.nombre), echelle = std::max({1.0, std::fabs(a.nombre), std::fabs(r.nombre)});
-        egales = egales && d <= 1e-9 * echelle;
-        approchee = approchee && d <= 0.05 * echelle;
+        egales = egales && meme_nombre(a.nombre, r.nombre);
+        approchee = approchee && std::fabs(a.nombre - r.nombre) <= 0.05 * echelle(a.nombre, r.nombre);
     }
     if (!une_valeur && !domaine)
         return Ecart::differentes;
@@ -71,9 +74,6 @@ Comparaison compare_formes(std::string_view attendue, std::string_view reponse, 
 
 // ---------------------------------------------------------------------------
 // Sets of values and of intervals.
-
-
-bool meme_nombre(double a, double b) { return a == b || std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)}); }
 
 // The values of a list, each once (a double root may be written twice).
 std::vector<std::string> uniques(const std::vector<std::string> &valeurs)
