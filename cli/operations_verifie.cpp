@@ -1,10 +1,11 @@
 // "verifie_exercice": plays exercise files as a pupil meets them, for several
 // draws of their values, and prints one French line per problem found.
 // For each draw: the file loads and its values are drawn; every right answer
-// (note 0) is accepted with 20/20 by the answer check and is right for the
-// drawn statement. With --routes, the teacher's road NAME.route of that
-// folder, played on the draw of seed 1, must end on a step that the answer
-// check accepts with 20/20. The file must also come back byte for byte when
+// (note 0) is accepted with 20/20 by the answer check in each writing a pupil
+// may give of it, but not rounded, and is right for the drawn statement; an
+// answer with a note above 0 is not accepted with 20/20. With --routes, the
+// teacher's road NAME.route of that folder, played on the draw of seed 1,
+// must end on a step that the answer check accepts with 20/20. The file must also come back byte for byte when
 // read and written again.
 
 #include <cctype>
@@ -173,6 +174,8 @@ void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
             if (!accepte_a_20(ecriture, enonce))
                 rapport.signale(tirage, numero + " écrite « " + ecriture + " » n'est pas acceptée à 20/20 : " +
                                             resultat_du_controle() + ".");
+        if (const auto a = approchee(reponse, nature); a && accepte_a_20(*a, enonce))
+            rapport.signale(tirage, numero + " approchée « " + *a + " » est acceptée à 20/20.");
         if (const std::string d = defaut_mathematique(enonce, reponse); !d.empty())
             rapport.signale(tirage, numero + " est fausse pour « " + enonce + " » : " + d);
     }

@@ -3,6 +3,7 @@
 // answer is right for its statement, computed by the numeric evaluator at
 // sample points, apart from the engine's own solving.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,9 @@ std::string defaut_enonce(const std::string &enonce);
 // with "x=", "S={...}", "et" and "ou", in another order, with implicit
 // products, exact decimals for fractions, interval and relation notations.
 std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce nature);
+
+// The answer with its values that have no finite decimal writing rounded to
+// the hundredth ("1/3" as "0.33"); nothing when every value has one.
+std::optional<std::string> approchee(const std::string &reponse, NatureEnonce nature);
 
 } // namespace cli

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -312,6 +316,39 @@ std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce natu
         if (std::find(uniques.begin(), uniques.end(), t) == uniques.end())
             uniques.push_back(t);
     return uniques;
+}
+
+std::optional<std::string> approchee(const std::string &reponse, NatureEnonce nature)
+{
+    const LectureReponse lue = lis_reponse(reponse, nature);
+    if (!lue.sens)
+        return std::nullopt;
+    Sens s = *lue.sens;
+    // A value with no finite decimal writing, rounded to the hundredth.
+    const auto arrondit = [](std::string &texte) {
+        const double v = position_reelle(texte);
+        if (!std::isfinite(v))
+            return false;
+        char ecrit[32];
+        std::snprintf(ecrit, sizeof ecrit, "%.2f", v);
+        if (std::fabs(std::strtod(ecrit, nullptr) - v) < 1e-9)
+            return false;
+        texte = ecrit;
+        return true;
+    };
+    bool une = false;
+    if (s.genre == Sens::Genre::expression && s.expression.find_first_of("xy") == std::string::npos &&
+        s.expression.find("..arrow") == std::string::npos)
+        une = arrondit(s.expression);
+    for (std::string &v : s.valeurs)
+        une = arrondit(v) || une;
+    for (Intervalle &i : s.intervalles)
+        for (std::string *borne : {&i.bas, &i.haut})
+            if (*borne != "inf" && *borne != "-inf")
+                une = arrondit(*borne) || une;
+    if (!une)
+        return std::nullopt;
+    return ecrit_sens(s);
 }
 
 } // namespace cli
