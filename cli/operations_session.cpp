@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/travail/copie.h"
@@ -166,6 +167,7 @@ bool lit_entier(const std::string &texte, int &valeur)
 struct ArgumentOuvert {
     FenetreArgument fenetre;
     Saisie saisie;
+    bool selection = false;   // the whole text, as the answer window opens
 };
 
 // Opens the argument window when the work asked for it.
@@ -176,6 +178,7 @@ std::optional<ArgumentOuvert> ouvre_argument(const Travail &travail)
     ArgumentOuvert ouvert;
     ouvert.saisie.texte = ouvert.fenetre.ouvre(partage.derniere_expression);
     ouvert.saisie.curseur = static_cast<int>(ouvert.saisie.texte.size());
+    ouvert.selection = ouvert.fenetre.ouvre_selectionne() && !ouvert.saisie.texte.empty();
     return ouvert;
 }
 
@@ -194,6 +197,8 @@ const std::map<std::string, ModeleArgument> MODELES = {{"racine", ModeleArgument
                                                         {"puissance", ModeleArgument::puissance},
                                                         {"fraction", ModeleArgument::fraction},
                                                         {"et", ModeleArgument::et}};
+
+const std::map<std::string, int> INTERVALLES = {{"[;]", 9}, {"];[", 10}, {"[;[", 11}, {"];]", 12}};
 
 std::vector<std::string> coupe_mots(const std::string &texte)
 {
@@ -308,21 +313,30 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 travail.annule_argument();
             }
             ouvert.reset();
-        } else if (commande == "touches" || commande == "modele" || commande == "vide") {
+        } else if (commande == "touches" || commande == "modele" || commande == "vide" || commande == "intervalle") {
             if (!ouvert)
                 ouvert = ouvre_argument(travail);
             if (!ouvert)
                 return erreur("aucune fenêtre d'argument ou de réponse n'est ouverte.");
-            if (commande == "modele") {
-                const auto modele = MODELES.find(texte);
-                if (modele == MODELES.end())
-                    return erreur("« modele » attend racine, puissance, fraction ou et.");
-                ouvert->saisie = modele_argument(ouvert->saisie, modele->second, partage.mode_vecteurs);
+            if (commande == "modele" || commande == "intervalle") {
+                // A template button, or the interval button pictured by those brackets.
+                const bool modele = commande == "modele";
+                const auto nom = MODELES.find(texte);
+                const auto bouton = INTERVALLES.find(texte);
+                if (modele ? nom == MODELES.end() : bouton == INTERVALLES.end())
+                    return erreur(modele ? "« modele » attend racine, puissance, fraction ou et."
+                                         : "« intervalle » attend [;], ];[, [;[ ou ];].");
+                // A button replaces the selected text, as a typed character does.
+                if (std::exchange(ouvert->selection, false))
+                    ouvert->saisie = Saisie{};
+                ouvert->saisie = modele ? modele_argument(ouvert->saisie, nom->second, partage.mode_vecteurs)
+                                        : bouton_intervalle(bouton->second, ouvert->saisie);
                 continue;
             }
             if (commande == "vide") {
                 // The caret to the end, then Backspace until the box is empty.
                 Saisie &saisie = ouvert->saisie;
+                ouvert->selection = false;
                 saisie.curseur = static_cast<int>(saisie.texte.size());
                 for (std::size_t reste = saisie.texte.size(); reste > 0 && !saisie.texte.empty(); --reste)
                     saisie = frappe_argument(saisie, Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE},
@@ -335,7 +349,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
                     continue;
                 const Message touche = c == '\r' ? Message{GenreMessage::touche, 13}
                                                  : Message{GenreMessage::caractere, static_cast<unsigned char>(c)};
-                const FrappeArgument f = frappe_argument(ouvert->saisie, touche, partage.mode_vecteurs);
+                const FrappeArgument f =
+                    frappe_sur_selection(ouvert->saisie, touche, partage.mode_vecteurs, ouvert->selection);
                 ouvert->saisie = f.saisie;
                 if (f.terminer) {
                     valide(std::nullopt);

@@ -1,11 +1,12 @@
 // "verifie_exercice": plays exercise files as a pupil meets them, for several
 // draws of their values, and prints one French line per problem found.
 // For each draw: the file loads and its values are drawn; every right answer
-// (note 0) is accepted with 20/20 by the answer check and is right for the
-// drawn statement, and no panel the pupil may use gives such an answer in one
-// click. With --routes, the teacher's road NAME.route of that
-// folder, played on the draw of seed 1, must end on a step that the answer
-// check accepts with 20/20. The file must also come back byte for byte when
+// (note 0) is accepted with 20/20 by the answer check in each writing a pupil
+// may give of it, but not rounded, and is right for the drawn statement; an
+// answer with a note above 0 is not accepted with 20/20; no panel the pupil may
+// use gives a 20/20 answer in one click. With --routes, the teacher's road
+// NAME.route of that folder, played on the draw of seed 1, must end on a step
+// that the answer check accepts with 20/20. The file must also come back byte for byte when
 // read and written again.
 
 #include <cctype>
@@ -103,10 +104,10 @@ bool verifie_relecture(const fs::path &chemin, Rapport &rapport)
 }
 
 // The answer check on a text as the pupil gives it, from a mark of 20.
-bool accepte_a_20(const std::string &texte)
+bool accepte_a_20(const std::string &texte, const std::string &enonce)
 {
     partage.note = 20;
-    return verifie_reponse(texte) && partage.reponse_juste && partage.note == 20;
+    return verifie_reponse(texte, enonce) && partage.reponse_juste && partage.note == 20;
 }
 
 std::string resultat_du_controle()
@@ -127,42 +128,6 @@ char lettre_restante(const std::string &enonce)
             return enonce[i];
     }
     return 0;
-}
-
-// The fraction a pupil writes for a decimal value ("-1.5" gives "-3/2");
-// empty for a text that is no decimal number or no fraction of a small denominator.
-std::string fraction_de(const std::string &valeur)
-{
-    char *fin = nullptr;
-    const double v = std::strtod(valeur.c_str(), &fin);
-    if (valeur.find('.') == std::string::npos || *fin != '\0')
-        return {};
-    for (long denominateur = 2; denominateur <= 1000; ++denominateur) {
-        const double numerateur = v * static_cast<double>(denominateur);
-        if (std::abs(numerateur - std::round(numerateur)) < 1e-9)
-            return std::to_string(std::lround(numerateur)) + "/" + std::to_string(denominateur);
-    }
-    return {};
-}
-
-// The values of a list answer with every decimal written as the pupil's fraction;
-// empty when none is decimal.
-std::string en_fractions(const std::string &reponse)
-{
-    std::string r;
-    bool changee = false;
-    std::size_t debut = 0;
-    for (;;) {
-        const std::size_t et = reponse.find("*et*", debut);
-        const std::string valeur = reponse.substr(debut, et == std::string::npos ? et : et - debut);
-        const std::string fraction = fraction_de(valeur);
-        changee = changee || !fraction.empty();
-        r += fraction.empty() ? valeur : fraction;
-        if (et == std::string::npos)
-            return changee ? r : std::string();
-        r += "*et*";
-        debut = et + 4;
-    }
 }
 
 // The exercise loaded in a work made on a clean state, its values drawn as
@@ -194,7 +159,7 @@ void verifie_un_clic(const fs::path &chemin, int tirage, Rapport &rapport)
         if (travail.demande_argument || partage.etape < 2)
             continue;
         const std::string pas = partage.derniere_expression;
-        if (accepte_a_20(pas))
+        if (accepte_a_20(pas, travail.etapes[1]))
             rapport.signale(tirage, "le panneau « " + panneau.libelle + " » (" + nom_panneau(static_cast<Panneau>(k)) +
                                         ") donne en un clic « " + pas +
                                         " », accepté à 20/20 : retenez-le dans les paramètres.");
@@ -219,23 +184,33 @@ void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
     // The answers are copied first: the answer check changes the mark.
     const std::vector<TDsolu> solutions(partage.liste_solutions.begin(), partage.liste_solutions.end());
     const auto normalisees = partage.solutions_normalisees;
+    const NatureEnonce nature = partage.base_systeme ? NatureEnonce::systeme : nature_enonce(enonce);
     bool une_juste = false;
     for (std::size_t i = 1; i <= solutions.size() && i < normalisees.size(); ++i) {
-        if (solutions[i - 1].penalite != 0)
-            continue;
-        une_juste = true;
         const std::string &reponse = normalisees[i];
+        if (solutions[i - 1].penalite != 0) {
+            if (!reponse.empty() && accepte_a_20(reponse, enonce))
+                rapport.signale(tirage, "la réponse n°" + std::to_string(i) + " « " + reponse + " », de note " +
+                                            std::to_string(solutions[i - 1].penalite) +
+                                            ", est acceptée à 20/20 : une réponse juste la précède-t-elle ?");
+            continue;
+        }
+        une_juste = true;
         const std::string numero = "la réponse juste n°" + std::to_string(i);
         if (reponse.empty()) {
             rapport.signale(tirage, numero + " est vide : elle accepte n'importe quoi.");
             continue;
         }
-        if (!accepte_a_20(reponse))
+        if (!accepte_a_20(reponse, enonce))
             rapport.signale(tirage, numero + " « " + reponse + " » n'est pas acceptée à 20/20 : " +
                                         resultat_du_controle() + ".");
-        if (const std::string f = en_fractions(reponse); !f.empty() && !accepte_a_20(f))
-            rapport.signale(tirage, numero + " est écrite en décimal, « " + reponse + " » : l'élève qui écrit « " +
-                                        f + " » n'est pas reconnu (" + resultat_du_controle() + ").");
+        // Each writing a pupil may give of it, as the answer check meets it.
+        for (const std::string &ecriture : ecritures(reponse, nature))
+            if (!accepte_a_20(ecriture, enonce))
+                rapport.signale(tirage, numero + " écrite « " + ecriture + " » n'est pas acceptée à 20/20 : " +
+                                            resultat_du_controle() + ".");
+        if (const auto a = approchee(reponse, nature); a && accepte_a_20(*a, enonce))
+            rapport.signale(tirage, numero + " approchée « " + *a + " » est acceptée à 20/20.");
         if (const std::string d = defaut_mathematique(enonce, reponse); !d.empty())
             rapport.signale(tirage, numero + " est fausse pour « " + enonce + " » : " + d);
     }

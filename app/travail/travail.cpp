@@ -117,6 +117,8 @@ void Travail::reprendre_base()
     vide_historique();
     efface_resultats(3);
     p.etape = 1;
+    // No step yet: the answer window holds nothing of a previous work.
+    p.derniere_expression.clear();
     groupe_fractions_numeriques(p.expression_base);
     compacte_systeme(p.expression_base);
     etapes[1] = p.expression_base;
@@ -315,12 +317,12 @@ void Travail::repond(const std::string &reponse)
 {
     Partage &p = partage;
     const int note = p.note;
-    if (enonce_eleve) {
-        p.commentaire_final = REPONSE_NON_NOTEE;
-        p.reponse_juste = false;
-    } else if (!verifie_reponse(reponse)) {
+    if (!verifie_reponse(reponse, etapes[1], !enonce_eleve))
         return;
-    }
+    if (enonce_eleve)
+        p.commentaire_final = p.commentaire_final == SANS_COMMENTAIRES
+                                  ? std::string(REPONSE_NON_NOTEE)
+                                  : p.commentaire_final + " " + REPONSE_NON_NOTEE;
     std::string ecrite = reponse;
     remplace_chaque(ecrite, "*et*", " et ");
     retient("Réponse " + ecrite, note - p.note);
