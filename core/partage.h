@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <vector>
 
 #include "core/algebre.h"
 
@@ -53,6 +54,8 @@ struct Partage {
     int note = 0;
     bool reponse_juste = false;
     std::string commentaire_final;
+    // The wrong rules named during the pupil's work, each once, in order.
+    std::vector<std::string> regles_nommees;
     bool aides_a_imprimer = false;
     bool exercice_modifie = false;
     std::string fichier_exercice;

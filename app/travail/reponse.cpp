@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "algebra/solutions.h"
+#include "app/travail/regles_nommees.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
 #include "core/partage.h"
@@ -121,6 +122,7 @@ bool verifie_reponse(const std::string &reponse)
 
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
+    bool prevue = false;   // an anticipated answer, not the catch-all, matched
     std::size_t i = 1;
     for (const TDsolu &solution : p.liste_solutions) {
         if (i > SOLUTIONS_NORMALISEES_MAX)
@@ -137,9 +139,14 @@ bool verifie_reponse(const std::string &reponse)
             p.commentaire_final = solution.commentaire;
             retire_points(solution.penalite);
             p.reponse_juste = solution.penalite == 0;
+            prevue = !attendue.empty();
             break;
         }
     }
+    // A wrong answer the teacher did not foresee: the rule it broke, when one explains it.
+    if (!prevue && !p.reponse_juste)
+        if (const auto d = nomme_erreur(p.expression_base, reponse, tache_de_consigne(p.consigne)))
+            p.commentaire_final = d->explication;
     return true;
 }
 
