@@ -7,17 +7,9 @@
 #include "algebra/mecaniques.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
+#include "formula/reponse.h"
 
 namespace {
-
-using Points = std::vector<std::optional<double>>;
-
-// What the pupil wrote means, for a statement of each kind.
-struct SensReponse {
-    Points valeurs;                   // an expression
-    std::optional<Ensemble> ensemble; // a relation
-    std::optional<Couple> couple;     // a system
-};
 
 bool s_applique(const Mecanique &m, Tache tache, int nature)
 {
@@ -30,43 +22,47 @@ bool s_applique(const Mecanique &m, Tache tache, int nature)
            std::find(m.taches.begin(), m.taches.end(), tache) != m.taches.end();
 }
 
-std::optional<Ensemble> ensemble_du_texte(const std::string &relation)
+// What the statement means, as the answer reader would read its right answer.
+std::optional<Sens> sens_juste(const Enonce &e)
 {
-    const std::optional<Arbre> a = lis_formule(relation);
-    return a ? ensemble_solutions(*a, a->racine) : std::nullopt;
+    if (e.nature == 0)
+        return sens_expression(ecrit_lineaire(e.arbre, e.arbre.racine));
+    if (e.nature == 6)
+        return e.couple ? std::optional<Sens>(sens_de(*e.couple)) : std::nullopt;
+    return e.solutions ? std::optional<Sens>(sens_de(*e.solutions, e.nature == 1)) : std::nullopt;
+}
+
+// What the pupil who applies the rule there writes.
+std::optional<Sens> sens_application(const Enonce &e, const Application &a)
+{
+    if (a.couple)
+        return sens_de(*a.couple);
+    if (a.ensemble)
+        return sens_de(*a.ensemble, e.nature == 1);
+    if (e.nature == 0)
+        return sens_expression(a.resultat);
+    const std::optional<Arbre> relation = lis_formule(a.resultat);
+    const std::optional<Ensemble> f = relation ? ensemble_solutions(*relation, relation->racine) : std::nullopt;
+    return f ? std::optional<Sens>(sens_de(*f, e.nature == 1)) : std::nullopt;
 }
 
 // The application means what the pupil wrote, and something else than the
 // statement.
-bool explique(const Enonce &e, const Points &valeurs_enonce, const Application &a, const SensReponse &s)
+bool explique(const Enonce &e, const Sens &juste, const Application &a, const Sens &eleve)
 {
-    if (a.couple)
-        return s.couple && *a.couple == *s.couple && !(e.couple && *a.couple == *e.couple);
-    if (a.ensemble)
-        return s.ensemble && *a.ensemble == *s.ensemble && !(*a.ensemble == *e.solutions);
-    if (e.nature > 0) {
-        const std::optional<Ensemble> f = ensemble_du_texte(a.resultat);
-        return f && s.ensemble && *f == *s.ensemble && !(*f == *e.solutions);
-    }
-    const Points v = valeurs_aux_points(a.resultat);
-    return memes_valeurs(v, s.valeurs) && !memes_valeurs(v, valeurs_enonce);
+    const std::optional<Sens> s = sens_application(e, a);
+    return s && meme_sens(*s, eleve) && !meme_sens(juste, *s);
+}
+
+NatureEnonce nature_reponse(int nature)
+{
+    return nature == 0 ? NatureEnonce::expression
+           : nature == 1 ? NatureEnonce::equation
+           : nature == 6 ? NatureEnonce::systeme
+                         : NatureEnonce::inequation;
 }
 
 // ---------------------------------------------------------------- counter-examples
-
-std::string nombre_lisible(double v)
-{
-    for (int q = 1; q <= 12; ++q) {
-        const double p = std::round(v * q);
-        if (std::fabs(p - v * q) < 1e-9) {
-            const long pe = static_cast<long>(p);
-            return q == 1 ? std::to_string(pe) : std::to_string(pe) + "/" + std::to_string(q);
-        }
-    }
-    char t[32];
-    std::snprintf(t, sizeof t, "%.4g", v);
-    return t;
-}
 
 // The exact value of a linear text without letters, as a pupil reads it.
 std::optional<std::string> valeur_lisible(const std::string &lineaire)
@@ -131,13 +127,13 @@ std::optional<double> valeur_qui_differe(const Ensemble &eleve, const Ensemble &
 {
     std::vector<double> essais;
     for (const Ensemble *e : {&eleve, &juste})
-        for (const Intervalle &i : e->parties)
+        for (const Morceau &i : e->parties)
             if (i.bas == i.haut)
                 essais.push_back(i.bas);
     for (int k = 0; k <= 20; ++k)
         essais.push_back(k % 2 ? -(k + 1) / 2 : k / 2);
     for (const Ensemble *e : {&eleve, &juste})
-        for (const Intervalle &i : e->parties)
+        for (const Morceau &i : e->parties)
             for (double x : {i.bas, i.haut, i.bas + 0.5, i.haut - 0.5})
                 if (std::isfinite(x))
                     essais.push_back(x);
@@ -197,15 +193,18 @@ std::string contre_exemple_systeme(const Enonce &e, const Couple &eleve)
     return {};
 }
 
-std::string contre_exemple(const Enonce &e, const Application &a, const SensReponse &s)
+std::string contre_exemple(const Enonce &e, const Application &a, const Sens &eleve)
 {
     if (!a.avant.empty())
         return contre_exemple_expression(a.avant, a.apres);
-    if (s.couple)
-        return contre_exemple_systeme(e, *s.couple);
-    if (s.ensemble)
-        return contre_exemple_relation(e, *s.ensemble);
-    return {};
+    if (e.nature == 6) {
+        Couple c;
+        if (eleve.genre == Sens::Genre::couple && eleve.valeurs.size() == 2)
+            c = {position(eleve.valeurs[0]), position(eleve.valeurs[1])};
+        return contre_exemple_systeme(e, c);
+    }
+    const std::optional<Ensemble> s = ensemble_de(eleve);
+    return s ? contre_exemple_relation(e, *s) : std::string();
 }
 
 Diagnostic nomme(const TexteRegle &t, const std::string &contre_exemple)
@@ -219,28 +218,12 @@ std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::str
                                        const BibliothequeRegles &bibliotheque)
 {
     const std::optional<Enonce> e = lis_enonce(enonce);
-    if (!e)
+    const std::optional<Sens> juste = e ? sens_juste(*e) : std::nullopt;
+    if (!juste)
         return std::nullopt;
-    SensReponse s;
-    Points valeurs_enonce;
-    if (e->nature == 0) {
-        const std::optional<Enonce> r = lis_enonce(reponse_lisible_par_le_lecteur(reponse));
-        if (!r || r->nature != 0)
-            return std::nullopt;
-        s.valeurs = valeurs_aux_points(r->arbre, r->arbre.racine);
-        valeurs_enonce = valeurs_aux_points(e->arbre, e->arbre.racine);
-        if (memes_valeurs(s.valeurs, valeurs_enonce) ||
-            std::none_of(s.valeurs.begin(), s.valeurs.end(), [](const auto &v) { return v.has_value(); }))
-            return std::nullopt;
-    } else if (e->nature == 6) {
-        s.couple = couple_reponse(reponse);
-        if (!s.couple || !e->couple || *s.couple == *e->couple)
-            return std::nullopt;
-    } else {
-        s.ensemble = ensemble_reponse(reponse);
-        if (!s.ensemble || !e->solutions || *s.ensemble == *e->solutions)
-            return std::nullopt;
-    }
+    const std::optional<Sens> s = lis_reponse(reponse, nature_reponse(e->nature)).sens;
+    if (!s || meme_sens(*juste, *s))
+        return std::nullopt;
     // For a relation, the rules of solving come before those of its members.
     std::vector<const Mecanique *> ordre;
     for (const Mecanique &m : mecaniques())
@@ -257,8 +240,8 @@ std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::str
         applications.clear();
         m->applique(*e, applications);
         for (const Application &a : applications)
-            if (explique(*e, valeurs_enonce, a, s))
-                return nomme(*texte, contre_exemple(*e, a, s));
+            if (explique(*e, *juste, a, *s))
+                return nomme(*texte, contre_exemple(*e, a, *s));
     }
     // Two rules that go together, one place each: the second applied to
     // what the first gives.
@@ -279,8 +262,8 @@ std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::str
                 std::vector<Application> secondes;
                 seconde->applique(*suite, secondes);
                 for (const Application &b : secondes)
-                    if (explique(*e, valeurs_enonce, b, s))
-                        return nomme(t, contre_exemple(*e, a, s));
+                    if (explique(*e, *juste, b, *s))
+                        return nomme(t, contre_exemple(*e, a, *s));
             }
         }
     }

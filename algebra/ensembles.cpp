@@ -6,43 +6,17 @@
 
 #include "algebra/ecriture_arbre.h"
 #include "formula/lecteur.h"
+#include "formula/sens.h"
 #include "formula/valeur.h"
 
 namespace {
 
 constexpr double INFINI = std::numeric_limits<double>::infinity();
-
-// The comparison points: values of x, of y, and a shift for the other
-// letters and for the points of vectors. None is a simple fraction.
-constexpr double POINTS_X[] = {1.37, -0.61, 2.83, -2.29, 0.53, 3.71};
-constexpr double POINTS_Y[] = {0.77, 1.91, -1.43, 2.39, -0.37, 1.13};
-
 std::string nombre_texte(double v)
 {
     char tampon[40];
     std::snprintf(tampon, sizeof tampon, "%.17g", v);
     return tampon;
-}
-
-Valeurs valeurs_du_point(int k, bool points_et_lettres)
-{
-    Valeurs v{{'x', nombre_texte(POINTS_X[k])}, {'y', nombre_texte(POINTS_Y[k])}};
-    if (!points_et_lettres)
-        return v;
-    for (char c = 'a'; c <= 'z'; ++c)
-        if (c != 'x' && c != 'y')
-            v[c] = nombre_texte(0.31 * (c - 'a' + 2) + 0.17 * k * k - 0.9 * k + 0.05);
-    for (char c = 'A'; c <= 'Z'; ++c)
-        v[c] = nombre_texte(std::fmod(1.618 * (c - 'A' + 1) * (k + 3) + 0.731 * k, 9.7) - 4.1);
-    return v;
-}
-
-// A tree with no letter other than x and no vector is evaluated as it is.
-bool seulement_x(const Arbre &a)
-{
-    return std::none_of(a.noeuds.begin(), a.noeuds.end(), [&a](const Noeud &n) {
-        return n.genre == Genre::vecteur || (n.genre == Genre::lettre && a.mot(n) != "x");
-    });
 }
 
 std::optional<double> valeur_texte(const std::string &lineaire, double x)
@@ -51,87 +25,6 @@ std::optional<double> valeur_texte(const std::string &lineaire, double x)
     if (v.lecture != Definition::definie || !std::isfinite(v.nombre))
         return std::nullopt;
     return v.nombre;
-}
-
-std::optional<double> borne(const Arbre &a, int n)
-{
-    n = sans_groupe(a, n);
-    if (a[n].genre == Genre::infini)
-        return INFINI;
-    if (a[n].genre == Genre::signe && a[sans_groupe(a, a.enfant(a[n], 0))].genre == Genre::infini)
-        return a.mot(a[n]) == "-" ? -INFINI : INFINI;
-    return valeur_texte(ecrit_lineaire(a, n), 0);
-}
-
-bool est_lettre(const Arbre &a, int n, char c)
-{
-    n = sans_groupe(a, n);
-    return a[n].genre == Genre::lettre && a.mot(a[n])[0] == c;
-}
-
-std::optional<Ensemble> ensemble_de(const Arbre &a, int n);
-
-std::optional<Ensemble> ensemble_liste(const Arbre &a, const Noeud &n)
-{
-    std::optional<Ensemble> r;
-    bool que_des_inegalites = true;
-    for (int k = 0; k < n.nombre_enfants; ++k) {
-        const Noeud &e = a[a.enfant(n, k)];
-        que_des_inegalites &= e.genre == Genre::relation && a.mot(e) != "=";
-    }
-    for (int k = 0; k < n.nombre_enfants; ++k) {
-        const std::optional<Ensemble> e = ensemble_de(a, a.enfant(n, k));
-        if (!e)
-            return std::nullopt;
-        r = !r ? *e : que_des_inegalites ? intersection(*r, *e) : reunion(*r, *e);
-    }
-    return r;
-}
-
-std::optional<Ensemble> ensemble_de(const Arbre &a, int n)
-{
-    n = sans_groupe(a, n);
-    const Noeud &nd = a[n];
-    switch (nd.genre) {
-    case Genre::liste: return ensemble_liste(a, nd);
-    case Genre::relation: return ensemble_solutions(a, n);
-    case Genre::reunion: {
-        Ensemble r;
-        for (int k = 0; k < nd.nombre_enfants; ++k) {
-            const std::optional<Ensemble> e = ensemble_de(a, a.enfant(nd, k));
-            if (!e)
-                return std::nullopt;
-            r = reunion(r, *e);
-        }
-        return r;
-    }
-    case Genre::ensemble: {
-        std::vector<double> v;
-        for (int k = 0; k < nd.nombre_enfants; ++k) {
-            const std::optional<double> x = valeur_texte(ecrit_lineaire(a, a.enfant(nd, k)), 0);
-            if (!x)
-                return std::nullopt;
-            v.push_back(*x);
-        }
-        return valeurs(v);
-    }
-    case Genre::domaine: {
-        const std::optional<double> bas = borne(a, a.enfant(nd, 1)), haut = borne(a, a.enfant(nd, 2));
-        const std::string_view code = a.mot(nd);
-        if (!bas || !haut)
-            return std::nullopt;
-        return Ensemble{{{*bas, *haut, code == "13" || code == "15", code == "13" || code == "14"}}};
-    }
-    default: {
-        const std::string t = ecrit_lineaire(a, n);
-        if (t.find('x') != std::string::npos)
-            return std::nullopt;
-        const std::optional<double> x = valeur_texte(t, 0);
-        if (!x)
-            return std::nullopt;
-        return valeurs({*x});
-    }
-    }
 }
 
 void facteurs(const Arbre &a, int n, bool au_denominateur, std::vector<int> &num, std::vector<int> &den)
@@ -181,23 +74,9 @@ bool proches(double a, double b)
 
 bool Ensemble::contient(double x) const
 {
-    return std::any_of(parties.begin(), parties.end(), [x](const Intervalle &i) {
+    return std::any_of(parties.begin(), parties.end(), [x](const Morceau &i) {
         return (x > i.bas || (i.bas_inclus && x == i.bas)) && (x < i.haut || (i.haut_inclus && x == i.haut));
     });
-}
-
-bool operator==(const Ensemble &a, const Ensemble &b)
-{
-    if (a.parties.size() != b.parties.size())
-        return false;
-    for (std::size_t i = 0; i < a.parties.size(); ++i) {
-        const Intervalle &p = a.parties[i], &q = b.parties[i];
-        if (!proches(p.bas, q.bas) || !proches(p.haut, q.haut))
-            return false;
-        if ((!std::isinf(p.bas) && p.bas_inclus != q.bas_inclus) || (!std::isinf(p.haut) && p.haut_inclus != q.haut_inclus))
-            return false;
-    }
-    return true;
 }
 
 Ensemble ensemble_par_morceaux(std::vector<double> points, const std::function<bool(double)> &dedans)
@@ -209,7 +88,7 @@ Ensemble ensemble_par_morceaux(std::vector<double> points, const std::function<b
     // the next, and so on; consecutive pieces inside are one interval.
     auto ajoute = [&r](double bas, double haut, bool bas_inclus, bool haut_inclus) {
         if (!r.parties.empty()) {
-            Intervalle &dernier = r.parties.back();
+            Morceau &dernier = r.parties.back();
             if (dernier.haut == bas && (dernier.haut_inclus || bas_inclus)) {
                 dernier.haut = haut;
                 dernier.haut_inclus = haut_inclus;
@@ -238,7 +117,7 @@ std::vector<double> bornes(const Ensemble &a, const Ensemble &b)
 {
     std::vector<double> points;
     for (const Ensemble *e : {&a, &b})
-        for (const Intervalle &i : e->parties)
+        for (const Morceau &i : e->parties)
             for (double x : {i.bas, i.haut})
                 if (!std::isinf(x))
                     points.push_back(x);
@@ -261,14 +140,6 @@ Ensemble valeurs(std::vector<double> v)
     return ensemble_par_morceaux(points, [&v](double x) {
         return std::any_of(v.begin(), v.end(), [x](double y) { return proches(x, y); });
     });
-}
-
-bool operator==(const Couple &a, const Couple &b)
-{
-    auto egal = [](const std::optional<double> &p, const std::optional<double> &q) {
-        return p.has_value() == q.has_value() && (!p || proches(*p, *q));
-    };
-    return egal(a.x, b.x) && egal(a.y, b.y);
 }
 
 int Polynome::degre() const { return a != 0 ? 2 : b != 0 ? 1 : 0; }
@@ -386,111 +257,71 @@ std::optional<Ensemble> ensemble_solutions(const Arbre &arbre, int relation)
     return e;
 }
 
-std::vector<std::optional<double>> valeurs_aux_points(const Arbre &arbre, int noeud)
+Sens sens_de(const Ensemble &e, bool equation)
 {
-    std::vector<std::optional<double>> v;
-    const bool simple = seulement_x(arbre);
-    const std::string texte = simple ? ecrit_lineaire(arbre, noeud) : std::string();
-    for (int k = 0; k < static_cast<int>(std::size(POINTS_X)); ++k)
-        v.push_back(simple ? valeur_texte(texte, POINTS_X[k])
-                           : valeur_texte(ecrit_lineaire(arbre, noeud, {}, valeurs_du_point(k, true)), 0));
-    return v;
-}
-
-std::vector<std::optional<double>> valeurs_aux_points(const std::string &lineaire)
-{
-    const std::optional<Arbre> a = lis_formule(sans_blancs(lineaire));
-    if (!a)
-        return std::vector<std::optional<double>>(std::size(POINTS_X));
-    return valeurs_aux_points(*a, a->racine);
-}
-
-bool memes_valeurs(const std::vector<std::optional<double>> &a, const std::vector<std::optional<double>> &b)
-{
-    int accords = 0;
-    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        if (!a[k] || !b[k])
-            continue;
-        if (!proches(*a[k], *b[k]))
-            return false;
-        ++accords;
+    Sens s;
+    s.genre = equation ? Sens::Genre::valeurs : Sens::Genre::intervalles;
+    auto borne = [](double x) { return std::isinf(x) ? std::string(x < 0 ? "-inf" : "inf") : nombre_lisible(x); };
+    for (const Morceau &m : e.parties) {
+        if (equation)
+            s.valeurs.push_back(borne(m.bas));
+        else
+            s.intervalles.push_back({borne(m.bas), borne(m.haut), !m.bas_inclus, !m.haut_inclus});
     }
-    return accords >= 3;
+    return s;
 }
 
-std::string reponse_lisible_par_le_lecteur(const std::string &reponse)
+Sens sens_de(const Couple &c)
 {
-    std::string r;
-    const bool intervalle = reponse.find("domain") != std::string::npos;
-    for (std::size_t i = 0; i < reponse.size(); ++i) {
-        const char c = reponse[i];
-        auto lettre = [&reponse](std::size_t j) {
-            return j < reponse.size() && reponse[j] >= 'a' && reponse[j] <= 'z';
-        };
-        const bool mot = (reponse.compare(i, 2, "et") == 0 || reponse.compare(i, 2, "ou") == 0) &&
-                         !(i > 0 && lettre(i - 1)) && !lettre(i + 2);
-        if (mot) {
-            while (!r.empty() && (r.back() == ' ' || r.back() == '*'))
-                r.pop_back();
-            r += "*et*";
-            ++i;
-            while (i + 1 < reponse.size() && (reponse[i + 1] == ' ' || reponse[i + 1] == '*'))
-                ++i;
-        } else if (c == ',' && !intervalle) {
-            r += '.';
-        } else if (c != ' ') {
-            r += c;
-        }
+    Sens s;
+    if (c.x && c.y) {
+        s.genre = Sens::Genre::couple;
+        s.valeurs = {nombre_lisible(*c.x), nombre_lisible(*c.y)};
+    } else {
+        s.genre = Sens::Genre::autre;
+        s.expression = c.x ? "x=" + nombre_lisible(*c.x) : "y=" + nombre_lisible(c.y.value_or(0));
     }
-    return r;
+    return s;
 }
 
-std::optional<Ensemble> ensemble_reponse(const std::string &reponse)
+std::optional<Ensemble> ensemble_de(const Sens &s)
 {
-    const std::optional<Arbre> a = lis_formule(reponse_lisible_par_le_lecteur(reponse));
-    if (!a)
-        return std::nullopt;
-    return ensemble_de(*a, a->racine);
-}
-
-std::optional<Couple> couple_reponse(const std::string &reponse)
-{
-    const std::optional<Arbre> a = lis_formule(reponse_lisible_par_le_lecteur(reponse));
-    if (!a)
-        return std::nullopt;
-    const int racine = sans_groupe(*a, a->racine);
-    std::vector<int> items;
-    if ((*a)[racine].genre == Genre::liste)
-        for (int k = 0; k < (*a)[racine].nombre_enfants; ++k)
-            items.push_back(a->enfant((*a)[racine], k));
-    else
-        items.push_back(racine);
-    if (items.size() > 2)
-        return std::nullopt;
-    Couple c;
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        const Noeud &n = (*a)[items[k]];
-        std::optional<double> *cible = k == 0 ? &c.x : &c.y;
-        int valeur = items[k];
-        if (n.genre == Genre::relation) {
-            if (a->mot(n) != "=")
-                return std::nullopt;
-            const bool gauche_lettre = est_lettre(*a, a->enfant(n, 0), 'x') || est_lettre(*a, a->enfant(n, 0), 'y');
-            const int lettre = a->enfant(n, gauche_lettre ? 0 : 1);
-            valeur = a->enfant(n, gauche_lettre ? 1 : 0);
-            if (est_lettre(*a, lettre, 'x'))
-                cible = &c.x;
-            else if (est_lettre(*a, lettre, 'y'))
-                cible = &c.y;
-            else
-                return std::nullopt;
-        }
-        const std::string t = ecrit_lineaire(*a, valeur);
-        if (t.find('x') != std::string::npos || t.find('y') != std::string::npos)
-            return std::nullopt;
-        *cible = valeur_texte(t, 0);
-        if (!*cible)
-            return std::nullopt;
+    std::vector<double> points;
+    if (s.genre == Sens::Genre::valeurs && !s.tous_les_reels) {
+        for (const std::string &v : s.valeurs)
+            points.push_back(position(v));
+        return valeurs(points);
     }
-    return c;
+    if (s.genre != Sens::Genre::intervalles)
+        return std::nullopt;
+    Ensemble e;
+    for (const Intervalle &i : s.intervalles)
+        e = reunion(e, Ensemble{{{position(i.bas), position(i.haut), !i.bas_ouvert, !i.haut_ouvert}}});
+    return e;
+}
+
+std::string nombre_lisible(double v)
+{
+    for (int q = 1; q <= 12; ++q) {
+        const double p = std::round(v * q);
+        if (std::fabs(p - v * q) < 1e-9 * std::max(1.0, std::fabs(v * q)))
+            return q == 1 ? std::to_string(static_cast<long>(p))
+                          : std::to_string(static_cast<long>(p)) + "/" + std::to_string(q);
+    }
+    char t[40];
+    std::snprintf(t, sizeof t, "%.17g", v);
+    return t;
+}
+
+Sens sens_expression(std::string texte)
+{
+    Sens s;
+    s.expression = std::move(texte);
+    return s;
+}
+
+bool meme_sens(const Sens &a, const Sens &b)
+{
+    const Comparaison c = compare_sens(a, b);
+    return c.verdict != Verdict::fausse || c.raison == RAISON_FACTORISEE;
 }

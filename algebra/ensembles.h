@@ -1,8 +1,9 @@
 #pragma once
-// What a statement or an answer means, computed numerically on the formula
-// tree: the values of an expression at sample points, the solution set of an
-// equation or inequation in x (roots of factors of degree at most 2, then the
-// sign of each piece between them), the pair solving a linear system.
+// Solving on the formula tree, numerically, what the wrong rules lead to: the
+// solution set of an equation or inequation in x (roots of factors of degree
+// at most 2, then the sign of each piece between them), the pair solving a
+// linear system; and these results as meanings of the answer reader, to be
+// compared with what a pupil wrote by the one comparison of meanings.
 
 #include <functional>
 #include <optional>
@@ -10,19 +11,19 @@
 #include <vector>
 
 #include "formula/arbre.h"
+#include "formula/reponse.h"
 
 // One piece of a set of reals; bas = -inf or haut = +inf for an open end.
-struct Intervalle {
+struct Morceau {
     double bas = 0, haut = 0;
     bool bas_inclus = true, haut_inclus = true;
 };
 
 // A union of disjoint pieces in increasing order (a value alone is [v ; v]).
 struct Ensemble {
-    std::vector<Intervalle> parties;
+    std::vector<Morceau> parties;
 
     bool contient(double x) const;
-    friend bool operator==(const Ensemble &a, const Ensemble &b);
 };
 
 // The set of the x where `dedans` holds, knowing that it can change only at
@@ -35,7 +36,6 @@ Ensemble valeurs(std::vector<double> v);
 // A solution of a system; a pupil may give one unknown only.
 struct Couple {
     std::optional<double> x, y;
-    friend bool operator==(const Couple &a, const Couple &b);
 };
 
 // ax² + bx + c.
@@ -67,18 +67,18 @@ std::optional<Ensemble> ensemble_solutions(const Arbre &arbre, int relation);
 // (numerator factors in `zeros`, denominator ones in `interdites`).
 bool racines_facteurs(const Arbre &arbre, int membre, std::vector<double> &zeros, std::vector<double> &interdites);
 
-// Values of an expression at the comparison points (letters and points get
-// values of their own at each), nothing where it is undefined.
-std::vector<std::optional<double>> valeurs_aux_points(const Arbre &arbre, int noeud);
-std::vector<std::optional<double>> valeurs_aux_points(const std::string &lineaire);
-// Both lists agree wherever both are defined, at three points at least.
-bool memes_valeurs(const std::vector<std::optional<double>> &a, const std::vector<std::optional<double>> &b);
 bool proches(double a, double b);
 
-// What a pupil's answer means for a statement of this kind (1 to 5 a
-// relation, 6 a system): a set of x, or a pair.
-std::optional<Ensemble> ensemble_reponse(const std::string &reponse);
-std::optional<Couple> couple_reponse(const std::string &reponse);
-// The text of an answer as the reader takes it: decimals with ",", the words
-// "et" and "ou" between values, blanks.
-std::string reponse_lisible_par_le_lecteur(const std::string &reponse);
+// The set as the answer reader means it: the values of an equation
+// (`equation`), else intervals; a pair, or the one unknown given ("x=3").
+Sens sens_de(const Ensemble &e, bool equation);
+Sens sens_de(const Couple &c);
+// The set of x a pupil's answer means, for the values or intervals it holds.
+std::optional<Ensemble> ensemble_de(const Sens &s);
+// The value of a number as a pupil writes it: "3", "-2/5", else a decimal.
+std::string nombre_lisible(double v);
+
+Sens sens_expression(std::string texte);
+
+// The one comparison of meanings: the same value, whatever the shape.
+bool meme_sens(const Sens &a, const Sens &b);

@@ -734,10 +734,10 @@ void carre_parfait_mauvais_signe(const Enonce &e, Resultats &r)
         if (!p || !q)
             return;
         const std::string somme = "((" + *p + ")+(" + *q + "))^2", difference = "((" + *p + ")-(" + *q + "))^2";
-        const std::vector<std::optional<double>> v = valeurs_aux_points(texte(e.arbre, s));
-        if (memes_valeurs(v, valeurs_aux_points(somme)))
+        const Sens v = sens_expression(texte(e.arbre, s));
+        if (meme_sens(v, sens_expression(somme)))
             propose(e, s, difference, r);
-        else if (memes_valeurs(v, valeurs_aux_points(difference)))
+        else if (meme_sens(v, sens_expression(difference)))
             propose(e, s, somme, r);
     });
 }

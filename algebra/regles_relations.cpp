@@ -125,6 +125,12 @@ void coefficient_soustrait(const Enonce &e, Resultats &r)
         propose(valeurs({ab->second - ab->first}), r);
 }
 
+void signe_coefficient_oublie(const Enonce &e, Resultats &r)
+{
+    if (const auto ab = coefficients(e); ab && ab->first < 0)
+        propose(valeurs({-ab->second / ab->first}), r);
+}
+
 void division_inversee(const Enonce &e, Resultats &r)
 {
     if (const auto ab = coefficients(e); ab && ab->second != 0)
@@ -277,7 +283,7 @@ void borne_mal_fermee(const Enonce &e, Resultats &r)
     if (!relation(e, 2, 5))
         return;
     for (std::size_t i = 0; i < e.solutions->parties.size(); ++i) {
-        const Intervalle &p = e.solutions->parties[i];
+        const Morceau &p = e.solutions->parties[i];
         if (p.bas == p.haut)
             continue;
         for (bool bas : {true, false}) {
@@ -400,6 +406,7 @@ std::vector<Mecanique> mecaniques_relations()
         {"inequation_produit_facteur_par_facteur", {resoudre}, inequation_produit_facteur_par_facteur},
         {"sens_non_change_facteur_negatif", {resoudre}, sens_non_change},
         {"sens_change_facteur_positif", {resoudre}, sens_change},
+        {"signe_coefficient_oublie", {resoudre}, signe_coefficient_oublie},
         {"transposition_sans_changement_signe", {resoudre}, transposition_sans_changement_signe},
         {"coefficient_soustrait", {resoudre}, coefficient_soustrait},
         {"division_inversee", {resoudre}, division_inversee},

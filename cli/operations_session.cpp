@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/travail/intervalles.h"
@@ -140,6 +141,7 @@ bool lit_entier(const std::string &texte, int &valeur)
 struct ArgumentOuvert {
     FenetreArgument fenetre;
     Saisie saisie;
+    bool selection = false;   // the whole text, as the answer window opens
 };
 
 // Opens the argument window when the work asked for it.
@@ -150,6 +152,7 @@ std::optional<ArgumentOuvert> ouvre_argument(const Travail &travail)
     ArgumentOuvert ouvert;
     ouvert.saisie.texte = ouvert.fenetre.ouvre(partage.derniere_expression);
     ouvert.saisie.curseur = static_cast<int>(ouvert.saisie.texte.size());
+    ouvert.selection = ouvert.fenetre.ouvre_selectionne() && !ouvert.saisie.texte.empty();
     return ouvert;
 }
 
@@ -243,12 +246,15 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 const auto modele = MODELES.find(texte);
                 if (modele == MODELES.end())
                     return erreur("« modele » attend racine, puissance, fraction ou et.");
+                if (std::exchange(ouvert->selection, false))
+                    ouvert->saisie = Saisie{};
                 ouvert->saisie = modele_argument(ouvert->saisie, modele->second, partage.mode_vecteurs);
                 continue;
             }
             if (commande == "vide") {
                 // The caret to the end, then Backspace until the box is empty.
                 Saisie &saisie = ouvert->saisie;
+                ouvert->selection = false;
                 saisie.curseur = static_cast<int>(saisie.texte.size());
                 for (std::size_t reste = saisie.texte.size(); reste > 0 && !saisie.texte.empty(); --reste)
                     saisie = frappe_argument(saisie, Message{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE},
@@ -261,7 +267,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
                     continue;
                 const Message touche = c == '\r' ? Message{GenreMessage::touche, 13}
                                                  : Message{GenreMessage::caractere, static_cast<unsigned char>(c)};
-                const FrappeArgument f = frappe_argument(ouvert->saisie, touche, partage.mode_vecteurs);
+                const FrappeArgument f =
+                    frappe_sur_selection(ouvert->saisie, touche, partage.mode_vecteurs, ouvert->selection);
                 ouvert->saisie = f.saisie;
                 if (f.terminer) {
                     valide(std::nullopt);

@@ -109,10 +109,10 @@ bool verifie_relecture(const fs::path &chemin, Rapport &rapport)
 }
 
 // The answer check on a text as the pupil gives it, from a mark of 20.
-bool accepte_a_20(const std::string &texte)
+bool accepte_a_20(const std::string &texte, const std::string &enonce)
 {
     partage.note = 20;
-    return verifie_reponse(texte) && partage.reponse_juste && partage.note == 20;
+    return verifie_reponse(texte, enonce) && partage.reponse_juste && partage.note == 20;
 }
 
 std::string resultat_du_controle()
@@ -133,42 +133,6 @@ char lettre_restante(const std::string &enonce)
             return enonce[i];
     }
     return 0;
-}
-
-// The fraction a pupil writes for a decimal value ("-1.5" gives "-3/2");
-// empty for a text that is no decimal number or no fraction of a small denominator.
-std::string fraction_de(const std::string &valeur)
-{
-    char *fin = nullptr;
-    const double v = std::strtod(valeur.c_str(), &fin);
-    if (valeur.find('.') == std::string::npos || *fin != '\0')
-        return {};
-    for (long denominateur = 2; denominateur <= 1000; ++denominateur) {
-        const double numerateur = v * static_cast<double>(denominateur);
-        if (std::abs(numerateur - std::round(numerateur)) < 1e-9)
-            return std::to_string(std::lround(numerateur)) + "/" + std::to_string(denominateur);
-    }
-    return {};
-}
-
-// The values of a list answer with every decimal written as the pupil's fraction;
-// empty when none is decimal.
-std::string en_fractions(const std::string &reponse)
-{
-    std::string r;
-    bool changee = false;
-    std::size_t debut = 0;
-    for (;;) {
-        const std::size_t et = reponse.find("*et*", debut);
-        const std::string valeur = reponse.substr(debut, et == std::string::npos ? et : et - debut);
-        const std::string fraction = fraction_de(valeur);
-        changee = changee || !fraction.empty();
-        r += fraction.empty() ? valeur : fraction;
-        if (et == std::string::npos)
-            return changee ? r : std::string();
-        r += "*et*";
-        debut = et + 4;
-    }
 }
 
 // The stems (first five letters, lower case) of the words of five letters or
@@ -232,26 +196,33 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
     // The answers are copied first: the answer check changes the mark.
     const std::vector<TDsolu> solutions(partage.liste_solutions.begin(), partage.liste_solutions.end());
     const auto normalisees = partage.solutions_normalisees;
+    const NatureEnonce nature = partage.base_systeme ? NatureEnonce::systeme : nature_enonce(enonce);
     bool une_juste = false;
     for (std::size_t i = 1; i <= solutions.size() && i < normalisees.size(); ++i) {
+        const std::string &reponse = normalisees[i];
         if (solutions[i - 1].penalite != 0) {
-            if (!normalisees[i].empty())
-                conseille_commentaire(enonce, solutions[i - 1], normalisees[i], bibliotheque, rapport);
+            if (!reponse.empty() && accepte_a_20(reponse, enonce))
+                rapport.signale(tirage, "la réponse n°" + std::to_string(i) + " « " + reponse + " », de note " +
+                                            std::to_string(solutions[i - 1].penalite) +
+                                            ", est acceptée à 20/20 : une réponse juste la précède-t-elle ?");
+            else if (!reponse.empty())
+                conseille_commentaire(enonce, solutions[i - 1], reponse, bibliotheque, rapport);
             continue;
         }
         une_juste = true;
-        const std::string &reponse = normalisees[i];
         const std::string numero = "la réponse juste n°" + std::to_string(i);
         if (reponse.empty()) {
             rapport.signale(tirage, numero + " est vide : elle accepte n'importe quoi.");
             continue;
         }
-        if (!accepte_a_20(reponse))
+        if (!accepte_a_20(reponse, enonce))
             rapport.signale(tirage, numero + " « " + reponse + " » n'est pas acceptée à 20/20 : " +
                                         resultat_du_controle() + ".");
-        if (const std::string f = en_fractions(reponse); !f.empty() && !accepte_a_20(f))
-            rapport.signale(tirage, numero + " est écrite en décimal, « " + reponse + " » : l'élève qui écrit « " +
-                                        f + " » n'est pas reconnu (" + resultat_du_controle() + ").");
+        // Each writing a pupil may give of it, as the answer check meets it.
+        for (const std::string &ecriture : ecritures(reponse, nature))
+            if (!accepte_a_20(ecriture, enonce))
+                rapport.signale(tirage, numero + " écrite « " + ecriture + " » n'est pas acceptée à 20/20 : " +
+                                            resultat_du_controle() + ".");
         if (const std::string d = defaut_mathematique(enonce, reponse); !d.empty())
             rapport.signale(tirage, numero + " est fausse pour « " + enonce + " » : " + d);
     }

@@ -4,6 +4,9 @@
 // sample points, apart from the engine's own solving.
 
 #include <string>
+#include <vector>
+
+#include "formula/reponse.h"
 
 namespace cli {
 
@@ -17,5 +20,10 @@ std::string defaut_mathematique(const std::string &enonce, const std::string &re
 // Empty when the statement is defined at one sample point at least (for an
 // expression; each member for a relation), else the French sentence.
 std::string defaut_enonce(const std::string &enonce);
+
+// The writings of one answer that a pupil may give and that must mean it:
+// with "x=", "S={...}", "et" and "ou", in another order, with implicit
+// products, exact decimals for fractions, interval and relation notations.
+std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce nature);
 
 } // namespace cli

@@ -11,6 +11,7 @@
 #include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/reponse.h"
 
 namespace {
 
@@ -266,16 +267,46 @@ std::string aide_instanciee(const std::string &aide, const Valeurs &valeurs)
     });
 }
 
-std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeurs, bool vecteurs)
+// An answer the teacher wrote as a pupil would, solved for x ("x=1",
+// "x<=2", "x=3*et*y=2"), kept by its meaning with each value normalised.
+std::optional<std::string> reponse_resolue(const std::string &reponse, NatureEnonce nature)
 {
+    if (nature == NatureEnonce::expression || reponse.find_first_of("=<>") == std::string::npos)
+        return std::nullopt;
+    const Lecture lue = lis_reponse(reponse, nature);
+    if (!lue.sens || lue.sens->genre == Sens::Genre::expression)
+        return std::nullopt;
+    // A statement left unsolved ("x^2=4") is expected as it stands; values
+    // joined by "=" without a letter are the file's list of solutions.
+    if (lue.sens->genre == Sens::Genre::autre)
+        return reponse.find_first_of("xy") == std::string::npos ? std::nullopt : std::optional(normalise(reponse));
+    Sens sens = *lue.sens;
+    for (std::string &v : sens.valeurs)
+        v = normalise(v);
+    for (Intervalle &i : sens.intervalles) {
+        i.bas = normalise(i.bas);
+        i.haut = normalise(i.haut);
+    }
+    return ecrit_sens(sens);
+}
+
+std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeurs, bool vecteurs, NatureEnonce nature)
+{
+    const std::string substituee = substitue(reponse, valeurs);
+    if (const auto resolue = reponse_resolue(substituee, nature))
+        return *resolue;
     std::string r = reponse;
     for (std::size_t i = r.find("*et*"); i != std::string::npos; i = r.find("*et*", i + 1))
         r.replace(i, 4, "=");
     r = substitue(r, valeurs);
     if (r.empty() || (contient(r, "=") && !vecteurs))
         formate_solutions(r, 0);
-    else
+    else if (substituee != reponse)
         r = normalise(r);
+    else
+        // The teacher's own writing is kept: an anticipated '9/6' or
+        // '(x-3)*(x-3)' must not become the right answer's '3/2' or '(x-3)^2'.
+        std::erase(r, ' ');
     return r;
 }
 
@@ -341,11 +372,12 @@ void instancier_exercice()
     for (std::size_t i = 1; i <= AIDES_MAX && !p.aides[i].empty(); ++i)
         p.aides_affichees[i] = aide_instanciee(p.aides[i], valeurs);
 
+    const NatureEnonce nature = p.base_systeme ? NatureEnonce::systeme : nature_enonce(depart);
     std::size_t i = 1;
     for (const TDsolu &solution : p.liste_solutions) {
         if (i > SOLUTIONS_MAX)
             break;
-        p.solutions_normalisees[i++] = reponse_instanciee(solution.solution, valeurs, vecteurs);
+        p.solutions_normalisees[i++] = reponse_instanciee(solution.solution, valeurs, vecteurs, nature);
     }
     for (; i <= SOLUTIONS_MAX; ++i)
         p.solutions_normalisees[i].clear();

@@ -201,7 +201,7 @@ std::optional<Message> message_de(const QKeyEvent &touche)
     if (texte.size() != 1)
         return std::nullopt;
     const char16_t c = texte.at(0).unicode();
-    if ((c >= 32 && c < 127) || c == CARACTERE_RACINE || c == CARACTERE_VECTEUR)
+    if ((c >= 32 && c < 127) || c == CARACTERE_RACINE || c == CARACTERE_VECTEUR || !signe_ensemble(c).empty())
         return Message{GenreMessage::caractere, c};
     return std::nullopt;
 }
@@ -248,6 +248,8 @@ void TForm2::showEvent(QShowEvent *e)
     FenetreSansBord::showEvent(e);
     activateWindow();
     mthx1_->setFocus();
+    if (logique_.ouvre_selectionne())
+        mthx1_->selectionne(0, static_cast<int>(texte.size()));
     update();
 }
 
@@ -317,9 +319,17 @@ bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
     return true;
 }
 
-void TForm2::modele(int image)
+// A template or interval button replaces a selection, as a typed character does.
+void TForm2::remplace_selection()
 {
     mthx1_->setFocus();
+    if (mthx1_->curseurGauche() != mthx1_->curseurDroit())
+        mthx1_->efface(true);
+}
+
+void TForm2::modele(int image)
+{
+    remplace_selection();
     if (image < RACINE || image > ET)
         return;
     montre(modele_argument(Saisie{mthx1_->texte(), mthx1_->curseurGauche()},
@@ -328,12 +338,12 @@ void TForm2::modele(int image)
 
 void TForm2::intervalle(int image)
 {
-    mthx1_->setFocus();
+    remplace_selection();
     if (image == INFINI) {
         for (const char c : TEXTE_INFINI)
             tape(Message{GenreMessage::caractere, c});
     } else if (image >= PREMIER_INTERVALLE && image < INFINI) {
-        mthx1_->setTexte(bouton_intervalle(image, mthx1_->texte()));
+        montre(bouton_intervalle(image, Saisie{mthx1_->texte(), mthx1_->curseurGauche()}));
     }
 }
 

@@ -63,6 +63,7 @@ private:
     void rend_la_main(const SuiteArgument &suite);
     void tape(const Message &message);
     void montre(const Saisie &saisie);   // the box's text and caret
+    void remplace_selection();
 
     FenetreArgument logique_;
     MthX *mthx1_ = nullptr;

@@ -308,7 +308,7 @@ void Travail::affiche(const std::string &argument)
     if (argument.empty())
         return;
     if (partage.action_en_cours == 10)
-        verifie_reponse(argument);
+        verifie_reponse(argument, etapes[1]);
     else
         operation_argument(partage.action_en_cours, argument);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr std::string_view MARQUE_VECTEUR = "..arrow";
-constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}";
+constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}; ";
 // A key press posts a few messages; the chain of posts is cut well beyond that.
 constexpr int MESSAGES_MAX = 32;
 
@@ -43,6 +43,41 @@ void avance(Saisie &s, int pas)
         c += pas;
     s.curseur = std::clamp(c, 0, n);
 }
+
+// Backspace right after a function's "name(" removes the name whole, and the
+// empty brackets of a root just inserted: no "sqrt" is left alone.
+bool efface_fonction(Saisie &s)
+{
+    const std::size_t c = static_cast<std::size_t>(s.curseur);
+    if (c == 0 || s.texte[c - 1] != '(')
+        return false;
+    std::size_t debut = c - 1;
+    while (debut > 0 && s.texte[debut - 1] >= 'a' && s.texte[debut - 1] <= 'z')
+        --debut;
+    if (!est_nom_de_fonction(std::string_view(s.texte).substr(debut, c - 1 - debut)))
+        return false;
+    const bool vide = c < s.texte.size() && s.texte[c] == ')';
+    s.texte.erase(debut, c - debut + (vide ? 1 : 0));
+    s.curseur = static_cast<int>(debut);
+    return true;
+}
+
+} // namespace
+
+std::string signe_ensemble(int code)
+{
+    switch (code) {
+    case 0x2205: return "∅";
+    case 0x211D: return "ℝ";
+    case 0x2264: return "≤";
+    case 0x2265: return "≥";
+    case 0x222A: return "∪";
+    case 0x221E: return "∞";
+    default: return {};
+    }
+}
+
+namespace {
 
 void insere(Saisie &s, std::string_view t, int recul = 0)
 {
@@ -111,6 +146,8 @@ void applique_message(Saisie &saisie, Message message)
             insere(saisie, "sqrt()", 1);
         else if (insere_par_la_boite(message.code))
             insere(saisie, std::string(1, static_cast<char>(message.code)));
+        else if (const std::string signe = signe_ensemble(message.code); !signe.empty())
+            insere(saisie, signe);
         return;
     }
     switch (message.code) {
@@ -119,6 +156,9 @@ void applique_message(Saisie &saisie, Message message)
     case TOUCHE_DEBUT: saisie.curseur = 0; break;
     case TOUCHE_FIN: saisie.curseur = static_cast<int>(saisie.texte.size()); break;
     case TOUCHE_EFFACE_ARRIERE:
+        if (efface_fonction(saisie))
+            break;
+        [[fallthrough]];
     case TOUCHE_SUPPRIME: {
         const int debut = saisie.curseur;
         avance(saisie, message.code == TOUCHE_SUPPRIME ? 1 : -1);

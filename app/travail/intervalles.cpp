@@ -5,6 +5,8 @@
 #include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lineaire.h"
+#include "formula/reponse.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr int TOUCHE_ENTREE = 13;
 // After these a "(" stays alone; after anything else it becomes "*(": an
 // opening bracket, a sign, a closing interval bracket, a power, a comma or a
 // relation is no factor.
-constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{";
+constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{;[ ";
 
 double valeur_borne(const std::string &borne)
 {
@@ -40,7 +42,9 @@ Message filtre_argument(Saisie &saisie, Message message, bool mode_vecteurs, std
     if (message.genre == GenreMessage::caractere && message.code == '(') {
         const std::size_t curseur =
             static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
-        if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos) {
+        // Not after a function's name: "sqrt(" typed key by key stays a root.
+        if (curseur > 0 && AVANT_PARENTHESE.find(saisie.texte[curseur - 1]) == std::string_view::npos &&
+            produit_avant_parenthese(std::string_view(saisie.texte).substr(0, curseur))) {
             message.code = '*';
             postes.push_back({GenreMessage::caractere, '('});
         }
@@ -49,6 +53,18 @@ Message filtre_argument(Saisie &saisie, Message message, bool mode_vecteurs, std
     if (message.code == CARACTERE_RACINE_PRODUIT)
         return message;
     return filtre_message(saisie, message, mode_vecteurs, postes);
+}
+
+// The intervals typed with brackets ("[-2;1]", "]-inf;0]∪[2;inf[") in the
+// interval text the domain is read from; any other text as it is.
+std::string texte_d_intervalles(const std::string &texte)
+{
+    if (texte.find("domain") != std::string::npos)
+        return texte;
+    const Lecture lue = lis_reponse(texte, NatureEnonce::inequation);
+    if (!lue.sens || lue.sens->genre != Sens::Genre::intervalles || lue.sens->intervalles.empty())
+        return texte;
+    return ecrit_sens(*lue.sens);
 }
 
 } // namespace
@@ -69,21 +85,47 @@ std::string texte_domaine(const BornesIntervalles &b)
 
 std::string texte_domaine() { return texte_domaine(bornes_partagees()); }
 
-std::string bouton_intervalle(int image, const std::string &texte)
+Saisie bouton_intervalle(int image, Saisie saisie)
 {
-    static constexpr std::string_view codes[] = {"13", "12", "15", "14"};
+    static constexpr std::string_view crochets[] = {"[;]", "];[", "[;[", "];]"};
     if (image < 9 || image > 12)
-        return texte;
-    const std::string_view code = codes[image - 9];
-    if (texte.find("domain") == std::string::npos)
-        return "domain(x,-inf,0," + std::string(code) + ")";
-    return "(" + texte + ")or(domain(x,0,inf," + std::string(code) + "))";
+        return saisie;
+    const std::size_t curseur =
+        static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
+    std::string ajout(crochets[image - 9]);
+    const std::string_view avant = std::string_view(saisie.texte).substr(0, curseur);
+    if (!avant.empty() && (avant.back() == ']' || avant.back() == '[' || avant.back() == '}'))
+        ajout = "∪" + ajout;
+    saisie.texte.insert(curseur, ajout);
+    saisie.curseur = static_cast<int>(curseur + ajout.size() - 2);
+    return saisie;
 }
 
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
+    // ";" typed before the separator of an interval's bounds passes over it.
+    const auto c = static_cast<std::size_t>(saisie.curseur);
+    if (message.genre == GenreMessage::caractere && message.code == ';' && c < saisie.texte.size() &&
+        saisie.texte[c] == ';') {
+        ++saisie.curseur;
+        return {saisie, false};
+    }
     const Frappe f = frappe(std::move(saisie), message, mode_vecteurs, filtre_argument, TOUCHE_ENTREE);
     return {f.saisie, f.finie};
+}
+
+FrappeArgument frappe_sur_selection(Saisie saisie, Message message, bool mode_vecteurs, bool &selection)
+{
+    if (selection && !(message.genre == GenreMessage::touche && message.code == TOUCHE_ENTREE)) {
+        selection = false;
+        const bool efface = message.genre == GenreMessage::caractere || message.code == TOUCHE_EFFACE_ARRIERE ||
+                            message.code == TOUCHE_SUPPRIME;
+        if (efface)
+            saisie = Saisie{};
+        if (message.genre == GenreMessage::touche && efface)
+            return {saisie, false};
+    }
+    return frappe_argument(std::move(saisie), message, mode_vecteurs);
 }
 
 Saisie modele_argument(Saisie saisie, ModeleArgument modele, bool mode_vecteurs)
@@ -121,6 +163,12 @@ std::string FenetreArgument::ouvre(const std::string &derniere_expression)
     return texte;
 }
 
+bool FenetreArgument::ouvre_selectionne() const
+{
+    const Partage &p = partage;
+    return p.action_en_cours == 10 && !p.saisie_domaine && !p.saisie_depuis_prof;
+}
+
 int FenetreArgument::taille_police() const { return partage.saisie_inequation ? 20 : 18; }
 
 bool FenetreArgument::barre_intervalles_visible() const { return partage.saisie_inequation; }
@@ -129,7 +177,7 @@ SuiteArgument FenetreArgument::terminer(const std::string &texte)
 {
     Partage &p = partage;
     const bool domaine = p.saisie_domaine;
-    if (domaine && (!lit_bornes(texte) || texte_domaine().empty()))
+    if (domaine && (!lit_bornes(texte_d_intervalles(texte)) || texte_domaine().empty()))
         remet_bornes();
     p.saisie_domaine = false;
     p.saisie_inequation = false;

@@ -16,10 +16,11 @@
 std::string texte_domaine(const BornesIntervalles &bornes);
 std::string texte_domaine();   // from the shared values
 
-// The interval buttons Image9 .. Image12: the text of the window's box after
-// a press ("domain(x,-inf,0,CODE)", or the text bracketed and joined to
-// "or(domain(x,0,inf,CODE))" when it already holds a domain).
-std::string bouton_intervalle(int image, const std::string &texte);
+// The interval buttons Image9 .. Image12 insert at the caret the brackets of
+// an interval with empty bounds, "[;]", "];[", "[;[" or "];]", joined by "∪"
+// to an interval just before; the caret stands at the lower bound. Typing
+// ";" before the ";" there, or Tab, passes to the upper bound.
+Saisie bouton_intervalle(int image, Saisie saisie);
 // Image13 types "inf".
 inline constexpr std::string_view TEXTE_INFINI = "inf";
 
@@ -30,6 +31,9 @@ struct FrappeArgument {
     bool terminer = false;
 };
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs);
+// The same on a box whose whole text is selected: a character replaces the
+// text, Backspace or Delete empties it, an arrow ends the selection.
+FrappeArgument frappe_sur_selection(Saisie saisie, Message message, bool mode_vecteurs, bool &selection);
 
 // The template buttons of the argument window, Image4 .. Image7.
 enum class ModeleArgument { racine, puissance, fraction, et };
@@ -52,6 +56,8 @@ class FenetreArgument {
 public:
     // FormActivate: the text the box opens with, and its font height.
     std::string ouvre(const std::string &derniere_expression);
+    // The answer opens with all its text selected, so that typing replaces it.
+    bool ouvre_selectionne() const;
     int taille_police() const;
     bool barre_intervalles_visible() const;
 

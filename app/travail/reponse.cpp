@@ -4,12 +4,17 @@
 #include <string_view>
 #include <vector>
 
+#include <cmath>
+
 #include "algebra/solutions.h"
 #include "app/travail/regles_nommees.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/reponse.h"
+#include "formula/sens.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -22,65 +27,94 @@ void retire_points(int points)
     partage.note = std::clamp(partage.note - std::max(points, 0), 0, 20);
 }
 
-// The members and values of an answer as typed: the pieces between the
-// separators "*et*" and between the relation signs.
-std::vector<std::string> membres(const std::string &reponse)
+// The kind of statement an answer belongs to: a system's pair even when its
+// lines were worked one at a time.
+NatureEnonce nature_du_travail(const std::string &enonce)
 {
-    std::vector<std::string> pieces;
-    std::string piece;
-    for (std::size_t i = 0; i < reponse.size();) {
-        const bool et = reponse.compare(i, 4, "*et*") == 0;
-        if (et || std::string_view("<=>").find(reponse[i]) != std::string_view::npos) {
-            pieces.push_back(piece);
-            piece.clear();
-            i += et ? 4 : 1;
-        } else {
-            piece += reponse[i++];
-        }
+    if (partage.base_systeme)
+        return NatureEnonce::systeme;
+    return nature_enonce(enonce);
+}
+
+// The engine's own solution of a statement, as an answer: the roots of an
+// equation, the solution set of an inequation. Nothing when the engine does
+// not find it.
+std::optional<std::string> solution_du_moteur(const std::string &enonce, NatureEnonce nature)
+{
+    if (nature == NatureEnonce::inequation) {
+        std::string ensemble = intervalle_solutions(enonce);
+        return ensemble.empty() ? std::nullopt : std::optional(ensemble);
     }
-    pieces.push_back(piece);
-    return pieces;
+    const TDalgebre e(enonce);
+    std::string membre = normalise("(" + e.membre_gauche.texte + ")-(" + e.membre_droit.texte + ")");
+    std::string racine;
+    if (racine_lineaire(membre, racine))
+        return racine == "inf" || racine.empty() ? std::nullopt : std::optional(racine);
+    std::string r2, r3, r4;
+    membre += "=0";
+    if (!resout(membre, r2, r3, r4) || membre == "inf")
+        return std::nullopt;
+    for (const std::string *r : {&r2, &r3, &r4})
+        if (!r->empty() && *r != "inf")
+            membre += "*et*" + *r;
+    return membre;
 }
 
-// Some member or value of the answer is not in its simplest form.
-bool simplifiable(const std::string &reponse)
+// The member's value at x (y given as a text), NaN where it has none.
+double valeur_membre(const std::string &membre, double x, const std::string &y)
 {
-    const std::vector<std::string> pieces = membres(reponse);
-    return std::any_of(pieces.begin(), pieces.end(),
-                       [](const std::string &p) { return !p.empty() && normalise(p) != p; });
+    std::string texte;
+    for (char c : membre)
+        texte += c == 'y' ? "(" + y + ")" : std::string(1, c);
+    const Valeur v = valeur_ordinaire(texte, x);
+    return v.lecture == Definition::definie ? v.nombre : NAN;
 }
 
-// The word "et" between two values, typed with blanks or without the
-// template's stars ("-1 et -2", "-1et-2"), written "*et*".
-std::string separateurs_ecrits(const std::string &reponse)
+// A pair that satisfies every line of the system.
+bool couple_solution(const std::string &systeme, const Sens &couple)
 {
-    std::string r;
-    for (std::size_t i = 0; i < reponse.size();) {
-        std::size_t fin = i;
-        while (fin < reponse.size() && (reponse[fin] == ' ' || reponse[fin] == '*'))
-            ++fin;
-        if (reponse.compare(fin, 2, "et") != 0) {
-            r += reponse[i++];
-            continue;
-        }
-        for (fin += 2; fin < reponse.size() && (reponse[fin] == ' ' || reponse[fin] == '*');)
-            ++fin;
-        r += "*et*";
-        i = fin;
+    const double x = position(couple.valeurs[0]);
+    bool vue = false;
+    std::string lignes;
+    for (char c : systeme)
+        if (c != '{' && c != '}' && c != '\r')
+            lignes += c == '@' ? '\n' : c;
+    std::size_t debut = 0;
+    for (std::size_t fin = 0; fin != std::string::npos; debut = fin + 1) {
+        fin = lignes.find('\n', debut);
+        const TDalgebre l(lignes.substr(debut, fin == std::string::npos ? fin : fin - debut));
+        const double g = valeur_membre(l.membre_gauche.texte, x, couple.valeurs[1]);
+        const double d = valeur_membre(l.membre_droit.texte, x, couple.valeurs[1]);
+        if (!(std::fabs(g - d) <= 1e-9 * std::max({1.0, std::fabs(g), std::fabs(d)})))
+            return false;
+        vue = true;
     }
-    return r;
+    return vue && !std::isnan(x);
 }
 
-// The values of a list in one order, so that a list of solutions matches
-// whatever order the pupil gives them in.
-std::string en_ordre(const std::string &liste)
+// The answer to a statement the pupil typed himself, judged against the
+// engine's own solution; an expression must keep the statement's value.
+void juge_sans_exercice(const std::string &enonce, NatureEnonce nature, const Sens &reponse)
 {
-    std::vector<std::string> valeurs = membres(liste);
-    std::sort(valeurs.begin(), valeurs.end());
-    std::string r;
-    for (const std::string &v : valeurs)
-        r += (r.empty() ? "" : "*et*") + v;
-    return r;
+    Partage &p = partage;
+    std::optional<bool> juste;
+    if (nature == NatureEnonce::expression) {
+        const Comparaison c = compare_expressions(enonce, reponse.expression);
+        juste = c.verdict != Verdict::fausse || c.raison == RAISON_FACTORISEE;
+    } else if (nature == NatureEnonce::systeme) {
+        if (reponse.genre == Sens::Genre::couple && reponse.valeurs.size() == 2)
+            juste = couple_solution(enonce, reponse);
+        else
+            juste = false;
+    } else if (const auto solution = solution_du_moteur(enonce, nature)) {
+        const Lecture attendue = lis_reponse(*solution, nature);
+        if (attendue.sens)
+            juste = compare_sens(*attendue.sens, reponse).verdict != Verdict::fausse;
+    }
+    if (!juste)
+        return;
+    p.commentaire_final = *juste ? REPONSE_JUSTE : REPONSE_FAUSSE;
+    p.reponse_juste = *juste;
 }
 
 // Characters of a UTF-8 text.
@@ -92,60 +126,61 @@ std::size_t nombre_caracteres(const std::string &texte)
 
 } // namespace
 
-bool verifie_reponse(const std::string &reponse)
+bool verifie_reponse(const std::string &reponse, const std::string &enonce)
 {
     Partage &p = partage;
     if (reponse.empty())
         return false;
-    std::string y = reponse;
-    bool a_simplifier = false;
-    // The values of an equation's solutions come in any order; those of a
-    // system are x then y.
-    bool liste_sans_ordre = false;
-    if (!contient(reponse, "..arrow")) {
-        // A list of values, or an equation, is compared piece by piece as the
-        // expected answers were prepared; each piece must be in its simplest form.
-        if (contient(reponse, "et")) {
-            y = separateurs_ecrits(y);
-            sans_parentheses(y);
-            a_simplifier = simplifiable(y);
-            formate_solutions(y, 1);
-            liste_sans_ordre = !p.base_systeme;
-        } else {
-            a_simplifier = simplifiable(y);
-            if (contient(y, "="))
-                formate_solutions(y, 0);
-            else
-                y = normalise(y);
-        }
-    }
-
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
-    bool prevue = false;   // an anticipated answer, not the catch-all, matched
+    const NatureEnonce nature = nature_du_travail(enonce);
+    const Lecture lue = lis_reponse(reponse, nature);
+    if (!lue.sens) {
+        // A slip of the keyboard costs nothing: the pupil reads why and answers again.
+        p.commentaire_final = lue.message;
+        return true;
+    }
+    if (p.liste_solutions.empty()) {
+        juge_sans_exercice(enonce, nature, *lue.sens);
+        return true;
+    }
+    // The first entry that means the same wins. A right answer in a shape
+    // that can still be finished, or given as an approximation, costs one
+    // point, unless an entry further on (an anticipated answer) means it as written.
+    std::optional<std::string> presque;
+    const TDsolu *retenue = nullptr;
     std::size_t i = 1;
     for (const TDsolu &solution : p.liste_solutions) {
         if (i > SOLUTIONS_NORMALISEES_MAX)
             break;
         const std::string &attendue = p.solutions_normalisees[i++];
-        if (y == attendue || attendue.empty() || (liste_sans_ordre && en_ordre(y) == en_ordre(attendue))) {
-            // The right answer not in its simplest form costs one point; an
-            // unsimplified wrong answer is marked as the wrong answer it is.
-            if (a_simplifier && solution.penalite == 0 && !attendue.empty()) {
-                p.commentaire_final = PEUT_ETRE_SIMPLIFIEE;
-                retire_points(1);
-                return true;
-            }
-            p.commentaire_final = solution.commentaire;
-            retire_points(solution.penalite);
-            p.reponse_juste = solution.penalite == 0;
-            prevue = !attendue.empty();
+        if (attendue.empty()) {
+            if (!presque)
+                retenue = &solution;
             break;
         }
+        const Lecture a = lis_reponse(attendue, nature);
+        const Comparaison c = a.sens ? compare_sens(*a.sens, *lue.sens)
+                                     : Comparaison{attendue == reponse ? Verdict::juste : Verdict::fausse, {}};
+        const bool juste = solution.penalite == 0;
+        if (c.verdict == Verdict::juste || (c.verdict == Verdict::simplifiable && !juste && !presque)) {
+            retenue = &solution;
+            break;
+        }
+        if (juste && !presque && (c.verdict == Verdict::simplifiable || c.raison == VALEUR_APPROCHEE))
+            presque = c.verdict == Verdict::simplifiable ? std::string(PEUT_ETRE_SIMPLIFIEE) : c.raison;
+    }
+    if (retenue) {
+        p.commentaire_final = retenue->commentaire;
+        retire_points(retenue->penalite);
+        p.reponse_juste = retenue->penalite == 0;
+    } else if (presque) {
+        p.commentaire_final = *presque;
+        retire_points(1);
     }
     // A wrong answer the teacher did not foresee: the rule it broke, when one explains it.
-    if (!prevue && !p.reponse_juste)
-        if (const auto d = nomme_erreur(p.expression_base, reponse, tache_de_consigne(p.consigne)))
+    if (!p.reponse_juste && !presque && (!retenue || retenue->solution.empty()))
+        if (const auto d = nomme_erreur(enonce, reponse, tache_de_consigne(p.consigne)))
             p.commentaire_final = d->explication;
     return true;
 }

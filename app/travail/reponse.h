@@ -9,11 +9,15 @@
 
 inline constexpr const char *SANS_COMMENTAIRES = "Sans commentaires.";
 inline constexpr const char *PEUT_ETRE_SIMPLIFIEE = "Peut encore être simplifiée";
+inline constexpr const char *REPONSE_JUSTE = "La réponse est juste.";
+inline constexpr const char *REPONSE_FAUSSE = "La réponse est fausse.";
 inline constexpr const char *QUESTION_SAUVEGARDE = "Voulez-vous sauvegarder l'exercice en cours ?";
 
-// Checks the answer typed in the argument window: sets commentaire_final,
-// reponse_juste and the mark. False (nothing done) for an empty answer.
-bool verifie_reponse(const std::string &reponse);
+// Checks the answer typed in the argument window to the statement of the
+// work (its step 1) by its meaning: sets commentaire_final, reponse_juste and
+// the mark. Without an exercise the answer is judged against the engine's own
+// solution. False (nothing done) for an empty answer.
+bool verifie_reponse(const std::string &reponse, const std::string &enonce);
 
 // What the result window shows of the shared values.
 struct FenetreResultat {

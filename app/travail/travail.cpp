@@ -115,6 +115,8 @@ void Travail::reprendre_base()
     vide_historique();
     efface_resultats(3);
     p.etape = 1;
+    // No step yet: the answer window holds nothing of a previous work.
+    p.derniere_expression.clear();
     groupe_fractions_numeriques(p.expression_base);
     compacte_systeme(p.expression_base);
     etapes[1] = p.expression_base;

@@ -95,15 +95,51 @@ TEST_F(Intervalles, TextesMalFormes)
 
 TEST_F(Intervalles, BoutonsDIntervalle)
 {
-    std::string t = bouton_intervalle(9, "");
-    EXPECT_EQ(t, "domain(x,-inf,0,13)");
-    t = bouton_intervalle(9, t);
-    EXPECT_EQ(t, "(domain(x,-inf,0,13))or(domain(x,0,inf,13))");
-    EXPECT_EQ(bouton_intervalle(10, "2"), "domain(x,-inf,0,12)");
-    EXPECT_EQ(bouton_intervalle(11, ""), "domain(x,-inf,0,15)");
-    EXPECT_EQ(bouton_intervalle(12, "domain(x,1,2,13)"), "(domain(x,1,2,13))or(domain(x,0,inf,14))");
-    EXPECT_EQ(bouton_intervalle(13, "abc"), "abc");
-    EXPECT_EQ(bouton_intervalle(8, "abc"), "abc");
+    // The pupil presses a button, types the lower bound, ";" (or Tab) and the
+    // upper bound; a second button joins another interval.
+    const auto tape = [](Saisie s, const std::string &touches) {
+        for (const char c : touches)
+            s = c == '\t' ? frappe_argument(s, {GenreMessage::touche, TOUCHE_TABULATION}, false).saisie
+                          : frappe_argument(s, {GenreMessage::caractere, c}, false).saisie;
+        return s;
+    };
+    Saisie s = bouton_intervalle(11, {});
+    EXPECT_EQ(s, (Saisie{"[;[", 1}));
+    s = tape(s, "-2;1");
+    EXPECT_EQ(s.texte, "[-2;1[");
+    s = tape(s, "\t");
+    s = bouton_intervalle(9, s);
+    EXPECT_EQ(s, (Saisie{"[-2;1[∪[;]", static_cast<int>(std::string("[-2;1[∪[").size())}));
+    s = tape(s, "3\tinf");
+    EXPECT_EQ(s.texte, "[-2;1[∪[3;inf]");
+    EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
+    EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
+    EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
+}
+
+TEST_F(Intervalles, LaReponseSOuvreSelectionnee)
+{
+    partage.action_en_cours = 10;
+    FenetreArgument f;
+    EXPECT_TRUE(f.ouvre_selectionne());
+    const struct {
+        Message touche;
+        std::string apres;
+        bool selection;
+    } cas[] = {
+        {{GenreMessage::caractere, '7'}, "7", false},
+        {{GenreMessage::touche, TOUCHE_EFFACE_ARRIERE}, "", false},
+        {{GenreMessage::touche, TOUCHE_GAUCHE}, "x=-12", false},
+        {{GenreMessage::touche, 13}, "x=-12", true},
+    };
+    for (const auto &c : cas) {
+        bool selection = true;
+        const FrappeArgument r = frappe_sur_selection({"x=-12", 5}, c.touche, false, selection);
+        EXPECT_EQ(r.saisie.texte, c.apres) << c.touche.code;
+        EXPECT_EQ(selection, c.selection) << c.touche.code;
+    }
+    partage.action_en_cours = 3;
+    EXPECT_FALSE(f.ouvre_selectionne());
 }
 
 TEST_F(Intervalles, FenetreDuDomaine)
@@ -120,6 +156,12 @@ TEST_F(Intervalles, FenetreDuDomaine)
     EXPECT_EQ(partage.borne_sup_1, "0");
     EXPECT_EQ(partage.borne_inf_2, "2");
     EXPECT_FALSE(partage.crochet_1b);
+    // The same typed with the interval buttons' brackets.
+    valide_domaine("]-inf;-1]∪]3;inf[");
+    EXPECT_EQ(partage.borne_sup_1, "-1");
+    EXPECT_FALSE(partage.crochet_1b);
+    EXPECT_EQ(partage.borne_inf_2, "3");
+    EXPECT_TRUE(partage.crochet_2a);
 }
 
 TEST_F(Intervalles, DomaineRefuseGardeLePrecedent)

@@ -333,6 +333,38 @@ TEST_F(Routes, ChaqueMembreEtChaqueValeurDeLaReponseEstSimplifiee)
     }
 }
 
+TEST_F(Routes, LaReponseSeLitCommeLEleveLEcrit)
+{
+    // Keys a pupil presses in the answer window ("@" is Enter), on the bank's
+    // exercises and on steps of his own.
+    const std::string equation_01 = "charge " + std::string(VIVEZEZI_DONNEES) +
+                                    "/exercices/equation_01.alg\ngraine 1\neleve\n"
+                                    "clic Panel11\nargument 2*x\nclic Panel11\nargument 5\n";
+    const std::string racines = "charge " + std::string(VIVEZEZI_DONNEES) + "/exercices/racines_02.alg\neleve\n";
+    const struct {
+        std::string travail, reponse, commentaire, note;
+    } cas[] = {
+        {equation_01, "reponse\ntouches @\n", "Bravo, la réponse est juste !", "20"},
+        {equation_01, "reponse\nvide\ntouches S={-12}@\n", "Bravo, la réponse est juste !", "20"},
+        {equation_01, "reponse\nvide\ntouches x=-2@\n", "Attention", "15"},
+        {racines, "reponse\ntouches 5*sqrt(3)@\n", "Bravo, la réponse est juste !", "20"},
+        {racines, "reponse\ntouches 5sqrt(3)@\n", "Bravo, la réponse est juste !", "20"},
+        {racines, "reponse\ntouches 5\nmodele racine\ntouches 3@\n", "Bravo, la réponse est juste !", "20"},
+        {"tape 2*x<=4\nclic Panel1\nargument 2\nfin\neleve\n", "reponse\nvide\ntouches ]-inf;2]@\n",
+         "Bravo, la réponse est juste !", "20"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\nfin\neleve\n", "reponse\nvide\ntouches x=2 ou x=1@\n",
+         "Bravo, la réponse est juste !", "20"},
+        {"tape 2*x=6\n", "eleve\nreponse\nvide\ntouches x=3@\n", "La réponse est juste.", ""},
+    };
+    for (const auto &c : cas) {
+        const Session s = joue(c.travail + c.reponse + "etat\n");
+        ASSERT_FALSE(s.etats.empty()) << c.reponse;
+        EXPECT_EQ(s("commentaire_final").rfind(c.commentaire, 0), 0u) << c.reponse << s("commentaire_final");
+        if (!c.note.empty())
+            EXPECT_EQ(s("note"), c.note) << c.reponse;
+    }
+}
+
 TEST_F(Routes, LaNoteResteEntre0Et20QuoiQueDiseLeFichier)
 {
     // Notes the grid cannot give, written into the file: a help that would

@@ -1,0 +1,62 @@
+#pragma once
+// The reader of a pupil's answer. lis_reponse(texte, nature) turns what a
+// pupil writes ("x=-12", "S={2;-3}", "]-∞;2[", "(3;2)", "2x²-5x-12") into
+// its meaning, or gives a French message "Réponse illisible : ..." when it
+// cannot be read; nature_enonce(enonce) tells which kind of statement the
+// answer belongs to; ecrit_sens writes a meaning back in the formula language.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class NatureEnonce { expression, equation, inequation, systeme };
+
+// An interval of the real line; a bound is an expression text, "-inf" or "inf".
+// A single value v is [v ; v].
+struct Intervalle {
+    std::string bas, haut;
+    bool bas_ouvert = true, haut_ouvert = true;
+
+    bool operator==(const Intervalle &) const = default;
+};
+
+struct Sens {
+    enum class Genre {
+        valeurs,      // an equation's solutions; none is "no solution"
+        intervalles,  // an inequation's solution set: a union, none is the empty set
+        couple,       // a system's pair: valeurs holds x then y
+        expression,   // an expression (or a vector sum) in the formula language
+        autre,        // a statement that is not solved ("2x=4"), kept in expression
+    };
+    Genre genre = Genre::expression;
+    std::vector<std::string> valeurs;
+    bool tous_les_reels = false;          // an equation true for every x
+    std::vector<Intervalle> intervalles;
+    std::string expression;
+
+    bool operator==(const Sens &) const = default;
+};
+
+struct Lecture {
+    std::optional<Sens> sens;
+    std::string message;   // why it cannot be read, when sens is empty
+};
+
+inline constexpr std::string_view REPONSE_ILLISIBLE = "Réponse illisible : ";
+
+Lecture lis_reponse(std::string_view texte, NatureEnonce nature);
+
+// The kind of a statement from its text: a relation "=" is an equation, the
+// others an inequation, "{...}" a system, anything else an expression.
+NatureEnonce nature_enonce(std::string_view enonce);
+
+// The program's own writing of a meaning: values joined by "*et*", the
+// interval text "domain(x,lower,upper,code)" joined by "or", "([])" for the
+// empty set of an inequation, the expression text.
+std::string ecrit_sens(const Sens &sens);
+
+// Where a bound or a value stands on the real line: "-inf" and "inf" as
+// infinities, a text by its value (letters other than x at fixed values);
+// NaN when it has none.
+double position(const std::string &borne);
