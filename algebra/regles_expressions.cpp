@@ -305,7 +305,11 @@ void moins_premier_terme(const Enonce &e, Resultats &r, Devant devant)
             if (k.empty())
                 k = "1";
             const std::optional<double> vk = constant ? valeur_en(k, 0) : std::nullopt;
-            if (d != devant || precede_d_un_moins(e, n) == (vk && *vk < 0))
+            // A minus before a bracket times an expression: in developing, the
+            // bracket's first term only changes sign; in factoring, the
+            // common factor's bracket.
+            if ((d != devant && !(devant == Devant::rien && d == Devant::expression)) ||
+                precede_d_un_moins(e, n) == (vk && *vk < 0))
                 continue;
             const std::vector<TermeSigne> t = termes(a, f[i]);
             std::string s = k + "*" + texte(a, t[0]);
@@ -315,7 +319,34 @@ void moins_premier_terme(const Enonce &e, Resultats &r, Devant devant)
         }
     }
 }
-void moins_devant_parenthese(const Enonce &e, Resultats &r) { moins_premier_terme(e, r, Devant::rien); }
+// A product of brackets after a minus, developed right, then the minus
+// given to its first term only: -(x + 1)(x - 1) written -x² - 1.
+void moins_devant_produit_developpe(const Enonce &e, Resultats &r)
+{
+    const Arbre &a = e.arbre;
+    for (int n = 0; n < static_cast<int>(a.noeuds.size()); ++n) {
+        const std::optional<ProduitDeSommes> p = a[n].genre == Genre::produit ? produit_de_sommes(a, n) : std::nullopt;
+        const std::optional<Polynome> d = p ? polynome(texte(a, n)) : std::nullopt;
+        if (!d || !precede_d_un_moins(e, n))
+            continue;
+        std::vector<std::string> t;
+        for (const auto &[k, puissance] : {std::pair{d->a, "*x^2"}, std::pair{d->b, "*x"}, std::pair{d->c, ""}})
+            if (k != 0)
+                t.push_back("(" + nombre_lisible(k) + ")" + puissance);
+        if (t.size() < 2)
+            continue;
+        std::string s = t[0] + "-(" + t[1];
+        for (std::size_t i = 2; i < t.size(); ++i)
+            s += "+" + t[i];
+        propose(e, n, s + ")", r);
+    }
+}
+
+void moins_devant_parenthese(const Enonce &e, Resultats &r)
+{
+    moins_premier_terme(e, r, Devant::rien);
+    moins_devant_produit_developpe(e, r);
+}
 void signe_second_produit(const Enonce &e, Resultats &r) { moins_premier_terme(e, r, Devant::nombre); }
 void factorisation_moins(const Enonce &e, Resultats &r) { moins_premier_terme(e, r, Devant::expression); }
 

@@ -144,12 +144,15 @@ void produit_nul(const Enonce &e, Resultats &r, bool oublie)
     const auto racines = membre ? racines_par_facteur(e, *membre) : std::nullopt;
     if (!racines)
         return;
+    // Every factor's root with the wrong sign, or one factor's only.
     if (!oublie) {
-        std::vector<double> opposes;
-        for (const std::vector<double> &f : *racines)
-            for (double x : f)
-                opposes.push_back(-x);
-        propose(valeurs(opposes), r);
+        for (std::size_t inverse = 0; inverse <= racines->size(); ++inverse) {
+            std::vector<double> x;
+            for (std::size_t j = 0; j < racines->size(); ++j)
+                for (double v : (*racines)[j])
+                    x.push_back(inverse == racines->size() || inverse == j ? -v : v);
+            propose(valeurs(x), r);
+        }
         return;
     }
     for (std::size_t i = 0; i < racines->size(); ++i) {
@@ -278,10 +281,12 @@ void tableau_signes_lu_a_l_envers(const Enonce &e, Resultats &r)
     propose(ensemble_texte(texte(e.arbre, *membre) + (*membre == rel->gauche ? inverse(rel->rel) : rel->rel) + "0"), r);
 }
 
+// One bracket turned the wrong way, or every bracket at a finite end.
 void borne_mal_fermee(const Enonce &e, Resultats &r)
 {
     if (!relation(e, 2, 5))
         return;
+    Ensemble toutes = *e.solutions;
     for (std::size_t i = 0; i < e.solutions->parties.size(); ++i) {
         const Morceau &p = e.solutions->parties[i];
         if (p.bas == p.haut)
@@ -290,11 +295,14 @@ void borne_mal_fermee(const Enonce &e, Resultats &r)
             if (std::isinf(bas ? p.bas : p.haut))
                 continue;
             Ensemble f = *e.solutions;
-            bool &inclus = bas ? f.parties[i].bas_inclus : f.parties[i].haut_inclus;
-            inclus = !inclus;
+            for (Ensemble *g : {&f, &toutes}) {
+                bool &inclus = bas ? g->parties[i].bas_inclus : g->parties[i].haut_inclus;
+                inclus = !inclus;
+            }
             propose(f, r);
         }
     }
+    propose(toutes, r);
 }
 
 // ---------------------------------------------------------------- systems

@@ -85,6 +85,8 @@ const std::map<std::string, std::vector<Erreur>> CORPUS = {
         {"3-(2x-1)", developper, "2-2x", "moins_devant_parenthese_premier_terme"},
         {"x^2-(3x+1)", developper, "x^2-3x+1", "moins_devant_parenthese_premier_terme"},
         {"-(x+7)", developper, "-x+7", "moins_devant_parenthese_premier_terme"},
+        {"(3x-2)^2-(x+1)(x-1)", developper, "8x^2-12x+3", "moins_devant_parenthese_premier_terme"},
+        {"2x(x-3)-x(x+1)", reduire, "x^2-5x", "moins_devant_parenthese_premier_terme"},
         {"(x^2+1)-(x^2-x+2)", reduire, "-x+3", "moins_devant_parenthese_premier_terme"},
         {"(3x)^2", developper, "3x^2", "carre_produit_coefficient_oublie"},
         {"(2x)^3", developper, "2x^3", "carre_produit_coefficient_oublie"},
@@ -241,6 +243,7 @@ const std::map<std::string, std::vector<Erreur>> CORPUS = {
         {"(x-1)(x-3)=0", resoudre, "x=-1*et*x=-3", "produit_nul_signes_inverses"},
         {"(2x-6)(x+1)=0", resoudre, "-3*et*1", "produit_nul_signes_inverses"},
         {"(x+4)(x-7)=0", resoudre, "x=4 ou x=-7", "produit_nul_signes_inverses"},
+        {"(2x-1)(x+4)=0", resoudre, "x=1/2 et x=4", "produit_nul_signes_inverses"},
         {"(x-1)(x+2)=0", resoudre, "x=1", "produit_nul_facteur_oublie"},
         {"x(x-3)=0", resoudre, "x=3", "produit_nul_facteur_oublie"},
         {"(2x+1)(x-5)=0", resoudre, "x=5", "produit_nul_facteur_oublie"},
@@ -285,6 +288,7 @@ const std::map<std::string, std::vector<Erreur>> CORPUS = {
         {"(x-5)/(x+1)<0", resoudre, "(domain(x,-inf,-1,12))or(domain(x,5,inf,12))", "tableau_signes_lu_a_l_envers"},
         {"x(x-4)>=0", resoudre, "domain(x,0,4,13)", "tableau_signes_lu_a_l_envers"},
         {"2x<=6", resoudre, "x<3", "borne_mal_fermee"},
+        {"(x-1)(x+2)<=0", resoudre, "domain(x,-2,1,12)", "borne_mal_fermee"},
         {"3x>12", resoudre, "x>=4", "borne_mal_fermee"},
         {"x-1>=0", resoudre, "x>1", "borne_mal_fermee"},
         {"(x-1)(x+2)<=0", resoudre, "domain(x,-2,1,14)", "borne_mal_fermee"},
@@ -339,6 +343,10 @@ const std::vector<Erreur> JUSTES = {
     {"-2x<6", resoudre, "domain(x,-3,inf,12)", ""}, {"(x-1)(x+2)<0", resoudre, "domain(x,-2,1,12)", ""},
     {"{x+y=5@x-y=1}", resoudre, "x=3*et*y=2", ""}, {"{x+y=5@x-y=1}", resoudre, "3*et*2", ""},
     {"AB..arrow+BC..arrow", simplifier, "AC..arrow", ""}, {"AB..arrow-AC..arrow", simplifier, "CB..arrow", ""},
+    {"(x+3)^2", developper, "x²+6x+9", ""},         {"x^2=9", resoudre, "S={-3;3}", ""},
+    {"-2x<6", resoudre, "]-3;+∞[", ""},             {"{x+y=5@x-y=1}", resoudre, "(3;2)", ""},
+    {"(x-1)(x+2)<=0", resoudre, "[-2;1]", ""},      {"2(x-3)", developper, "2(x-3)", ""},
+    {"(x+2)/(x-1)=0", resoudre, "S={-2}", ""},      {"x^2=5x", resoudre, "x=0 ou x=5", ""},
 };
 
 // Slips no rule explains (a digit changed, a sign lost at random).
