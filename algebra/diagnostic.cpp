@@ -54,6 +54,21 @@ bool explique(const Enonce &e, const Sens &juste, const Application &a, const Se
     return s && meme_sens(*s, eleve) && !meme_sens(juste, *s);
 }
 
+NatureEnonce nature_reponse(int nature);
+
+// What the pupil's text means: an answer as the reader reads it, or a
+// rewritten equation or inequation ("2x = 14"), by its solutions.
+std::optional<Sens> sens_eleve(const Enonce &e, const std::string &texte)
+{
+    std::optional<Sens> s = lis_reponse(texte, nature_reponse(e.nature)).sens;
+    if (!s || s->genre != Sens::Genre::autre || e.nature < 1 || e.nature > 5)
+        return s;
+    const std::optional<Enonce> r = lis_enonce(texte);
+    if (!r || r->nature < 1 || r->nature > 5 || !r->solutions)
+        return s;
+    return sens_de(*r->solutions, e.nature == 1);
+}
+
 NatureEnonce nature_reponse(int nature)
 {
     return nature == 0 ? NatureEnonce::expression
@@ -221,7 +236,7 @@ std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::str
     const std::optional<Sens> juste = e ? sens_juste(*e) : std::nullopt;
     if (!juste)
         return std::nullopt;
-    const std::optional<Sens> s = lis_reponse(reponse, nature_reponse(e->nature)).sens;
+    const std::optional<Sens> s = sens_eleve(*e, reponse);
     if (!s || meme_sens(*juste, *s))
         return std::nullopt;
     // For a relation, the rules of solving come before those of its members.
