@@ -99,6 +99,18 @@ void TForm4::showEvent(QShowEvent *e)
 {
     const FenetreResultat r = resultat();
     label1_->setText(QString::fromStdString(r.commentaire));
+    // A long comment (the explanation of a mistake with its counter-example)
+    // takes the room of the empty praise panel, in a smaller font if it must.
+    const bool seul = r.felicitations.empty() && !r.note_visible;
+    findChild<QFrame *>(QStringLiteral("Panel1"))->setVisible(!seul);
+    label1_->setGeometry(seul ? QRect(8, 10, 305, 108) : QRect(8, 10, 305, 41));
+    for (int pixels = 16; pixels >= 10; --pixels) {
+        label1_->setFont(police_fenetre(pixels));
+        const QRect place = label1_->fontMetrics().boundingRect(label1_->contentsRect(), Qt::TextWordWrap | Qt::AlignCenter,
+                                                                 label1_->text());
+        if (place.height() <= label1_->height())
+            break;
+    }
     label4_->setText(QString::fromStdString(r.felicitations));
     label2_->setText(QString::fromStdString(r.note));
     label2_->setVisible(r.note_visible);
