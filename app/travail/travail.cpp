@@ -156,6 +156,7 @@ void Travail::SpeedButton9Click()
         seme_hasard(graine_eleve_);
         instancier_exercice();
         p.mode_eleve = true;
+        p.regles_nommees.clear();
     } else {
         p.expression_base = p.expression_fichier;
         p.mode_eleve = false;
