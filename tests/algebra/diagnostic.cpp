@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "core/encodage.h"
+#include "formula/normalise.h"
+#include "formula/reponse.h"
 
 namespace {
 
@@ -402,6 +404,26 @@ TEST(Diagnostic, NoRuleIsNamedOnRightAnswersNorOnSlips)
     for (const auto *table : {&JUSTES, &ETOURDERIES})
         for (const Erreur &e : *table)
             EXPECT_EQ(nomme(e), "") << e.enonce << " -> " << e.reponse;
+}
+
+// The right answer to every statement of the corpus, in its normal form or
+// as the program writes a solution set, is never named.
+TEST(Diagnostic, NoRuleIsNamedOnTheCorpusRightAnswers)
+{
+    for (const auto &[theme, erreurs] : CORPUS)
+        for (const Erreur &e : erreurs) {
+            const std::optional<Enonce> enonce = lis_enonce(systeme(e.enonce));
+            ASSERT_TRUE(enonce) << e.enonce;
+            std::vector<std::string> justes;
+            if (enonce->nature == 0)
+                justes = {e.enonce, normalise(systeme(e.enonce))};
+            else if (enonce->nature == 6 && enonce->couple)
+                justes = {ecrit_sens(sens_de(*enonce->couple))};
+            else if (enonce->solutions)
+                justes = {ecrit_sens(sens_de(*enonce->solutions, enonce->nature == 1))};
+            for (const std::string &juste : justes)
+                EXPECT_EQ(nomme({e.enonce, e.tache, juste.c_str(), ""}), "") << e.enonce << " -> " << juste;
+        }
 }
 
 // Every rule has its texts in the library, and every text a rule.
