@@ -172,6 +172,8 @@ const std::map<std::string, ModeleArgument> MODELES = {{"racine", ModeleArgument
                                                         {"fraction", ModeleArgument::fraction},
                                                         {"et", ModeleArgument::et}};
 
+const std::map<std::string, int> INTERVALLES = {{"[;]", 9}, {"];[", 10}, {"[;[", 11}, {"];]", 12}};
+
 std::vector<std::string> coupe_mots(const std::string &texte)
 {
     std::vector<std::string> mots;
@@ -237,18 +239,24 @@ int joue(std::istream &script, const std::string &dossier_demande)
                 travail.annule_argument();
             }
             ouvert.reset();
-        } else if (commande == "touches" || commande == "modele" || commande == "vide") {
+        } else if (commande == "touches" || commande == "modele" || commande == "vide" || commande == "intervalle") {
             if (!ouvert)
                 ouvert = ouvre_argument(travail);
             if (!ouvert)
                 return erreur("aucune fenêtre d'argument ou de réponse n'est ouverte.");
-            if (commande == "modele") {
-                const auto modele = MODELES.find(texte);
-                if (modele == MODELES.end())
-                    return erreur("« modele » attend racine, puissance, fraction ou et.");
+            if (commande == "modele" || commande == "intervalle") {
+                // A template button, or the interval button pictured by those brackets.
+                const bool modele = commande == "modele";
+                const auto nom = MODELES.find(texte);
+                const auto bouton = INTERVALLES.find(texte);
+                if (modele ? nom == MODELES.end() : bouton == INTERVALLES.end())
+                    return erreur(modele ? "« modele » attend racine, puissance, fraction ou et."
+                                         : "« intervalle » attend [;], ];[, [;[ ou ];].");
+                // A button replaces the selected text, as a typed character does.
                 if (std::exchange(ouvert->selection, false))
                     ouvert->saisie = Saisie{};
-                ouvert->saisie = modele_argument(ouvert->saisie, modele->second, partage.mode_vecteurs);
+                ouvert->saisie = modele ? modele_argument(ouvert->saisie, nom->second, partage.mode_vecteurs)
+                                        : bouton_intervalle(bouton->second, ouvert->saisie);
                 continue;
             }
             if (commande == "vide") {

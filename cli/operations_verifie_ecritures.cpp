@@ -74,6 +74,28 @@ std::string en_decimales(const std::string &texte, char virgule)
     return r;
 }
 
+// Each decimal number written as its fraction, in brackets ("0.5*x" as
+// "(1/2)*x"); the text unchanged where none has one.
+std::string en_fractions(const std::string &texte)
+{
+    std::string r;
+    for (std::size_t i = 0; i < texte.size();) {
+        const bool nombre_seul = chiffre(texte[i]) && (i == 0 || !(lettre(texte[i - 1]) || chiffre(texte[i - 1])));
+        if (!nombre_seul) {
+            r += texte[i++];
+            continue;
+        }
+        std::size_t j = i;
+        while (j < texte.size() && (chiffre(texte[j]) || texte[j] == '.'))
+            ++j;
+        const std::string nombre = texte.substr(i, j - i);
+        const auto valeur = Rationnel::depuis_decimal(nombre);
+        r += valeur && nombre.find('.') != std::string::npos ? "(" + valeur->en_texte() + ")" : nombre;
+        i = j;
+    }
+    return r;
+}
+
 // The terms of a sum, or the factors of a product, in the reverse order.
 std::string autre_ordre(const std::string &texte)
 {
@@ -253,7 +275,7 @@ std::vector<std::string> ecritures_expression(const std::string &e)
 
 std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce nature)
 {
-    const Lecture lue = lis_reponse(reponse, nature);
+    const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens)
         return {};
     const Sens &s = *lue.sens;
@@ -275,11 +297,13 @@ std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce natu
         r = ecritures_expression(s.expression);
         break;
     }
-    // Every writing again with implicit products and with exact decimals.
+    // Every writing again with implicit products, with exact decimals and with
+    // the fractions of its decimals.
     const std::size_t n = r.size();
     for (std::size_t k = 0; k < n; ++k) {
         r.push_back(produits_implicites(r[k]));
         r.push_back(en_decimales(r[k], '.'));
+        r.push_back(en_fractions(r[k]));
         if (nature == NatureEnonce::equation || nature == NatureEnonce::expression)
             r.push_back(en_decimales(r[k], ','));
     }

@@ -273,7 +273,7 @@ std::optional<std::string> reponse_resolue(const std::string &reponse, NatureEno
 {
     if (nature == NatureEnonce::expression || reponse.find_first_of("=<>") == std::string::npos)
         return std::nullopt;
-    const Lecture lue = lis_reponse(reponse, nature);
+    const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens || lue.sens->genre == Sens::Genre::expression)
         return std::nullopt;
     // A statement left unsolved ("x^2=4") is expected as it stands; values
@@ -292,16 +292,17 @@ std::optional<std::string> reponse_resolue(const std::string &reponse, NatureEno
 
 std::string reponse_instanciee(const std::string &reponse, const Valeurs &valeurs, bool vecteurs, NatureEnonce nature)
 {
-    const std::string substituee = substitue(reponse, valeurs);
-    if (const auto resolue = reponse_resolue(substituee, nature))
-        return *resolue;
+    // The file writes the "=" of an answer as "*et*".
     std::string r = reponse;
     for (std::size_t i = r.find("*et*"); i != std::string::npos; i = r.find("*et*", i + 1))
         r.replace(i, 4, "=");
+    const std::string avant = r;
     r = substitue(r, valeurs);
+    if (const auto resolue = reponse_resolue(r, nature))
+        return *resolue;
     if (r.empty() || (contient(r, "=") && !vecteurs))
         formate_solutions(r, 0);
-    else if (substituee != reponse)
+    else if (r != avant)
         r = normalise(r);
     else
         // The teacher's own writing is kept: an anticipated '9/6' or

@@ -38,25 +38,25 @@ struct Sens {
     bool operator==(const Sens &) const = default;
 };
 
-struct Lecture {
+struct LectureReponse {
     std::optional<Sens> sens;
     std::string message;   // why it cannot be read, when sens is empty
 };
 
 inline constexpr std::string_view REPONSE_ILLISIBLE = "Réponse illisible : ";
 
-Lecture lis_reponse(std::string_view texte, NatureEnonce nature);
+LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature);
 
 // The kind of a statement from its text: a relation "=" is an equation, the
 // others an inequation, "{...}" a system, anything else an expression.
 NatureEnonce nature_enonce(std::string_view enonce);
 
 // The program's own writing of a meaning: values joined by "*et*", the
-// interval text "domain(x,lower,upper,code)" joined by "or", "([])" for the
-// empty set of an inequation, the expression text.
+// interval text "domain(x,lower,upper,code)" joined by "or" ("([v])" for a
+// single value), "([])" for no solution, "R" for every real, the expression.
 std::string ecrit_sens(const Sens &sens);
 
 // Where a bound or a value stands on the real line: "-inf" and "inf" as
 // infinities, a text by its value (letters other than x at fixed values);
 // NaN when it has none.
-double position(const std::string &borne);
+double position_reelle(const std::string &borne);

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr std::string_view MARQUE_VECTEUR = "..arrow";
-constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}; ";
+constexpr std::string_view SIGNES_FORMULE = "+-*/^()=<>.,[]{}";
 // A key press posts a few messages; the chain of posts is cut well beyond that.
 constexpr int MESSAGES_MAX = 32;
 
@@ -146,8 +146,6 @@ void applique_message(Saisie &saisie, Message message)
             insere(saisie, "sqrt()", 1);
         else if (insere_par_la_boite(message.code))
             insere(saisie, std::string(1, static_cast<char>(message.code)));
-        else if (const std::string signe = signe_ensemble(message.code); !signe.empty())
-            insere(saisie, signe);
         return;
     }
     switch (message.code) {

@@ -34,7 +34,8 @@ inline constexpr int CARACTERE_RACINE_PRODUIT = 19;  // "*" then a square root
 inline constexpr int CARACTERE_VECTEUR = 22;
 
 // The signs of sets and relations a pupil types in an answer (∅ ℝ ≤ ≥ ∪ ∞),
-// in UTF-8, by their code point; empty for any other code.
+// in UTF-8, by their code point; empty for any other code. The argument
+// window's rules type them, with blanks and ";".
 std::string signe_ensemble(int code);
 
 // The text of a box and its caret, counted in bytes before it.

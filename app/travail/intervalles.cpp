@@ -61,7 +61,7 @@ std::string texte_d_intervalles(const std::string &texte)
 {
     if (texte.find("domain") != std::string::npos)
         return texte;
-    const Lecture lue = lis_reponse(texte, NatureEnonce::inequation);
+    const LectureReponse lue = lis_reponse(texte, NatureEnonce::inequation);
     if (!lue.sens || lue.sens->genre != Sens::Genre::intervalles || lue.sens->intervalles.empty())
         return texte;
     return ecrit_sens(*lue.sens);
@@ -103,12 +103,27 @@ Saisie bouton_intervalle(int image, Saisie saisie)
 
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
-    // ";" typed before the separator of an interval's bounds passes over it.
-    const auto c = static_cast<std::size_t>(saisie.curseur);
-    if (message.genre == GenreMessage::caractere && message.code == ';' && c < saisie.texte.size() &&
-        saisie.texte[c] == ';') {
-        ++saisie.curseur;
-        return {saisie, false};
+    const auto c = static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
+    if (message.genre == GenreMessage::caractere) {
+        // The separator or the bracket of an interval typed where it already
+        // stands passes over it: the pupil types the interval as he writes it.
+        const bool de_l_intervalle = message.code == ';' || message.code == '[' || message.code == ']';
+        if (de_l_intervalle && c < saisie.texte.size() && saisie.texte[c] == message.code) {
+            ++saisie.curseur;
+            return {saisie, false};
+        }
+        // An answer (or a set) is written with blanks, ";" and the signs of
+        // sets, which statements and the arguments of actions do not take.
+        const Partage &p = partage;
+        const bool ensemble = p.action_en_cours == 10 || p.saisie_domaine || p.saisie_depuis_prof;
+        const std::string signe = message.code == ' ' || message.code == ';'
+                                      ? std::string(1, static_cast<char>(message.code))
+                                      : signe_ensemble(message.code);
+        if (ensemble && !signe.empty()) {
+            saisie.texte.insert(c, signe);
+            saisie.curseur = static_cast<int>(c + signe.size());
+            return {saisie, false};
+        }
     }
     const Frappe f = frappe(std::move(saisie), message, mode_vecteurs, filtre_argument, TOUCHE_ENTREE);
     return {f.saisie, f.finie};

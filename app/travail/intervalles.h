@@ -19,7 +19,7 @@ std::string texte_domaine();   // from the shared values
 // The interval buttons Image9 .. Image12 insert at the caret the brackets of
 // an interval with empty bounds, "[;]", "];[", "[;[" or "];]", joined by "∪"
 // to an interval just before; the caret stands at the lower bound. Typing
-// ";" before the ";" there, or Tab, passes to the upper bound.
+// ";" (or Tab) passes to the upper bound, and the closing bracket past it.
 Saisie bouton_intervalle(int image, Saisie saisie);
 // Image13 types "inf".
 inline constexpr std::string_view TEXTE_INFINI = "inf";

@@ -1,15 +1,11 @@
 #include "app/travail/reponse.h"
 
 #include <algorithm>
-#include <string_view>
-#include <vector>
-
 #include <cmath>
 
 #include "algebra/solutions.h"
 #include "app/travail/regles_nommees.h"
 #include "core/algebre.h"
-#include "core/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"
@@ -73,7 +69,7 @@ double valeur_membre(const std::string &membre, double x, const std::string &y)
 // A pair that satisfies every line of the system.
 bool couple_solution(const std::string &systeme, const Sens &couple)
 {
-    const double x = position(couple.valeurs[0]);
+    const double x = position_reelle(couple.valeurs[0]);
     bool vue = false;
     std::string lignes;
     for (char c : systeme)
@@ -94,6 +90,7 @@ bool couple_solution(const std::string &systeme, const Sens &couple)
 
 // The answer to a statement the pupil typed himself, judged against the
 // engine's own solution; an expression must keep the statement's value.
+// Nothing is said when the engine does not solve the statement.
 void juge_sans_exercice(const std::string &enonce, NatureEnonce nature, const Sens &reponse)
 {
     Partage &p = partage;
@@ -107,14 +104,13 @@ void juge_sans_exercice(const std::string &enonce, NatureEnonce nature, const Se
         else
             juste = false;
     } else if (const auto solution = solution_du_moteur(enonce, nature)) {
-        const Lecture attendue = lis_reponse(*solution, nature);
+        const LectureReponse attendue = lis_reponse(*solution, nature);
         if (attendue.sens)
             juste = compare_sens(*attendue.sens, reponse).verdict != Verdict::fausse;
     }
-    if (!juste)
-        return;
-    p.commentaire_final = *juste ? REPONSE_JUSTE : REPONSE_FAUSSE;
-    p.reponse_juste = *juste;
+    // Without an exercise there is no mark to show: the verdict is the comment.
+    if (juste)
+        p.commentaire_final = *juste ? REPONSE_JUSTE : REPONSE_FAUSSE;
 }
 
 // Characters of a UTF-8 text.
@@ -134,7 +130,7 @@ bool verifie_reponse(const std::string &reponse, const std::string &enonce)
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
     const NatureEnonce nature = nature_du_travail(enonce);
-    const Lecture lue = lis_reponse(reponse, nature);
+    const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens) {
         // A slip of the keyboard costs nothing: the pupil reads why and answers again.
         p.commentaire_final = lue.message;
@@ -159,7 +155,7 @@ bool verifie_reponse(const std::string &reponse, const std::string &enonce)
                 retenue = &solution;
             break;
         }
-        const Lecture a = lis_reponse(attendue, nature);
+        const LectureReponse a = lis_reponse(attendue, nature);
         const Comparaison c = a.sens ? compare_sens(*a.sens, *lue.sens)
                                      : Comparaison{attendue == reponse ? Verdict::juste : Verdict::fausse, {}};
         const bool juste = solution.penalite == 0;

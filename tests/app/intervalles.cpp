@@ -103,6 +103,7 @@ TEST_F(Intervalles, BoutonsDIntervalle)
                           : frappe_argument(s, {GenreMessage::caractere, c}, false).saisie;
         return s;
     };
+    partage.action_en_cours = 10;
     Saisie s = bouton_intervalle(11, {});
     EXPECT_EQ(s, (Saisie{"[;[", 1}));
     s = tape(s, "-2;1");
@@ -112,7 +113,15 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(s, (Saisie{"[-2;1[∪[;]", static_cast<int>(std::string("[-2;1[∪[").size())}));
     s = tape(s, "3\tinf");
     EXPECT_EQ(s.texte, "[-2;1[∪[3;inf]");
+    EXPECT_EQ(tape(bouton_intervalle(12, {}), "1;2]").texte, "]1;2]");
+    EXPECT_EQ(tape({"]1;2]", 4}, "]]").texte, "]1;2]]");
+    EXPECT_EQ(tape({"x", 1}, " ou x").texte, "x ou x");
+    EXPECT_EQ(tape({"{1", 2}, ";2}").texte, "{1;2}");
+    EXPECT_EQ(frappe_argument({"x", 1}, {GenreMessage::caractere, 0x2265}, false).saisie, (Saisie{"x≥", 4}));
+    EXPECT_EQ(frappe_argument({"S=", 2}, {GenreMessage::caractere, 0x2205}, false).saisie.texte, "S=∅");
     EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
+    partage.action_en_cours = 3;   // the argument of an action takes no blank
+    EXPECT_EQ(tape({"x", 1}, " ;").texte, "x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
 }

@@ -226,6 +226,30 @@ TEST_F(Instanciation, ValeursEntrentCommeFacteurs)
     }
 }
 
+// The answers as the file holds them ("=" written "*et*"), drawn and kept by
+// their meaning: a solved form becomes its values or its set, a list of
+// values joined by "=" stays a list, the teacher's writing stays as written.
+TEST_F(Instanciation, ReponsesAttendues)
+{
+    struct Cas {
+        const char *enonce, *solution, *attendue;
+    };
+    const Cas cas[] = {
+        {"2*x=1", "x*et*1/2", "1/2"},                {"2*x=a", "x*et*a/2", "3/2"},
+        {"2*x<=4", "x<*et*2", "domain(x,-inf,2,14)"}, {"(x-1)*(x+a)=0", "(1)*et*(-a)", "1*et*-3"},
+        {"x^2=2*x", "x^2*et*2*x", "x^2=2*x"},         {"4*x^2-9", "(2*x-3)*(2*x-3)", "(2*x-3)*(2*x-3)"},
+        {"7/6+1/3", "9/6", "9/6"},                    {"a*x", "a*x+x", "4*x"},
+    };
+    for (const Cas &c : cas) {
+        partage.liste_solutions.clear();
+        partage.lignes_parametres[1] = "a:3,,";
+        partage.expression_base = c.enonce;
+        partage.liste_solutions.emplace_back(c.solution, "0", "juste");
+        instancier_exercice();
+        EXPECT_EQ(partage.solutions_normalisees[1], c.attendue) << c.enonce << " " << c.solution;
+    }
+}
+
 TEST_F(Instanciation, VecteursGardentLeurMarque)
 {
     partage.lignes_parametres[1] = "k:2,,";

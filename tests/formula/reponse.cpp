@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/sens.h"
+#include "tests/outils/textes_hostiles.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ TEST(LectureReponse, Equation)
         {"-12", "-12", J}, {"-12", "x=-12", J}, {"-12", "x = -12", J}, {"-12", "S={-12}", J}, {"-12", "-12=x", J},
         {"-12", "-24/2", S}, {"-12", "-2", F}, {"-12", "x=-12 ou x=2", F}, {"-12", "2x=-24", F},
         {"2*et*-3", "-3 ou 2", J}, {"2*et*-3", "x=2 et x=-3", J}, {"2*et*-3", "S = {2 ; -3}", J},
-        {"2*et*-3", "x=2etx=-3", J}, {"2*et*-3", "-3*et*2", J}, {"2*et*-3", "{2,-3}", J}, {"2*et*-3", "2", F},
+        {"2*et*-3", "x=2etx=-3", J}, {"2*et*-3", "-3*et*2", J}, {"2*et*-3", "{2,-3}", J}, {"2*et*-3", "2,-3", J}, {"2*et*-3", "x ∈ {-3 ; 2}", J}, {"2*et*-3", "2", F},
         {"1/2", "0.5", J}, {"1/2", "0,5", J}, {"1/2", "{0,5}", J}, {"1/3", "0.33", F}, {"-7/3", "7/(-3)", J},
         {"-7/3", "-2.33", F}, {"2*sqrt(3)", "2sqrt(3)", J}, {"2*sqrt(3)", "sqrt(12)", S}, {"2*sqrt(3)", "3.46", F},
         {"([])", "pas de solution", J}, {"([])", "Aucune solution", J}, {"([])", "S=∅", J}, {"([])", "S = {}", J},
@@ -81,7 +82,7 @@ TEST(LectureReponse, Expression)
 TEST(LectureReponse, TexteIllisible)
 {
     for (const char *texte : {"", "  ", "2+", "x=", "2 et", "]2;[", "(3;"}) {
-        const Lecture l = lis_reponse(texte, texte[0] == ']' ? NatureEnonce::inequation
+        const LectureReponse l = lis_reponse(texte, texte[0] == ']' ? NatureEnonce::inequation
                                                              : texte[0] == '(' ? NatureEnonce::systeme
                                                                                : NatureEnonce::equation);
         EXPECT_FALSE(l.sens) << texte;
@@ -95,10 +96,35 @@ TEST(LectureReponse, LeProgrammeRelitSonEcriture)
              {"2*et*-3", NatureEnonce::equation}, {"([])", NatureEnonce::equation},
              {"(domain(x,-inf,-3,12))or(domain(x,2,inf,15))", NatureEnonce::inequation},
              {"([2])", NatureEnonce::inequation}, {"3*et*2", NatureEnonce::systeme}}) {
-        const Lecture l = lis_reponse(texte, nature);
+        const LectureReponse l = lis_reponse(texte, nature);
         ASSERT_TRUE(l.sens) << texte;
         EXPECT_EQ(lis_reponse(ecrit_sens(*l.sens), nature).sens, l.sens) << texte << " -> " << ecrit_sens(*l.sens);
     }
+}
+
+TEST(LectureReponse, EntreesHostilesSures)
+{
+    // Read or refused with a message, never a crash nor a long wait.
+    std::vector<std::string> textes = {
+        outils::entre_parentheses("x"), std::string(100000, 'x'), outils::octets_au_hasard(20000, 7),
+        "{{{{", "]]]][[[[", "x<<<2", ";;;;", "et et et", "S=", "S=S=S=", "x∈", "((([]))", "domain(x,",
+        "(domain(x,1,2,13))or(", "x=1=2=3", "]-inf;inf[∪", "\xE2\x88", "x^99999=1", "sqrt(" + std::string(3000, '9') + ")",
+    };
+    std::string liste, reunion;
+    for (int i = 0; i < 20000; ++i) {
+        liste += std::to_string(i) + ";";
+        reunion += "]" + std::to_string(i) + ";" + std::to_string(i + 1) + "[U";
+    }
+    textes.push_back(liste + "0");
+    textes.push_back(reunion + "]0;1[");
+    for (const std::string &t : textes)
+        for (NatureEnonce nature : {NatureEnonce::expression, NatureEnonce::equation, NatureEnonce::inequation,
+                                    NatureEnonce::systeme}) {
+            const LectureReponse l = lis_reponse(t, nature);
+            EXPECT_TRUE(l.sens || l.message.rfind(REPONSE_ILLISIBLE, 0) == 0) << t.substr(0, 40);
+            compare_reponses("2", t, nature);
+            compare_reponses(t, t, nature);
+        }
 }
 
 } // namespace
