@@ -215,7 +215,7 @@ std::string contre_exemple(const Enonce &e, const Application &a, const Sens &el
     if (e.nature == 6) {
         Couple c;
         if (eleve.genre == Sens::Genre::couple && eleve.valeurs.size() == 2)
-            c = {position(eleve.valeurs[0]), position(eleve.valeurs[1])};
+            c = {position_reelle(eleve.valeurs[0]), position_reelle(eleve.valeurs[1])};
         return contre_exemple_systeme(e, c);
     }
     const std::optional<Ensemble> s = ensemble_de(eleve);

@@ -289,14 +289,14 @@ std::optional<Ensemble> ensemble_de(const Sens &s)
     std::vector<double> points;
     if (s.genre == Sens::Genre::valeurs && !s.tous_les_reels) {
         for (const std::string &v : s.valeurs)
-            points.push_back(position(v));
+            points.push_back(position_reelle(v));
         return valeurs(points);
     }
     if (s.genre != Sens::Genre::intervalles)
         return std::nullopt;
     Ensemble e;
     for (const Intervalle &i : s.intervalles)
-        e = reunion(e, Ensemble{{{position(i.bas), position(i.haut), !i.bas_ouvert, !i.haut_ouvert}}});
+        e = reunion(e, Ensemble{{{position_reelle(i.bas), position_reelle(i.haut), !i.bas_ouvert, !i.haut_ouvert}}});
     return e;
 }
 
