@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/algebre.h"
 #include "formula/lecteur.h"
 
 namespace {
@@ -216,14 +217,6 @@ private:
 
 } // namespace
 
-std::string sans_blancs(const std::string &texte)
-{
-    std::string s;
-    for (char c : texte)
-        if (c != ' ' && c != '\t')
-            s += c;
-    return s;
-}
 
 std::string ecrit_lineaire(const Arbre &arbre, int noeud, const std::vector<Retouche> &retouches,
                            const Valeurs &valeurs)

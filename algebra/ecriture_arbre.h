@@ -36,8 +36,5 @@ std::string ecrit_lisible(const Arbre &arbre, int noeud, const Valeurs &valeurs 
 // The same for a linear text; the text itself when it does not read.
 std::string texte_lisible(const std::string &texte, const Valeurs &valeurs = {});
 
-// The text without its blanks and tabs, as the tree's spans count it.
-std::string sans_blancs(const std::string &texte);
-
 // Groups around a node taken away.
 int sans_groupe(const Arbre &arbre, int noeud);

@@ -4,6 +4,7 @@
 
 #include "algebra/ecriture_arbre.h"
 #include "algebra/mecaniques.h"
+#include "core/algebre.h"
 #include "formula/lecteur.h"
 
 namespace {
