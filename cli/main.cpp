@@ -71,6 +71,7 @@ Registre construit_registre()
     enregistre_fichiers(r);
     enregistre_session(r);
     enregistre_verifie(r);
+    enregistre_diagnostic(r);
     enregistre_reponses(r);
     return r;
 }

@@ -17,6 +17,7 @@
 #include "app/travail/copie.h"
 #include "app/travail/intervalles.h"
 #include "app/travail/menus.h"
+#include "app/travail/regles_nommees.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "cli/pdf_texte.h"
@@ -70,7 +71,7 @@ public:
         temporaire_ = true;
         for (const fs::directory_entry &f : fs::directory_iterator(source, erreur)) {
             const fs::path nom = f.path().filename();
-            if (nom == "Vivezezi.ini" || nom.extension() == ".alp")
+            if (nom == "Vivezezi.ini" || nom == FICHIER_REGLES_ERRONEES || nom.extension() == ".alp")
                 fs::copy_file(f.path(), chemin_ / nom, fs::copy_options::overwrite_existing, erreur);
         }
     }

@@ -7,7 +7,8 @@
 // use gives a 20/20 answer in one click. With --routes, the teacher's road
 // NAME.route of that folder, played on the draw of seed 1, must end on a step
 // that the answer check accepts with 20/20. The file must also come back byte for byte when
-// read and written again.
+// read and written again. An anticipated wrong answer whose comment says less
+// than the wrong rule the program would name gets a hint, not a problem.
 
 #include <cctype>
 #include <cmath>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "app/travail/menus.h"
+#include "app/travail/regles_nommees.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "cli/operations_verifie.h"
@@ -61,6 +63,12 @@ public:
             std::cout << " (tirage " << tirage << ")";
         std::cout << " : " << probleme << '\n';
         ++nombre_;
+    }
+    // A hint to the teacher, said once, that is no problem.
+    void conseille(const std::string &cle, const std::string &conseil)
+    {
+        if (deja_vus_.insert(cle).second)
+            std::cout << fichier_ << " : conseil : " << conseil << '\n';
     }
     int nombre() const { return nombre_; }
 
@@ -166,8 +174,48 @@ void verifie_un_clic(const fs::path &chemin, int tirage, Rapport &rapport)
     }
 }
 
+// The stems (first five letters, lower case) of the words of five letters or
+// more of a text: "changer" and "change" meet on "chang".
+std::vector<std::string> mots_de(const std::string &nom)
+{
+    std::vector<std::string> mots;
+    std::string mot;
+    for (char c : nom + " ") {
+        if (std::isalpha(static_cast<unsigned char>(c)) || (static_cast<unsigned char>(c) & 0x80))
+            mot += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        else if (!mot.empty()) {
+            if (mot.size() >= 5)
+                mots.push_back(mot.substr(0, 5));
+            mot.clear();
+        }
+    }
+    return mots;
+}
+
+// An anticipated wrong answer whose comment uses none of the words of the
+// name and explanation of the rule the program would name for it: the
+// teacher may say more.
+void conseille_commentaire(const std::string &enonce, const TDsolu &solution, const std::string &reponse,
+                           const BibliothequeRegles &bibliotheque, Rapport &rapport)
+{
+    const std::optional<Diagnostic> d =
+        diagnostique(enonce, reponse, tache_de_consigne(partage.consigne), bibliotheque);
+    const TexteRegle *regle = d ? bibliotheque.trouve(d->identifiant) : nullptr;
+    if (!regle)
+        return;
+    std::string commentaire = solution.commentaire;
+    for (char &c : commentaire)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const std::string &mot : mots_de(regle->nom + " " + regle->explication))
+        if (commentaire.find(mot) != std::string::npos)
+            return;
+    rapport.conseille(solution.solution, "la réponse prévue « " + solution.solution + " » a pour commentaire « " +
+                                             solution.commentaire + " » ; le programme y reconnaît l'erreur « " +
+                                             regle->nom + " » et dirait : « " + d->explication + " »");
+}
+
 // One draw: the exercise loaded, its values drawn as the switch to pupil mode does.
-void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
+void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles &bibliotheque, Rapport &rapport)
 {
     remet_a_zero_complet();
     Travail travail;
@@ -193,6 +241,8 @@ void verifie_tirage(const fs::path &chemin, int tirage, Rapport &rapport)
                 rapport.signale(tirage, "la réponse n°" + std::to_string(i) + " « " + reponse + " », de note " +
                                             std::to_string(solutions[i - 1].penalite) +
                                             ", est acceptée à 20/20 : une réponse juste la précède-t-elle ?");
+            else if (!reponse.empty())
+                conseille_commentaire(enonce, solutions[i - 1], reponse, bibliotheque, rapport);
             continue;
         }
         une_juste = true;
@@ -280,6 +330,7 @@ int verifie(const Arguments &a)
         return 2;
     }
     fixe_dossier_programme(chemin_executable().parent_path());
+    const BibliothequeRegles bibliotheque = bibliotheque_regles();
     int problemes = 0;
     for (const fs::path &chemin : demande->fichiers) {
         Rapport rapport(texte_de(chemin.filename()));
@@ -288,7 +339,7 @@ int verifie(const Arguments &a)
             continue;
         }
         for (int tirage = 1; tirage <= demande->tirages; ++tirage)
-            verifie_tirage(chemin, tirage, rapport);
+            verifie_tirage(chemin, tirage, bibliotheque, rapport);
         if (demande->routes)
             verifie_route(chemin, *demande->routes / chemin.filename().replace_extension(".route"), rapport);
         problemes += rapport.nombre();

@@ -74,6 +74,7 @@ void enregistre_menus(Registre &r);
 void enregistre_fichiers(Registre &r);     // configuration and exercise files
 void enregistre_session(Registre &r);
 void enregistre_verifie(Registre &r);       // the exercise checker
+void enregistre_diagnostic(Registre &r);    // the wrong rule behind a pupil's text
 void enregistre_reponses(Registre &r);      // the reading and comparison of answers
 
 // Plays a session script in the given program folder (a fresh copy of the

@@ -17,7 +17,7 @@ endforeach()
 
 # The shared data: the program finds it at ../share/vivezezi from its folder.
 file(GLOB PAGES_AIDE CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.alp)
-install(FILES ${PAGES_AIDE} ${PROJECT_SOURCE_DIR}/data/Vivezezi.ini DESTINATION ${VIVEZEZI_DONNEES_INSTALLEES})
+install(FILES ${PAGES_AIDE} ${PROJECT_SOURCE_DIR}/data/Vivezezi.ini ${PROJECT_SOURCE_DIR}/data/regles_erronees.txt DESTINATION ${VIVEZEZI_DONNEES_INSTALLEES})
 if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/data/exercices)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/exercices DESTINATION ${VIVEZEZI_DONNEES_INSTALLEES}
     FILES_MATCHING PATTERN "*.alg")

@@ -29,6 +29,7 @@ void valeurs_par_defaut()
     p.mode_eleve = false;
     p.saisie_depuis_prof = false;
     p.exercice_modifie = false;
+    p.regles_nommees.clear();
 }
 
 void remet_a_zero_complet()

@@ -62,6 +62,8 @@ struct Partage {
     std::vector<std::string> points_retires;
     bool reponse_juste = false;
     std::string commentaire_final;
+    // The wrong rules named during the pupil's work, each once, in order.
+    std::vector<std::string> regles_nommees;
     bool aides_a_imprimer = false;
     bool exercice_modifie = false;
     std::string fichier_exercice;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/travail/regles_nommees.h"
 #include "core/partage.h"
 #include "exercise/grilles.h"
 #include "exercise/preparation.h"
@@ -48,6 +49,13 @@ std::vector<LigneResume> resume(int debut, bool reponses, const std::vector<std:
                 texte("COMMENT : " + s.commentaire);
                 texte("NOTE : " + note_affichee(s.penalite));
             }
+        // The mistakes the program named while the pupil worked.
+        if (!partage.regles_nommees.empty())
+            titre("ERREURS RECONNUES");
+        for (const std::string &id : partage.regles_nommees) {
+            const TexteRegle *t = bibliotheque_regles().trouve(id);
+            texte(t ? t->nom + " : " + t->juste : id);
+        }
     }
     titre("LES AIDES");
     for (int i = 1; i <= AIDES_RESUMEES && !partage.aides[i].empty(); ++i) {

@@ -1,8 +1,8 @@
 #pragma once
 // The summary of the exercise: its file, statement, starting expression,
-// variables, options, expected answers and helps, as a list of lines to
-// draw. The window shows it in five pages, each starting one section later;
-// paper gets all of it.
+// variables, options, expected answers, the mistakes named during the
+// pupil's work, and helps, as a list of lines to draw. The window shows it
+// in five pages, each starting one section later; paper gets all of it.
 
 #include <string>
 #include <vector>

@@ -119,6 +119,22 @@ void TForm4::showEvent(QShowEvent *e)
 {
     const FenetreResultat r = resultat();
     label1_->setText(QString::fromStdString(r.commentaire));
+    // After a wrong answer the plate holds one line, the mark so far, and a
+    // long comment (the explanation of a mistake with its counter-example)
+    // takes the room above it, in a smaller font if it must.
+    const bool sans_eloge = r.felicitations.empty() && !r.note_visible;
+    auto *plaque = findChild<QFrame *>(QStringLiteral("Panel1"));
+    plaque->setGeometry(sans_eloge ? QRect(3, 89, 312, 24) : QRect(3, 56, 312, 57));
+    label4_->setGeometry(sans_eloge ? QRect(4, 2, 304, 20) : QRect(4, 4, 304, 49));
+    label4_->setFont(police_fenetre(sans_eloge ? 14 : 16));
+    label1_->setGeometry(sans_eloge ? QRect(8, 10, 305, 76) : QRect(8, 10, 305, 41));
+    for (int pixels = 16; pixels >= 10; --pixels) {
+        label1_->setFont(police_fenetre(pixels));
+        const QRect place = label1_->fontMetrics().boundingRect(label1_->contentsRect(), Qt::TextWordWrap | Qt::AlignCenter,
+                                                                 label1_->text());
+        if (place.height() <= label1_->height())
+            break;
+    }
     label4_->setText(QString::fromStdString(r.felicitations.empty() ? r.note_provisoire : r.felicitations));
     label2_->setText(QString::fromStdString(r.note));
     label2_->setVisible(r.note_visible);

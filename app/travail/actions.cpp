@@ -14,6 +14,7 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/regles_nommees.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/algebre.h"
@@ -363,18 +364,20 @@ void Travail::operation_argument(int code, std::string a)
         decompose_vecteur(s, a);
         enregistrer_etape(s, "Il faut décomposer sur le point " + forme_lisible(a) + ".", true);
         break;
-    case 12:
-        switch (compare_ecritures(s, a)) {
-        case EQUIVALENTES:
+    case 12: {
+        const int comparaison = compare_ecritures(s, a);
+        if (comparaison == EQUIVALENTES) {
             enregistrer_etape(a, "Il faut écrire autrement (sous la forme : " + ca + ").", true);
             break;
-        case EQUIVALENCE_NON_DEMONTREE:
-            message = "Cette écriture n'est pas acceptée : on ne peut pas vérifier qu'elle est équivalente.";
-            break;
-        default:
-            enregistrer_etape(s, "Ecriture non équivalente.", true);
         }
+        // The refusal names the rule the rewriting broke, when one explains it.
+        const auto d = nomme_erreur(s, a, Tache::aucune);
+        if (comparaison == EQUIVALENCE_NON_DEMONTREE && !d)
+            message = "Cette écriture n'est pas acceptée : on ne peut pas vérifier qu'elle est équivalente.";
+        else
+            enregistrer_etape(s, d ? "Ecriture non équivalente. " + d->explication : "Ecriture non équivalente.", true);
         break;
+    }
     default: break;
     }
 }

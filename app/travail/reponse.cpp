@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "algebra/solutions.h"
+#include "app/travail/regles_nommees.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
@@ -173,6 +174,10 @@ bool verifie_reponse(const std::string &reponse, const std::string &enonce, bool
         p.commentaire_final = *presque;
         retire_points(1);
     }
+    // A wrong answer the teacher did not foresee: the rule it broke, when one explains it.
+    if (!p.reponse_juste && !presque && (!retenue || retenue->solution.empty()))
+        if (const auto d = nomme_erreur(enonce, reponse, tache_de_consigne(p.consigne)))
+            p.commentaire_final = d->explication;
     return true;
 }
 

@@ -171,6 +171,7 @@ void Travail::passe_en_mode_eleve()
     // The pupil starts at 20, whatever the teacher tried before.
     p.note = 20;
     p.points_retires.clear();
+    p.regles_nommees.clear();
     aides_lues.clear();
     reponses_donnees.clear();
     affiche_exercice();

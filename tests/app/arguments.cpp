@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/travail/travail.h"
 #include "core/partage.h"
@@ -68,6 +69,29 @@ TEST_F(Arguments, SoundArgumentsAreRecorded)
         EXPECT_TRUE(t.message.empty()) << c.enonce << " / " << c.argument << " : " << t.message;
     }
     EXPECT_EQ(t.commentaires[3], "Ecriture non équivalente.");
+}
+
+// A rewriting refused by "Ecrire autrement..." names the rule it broke, for
+// an expression and for an equation alike.
+TEST_F(Arguments, TheRefusedRewritingNamesTheRule)
+{
+    partage.dossier_programme = VIVEZEZI_DONNEES;
+    const struct {
+        Cas cas;
+        const char *explication;
+    } refus[] = {
+        {{"2*(x-3)", 12, "2*x-3"}, "Le facteur multiplie chaque terme de la parenthèse"},
+        {{"3*x=12", 12, "x=9"}, "Dans ax = b, a multiplie x"},
+        {{"2*x+3=11", 12, "2*x=14"}, "Un terme qui change de membre change de signe"},
+    };
+    for (const auto &r : refus) {
+        donne(r.cas);
+        EXPECT_EQ(partage.etape, 3) << r.cas.argument;
+        EXPECT_TRUE(t.commentaires[3].starts_with(std::string("Ecriture non équivalente. ") + r.explication))
+            << t.commentaires[3];
+    }
+    EXPECT_EQ(partage.regles_nommees, (std::vector<std::string>{"distributivite_partielle", "coefficient_soustrait",
+                                                                 "transposition_sans_changement_signe"}));
 }
 
 } // namespace

@@ -120,6 +120,27 @@ TEST_F(Reponse, SansEntreeQuiConvient)
     EXPECT_FALSE(resultat().note_visible);
 }
 
+// The teacher's anticipated answers keep their comments; a wrong answer they
+// do not cover gets the rule it broke, at the catch-all's cost.
+TEST_F(Reponse, UneErreurNonPrevueNommeLaRegle)
+{
+    partage.dossier_programme = VIVEZEZI_DONNEES;
+    enonce = "(x+3)^2";
+    partage.consigne = "Développer l'expression.";
+    attendues({{"x^2+6*x+9", "0", "Bravo"}, {"x^2+9", "5", "Prévu"}, {"", "10", "Faux"}});
+    verifie("x^2+9");
+    EXPECT_EQ(partage.commentaire_final, "Prévu");
+    EXPECT_EQ(partage.note, 15);
+    verifie("x^2+3x+9");
+    EXPECT_TRUE(partage.commentaire_final.starts_with("Le double produit vaut 2ab")) << partage.commentaire_final;
+    EXPECT_TRUE(partage.commentaire_final.ends_with("Pour x = 1 : (1 + 3)² = 16, mais 1² + 1 × 3 + 3² = 13."))
+        << partage.commentaire_final;
+    EXPECT_EQ(partage.note, 5);
+    verifie("x^2+6x+8");
+    EXPECT_EQ(partage.commentaire_final, "Faux");
+    EXPECT_EQ(partage.regles_nommees, std::vector<std::string>{"double_produit_sans_2"});
+}
+
 TEST_F(Reponse, ReponseVideIgnoree)
 {
     juste_ou_faux();

@@ -63,6 +63,18 @@ TEST(OutilBase, OneLineResults)
     }
 }
 
+// The rule's identifier, a tab and its explanation; an empty line when no
+// rule explains the answer or it is right; a message for an unknown task.
+TEST(OutilBase, Diagnostique)
+{
+    const Sortie nommee = outil("diagnostique", {"(x+3)^2", "x^2+9", "--tache", "developper"});
+    EXPECT_TRUE(nommee.texte.starts_with("carre_somme_sans_double_produit\t(a + b)² n'est pas a² + b²")) << nommee.texte;
+    EXPECT_TRUE(nommee.texte.ends_with("Pour x = 1 : (1 + 3)² = 16, mais 1² + 3² = 10.\n")) << nommee.texte;
+    EXPECT_EQ(outil("diagnostique", {"(x+3)^2", "x^2+6x+9"}).texte, "\n");
+    EXPECT_EQ(outil("diagnostique", {"3x=12", "x=5", "--tache", "resoudre"}).texte, "\n");
+    EXPECT_TRUE(outil("diagnostique", {"3x=12", "x=9", "--tache", "calculer"}).texte.starts_with("Erreur"));
+}
+
 TEST(OutilBase, JsonEscapes)
 {
     // A system ("@" is a line break), quotes, backslashes and a byte that is

@@ -118,6 +118,27 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
     }
 }
 
+// An anticipated wrong answer whose comment says less than the mistake the
+// program names gets a hint, which is no problem.
+TEST_F(VerifieExercice, UnCommentaireQuiEnDitMoinsQueLaRegleEstSignale)
+{
+    auto avec_erreur_prevue = [](const std::string &commentaire) {
+        std::string t = fichier("(x+3)^2", {}, "x^2+6*x+9");
+        t.insert(t.find("solution:\r\n"), "solution:x^2+9\r\ncomment:" + commentaire + "\r\nnote:5\r\n");
+        return t;
+    };
+    const Sortie court = lance("verifie_exercice " + ecrit("court.alg", avec_erreur_prevue("Non.")));
+    EXPECT_EQ(court.code, 0);
+    EXPECT_NE(court.texte.find("court.alg : conseil : la réponse prévue « x^2+9 » a pour commentaire « Non. »"),
+              std::string::npos)
+        << court.texte;
+    EXPECT_NE(court.texte.find("Carré d'une somme sans le double produit"), std::string::npos) << court.texte;
+    const Sortie precis =
+        lance("verifie_exercice " + ecrit("precis.alg", avec_erreur_prevue("Il manque le double produit 2*3*x.")));
+    EXPECT_EQ(precis.code, 0);
+    EXPECT_EQ(precis.texte, "");
+}
+
 TEST_F(VerifieExercice, RouteEtFichierAbsent)
 {
     const std::string exercice = ecrit("equation.alg", fichier("2*x+1=5", {}, "2"));

@@ -104,3 +104,20 @@ TEST_F(ResumeTest, ReponsesSurLEcranSeulementAvecUnFichier)
 }
 
 }  // namespace
+
+namespace {
+
+// The mistakes named during the pupil's work, by their names and right rules.
+TEST_F(ResumeTest, LesErreursReconnuesSontListees)
+{
+    partage.dossier_programme = VIVEZEZI_DONNEES;
+    partage.regles_nommees = {"carre_somme_sans_double_produit", "coefficient_soustrait"};
+    for (const std::vector<LigneResume> &lignes : {resume_ecran(4, {}), resume_papier({})}) {
+        EXPECT_EQ(titres(lignes)[titres(lignes).size() - 2], "ERREURS RECONNUES");
+        EXPECT_TRUE(contient(lignes, "Carré d'une somme sans le double produit : (a + b)² = a² + 2ab + b²"));
+        EXPECT_TRUE(contient(lignes, "Coefficient de x soustrait au lieu de diviser : ax = b donne x = b/a"));
+    }
+    EXPECT_EQ(titres(resume_ecran(5, {})), std::vector<std::string>{"LES AIDES"});
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QLabel>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -462,6 +463,29 @@ TEST(FenetreResultat, ReponseEncoreSimplifiable)
     EXPECT_EQ(r.fenetre.commentaire(), QString::fromUtf8("Peut encore être simplifiée"));
     EXPECT_FALSE(r.fenetre.note_visible());
     EXPECT_EQ(partage.note, 19);
+}
+
+// The road of a mistake named: "(x+3)^2" to develop, "x^2+9" answered; the
+// explanation with its counter-example is shown whole.
+TEST(FenetreResultat, LErreurNommeeSeLitEnEntier)
+{
+    Resultat r;
+    partage.dossier_programme = VIVEZEZI_DONNEES;
+    partage.consigne = "Développer l'expression.";
+    partage.note = 20;
+    partage.liste_solutions.push_back(TDsolu("x^2+6*x+9", "0", "Bien."));
+    partage.liste_solutions.push_back(TDsolu("", "10", "Ce n'est pas la bonne réponse."));
+    partage.solutions_normalisees[1] = "x^2+6*x+9";
+    ASSERT_TRUE(verifie_reponse("x^2+9", "(x+3)^2"));
+    r.fenetre.show();
+    const QString texte = r.fenetre.commentaire();
+    EXPECT_TRUE(texte.contains(QString::fromUtf8("il manque le double produit 2ab"))) << texte.toStdString();
+    EXPECT_TRUE(texte.endsWith(QString::fromUtf8("Pour x = 1 : (1 + 3)² = 16, mais 1² + 3² = 10."))) << texte.toStdString();
+    const QLabel *label = r.fenetre.findChild<QLabel *>(QStringLiteral("Label1"));
+    const QRect place = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap | Qt::AlignCenter, texte);
+    EXPECT_LE(place.height(), label->height());
+    EXPECT_EQ(partage.note, 10);
+    verifie_rendu(r.fenetre, QStringLiteral("resultat_erreur"));
 }
 
 TEST(FenetreResultat, BoutonFermer)
