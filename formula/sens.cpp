@@ -97,7 +97,7 @@ Comparaison compare_valeurs(const std::vector<std::string> &valeurs_attendues, c
         std::optional<Comparaison> meilleure;
         std::size_t choisie = 0;
         for (std::size_t k = 0; k < reponses.size(); ++k) {
-            const Comparaison c = compare_expressions(a, reponses[k]);
+            const Comparaison c = compare_expression_attendue(a, reponses[k]);
             // An approximation tells more than a plain wrong value.
             if (!meilleure || static_cast<int>(c.verdict) < static_cast<int>(meilleure->verdict) ||
                 (c.raison == VALEUR_APPROCHEE && meilleure->verdict == Verdict::fausse)) {
@@ -145,7 +145,7 @@ Comparaison compare_bornes(const std::string &a, const std::string &r)
 {
     if (a == "inf" || a == "-inf" || r == "inf" || r == "-inf")
         return a == r ? juste() : verdict(Verdict::fausse, "");
-    return compare_expressions(a, r);
+    return compare_expression_attendue(a, r);
 }
 
 Comparaison compare_intervalles(const std::vector<Intervalle> &attendus, const std::vector<Intervalle> &reponses)
@@ -170,7 +170,7 @@ Comparaison compare_intervalles(const std::vector<Intervalle> &attendus, const s
 
 } // namespace
 
-Comparaison compare_expressions(std::string_view attendue, std::string_view reponse)
+Comparaison compare_expression_attendue(std::string_view attendue, std::string_view reponse)
 {
     const std::optional<Somme> fa = forme_complete(attendue), fr = forme_complete(reponse);
     if (fa && fr && (a_un_vecteur(*fa) || a_un_vecteur(*fr))) {
@@ -218,8 +218,8 @@ Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
     case Sens::Genre::couple: {
         if (attendu.valeurs.size() != 2 || reponse.valeurs.size() != 2)
             return verdict(Verdict::fausse, "Un couple (x ; y) est attendu.");
-        const Comparaison x = compare_expressions(attendu.valeurs[0], reponse.valeurs[0]);
-        const Comparaison y = compare_expressions(attendu.valeurs[1], reponse.valeurs[1]);
+        const Comparaison x = compare_expression_attendue(attendu.valeurs[0], reponse.valeurs[0]);
+        const Comparaison y = compare_expression_attendue(attendu.valeurs[1], reponse.valeurs[1]);
         const Comparaison c = pire(x, y);
         if (c.verdict == Verdict::fausse && c.raison != VALEUR_APPROCHEE)
             return verdict(Verdict::fausse, "Ce n'est pas le bon couple.");
@@ -228,7 +228,7 @@ Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
     case Sens::Genre::intervalles:
         return compare_intervalles(attendu.intervalles, reponse.intervalles);
     case Sens::Genre::expression:
-        return compare_expressions(attendu.expression, reponse.expression);
+        return compare_expression_attendue(attendu.expression, reponse.expression);
     case Sens::Genre::autre:
         break;
     }

@@ -96,7 +96,7 @@ void juge_sans_exercice(const std::string &enonce, NatureEnonce nature, const Se
     Partage &p = partage;
     std::optional<bool> juste;
     if (nature == NatureEnonce::expression) {
-        const Comparaison c = compare_expressions(enonce, reponse.expression);
+        const Comparaison c = compare_expression_attendue(enonce, reponse.expression);
         juste = c.verdict != Verdict::fausse || c.raison == RAISON_FACTORISEE;
     } else if (nature == NatureEnonce::systeme) {
         if (reponse.genre == Sens::Genre::couple && reponse.valeurs.size() == 2)

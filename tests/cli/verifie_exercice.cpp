@@ -125,7 +125,7 @@ TEST_F(VerifieExercice, UnCommentaireQuiEnDitMoinsQueLaRegleEstSignale)
     auto avec_erreur_prevue = [](const std::string &commentaire) {
         std::string t = fichier("(x+3)^2", {}, "x^2+6*x+9");
         t.insert(t.find("solution:\r\n"), "solution:x^2+9\r\ncomment:" + commentaire + "\r\nnote:5\r\n");
-        return t;
+        return retient(t, {"Panel5"});
     };
     const Sortie court = lance("verifie_exercice " + ecrit("court.alg", avec_erreur_prevue("Non.")));
     EXPECT_EQ(court.code, 0);
