@@ -9,10 +9,10 @@
 #include "core/algebre.h"
 #include "core/evaluateur.h"
 #include "core/partage.h"
-#include "formula/lineaire.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -196,7 +196,7 @@ bool base_entiere(std::string_view base)
     if (std::all_of(base.begin(), base.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
         return true;
     const std::size_t ouverture = base.find('(');
-    return ouverture != NON_TROUVE && (ouverture == 0 || est_nom_de_fonction(base.substr(0, ouverture))) &&
+    return ouverture != NON_TROUVE && (ouverture == 0 || fonction_nommee(base.substr(0, ouverture))) &&
            fin_du_groupe(base, ouverture) == base.size();
 }
 

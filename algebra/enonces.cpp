@@ -12,6 +12,7 @@
 #include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -42,19 +43,6 @@ int relation_inverse(int nature)
 
 bool est_minuscule(char c) { return c >= 'a' && c <= 'z'; }
 
-// Words of the formula language whose letters are not variables.
-constexpr std::array<std::string_view, 10> mots_reserves = {
-    "sqrt", "sin", "cos", "tan", "abs", "ln", "exp", "arrow", "domain", "pi"};
-
-// Length of the reserved word that starts at position i, 0 when none does.
-std::size_t mot_reserve_en(std::string_view texte, std::size_t i)
-{
-    for (std::string_view mot : mots_reserves)
-        if (texte.substr(i, mot.size()) == mot)
-            return mot.size();
-    return 0;
-}
-
 // A replacement may not grow a text beyond this: no formula is that long, and
 // a long value put in place of many letters would exhaust memory.
 constexpr std::size_t LONGUEUR_REMPLACEMENT_MAX = 1000000;
@@ -70,7 +58,7 @@ bool remplace_lettre(std::string_view texte, char lettre, std::string_view valeu
     for (std::size_t i = 0; i < texte.size();) {
         if (r.size() > LONGUEUR_REMPLACEMENT_MAX)
             return false;
-        if (const std::size_t n = mot_reserve_en(texte, i)) {
+        if (const std::size_t n = mot_en(texte, i)) {
             r.append(texte.substr(i, n));
             i += n;
         } else if (texte[i] == lettre) {
@@ -89,7 +77,7 @@ bool remplace_lettre(std::string_view texte, char lettre, std::string_view valeu
 bool sans_variable(std::string_view texte)
 {
     for (std::size_t i = 0; i < texte.size();) {
-        if (const std::size_t n = mot_reserve_en(texte, i))
+        if (const std::size_t n = mot_en(texte, i))
             i += n;
         else if (est_minuscule(texte[i]) || (texte[i] >= 'A' && texte[i] <= 'Z'))
             return false;

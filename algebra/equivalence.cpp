@@ -7,6 +7,7 @@
 
 #include "core/algebre.h"
 #include "core/evaluateur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -22,13 +23,8 @@ constexpr double POINTS[] = {1.07,  -0.73, 2.31,  0.37,  -1.49, 3.19,  -2.63, 5.
 // texts are called equivalent.
 constexpr int POINTS_NECESSAIRES = 4;
 
-struct Masque {
-    std::string_view nom;
-    std::string_view marque;
-};
-constexpr Masque MASQUES[] = {
-    {"sin", "&1"}, {"cos", "&2"}, {"tan", "&3"}, {"abs", "&4"}, {"ln", "&5"}, {"sqrt", "&6"},
-};
+// The mark of the k-th function name: "&1" for the first.
+std::string marque(std::size_t k) { return {'&', static_cast<char>('1' + k)}; }
 
 // The letters of a text, with function names masked.
 struct Lettres {
@@ -123,14 +119,14 @@ bool egal_en_un_point(const std::string &a, const std::string &b)
 
 void masque_fonctions(std::string &texte)
 {
-    for (const Masque &m : MASQUES)
-        remplace_tout(texte, std::string(m.nom), std::string(m.marque));
+    for (std::size_t k = 0; k < NOMS_DE_FONCTIONS.size(); ++k)
+        remplace_tout(texte, std::string(NOMS_DE_FONCTIONS[k]), marque(k));
 }
 
 void demasque_fonctions(std::string &texte)
 {
-    for (const Masque &m : MASQUES)
-        remplace_tout(texte, std::string(m.marque), std::string(m.nom));
+    for (std::size_t k = 0; k < NOMS_DE_FONCTIONS.size(); ++k)
+        remplace_tout(texte, marque(k), std::string(NOMS_DE_FONCTIONS[k]));
 }
 
 void remplace_tout(std::string &texte, const std::string &ancien, const std::string &nouveau)

@@ -28,8 +28,8 @@ int compare_ecritures(const std::string &a, const std::string &b);
 // the same value).
 bool egal_en_un_point(const std::string &a, const std::string &b);
 
-// Replaces the function names sin, cos, tan, abs, ln and sqrt by the marks
-// "&1" to "&6" so that their letters are not taken for variables, and back.
+// Replaces the function names of the formula language by the marks "&1",
+// "&2"... in the order of its table, so that their letters are not taken for variables, and back.
 void masque_fonctions(std::string &texte);
 void demasque_fonctions(std::string &texte);
 

@@ -12,6 +12,7 @@
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -157,13 +158,15 @@ bool annule_un_diviseur(std::string_view membre, std::string_view racine)
     return false;
 }
 
-// The unknown as a letter of its own ("exp" does not count).
+// The unknown as a letter of its own, not one of a word of the language ("exp").
 bool contient_inconnue(std::string_view texte, char inconnue)
 {
-    for (std::size_t i = 0; i < texte.size(); ++i)
-        if (texte[i] == inconnue && !(inconnue == 'x' && i > 0 && texte[i - 1] == 'e' && i + 1 < texte.size() &&
-                                      texte[i + 1] == 'p'))
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i++] == inconnue)
             return true;
+    }
     return false;
 }
 

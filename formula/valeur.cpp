@@ -6,6 +6,7 @@
 #include <string>
 
 #include "formula/lecteur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -15,22 +16,20 @@ Valeur definie(double v) { return std::isfinite(v) ? Valeur{Definition::definie,
 
 constexpr Valeur INDEFINIE{Definition::indefinie, 0};
 
-Valeur fonction(std::string_view f, double u)
+Valeur fonction(std::string_view nom, double u)
 {
-    if (f == "sqrt")
-        return u < 0 ? INDEFINIE : definie(std::sqrt(u));
-    if (f == "ln")
-        return u <= 0 ? INDEFINIE : definie(std::log(u));
-    if (f == "abs")
-        return definie(std::fabs(u));
-    if (f == "sin")
-        return definie(std::sin(u));
-    if (f == "cos")
-        return definie(std::cos(u));
-    if (f == "tan")
-        return definie(std::tan(u));
-    if (f == "exp")
-        return definie(std::exp(u));
+    const std::optional<Fonction> f = fonction_nommee(nom);
+    if (!f)
+        return {};
+    switch (*f) {
+    case Fonction::sqrt: return u < 0 ? INDEFINIE : definie(std::sqrt(u));
+    case Fonction::ln: return u <= 0 ? INDEFINIE : definie(std::log(u));
+    case Fonction::abs: return definie(std::fabs(u));
+    case Fonction::sin: return definie(std::sin(u));
+    case Fonction::cos: return definie(std::cos(u));
+    case Fonction::tan: return definie(std::tan(u));
+    case Fonction::exp: return definie(std::exp(u));
+    }
     return {};
 }
 

@@ -510,10 +510,6 @@ void Travail::substituer(int k)
 std::string Travail::recompose(const TDalgebre &parent, int k, const std::string &t)
 {
     if (parent.nature == EXPRESSION) {
-        static constexpr std::pair<int, const char *> fonctions[] = {
-            {CODE_SIN, "sin("}, {CODE_COS, "cos("}, {CODE_TAN, "tan("},
-            {CODE_ABS, "abs("}, {CODE_LN, "ln("},   {CODE_SQRT, "sqrt("},
-        };
         const TDmembre &m = parent.membre_gauche;
         std::array<std::string, 10> morceaux = m.morceaux;
         const int e = m.exposants[1];
@@ -523,9 +519,8 @@ std::string Travail::recompose(const TDalgebre &parent, int k, const std::string
             morceaux[static_cast<std::size_t>(k) + 1] = partie;
         if (m.morceaux[2].empty() && e >= 2 && e < 1000)
             morceaux[1] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" + std::to_string(e);
-        for (const auto &[code, nom] : fonctions)
-            if (m.morceaux[2].empty() && e == code)
-                morceaux[1] = nom + partie + ")";
+        if (const std::optional<Fonction> f = fonction_du_code(e); f && m.morceaux[2].empty())
+            morceaux[1] = std::string(nom_de(*f)) + "(" + partie + ")";
         std::string r, avant;
         for (int i = 1; i <= 8; ++i) {
             if (morceaux[i].empty())
