@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
@@ -141,26 +140,10 @@ int entier_constant(const std::string &t)
 {
     if (t.find('x') != NON_TROUVE)
         return 0;
-    const double a = evalue(t, -1.2);
-    const double b = evalue(t, 0.5);
-    if (!(a > 0) || a != b || a >= 16 || a != std::floor(a))
+    const std::optional<double> a = valeur_constante(t);
+    if (!a || !(*a > 0) || *a >= 16 || *a != std::floor(*a))
         return 0;
-    return static_cast<int>(a);
-}
-
-// Texts without a number for the formula language (vectors): the program's
-// evaluator, at the points where both have a value.
-bool meme_valeur_evaluee(std::string_view a, std::string_view b)
-{
-    static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075};
-    for (double x : POINTS) {
-        const double va = evalue(a, x);
-        const double vb = evalue(b, x);
-        if (va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION &&
-            std::abs(va - vb) > 1e-6 * std::max({1.0, std::abs(va), std::abs(vb)}))
-            return false;
-    }
-    return true;
+    return static_cast<int>(*a);
 }
 
 } // namespace
@@ -168,14 +151,18 @@ bool meme_valeur_evaluee(std::string_view a, std::string_view b)
 bool meme_valeur(std::string_view a, std::string_view b)
 {
     static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075, -7.13, 11.29};
+    const std::optional<Arbre> arbre_a = lis_formule(a);
+    if (!arbre_a)
+        return false;
+    const std::optional<Arbre> arbre_b = lis_formule(b);
     int comparees = 0;
     for (double x : POINTS) {
-        const Valeur va = valeur_ordinaire(a, x);
-        if (va.lecture == Definition::illisible)   // no formula at all, or vectors
-            return lis_formule(a) && meme_valeur_evaluee(a, b);
-        if (va.lecture == Definition::indefinie)
+        const Valeur va = valeur_ordinaire(*arbre_a, x);
+        if (va.lecture == Definition::illisible)   // vectors, relations: no value to check
+            return true;
+        if (va.lecture != Definition::definie)
             continue;
-        const Valeur vb = valeur_ordinaire(b, x);
+        const Valeur vb = arbre_b ? valeur_ordinaire(*arbre_b, x) : Valeur{};
         if (vb.lecture != Definition::definie)
             return false;
         if (std::abs(va.nombre) > 1e12 || std::abs(vb.nombre) > 1e12)

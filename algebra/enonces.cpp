@@ -9,9 +9,9 @@
 
 #include "algebra/developpement.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 #include "formula/vocabulaire.h"
 
 namespace {
@@ -146,8 +146,6 @@ int chiffres_de_la_valeur(double v)
     return CHIFFRES_MAX;
 }
 
-bool meme_nombre(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(std::fabs(a), std::fabs(b)); }
-
 std::string somme_aux_membres(const std::string &membre, std::string_view t)
 {
     std::string r = normalise(membre + "+(" + std::string(t) + ")");
@@ -177,10 +175,10 @@ enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
 {
     if (sans_variable(facteur)) {
-        const double v = evalue(facteur, 0);
-        if (v == ERREUR_EVALUATION || std::fabs(v) < 1e-12)
+        const Valeur v = valeur_ordinaire(facteur, 0);
+        if (v.lecture != Definition::definie || vaut_zero(v))
             return EffetFacteur::REFUSE;   // undefined, or zero: the solutions would change
-        return v < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+        return v.nombre < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
     }
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
 }
@@ -291,7 +289,7 @@ void remplace_x(std::string &texte, std::string &valeur)
     bool possible = true;
     if (!texte.empty() && !valeur.empty())
         possible = remplace_lettre(copie, 'x', valeur, texte);
-    if (possible && evalue(texte, 0) != ERREUR_EVALUATION) {
+    if (possible && ::valeur(texte, 0)) {
         texte = normalise(texte);
         valeur = "oui";
     } else {
@@ -305,10 +303,10 @@ bool ecriture_scientifique(std::string &texte)
     if (texte.empty() || contient_i(texte) != 0)
         return false;
     texte = normalise(texte);
-    const double p = evalue(texte, 0);
-    const double q = evalue(texte, 1);
-    if (p == ERREUR_EVALUATION || q == ERREUR_EVALUATION || p == 0 || !std::isfinite(p) || !meme_nombre(p, q))
+    const std::optional<double> valeur = valeur_constante(texte);
+    if (!valeur || *valeur == 0)
         return false;
+    const double p = *valeur;
     // Every significant digit is kept: those written, or those of the value
     // when the text is a calculation; one decimal at least ('2.0*10^(1)').
     int chiffres = chiffres_significatifs(texte);

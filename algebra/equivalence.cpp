@@ -4,21 +4,35 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
+#include "formula/lecteur.h"
+#include "formula/valeur.h"
 #include "formula/vocabulaire.h"
 
 namespace {
 
-constexpr double TOLERANCE = 0.000001;
+// The values of the variable tried, in hundredths, in order: small ones
+// first, then larger ones of both signs, where shifted roots and logarithms
+// are defined. None is a simple fraction, and negative values tell 'abs(x)'
+// from 'x'.
+constexpr int POINTS_EN_CENTIEMES[] = {107,  -73,  231,  37,    -149,  319,   -263,  541,
+                                       -487, 893,  -721, 1370,  -1230, 2190,  -1970, 3430,
+                                       -3110, 4970, -4790, 7710, -7330, 12370, -11930, 100130};
 constexpr double POINT_PRINCIPAL = 1.07;
-// The values of the variable tried, in order: small ones first, then larger
-// ones of both signs, where shifted roots and logarithms are defined. None is
-// a simple fraction, and negative values tell 'abs(x)' from 'x'.
-constexpr double POINTS[] = {1.07,  -0.73, 2.31,  0.37,  -1.49, 3.19,  -2.63, 5.41,
-                             -4.87, 8.93,  -7.21, 13.7,  -12.3, 21.9,  -19.7, 34.3,
-                             -31.1, 49.7,  -47.9, 77.1,  -73.3, 123.7, -119.3, 1001.3};
+
+const std::vector<Rationnel> &points()
+{
+    static const std::vector<Rationnel> valeurs = [] {
+        std::vector<Rationnel> r;
+        for (int centiemes : POINTS_EN_CENTIEMES)
+            r.push_back(*Rationnel(centiemes).divise(Rationnel(100)));
+        return r;
+    }();
+    return valeurs;
+}
+
 // Points where both sides have a trusted value and agree, needed before two
 // texts are called equivalent.
 constexpr int POINTS_NECESSAIRES = 4;
@@ -50,19 +64,20 @@ Lettres lettres(const std::string &texte)
     return l;
 }
 
-// Two texts are told apart by one point where both have a trusted value
-// (defined, no cap of the evaluator) and the values differ; they are shown
-// equivalent by enough points where both agree. A point where either side is
-// undefined or capped proves nothing.
+// Two texts are told apart by one point where both have a value and the
+// values differ; they are shown equivalent by enough points where both
+// agree. A point where either side has no value proves nothing.
 int compare_aux_points(const std::string &a, const std::string &b)
 {
+    const std::optional<Arbre> arbre_a = lis_formule(a), arbre_b = lis_formule(b);
+    if (!arbre_a || !arbre_b)
+        return EQUIVALENCE_NON_DEMONTREE;
     int accords = 0;
-    for (double x : POINTS) {
-        const std::optional<double> va = valeur_sans_plafond(a, x), vb = valeur_sans_plafond(b, x);
-        if (!va || !vb)
+    for (const Rationnel &x : points()) {
+        const Valeur va = valeur_exacte(*arbre_a, x), vb = valeur_exacte(*arbre_b, x);
+        if (va.lecture != Definition::definie || vb.lecture != Definition::definie)
             continue;
-        const double ecart_permis = std::max(TOLERANCE, 1e-12 * std::max(std::fabs(*va), std::fabs(*vb)));
-        if (std::fabs(*va - *vb) >= ecart_permis)
+        if (!meme_nombre(va, vb))
             return NON_EQUIVALENTES;
         if (++accords == POINTS_NECESSAIRES)
             return EQUIVALENTES;
@@ -114,7 +129,10 @@ int compare_ecritures(const std::string &a, const std::string &b)
 
 bool egal_en_un_point(const std::string &a, const std::string &b)
 {
-    return std::fabs(evalue(a, POINT_PRINCIPAL) - evalue(b, POINT_PRINCIPAL)) < TOLERANCE;
+    const Valeur va = valeur_ordinaire(a, POINT_PRINCIPAL), vb = valeur_ordinaire(b, POINT_PRINCIPAL);
+    if (va.lecture != Definition::definie || vb.lecture != Definition::definie)
+        return va.lecture != Definition::definie && vb.lecture != Definition::definie;
+    return meme_nombre(va, vb);
 }
 
 void masque_fonctions(std::string &texte)

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
 #include "algebra/developpement.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
 #include "formula/vocabulaire.h"
@@ -28,16 +29,6 @@ bool contient(std::string_view texte, char c) { return texte.find(c) != std::str
 
 // Two values that stand for the same number (roots computed along different roads).
 bool meme_valeur(double a, double b) { return std::fabs(a - b) <= 1e-9 * (1.0 + std::fabs(a)); }
-
-// The value of the member at x for its sign, by ordinary rules: the
-// evaluator's caps keep a large product's size but not always its sign.
-double valeur_pour_le_signe(const std::string &membre, double x)
-{
-    const Valeur v = valeur_ordinaire(membre, x);
-    if (v.lecture == Definition::illisible)
-        return evalue(membre, x);
-    return v.lecture == Definition::definie ? v.nombre : ERREUR_EVALUATION;
-}
 
 // The coefficient c of a term that reads c*x (x once, to the first power, not
 // under a bracket nor divided by), as a text; empty when the term is not such.
@@ -60,11 +51,11 @@ std::string coefficient_lineaire(std::string_view terme)
     // Where the coefficient is a number, the term must be that multiple of x.
     if (std::any_of(coefficient.begin(), coefficient.end(), [](char l) { return l >= 'a' && l <= 'z'; }))
         return coefficient;
-    const double c = evalue(coefficient, 0);
-    if (c == ERREUR_EVALUATION || c == 0) return {};
+    const std::optional<double> c = valeur(coefficient, 0);
+    if (!c || *c == 0) return {};
     for (double x : {1.5, -2.25}) {
-        const double v = evalue(terme, x);
-        if (v == ERREUR_EVALUATION || std::fabs(v - c * x) > 1e-6 * (1.0 + std::fabs(c * x))) return {};
+        const std::optional<double> v = valeur(terme, x);
+        if (!v || !meme_valeur(*v, *c * x)) return {};
     }
     return coefficient;
 }
@@ -76,8 +67,8 @@ bool meme_racine(const std::string &a, const std::string &b)
 {
     if (a == b) return true;
     if (a == "inf" || b == "inf") return false;
-    const double va = evalue(a, 0), vb = evalue(b, 0);
-    return va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION && meme_valeur(va, vb);
+    const std::optional<double> va = valeur(a, 0), vb = valeur(b, 0);
+    return va && vb && meme_valeur(*va, *vb);
 }
 
 // A sum of two to four terms: one term c*x, the others free of x.
@@ -148,12 +139,11 @@ bool racine_de_facteur(std::string_view facteur, std::string &racine, int profon
 // a zero of a divisor, which is no solution of an equation.
 bool annule_un_diviseur(std::string_view membre, std::string_view racine)
 {
-    const double v = evalue(racine, 0);
-    if (v == ERREUR_EVALUATION || evalue(membre, v) != ERREUR_EVALUATION) return false;
-    // A pole of high order is met a little further off: the evaluator loses
-    // the tiny powers of 0.01.
+    const std::optional<double> v = valeur(racine, 0);
+    const std::optional<Arbre> arbre = lis_formule(membre);
+    if (!v || !arbre || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
     for (double ecart : {0.01, 0.1, 0.37})
-        if (evalue(membre, v + ecart) != ERREUR_EVALUATION || evalue(membre, v - ecart) != ERREUR_EVALUATION)
+        if (valeur(*arbre, *v + ecart) || valeur(*arbre, *v - ecart))
             return true;
     return false;
 }
@@ -330,9 +320,8 @@ bool forme_canonique(std::string &expression)
         normalise(a + "*(" + decalage + ")^2-(" + a + ")*(" + demi_pente + ")^2" + signe_c + c);
 
     for (double x : {0.7, -1.3}) {
-        const double avant = evalue(expression, x), apres = evalue(resultat, x);
-        if (avant != ERREUR_EVALUATION && apres != ERREUR_EVALUATION &&
-            std::fabs(avant - apres) > 1e-6 * (1.0 + std::fabs(avant)))
+        const std::optional<double> avant = valeur(expression, x), apres = valeur(resultat, x);
+        if (avant && apres && !meme_valeur(*avant, *apres))
             return false;
     }
     expression = resultat;
@@ -466,7 +455,8 @@ std::string intervalle_solutions(std::string_view enonce)
     const std::string membre =
         "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
     const bool constant = racine1.empty() && !contient_inconnue(membre, 'x');
-    if ((!trouve && !constant) || !racine4.empty()) return {};
+    const std::optional<Arbre> arbre = lis_formule(membre);
+    if ((!trouve && !constant) || !racine4.empty() || !arbre) return {};
 
     // The distinct roots in increasing order of value.
     struct Borne {
@@ -476,10 +466,10 @@ std::string intervalle_solutions(std::string_view enonce)
     std::vector<Borne> bornes;
     for (const std::string *racine : {&racine1, &racine2, &racine3}) {
         if (racine->empty()) continue;
-        const double v = evalue(*racine, 0);
-        if (v == ERREUR_EVALUATION) return {};
-        if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, v); }))
-            bornes.push_back({*racine, v});
+        const std::optional<double> v = valeur(*racine, 0);
+        if (!v) return {};
+        if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, *v); }))
+            bornes.push_back({*racine, *v});
     }
     std::sort(bornes.begin(), bornes.end(), [](const Borne &a, const Borne &b) { return a.valeur < b.valeur; });
 
@@ -499,11 +489,11 @@ std::string intervalle_solutions(std::string_view enonce)
                          : i == 0 ? bornes[0].valeur - 1.0
                          : i == n ? bornes[n - 1].valeur + 1.0
                                   : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
-        const double valeur = valeur_pour_le_signe(membre, x);
-        if (valeur == ERREUR_EVALUATION || (valeur == 0 && !constant)) return {};
+        const std::optional<double> v = valeur(*arbre, x);
+        if (!v || (*v == 0 && !constant)) return {};
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
-        if (valeur == 0 ? large : (valeur < 0) == cherche_negatif) {
+        if (*v == 0 ? large : (*v < 0) == cherche_negatif) {
             if (!courant) courant = Morceau{bas, haut, false, false};
             courant->haut = haut;
             courant->haut_ferme = false;
@@ -511,7 +501,7 @@ std::string intervalle_solutions(std::string_view enonce)
             ferme_courant();
         }
         if (i == n) break;
-        if (large && evalue(membre, bornes[i].valeur) != ERREUR_EVALUATION) {
+        if (large && valeur(*arbre, bornes[i].valeur)) {
             if (!courant) courant = Morceau{bornes[i].texte, bornes[i].texte, true, true};
             courant->haut = bornes[i].texte;
             courant->haut_ferme = true;
@@ -533,4 +523,40 @@ std::string intervalle_solutions(std::string_view enonce)
     return texte_intervalle(m1.bas, m1.haut, m2.bas, forme, test_de(m2.haut, m2.haut_ferme),
                             test_de(m2.bas, m2.bas_ferme), test_de(m1.haut, m1.haut_ferme),
                             test_de(m1.bas, m1.bas_ferme), m2.haut);
+}
+
+namespace {
+
+double valeur_pour_ordonner(const std::string &texte)
+{
+    return valeur(texte, 0).value_or(std::numeric_limits<double>::infinity());
+}
+
+void echange_distincts(std::string &a, std::string &b)
+{
+    if (&a != &b)
+        a.swap(b);
+}
+
+} // namespace
+
+void ordonne_deux(std::string &a, std::string &b)
+{
+    if (valeur_pour_ordonner(b) < valeur_pour_ordonner(a))
+        echange_distincts(a, b);
+}
+
+void ordonne_trois(std::string &a, std::string &b, std::string &c,
+                   std::string &compagnon_a, std::string &compagnon_b, std::string &compagnon_c)
+{
+    std::string *textes[] = {&a, &b, &c};
+    std::string *compagnons[] = {&compagnon_a, &compagnon_b, &compagnon_c};
+    double valeurs[] = {valeur_pour_ordonner(a), valeur_pour_ordonner(b), valeur_pour_ordonner(c)};
+    for (int i : {0, 1, 0, 1}) {
+        if (valeurs[i + 1] < valeurs[i]) {
+            std::swap(valeurs[i], valeurs[i + 1]);
+            echange_distincts(*textes[i], *textes[i + 1]);
+            echange_distincts(*compagnons[i], *compagnons[i + 1]);
+        }
+    }
 }

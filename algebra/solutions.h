@@ -1,7 +1,8 @@
 #pragma once
 // Roots of a product set to zero (each factor solved as a linear equation),
 // the canonical form of a trinomial, the rounding of numeric answers and the
-// text of the solution set of an inequation.
+// text of the solution set of an inequation, and the order of root texts by
+// value.
 //
 // Interval texts: "domain(x,lower,upper,code)" with the codes "12" (both ends
 // open), "13" (both closed), "14" (lower open), "15" (upper open); a union is
@@ -56,3 +57,13 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
 // belongs to the set of a wide inequation only where the member is defined.
 // Empty when it cannot be decided.
 std::string intervalle_solutions(std::string_view enonce);
+
+// Exchanges a and b when b is worth less than a, so that they end in
+// increasing order of value; a text without a value counts as larger than
+// every number.
+void ordonne_deux(std::string &a, std::string &b);
+
+// Sorts a, b, c into increasing order of value, as above; every exchange of
+// two values also exchanges their companions.
+void ordonne_trois(std::string &a, std::string &b, std::string &c,
+                   std::string &compagnon_a, std::string &compagnon_b, std::string &compagnon_c);

@@ -14,7 +14,7 @@
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
+#include "formula/valeur.h"
 
 namespace cli {
 
@@ -49,10 +49,7 @@ std::string remplace_lettre(const std::string &texte, char lettre, double valeur
 // The value at x (and y in a system), nothing where it is undefined.
 std::optional<double> valeur(const std::string &texte, double x, std::optional<double> y = std::nullopt)
 {
-    const double v = evalue(y ? remplace_lettre(texte, 'y', *y) : texte, x);
-    if (v == ERREUR_EVALUATION || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return ::valeur(y ? remplace_lettre(texte, 'y', *y) : texte, x);
 }
 
 std::vector<std::string> coupe(const std::string &texte, const std::string &separateur)

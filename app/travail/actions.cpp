@@ -18,9 +18,9 @@
 #include "app/travail/travail.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
-#include "core/evaluateur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ int code_signe(const std::string &facteur)
     const int nature = partage.nature_expression;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || contient(facteur, "x"))
         return 2;
-    const double v = evalue(facteur, 0);
-    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+    const std::optional<double> v = valeur(facteur, 0);
+    return v && *v < 0 ? SIGNE_NEGATIF : 2;
 }
 
 void simplifie_racines_puis_fusionne(std::string &s)
@@ -433,21 +433,23 @@ void Travail::resout_etape()
         complete_racines(s, m1, m2, m3);
         const TDalgebre enonce(s);
         const std::string &gauche = enonce.membre_gauche.texte;
-        auto valeur = [](const std::string &r) { return evalue(r, 0); };
+        // A root or a member without a value counts as 0.
+        const auto racine = [](const std::string &r) { return valeur(r, 0).value_or(0); };
+        const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
         double w;
         if (r2.empty()) {
-            w = enonce.membre_droit.texte == "0" ? evalue(gauche, valeur(r1) + 1) : 1;
+            w = enonce.membre_droit.texte == "0" ? membre(racine(r1) + 1) : 1;
         } else if (r3.empty()) {
-            if (valeur(r1) > valeur(r2)) {
+            if (racine(r1) > racine(r2)) {
                 echange(r1, r2);
                 echange(m1, m2);
             }
-            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
+            w = membre((racine(r1) + racine(r2)) * 0.5);
         } else {
             ordonne_trois(r1, r2, r3, m1, m2, m3);
-            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
-            if (w == 0 || w == ERREUR_EVALUATION)
-                w = evalue(gauche, valeur(r3) + 10);
+            w = membre((racine(r1) + racine(r2)) * 0.5);
+            if (w == 0)
+                w = membre(racine(r3) + 10);
         }
         const int nature = p.nature_expression;
         if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL)

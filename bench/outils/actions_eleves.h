@@ -6,6 +6,7 @@
 // results, and by the speed measure, which times them.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,9 @@
 #include "algebra/vecteurs.h"
 #include "app/travail/menus.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 #include "tests/outils/generateurs.h"
 
 namespace outils {
@@ -111,8 +112,8 @@ inline int code_signe(const std::string &statement, const std::string &facteur)
     const int nature = TDalgebre(statement).nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
         return 2;
-    const double v = evalue(facteur, 0);
-    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+    const std::optional<double> v = valeur(facteur, 0);
+    return v && *v < 0 ? SIGNE_NEGATIF : 2;
 }
 
 } // namespace detail

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "tests/outils/oracle.h"

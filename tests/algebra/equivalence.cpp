@@ -44,8 +44,8 @@ TEST(CompareExpressions, AMeetingAtOnePointIsNotEnough)
     }
 }
 
-// Only points where both sides are defined and computed without the
-// evaluator's caps count; too few of them leaves the question open (-2).
+// Only points where both sides are defined count; too few of them leaves
+// the question open (-2). Large values are compared exactly.
 TEST(CompareExpressions, OnlyTrustedValuesCount)
 {
     const Comparaison cas[] = {
@@ -54,11 +54,11 @@ TEST(CompareExpressions, OnlyTrustedValuesCount)
         {"ln(x-2)", "x", 0},               {"ln(x-2)", "ln(x-2)+1", 0},
         {"ln(x-2)", "ln(x-2)", 1},         {"1/(x-1.07)", "1", 0},
         {"sqrt(x-3)", "sqrt(x-4)", 0},     {"ln(x-40)", "ln(x-40)", 1},
-        {"sqrt(x-40)", "sqrt(x-41)", 0},   {"tan(x)", "tan(x)", -2},
+        {"sqrt(x-40)", "sqrt(x-41)", 0},   {"tan(x)", "tan(x)", 1},
         {"1/0", "1/0", -2},                {"sqrt(-x^2-1)", "1", -2},
-        {"14336000000*x^13", "14336000001*x^13", -2},
-        {"14336000000*x^13", "(2*x)^13*1750000", -2},
-        {"123456789", "123456788", -2},    {"9999999*2+x", "9999999*3+x", -2},
+        {"14336000000*x^13", "14336000001*x^13", 0},
+        {"14336000000*x^13", "(2*x)^13*1750000", 1},
+        {"123456789", "123456788", 0},     {"9999999*2+x", "9999999*3+x", 0},
     };
     for (const Comparaison &c : cas)
         EXPECT_EQ(compare_expressions(c.a, c.b), c.attendu) << c.a << " / " << c.b;
@@ -109,12 +109,27 @@ TEST(CompareEcritures, Statements)
         EXPECT_EQ(compare_ecritures(c.a, c.b), c.attendu) << c.a << " / " << c.b;
 }
 
-TEST(EgalEnUnPoint, ToleranceAndFailures)
+// Numbers compared exactly, or within the rounding of their computation:
+// a decimal close to a value is another number.
+TEST(CompareExpressions, NumbersAndForms)
 {
-    EXPECT_TRUE(egal_en_un_point("x", "1.0700009"));
-    EXPECT_FALSE(egal_en_un_point("x", "1.070002"));
-    EXPECT_TRUE(egal_en_un_point("y", "tan(x)"));
+    const Comparaison cas[] = {
+        {"0.0000003", "3*10^(-8)", 0},   {"0.0000003", "3*10^(-7)", 1},
+        {"(x+10^5)^2-(x-10^5)^2", "400000x", 1},                     {"10^-3", "1/1000", 1},
+        {"2*-x", "-2x", 1},              {"tan(x)+1", "1+tan(x)", 1},  {"1/3", "0.3333333333", 0},
+        {"sqrt(2)", "1.41421356237", 0}, {"sqrt(8)", "2*sqrt(2)", 1},  {"150000000", "1.5*10^8", 1},
+        {"sin(x)^2+cos(x)^2-1", "0", 1}, {"(2*x)^20", "1048576*x^20", 1},
+    };
+    for (const Comparaison &c : cas)
+        EXPECT_EQ(compare_expressions(c.a, c.b), c.attendu) << c.a << " / " << c.b;
+}
+
+TEST(EgalEnUnPoint, ValuesAndNoValues)
+{
+    EXPECT_TRUE(egal_en_un_point("x", "1.07"));
+    EXPECT_FALSE(egal_en_un_point("x", "1.0700009"));
     EXPECT_FALSE(egal_en_un_point("1/0", "1"));
+    EXPECT_TRUE(egal_en_un_point("1/0", "sqrt(-1)"));
 }
 
 TEST(MasqueFonctions, MarksAndBack)

@@ -9,7 +9,6 @@
 
 #include "algebra/developpement.h"
 #include "algebra/intervalle.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
