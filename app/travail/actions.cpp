@@ -65,15 +65,15 @@ std::string refus_argument(int code, const std::string &a)
     if (code == 11)
         return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
                                                            : "Il faut donner le nom d'un point (une lettre majuscule).";
+    // At the points of the equivalence test, whatever the value of its
+    // letter: never defined, always zero, or neither.
+    if (nulle_part_definie(a))
+        return "Cette expression n'a de valeur pour aucun x.";
     if (code == 12)
         return "";
     if (!est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
-    // Compared with 0 at the points of the equivalence test, whatever the
-    // value of its letter: never defined, always zero, or neither.
     const int face_a_zero = compare_expressions(a, "0");
-    if (face_a_zero == EQUIVALENCE_NON_DEMONTREE)
-        return "Cette expression n'a de valeur pour aucun x.";
     if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
     switch (code) {
