@@ -9,7 +9,6 @@
 
 #include "algebra/developpement.h"
 #include "core/algebre.h"
-#include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -60,7 +59,7 @@ std::string coefficient_lineaire(std::string_view terme)
     return coefficient;
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur);
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
 
 // Two root texts for the same value: equal texts, or texts whose values agree.
 bool meme_racine(const std::string &a, const std::string &b)
@@ -92,14 +91,14 @@ bool racine_d_une_somme(const TDmembre &m, std::string &racine)
 }
 
 // One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
-bool racine_d_un_morceau(const TDmembre &m, std::string &racine, int profondeur)
+bool racine_d_un_morceau(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
     const std::string &morceau = m.morceaux[1];
     if (m.exposants[1] == CODE_ABS || m.exposants[1] == CODE_SQRT)
-        return racine_de_facteur(m.bases[1], racine, profondeur + 1);
+        return racine_de_facteur(m.bases[1], racine, accepte_inf, profondeur + 1);
     if (m.exposants[1] != 1) return false;
     if (morceau.starts_with("-") || morceau.starts_with("+") || morceau.starts_with("("))
-        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine,
+        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine, accepte_inf,
                                  profondeur + 1);
     if (coefficient_lineaire(morceau).empty()) return false;
     racine = "0";
@@ -107,7 +106,7 @@ bool racine_d_un_morceau(const TDmembre &m, std::string &racine, int profondeur)
 }
 
 // A product whose only factor holding x is multiplied, not divided by.
-bool racine_d_un_produit(const TDmembre &m, std::string &racine, int profondeur)
+bool racine_d_un_produit(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
     int facteur_en_x = 0;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
@@ -115,10 +114,10 @@ bool racine_d_un_produit(const TDmembre &m, std::string &racine, int profondeur)
         if (facteur_en_x != 0 || m.operateurs_membre[i - 1] == "/") return false;
         facteur_en_x = i;
     }
-    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, profondeur + 1);
+    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, accepte_inf, profondeur + 1);
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur)
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
 {
     racine.clear();
     if (profondeur > PROFONDEUR_MAX) return false;
@@ -126,11 +125,11 @@ bool racine_de_facteur(std::string_view facteur, std::string &racine, int profon
     if (m.morceaux[1].empty()) return false;
     if (m.nb_additifs == 0) {
         if (degre(m.texte) == 0) {
-            if (partage.accepte_inf) racine = "inf";
+            if (accepte_inf) racine = "inf";
             return true;
         }
-        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, profondeur)
-                                        : racine_d_un_produit(m, racine, profondeur);
+        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, accepte_inf, profondeur)
+                                        : racine_d_un_produit(m, racine, accepte_inf, profondeur);
     }
     return m.nb_additifs <= 3 && racine_d_une_somme(m, racine);
 }
@@ -164,19 +163,20 @@ bool contient_inconnue(std::string_view texte, char inconnue)
 // (a sum is one factor). Each value is listed once, whatever the power of its
 // factor; more values than can be held is a failure, never a dropped root.
 // For an equation the zeros of a divisor are left out: the member has no value there.
-bool racines_du_produit(const std::string &gauche, bool sans_poles, std::array<std::string, 5> &racines)
+bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf, std::array<std::string, 5> &racines)
 {
     std::string produit = gauche;
     mise_en_facteurs(produit);
     const TDmembre m = lit_membre(produit);
-    const bool inequation = partage.nature_expression >= INFERIEUR && partage.nature_expression <= SUPERIEUR_OU_EGAL;
+    const bool sans_poles = nature == EQUATION;
+    const bool inequation = nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL;
     bool resultat = true;
     int nombre = 0;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
         const int exposant = m.exposants[i];
         const bool puissance = exposant >= 2 && exposant < CODE_SIN;
         std::string racine;
-        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine)) resultat = false;
+        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine, accepte_inf)) resultat = false;
         if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
         if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
                         [&](const std::string &r) { return meme_racine(r, racine); }))
@@ -230,12 +230,13 @@ void mise_en_facteurs(std::string &membre)
     else if (membre.starts_with("-(")) membre.insert(1, "1*");
 }
 
-bool racine_lineaire(std::string_view facteur, std::string &racine)
+bool racine_lineaire(std::string_view facteur, std::string &racine, bool accepte_inf)
 {
-    return racine_de_facteur(facteur, racine, 0);
+    return racine_de_facteur(facteur, racine, accepte_inf, 0);
 }
 
-bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4)
+bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4,
+            const ContexteResolution &contexte)
 {
     std::array<std::string, 5> racines;
     racine2.clear();
@@ -252,17 +253,17 @@ bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std
         // The value of the unknown, unless it still holds the unknown itself.
         const char inconnue = gauche[0];
         if (!contient_inconnue(droite, inconnue)) {
-            const std::string &autre = inconnue == 'x' ? partage.expression_y : partage.expression_x;
+            const std::string &autre = inconnue == 'x' ? contexte.expression_y : contexte.expression_x;
             racines[1] = droite;
             resultat = true;
-            if (partage.base_systeme) {
+            if (contexte.base_systeme) {
                 racines[2] = autre;
                 resultat = !autre.empty();
             }
             if (inconnue == 'y') echange(racines[1], racines[2]);
         }
     } else if (droite == "0") {
-        resultat = racines_du_produit(gauche, lu.nature == EQUATION, racines);
+        resultat = racines_du_produit(gauche, lu.nature, contexte.accepte_inf, racines);
     }
 
     if (racines[1] == "inf" && (racines[2].empty() || (racines[2] == "inf" && racines[3].empty())))
@@ -436,7 +437,7 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
     return texte.empty() ? texte : normalise(texte);
 }
 
-std::string intervalle_solutions(std::string_view enonce)
+std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte)
 {
     const TDalgebre lu(enonce);
     const int nature = lu.nature;
@@ -444,13 +445,8 @@ std::string intervalle_solutions(std::string_view enonce)
 
     // The roots, as the solving action finds them: no "inf" for a constant factor.
     std::string racine1(enonce), racine2, racine3, racine4;
-    const bool accepte_inf = partage.accepte_inf;
-    const int nature_expression = partage.nature_expression;
-    partage.accepte_inf = false;
-    partage.nature_expression = nature;
-    const bool trouve = resout(racine1, racine2, racine3, racine4);
-    partage.accepte_inf = accepte_inf;
-    partage.nature_expression = nature_expression;
+    contexte.accepte_inf = false;
+    const bool trouve = resout(racine1, racine2, racine3, racine4, contexte);
     // A member free of x keeps one value: the set is everything or nothing.
     const std::string membre =
         "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";

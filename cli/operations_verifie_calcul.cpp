@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
@@ -237,7 +238,7 @@ std::string defaut_inequation(const std::string &enonce, const std::string &repo
             return "pour x = " + nombre(x) + ", l'inéquation est " + (vraie ? "vraie" : "fausse") +
                    " mais l'ensemble « " + reponse + " » " + (vraie ? "ne le contient pas." : "le contient.");
     }
-    const std::string calcule = intervalle_solutions(enonce);
+    const std::string calcule = intervalle_solutions(enonce, contexte_resolution());
     const Ensemble moteur(calcule);
     for (double x : points_d_inequation(ensemble))
         if (moteur.lisible() && moteur.contient(x) != ensemble.contient(x))

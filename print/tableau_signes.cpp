@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "core/algebre.h"
+#include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
-#include "core/partage.h"
 
 namespace {
 
@@ -65,21 +66,20 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
     if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre_droit.texte) != "0")
         return t;
 
-    // The engine finds roots of constant factors only with accepte_inf set.
-    const bool accepte_inf = partage.accepte_inf;
-    partage.accepte_inf = true;
+    // A constant factor has the root "inf": its row has no column.
+    ContexteResolution contexte = contexte_resolution();
+    contexte.accepte_inf = true;
     std::string racine1 = t.inequation, racine2, racine3, racine4;
-    const bool resolu = resout(racine1, racine2, racine3, racine4);
+    const bool resolu = resout(racine1, racine2, racine3, racine4, contexte);
     t.membre = sans_blancs(enonce.membre_gauche.texte);
     const auto facteurs = resolu ? facteurs_et_bases(t.membre) : decltype(facteurs_et_bases("")){};
     bool lineaires = true;
     for (const auto &[facteur, base] : facteurs) {
         LigneSignes ligne;
         ligne.formule = facteur;
-        lineaires = lineaires && racine_lineaire(base, ligne.racine);
+        lineaires = lineaires && racine_lineaire(base, ligne.racine, true);
         t.facteurs.push_back(std::move(ligne));
     }
-    partage.accepte_inf = accepte_inf;
     if (!resolu || !lineaires || t.facteurs.empty() || t.facteurs.size() > FACTEURS_MAX)
         return t;
 

@@ -14,6 +14,7 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/algebre.h"
@@ -409,10 +410,10 @@ void Travail::resout_etape()
     // The normal form, then the statement as shown (which the menus solved to
     // offer the panel); roots found only in part are never recorded.
     std::string r1 = normalise(s), r2, r3, r4;
-    bool trouve = resout(r1, r2, r3, r4);
+    bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
     if (!trouve) {
         r1 = s;
-        trouve = resout(r1, r2, r3, r4);
+        trouve = resout(r1, r2, r3, r4, contexte_resolution());
     }
     if (p.nature_expression == EQUATION) {
         if (!trouve) {
@@ -427,7 +428,7 @@ void Travail::resout_etape()
     // The set is built from the sign of the member sampled between its roots;
     // the table below, which reads one sample only, serves where that cannot
     // decide (a system, roots that do not evaluate).
-    std::string texte = intervalle_solutions(s);
+    std::string texte = intervalle_solutions(s, contexte_resolution());
     if (texte.empty() && !r1.empty()) {
         std::string m1 = r1, m2 = r2, m3 = r3;
         complete_racines(s, m1, m2, m3);

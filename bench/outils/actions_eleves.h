@@ -18,6 +18,7 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
 #include "app/travail/menus.h"
 #include "core/algebre.h"
 #include "core/partage.h"
@@ -95,10 +96,10 @@ inline Sortie solutions_du_panneau(const Entree &e)
     if (m[PANEL5].libelle != "Solution(s)" || !m[PANEL5].actif)
         return {"", true};
     if (partage.nature_expression != EQUATION)
-        return sans_erreur(intervalle_solutions(e.enonce.texte));
+        return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));
     partage.accepte_inf = false;
     std::string r1 = normalise(e.enonce.texte), r2, r3, r4;
-    resout(r1, r2, r3, r4);
+    resout(r1, r2, r3, r4, contexte_resolution());
     std::string liste;
     for (const std::string *r : {&r1, &r2, &r3, &r4})
         if (!r->empty())

@@ -23,24 +23,30 @@ struct Racines {
     std::string r1, r2, r3, r4;
 };
 
-Racines resous(const std::string &enonce, int nature_expression = EQUATION)
+// The context of the solving, set by each test.
+ContexteResolution contexte;
+
+Racines resous(const std::string &enonce)
 {
-    partage.nature_expression = nature_expression;
     Racines r{false, enonce, "", "", ""};
-    r.trouve = resout(r.r1, r.r2, r.r3, r.r4);
+    r.trouve = resout(r.r1, r.r2, r.r3, r.r4, contexte);
     return r;
 }
 
 class Solutions : public ::testing::Test {
 protected:
-    void SetUp() override { remet_a_zero_complet(); }
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        contexte = {};
+    }
 };
 
 // ---------------------------------------------------------------- roots
 
 TEST_F(Solutions, ResoutProduitsEtValeursDirectes)
 {
-    partage.accepte_inf = false;
+    contexte.accepte_inf = false;
     struct Cas {
         const char *enonce;
         bool trouve;
@@ -81,7 +87,7 @@ TEST_F(Solutions, ResoutProduitsEtValeursDirectes)
 
 TEST_F(Solutions, UnFacteurConstantDonneInfSeulementSiAccepte)
 {
-    partage.accepte_inf = true;
+    contexte.accepte_inf = true;
     Racines r = resous("2*(x-1)=0");
     EXPECT_TRUE(r.trouve);
     EXPECT_EQ(r.r1, "inf");
@@ -94,32 +100,32 @@ TEST_F(Solutions, UnFacteurConstantDonneInfSeulementSiAccepte)
 
 TEST_F(Solutions, QuatreRacinesRefuseesPourUneInequation)
 {
-    partage.accepte_inf = false;
-    EXPECT_TRUE(resous("(x-1)*(x-2)*(x-3)*(x-4)=0", EQUATION).trouve);
-    const Racines r = resous("(x-1)*(x-2)*(x-3)*(x-4)<0", INFERIEUR);
+    contexte.accepte_inf = false;
+    EXPECT_TRUE(resous("(x-1)*(x-2)*(x-3)*(x-4)=0").trouve);
+    const Racines r = resous("(x-1)*(x-2)*(x-3)*(x-4)<0");
     EXPECT_FALSE(r.trouve);
     EXPECT_EQ(r.r4, "4");
-    EXPECT_TRUE(resous("(x-1)*(x-2)*(x-3)<0", INFERIEUR).trouve);
+    EXPECT_TRUE(resous("(x-1)*(x-2)*(x-3)<0").trouve);
 }
 
 TEST_F(Solutions, SystemeDonneLaValeurDeLAutreInconnue)
 {
-    partage.base_systeme = true;
-    partage.expression_x = "7";
+    contexte.base_systeme = true;
+    contexte.expression_x = "7";
     Racines r = resous("y=2");
     EXPECT_TRUE(r.trouve);
     EXPECT_EQ(r.r1, "7");
     EXPECT_EQ(r.r2, "2");
 
-    partage.expression_y = "-1";
+    contexte.expression_y = "-1";
     r = resous("x=3");
     EXPECT_TRUE(r.trouve);
     EXPECT_EQ(r.r1, "3");
     EXPECT_EQ(r.r2, "-1");
 
-    partage.expression_y.clear();
+    contexte.expression_y.clear();
     EXPECT_FALSE(resous("x=3").trouve);
-    partage.base_systeme = false;
+    contexte.base_systeme = false;
     EXPECT_FALSE(resous("y=2").trouve);   // y alone outside a system
 }
 
@@ -128,7 +134,7 @@ TEST_F(Solutions, SystemeDonneLaValeurDeLAutreInconnue)
 // not a linear factor repeated by its code.
 TEST_F(Solutions, RacinesFaussesEcartees)
 {
-    partage.accepte_inf = false;
+    contexte.accepte_inf = false;
     Racines r = resous("(x-1)/(x+2)=0");
     EXPECT_TRUE(r.trouve);
     EXPECT_EQ(r.r1, "1");
@@ -142,14 +148,14 @@ TEST_F(Solutions, RacinesFaussesEcartees)
     EXPECT_EQ(r.r1, "4");
     EXPECT_EQ(r.r2, "");
     // For an inequation the zero of a divisor stays: it bounds the intervals.
-    r = resous("(x-1)/(x+2)<0", INFERIEUR);
+    r = resous("(x-1)/(x+2)<0");
     EXPECT_TRUE(r.trouve);
     EXPECT_EQ(r.r2, "-2");
 }
 
 TEST_F(Solutions, RacineLineaire)
 {
-    partage.accepte_inf = false;
+    contexte.accepte_inf = false;
     struct Cas {
         const char *facteur;
         bool lineaire;
@@ -167,12 +173,12 @@ TEST_F(Solutions, RacineLineaire)
     };
     for (const Cas &c : cas) {
         std::string racine = "?";
-        EXPECT_EQ(racine_lineaire(c.facteur, racine), c.lineaire) << c.facteur;
+        EXPECT_EQ(racine_lineaire(c.facteur, racine, contexte.accepte_inf), c.lineaire) << c.facteur;
         EXPECT_EQ(racine, c.racine) << c.facteur;
     }
-    partage.accepte_inf = true;
+    contexte.accepte_inf = true;
     std::string racine;
-    EXPECT_TRUE(racine_lineaire("-5", racine));
+    EXPECT_TRUE(racine_lineaire("-5", racine, contexte.accepte_inf));
     EXPECT_EQ(racine, "inf");
 }
 
@@ -334,8 +340,7 @@ TEST_F(Solutions, IntervalleSolutions)
         {"x^2+1>0", ""},
         {"(x-1)*(x+2)=0", ""},
     };
-    for (const auto &[enonce, attendu] : cas) EXPECT_EQ(intervalle_solutions(enonce), attendu) << enonce;
-    EXPECT_TRUE(partage.accepte_inf);   // the shared values are given back
+    for (const auto &[enonce, attendu] : cas) EXPECT_EQ(intervalle_solutions(enonce, contexte), attendu) << enonce;
 }
 
 // ---------------------------------------------------------------- properties
@@ -387,7 +392,7 @@ bool pres_de(double x, const std::vector<double> &valeurs, double ecart)
 
 TEST_F(Solutions, LesRacinesAnnulentLeMembre)
 {
-    partage.accepte_inf = false;
+    contexte.accepte_inf = false;
     std::mt19937 hasard(2024);
     for (int essai = 0; essai < 300; ++essai) {
         const Genere g = produit_au_hasard(hasard, essai % 2 == 1);
@@ -476,7 +481,7 @@ TEST_F(Solutions, LEnsembleSuitLeSigneDuMembre)
         const Genere g = produit_au_hasard(hasard, essai % 2 == 1);
         const int k = essai % 4;
         const std::string enonce = g.texte + relations[k] + "0";
-        const std::string texte = intervalle_solutions(enonce);
+        const std::string texte = intervalle_solutions(enonce, contexte);
         if (texte.empty()) continue;   // four roots or more: not written
         ++verifies;
         EXPECT_EQ(normalise(texte), texte) << enonce;   // as the answer check reads it
@@ -522,8 +527,8 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
 
     for (const std::string &texte : textes) {
         std::string t = texte, r2, r3, r4, racine;
-        resout(t, r2, r3, r4);
-        racine_lineaire(texte, racine);
+        resout(t, r2, r3, r4, contexte);
+        racine_lineaire(texte, racine, true);
         t = texte;
         mise_en_facteurs(t);
         t = texte;
@@ -537,7 +542,7 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
         t = texte;
         formate_solutions(t, 0);
         // A solution set is nothing, or a formula.
-        const std::string ensemble = intervalle_solutions(texte + "<0");
+        const std::string ensemble = intervalle_solutions(texte + "<0", contexte);
         EXPECT_TRUE(ensemble.empty() || lis_formule(ensemble)) << texte.substr(0, 40);
         texte_intervalle(texte, texte, texte, INFERIEUR_OU_EGAL, texte, texte, texte, texte, texte);
     }
