@@ -197,11 +197,10 @@ struct Intervalle {
     double fin = 0;
 };
 
-// Interval k (1 or 2) of the shared domain; false when the second is absent
-// or a bound has no value.
-bool intervalle_du_domaine(int k, Intervalle &intervalle)
+// Interval k (1 or 2) of the domain; false when the second is absent or a
+// bound has no value.
+bool intervalle_du_domaine(const BornesIntervalles &p, int k, Intervalle &intervalle)
 {
-    const Partage &p = partage;
     const std::string &inf = k == 1 ? p.borne_inf_1 : p.borne_inf_2;
     const std::string &sup = k == 1 ? p.borne_sup_1 : p.borne_sup_2;
     if (k == 2 && (inf.empty() || sup.empty()))
@@ -359,14 +358,14 @@ std::string racine_de(const std::string &facteur)
     return normalise("sqrt(" + facteur + ")");
 }
 
-int signe_sur_domaine(const std::string &expression)
+int signe_sur_domaine(const std::string &expression, const BornesIntervalles &domaine)
 {
     Intervalle intervalle;
-    if (!intervalle_du_domaine(1, intervalle))
+    if (!intervalle_du_domaine(domaine, 1, intervalle))
         return 0;
     const int premier = signe_sur_intervalle(expression, intervalle);
     int second = premier;
-    if (premier != 0 && intervalle_du_domaine(2, intervalle))
+    if (premier != 0 && intervalle_du_domaine(domaine, 2, intervalle))
         second = signe_sur_intervalle(expression, intervalle);
     if (premier == 0 || second == 0)
         return 0;
