@@ -264,7 +264,6 @@ std::string signe_produit(const std::string &a, const std::string &b)
 
 std::string distribue(const std::string &a, const std::string &b, const std::string &operateur)
 {
-    partage.developpement_fait = true;
     // Texts too long to work on are only joined.
     if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
         return "(" + a + ")" + operateur + "(" + b + ")";
@@ -287,20 +286,29 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
     return reduit ? normalise(resultat) : resultat;
 }
 
+namespace {
+
+// '-x^2' is the opposite of a square: the sign stays out of the product.
+std::string base_sans_signe(const std::string &base) { return base.starts_with("-") ? base.substr(1) : base; }
+
+// Piece i is a power 2 to 5 of a whole base, which developing writes out.
+bool puissance_a_ecrire(const TDmembre &m, int i)
+{
+    return m.exposants[i] >= 2 && m.exposants[i] <= 5 && base_entiere(base_sans_signe(m.bases[i]));
+}
+
+} // namespace
+
 std::string puissance_developpee(int i, const TDalgebre &enonce)
 {
     if (i < 1 || i > 8)
         return "";
     const TDmembre &m = enonce.membre_gauche;
     const int n = m.exposants[i];
-    // '-x^2' is the opposite of a square: the sign stays out of the product.
-    std::string base = m.bases[i];
-    const bool oppose = !base.empty() && base[0] == '-';
-    if (oppose)
-        base.erase(0, 1);
-    if (n < 2 || n > 5 || !base_entiere(base))
+    if (!puissance_a_ecrire(m, i))
         return normalise_brut(m.morceaux[i]);
-    base = normalise_brut(base);
+    const bool oppose = m.bases[i].starts_with("-");
+    const std::string base = normalise_brut(base_sans_signe(m.bases[i]));
     std::string resultat = base;
     for (int k = 1; k < n; ++k)
         resultat = distribue(resultat, base, "*");
@@ -379,15 +387,16 @@ std::string produit_developpe(const TDalgebre &enonce)
     std::string resultat;
     if (developpe_quotient(m, resultat))
         return resultat;
-    partage.developpement_fait = false;
+    bool distribue_une_fois = puissance_a_ecrire(m, 1);
     resultat = puissance_developpee(1, enonce);
     for (int i = 2; i <= 6; ++i) {
         const std::string facteur = puissance_developpee(i, enonce);
         if (facteur.empty())
             break;
         resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1]);
+        distribue_une_fois = true;
     }
-    if (resultat == "0" || !partage.developpement_fait || resultat == normalise_brut(enonce.texte))
+    if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(enonce.texte))
         return "";
     return resultat;
 }
