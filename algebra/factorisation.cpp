@@ -10,7 +10,6 @@
 #include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
-#include "core/partage.h"
 #include "formula/forme_normale.h"
 #include "formula/imprimeur.h"
 #include "formula/lecteur.h"
@@ -240,9 +239,8 @@ int signe_sur_intervalle(const std::string &t, const Intervalle &intervalle)
 
 } // namespace
 
-std::string factorise(std::string &membre)
+std::string factorise(std::string &membre, bool trinomes, std::string &indication)
 {
-    std::string &indication = partage.indication_factorisation;
     indication.clear();
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return ERREUR;
@@ -276,12 +274,12 @@ std::string factorise(std::string &membre)
     if (membre.find('(') == std::string::npos) {
         const CarreParfait carre = carre_parfait_du_membre(membre);
         const bool racines_ajoutees = contient(carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
-        if (carre.resultat != ERREUR && !(racines_ajoutees && partage.option_trinomes)) {
+        if (carre.resultat != ERREUR && !(racines_ajoutees && trinomes)) {
             indication = carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE;
             return carre.resultat;
         }
     }
-    if (partage.option_trinomes) {
+    if (trinomes) {
         std::string discriminant;
         resultat = factorise_trinome(membre, discriminant);
         if (resultat != ERREUR) {

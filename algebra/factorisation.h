@@ -8,10 +8,10 @@
 
 #include "algebra/intervalle.h"
 
-// The factored text, or "Erreur". The member is reordered on the way. Leaves
-// the comment naming the method in partage.indication_factorisation, empty
-// on "Erreur".
-std::string factorise(std::string &membre);
+// The factored text, or "Erreur". The member is reordered on the way.
+// trinomes allows the discriminant. indication receives the comment naming
+// the method, empty on "Erreur".
+std::string factorise(std::string &membre, bool trinomes, std::string &indication);
 
 // The factor shared by every term (the greatest common divisor of the whole
 // coefficients with every shared base at its lowest power): the sum

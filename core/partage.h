@@ -41,7 +41,6 @@ struct Partage {
     std::string expression_y;
     std::string mot_systeme;
     bool accepte_inf = false;
-    std::string indication_factorisation;
 
     // Exercise and marking
     std::list<TDsolu> liste_solutions;

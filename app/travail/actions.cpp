@@ -225,10 +225,10 @@ void Travail::Panel6Click()
         enregistrer_etape(s, "Il faut supprimer les parenthèses.", true);
     } else {
         // "Erreur" is the engine's word for a failed factoring, not a step.
-        const std::string r = factorise(s);
+        std::string indication;
+        const std::string r = factorise(s, partage.option_trinomes, indication);
         if (r != "Erreur")
-            enregistrer_etape(r, "Il faut factoriser par " + crochets(partage.indication_factorisation) + ".",
-                              true);
+            enregistrer_etape(r, "Il faut factoriser par " + crochets(indication) + ".", true);
     }
 }
 

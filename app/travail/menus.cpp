@@ -77,7 +77,8 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
     regle_panneau(m, PANEL6, "Factoriser",
                   partage.option_factoriz &&
                       applicable(c, [](std::string &s) {
-                          s = factorise(s);
+                          std::string indication;
+                          s = factorise(s, partage.option_trinomes, indication);
                           return s != "Erreur";
                       }));
     if (est_vecteur_seul(c))

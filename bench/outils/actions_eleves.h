@@ -159,8 +159,8 @@ inline std::vector<Action> actions_eleves()
         {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(en_somme, e); }},
         {"factorise", Controle::valeur, expressions,
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             return sans_erreur(factorise(t));
+             std::string t = e.enonce.texte, indication;
+             return sans_erreur(factorise(t, partage.option_trinomes, indication));
          }},
         {"facteur_commun", Controle::valeur, expressions,
          [](const Entree &e) {
