@@ -122,7 +122,11 @@ Valeur puissance(const Valeur &base, const Valeur &exposant)
 // A sum or a product, term by term: exact while every term is exact.
 class Cumul {
 public:
-    explicit Cumul(bool produit) : produit_(produit), exact_(Rationnel(produit ? 1 : 0)), nombre_(produit ? 1 : 0) {}
+    Cumul(bool produit, bool exact) : produit_(produit), nombre_(produit ? 1 : 0)
+    {
+        if (exact)
+            exact_ = Rationnel(produit ? 1 : 0);
+    }
 
     // False when the term is a divisor that is zero.
     bool ajoute(char operateur, const Valeur &v)
@@ -228,7 +232,7 @@ Valeur calcule(const Arbre &arbre, int indice, const Point &p)
     }
     case Genre::produit:
     case Genre::somme: {
-        Cumul cumul(n.genre == Genre::produit);
+        Cumul cumul(n.genre == Genre::produit, p.exact != nullptr);
         Definition d = Definition::definie;
         for (int k = 0; k < n.nombre_enfants; ++k) {
             const Valeur v = calcule(arbre, arbre.enfant(n, k), p);
