@@ -33,7 +33,8 @@ void factorisation(benchmark::State &etat, const std::string &texte)
     prepare();
     for (auto _ : etat) {
         std::string t = texte;
-        benchmark::DoNotOptimize(factorise(t));
+        std::string indication;
+        benchmark::DoNotOptimize(factorise(t, true, indication));
     }
 }
 
@@ -87,7 +88,7 @@ void signe(benchmark::State &etat, const std::string &texte)
 {
     prepare();
     for (auto _ : etat)
-        benchmark::DoNotOptimize(signe_sur_domaine(texte));
+        benchmark::DoNotOptimize(signe_sur_domaine(texte, {}));
 }
 
 } // namespace

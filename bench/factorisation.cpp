@@ -16,7 +16,8 @@ void trinome(benchmark::State &etat, const std::string &texte)
     remet_a_zero_complet();
     for (auto _ : etat) {
         std::string t = texte;
-        benchmark::DoNotOptimize(factorise(t));
+        std::string indication;
+        benchmark::DoNotOptimize(factorise(t, true, indication));
     }
 }
 

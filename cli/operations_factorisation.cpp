@@ -12,8 +12,9 @@ void enregistre_factorisation(Registre &r)
 
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
-        const std::string resultat = factorise(t);
-        return champs({resultat, partage.indication_factorisation});
+        std::string indication;
+        const std::string resultat = factorise(t, partage.option_trinomes, indication);
+        return champs({resultat, indication});
     });
     r.operation("facteur_commun", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
@@ -33,7 +34,7 @@ void enregistre_factorisation(Registre &r)
     });
     r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });
     r.operation("signe_sur_domaine", {"TEXTE"},
-                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0])); });
+                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0], bornes_partagees())); });
 }
 
 } // namespace cli

@@ -9,7 +9,6 @@
 
 #include "algebra/developpement.h"
 #include "algebra/intervalle.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
@@ -20,9 +19,19 @@ const std::string FORMULE = " (formule a² - b² = (a - b)(a + b))";
 const std::string IDENTITE_SOMME = " (identité remarquable (a + b)²)";
 const std::string IDENTITE_DIFFERENCE = " (identité remarquable (a - b)²)";
 
+// Factoring with the discriminant allowed or not, the hint kept here.
+bool trinomes = true;
+std::string indication;
+
+std::string factorise(std::string &membre) { return ::factorise(membre, trinomes, indication); }
+
 class Factorisation : public ::testing::Test {
 protected:
-    void SetUp() override { remet_a_zero_complet(); }
+    void SetUp() override
+    {
+        remet_a_zero_complet();
+        trinomes = true;
+    }
 };
 
 struct CasFactorise {
@@ -74,11 +83,11 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
         {"x^2-4=0", "Erreur", ""},
     };
     for (const CasFactorise &c : table) {
-        partage.indication_factorisation = "reste d'une action";
+        indication = "reste d'une action";
         std::string t = c.entree;
         const std::string r = factorise(t);
         EXPECT_EQ(r, c.resultat) << c.entree;
-        EXPECT_EQ(partage.indication_factorisation, c.indication) << c.entree;
+        EXPECT_EQ(indication, c.indication) << c.entree;
         if (r != "Erreur")
             EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, r));
     }
@@ -86,13 +95,13 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
 
 TEST_F(Factorisation, TrinomesSelonLOption)
 {
-    partage.option_trinomes = false;
+    trinomes = false;
     std::string t = "x^2+3x+2";
     EXPECT_EQ(factorise(t), "Erreur");
     // Without the discriminant the classic square stays offered, roots and all.
     t = "3x^2-2x+1/3";
     EXPECT_TRUE(outils::meme_valeur_et_domaine("3x^2-2x+1/3", factorise(t)));
-    EXPECT_EQ(partage.indication_factorisation, IDENTITE_DIFFERENCE);
+    EXPECT_EQ(indication, IDENTITE_DIFFERENCE);
 }
 
 TEST_F(Factorisation, FactoriseLaisseLeMembreOrdonne)
@@ -162,10 +171,10 @@ TEST_F(Factorisation, AucuneIndicationNeResteDUneActionPrecedente)
     factorise(t);
     t = "x^2+6x+9";
     EXPECT_EQ(factorise(t), "(x+3)^2");
-    EXPECT_EQ(partage.indication_factorisation, IDENTITE_SOMME);
+    EXPECT_EQ(indication, IDENTITE_SOMME);
     t = "x+1";
     EXPECT_EQ(factorise(t), "Erreur");
-    EXPECT_EQ(partage.indication_factorisation, "");
+    EXPECT_EQ(indication, "");
 }
 
 TEST_F(Factorisation, DifferenceDeCarres)
@@ -225,23 +234,26 @@ TEST_F(Factorisation, RacineDe)
 
 TEST_F(Factorisation, SigneSurDomaine)
 {
-    EXPECT_EQ(signe_sur_domaine("1"), 2);
-    EXPECT_EQ(signe_sur_domaine("-1"), 3);
-    EXPECT_EQ(signe_sur_domaine("x"), 0);
-    EXPECT_EQ(signe_sur_domaine("x^2"), 2);    // the open ends step over x = 0
-    EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
-    EXPECT_EQ(signe_sur_domaine("0"), 0);
-
-    lit_bornes("domain(x,1,5,13)");
-    EXPECT_EQ(signe_sur_domaine("x"), 2);
-    EXPECT_EQ(signe_sur_domaine("x-6"), 3);
-    lit_bornes("(domain(x,-5,-1,13))or(domain(x,1,5,13))");
-    EXPECT_EQ(signe_sur_domaine("x"), 1);
-    EXPECT_EQ(signe_sur_domaine("x^2"), 2);
-    EXPECT_EQ(signe_sur_domaine("x-3"), 0);
-
-    lit_bornes("domain(x,-inf,100000000,12)");
-    EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
+    struct Cas {
+        const char *domaine, *expression;
+        int signe;
+    };
+    const Cas cas[] = {
+        {"", "1", 2},     {"", "-1", 3},   {"", "x", 0},
+        {"", "x^2", 2},   // the open ends step over x = 0
+        {"", "x^2+1", 2}, {"", "0", 0},
+        {"domain(x,1,5,13)", "x", 2},                           {"domain(x,1,5,13)", "x-6", 3},
+        {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x", 1},   {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x^2", 2},
+        {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x-3", 0}, {"domain(x,-inf,100000000,12)", "x^2+1", 2},
+        // A bound without a value tells nothing.
+        {"domain(x,sqrt(-1),5,13)", "1", 0},
+    };
+    for (const Cas &c : cas) {
+        BornesIntervalles domaine;
+        if (*c.domaine)
+            ASSERT_TRUE(lit_intervalles(c.domaine, domaine)) << c.domaine;
+        EXPECT_EQ(signe_sur_domaine(c.expression, domaine), c.signe) << c.domaine << " " << c.expression;
+    }
 }
 
 TEST_F(Factorisation, LitDomaine)
@@ -392,7 +404,7 @@ TEST_F(Factorisation, ProprieteTrinomesAuxRacinesIrrationnellesOuSansRacine)
         ASSERT_NE(r, "Erreur") << texte;
         EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r));
         EXPECT_TRUE(premier_degre(r)) << texte << " -> " << r;
-        EXPECT_EQ(partage.indication_factorisation, " (trinôme : Δ = " + std::to_string(delta) + ")") << texte;
+        EXPECT_EQ(indication, " (trinôme : Δ = " + std::to_string(delta) + ")") << texte;
     }
     EXPECT_GT(irrationnels, 100);
     EXPECT_GT(sans_racine, 50);
@@ -450,7 +462,7 @@ TEST_F(Factorisation, TexteQuelconque)
         difference_de_carres(texte, texte);
         carre_parfait(texte, 2, 1, 0);
         racine_de(texte);
-        signe_sur_domaine(texte);
+        signe_sur_domaine(texte, bornes_partagees());
         lit_bornes(texte);
         remet_a_zero_complet();
     }
