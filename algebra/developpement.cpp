@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
-#include "formula/lineaire.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -141,26 +140,10 @@ int entier_constant(const std::string &t)
 {
     if (t.find('x') != NON_TROUVE)
         return 0;
-    const double a = evalue(t, -1.2);
-    const double b = evalue(t, 0.5);
-    if (!(a > 0) || a != b || a >= 16 || a != std::floor(a))
+    const std::optional<double> a = valeur_constante(t);
+    if (!a || !(*a > 0) || *a >= 16 || *a != std::floor(*a))
         return 0;
-    return static_cast<int>(a);
-}
-
-// Texts without a number for the formula language (vectors): the program's
-// evaluator, at the points where both have a value.
-bool meme_valeur_evaluee(std::string_view a, std::string_view b)
-{
-    static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075};
-    for (double x : POINTS) {
-        const double va = evalue(a, x);
-        const double vb = evalue(b, x);
-        if (va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION &&
-            std::abs(va - vb) > 1e-6 * std::max({1.0, std::abs(va), std::abs(vb)}))
-            return false;
-    }
-    return true;
+    return static_cast<int>(*a);
 }
 
 } // namespace
@@ -168,14 +151,18 @@ bool meme_valeur_evaluee(std::string_view a, std::string_view b)
 bool meme_valeur(std::string_view a, std::string_view b)
 {
     static constexpr double POINTS[] = {-2.37, -0.83, 0.41, 1.69, 3.075, -7.13, 11.29};
+    const std::optional<Arbre> arbre_a = lis_formule(a);
+    if (!arbre_a)
+        return false;
+    const std::optional<Arbre> arbre_b = lis_formule(b);
     int comparees = 0;
     for (double x : POINTS) {
-        const Valeur va = valeur_ordinaire(a, x);
-        if (va.lecture == Definition::illisible)   // no formula at all, or vectors
-            return lis_formule(a) && meme_valeur_evaluee(a, b);
-        if (va.lecture == Definition::indefinie)
+        const Valeur va = valeur_ordinaire(*arbre_a, x);
+        if (va.lecture == Definition::illisible)   // vectors, relations: no value to check
+            return true;
+        if (va.lecture != Definition::definie)
             continue;
-        const Valeur vb = valeur_ordinaire(b, x);
+        const Valeur vb = arbre_b ? valeur_ordinaire(*arbre_b, x) : Valeur{};
         if (vb.lecture != Definition::definie)
             return false;
         if (std::abs(va.nombre) > 1e12 || std::abs(vb.nombre) > 1e12)
@@ -196,7 +183,7 @@ bool base_entiere(std::string_view base)
     if (std::all_of(base.begin(), base.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
         return true;
     const std::size_t ouverture = base.find('(');
-    return ouverture != NON_TROUVE && (ouverture == 0 || est_nom_de_fonction(base.substr(0, ouverture))) &&
+    return ouverture != NON_TROUVE && (ouverture == 0 || fonction_nommee(base.substr(0, ouverture))) &&
            fin_du_groupe(base, ouverture) == base.size();
 }
 
@@ -277,7 +264,6 @@ std::string signe_produit(const std::string &a, const std::string &b)
 
 std::string distribue(const std::string &a, const std::string &b, const std::string &operateur)
 {
-    partage.developpement_fait = true;
     // Texts too long to work on are only joined.
     if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
         return "(" + a + ")" + operateur + "(" + b + ")";
@@ -300,20 +286,29 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
     return reduit ? normalise(resultat) : resultat;
 }
 
+namespace {
+
+// '-x^2' is the opposite of a square: the sign stays out of the product.
+std::string base_sans_signe(const std::string &base) { return base.starts_with("-") ? base.substr(1) : base; }
+
+// Piece i is a power 2 to 5 of a whole base, which developing writes out.
+bool puissance_a_ecrire(const TDmembre &m, int i)
+{
+    return m.exposants[i] >= 2 && m.exposants[i] <= 5 && base_entiere(base_sans_signe(m.bases[i]));
+}
+
+} // namespace
+
 std::string puissance_developpee(int i, const TDalgebre &enonce)
 {
     if (i < 1 || i > 8)
         return "";
     const TDmembre &m = enonce.membre_gauche;
     const int n = m.exposants[i];
-    // '-x^2' is the opposite of a square: the sign stays out of the product.
-    std::string base = m.bases[i];
-    const bool oppose = !base.empty() && base[0] == '-';
-    if (oppose)
-        base.erase(0, 1);
-    if (n < 2 || n > 5 || !base_entiere(base))
+    if (!puissance_a_ecrire(m, i))
         return normalise_brut(m.morceaux[i]);
-    base = normalise_brut(base);
+    const bool oppose = m.bases[i].starts_with("-");
+    const std::string base = normalise_brut(base_sans_signe(m.bases[i]));
     std::string resultat = base;
     for (int k = 1; k < n; ++k)
         resultat = distribue(resultat, base, "*");
@@ -392,15 +387,16 @@ std::string produit_developpe(const TDalgebre &enonce)
     std::string resultat;
     if (developpe_quotient(m, resultat))
         return resultat;
-    partage.developpement_fait = false;
+    bool distribue_une_fois = puissance_a_ecrire(m, 1);
     resultat = puissance_developpee(1, enonce);
     for (int i = 2; i <= 6; ++i) {
         const std::string facteur = puissance_developpee(i, enonce);
         if (facteur.empty())
             break;
         resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1]);
+        distribue_une_fois = true;
     }
-    if (resultat == "0" || !partage.developpement_fait || resultat == normalise_brut(enonce.texte))
+    if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(enonce.texte))
         return "";
     return resultat;
 }

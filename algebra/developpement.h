@@ -23,7 +23,7 @@ bool ordonne(std::string &membre);
 bool developpe(std::string &membre);
 
 // The sum of the products of every term of a with every term of b, joined by
-// operateur ("*" or "/"). Sets partage.developpement_fait.
+// operateur ("*" or "/").
 std::string distribue(const std::string &a, const std::string &b, const std::string &operateur);
 
 // The sign of a product of two signs ("+", "-", empty read as "+"); two "."

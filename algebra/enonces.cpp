@@ -9,9 +9,10 @@
 
 #include "algebra/developpement.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -42,19 +43,6 @@ int relation_inverse(int nature)
 
 bool est_minuscule(char c) { return c >= 'a' && c <= 'z'; }
 
-// Words of the formula language whose letters are not variables.
-constexpr std::array<std::string_view, 10> mots_reserves = {
-    "sqrt", "sin", "cos", "tan", "abs", "ln", "exp", "arrow", "domain", "pi"};
-
-// Length of the reserved word that starts at position i, 0 when none does.
-std::size_t mot_reserve_en(std::string_view texte, std::size_t i)
-{
-    for (std::string_view mot : mots_reserves)
-        if (texte.substr(i, mot.size()) == mot)
-            return mot.size();
-    return 0;
-}
-
 // A replacement may not grow a text beyond this: no formula is that long, and
 // a long value put in place of many letters would exhaust memory.
 constexpr std::size_t LONGUEUR_REMPLACEMENT_MAX = 1000000;
@@ -70,7 +58,7 @@ bool remplace_lettre(std::string_view texte, char lettre, std::string_view valeu
     for (std::size_t i = 0; i < texte.size();) {
         if (r.size() > LONGUEUR_REMPLACEMENT_MAX)
             return false;
-        if (const std::size_t n = mot_reserve_en(texte, i)) {
+        if (const std::size_t n = mot_en(texte, i)) {
             r.append(texte.substr(i, n));
             i += n;
         } else if (texte[i] == lettre) {
@@ -89,7 +77,7 @@ bool remplace_lettre(std::string_view texte, char lettre, std::string_view valeu
 bool sans_variable(std::string_view texte)
 {
     for (std::size_t i = 0; i < texte.size();) {
-        if (const std::size_t n = mot_reserve_en(texte, i))
+        if (const std::size_t n = mot_en(texte, i))
             i += n;
         else if (est_minuscule(texte[i]) || (texte[i] >= 'A' && texte[i] <= 'Z'))
             return false;
@@ -158,8 +146,6 @@ int chiffres_de_la_valeur(double v)
     return CHIFFRES_MAX;
 }
 
-bool meme_nombre(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(std::fabs(a), std::fabs(b)); }
-
 std::string somme_aux_membres(const std::string &membre, std::string_view t)
 {
     std::string r = normalise(membre + "+(" + std::string(t) + ")");
@@ -189,10 +175,10 @@ enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
 {
     if (sans_variable(facteur)) {
-        const double v = evalue(facteur, 0);
-        if (v == ERREUR_EVALUATION || std::fabs(v) < 1e-12)
+        const Valeur v = valeur_ordinaire(facteur, 0);
+        if (v.lecture != Definition::definie || vaut_zero(v))
             return EffetFacteur::REFUSE;   // undefined, or zero: the solutions would change
-        return v < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+        return v.nombre < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
     }
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
 }
@@ -303,7 +289,7 @@ void remplace_x(std::string &texte, std::string &valeur)
     bool possible = true;
     if (!texte.empty() && !valeur.empty())
         possible = remplace_lettre(copie, 'x', valeur, texte);
-    if (possible && evalue(texte, 0) != ERREUR_EVALUATION) {
+    if (possible && ::valeur(texte, 0)) {
         texte = normalise(texte);
         valeur = "oui";
     } else {
@@ -317,10 +303,10 @@ bool ecriture_scientifique(std::string &texte)
     if (texte.empty() || contient_i(texte) != 0)
         return false;
     texte = normalise(texte);
-    const double p = evalue(texte, 0);
-    const double q = evalue(texte, 1);
-    if (p == ERREUR_EVALUATION || q == ERREUR_EVALUATION || p == 0 || !std::isfinite(p) || !meme_nombre(p, q))
+    const std::optional<double> valeur = valeur_constante(texte);
+    if (!valeur || *valeur == 0)
         return false;
+    const double p = *valeur;
     // Every significant digit is kept: those written, or those of the value
     // when the text is a calculation; one decimal at least ('2.0*10^(1)').
     int chiffres = chiffres_significatifs(texte);

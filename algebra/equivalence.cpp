@@ -1,99 +1,112 @@
 #include "algebra/equivalence.h"
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
+#include "formula/lecteur.h"
+#include "formula/valeur.h"
 
 namespace {
 
-constexpr double TOLERANCE = 0.000001;
+// The values of the variable tried, in hundredths, in order: small ones
+// first, then larger ones of both signs, where shifted roots and logarithms
+// are defined. None is a simple fraction, and negative values tell 'abs(x)'
+// from 'x'.
+constexpr int POINTS_EN_CENTIEMES[] = {107,   -73,  231,   37,   -149,  319,   -263,  541,
+                                       -487,  893,  -721,  1370, -1230, 2190,  -1970, 3430,
+                                       -3110, 4970, -4790, 7710, -7330, 12370, -11930, 100130};
 constexpr double POINT_PRINCIPAL = 1.07;
-// The values of the variable tried, in order: small ones first, then larger
-// ones of both signs, where shifted roots and logarithms are defined. None is
-// a simple fraction, and negative values tell 'abs(x)' from 'x'.
-constexpr double POINTS[] = {1.07,  -0.73, 2.31,  0.37,  -1.49, 3.19,  -2.63, 5.41,
-                             -4.87, 8.93,  -7.21, 13.7,  -12.3, 21.9,  -19.7, 34.3,
-                             -31.1, 49.7,  -47.9, 77.1,  -73.3, 123.7, -119.3, 1001.3};
-// Points where both sides have a trusted value and agree, needed before two
-// texts are called equivalent.
+// Points where both sides have a value and agree, needed before two texts
+// are called equivalent.
 constexpr int POINTS_NECESSAIRES = 4;
 
-struct Masque {
-    std::string_view nom;
-    std::string_view marque;
-};
-constexpr Masque MASQUES[] = {
-    {"sin", "&1"}, {"cos", "&2"}, {"tan", "&3"}, {"abs", "&4"}, {"ln", "&5"}, {"sqrt", "&6"},
-};
+Rationnel centiemes(std::int64_t n) { return *Rationnel(n).divise(Rationnel(100)); }
 
-// The letters of a text, with function names masked.
-struct Lettres {
-    bool majuscule = false;
-    int nb_minuscules = 0;
-    char minuscule = '\0';   // the last in alphabetical order
-};
-
-Lettres lettres(const std::string &texte)
+const std::vector<Rationnel> &points()
 {
-    bool vue[26] = {};
-    Lettres l;
-    for (char c : texte) {
-        if (c >= 'A' && c <= 'Z')
-            l.majuscule = true;
-        if (c >= 'a' && c <= 'z' && !vue[c - 'a']) {
-            vue[c - 'a'] = true;
-            ++l.nb_minuscules;
-            if (c > l.minuscule)
-                l.minuscule = c;
-        }
-    }
-    return l;
+    static const std::vector<Rationnel> valeurs = [] {
+        std::vector<Rationnel> r;
+        for (int n : POINTS_EN_CENTIEMES)
+            r.push_back(centiemes(n));
+        return r;
+    }();
+    return valeurs;
 }
 
-// Two texts are told apart by one point where both have a trusted value
-// (defined, no cap of the evaluator) and the values differ; they are shown
-// equivalent by enough points where both agree. A point where either side is
-// undefined or capped proves nothing.
-int compare_aux_points(const std::string &a, const std::string &b)
+// Points close on both sides of a sample point, to tell a value excluded
+// there alone from an excluded stretch.
+const Rationnel &voisinage()
+{
+    static const Rationnel ecart = *Rationnel(1).divise(Rationnel(1000));
+    return ecart;
+}
+
+// A text read for the comparison, with its variable.
+struct Formule {
+    std::optional<Arbre> arbre;
+    bool comparable = false;
+    char variable = '\0';   // its one letter, none for a number
+
+    explicit Formule(const std::string &texte) : arbre(lis_formule(texte))
+    {
+        if (!arbre)
+            return;
+        comparable = true;
+        for (const Noeud &n : arbre->noeuds) {
+            if (n.genre == Genre::vecteur)
+                comparable = false;
+            if (n.genre != Genre::lettre)
+                continue;
+            const char lettre = arbre->mot(n)[0];
+            comparable = comparable && (variable == '\0' || variable == lettre);
+            variable = lettre;
+        }
+    }
+
+    Valeur en(const Rationnel &x, char lettre) const { return valeur_exacte(*arbre, x, lettre); }
+};
+
+// Undefined at x alone: defined close by on both sides.
+bool exclue_en_un_point(const Formule &f, const Rationnel &x, char lettre)
+{
+    return f.en(x - voisinage(), lettre).lecture == Definition::definie &&
+           f.en(x + voisinage(), lettre).lecture == Definition::definie;
+}
+
+// Told apart by one point where both have a value and the values differ, or
+// where one has a value and the other is undefined around it; shown
+// equivalent by enough points where both agree. Values excluded at a point
+// alone, and values too large for a double, prove nothing.
+int compare_aux_points(const Formule &a, const Formule &b, char lettre)
 {
     int accords = 0;
-    for (double x : POINTS) {
-        const std::optional<double> va = valeur_sans_plafond(a, x), vb = valeur_sans_plafond(b, x);
-        if (!va || !vb)
-            continue;
-        const double ecart_permis = std::max(TOLERANCE, 1e-12 * std::max(std::fabs(*va), std::fabs(*vb)));
-        if (std::fabs(*va - *vb) >= ecart_permis)
-            return NON_EQUIVALENTES;
-        if (++accords == POINTS_NECESSAIRES)
-            return EQUIVALENTES;
+    for (const Rationnel &x : points()) {
+        const Valeur va = a.en(x, lettre), vb = b.en(x, lettre);
+        const bool da = va.lecture == Definition::definie, db = vb.lecture == Definition::definie;
+        if (da && db) {
+            if (!meme_nombre(va, vb))
+                return NON_EQUIVALENTES;
+            if (++accords == POINTS_NECESSAIRES)
+                return EQUIVALENTES;
+        } else if (da != db) {
+            const Valeur &manquante = da ? vb : va;
+            if (manquante.lecture == Definition::indefinie && !exclue_en_un_point(da ? b : a, x, lettre))
+                return NON_EQUIVALENTES;
+        }
     }
     return EQUIVALENCE_NON_DEMONTREE;
 }
 
 } // namespace
 
-int compare_expressions(std::string a, std::string b)
+int compare_expressions(const std::string &a, const std::string &b)
 {
-    if (a.empty())
+    const Formule fa(a), fb(b);
+    if (!fa.comparable || !fb.comparable ||
+        (fa.variable != '\0' && fb.variable != '\0' && fa.variable != fb.variable))
         return NON_COMPARABLES;
-    masque_fonctions(a);
-    masque_fonctions(b);
-    const Lettres la = lettres(a), lb = lettres(b);
-    if (la.majuscule || lb.majuscule || la.nb_minuscules > 1 || lb.nb_minuscules > 1)
-        return NON_COMPARABLES;
-    if (la.minuscule != '\0' && lb.minuscule != '\0' && la.minuscule != lb.minuscule)
-        return NON_COMPARABLES;
-    if (la.minuscule != '\0')
-        remplace_tout(a, std::string(1, la.minuscule), "x");
-    if (lb.minuscule != '\0')
-        remplace_tout(b, std::string(1, lb.minuscule), "x");
-    demasque_fonctions(a);
-    demasque_fonctions(b);
-    return compare_aux_points(a, b);
+    return compare_aux_points(fa, fb, fa.variable != '\0' ? fa.variable : fb.variable);
 }
 
 int compare_ecritures(const std::string &a, const std::string &b)
@@ -116,47 +129,23 @@ int compare_ecritures(const std::string &a, const std::string &b)
     return EQUIVALENCE_NON_DEMONTREE;
 }
 
+bool nulle_part_definie(const std::string &texte)
+{
+    const Formule f(texte);
+    if (!f.arbre)
+        return false;
+    for (const Rationnel &x : points()) {
+        const Definition d = f.en(x, f.variable != '\0' ? f.variable : 'x').lecture;
+        if (d == Definition::definie || d == Definition::illisible)
+            return false;
+    }
+    return true;
+}
+
 bool egal_en_un_point(const std::string &a, const std::string &b)
 {
-    return std::fabs(evalue(a, POINT_PRINCIPAL) - evalue(b, POINT_PRINCIPAL)) < TOLERANCE;
-}
-
-void masque_fonctions(std::string &texte)
-{
-    for (const Masque &m : MASQUES)
-        remplace_tout(texte, std::string(m.nom), std::string(m.marque));
-}
-
-void demasque_fonctions(std::string &texte)
-{
-    for (const Masque &m : MASQUES)
-        remplace_tout(texte, std::string(m.marque), std::string(m.nom));
-}
-
-void remplace_tout(std::string &texte, const std::string &ancien, const std::string &nouveau)
-{
-    if (ancien.empty() || texte.find(ancien) == std::string::npos)
-        return;
-    if (nouveau.size() >= ancien.size()) {
-        // One pass from left to right: repeating could go on for ever when
-        // the replacement brings old back.
-        remplace_chaque(texte, ancien, nouveau);
-        return;
-    }
-    // A shorter replacement can bring old back around it, and that one is
-    // replaced too, as if the first occurrence were replaced again and again.
-    // Characters still to read are kept reversed, so that the replacement
-    // goes back in front of them to be read again.
-    std::string resultat;
-    resultat.reserve(texte.size());
-    std::string a_lire(texte.rbegin(), texte.rend());
-    while (!a_lire.empty()) {
-        resultat += a_lire.back();
-        a_lire.pop_back();
-        if (resultat.ends_with(ancien)) {
-            resultat.resize(resultat.size() - ancien.size());
-            a_lire.append(nouveau.rbegin(), nouveau.rend());
-        }
-    }
-    texte = std::move(resultat);
+    const Valeur va = valeur_ordinaire(a, POINT_PRINCIPAL), vb = valeur_ordinaire(b, POINT_PRINCIPAL);
+    if (va.lecture != Definition::definie || vb.lecture != Definition::definie)
+        return va.lecture != Definition::definie && vb.lecture != Definition::definie;
+    return meme_nombre(va, vb);
 }

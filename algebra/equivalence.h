@@ -1,20 +1,22 @@
 #pragma once
-// Numeric equivalence of two expression texts: both are evaluated at several
-// values of their single variable and compared within a small tolerance,
-// only where both are defined and computed without the evaluator's caps.
+// Equivalence of two expression texts, on the formula tree and the numeric
+// evaluator: both are computed at sample values of their single variable.
+// They are equivalent when they agree wherever both are defined and are
+// defined at the same points; a value excluded at an isolated point (x/x at
+// 0) is a forbidden value, not a difference.
 
 #include <string>
 
 inline constexpr int EQUIVALENTES = 1;
 inline constexpr int NON_EQUIVALENTES = 0;
-// An upper-case letter, more than one variable, or a different variable on
-// each side.
+// A text that does not read as a formula, an upper-case letter (a vector),
+// more than one variable, or a different variable on each side.
 inline constexpr int NON_COMPARABLES = -1;
-// Too few points where both sides could be trusted to tell either way.
+// Too few points of evidence to tell either way.
 inline constexpr int EQUIVALENCE_NON_DEMONTREE = -2;
 
 // One of the four codes above.
-int compare_expressions(std::string a, std::string b);
+int compare_expressions(const std::string &a, const std::string &b);
 
 // Two ways of writing the same expression or statement. Two expressions are
 // compared as above. Two relations of the same kind are shown equivalent when
@@ -24,15 +26,10 @@ int compare_expressions(std::string a, std::string b);
 // relation are not equivalent.
 int compare_ecritures(const std::string &a, const std::string &b);
 
+// True when the text is a formula of numbers that has a value at none of
+// the sample values of its variable.
+bool nulle_part_definie(const std::string &texte);
+
 // True when a and b have the same value at 1.07 (both undefined counts as
 // the same value).
 bool egal_en_un_point(const std::string &a, const std::string &b);
-
-// Replaces the function names sin, cos, tan, abs, ln and sqrt by the marks
-// "&1" to "&6" so that their letters are not taken for variables, and back.
-void masque_fonctions(std::string &texte);
-void demasque_fonctions(std::string &texte);
-
-// Replaces every occurrence of ancien by nouveau; occurrences that the
-// replacement itself creates are replaced too when nouveau is shorter.
-void remplace_tout(std::string &texte, const std::string &ancien, const std::string &nouveau);

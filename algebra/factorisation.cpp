@@ -10,12 +10,12 @@
 #include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/forme_normale.h"
 #include "formula/imprimeur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -35,20 +35,12 @@ bool est_puissance_paire(const std::string &facteur, const Puissance &p)
            facteur == p.base + "^" + std::to_string(p.exposant);
 }
 
-bool sans_lettre(const std::string &texte)
-{
-    const std::optional<Arbre> arbre = lis_formule(texte);
-    return arbre && std::none_of(arbre->noeuds.begin(), arbre->noeuds.end(), [](const Noeud &n) {
-               return n.genre == Genre::lettre || n.genre == Genre::vecteur;
-           });
-}
-
 // The square root of a factor when it is one for every real x: half of an
 // even power, or the root of a positive number. The root of 'x' or '2*x'
 // would hold only for x >= 0.
 std::optional<std::string> racine_partout(const std::string &facteur)
 {
-    if (est_puissance_paire(facteur, separe_puissance(facteur)) || (sans_lettre(facteur) && evalue(facteur, 0) > 0))
+    if (est_puissance_paire(facteur, separe_puissance(facteur)) || valeur_constante(facteur).value_or(0) > 0)
         return racine_de(facteur);
     return std::nullopt;
 }
@@ -205,16 +197,19 @@ struct Intervalle {
     double fin = 0;
 };
 
-// Interval k (1 or 2) of the shared domain; false when the second is absent.
-bool intervalle_du_domaine(int k, Intervalle &intervalle)
+// Interval k (1 or 2) of the domain; false when the second is absent or a
+// bound has no value.
+bool intervalle_du_domaine(const BornesIntervalles &p, int k, Intervalle &intervalle)
 {
-    const Partage &p = partage;
     const std::string &inf = k == 1 ? p.borne_inf_1 : p.borne_inf_2;
     const std::string &sup = k == 1 ? p.borne_sup_1 : p.borne_sup_2;
     if (k == 2 && (inf.empty() || sup.empty()))
         return false;
-    intervalle.debut = inf == "-inf" ? -BORNE_DU_BALAYAGE : evalue(inf, 0);
-    intervalle.fin = sup == "inf" ? BORNE_DU_BALAYAGE : evalue(sup, 0);
+    const std::optional<double> debut = inf == "-inf" ? -BORNE_DU_BALAYAGE : valeur(inf, 0);
+    const std::optional<double> fin = sup == "inf" ? BORNE_DU_BALAYAGE : valeur(sup, 0);
+    if (!debut || !fin)
+        return false;
+    intervalle = {*debut, *fin};
     if (k == 1 ? p.crochet_1a : p.crochet_2a)
         intervalle.debut += RETRAIT_BORNE_EXCLUE;
     if (k == 1 ? p.crochet_1b : p.crochet_2b)
@@ -223,21 +218,24 @@ bool intervalle_du_domaine(int k, Intervalle &intervalle)
 }
 
 // Sign of the expression sampled every quarter from the start of the
-// interval: 2 positive, 3 negative, 0 when it changes or starts at zero.
-// Very long intervals are sampled with a longer step.
+// interval: 2 positive, 3 negative, 0 when it changes, starts at zero or has
+// no value somewhere. Very long intervals are sampled with a longer step.
 int signe_sur_intervalle(const std::string &t, const Intervalle &intervalle)
 {
+    const std::optional<Arbre> arbre = lis_formule(t);
+    if (!arbre)
+        return 0;
     const double pas = std::max(PAS_DU_BALAYAGE, (intervalle.fin - intervalle.debut) / NB_PAS_MAX);
     double x = intervalle.debut;
-    const double premiere = evalue(t, x);
-    double valeur = premiere;
-    while (intervalle.fin > x && premiere * valeur > 0) {
+    const double premiere = valeur(*arbre, x).value_or(0);
+    double v = premiere;
+    while (intervalle.fin > x && premiere * v > 0) {
         x += pas;
-        valeur = evalue(t, x);
+        v = valeur(*arbre, x).value_or(0);
     }
-    if (!(premiere * valeur > 0))
+    if (!(premiere * v > 0))
         return 0;
-    return valeur >= 0 ? 2 : 3;
+    return v >= 0 ? 2 : 3;
 }
 
 } // namespace
@@ -360,13 +358,14 @@ std::string racine_de(const std::string &facteur)
     return normalise("sqrt(" + facteur + ")");
 }
 
-int signe_sur_domaine(const std::string &expression)
+int signe_sur_domaine(const std::string &expression, const BornesIntervalles &domaine)
 {
     Intervalle intervalle;
-    intervalle_du_domaine(1, intervalle);
+    if (!intervalle_du_domaine(domaine, 1, intervalle))
+        return 0;
     const int premier = signe_sur_intervalle(expression, intervalle);
     int second = premier;
-    if (premier != 0 && intervalle_du_domaine(2, intervalle))
+    if (premier != 0 && intervalle_du_domaine(domaine, 2, intervalle))
         second = signe_sur_intervalle(expression, intervalle);
     if (premier == 0 || second == 0)
         return 0;

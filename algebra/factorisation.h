@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "algebra/intervalle.h"
+
 // The factored text, or "Erreur". The member is reordered on the way. Leaves
 // the comment naming the method in partage.indication_factorisation, empty
 // on "Erreur".
@@ -27,7 +29,6 @@ std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3);
 // The square root of a factor text.
 std::string racine_de(const std::string &facteur);
 
-// Sign of an expression over the shared domain: 0 changes (or zero at the
-// start), 1 constant but different on the two intervals, 2 positive,
-// 3 negative.
-int signe_sur_domaine(const std::string &expression);
+// Sign of an expression over a domain: 0 changes (or zero at the start),
+// 1 constant but different on the two intervals, 2 positive, 3 negative.
+int signe_sur_domaine(const std::string &expression, const BornesIntervalles &domaine);

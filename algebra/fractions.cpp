@@ -6,8 +6,8 @@
 
 #include "algebra/developpement.h"
 #include "algebra/racines_carrees.h"
-#include "core/evaluateur.h"
 #include "formula/lecteur.h"
+#include "formula/valeur.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -142,13 +142,15 @@ bool lit_polynome(const std::string &texte, Polynome &p)
     return true;
 }
 
-// The remainder test: exactly "0" for numbers, below 0.000001 otherwise.
+// The remainder test: exactly "0" for numbers, zero within the rounding of
+// its roots otherwise, at two values of x.
 bool est_nul(const std::string &difference)
 {
     const std::string d = normalise(difference);
     if (d.find_first_not_of("0123456789./-") == std::string::npos)
         return d == "0";
-    return std::fabs(evalue(d, 0)) < 0.000001;
+    const std::optional<Arbre> arbre = lis_formule(d);
+    return arbre && vaut_zero(valeur_ordinaire(*arbre, 0)) && vaut_zero(valeur_ordinaire(*arbre, 1.07));
 }
 
 std::string oppose(const std::string &signe) { return signe == "+" ? "-" : "+"; }

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
+#include "formula/valeur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 
@@ -181,16 +181,14 @@ bool sans_lettre(const Arbre &arbre, int indice)
     return true;
 }
 
-int signe_connu(const Arbre &arbre, std::string_view texte, int indice)
+int signe_connu(const Arbre &arbre, int indice)
 {
     const Noeud &n = arbre[indice];
-    const std::string_view morceau = texte.substr(static_cast<std::size_t>(n.debut),
-                                                  static_cast<std::size_t>(n.fin - n.debut));
     if (sans_lettre(arbre, indice)) {
-        const double v = evalue(morceau, 0);
-        return v == ERREUR_EVALUATION ? 0 : v < 0 ? -1 : 1;
+        const Valeur v = valeur_du_noeud(arbre, indice, 0);
+        return v.lecture != Definition::definie ? 0 : v.nombre < 0 ? -1 : 1;
     }
-    const auto enfant = [&](int k) { return signe_connu(arbre, texte, arbre.enfant(n, k)); };
+    const auto enfant = [&](int k) { return signe_connu(arbre, arbre.enfant(n, k)); };
     switch (n.genre) {
     case Genre::groupe:
         return enfant(0);
@@ -233,7 +231,7 @@ int signe_connu(std::string_view texte)
     const std::optional<Arbre> arbre = lis_formule(texte);
     if (!arbre || arbre->racine < 0)
         return 0;
-    return signe_connu(*arbre, texte, arbre->racine);
+    return signe_connu(*arbre, arbre->racine);
 }
 
 } // namespace

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
 #include "algebra/developpement.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
-#include "core/partage.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -27,16 +28,6 @@ bool contient(std::string_view texte, char c) { return texte.find(c) != std::str
 
 // Two values that stand for the same number (roots computed along different roads).
 bool meme_valeur(double a, double b) { return std::fabs(a - b) <= 1e-9 * (1.0 + std::fabs(a)); }
-
-// The value of the member at x for its sign, by ordinary rules: the
-// evaluator's caps keep a large product's size but not always its sign.
-double valeur_pour_le_signe(const std::string &membre, double x)
-{
-    const Valeur v = valeur_ordinaire(membre, x);
-    if (v.lecture == Definition::illisible)
-        return evalue(membre, x);
-    return v.lecture == Definition::definie ? v.nombre : ERREUR_EVALUATION;
-}
 
 // The coefficient c of a term that reads c*x (x once, to the first power, not
 // under a bracket nor divided by), as a text; empty when the term is not such.
@@ -59,24 +50,24 @@ std::string coefficient_lineaire(std::string_view terme)
     // Where the coefficient is a number, the term must be that multiple of x.
     if (std::any_of(coefficient.begin(), coefficient.end(), [](char l) { return l >= 'a' && l <= 'z'; }))
         return coefficient;
-    const double c = evalue(coefficient, 0);
-    if (c == ERREUR_EVALUATION || c == 0) return {};
+    const std::optional<double> c = valeur(coefficient, 0);
+    if (!c || *c == 0) return {};
     for (double x : {1.5, -2.25}) {
-        const double v = evalue(terme, x);
-        if (v == ERREUR_EVALUATION || std::fabs(v - c * x) > 1e-6 * (1.0 + std::fabs(c * x))) return {};
+        const std::optional<double> v = valeur(terme, x);
+        if (!v || !meme_valeur(*v, *c * x)) return {};
     }
     return coefficient;
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur);
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
 
 // Two root texts for the same value: equal texts, or texts whose values agree.
 bool meme_racine(const std::string &a, const std::string &b)
 {
     if (a == b) return true;
     if (a == "inf" || b == "inf") return false;
-    const double va = evalue(a, 0), vb = evalue(b, 0);
-    return va != ERREUR_EVALUATION && vb != ERREUR_EVALUATION && meme_valeur(va, vb);
+    const std::optional<double> va = valeur(a, 0), vb = valeur(b, 0);
+    return va && vb && meme_valeur(*va, *vb);
 }
 
 // A sum of two to four terms: one term c*x, the others free of x.
@@ -100,14 +91,14 @@ bool racine_d_une_somme(const TDmembre &m, std::string &racine)
 }
 
 // One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
-bool racine_d_un_morceau(const TDmembre &m, std::string &racine, int profondeur)
+bool racine_d_un_morceau(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
     const std::string &morceau = m.morceaux[1];
     if (m.exposants[1] == CODE_ABS || m.exposants[1] == CODE_SQRT)
-        return racine_de_facteur(m.bases[1], racine, profondeur + 1);
+        return racine_de_facteur(m.bases[1], racine, accepte_inf, profondeur + 1);
     if (m.exposants[1] != 1) return false;
     if (morceau.starts_with("-") || morceau.starts_with("+") || morceau.starts_with("("))
-        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine,
+        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine, accepte_inf,
                                  profondeur + 1);
     if (coefficient_lineaire(morceau).empty()) return false;
     racine = "0";
@@ -115,7 +106,7 @@ bool racine_d_un_morceau(const TDmembre &m, std::string &racine, int profondeur)
 }
 
 // A product whose only factor holding x is multiplied, not divided by.
-bool racine_d_un_produit(const TDmembre &m, std::string &racine, int profondeur)
+bool racine_d_un_produit(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
     int facteur_en_x = 0;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
@@ -123,10 +114,10 @@ bool racine_d_un_produit(const TDmembre &m, std::string &racine, int profondeur)
         if (facteur_en_x != 0 || m.operateurs_membre[i - 1] == "/") return false;
         facteur_en_x = i;
     }
-    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, profondeur + 1);
+    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, accepte_inf, profondeur + 1);
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, int profondeur)
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
 {
     racine.clear();
     if (profondeur > PROFONDEUR_MAX) return false;
@@ -134,11 +125,11 @@ bool racine_de_facteur(std::string_view facteur, std::string &racine, int profon
     if (m.morceaux[1].empty()) return false;
     if (m.nb_additifs == 0) {
         if (degre(m.texte) == 0) {
-            if (partage.accepte_inf) racine = "inf";
+            if (accepte_inf) racine = "inf";
             return true;
         }
-        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, profondeur)
-                                        : racine_d_un_produit(m, racine, profondeur);
+        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, accepte_inf, profondeur)
+                                        : racine_d_un_produit(m, racine, accepte_inf, profondeur);
     }
     return m.nb_additifs <= 3 && racine_d_une_somme(m, racine);
 }
@@ -147,23 +138,24 @@ bool racine_de_facteur(std::string_view facteur, std::string &racine, int profon
 // a zero of a divisor, which is no solution of an equation.
 bool annule_un_diviseur(std::string_view membre, std::string_view racine)
 {
-    const double v = evalue(racine, 0);
-    if (v == ERREUR_EVALUATION || evalue(membre, v) != ERREUR_EVALUATION) return false;
-    // A pole of high order is met a little further off: the evaluator loses
-    // the tiny powers of 0.01.
+    const std::optional<double> v = valeur(racine, 0);
+    const std::optional<Arbre> arbre = lis_formule(membre);
+    if (!v || !arbre || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
     for (double ecart : {0.01, 0.1, 0.37})
-        if (evalue(membre, v + ecart) != ERREUR_EVALUATION || evalue(membre, v - ecart) != ERREUR_EVALUATION)
+        if (valeur(*arbre, *v + ecart) || valeur(*arbre, *v - ecart))
             return true;
     return false;
 }
 
-// The unknown as a letter of its own ("exp" does not count).
+// The unknown as a letter of its own, not one of a word of the language ("exp").
 bool contient_inconnue(std::string_view texte, char inconnue)
 {
-    for (std::size_t i = 0; i < texte.size(); ++i)
-        if (texte[i] == inconnue && !(inconnue == 'x' && i > 0 && texte[i - 1] == 'e' && i + 1 < texte.size() &&
-                                      texte[i + 1] == 'p'))
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i++] == inconnue)
             return true;
+    }
     return false;
 }
 
@@ -171,19 +163,20 @@ bool contient_inconnue(std::string_view texte, char inconnue)
 // (a sum is one factor). Each value is listed once, whatever the power of its
 // factor; more values than can be held is a failure, never a dropped root.
 // For an equation the zeros of a divisor are left out: the member has no value there.
-bool racines_du_produit(const std::string &gauche, bool sans_poles, std::array<std::string, 5> &racines)
+bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf, std::array<std::string, 5> &racines)
 {
     std::string produit = gauche;
     mise_en_facteurs(produit);
     const TDmembre m = lit_membre(produit);
-    const bool inequation = partage.nature_expression >= INFERIEUR && partage.nature_expression <= SUPERIEUR_OU_EGAL;
+    const bool sans_poles = nature == EQUATION;
+    const bool inequation = nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL;
     bool resultat = true;
     int nombre = 0;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
         const int exposant = m.exposants[i];
         const bool puissance = exposant >= 2 && exposant < CODE_SIN;
         std::string racine;
-        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine)) resultat = false;
+        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine, accepte_inf)) resultat = false;
         if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
         if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
                         [&](const std::string &r) { return meme_racine(r, racine); }))
@@ -237,12 +230,13 @@ void mise_en_facteurs(std::string &membre)
     else if (membre.starts_with("-(")) membre.insert(1, "1*");
 }
 
-bool racine_lineaire(std::string_view facteur, std::string &racine)
+bool racine_lineaire(std::string_view facteur, std::string &racine, bool accepte_inf)
 {
-    return racine_de_facteur(facteur, racine, 0);
+    return racine_de_facteur(facteur, racine, accepte_inf, 0);
 }
 
-bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4)
+bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4,
+            const ContexteResolution &contexte)
 {
     std::array<std::string, 5> racines;
     racine2.clear();
@@ -259,17 +253,17 @@ bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std
         // The value of the unknown, unless it still holds the unknown itself.
         const char inconnue = gauche[0];
         if (!contient_inconnue(droite, inconnue)) {
-            const std::string &autre = inconnue == 'x' ? partage.expression_y : partage.expression_x;
+            const std::string &autre = inconnue == 'x' ? contexte.expression_y : contexte.expression_x;
             racines[1] = droite;
             resultat = true;
-            if (partage.base_systeme) {
+            if (contexte.base_systeme) {
                 racines[2] = autre;
                 resultat = !autre.empty();
             }
             if (inconnue == 'y') echange(racines[1], racines[2]);
         }
     } else if (droite == "0") {
-        resultat = racines_du_produit(gauche, lu.nature == EQUATION, racines);
+        resultat = racines_du_produit(gauche, lu.nature, contexte.accepte_inf, racines);
     }
 
     if (racines[1] == "inf" && (racines[2].empty() || (racines[2] == "inf" && racines[3].empty())))
@@ -327,9 +321,8 @@ bool forme_canonique(std::string &expression)
         normalise(a + "*(" + decalage + ")^2-(" + a + ")*(" + demi_pente + ")^2" + signe_c + c);
 
     for (double x : {0.7, -1.3}) {
-        const double avant = evalue(expression, x), apres = evalue(resultat, x);
-        if (avant != ERREUR_EVALUATION && apres != ERREUR_EVALUATION &&
-            std::fabs(avant - apres) > 1e-6 * (1.0 + std::fabs(avant)))
+        const std::optional<double> avant = valeur(expression, x), apres = valeur(resultat, x);
+        if (avant && apres && !meme_valeur(*avant, *apres))
             return false;
     }
     expression = resultat;
@@ -444,7 +437,7 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
     return texte.empty() ? texte : normalise(texte);
 }
 
-std::string intervalle_solutions(std::string_view enonce)
+std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte)
 {
     const TDalgebre lu(enonce);
     const int nature = lu.nature;
@@ -452,18 +445,14 @@ std::string intervalle_solutions(std::string_view enonce)
 
     // The roots, as the solving action finds them: no "inf" for a constant factor.
     std::string racine1(enonce), racine2, racine3, racine4;
-    const bool accepte_inf = partage.accepte_inf;
-    const int nature_expression = partage.nature_expression;
-    partage.accepte_inf = false;
-    partage.nature_expression = nature;
-    const bool trouve = resout(racine1, racine2, racine3, racine4);
-    partage.accepte_inf = accepte_inf;
-    partage.nature_expression = nature_expression;
+    contexte.accepte_inf = false;
+    const bool trouve = resout(racine1, racine2, racine3, racine4, contexte);
     // A member free of x keeps one value: the set is everything or nothing.
     const std::string membre =
         "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
     const bool constant = racine1.empty() && !contient_inconnue(membre, 'x');
-    if ((!trouve && !constant) || !racine4.empty()) return {};
+    const std::optional<Arbre> arbre = lis_formule(membre);
+    if ((!trouve && !constant) || !racine4.empty() || !arbre) return {};
 
     // The distinct roots in increasing order of value.
     struct Borne {
@@ -473,10 +462,10 @@ std::string intervalle_solutions(std::string_view enonce)
     std::vector<Borne> bornes;
     for (const std::string *racine : {&racine1, &racine2, &racine3}) {
         if (racine->empty()) continue;
-        const double v = evalue(*racine, 0);
-        if (v == ERREUR_EVALUATION) return {};
-        if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, v); }))
-            bornes.push_back({*racine, v});
+        const std::optional<double> v = valeur(*racine, 0);
+        if (!v) return {};
+        if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, *v); }))
+            bornes.push_back({*racine, *v});
     }
     std::sort(bornes.begin(), bornes.end(), [](const Borne &a, const Borne &b) { return a.valeur < b.valeur; });
 
@@ -496,11 +485,11 @@ std::string intervalle_solutions(std::string_view enonce)
                          : i == 0 ? bornes[0].valeur - 1.0
                          : i == n ? bornes[n - 1].valeur + 1.0
                                   : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
-        const double valeur = valeur_pour_le_signe(membre, x);
-        if (valeur == ERREUR_EVALUATION || (valeur == 0 && !constant)) return {};
+        const std::optional<double> v = valeur(*arbre, x);
+        if (!v || (*v == 0 && !constant)) return {};
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
-        if (valeur == 0 ? large : (valeur < 0) == cherche_negatif) {
+        if (*v == 0 ? large : (*v < 0) == cherche_negatif) {
             if (!courant) courant = Morceau{bas, haut, false, false};
             courant->haut = haut;
             courant->haut_ferme = false;
@@ -508,7 +497,7 @@ std::string intervalle_solutions(std::string_view enonce)
             ferme_courant();
         }
         if (i == n) break;
-        if (large && evalue(membre, bornes[i].valeur) != ERREUR_EVALUATION) {
+        if (large && valeur(*arbre, bornes[i].valeur)) {
             if (!courant) courant = Morceau{bornes[i].texte, bornes[i].texte, true, true};
             courant->haut = bornes[i].texte;
             courant->haut_ferme = true;
@@ -530,4 +519,40 @@ std::string intervalle_solutions(std::string_view enonce)
     return texte_intervalle(m1.bas, m1.haut, m2.bas, forme, test_de(m2.haut, m2.haut_ferme),
                             test_de(m2.bas, m2.bas_ferme), test_de(m1.haut, m1.haut_ferme),
                             test_de(m1.bas, m1.bas_ferme), m2.haut);
+}
+
+namespace {
+
+double valeur_pour_ordonner(const std::string &texte)
+{
+    return valeur(texte, 0).value_or(std::numeric_limits<double>::infinity());
+}
+
+void echange_distincts(std::string &a, std::string &b)
+{
+    if (&a != &b)
+        a.swap(b);
+}
+
+} // namespace
+
+void ordonne_deux(std::string &a, std::string &b)
+{
+    if (valeur_pour_ordonner(b) < valeur_pour_ordonner(a))
+        echange_distincts(a, b);
+}
+
+void ordonne_trois(std::string &a, std::string &b, std::string &c,
+                   std::string &compagnon_a, std::string &compagnon_b, std::string &compagnon_c)
+{
+    std::string *textes[] = {&a, &b, &c};
+    std::string *compagnons[] = {&compagnon_a, &compagnon_b, &compagnon_c};
+    double valeurs[] = {valeur_pour_ordonner(a), valeur_pour_ordonner(b), valeur_pour_ordonner(c)};
+    for (int i : {0, 1, 0, 1}) {
+        if (valeurs[i + 1] < valeurs[i]) {
+            std::swap(valeurs[i], valeurs[i + 1]);
+            echange_distincts(*textes[i], *textes[i + 1]);
+            echange_distincts(*compagnons[i], *compagnons[i + 1]);
+        }
+    }
 }

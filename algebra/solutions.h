@@ -1,7 +1,8 @@
 #pragma once
 // Roots of a product set to zero (each factor solved as a linear equation),
 // the canonical form of a trinomial, the rounding of numeric answers and the
-// text of the solution set of an inequation.
+// text of the solution set of an inequation, and the order of root texts by
+// value.
 //
 // Interval texts: "domain(x,lower,upper,code)" with the codes "12" (both ends
 // open), "13" (both closed), "14" (lower open), "15" (upper open); a union is
@@ -15,14 +16,25 @@
 // becomes "1*(sum)".
 void mise_en_facteurs(std::string &membre);
 
+// What solving needs besides the statement: whether a constant factor (a
+// statement true for every x) has the root "inf" or none, and, when the work
+// started from a system, the values of x and y found in one of its lines.
+struct ContexteResolution {
+    bool accepte_inf = true;
+    bool base_systeme = false;
+    std::string expression_x, expression_y;
+};
+
 // True with the root of a factor that is linear in x (or constant: "inf" when
-// accepte_inf is set, else empty); false for any other factor.
-bool racine_lineaire(std::string_view facteur, std::string &racine);
+// accepte_inf, else empty); false for any other factor.
+bool racine_lineaire(std::string_view facteur, std::string &racine, bool accepte_inf);
 
 // Roots of an equation or inequation. On entry enonce holds the statement, on
 // return root 1; racine2..racine4 receive the further roots (empty when
-// absent). True when the roots were found.
-bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4);
+// absent). True when the roots were found; an inequation with four roots is
+// not solved.
+bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4,
+            const ContexteResolution &contexte);
 
 // Every empty root of the three becomes "inf" (the test text of an infinite end).
 void complete_racines(std::string_view enonce, std::string &racine1, std::string &racine2,
@@ -54,5 +66,16 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
 // The solution set of an inequation whose roots resout finds, as the interval
 // text above: the sign of the member is sampled between the roots, and a root
 // belongs to the set of a wide inequation only where the member is defined.
-// Empty when it cannot be decided.
-std::string intervalle_solutions(std::string_view enonce);
+// Empty when it cannot be decided. A constant factor has no root here,
+// whatever the context says.
+std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte);
+
+// Exchanges a and b when b is worth less than a, so that they end in
+// increasing order of value; a text without a value counts as larger than
+// every number.
+void ordonne_deux(std::string &a, std::string &b);
+
+// Sorts a, b, c into increasing order of value, as above; every exchange of
+// two values also exchanges their companions.
+void ordonne_trois(std::string &a, std::string &b, std::string &c,
+                   std::string &compagnon_a, std::string &compagnon_b, std::string &compagnon_c);

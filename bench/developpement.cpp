@@ -87,7 +87,7 @@ void signe(benchmark::State &etat, const std::string &texte)
 {
     prepare();
     for (auto _ : etat)
-        benchmark::DoNotOptimize(signe_sur_domaine(texte));
+        benchmark::DoNotOptimize(signe_sur_domaine(texte, {}));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "algebra/equivalence.h"
-#include "core/evaluateur.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void BM_evalue(benchmark::State &state)
     std::size_t i = 0;
     double x = 1.07;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(evalue(formules[i], x));
+        benchmark::DoNotOptimize(valeur(formules[i], x));
         if (++i == formules.size())
             i = 0;
     }

@@ -1,13 +1,13 @@
 // The property checks of the normal form on 100,000 random expressions each:
-// value kept at several points, idempotence, linear language; and the value
-// of the printed form according to the engine's own evaluator. Reports the
-// number of failures as a counter and prints the first few.
+// value kept at several points, idempotence, linear language; and the
+// engine's evaluator against ordinary rules. Reports the number of failures
+// as a counter and prints the first few.
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 
-#include "tests/core/evaluation_aleatoire.h"
+#include "tests/formula/evaluation_aleatoire.h"
 #include "tests/formula/expressions_aleatoires.h"
 
 namespace {
@@ -38,10 +38,10 @@ void BM_proprietes(benchmark::State &state)
 }
 BENCHMARK(BM_proprietes)->Iterations(1)->Unit(benchmark::kSecond);
 
-void BM_valeur_selon_evalue(benchmark::State &state)
+void BM_valeur_selon_les_regles_ordinaires(benchmark::State &state)
 {
-    verifie_tout(state, essai::Generateur(4243, false), 2, essai::verifie_avec_evalue);
+    verifie_tout(state, essai::Generateur(4243, false), 2, essai::verifie_avec_valeur);
 }
-BENCHMARK(BM_valeur_selon_evalue)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_valeur_selon_les_regles_ordinaires)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -39,13 +39,12 @@ const std::array<std::string, 6> vecteurs = {
 
 void resout_enonce(benchmark::State &state)
 {
-    remet_a_zero_complet();
-    partage.accepte_inf = false;
+    ContexteResolution contexte;
+    contexte.accepte_inf = false;
     const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
-    partage.nature_expression = TDalgebre(texte).nature;
     for (auto _ : state) {
         std::string r1 = texte, r2, r3, r4;
-        benchmark::DoNotOptimize(resout(r1, r2, r3, r4));
+        benchmark::DoNotOptimize(resout(r1, r2, r3, r4, contexte));
     }
     state.SetLabel(texte);
 }
@@ -56,7 +55,7 @@ void intervalle_enonce(benchmark::State &state)
 {
     remet_a_zero_complet();
     const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
-    for (auto _ : state) benchmark::DoNotOptimize(intervalle_solutions(texte));
+    for (auto _ : state) benchmark::DoNotOptimize(intervalle_solutions(texte, {}));
     state.SetLabel(texte);
 }
 BENCHMARK(intervalle_enonce)->Name("intervalle_solutions")->DenseRange(6, enonces.size() - 1);

@@ -1,11 +1,14 @@
-// Operations of the numeric evaluator and of the equivalence test.
+// Operations of the numeric evaluator and of the equivalence test. A text
+// without a value at the point gives an empty line.
 
 #include <charconv>
+#include <optional>
 #include <string>
 
 #include "algebra/equivalence.h"
+#include "algebra/solutions.h"
 #include "cli/registre.h"
-#include "core/evaluateur.h"
+#include "formula/valeur.h"
 
 namespace cli {
 
@@ -27,7 +30,10 @@ double reel(const std::string &texte)
 
 void enregistre_evaluation(Registre &r)
 {
-    r.operation("evalue", {"TEXTE", "X"}, [](const Arguments &a) { return nombre(evalue(a[0], reel(a[1]))); });
+    r.operation("evalue", {"TEXTE", "X"}, [](const Arguments &a) {
+        const std::optional<double> v = valeur(a[0], reel(a[1]));
+        return v ? nombre(*v) : std::string();
+    });
     r.operation("compare_expressions", {"A", "B"},
                 [](const Arguments &a) { return std::to_string(compare_expressions(a[0], a[1])); });
     r.operation("egal_en_un_point", {"A", "B"},

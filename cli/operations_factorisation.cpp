@@ -33,7 +33,7 @@ void enregistre_factorisation(Registre &r)
     });
     r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });
     r.operation("signe_sur_domaine", {"TEXTE"},
-                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0])); });
+                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0], bornes_partagees())); });
 }
 
 } // namespace cli

@@ -1,4 +1,5 @@
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
 #include "core/partage.h"
@@ -15,14 +16,12 @@ void enregistre_solutions(Registre &r)
     r.operation("mise_en_facteurs", {"TEXTE"}, sur_le_texte(mise_en_facteurs));
     r.operation("racine_lineaire", {"FACTEUR"}, [](const Arguments &a) {
         std::string racine;
-        const bool trouve = racine_lineaire(a[0], racine);
+        const bool trouve = racine_lineaire(a[0], racine, partage.accepte_inf);
         return drapeau(trouve, racine);
     });
-    // The relation kind of the statement is taken as that of the current step.
     r.operation("resout", {"TEXTE"}, [](const Arguments &a) {
-        partage.nature_expression = TDalgebre(a[0]).nature;
         std::string r1 = a[0], r2, r3, r4;
-        const bool trouve = resout(r1, r2, r3, r4);
+        const bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
         return drapeau(trouve, champs({r1, r2, r3, r4}));
     });
     r.operation("complete_racines", {"TEXTE", "R1", "R2", "R3"}, [](const Arguments &a) {
@@ -43,7 +42,7 @@ void enregistre_solutions(Registre &r)
                 [](const Arguments &a) {
                     return texte_intervalle(a[0], a[1], a[2], entier(a[3]), a[4], a[5], a[6], a[7], a[8]);
                 });
-    r.operation("intervalle_solutions", {"TEXTE"}, [](const Arguments &a) { return intervalle_solutions(a[0]); });
+    r.operation("intervalle_solutions", {"TEXTE"}, [](const Arguments &a) { return intervalle_solutions(a[0], contexte_resolution()); });
 }
 
 } // namespace cli

@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
+#include "formula/valeur.h"
 
 namespace cli {
 
@@ -49,10 +50,7 @@ std::string remplace_lettre(const std::string &texte, char lettre, double valeur
 // The value at x (and y in a system), nothing where it is undefined.
 std::optional<double> valeur(const std::string &texte, double x, std::optional<double> y = std::nullopt)
 {
-    const double v = evalue(y ? remplace_lettre(texte, 'y', *y) : texte, x);
-    if (v == ERREUR_EVALUATION || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return ::valeur(y ? remplace_lettre(texte, 'y', *y) : texte, x);
 }
 
 std::vector<std::string> coupe(const std::string &texte, const std::string &separateur)
@@ -240,7 +238,7 @@ std::string defaut_inequation(const std::string &enonce, const std::string &repo
             return "pour x = " + nombre(x) + ", l'inéquation est " + (vraie ? "vraie" : "fausse") +
                    " mais l'ensemble « " + reponse + " » " + (vraie ? "ne le contient pas." : "le contient.");
     }
-    const std::string calcule = intervalle_solutions(enonce);
+    const std::string calcule = intervalle_solutions(enonce, contexte_resolution());
     const Ensemble moteur(calcule);
     for (double x : points_d_inequation(ensemble))
         if (moteur.lisible() && moteur.contient(x) != ensemble.contient(x))

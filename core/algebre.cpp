@@ -43,15 +43,6 @@ bool est_nombre_decimal(std::string_view s)
     return chiffre;
 }
 
-struct Fonction {
-    std::string_view nom;  // with its "("
-    int code;
-};
-constexpr Fonction FONCTIONS[] = {
-    {"sin(", CODE_SIN}, {"cos(", CODE_COS}, {"tan(", CODE_TAN},
-    {"abs(", CODE_ABS}, {"ln(", CODE_LN},   {"sqrt(", CODE_SQRT},
-};
-
 // Caption of a member made of a single piece under a power or a function;
 // empty when the exponent gives none.
 std::string libelle_piece_seule(int exposant)
@@ -65,6 +56,7 @@ std::string libelle_piece_seule(int exposant)
     case CODE_ABS: return "Valeur absolue de...";
     case CODE_LN: return "Log. népérien de...";
     case CODE_SQRT: return "Racine carrée de...";
+    case CODE_EXP: return "Exponentielle de...";
     default:
         if (exposant >= 4 && exposant <= 999)
             return "Puissance " + std::to_string(exposant) + " de...";
@@ -305,11 +297,11 @@ int degre(std::string_view s)
 Puissance separe_puissance(std::string_view s)
 {
     Puissance r;
-    for (const Fonction &f : FONCTIONS) {
-        if (commence_par(s, f.nom) && s.back() == ')' &&
-            parenthese_fermante(s, f.nom.size() - 1) == s.size() - 1) {
-            r.base = s.substr(f.nom.size(), s.size() - f.nom.size() - 1);
-            r.exposant = f.code;
+    if (const std::optional<Fonction> f = fonction_en(s, 0)) {
+        const std::size_t nom = nom_de(*f).size();
+        if (s.size() > nom && s[nom] == '(' && s.back() == ')' && parenthese_fermante(s, nom) == s.size() - 1) {
+            r.base = s.substr(nom + 1, s.size() - nom - 2);
+            r.exposant = code_de(*f);
             r.developpe = s;
             return r;
         }
@@ -344,10 +336,9 @@ Puissance separe_puissance(std::string_view s)
             }
         }
         // A function's bracket carries its name: 'sin(x)^2' raises sin(x).
-        for (const Fonction &f : FONCTIONS) {
-            const std::size_t nom = f.nom.size() - 1;
-            if (debut_groupe >= nom && s.substr(debut_groupe - nom, f.nom.size()) == f.nom) {
-                debut_groupe -= nom;
+        for (std::string_view nom : NOMS_DE_FONCTIONS) {
+            if (debut_groupe >= nom.size() && s.substr(debut_groupe - nom.size(), nom.size()) == nom) {
+                debut_groupe -= nom.size();
                 break;
             }
         }

@@ -5,8 +5,11 @@
 // one operation, never kept.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "formula/vocabulaire.h"
 
 // Relation kinds of a statement.
 enum Nature : int {
@@ -19,7 +22,8 @@ enum Nature : int {
     SYSTEME = 6,
 };
 
-// Function codes held in `exposants` in place of an exponent.
+// Function codes held in `exposants` in place of an exponent: CODE_SIN plus
+// the function's rank in the formula language's table.
 enum CodeFonction : int {
     CODE_SIN = 1700,
     CODE_COS = 1701,
@@ -27,7 +31,17 @@ enum CodeFonction : int {
     CODE_ABS = 1703,
     CODE_LN = 1704,
     CODE_SQRT = 1705,
+    CODE_EXP = 1706,
 };
+
+inline constexpr int code_de(Fonction f) { return CODE_SIN + static_cast<int>(f); }
+// The function of a code, none for an exponent.
+inline std::optional<Fonction> fonction_du_code(int code)
+{
+    if (code < CODE_SIN || code > CODE_EXP)
+        return std::nullopt;
+    return static_cast<Fonction>(code - CODE_SIN);
+}
 
 struct TDmembre {
     std::string texte;

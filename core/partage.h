@@ -94,11 +94,10 @@ struct Partage {
     int dx_fenetre = 0, dy_fenetre = 0, dx_haut = 0, dy_haut = 0, dx_bas = 0, dy_bas = 0,
         dy_effacer = 0;
 
-    // Tables of the expression split (1..20) and the develop operation's flag
+    // Tables of the expression split (1..20)
     std::array<std::string, 21> table_groupes;
     std::array<std::string, 21> table_morceaux;
     std::array<std::string, 21> table_operateurs;
-    bool developpement_fait = false;
 };
 
 extern Partage partage;

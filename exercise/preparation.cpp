@@ -12,6 +12,7 @@
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -23,25 +24,10 @@ constexpr int AIDES_MAX = 30;
 constexpr int SOLUTIONS_MAX = 15;
 constexpr int LIGNES_MAX = 20;
 
-// Words of the formula language whose letters are never variables: the
-// vector marker, the domain notation, the functions and the separator of
-// several answers.
-constexpr std::array<std::string_view, 10> MOTS_PROTEGES = {
-    "..arrow", "domain", "sqrt", "abs", "sin", "cos", "tan", "ln", "inf", "*et*"};
-
 std::mt19937 &generateur()
 {
     static std::mt19937 g;
     return g;
-}
-
-// Length of the protected word starting at i, 0 for none.
-std::size_t mot_protege(std::string_view t, std::size_t i)
-{
-    for (std::string_view mot : MOTS_PROTEGES)
-        if (t.substr(i, mot.size()) == mot)
-            return mot.size();
-    return 0;
 }
 
 bool est_lettre(char c) { return c >= 'a' && c <= 'z'; }
@@ -54,7 +40,7 @@ using Valeurs = std::array<std::string, 26>;
 bool colle_avant(char c) { return (c >= '0' && c <= '9') || c == '.' || c == ')' || est_lettre(c); }
 bool colle_apres(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '(' || est_lettre(c); }
 
-// Every letter outside the protected words replaced by its value, as a
+// Every letter outside the words of the formula language replaced by its value, as a
 // factor: '2a(x+b)' with a = 2 and b = 7 gives '2*2*(x+7)'. One pass from the
 // left: a value never holds a letter, so nothing is replaced twice.
 std::string substitue(std::string_view t, const Valeurs &valeurs)
@@ -62,7 +48,7 @@ std::string substitue(std::string_view t, const Valeurs &valeurs)
     std::string r;
     r.reserve(t.size());
     for (std::size_t i = 0; i < t.size();) {
-        if (const std::size_t n = mot_protege(t, i)) {
+        if (const std::size_t n = mot_en(t, i)) {
             r.append(t.substr(i, n));
             i += n;
         } else if (est_lettre(t[i]) && !valeurs[static_cast<std::size_t>(t[i] - 'a')].empty()) {
@@ -70,7 +56,7 @@ std::string substitue(std::string_view t, const Valeurs &valeurs)
                 r += '*';
             r += valeurs[static_cast<std::size_t>(t[i] - 'a')];
             ++i;
-            if (i < t.size() && colle_apres(t[i]) && !mot_protege(t, i))
+            if (i < t.size() && colle_apres(t[i]) && !mot_en(t, i))
                 r += '*';
         } else {
             r += t[i++];
@@ -79,12 +65,12 @@ std::string substitue(std::string_view t, const Valeurs &valeurs)
     return r;
 }
 
-// The letters 'a'..'q' used outside the protected words, in alphabetical order.
+// The letters 'a'..'q' used outside the words of the formula language, in alphabetical order.
 std::string lettres_variables(std::string_view t)
 {
     std::array<bool, 26> vue{};
     for (std::size_t i = 0; i < t.size();) {
-        if (const std::size_t n = mot_protege(t, i)) {
+        if (const std::size_t n = mot_en(t, i)) {
             i += n;
             continue;
         }

@@ -3,9 +3,10 @@
 #include <array>
 #include <string>
 
+#include "formula/vocabulaire.h"
+
 namespace {
 
-constexpr std::array<std::string_view, 7> FONCTIONS = {"sqrt", "sin", "cos", "tan", "abs", "ln", "exp"};
 constexpr std::array<std::string_view, 5> RELATIONS = {"<=", ">=", "=", "<", ">"};
 constexpr std::string_view FLECHE = "..arrow";
 constexpr std::string_view SEPARATEUR_LISTE = "*et*";
@@ -376,7 +377,7 @@ private:
         }
         if (!est_minuscule(c))
             return -1;
-        for (std::string_view nom : FONCTIONS) {
+        for (std::string_view nom : NOMS_DE_FONCTIONS) {
             if (voit(nom) && suivant(nom.size()) == '(') {
                 p_ += nom.size() + 1;
                 return entre_parentheses(Genre::fonction, debut, nom.size());

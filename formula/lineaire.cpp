@@ -74,11 +74,3 @@ bool produit_avant_parenthese(std::string_view avant)
     const std::vector<int> positions = produits_caches(*arbre, essai);
     return std::find(positions.begin(), positions.end(), static_cast<int>(avant.size())) != positions.end();
 }
-
-bool est_nom_de_fonction(std::string_view nom)
-{
-    if (nom.empty() || !std::all_of(nom.begin(), nom.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
-        return false;
-    const std::optional<Arbre> arbre = lis_formule(std::string(nom) + "(1)");
-    return arbre && (*arbre)[arbre->racine].genre == Genre::fonction;
-}

@@ -16,7 +16,3 @@ std::string forme_lineaire(std::string_view texte);
 // that does not read once the bracket is closed is judged by its last
 // character alone.
 bool produit_avant_parenthese(std::string_view avant);
-
-// True when nom is the name of one of the formula language's functions
-// ("sin", "sqrt"...), as its reader knows them.
-bool est_nom_de_fonction(std::string_view nom);

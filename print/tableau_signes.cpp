@@ -4,22 +4,15 @@
 #include <cmath>
 
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/lecteur.h"
+#include "formula/valeur.h"
 
 namespace {
 
-constexpr double TOLERANCE_ZERO = 0.000001;
 constexpr double ECART_RACINES = 1e-9;
-
-// The value of a root text, or ERREUR_EVALUATION when it has none to show.
-double valeur_racine(const std::string &racine)
-{
-    if (racine.empty() || racine == "inf")
-        return ERREUR_EVALUATION;
-    return evalue(racine, 0);
-}
 
 // One x inside each interval the sorted roots cut the line into. The middle
 // of two roots stays inside their interval however close they are.
@@ -59,9 +52,9 @@ bool satisfait(const std::string &signe, int nature)
 
 }  // namespace
 
-std::string signe_de(double valeur)
+std::string signe_de(const std::optional<double> &valeur)
 {
-    return valeur > 0 ? "+" : "-";
+    return !valeur ? "" : *valeur > 0 ? "+" : "-";
 }
 
 TableauSignes calcule_tableau_signes(std::string_view inequation)
@@ -73,30 +66,30 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
     if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre_droit.texte) != "0")
         return t;
 
-    // The engine finds roots of constant factors only with accepte_inf set.
-    const bool accepte_inf = partage.accepte_inf;
-    partage.accepte_inf = true;
+    // A constant factor has the root "inf": its row has no column.
+    ContexteResolution contexte = contexte_resolution();
+    contexte.accepte_inf = true;
     std::string racine1 = t.inequation, racine2, racine3, racine4;
-    const bool resolu = resout(racine1, racine2, racine3, racine4);
+    const bool resolu = resout(racine1, racine2, racine3, racine4, contexte);
     t.membre = sans_blancs(enonce.membre_gauche.texte);
     const auto facteurs = resolu ? facteurs_et_bases(t.membre) : decltype(facteurs_et_bases("")){};
     bool lineaires = true;
     for (const auto &[facteur, base] : facteurs) {
         LigneSignes ligne;
         ligne.formule = facteur;
-        lineaires = lineaires && racine_lineaire(base, ligne.racine);
+        lineaires = lineaires && racine_lineaire(base, ligne.racine, true);
         t.facteurs.push_back(std::move(ligne));
     }
-    partage.accepte_inf = accepte_inf;
     if (!resolu || !lineaires || t.facteurs.empty() || t.facteurs.size() > FACTEURS_MAX)
         return t;
 
     // Columns: the distinct roots that have a value, in increasing order.
     std::vector<std::pair<double, std::string>> colonnes;
     for (const LigneSignes &ligne : t.facteurs) {
-        const double v = valeur_racine(ligne.racine);
-        if (v == ERREUR_EVALUATION)
+        const std::optional<double> racine = valeur(ligne.racine, 0);
+        if (!racine)
             continue;
+        const double v = *racine;
         const bool connue = std::any_of(colonnes.begin(), colonnes.end(), [v](const auto &c) {
             return std::fabs(c.first - v) < ECART_RACINES;
         });
@@ -113,20 +106,20 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
     const std::vector<double> points = points_d_essai(valeurs);
 
     for (LigneSignes &ligne : t.facteurs) {
+        const std::optional<Arbre> facteur = lis_formule(ligne.formule);
         for (double x : points)
-            ligne.signes.push_back(signe_de(evalue(ligne.formule, x)));
-        for (double v : valeurs) {
-            const double f = evalue(ligne.formule, v);
-            ligne.marques.push_back(f != ERREUR_EVALUATION && std::fabs(f) < TOLERANCE_ZERO ? "0" : "");
-        }
+            ligne.signes.push_back(signe_de(facteur ? valeur(*facteur, x) : std::nullopt));
+        for (double v : valeurs)
+            ligne.marques.push_back(facteur && vaut_zero(valeur_ordinaire(*facteur, v)) ? "0" : "");
     }
     t.resultat.formule = t.membre;
+    const std::optional<Arbre> membre = lis_formule(t.membre);
     for (double x : points) {
-        t.resultat.signes.push_back(signe_de(evalue(t.membre, x)));
+        t.resultat.signes.push_back(signe_de(membre ? valeur(*membre, x) : std::nullopt));
         t.cellules_rouges.push_back(satisfait(t.resultat.signes.back(), t.nature));
     }
     for (double v : valeurs)
-        t.resultat.marques.push_back(evalue(t.membre, v) == ERREUR_EVALUATION ? "||" : "0");
+        t.resultat.marques.push_back(membre && valeur(*membre, v) ? "0" : "||");
     t.zeros_rouges = t.nature == INFERIEUR_OU_EGAL || t.nature == SUPERIEUR_OU_EGAL;
     t.valide = true;
     return t;

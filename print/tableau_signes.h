@@ -5,6 +5,7 @@
 // column per distinct root in increasing order. Computed with the engine,
 // without drawing anything.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,6 @@ inline constexpr std::size_t FACTEURS_MAX = 3;
 // three factor rows.
 TableauSignes calcule_tableau_signes(std::string_view inequation);
 
-// The sign written for a value: "+" when it is positive, else "-" (a value
-// that cannot be computed counts as negative).
-std::string signe_de(double valeur);
+// The sign written for a value: "+" when it is positive, else "-"; none
+// where there is no value.
+std::string signe_de(const std::optional<double> &valeur);

@@ -14,13 +14,14 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
-#include "core/evaluateur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -32,8 +33,8 @@ int code_signe(const std::string &facteur)
     const int nature = partage.nature_expression;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || contient(facteur, "x"))
         return 2;
-    const double v = evalue(facteur, 0);
-    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+    const std::optional<double> v = valeur(facteur, 0);
+    return v && *v < 0 ? SIGNE_NEGATIF : 2;
 }
 
 void simplifie_racines_puis_fusionne(std::string &s)
@@ -65,15 +66,15 @@ std::string refus_argument(int code, const std::string &a)
     if (code == 11)
         return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
                                                            : "Il faut donner le nom d'un point (une lettre majuscule).";
+    // At the points of the equivalence test, whatever the value of its
+    // letter: never defined, always zero, or neither.
+    if (nulle_part_definie(a))
+        return "Cette expression n'a de valeur pour aucun x.";
     if (code == 12)
         return "";
     if (!est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
-    // Compared with 0 at the points of the equivalence test, whatever the
-    // value of its letter: never defined, always zero, or neither.
     const int face_a_zero = compare_expressions(a, "0");
-    if (face_a_zero == EQUIVALENCE_NON_DEMONTREE)
-        return "Cette expression n'a de valeur pour aucun x.";
     if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
     switch (code) {
@@ -409,10 +410,10 @@ void Travail::resout_etape()
     // The normal form, then the statement as shown (which the menus solved to
     // offer the panel); roots found only in part are never recorded.
     std::string r1 = normalise(s), r2, r3, r4;
-    bool trouve = resout(r1, r2, r3, r4);
+    bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
     if (!trouve) {
         r1 = s;
-        trouve = resout(r1, r2, r3, r4);
+        trouve = resout(r1, r2, r3, r4, contexte_resolution());
     }
     if (p.nature_expression == EQUATION) {
         if (!trouve) {
@@ -427,27 +428,29 @@ void Travail::resout_etape()
     // The set is built from the sign of the member sampled between its roots;
     // the table below, which reads one sample only, serves where that cannot
     // decide (a system, roots that do not evaluate).
-    std::string texte = intervalle_solutions(s);
+    std::string texte = intervalle_solutions(s, contexte_resolution());
     if (texte.empty() && !r1.empty()) {
         std::string m1 = r1, m2 = r2, m3 = r3;
         complete_racines(s, m1, m2, m3);
         const TDalgebre enonce(s);
         const std::string &gauche = enonce.membre_gauche.texte;
-        auto valeur = [](const std::string &r) { return evalue(r, 0); };
+        // A root or a member without a value counts as 0.
+        const auto racine = [](const std::string &r) { return valeur(r, 0).value_or(0); };
+        const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
         double w;
         if (r2.empty()) {
-            w = enonce.membre_droit.texte == "0" ? evalue(gauche, valeur(r1) + 1) : 1;
+            w = enonce.membre_droit.texte == "0" ? membre(racine(r1) + 1) : 1;
         } else if (r3.empty()) {
-            if (valeur(r1) > valeur(r2)) {
+            if (racine(r1) > racine(r2)) {
                 echange(r1, r2);
                 echange(m1, m2);
             }
-            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
+            w = membre((racine(r1) + racine(r2)) * 0.5);
         } else {
             ordonne_trois(r1, r2, r3, m1, m2, m3);
-            w = evalue(gauche, (valeur(r1) + valeur(r2)) * 0.5);
-            if (w == 0 || w == ERREUR_EVALUATION)
-                w = evalue(gauche, valeur(r3) + 10);
+            w = membre((racine(r1) + racine(r2)) * 0.5);
+            if (w == 0)
+                w = membre(racine(r3) + 10);
         }
         const int nature = p.nature_expression;
         if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL)
@@ -510,10 +513,6 @@ void Travail::substituer(int k)
 std::string Travail::recompose(const TDalgebre &parent, int k, const std::string &t)
 {
     if (parent.nature == EXPRESSION) {
-        static constexpr std::pair<int, const char *> fonctions[] = {
-            {CODE_SIN, "sin("}, {CODE_COS, "cos("}, {CODE_TAN, "tan("},
-            {CODE_ABS, "abs("}, {CODE_LN, "ln("},   {CODE_SQRT, "sqrt("},
-        };
         const TDmembre &m = parent.membre_gauche;
         std::array<std::string, 10> morceaux = m.morceaux;
         const int e = m.exposants[1];
@@ -523,9 +522,8 @@ std::string Travail::recompose(const TDalgebre &parent, int k, const std::string
             morceaux[static_cast<std::size_t>(k) + 1] = partie;
         if (m.morceaux[2].empty() && e >= 2 && e < 1000)
             morceaux[1] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" + std::to_string(e);
-        for (const auto &[code, nom] : fonctions)
-            if (m.morceaux[2].empty() && e == code)
-                morceaux[1] = nom + partie + ")";
+        if (const std::optional<Fonction> f = fonction_du_code(e); f && m.morceaux[2].empty())
+            morceaux[1] = std::string(nom_de(*f)) + "(" + partie + ")";
         std::string r, avant;
         for (int i = 1; i <= 8; ++i) {
             if (morceaux[i].empty())

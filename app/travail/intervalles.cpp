@@ -1,12 +1,13 @@
 #include "app/travail/intervalles.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
 #include "formula/reponse.h"
+#include "formula/valeur.h"
 
 namespace {
 
@@ -18,13 +19,13 @@ constexpr int TOUCHE_ENTREE = 13;
 // relation is no factor.
 constexpr std::string_view AVANT_PARENTHESE = "(*+-/]^,=<>{;[ ";
 
-double valeur_borne(const std::string &borne)
+std::optional<double> valeur_borne(const std::string &borne)
 {
     if (borne == "-inf")
         return MOINS_INFINI;
     if (borne == "inf")
         return PLUS_INFINI;
-    return evalue(borne, 0.0);
+    return valeur(borne, 0.0);
 }
 
 std::string intervalle(const std::string &inf, const std::string &sup, bool ouvert_bas, bool ouvert_haut)
@@ -71,14 +72,14 @@ std::string texte_d_intervalles(const std::string &texte)
 
 std::string texte_domaine(const BornesIntervalles &b)
 {
-    const double inf_1 = valeur_borne(b.borne_inf_1), sup_1 = valeur_borne(b.borne_sup_1);
-    if (inf_1 > sup_1)
+    const std::optional<double> inf_1 = valeur_borne(b.borne_inf_1), sup_1 = valeur_borne(b.borne_sup_1);
+    if (!inf_1 || !sup_1 || *inf_1 > *sup_1)
         return {};
     const std::string premier = intervalle(b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
     if (!second_present(b))
         return premier;
-    const double inf_2 = valeur_borne(b.borne_inf_2), sup_2 = valeur_borne(b.borne_sup_2);
-    if (inf_2 > sup_2 || sup_1 > inf_2)
+    const std::optional<double> inf_2 = valeur_borne(b.borne_inf_2), sup_2 = valeur_borne(b.borne_sup_2);
+    if (!inf_2 || !sup_2 || *inf_2 > *sup_2 || *sup_1 > *inf_2)
         return {};
     return "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
 }

@@ -10,6 +10,7 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
 #include "core/algebre.h"
 #include "exercise/fichier_exercice.h"
 #include "formula/normalise.h"
@@ -35,7 +36,7 @@ bool applicable(const std::string &texte, Operation operation)
 bool resout_copie(const std::string &texte)
 {
     std::string copie = texte, r2, r3, r4;
-    return resout(copie, r2, r3, r4);
+    return resout(copie, r2, r3, r4, contexte_resolution());
 }
 
 // Kind 0: every panel is set, later rows overriding earlier ones.

@@ -6,6 +6,7 @@
 // results, and by the speed measure, which times them.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,12 @@
 #include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
 #include "app/travail/menus.h"
 #include "core/algebre.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
+#include "formula/valeur.h"
 #include "tests/outils/generateurs.h"
 
 namespace outils {
@@ -94,10 +96,10 @@ inline Sortie solutions_du_panneau(const Entree &e)
     if (m[PANEL5].libelle != "Solution(s)" || !m[PANEL5].actif)
         return {"", true};
     if (partage.nature_expression != EQUATION)
-        return sans_erreur(intervalle_solutions(e.enonce.texte));
+        return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));
     partage.accepte_inf = false;
     std::string r1 = normalise(e.enonce.texte), r2, r3, r4;
-    resout(r1, r2, r3, r4);
+    resout(r1, r2, r3, r4, contexte_resolution());
     std::string liste;
     for (const std::string *r : {&r1, &r2, &r3, &r4})
         if (!r->empty())
@@ -111,8 +113,8 @@ inline int code_signe(const std::string &statement, const std::string &facteur)
     const int nature = TDalgebre(statement).nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
         return 2;
-    const double v = evalue(facteur, 0);
-    return v != ERREUR_EVALUATION && v < 0 ? SIGNE_NEGATIF : 2;
+    const std::optional<double> v = valeur(facteur, 0);
+    return v && *v < 0 ? SIGNE_NEGATIF : 2;
 }
 
 } // namespace detail

@@ -9,7 +9,6 @@
 
 #include "algebra/developpement.h"
 #include "algebra/intervalle.h"
-#include "core/evaluateur.h"
 #include "core/partage.h"
 #include "tests/outils/oracle.h"
 #include "tests/outils/textes_hostiles.h"
@@ -225,23 +224,26 @@ TEST_F(Factorisation, RacineDe)
 
 TEST_F(Factorisation, SigneSurDomaine)
 {
-    EXPECT_EQ(signe_sur_domaine("1"), 2);
-    EXPECT_EQ(signe_sur_domaine("-1"), 3);
-    EXPECT_EQ(signe_sur_domaine("x"), 0);
-    EXPECT_EQ(signe_sur_domaine("x^2"), 2);    // the open ends step over x = 0
-    EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
-    EXPECT_EQ(signe_sur_domaine("0"), 0);
-
-    lit_bornes("domain(x,1,5,13)");
-    EXPECT_EQ(signe_sur_domaine("x"), 2);
-    EXPECT_EQ(signe_sur_domaine("x-6"), 3);
-    lit_bornes("(domain(x,-5,-1,13))or(domain(x,1,5,13))");
-    EXPECT_EQ(signe_sur_domaine("x"), 1);
-    EXPECT_EQ(signe_sur_domaine("x^2"), 2);
-    EXPECT_EQ(signe_sur_domaine("x-3"), 0);
-
-    lit_bornes("domain(x,-inf,100000000,12)");
-    EXPECT_EQ(signe_sur_domaine("x^2+1"), 2);
+    struct Cas {
+        const char *domaine, *expression;
+        int signe;
+    };
+    const Cas cas[] = {
+        {"", "1", 2},     {"", "-1", 3},   {"", "x", 0},
+        {"", "x^2", 2},   // the open ends step over x = 0
+        {"", "x^2+1", 2}, {"", "0", 0},
+        {"domain(x,1,5,13)", "x", 2},                           {"domain(x,1,5,13)", "x-6", 3},
+        {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x", 1},   {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x^2", 2},
+        {"(domain(x,-5,-1,13))or(domain(x,1,5,13))", "x-3", 0}, {"domain(x,-inf,100000000,12)", "x^2+1", 2},
+        // A bound without a value tells nothing.
+        {"domain(x,sqrt(-1),5,13)", "1", 0},
+    };
+    for (const Cas &c : cas) {
+        BornesIntervalles domaine;
+        if (*c.domaine)
+            ASSERT_TRUE(lit_intervalles(c.domaine, domaine)) << c.domaine;
+        EXPECT_EQ(signe_sur_domaine(c.expression, domaine), c.signe) << c.domaine << " " << c.expression;
+    }
 }
 
 TEST_F(Factorisation, LitDomaine)
@@ -450,7 +452,7 @@ TEST_F(Factorisation, TexteQuelconque)
         difference_de_carres(texte, texte);
         carre_parfait(texte, 2, 1, 0);
         racine_de(texte);
-        signe_sur_domaine(texte);
+        signe_sur_domaine(texte, bornes_partagees());
         lit_bornes(texte);
         remet_a_zero_complet();
     }

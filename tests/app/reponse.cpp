@@ -224,7 +224,7 @@ TEST_F(Reponse, LEnsembleQueLeProgrammeEcritEstAccepte)
 {
     for (const char *inequation : {"(x+3)*(x-2)>0", "(2*x+1)*(x-2)<=0", "(x+1)^2>0", "(x-1)*(x+1)>=0", "(x-1)/(x+3)>0"}) {
         SetUp();
-        const std::string ensemble = intervalle_solutions(inequation);
+        const std::string ensemble = intervalle_solutions(inequation, {});
         ASSERT_FALSE(ensemble.empty()) << inequation;
         attendues({{normalise(ensemble), "0", "Bravo"}, {"", "10", "Faux"}});
         enonce = inequation;

@@ -56,6 +56,10 @@ TEST(OutilBase, OneLineResults)
         {outil("extrait_coefficient", {"-x^2+1"}), "-\t-1\t1\n"},
         {outil("separe_puissance", {"3*x^3"}), "3*x\t3\t3*x*x*x\n"},
         {outil("regroupe", {"a-b+c", "2", "1"}), "a-(b-c)\n"},
+        {outil("evalue", {"2*-x", "3"}), "-6\n"},
+        {outil("evalue", {"10^-3", "0"}), "0.001\n"},
+        {outil("evalue", {"ecriture", "0"}), "\n"},
+        {outil("evalue", {"1/(x-1)", "1"}), "\n"},
     };
     for (const auto &[sortie, attendu] : cas) {
         EXPECT_EQ(sortie.code, 0) << attendu;

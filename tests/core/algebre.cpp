@@ -133,6 +133,7 @@ TEST_F(Algebre, SinglePieceCaptions)
         {"sin(2*x)", "Sinus de...", CODE_SIN, "2*x", "sin(2*x)"},
         {"ln(x)", "Log. népérien de...", CODE_LN, "x", "ln(x)"},
         {"abs(x-1)", "Valeur absolue de...", CODE_ABS, "x-1", "abs(x-1)"},
+        {"exp(x+1)", "Exponentielle de...", CODE_EXP, "x+1", "exp(x+1)"},
         {"x", "", 1, "x", "x"},
     };
     for (const auto &[texte, libelle, exposant, base, developpe] : cas) {
@@ -204,6 +205,7 @@ TEST(OutilsTexte, SeparePuissance)
         {"(x+1)^2)", "(x+1)^2)", 1, "(x+1)^2)"},
         // A function raised to a power is raised whole.
         {"sin(x)^2", "sin(x)", 2, "sin(x)*sin(x)"},
+        {"exp(x)^2", "exp(x)", 2, "exp(x)*exp(x)"},
         {"3*sqrt(x+1)^3", "3*sqrt(x+1)", 3, "3*sqrt(x+1)*sqrt(x+1)*sqrt(x+1)"},
         {"2*é^2", "2*é", 2, "2*é*é"},
     };

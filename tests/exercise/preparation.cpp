@@ -109,7 +109,7 @@ TEST_F(Preparation, HistoriqueVide)
 
 TEST_F(Preparation, LesMotsDuLangageNeSontPasDesVariables)
 {
-    preparer_exercice(std::string("sqrt(b)+abs(x)+sin(x)+cos(x)+tan(x)+ln(x)+AB..arrow"));
+    preparer_exercice(std::string("sqrt(b)+abs(x)+sin(x)+cos(x)+tan(x)+ln(x)+exp(x)+AB..arrow"));
     EXPECT_EQ(partage.lignes_parametres[1], "b:1,2,3,4,5,6,7,8,9,");
     EXPECT_EQ(partage.lignes_parametres[2], "");
 }
@@ -215,6 +215,7 @@ TEST_F(Instanciation, ValeursEntrentCommeFacteurs)
         {"2", "7", "2a(x+b)-ab", "4*(x+7)-14"},   {"-3", "1", "x-a", "x+3"},
         {"-3", "1", "a^2+bx", "9+x"},              {"1", "0", "ax+b", "x"},
         {"2", "5", "a(x+1)(x-b)", "2*(x+1)*(x-5)"}, {"2", "3", "sqrt(a)x+b/a", "sqrt(2)*x+3/2"},
+        {"2", "3", "exp(x)+b", "exp(x)+3"},
     };
     for (const Cas &c : cas) {
         partage.option_fractions = false;

@@ -135,8 +135,8 @@ inline double valeur(const Arbre &arbre, int i, const Valeurs &lettres, double *
     }
     case Genre::puissance: {
         const double b = enfant(0), e = enfant(1);
-        if (b == 0 && e <= 0)
-            return NAN;
+        if (std::isnan(b) || std::isnan(e) || (b == 0 && e <= 0))
+            return NAN;   // pow would make 1 of an undefined base raised to 0
         return std::pow(b, e);
     }
     case Genre::produit: {

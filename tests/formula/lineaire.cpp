@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+
+#include "formula/lecteur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -27,12 +31,23 @@ TEST(FormeLineaire, ProductsBeforeABracket)
         EXPECT_EQ(forme_lineaire(texte), attendu) << texte;
 }
 
-TEST(FormeLineaire, NomsDeFonctions)
+// The reader knows exactly the functions of the one table, each by its name.
+TEST(Vocabulaire, OneTableOfFunctionNames)
 {
-    for (const char *nom : {"sin", "cos", "tan", "abs", "ln", "sqrt", "exp"})
-        EXPECT_TRUE(est_nom_de_fonction(nom)) << nom;
-    for (const char *mot : {"", "x", "si", "sinx", "2sin", "domain", "SIN"})
-        EXPECT_FALSE(est_nom_de_fonction(mot)) << mot;
+    for (std::size_t k = 0; k < NOMS_DE_FONCTIONS.size(); ++k) {
+        const std::string nom(NOMS_DE_FONCTIONS[k]);
+        const std::optional<Arbre> arbre = lis_formule(nom + "(1)");
+        ASSERT_TRUE(arbre) << nom;
+        EXPECT_EQ((*arbre)[arbre->racine].genre, Genre::fonction) << nom;
+        EXPECT_EQ(fonction_nommee(nom), static_cast<Fonction>(k)) << nom;
+        EXPECT_EQ(fonction_en("2" + nom + "(x)", 1), static_cast<Fonction>(k)) << nom;
+    }
+    for (const char *mot : {"", "x", "sinx", "2sin", "domain", "SIN"})
+        EXPECT_FALSE(fonction_nommee(mot)) << mot;
+    for (const char *mot : {"si", "atn", "rac", "pi"})
+        EXPECT_FALSE(lis_formule(std::string(mot) + "(1)")) << mot;
+    EXPECT_FALSE(fonction_en("x+1", 0));
+    EXPECT_FALSE(fonction_en("sin", 3));
 }
 
 } // namespace

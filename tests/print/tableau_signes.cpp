@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "core/evaluateur.h"
 #include "core/partage.h"
+#include "formula/valeur.h"
 #include "print/tableau_signes.h"
 
 namespace {
@@ -13,7 +14,7 @@ std::vector<double> valeurs(const TableauSignes &t)
 {
     std::vector<double> v;
     for (const std::string &r : t.racines)
-        v.push_back(evalue(r, 0));
+        v.push_back(valeur(r, 0).value_or(NAN));
     return v;
 }
 
@@ -37,7 +38,7 @@ void verifie_signes(const TableauSignes &t)
     for (const LigneSignes *l : lignes) {
         ASSERT_EQ(l->signes.size(), points.size()) << l->formule;
         for (std::size_t j = 0; j < points.size(); ++j)
-            EXPECT_EQ(l->signes[j], evalue(l->formule, points[j]) > 0 ? "+" : "-")
+            EXPECT_EQ(l->signes[j], valeur(l->formule, points[j]).value_or(NAN) > 0 ? "+" : "-")
                 << l->formule << " near " << points[j];
     }
 }
