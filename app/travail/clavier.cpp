@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "formula/lineaire.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ bool efface_fonction(Saisie &s)
     std::size_t debut = c - 1;
     while (debut > 0 && s.texte[debut - 1] >= 'a' && s.texte[debut - 1] <= 'z')
         --debut;
-    if (!est_nom_de_fonction(std::string_view(s.texte).substr(debut, c - 1 - debut)))
+    if (!fonction_nommee(std::string_view(s.texte).substr(debut, c - 1 - debut)))
         return false;
     const bool vide = c < s.texte.size() && s.texte[c] == ')';
     s.texte.erase(debut, c - debut + (vide ? 1 : 0));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
@@ -36,18 +37,19 @@ NatureEnonce nature_du_travail(const std::string &enonce)
 // not find it.
 std::optional<std::string> solution_du_moteur(const std::string &enonce, NatureEnonce nature)
 {
+    const ContexteResolution contexte = contexte_resolution();
     if (nature == NatureEnonce::inequation) {
-        std::string ensemble = intervalle_solutions(enonce);
+        std::string ensemble = intervalle_solutions(enonce, contexte);
         return ensemble.empty() ? std::nullopt : std::optional(ensemble);
     }
     const TDalgebre e(enonce);
     std::string membre = normalise("(" + e.membre_gauche.texte + ")-(" + e.membre_droit.texte + ")");
     std::string racine;
-    if (racine_lineaire(membre, racine))
+    if (racine_lineaire(membre, racine, contexte.accepte_inf))
         return racine == "inf" || racine.empty() ? std::nullopt : std::optional(racine);
     std::string r2, r3, r4;
     membre += "=0";
-    if (!resout(membre, r2, r3, r4) || membre == "inf")
+    if (!resout(membre, r2, r3, r4, contexte) || membre == "inf")
         return std::nullopt;
     for (const std::string *r : {&r2, &r3, &r4})
         if (!r->empty() && *r != "inf")
