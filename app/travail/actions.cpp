@@ -227,8 +227,7 @@ void Travail::Panel6Click()
         // "Erreur" is the engine's word for a failed factoring, not a step.
         const std::string r = factorise(s);
         if (r != "Erreur")
-            enregistrer_etape(r, "Il faut factoriser par " + crochets(partage.indication_factorisation) + ".",
-                              true);
+            enregistrer_etape(r, "Il faut factoriser" + partage.indication_factorisation + ".", true);
     }
 }
 
