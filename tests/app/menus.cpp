@@ -147,6 +147,10 @@ TEST_F(MenusTest, PanneauOffertSeulementSiSonActionChangeLEnonce)
         {"x*(x+1)", PANEL5, "Développer", true},
         {"2*(x+1)-3*(x-1)", PANEL5, "Développer", true},
         {"x^2-4", PANEL6, "Factoriser", true},
+        {"x(x+3)+(x+3)", PANEL6, "Factoriser", true},
+        {"7(x+1)+4(x+1)", PANEL6, "Factoriser", true},
+        {"(x+1)+(2x-3)", PANEL6, "Enlever les parenthèses", true},
+        {"7-2", PANEL6, "Factoriser", false},
         {"2+3", PANEL17, "Calculer", true},
         {"3*sqrt(2)", PANEL17, "Remplacer x par...", false},
     };
