@@ -13,7 +13,7 @@ namespace {
 // grow without bound.
 constexpr std::size_t DEGRE_MAXIMAL = 12;
 // Whole numbers whose divisors are tried as rational roots.
-const mpz_class PLUS_GRAND_ESSAYE = 100000;
+const mpz_class PLUS_GRAND_ESSAYE = 1000000;
 
 void elague(PolynomeExact &p)
 {
@@ -88,9 +88,12 @@ std::vector<mpz_class> diviseurs(const mpz_class &n)
     const mpz_class a = abs(n);
     if (a > PLUS_GRAND_ESSAYE)
         return d;
-    for (mpz_class k = 1; k <= a; ++k)
-        if (a % k == 0)
+    for (mpz_class k = 1; k * k <= a; ++k)
+        if (a % k == 0) {
             d.push_back(k);
+            if (k * k != a)
+                d.push_back(a / k);
+        }
     return d;
 }
 
