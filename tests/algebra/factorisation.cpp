@@ -104,6 +104,10 @@ TEST_F(Factorisation, FacteurCommunEntreParentheses)
         {"(3-x)^2+(x-3)(x+2)", "(x-3)*(2*x-1)", " (facteur commun : x-3)"},
         {"(x+1)(2x+3)-(x+1)(x-5)", "(x+1)*(x+8)", " (facteur commun : x+1)"},
         {"(2x+4)+6x", "4*(2*x+1)", " (facteur commun : 4)"},
+        {"(2-x)^2+(x-2)", "(x-2)*(x-1)", " (facteur commun : x-2)"},
+        {"(x-3)^2-(3-x)(2x+1)", "(x-3)*(3*x-2)", " (facteur commun : x-3)"},
+        {"(x+2)^2-(x+2)(x-1)", "3*(x+2)", " (facteur commun : x+2)"},
+        {"(x+1)(x-1)+5", "Erreur", ""},
         // Numbers are computed, not factored.
         {"7-2", "Erreur", ""},
         {"2-sqrt(3)", "Erreur", ""},
