@@ -10,6 +10,7 @@
 #include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "core/decoupe.h"
+#include "formula/calcul.h"
 #include "formula/forme_normale.h"
 #include "formula/imprimeur.h"
 #include "formula/lecteur.h"
@@ -115,6 +116,70 @@ void divise_par(Terme &terme, const Terme &commun)
         if (g->exposant.est_nul())
             terme.facteurs.erase(g);
     }
+}
+
+// A bracket written with a negative leading coefficient, as (2-x), turned
+// into its opposite (x-2), the sign going to the coefficient: opposite
+// brackets are then one shared factor.
+void redresse_groupes(Terme &terme)
+{
+    for (Facteur &f : terme.facteurs) {
+        if (f.base.genre != Base::Genre::groupe || f.base.arguments.size() != 1 ||
+            f.base.arguments.front().est_nulle() || f.base.arguments.front().termes.front().coefficient.signe() > 0 ||
+            !f.exposant.est_entier())
+            continue;
+        f.base.arguments.front() = ::oppose(std::move(f.base.arguments.front()));
+        f.base.cle = imprime_base(f.base);
+        if (f.exposant.moitie_entiere() + f.exposant.moitie_entiere() != f.exposant)
+            terme.coefficient = -terme.coefficient;
+    }
+}
+
+// The terms of the top sum as they are written, each one term: a bracket
+// alone ('+(x+3)') stays one factor instead of opening into the sum.
+std::optional<std::vector<Terme>> termes_ecrits(const Arbre &arbre)
+{
+    const Noeud &racine = arbre[arbre.racine];
+    if (racine.genre != Genre::somme)
+        return std::nullopt;
+    std::vector<Terme> termes;
+    for (int k = 0; k < racine.nombre_enfants; ++k) {
+        std::optional<Somme> forme = forme_algebrique(arbre, arbre.enfant(racine, k), Reduction::complete);
+        if (!forme || forme->est_nulle())
+            return std::nullopt;
+        Terme terme;
+        if (forme->termes.size() == 1) {
+            terme = std::move(forme->termes.front());
+        } else {
+            Base groupe;
+            groupe.genre = Base::Genre::groupe;
+            groupe.arguments = {std::move(*forme)};
+            groupe.cle = imprime_base(groupe);
+            terme.facteurs.push_back({std::move(groupe), Rationnel(1)});
+        }
+        if (arbre.operateur(racine, k) == '-')
+            terme.coefficient = -terme.coefficient;
+        redresse_groupes(terme);
+        termes.push_back(std::move(terme));
+    }
+    return termes;
+}
+
+// The terms of the whole sum reduced.
+std::optional<std::vector<Terme>> termes_reduits(const Arbre &arbre)
+{
+    std::optional<Somme> forme = forme_algebrique(arbre, arbre.racine, Reduction::complete);
+    if (!forme)
+        return std::nullopt;
+    return std::move(forme->termes);
+}
+
+// A cofactor developed and reduced ('x+1-2*(x-2)' gives '-x+5').
+std::string reduit(std::string cofacteur)
+{
+    if (!developpe(cofacteur))
+        cofacteur = normalise(cofacteur);
+    return cofacteur;
 }
 
 struct CarreParfait {
@@ -248,12 +313,17 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
     const TDalgebre enonce(membre);
     if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce.membre_gauche))
         return ERREUR;
+    // A calculation on numbers is computed, not factored: '7-2' is no
+    // difference of the squares of sqrt(7) and sqrt(2).
+    if (valeur_constante(membre))
+        return ERREUR;
     const TDmembre &m = enonce.membre_gauche;
 
     std::string texte = membre;
     std::string facteur;
     if (facteur_commun(texte, facteur)) {
-        indication = " (facteur commun : " + forme_lisible(facteur) + ")";
+        // The factor as a teacher names it: '3', '4·x', '(x+1)'.
+        indication = " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")";
         return texte;
     }
     const bool deux_termes = !m.morceaux[1].empty() && !m.morceaux[2].empty() && m.morceaux[3].empty();
@@ -298,22 +368,29 @@ bool facteur_commun(std::string &somme, std::string &facteur)
     const std::optional<Arbre> arbre = lis_formule(somme);
     if (!arbre || arbre->racine < 0)
         return false;
-    std::optional<Somme> forme = forme_algebrique(*arbre, arbre->racine, Reduction::complete);
-    if (!forme || forme->termes.size() < 2)
-        return false;
-    const Terme commun = partie_commune(forme->termes);
-    // 1 and -1 are no factors worth taking out.
-    if (commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty())
-        return false;
-    for (Terme &t : forme->termes)
-        divise_par(t, commun);
-    const std::string texte_commun = imprime_terme(commun);
-    std::string resultat = normalise("(" + texte_commun + ")*(" + imprime(*forme) + ")");
-    if (!meme_valeur(somme, resultat))
-        return false;
-    facteur = "(" + normalise(texte_commun) + ")";
-    somme = std::move(resultat);
-    return true;
+    // The terms as written first, so that a bracket shared by the terms is
+    // seen; then the reduced sum, where a number or a letter may be shared.
+    for (auto termes : {termes_ecrits(*arbre), termes_reduits(*arbre)}) {
+        if (!termes || termes->size() < 2)
+            continue;
+        const Terme commun = partie_commune(*termes);
+        // 1 and -1 are no factors worth taking out.
+        if (commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty())
+            continue;
+        Somme cofacteur;
+        for (Terme &t : *termes) {
+            divise_par(t, commun);
+            cofacteur.termes.push_back(std::move(t));
+        }
+        const std::string texte_commun = imprime_terme(commun);
+        std::string resultat = normalise("(" + texte_commun + ")*(" + reduit(imprime(cofacteur)) + ")");
+        if (!meme_valeur(somme, resultat))
+            continue;
+        facteur = "(" + normalise(texte_commun) + ")";
+        somme = std::move(resultat);
+        return true;
+    }
+    return false;
 }
 
 std::string difference_de_carres(const std::string &a, const std::string &b)

@@ -1,11 +1,14 @@
 #include "algebra/fractions.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
 
 #include "algebra/developpement.h"
+#include "algebra/polynomes.h"
 #include "algebra/racines_carrees.h"
+#include "formula/forme_normale.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
 #include "formula/normalise.h"
@@ -164,6 +167,101 @@ std::string negation(const std::string &q)
     return q.starts_with('-') ? q.substr(1) : "-" + q;
 }
 
+// A text that still divides by a letter or a bracket: a division that was
+// not exact.
+bool divise_par_une_lettre(const std::string &texte)
+{
+    const std::optional<Arbre> arbre = lis_formule(texte);
+    const std::optional<Somme> forme =
+        arbre && arbre->racine >= 0 ? forme_algebrique(*arbre, arbre->racine, Reduction::complete) : std::nullopt;
+    if (!forme)
+        return true;
+    for (const Terme &t : forme->termes)
+        for (const Facteur &f : t.facteurs)
+            if (f.exposant.signe() < 0 && f.base.genre != Base::Genre::nombre &&
+                !(f.base.genre == Base::Genre::fonction && f.base.arguments.front().est_nombre()))
+                return true;
+    return false;
+}
+
+// The factor times the quotient as a teacher writes it: a number quotient
+// first ('11*(x+1)'), else the factor then the quotient, each in
+// parentheses only when it is more than a letter, a power or a bracket.
+std::string produit_ecrit(const std::string &facteur, const std::string &quotient)
+{
+    const auto genre = [](const std::string &t) {
+        const std::optional<Arbre> arbre = lis_formule(t);
+        return arbre && arbre->racine >= 0 ? (*arbre)[arbre->racine].genre : Genre::nombre;
+    };
+    const std::string f = normalise(facteur);
+    if (valeur_constante(quotient) && !valeur_constante(f))
+        return normalise_brut("(" + quotient + ")*(" + f + ")");
+    const Genre q = genre(quotient);
+    const bool seul = q == Genre::lettre || q == Genre::puissance || q == Genre::groupe || q == Genre::fonction;
+    return (genre(f) == Genre::somme ? "(" + f + ")" : f) + "*" + (seul ? quotient : "(" + quotient + ")");
+}
+
+// The quotient a/b as the text of a polynomial when both are polynomials in
+// x and b divides a exactly.
+std::optional<std::string> quotient_polynomial(const std::string &a, const std::string &b)
+{
+    const std::optional<PolynomeExact> pa = polynome_exact(a), pb = polynome_exact(b);
+    const std::optional<PolynomeExact> q = pa && pb ? quotient_exact(*pa, *pb) : std::nullopt;
+    if (!q)
+        return std::nullopt;
+    return ecrit_polynome(*q);
+}
+
+// A numerator or a denominator written in a quotient, in parentheses only
+// where the reading needs them: a sum or a signed text, and a product below
+// the bar.
+std::string dans_quotient(const std::string &texte, bool denominateur)
+{
+    const std::optional<Arbre> arbre = lis_formule(texte);
+    if (!arbre || arbre->racine < 0)
+        return "(" + texte + ")";
+    const Genre g = (*arbre)[arbre->racine].genre;
+    const bool seul = g == Genre::nombre || g == Genre::lettre || g == Genre::groupe || g == Genre::fonction ||
+                      g == Genre::puissance || (g == Genre::produit && !denominateur);
+    return seul ? texte : "(" + texte + ")";
+}
+
+std::string quotient_ecrit(const std::string &numerateur, const std::string &denominateur)
+{
+    return dans_quotient(numerateur, false) + "/" + dans_quotient(denominateur, true);
+}
+
+// The least common multiple of the denominators: of the whole numbers when
+// all are, of their factors over the rationals when all are polynomials in
+// x (each factor at its highest multiplicity, the numbers by their least
+// common multiple); none otherwise.
+std::optional<std::string> plus_petit_multiple(const std::vector<Fraction> &fractions)
+{
+    mpz_class nombre = 1;
+    std::vector<std::pair<PolynomeExact, int>> facteurs;
+    for (const Fraction &f : fractions) {
+        const std::optional<PolynomeExact> p = polynome_exact(f.denominateur);
+        if (!p || p->empty())
+            return std::nullopt;
+        const Factorisee d = decompose(*p);
+        if (d.nombre.get_den() != 1)
+            return std::nullopt;
+        nombre = lcm(nombre, d.nombre.get_num());
+        for (const auto &[facteur, multiplicite] : d.facteurs) {
+            const auto deja = std::find_if(facteurs.begin(), facteurs.end(),
+                                           [&](const auto &g) { return g.first == facteur; });
+            if (deja == facteurs.end())
+                facteurs.push_back({facteur, multiplicite});
+            else
+                deja->second = std::max(deja->second, multiplicite);
+        }
+    }
+    std::string texte = nombre.get_str();
+    for (const auto &[facteur, multiplicite] : facteurs)
+        texte += "*(" + ecrit_polynome(facteur) + ")" + (multiplicite > 1 ? "^" + std::to_string(multiplicite) : "");
+    return normalise_brut(texte);
+}
+
 } // namespace
 
 // The exact quotient of a polynomial of degree degre_minimum to 3 by a linear
@@ -182,10 +280,14 @@ bool divise_par_x(const std::string &quotient)
 }
 
 // a divided by b when the quotient is a polynomial (developed when b is a
-// number, by the exact division by a linear binomial otherwise); false when
-// the division is not exact.
-bool quotient_exact(const std::string &a, const std::string &b, std::string &quotient)
+// number, by the exact division of polynomials, or by a linear binomial with
+// roots in its coefficients); false when the division is not exact.
+bool divise_exactement(const std::string &a, const std::string &b, std::string &quotient)
 {
+    if (const auto q = quotient_polynomial(a, b)) {
+        quotient = *q;
+        return true;
+    }
     quotient = normalise("(" + a + ")/(" + b + ")");
     if (b.find('x') == std::string::npos) {
         std::string developpee = quotient;
@@ -193,6 +295,8 @@ bool quotient_exact(const std::string &a, const std::string &b, std::string &quo
             quotient = normalise(developpee);
         return true;
     }
+    if (polynome_exact(a) && polynome_exact(b))
+        return false;
     if (!divise_par_x(quotient))
         return true;
     quotient = quotient_par_binome(a, b, 1);
@@ -215,7 +319,7 @@ bool additionne_numerateurs(std::string &somme)
         denominateur = f.denominateur;
         numerateurs.textes[i] = f.numerateur;
     }
-    somme = "(" + normalise(joint(numerateurs)) + ")/(" + denominateur + ")";
+    somme = quotient_ecrit(normalise(joint(numerateurs)), denominateur);
     return true;
 }
 
@@ -230,16 +334,23 @@ bool reduit_au_denominateur(std::string &somme, const std::string &commun)
         fractions.push_back(separe(terme));
         produit += "*(" + fractions.back().denominateur + ")";
     }
-    const std::string denominateur = normalise(commun.empty() ? produit : commun);
+    const std::optional<std::string> multiple = commun.empty() ? plus_petit_multiple(fractions) : std::nullopt;
+    const std::string denominateur = multiple ? *multiple : normalise(commun.empty() ? produit : commun);
     if (denominateur == "0")
         return false;
     // Every term is written over the common denominator itself, so that the
     // terms end with the very same denominator text and their numerators can
-    // be added next.
+    // be added next; a denominator that does not divide it refuses.
     for (std::size_t i = 0; i < fractions.size(); ++i) {
         const Fraction &f = fractions[i];
-        const std::string m = normalise("(" + denominateur + ")/(" + f.denominateur + ")");
-        termes.textes[i] = "(" + normalise("(" + f.numerateur + ")*(" + m + ")") + ")/(" + denominateur + ")";
+        std::string m;
+        if (!divise_exactement(denominateur, f.denominateur, m) || divise_par_x(m))
+            return false;
+        // A number goes into another only a whole number of times.
+        const std::optional<PolynomeExact> pm = polynome_exact(m);
+        if (pm && pm->size() == 1 && pm->front().get_den() != 1)
+            return false;
+        termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + m + ")"), denominateur);
     }
     somme = joint(termes, "", "");
     return true;
@@ -250,8 +361,7 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
     if (!est_expression(fraction) || !est_expression(k))
         return "";
     // Top and bottom are multiplied by the numerator of k, then divided by its
-    // denominator where both divide exactly; otherwise that denominator
-    // cancels out. The result is one fraction.
+    // denominator, which must divide both exactly. The result is one fraction.
     const Fraction f = en_fraction(lisible(fraction)), m = en_fraction(lisible(k));
     // A factor of zero, or one divided by zero, has no meaning here.
     if (normalise(m.numerateur) == "0" || normalise(m.denominateur) == "0")
@@ -259,21 +369,23 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
     std::string numerateur = normalise("(" + f.numerateur + ")*(" + m.numerateur + ")");
     std::string denominateur = normalise("(" + f.denominateur + ")*(" + m.numerateur + ")");
     std::string n, d;
-    if (quotient_exact(numerateur, m.denominateur, n) && quotient_exact(denominateur, m.denominateur, d)) {
-        numerateur = n;
-        denominateur = d;
-    }
-    if (denominateur == "0")
+    if (!divise_exactement(numerateur, m.denominateur, n) || !divise_exactement(denominateur, m.denominateur, d))
         return "";
-    if (denominateur == "1" || denominateur == "(1)")
-        return numerateur;
-    return "(" + numerateur + ")/(" + denominateur + ")";
+    if (d == "0")
+        return "";
+    const std::string resultat = d == "1" ? n : quotient_ecrit(n, d);
+    // A step that writes the same fraction again is no step.
+    return resultat == sans_blancs(fraction) ? "" : resultat;
 }
 
 std::string factorise_par(const std::string &expression, const std::string &facteur)
 {
     if (!est_expression(expression) || !est_expression(facteur) || normalise(facteur) == "0")
         return "";
+    if (const auto p = polynome_exact(expression), f = polynome_exact(facteur); p && f) {
+        const std::optional<PolynomeExact> q = quotient_exact(*p, *f);
+        return q ? produit_ecrit(facteur, ecrit_polynome(*q)) : "";
+    }
     std::string quotient = divise_par_binome(expression, facteur);
     if (!quotient.empty())
         return quotient;
@@ -306,7 +418,41 @@ std::string factorise_par(const std::string &expression, const std::string &fact
     } else {
         quotient = normalise("(" + (negatif ? negation(texte) : texte) + ")/(" + diviseur + ")");
     }
-    return "(" + facteur + ")*(" + quotient + ")";
+    if (divise_par_une_lettre(quotient))
+        return "";
+    return produit_ecrit(facteur, normalise_brut(quotient));
+}
+
+bool simplifie_quotient(std::string &texte)
+{
+    const Fraction f = en_fraction(lisible(texte));
+    const std::optional<PolynomeExact> n = polynome_exact(f.numerateur), d = polynome_exact(f.denominateur);
+    if (f.denominateur.empty() || !n || !d || d->empty() || (d->size() == 1 && d->front() == 1))
+        return false;
+    // Divided by a number, a quotient is simpler only with whole coefficients:
+    // '(3x+6)/3' is 'x+2', 'x/3' stays.
+    const std::optional<PolynomeExact> q = quotient_exact(*n, *d);
+    if (q && (d->size() > 1 || std::all_of(q->begin(), q->end(), [](const mpq_class &c) { return c.get_den() == 1; }))) {
+        texte = ecrit_polynome(*q);
+        return true;
+    }
+    // The whole numbers that divide every coefficient above and below.
+    mpz_class commun = 0;
+    for (const PolynomeExact *p : {&*n, &*d})
+        for (const mpq_class &c : *p) {
+            if (c.get_den() != 1)
+                return false;
+            commun = gcd(commun, c.get_num());
+        }
+    if (commun <= 1)
+        return false;
+    const auto divise = [&](PolynomeExact p) {
+        for (mpq_class &c : p)
+            c /= commun;
+        return ecrit_polynome(p);
+    };
+    texte = quotient_ecrit(divise(*n), divise(*d));
+    return true;
 }
 
 std::string quotient_par_binome(const std::string &polynome, const std::string &facteur, int degre_minimum)

@@ -11,16 +11,26 @@
 bool additionne_numerateurs(std::string &somme);
 
 // Every term of the sum (2 to 7 terms) is rewritten over the common
-// denominator, the product of the denominators when `commun` is empty.
+// denominator: when `commun` is empty, the least common multiple of the
+// denominators (of whole numbers, or of polynomials in x factor by factor),
+// else their product. False when a denominator does not divide `commun`.
 bool reduit_au_denominateur(std::string &somme, const std::string &commun);
 
 // The fraction with its numerator and denominator both multiplied by k, as one
-// fraction; where k is a quotient whose denominator divides both exactly, each
-// is divided and simplified ('(2x+4)/(6x)' by 1/2 gives '(x+2)/(3*x)').
+// fraction; where k is a quotient, its denominator must divide both exactly,
+// each is divided and simplified ('(2x+4)/(6x)' by 1/2 gives '(x+2)/(3*x)').
+// Empty when a division is not exact or nothing would change.
 std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k);
 
-// f times the quotient of the expression by f.
+// f times the quotient of the expression by f, reduced; empty when f does
+// not divide the expression exactly (a polynomial by the division of
+// polynomials, any other text term by term).
 std::string factorise_par(const std::string &expression, const std::string &facteur);
+
+// A quotient whose denominator divides its numerator, or whose numerator
+// and denominator share a whole factor, simplified ('(3x+6)/3' gives 'x+2');
+// false and the text unchanged otherwise.
+bool simplifie_quotient(std::string &texte);
 
 // f times the exact quotient of a polynomial of degree 2 or 3 by the linear
 // binomial f; empty when the division does not apply or is not exact.

@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include <gmpxx.h>
+
 #include "core/algebre.h"
 #include "formula/valeur.h"
 #include "formula/lecteur.h"
@@ -12,6 +14,9 @@
 namespace {
 
 constexpr std::string_view DEBUT_RACINE = "sqrt(";
+// Square factors are searched up to the square of this number: far past any
+// pupil's root, and the search stays quick on a root of many digits.
+constexpr unsigned long PLUS_GRAND_FACTEUR_CHERCHE = 1000;
 
 bool que_des_chiffres(std::string_view t)
 {
@@ -21,21 +26,6 @@ bool que_des_chiffres(std::string_view t)
         if (c < '0' || c > '9')
             return false;
     return true;
-}
-
-// Quotient of a whole number written in decimal by a small divisor, with the
-// remainder; any number of digits.
-std::string divise_decimal(std::string_view chiffres, unsigned diviseur, unsigned &reste)
-{
-    std::string quotient;
-    reste = 0;
-    for (char c : chiffres) {
-        const unsigned valeur = reste * 10 + static_cast<unsigned>(c - '0');
-        if (!quotient.empty() || valeur / diviseur != 0)
-            quotient += static_cast<char>('0' + valeur / diviseur);
-        reste = valeur % diviseur;
-    }
-    return quotient.empty() ? "0" : quotient;
 }
 
 std::string_view sans_parentheses_englobantes(std::string_view t)
@@ -281,23 +271,20 @@ std::string joint(const Morceaux &morceaux, std::string_view avant, std::string_
 
 void simplifie_entier(std::string &racine)
 {
-    static constexpr std::pair<unsigned, const char *> carres[] = {
-        {4, "2"}, {9, "3"}, {25, "5"}, {49, "7"}, {121, "11"}, {169, "13"}, {289, "17"},
-    };
     const std::string_view t = racine;
     const std::string_view nombre =
         t.starts_with(DEBUT_RACINE) && t.ends_with(')')
             ? t.substr(DEBUT_RACINE.size(), t.size() - DEBUT_RACINE.size() - 1)
             : std::string_view{};
-    if (que_des_chiffres(nombre))
-        for (const auto &[carre, multiplicateur] : carres) {
-            unsigned reste = 0;
-            const std::string quotient = divise_decimal(nombre, carre, reste);
-            if (reste == 0) {
-                racine = std::string(multiplicateur) + "*sqrt(" + quotient + ")";
+    if (que_des_chiffres(nombre)) {
+        const mpz_class n{std::string(nombre)};
+        for (unsigned long k = 2; k <= PLUS_GRAND_FACTEUR_CHERCHE && mpz_cmp_ui(n.get_mpz_t(), k * k) >= 0; ++k)
+            if (mpz_divisible_ui_p(n.get_mpz_t(), k * k)) {
+                const mpz_class quotient = n / (k * k);
+                racine = std::to_string(k) + "*sqrt(" + quotient.get_str() + ")";
                 return;
             }
-        }
+    }
     racine = "fin";
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "algebra/developpement.h"
+#include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
@@ -290,41 +291,8 @@ void coefficient_de_tete(std::string &terme)
 
 bool forme_canonique(std::string &expression)
 {
-    std::string t = expression;
-    if (!ordonne(t)) return false;
-    t = normalise_brut(t);
-    const TDmembre m = lit_membre(t);
-    if (m.nb_additifs != 2 || m.degres[1] != 2 || m.degres[2] != 1 || m.degres[3] != 0) return false;
-
-    // The first two terms must read a*x^2 and b*x.
-    const auto fin_apres_etoile = [](const std::string &terme) {
-        const std::size_t etoile = terme.rfind('*');
-        std::string fin = etoile == std::string::npos ? terme : terme.substr(etoile + 1);
-        if (fin.starts_with("-")) fin.erase(0, 1);
-        return fin;
-    };
-    if (fin_apres_etoile(m.morceaux[1]) != "x^2" || fin_apres_etoile(m.morceaux[2]) != "x") return false;
-
-    std::string a = m.morceaux[1];
-    coefficient_de_tete(a);
-    if (m.morceaux[1].starts_with("-") && !a.starts_with("-")) a = "-" + a;
-    std::string b = m.morceaux[2];
-    coefficient_de_tete(b);
-    const std::string &c = m.morceaux[3];
-    const std::string &signe_b = m.operateurs_membre[1];
-    const std::string &signe_c = m.operateurs_membre[2];
-
-    const std::string decalage = normalise("(x" + signe_b + b + "/(2*(" + a + ")))");
-    const std::string demi_pente = normalise("(" + b + ")/(2*(" + a + "))");
-    // The half-slope is squared as a whole: '3/2^2' would square only the 2.
-    const std::string resultat =
-        normalise(a + "*(" + decalage + ")^2-(" + a + ")*(" + demi_pente + ")^2" + signe_c + c);
-
-    for (double x : {0.7, -1.3}) {
-        const std::optional<double> avant = valeur(expression, x), apres = valeur(resultat, x);
-        if (avant && apres && !meme_valeur(*avant, *apres))
-            return false;
-    }
+    const std::string resultat = forme_canonique_trinome(expression);
+    if (resultat == "Erreur") return false;
     expression = resultat;
     return true;
 }

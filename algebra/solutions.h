@@ -43,8 +43,9 @@ void complete_racines(std::string_view enonce, std::string &racine1, std::string
 // The text before the last "*" of a term, or "1" ('3*x^2' gives '3').
 void coefficient_de_tete(std::string &terme);
 
-// True and the canonical form a*(x+b/(2a))^2-a*(b/(2a))^2+c of an ordered
-// trinomial of degrees 2, 1, 0; false and the text unchanged otherwise.
+// True and the canonical form a(x - alpha)^2 + beta of a trinomial in x with
+// an x term, its number term possibly missing; false and the text unchanged
+// otherwise.
 bool forme_canonique(std::string &expression);
 
 // A decimal number written with six decimals, rounded; any other text unchanged.

@@ -128,3 +128,14 @@ std::string factorise_trinome(std::string_view trinome, std::string &discriminan
     }
     return normalise(texte);
 }
+
+std::string forme_canonique_trinome(std::string_view trinome)
+{
+    const std::optional<Coefficients> c = coefficients(trinome);
+    if (!c || (*c)[1] == 0)
+        return ERREUR;
+    const auto &[a, b, k] = *c;
+    const mpq_class alpha = -b / (2 * a);
+    const mpq_class beta = k - b * b / (4 * a);
+    return normalise(entre_parentheses(a) + "*(x-" + entre_parentheses(alpha) + ")^2+" + entre_parentheses(beta));
+}

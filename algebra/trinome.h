@@ -19,3 +19,7 @@ mpq_class valeur_exacte(const Rationnel &r);
 // 2 in x or has no real root. discriminant receives the text of b^2 - 4ac
 // whenever the text is such a trinomial, and is emptied otherwise.
 std::string factorise_trinome(std::string_view trinome, std::string &discriminant);
+
+// The canonical form a(x - alpha)^2 + beta of a trinomial a x^2 + b x + c
+// with b not zero (c may be), or "Erreur".
+std::string forme_canonique_trinome(std::string_view trinome);

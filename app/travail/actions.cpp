@@ -128,6 +128,7 @@ void Travail::Panel10Click()
         vecteur_nul(s);
         groupe_denominateurs(s);
         s = normalise(s);
+        simplifie_quotient(s);
         if (partage.option_racines) {
             simplifie_racines_puis_fusionne(s);
             s = normalise(s);
@@ -149,8 +150,8 @@ void Travail::Button6Click()
     const int nature = partage.nature_expression;
     std::string s = courante();
     if (contient(libelle(PANEL11), "dénominateur")) {
-        reduit_au_denominateur(s, "");
-        enregistrer_etape(s, "Il faut réduire au même dénominateur.", true);
+        if (reduit_au_denominateur(s, ""))
+            enregistrer_etape(s, "Il faut réduire au même dénominateur.", true);
     } else if (nature == EXPRESSION) {
         demande(2, 174);
     } else if (nature <= SUPERIEUR_OU_EGAL) {
@@ -229,7 +230,7 @@ void Travail::Panel6Click()
         std::string indication;
         const std::string r = factorise(s, partage.option_trinomes, indication);
         if (r != "Erreur")
-            enregistrer_etape(r, "Il faut factoriser par " + crochets(indication) + ".", true);
+            enregistrer_etape(r, "Il faut factoriser" + indication + ".", true);
     }
 }
 
@@ -322,16 +323,27 @@ void Travail::operation_argument(int code, std::string a)
     }
     std::string s = courante();
     const std::string ca = crochets(a);
+    // An operation that finds nothing to write says why instead of recording a step.
+    const auto enregistre_ou_refuse = [this](const std::string &r, const std::string &commentaire,
+                                             const std::string &refus) {
+        if (r.empty())
+            message = refus;
+        else
+            enregistrer_etape(r, commentaire, true);
+    };
     switch (code) {
     case 1:
-        enregistrer_etape(factorise_par(s, a), "Il faut factoriser par " + ca + ".", true);
+        enregistre_ou_refuse(factorise_par(s, a), "Il faut factoriser par " + ca + ".",
+                             forme_lisible(a) + " ne divise pas l'expression : on ne peut pas factoriser par " +
+                                 forme_lisible(a) + ".");
         break;
     case 2:
-        enregistrer_etape(multiplie_haut_et_bas(s, a), "Il faut multiplier haut et bas par " + ca + ".", true);
+        enregistre_ou_refuse(multiplie_haut_et_bas(s, a), "Il faut multiplier haut et bas par " + ca + ".",
+                             "Multiplier haut et bas par " + forme_lisible(a) + " ne donne pas une autre fraction.");
         break;
     case 3:
-        enregistrer_etape(multiplie_haut_et_bas(s, "1/(" + a + ")"), "Il faut diviser haut et bas par " + ca + ".",
-                          true);
+        enregistre_ou_refuse(multiplie_haut_et_bas(s, "1/(" + a + ")"), "Il faut diviser haut et bas par " + ca + ".",
+                             forme_lisible(a) + " ne divise pas exactement le numérateur et le dénominateur.");
         break;
     case 4:
         multiplie_membres(s, a, code_signe(a));
@@ -358,8 +370,10 @@ void Travail::operation_argument(int code, std::string a)
         break;
     }
     case 9:
-        reduit_au_denominateur(s, a);
-        enregistrer_etape(s, "Il faut réduire au dénominateur " + ca + ".", true);
+        if (reduit_au_denominateur(s, a))
+            enregistrer_etape(s, "Il faut réduire au dénominateur " + ca + ".", true);
+        else
+            message = "Chaque dénominateur doit diviser " + forme_lisible(a) + ".";
         break;
     case 11:
         decompose_vecteur(s, a);

@@ -88,7 +88,8 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
     partage.forme_canonique_possible = applicable(c, forme_canonique);
     if (partage.forme_canonique_possible)
         regle_panneau(m, PANEL5, "Forme canonique", true);
-    if (applicable(c, enleve_parentheses))
+    // A bracket shared by the terms is there to be factored, not opened.
+    if (!m[PANEL6].actif && applicable(c, enleve_parentheses))
         regle_panneau(m, PANEL6, "Enlever les parenthèses", true);
     if (applicable(c, en_somme))
         regle_panneau(m, PANEL6, "Ecrire comme une somme", true);

@@ -140,6 +140,7 @@ inline std::vector<Action> actions_eleves()
         vecteur_nul(s);
         groupe_denominateurs(s);
         s = normalise(s);
+        simplifie_quotient(s);
         if (option_racines)
             s = fusionne_racines(normalise(simplifie_racines(s)));
         else

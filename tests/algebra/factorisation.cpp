@@ -40,17 +40,32 @@ struct CasFactorise {
     std::string indication;
 };
 
+// Each statement factored as expected, with the method named, keeping its
+// value and domain.
+void verifie(const std::vector<CasFactorise> &table)
+{
+    for (const CasFactorise &c : table) {
+        indication = "reste d'une action";
+        std::string t = c.entree;
+        const std::string r = factorise(t);
+        EXPECT_EQ(r, c.resultat) << c.entree;
+        EXPECT_EQ(indication, c.indication) << c.entree;
+        if (r != "Erreur")
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, r));
+    }
+}
+
 TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
 {
     const std::vector<CasFactorise> table = {
         {"x^2-4", "(x+2)*(x-2)", FORMULE},
-        {"3x+3y", "3*(x+y)", " (facteur commun : (3))"},
-        {"x^2+x", "x*(x+1)", " (facteur commun : (x))"},
-        {"6x+12", "6*(x+2)", " (facteur commun : (6))"},
-        {"12-6x", "6*(-x+2)", " (facteur commun : (6))"},
-        {"-6x-12", "-6*(x+2)", " (facteur commun : (-6))"},
-        {"4x^2+12x", "4*x*(x+3)", " (facteur commun : (4·x))"},
-        {"-x^2-x", "-x*(x+1)", " (facteur commun : (-x))"},
+        {"3x+3y", "3*(x+y)", " (facteur commun : 3)"},
+        {"x^2+x", "x*(x+1)", " (facteur commun : x)"},
+        {"6x+12", "6*(x+2)", " (facteur commun : 6)"},
+        {"12-6x", "6*(-x+2)", " (facteur commun : 6)"},
+        {"-6x-12", "-6*(x+2)", " (facteur commun : -6)"},
+        {"4x^2+12x", "4*x*(x+3)", " (facteur commun : 4·x)"},
+        {"-x^2-x", "-x*(x+1)", " (facteur commun : -x)"},
         {"4x^2+12x+9", "(2*x+3)^2", IDENTITE_SOMME},
         {"x^2-2x+1", "(x-1)^2", IDENTITE_DIFFERENCE},
         {"-x^2-2x-1", "-(x+1)^2", IDENTITE_SOMME},
@@ -58,7 +73,7 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
         {"4x^2-9", "(2*x+3)*(2*x-3)", FORMULE},
         {"(x+1)^2-4", "(x+3)*(x-1)", FORMULE},
         {"x^2-2", "(x+sqrt(2))*(x-sqrt(2))", FORMULE},
-        {"2*(x+1)+x*(x+1)", "(x+1)*(x+2)", " (facteur commun : (x+1))"},
+        {"2*(x+1)+x*(x+1)", "(x+1)*(x+2)", " (facteur commun : x+1)"},
         // Second degree by the discriminant, the classic shapes failing.
         {"x^2+3x+2", "(x+2)*(x+1)", " (trinôme : Δ = 1)"},
         {"3x+x^2+2", "(x+2)*(x+1)", " (trinôme : Δ = 1)"},
@@ -70,7 +85,7 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
         {"2x^2-4x-1", "2*(x-1/2*sqrt(6)-1)*(x+1/2*sqrt(6)-1)", " (trinôme : Δ = 24)"},
         {"0.5x^2+1.5x+1", "(x+2)*(x+1)/2", " (trinôme : Δ = 1/4)"},
         // A common factor first; the trinomial on the next click.
-        {"2x^2+6x+4", "2*(x^2+3*x+2)", " (facteur commun : (2))"},
+        {"2x^2+6x+4", "2*(x^2+3*x+2)", " (facteur commun : 2)"},
         {"x^2+x+1", "Erreur", ""},
         {"x^2+4", "Erreur", ""},
         // First-degree binomials are no difference of squares.
@@ -82,15 +97,35 @@ TEST_F(Factorisation, FormesQuUnProfesseurEcrirait)
         {"(x+1)*(x-1)+5", "Erreur", ""},
         {"x^2-4=0", "Erreur", ""},
     };
-    for (const CasFactorise &c : table) {
-        indication = "reste d'une action";
-        std::string t = c.entree;
-        const std::string r = factorise(t);
-        EXPECT_EQ(r, c.resultat) << c.entree;
-        EXPECT_EQ(indication, c.indication) << c.entree;
-        if (r != "Erreur")
-            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, r));
-    }
+    verifie(table);
+}
+
+TEST_F(Factorisation, FacteurCommunEntreParentheses)
+{
+    // The bracket a textbook shares between the terms, also written opposite
+    // ('2-x' against 'x-2') or hidden in a power; the cofactor is reduced.
+    const std::vector<CasFactorise> table = {
+        {"x(x+3)+(x+3)", "(x+3)*(x+1)", " (facteur commun : x+3)"},
+        {"7(x+1)+4(x+1)", "11*(x+1)", " (facteur commun : x+1)"},
+        {"(2x+1)(x-3)+(2x+1)", "(2*x+1)*(x-2)", " (facteur commun : 2·x+1)"},
+        {"(x-2)(x+1)+(2-x)(3x+4)", "(x-2)*(-2*x-3)", " (facteur commun : x-2)"},
+        {"(x+1)^2+2(x+1)", "(x+1)*(x+3)", " (facteur commun : x+1)"},
+        {"(x+1)(x-2)-2(x-2)^2", "(x-2)*(-x+5)", " (facteur commun : x-2)"},
+        {"(3-x)^2+(x-3)(x+2)", "(x-3)*(2*x-1)", " (facteur commun : x-3)"},
+        {"(x+1)(2x+3)-(x+1)(x-5)", "(x+1)*(x+8)", " (facteur commun : x+1)"},
+        {"(2x+4)+6x", "4*(2*x+1)", " (facteur commun : 4)"},
+        {"(2-x)^2+(x-2)", "(x-2)*(x-1)", " (facteur commun : x-2)"},
+        {"(x-3)^2-(3-x)(2x+1)", "(x-3)*(3*x-2)", " (facteur commun : x-3)"},
+        {"(x+2)^2-(x+2)(x-1)", "3*(x+2)", " (facteur commun : x+2)"},
+        {"(x+1)(x-1)+5", "Erreur", ""},
+        // Numbers are computed, not factored.
+        {"7-2", "Erreur", ""},
+        {"2-sqrt(3)", "Erreur", ""},
+        {"9-4", "Erreur", ""},
+        {"sqrt(5)-1", "Erreur", ""},
+        {"12+18", "Erreur", ""},
+    };
+    verifie(table);
 }
 
 TEST_F(Factorisation, TrinomesSelonLOption)

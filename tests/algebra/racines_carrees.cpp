@@ -30,19 +30,18 @@ TEST_F(RacinesCarrees, SimplifieEntier)
 {
     const std::pair<std::string, std::string> cas[] = {
         {"sqrt(12)", "2*sqrt(3)"}, {"sqrt(50)", "5*sqrt(2)"}, {"sqrt(7)", "fin"}, {"sqrt(36)", "2*sqrt(9)"},
-        {"sqrt(867)", "17*sqrt(3)"}, {"sqrt(0.5)", "fin"}, {"sqrt(x)", "fin"}, {"sqrt()", "fin"},
+        {"sqrt(867)", "17*sqrt(3)"}, {"sqrt(722)", "19*sqrt(2)"}, {"sqrt(2209)", "47*sqrt(1)"}, {"sqrt(0.5)", "fin"}, {"sqrt(x)", "fin"}, {"sqrt()", "fin"},
         {"sqrt(12", "fin"}, {"", "fin"}, {"sqrt(-12)", "fin"},
         {"sqrt(400000000000000000000000000000000000000012)", "2*sqrt(100000000000000000000000000000000000000003)"},
     };
     for (const auto &[entree, attendu] : cas)
         EXPECT_EQ(apres_simplifie_entier(entree), attendu) << entree;
-    // Every whole number: the first square of the table that divides it.
-    const unsigned carres[] = {4, 9, 25, 49, 121, 169, 289};
+    // Every whole number: the smallest square that divides it, however large.
     for (unsigned n = 1; n <= 3000; ++n) {
         std::string attendu = "fin";
-        for (unsigned c : carres)
-            if (attendu == "fin" && n % c == 0)
-                attendu = std::to_string(std::lround(std::sqrt(c))) + "*sqrt(" + std::to_string(n / c) + ")";
+        for (unsigned k = 2; attendu == "fin" && k * k <= n; ++k)
+            if (n % (k * k) == 0)
+                attendu = std::to_string(k) + "*sqrt(" + std::to_string(n / (k * k)) + ")";
         EXPECT_EQ(apres_simplifie_entier("sqrt(" + std::to_string(n) + ")"), attendu);
     }
 }

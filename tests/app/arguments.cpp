@@ -48,6 +48,9 @@ TEST_F(Arguments, MeaninglessArgumentsAreRefused)
         {"AB..arrow+BC..arrow", 11, "2"},  {"2*x+4", 1, "1*et*2"},        {"a*x=4", 6, "a-a"},
         {"2*x+1=5", 4, "1/0"},       {"2/(x+1)", 2, "sqrt(-1)"},  {"2*x+1=5", 8, "1/(x-x)"},
         {"sqrt(x-3)", 12, "sqrt(x-4)*0+sqrt(x-3)+sqrt(-x-1)"},
+        // A factor, a divisor or a denominator that does not divide.
+        {"x^2+3*x+5", 1, "x"},       {"x^2-1+(x+1)*(x-3)", 1, "x-1"}, {"(x+1)/(x+2)", 3, "x"},
+        {"1/(x^2-1)+1/(x-1)", 9, "x+1"}, {"5/12+7/18", 9, "30"},
     };
     for (const Cas &c : cas) {
         donne(c);
@@ -61,6 +64,7 @@ TEST_F(Arguments, SoundArgumentsAreRecorded)
     const Cas cas[] = {
         {"2*x+4", 1, "2"},           {"2/(x+1)", 3, "2"},        {"2*x+1=5", 5, "-1"},
         {"2*x+1=5", 6, "2"},         {"2*x+1=5", 8, "2"},        {"a*x=4", 6, "a"},        {"AB..arrow+BC..arrow", 11, "C"},
+        {"x^2-1+(x+1)*(x-3)", 1, "x+1"}, {"(x^2+x)/x", 3, "x"},  {"1/(x^2-1)+1/(x-1)", 9, "x^2-1"},
         {"2*(x+1)", 12, "2*x+2"},    {"2*x+1=5", 12, "2*x=4"},   {"sqrt(x-3)", 12, "sqrt(x-4)"},
     };
     for (const Cas &c : cas) {

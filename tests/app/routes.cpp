@@ -155,7 +155,7 @@ TEST_F(Routes, CheminsDeResolution)
          "tape x^2+3x+2=0\npartie 1\nclic Panel6\nclic Panel8\nclic Panel5\netat\nfin\neleve\n"
          "reponse\ntouches -1\nmodele et\ntouches -2\nvalide\netat\n",
          2,
-         {{0, "historique[3]", "(x+2)*(x+1)\tIl faut factoriser par [ (trinôme : Δ = 1)]."},
+         {{0, "historique[3]", "(x+2)*(x+1)\tIl faut factoriser (trinôme : Δ = 1)."},
           {0, "etape[1]", "(x+2)*(x+1)=0\tIl faut substituer."},
           {0, "etape[2]", "-2*et*-1\tLes deux solutions sont : "},
           {DERNIER, "commentaire_final", "Bravo, la réponse est juste !"},
