@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "cli/registre.h"
+#include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
 
@@ -74,11 +76,9 @@ Registre construit_registre()
     return r;
 }
 
-std::string remplace(std::string texte, const std::string &ancien, const std::string &nouveau)
+std::string remplace(std::string texte, std::string_view ancien, std::string_view nouveau)
 {
-    for (std::size_t p = texte.find(ancien); p != std::string::npos;
-         p = texte.find(ancien, p + nouveau.size()))
-        texte.replace(p, ancien.size(), nouveau);
+    remplace_chaque(texte, ancien, nouveau);
     return texte;
 }
 

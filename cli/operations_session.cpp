@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
 #include "cli/registre.h"
+#include "core/algebre.h"
 #include "core/configuration.h"
 #include "core/emplacements.h"
 #include "core/partage.h"
@@ -32,9 +34,7 @@ namespace {
 
 std::string remplace(std::string texte, std::string_view ancien, std::string_view nouveau)
 {
-    for (std::size_t p = texte.find(ancien); p != std::string::npos;
-         p = texte.find(ancien, p + nouveau.size()))
-        texte.replace(p, ancien.size(), nouveau);
+    remplace_chaque(texte, ancien, nouveau);
     return texte;
 }
 
@@ -200,6 +200,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
         ouvert.reset();
     };
 
+    // A command that failed (a file not read or not saved) makes the exit code 1.
+    int code = 0;
     std::string ligne;
     for (int numero = 1; std::getline(script, ligne); ++numero) {
         if (!ligne.empty() && ligne.back() == '\r')
@@ -313,11 +315,15 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "domaine") {
             valide_domaine(texte);
         } else if (commande == "charge") {
-            if (!travail.charge_exercice(dossier.fichier(texte).string()))
+            if (!travail.charge_exercice(dossier.fichier(texte).string())) {
                 std::cerr << travail.message << '\n';
+                code = 1;
+            }
         } else if (commande == "sauve") {
-            if (!travail.sauve_exercice(dossier.fichier(texte).string()))
+            if (!travail.sauve_exercice(dossier.fichier(texte).string())) {
                 std::cerr << travail.message << '\n';
+                code = 1;
+            }
         } else if (commande == "graine") {
             if (!nombre)
                 return erreur("« graine » attend un nombre.");
@@ -328,7 +334,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
             return erreur("commande inconnue « " + commande + " ».");
         }
     }
-    return 0;
+    return code;
 }
 
 } // namespace

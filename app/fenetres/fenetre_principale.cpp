@@ -150,6 +150,9 @@ bool touche_de_lecture(const QKeyEvent &k)
 TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
       argument_(argument), confirmation_(std::make_unique<Confirmation>()),
+      question_([](QWidget *parent, const QString &question) {
+          return QMessageBox::question(parent, QStringLiteral("Vivezezi"), question) == QMessageBox::Yes;
+      }),
       choix_sauvegarde_([](QWidget *parent, const QString &depart) {
           return QFileDialog::getSaveFileName(parent, QStringLiteral("Sauver l'exercice"), depart,
                                               QStringLiteral("algebre (*.alg)"));
@@ -789,7 +792,14 @@ void TForm1::save_as(bool sortie)
         nom += QLatin1String(".alg");
     // The path is taken whole; one the system refuses is reported by the work's message.
     bool sauve = false;
-    agit([this, &nom, &sauve] { sauve = travail_->sauve_exercice(nom.toStdString()); });
+    agit([this, &nom, &sauve] {
+        sauve = travail_->sauve_exercice(nom.toStdString());
+        if (!travail_->caracteres_hors_format.empty())
+            travail_->message.clear();   // asked below instead
+    });
+    if (!sauve && !travail_->caracteres_hors_format.empty() &&
+        question_(this, qt(question_hors_format(travail_->caracteres_hors_format))))
+        agit([this, &nom, &sauve] { sauve = travail_->sauve_exercice(nom.toStdString(), HorsFormat::remplacer); });
     if (sauve && sortie)
         on_ferme();
 }
