@@ -14,6 +14,7 @@
 
 #include "cli/registre.h"
 #include "core/algebre.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
 
@@ -129,6 +130,9 @@ Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &opt
                   const Arguments &bruts)
 {
     remet_a_zero_complet();
+    for (const std::string &a : bruts)
+        if (texte_trop_long(a))
+            throw ArgumentInvalide(MESSAGE_TEXTE_TROP_LONG);
     for (const auto &[opt, valeur] : options)
         opt->applique(depuis_ligne(valeur));
     // Texts typed here reach the engine as the input box would give them.
@@ -189,9 +193,14 @@ int main(int argc, char **argv)
             usage(registre, "mauvais nombre d'arguments pour « " + op->nom + " ».");
             return 2;
         }
-        if (op->commande)
-            return op->commande(prepare(options, arguments));
-        std::cout << execute(*op, options, arguments) << '\n';
+        try {
+            if (op->commande)
+                return op->commande(prepare(options, arguments));
+            std::cout << execute(*op, options, arguments) << '\n';
+        } catch (const ArgumentInvalide &e) {
+            std::cerr << "vivezezi-cli : " << e.what() << '\n';
+            return 2;
+        }
         return 0;
     }
 
@@ -215,7 +224,12 @@ int main(int argc, char **argv)
                       << op->nom << " ».\n";
             return 2;
         }
-        std::cout << execute(*op, options, lus) << '\n';
+        try {
+            std::cout << execute(*op, options, lus) << '\n';
+        } catch (const ArgumentInvalide &e) {
+            std::cerr << "vivezezi-cli : ligne " << numero << " : " << e.what() << '\n';
+            return 2;
+        }
     }
     return 0;
 }
