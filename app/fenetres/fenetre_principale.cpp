@@ -622,6 +622,12 @@ void TForm1::avertit(const QString &message)
 
 bool TForm1::filtre_saisie(MthX &boite, QKeyEvent &touche)
 {
+    // Several characters at once (an input method) that would make the text
+    // too long for any operation are refused before the box takes them.
+    if (touche.text().size() > 1 && texte_trop_long(formule::texte(boite) + touche.text().toStdString())) {
+        avertit(qt(MESSAGE_TEXTE_TROP_LONG));
+        return true;
+    }
     if (formule::curseur_gauche(boite) != formule::curseur_droit(boite))
         return false;
     const std::optional<Message> message = message_de(touche);
@@ -641,6 +647,14 @@ void TForm1::change_boite(int b)
     if (synchronise_)
         return;
     const std::string texte = formule::texte(*boites_[b]);
+    if (b == MTHX1 && texte_trop_long(texte)) {
+        // A paste too long for any operation is taken back at once.
+        synchronise_ = true;
+        formule::ecrit(*boites_[b], travail_->boites[MTHX1].texte);
+        synchronise_ = false;
+        avertit(qt(MESSAGE_TEXTE_TROP_LONG));
+        return;
+    }
     agit([this, b, &texte] {
         if (b == MTHX1) {
             travail_->MthX1Change(texte);

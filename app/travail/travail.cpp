@@ -556,6 +556,11 @@ Saisie Travail::AppMessage(const Saisie &saisie, Message message)
     if (message.code == TOUCHE_CARRE)
         boite_active = MTHX1;
     const Saisie apres = frappe(saisie, message, partage.mode_vecteurs);
+    // A text too long for any operation does not enter the box.
+    if (apres.texte.size() > saisie.texte.size() && texte_trop_long(apres.texte)) {
+        this->message = MESSAGE_TEXTE_TROP_LONG;
+        return saisie;
+    }
     if (apres.texte != saisie.texte)
         MthX1Change(apres.texte);
     return apres;

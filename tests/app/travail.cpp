@@ -138,6 +138,11 @@ TEST_F(TravailTest, EnonceTropLongRefuse)
     EXPECT_EQ(t.message, "");
     t.MthX1Change("x+2");
     EXPECT_EQ(t.etapes[1], "x+2");
+
+    // Typed or pasted, it does not enter the box.
+    const Saisie avant{std::string(LONGUEUR_TEXTE_MAX, '1'), static_cast<int>(LONGUEUR_TEXTE_MAX)};
+    EXPECT_EQ(t.AppMessage(avant, {GenreMessage::caractere, '2'}).texte, avant.texte);
+    EXPECT_EQ(t.message, MESSAGE_TEXTE_TROP_LONG);
 }
 
 TEST_F(TravailTest, UneEtapeSansCommentaireNEntrePasDansLHistorique)
