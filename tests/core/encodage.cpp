@@ -1,6 +1,8 @@
 #include "core/encodage.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -125,9 +127,15 @@ TEST_F(Fichiers, EcritureRemplaceLaCibleSansRienLaisser)
     for (const char *autre : {"f.txt.tmp", "xxx.ini"})
         std::ofstream(dossier / autre) << "autre";
     fs::permissions(f, fs::perms(0640));
+    // The owner too, where the system lets the program give it (as root).
+    const bool proprietaire = ::geteuid() == 0 && ::chown(f.c_str(), 1234, 1234) == 0;
     ASSERT_TRUE(ecrit_fichier_texte(f, {"é", "deux\r\nlignes\n"}));
     EXPECT_EQ(contenu(), "\xE9\r\ndeux  lignes \r\n");
     EXPECT_EQ(fs::status(f).permissions(), fs::perms(0640));
+    struct stat apres {};
+    ASSERT_EQ(::stat(f.c_str(), &apres), 0);
+    if (proprietaire)
+        EXPECT_EQ(apres.st_uid, 1234u);
     std::size_t fichiers = 0;
     for (const auto &entree : fs::directory_iterator(dossier))
         fichiers += entree.is_regular_file();
