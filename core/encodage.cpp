@@ -312,12 +312,21 @@ std::string LecteurLignes::lit()
 
 // ---------------------------------------------------------------- writing
 
-std::string question_hors_format(const std::vector<std::string> &caracteres)
+namespace {
+
+std::string liste_caracteres(const std::vector<std::string> &caracteres)
 {
     std::string liste;
     for (const std::string &c : caracteres)
         liste += (liste.empty() ? "" : " ") + c;
-    return "Le fichier ne peut pas garder ces caractères : " + liste +
+    return liste;
+}
+
+} // namespace
+
+std::string question_hors_format(const std::vector<std::string> &caracteres)
+{
+    return "Le fichier ne peut pas garder ces caractères : " + liste_caracteres(caracteres) +
            " (il est écrit en Windows-1252). Les remplacer par « ? » et enregistrer ?";
 }
 
@@ -391,7 +400,8 @@ Enregistrement ecrit_fichier_texte(const std::filesystem::path &cible, const std
         octets += "\r\n";
     }
     if (!r.hors_format.empty()) {
-        r.message = question_hors_format(r.hors_format);
+        r.message = "Le fichier " + nom + " ne peut pas garder ces caractères : " + liste_caracteres(r.hors_format) +
+                    " (il est écrit en Windows-1252) ; il n'a pas été enregistré.";
         return r;
     }
 
