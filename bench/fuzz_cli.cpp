@@ -284,7 +284,8 @@ int main(int argc, char **argv)
 
     std::cout << ops.size() << " opérations, " << b.lignes << " lignes, " << b.fichiers << " lectures de fichiers, "
               << b.sessions << " sessions (codes 0, 1, 2 : " << b.codes_sessions[0] << ", " << b.codes_sessions[1]
-              << ", " << b.codes_sessions[2] << ") : " << b.plantages << " plantages ou codes inattendus, " << b.sans_sortie
+              << ", " << b.codes_sessions[2] << ") : " << b.plantages << " plantages ou codes inattendus, "
+              << b.sans_sortie
               << " sorties incomplètes, " << b.utf8_invalide << " lignes UTF-8 invalides, " << b.rapports_sanitizer
               << " rapports de sanitizer\n";
     return b.sain() ? 0 : 1;

@@ -25,6 +25,11 @@ std::string en_majuscules(std::string ligne)
     return ligne;
 }
 
+std::size_t rang_du_mot(std::string_view mot)
+{
+    return static_cast<std::size_t>(std::find(MOTS.begin(), MOTS.end(), mot) - MOTS.begin());
+}
+
 // The section word a header line holds; empty for any other line.
 std::string_view mot_d_entete(const std::string &ligne)
 {
@@ -56,18 +61,17 @@ struct Plan {
                 continue;
             }
             limites[i] = true;
-            const std::size_t rang = static_cast<std::size_t>(std::find(MOTS.begin(), MOTS.end(), mot) - MOTS.begin());
-            if (entetes[rang] == std::string::npos)
-                entetes[rang] = i;
-            if (mot == "PASSE" && i + 1 < lignes.size() && !(lignes[i + 1].starts_with('[') && !mot_d_entete(lignes[i + 1]).empty()))
+            std::size_t &entete = entetes[rang_du_mot(mot)];
+            if (entete == std::string::npos)
+                entete = i;
+            const bool entete_suit =
+                i + 1 < lignes.size() && lignes[i + 1].starts_with('[') && !mot_d_entete(lignes[i + 1]).empty();
+            if (mot == "PASSE" && !entete_suit)
                 ++i;
         }
     }
 
-    std::size_t entete(std::string_view mot) const
-    {
-        return entetes[static_cast<std::size_t>(std::find(MOTS.begin(), MOTS.end(), mot) - MOTS.begin())];
-    }
+    std::size_t entete(std::string_view mot) const { return entetes[rang_du_mot(mot)]; }
 
     // Number of lines of the section whose header is at `entete`.
     std::size_t longueur(std::size_t entete) const
@@ -86,9 +90,8 @@ std::string valeur_de(const std::string &ligne)
     return egal == std::string::npos ? ligne : ligne.substr(egal + 1);
 }
 
-Lignes lit_lignes(const std::filesystem::path &chemin)
+Lignes lit_lignes(LecteurLignes &&lecteur)
 {
-    LecteurLignes lecteur(chemin);
     Lignes lignes;
     while (!lecteur.fin())
         lignes.push_back(lecteur.lit());
@@ -109,7 +112,8 @@ std::string ligne_de_section(const Lignes &lignes, std::string_view mot, std::si
 
 std::string ligne_de_configuration(std::string_view mot, std::size_t rang, std::string defaut)
 {
-    return ligne_de_section(lit_lignes(chemin_de(partage.chemin_config)), mot, rang, std::move(defaut));
+    return ligne_de_section(lit_lignes(LecteurLignes(chemin_de(partage.chemin_config))), mot, rang,
+                            std::move(defaut));
 }
 
 // Puts `valeurs` in place of the lines of a section from its line `premiere`
@@ -164,14 +168,13 @@ Enregistrement reecrit_configuration(HorsFormat hors_format, Reecriture reecrit)
     if (lecteur.etat() == EtatLecture::introuvable) {
         const std::filesystem::path defaut = configuration_par_defaut();
         LecteurLignes partagee(defaut);
-        lignes = partagee.ouvert() && defaut != chemin ? lit_lignes(defaut) : configuration_integree();
+        lignes = partagee.ouvert() && defaut != chemin ? lit_lignes(std::move(partagee)) : configuration_integree();
     } else if (!lecteur.ouvert()) {
         Enregistrement echec;
         echec.message = lecteur.message() + " Les paramètres n'ont pas été enregistrés.";
         return echec;
     } else {
-        while (!lecteur.fin())
-            lignes.push_back(lecteur.lit());
+        lignes = lit_lignes(std::move(lecteur));
     }
     reecrit(lignes);
     return ecrit_fichier_texte(chemin, lignes, hors_format);
@@ -205,9 +208,7 @@ void lit_configuration()
     LecteurLignes lecteur(chemin_de(partage.chemin_config));
     if (!lecteur.ouvert())
         return;
-    Lignes lignes;
-    while (!lecteur.fin())
-        lignes.push_back(lecteur.lit());
+    const Lignes lignes = lit_lignes(std::move(lecteur));
     const Plan plan(lignes);
     // Read by position; a section that ends early gives its last option line
     // to the options after it, and without the section every option is off.

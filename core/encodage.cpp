@@ -275,7 +275,8 @@ LecteurLignes::LecteurLignes(const std::filesystem::path &chemin, std::size_t ta
     constexpr std::string_view MARQUE = "\xEF\xBB\xBF";
     std::string_view texte = octets;
     const bool marque = texte.starts_with(MARQUE);
-    const bool ascii = std::all_of(texte.begin(), texte.end(), [](char o) { return static_cast<unsigned char>(o) < 0x80; });
+    const bool ascii =
+        std::all_of(texte.begin(), texte.end(), [](char o) { return static_cast<unsigned char>(o) < 0x80; });
     utf8_ = !ascii && est_utf8_valide(texte);
     if (utf8_ && marque)
         texte.remove_prefix(MARQUE.size());

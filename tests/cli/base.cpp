@@ -108,7 +108,8 @@ TEST(OutilBase, Batch)
 TEST(OutilBase, SessionEchoueeFinitParUnCodeNonNul)
 {
     const std::string cli = entre_apostrophes(VIVEZEZI_CLI);
-    EXPECT_EQ(lance("printf 'tape x+1\\nsauve /dossier/absent/x.alg\\netat\\n' | " + cli + " session >/dev/null 2>&1").code, 1);
+    EXPECT_EQ(lance("printf 'tape x+1\\nsauve /dossier/absent/x.alg\\netat\\n' | " + cli + " session >/dev/null 2>&1").code,
+              1);
     EXPECT_EQ(lance("printf 'charge /dossier/absent/x.alg\\n' | " + cli + " session >/dev/null 2>&1").code, 1);
     EXPECT_EQ(lance("printf 'tape x+1\\netat\\n' | " + cli + " session >/dev/null 2>&1").code, 0);
 }

@@ -261,7 +261,8 @@ TEST_F(Configuration, SectionsDansChaqueOrdre)
     std::array<std::string, 4> sections = {
         "[options]\r\nREDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\nSIMPLIF=VRAI\r\n"
         "FACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n",
-        "[passe]\r\nsecret\r\n", "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/g\r\n", "[Web]\r\nsite=https://ex.test/Page\r\n"};
+        "[passe]\r\nsecret\r\n", "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/g\r\n",
+        "[Web]\r\nsite=https://ex.test/Page\r\n"};
     std::sort(sections.begin(), sections.end());
     do {
         const std::string fichier = sections[0] + sections[1] + sections[2] + sections[3];
