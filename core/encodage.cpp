@@ -255,7 +255,8 @@ LecteurLignes::LecteurLignes(const std::filesystem::path &chemin, std::size_t ta
     const std::string nom = texte_de(chemin);
     std::error_code erreur;
     if (!std::filesystem::is_regular_file(chemin, erreur)) {
-        message_ = "Le fichier " + nom + " est introuvable.";
+        message_ = std::filesystem::exists(chemin, erreur) ? nom + " n'est pas un fichier ordinaire."
+                                                           : "Le fichier " + nom + " est introuvable.";
         return;
     }
     std::string octets;
