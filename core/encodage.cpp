@@ -356,6 +356,8 @@ bool ecrit_tout(int fd, std::string_view octets)
         const ssize_t n = ::write(fd, octets.data(), octets.size());
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = EIO;   // nothing written and no reason given
         if (n <= 0)
             return false;
         octets.remove_prefix(static_cast<std::size_t>(n));
@@ -427,13 +429,15 @@ Enregistrement ecrit_fichier_texte(const std::filesystem::path &cible, const std
         ::unlink(modele.c_str());
         return echec(raison(code));
     };
-    if (existe) {
-        if (::fchown(temporaire.fd, avant.st_uid, avant.st_gid) != 0)
-            (void)::fchown(temporaire.fd, static_cast<uid_t>(-1), avant.st_gid);
-    }
-    if (::fchmod(temporaire.fd, existe ? avant.st_mode & 07777 : mode_nouveau_fichier()) != 0)
+    // Owner and mode are kept as far as the system and the medium allow (a
+    // USB stick in FAT has neither): their failure does not stop the save.
+    if (existe && ::fchown(temporaire.fd, avant.st_uid, avant.st_gid) != 0)
+        (void)::fchown(temporaire.fd, static_cast<uid_t>(-1), avant.st_gid);
+    (void)::fchmod(temporaire.fd, existe ? avant.st_mode & 07777 : mode_nouveau_fichier());
+    if (!ecrit_tout(temporaire.fd, octets))
         return abandonne(errno);
-    if (!ecrit_tout(temporaire.fd, octets) || ::fsync(temporaire.fd) != 0)
+    // Some network and special file systems cannot flush on request.
+    if (::fsync(temporaire.fd) != 0 && errno != EINVAL && errno != ENOTSUP)
         return abandonne(errno);
     const int fd = temporaire.fd;
     temporaire.fd = -1;
