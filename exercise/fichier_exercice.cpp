@@ -217,8 +217,9 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
     lu.options = exercice.options;
     lu.domaine = exercice.domaine;
     lit_en_tete(lecteur, lu);
-    if (lu.expression_fichier.empty())
-        return refus(LectureExercice::pas_un_exercice, chemin, "il n'a pas d'expression de départ (ligne 2 vide)");
+    if (lu.consigne.empty() && lu.expression_fichier.empty())
+        return refus(LectureExercice::pas_un_exercice, chemin,
+                     "il n'a ni énoncé ni expression de départ (lignes 1 et 2 vides)");
     std::string ligne = lit_parametres(lecteur, lu);
     ligne = lit_solutions(lecteur, std::move(ligne), lu);
     const auto bloc_coupe = [&](const char *bloc) {

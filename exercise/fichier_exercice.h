@@ -66,7 +66,7 @@ struct LectureExercice {
 // Loads the file into `exercice`. Options and domain missing from the file
 // keep the values they had in `exercice`; everything else comes from the
 // file. When the file cannot be read, or is not an exercise (binary, cut
-// short, without starting expression, with a line over `LONGUEUR_TEXTE_MAX`
+// short, without statement nor starting expression, with a line over `LONGUEUR_TEXTE_MAX`
 // characters), `exercice` is left untouched. With the option FRACTIONS on,
 // the starting expression is brought to normal form.
 LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exercice);

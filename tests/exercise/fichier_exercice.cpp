@@ -159,7 +159,7 @@ TEST_F(FichierExercice, FichiersIllisiblesOuQuiNeSontPasDesExercices)
         {"", "vide"},
         {std::string("\x7F" "ELF\x02\x01\x01\0\0\0\r\n", 12) + entete, "ligne 1 contient des caractères de contrôle"},
         {"c\r\nx\r\nfonte:20\r\n", "s'arrête à la ligne 3"},
-        {"c\r\n\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\n", "pas d'expression de départ"},
+        {"\r\n\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\n", "ni énoncé ni expression de départ"},
         {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("finoptions")), "« options »"},
         {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("finaide")), "« aide »"},
         {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("12\r\n")), "« ens_def »"},
