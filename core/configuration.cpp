@@ -203,11 +203,11 @@ void fixe_dossier_programme(const std::filesystem::path &dossier)
     partage.chemin_config = texte_de(absolu / NOM_CONFIGURATION);
 }
 
-void lit_configuration()
+std::string lit_configuration()
 {
     LecteurLignes lecteur(chemin_de(partage.chemin_config));
     if (!lecteur.ouvert())
-        return;
+        return lecteur.etat() == EtatLecture::introuvable ? std::string() : lecteur.message();
     const Lignes lignes = lit_lignes(std::move(lecteur));
     const Plan plan(lignes);
     // Read by position; a section that ends early gives its last option line
@@ -224,6 +224,7 @@ void lit_configuration()
     majuscules(partage.mot_de_passe);
     // Files written before this setting existed have no such line: it is on.
     partage.option_trinomes = valeur_de(ligne_de_section(lignes, SECTION_TRINOMES, 1, "")) != "FAUX";
+    return {};
 }
 
 std::string lit_dossier_frere() { return valeur_de(ligne_de_configuration("CONFIG", 2, DOSSIER_FRERE_DEFAUT)); }

@@ -52,8 +52,9 @@ void calcule_chemins();
 void fixe_dossier_programme(const std::filesystem::path &dossier);
 
 // The seven options, `mot_de_passe` (upper case) and the trinomial setting.
-// A missing file leaves them as they are.
-void lit_configuration();
+// A missing or unreadable file leaves them as they are; for an unreadable
+// one the French message that says why, empty otherwise.
+std::string lit_configuration();
 
 // The folder of the "CONFIG" section, "C:\KORV96" by default.
 std::string lit_dossier_frere();

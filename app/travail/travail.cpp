@@ -48,7 +48,7 @@ Travail::Travail()
 
 void Travail::a_zero()
 {
-    lit_configuration();
+    message = lit_configuration();
     partage.consigne = partage.consigne_initiale;
     valeurs_par_defaut();
     for (int i = 1; i <= ETAPES_MAX; ++i) {

@@ -250,6 +250,9 @@ TEST_F(Configuration, FichierEnLectureSeuleOuIllisibleGardeTelQuel)
     EXPECT_EQ(contenu(), FICHIER);
     fs::remove(partage.chemin_config);
     fs::create_symlink("/proc/self/mem", partage.chemin_config);
+    partage.mot_de_passe = "GARDE";
+    EXPECT_NE(lit_configuration().find("n'a pas pu être lu"), std::string::npos);
+    EXPECT_EQ(partage.mot_de_passe, "GARDE");
     EXPECT_FALSE(ecrit_options());
     EXPECT_TRUE(fs::is_symlink(partage.chemin_config));
 }
