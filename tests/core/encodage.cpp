@@ -151,7 +151,7 @@ TEST_F(Fichiers, EcritureRemplaceLaCibleSansRienLaisser)
 
     // The longest name the system allows.
     const fs::path long_nom = dossier / std::string(255, 'n');
-    EXPECT_TRUE(ecrit_fichier_texte(long_nom, {"x"})) ;
+    EXPECT_TRUE(ecrit_fichier_texte(long_nom, {"x"}));
     EXPECT_TRUE(fs::exists(long_nom));
 }
 
