@@ -3,6 +3,9 @@
 //                       parts list and the repaint it causes; reports the
 //                       median and the 99th percentile in milliseconds
 //   fenetre_demarrage   the eight windows created until the password window shows
+//   fenetre_texte_long  one keystroke while the box holds the longest statement
+//                       worked on, or after a far longer text was offered at
+//                       once (refused); reports the peak memory too
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <sys/resource.h>
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +24,7 @@
 #include "app/fenetres/fenetre_principale.h"
 #include "app/fenetres/fenetre_question.h"
 #include "app/fenetres/fenetre_resultat.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 #include "exercise/fenetres/parametres.h"
 #include "exercise/fenetres/professeur.h"
@@ -50,17 +55,24 @@ double centile(std::vector<double> v, double q)
     return v[static_cast<std::size_t>(q * static_cast<double>(v.size() - 1))];
 }
 
+// The main window shown, from the reset state.
+std::unique_ptr<TForm1> fenetre_montree()
+{
+    application();
+    remet_a_zero_complet();
+    auto f = std::make_unique<TForm1>();
+    f->show();
+    QApplication::processEvents();
+    return f;
+}
+
 // Statements typed one after the other, each erased by Backspace before the next.
 const char *const ENONCES[] = {"2*(x+1)=4", "(x+1)*(x+2)+3*x", "{x+y=3", "x^2-1>=0", "sqrt(2)*x+1/2=3*x-(x-1)"};
 
 void fenetre_frappe(benchmark::State &state)
 {
-    application();
-    remet_a_zero_complet();
-    TForm1 f;
-    f.show();
-    QApplication::processEvents();
-    QWidget *boite = f.controle(QStringLiteral("MthX1"));
+    const std::unique_ptr<TForm1> f = fenetre_montree();
+    QWidget *boite = f->controle(QStringLiteral("MthX1"));
     // Each key press as a text typed, an empty text standing for Backspace.
     std::vector<QString> touches;
     for (const char *enonce : ENONCES) {
@@ -115,5 +127,31 @@ void fenetre_demarrage(benchmark::State &state)
     state.counters["mediane_ms"] = centile(durees, 0.5);
 }
 BENCHMARK(fenetre_demarrage)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// range(0): the length in characters of the text offered to the box at once.
+void fenetre_texte_long(benchmark::State &state)
+{
+    const std::unique_ptr<TForm1> f = fenetre_montree();
+    QWidget *boite = f->controle(QStringLiteral("MthX1"));
+    const auto touche = [boite](const QString &texte) {
+        QKeyEvent appui(QEvent::KeyPress, texte.isEmpty() ? int(Qt::Key_Backspace) : 0, Qt::NoModifier, texte);
+        QApplication::sendEvent(boite, &appui);
+        QApplication::processEvents();
+    };
+    QString texte = QStringLiteral("x");
+    while (texte.size() < state.range(0))
+        texte += QStringLiteral("+3*x^2-5*x");
+    texte.truncate(static_cast<int>(state.range(0)));
+    touche(texte);
+    bool ajoute = false;
+    for (auto _ : state) {
+        ajoute = !ajoute;
+        touche(ajoute ? QStringLiteral("1") : QString());
+    }
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    state.counters["memoire_max_Mo"] = static_cast<double>(r.ru_maxrss) / 1024.0;
+}
+BENCHMARK(fenetre_texte_long)->Arg(static_cast<int>(LONGUEUR_TEXTE_MAX))->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace

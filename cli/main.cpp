@@ -8,10 +8,13 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "cli/registre.h"
+#include "core/algebre.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
 
@@ -76,11 +79,9 @@ Registre construit_registre()
     return r;
 }
 
-std::string remplace(std::string texte, const std::string &ancien, const std::string &nouveau)
+std::string remplace(std::string texte, std::string_view ancien, std::string_view nouveau)
 {
-    for (std::size_t p = texte.find(ancien); p != std::string::npos;
-         p = texte.find(ancien, p + nouveau.size()))
-        texte.replace(p, ancien.size(), nouveau);
+    remplace_chaque(texte, ancien, nouveau);
     return texte;
 }
 
@@ -131,6 +132,9 @@ Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &opt
                   const Arguments &bruts)
 {
     remet_a_zero_complet();
+    for (const std::string &a : bruts)
+        if (texte_trop_long(a))
+            throw ArgumentInvalide(MESSAGE_TEXTE_TROP_LONG);
     for (const auto &[opt, valeur] : options)
         opt->applique(depuis_ligne(valeur));
     // Texts typed here reach the engine as the input box would give them.
@@ -191,9 +195,14 @@ int main(int argc, char **argv)
             usage(registre, "mauvais nombre d'arguments pour « " + op->nom + " ».");
             return 2;
         }
-        if (op->commande)
-            return op->commande(prepare(options, arguments));
-        std::cout << execute(*op, options, arguments) << '\n';
+        try {
+            if (op->commande)
+                return op->commande(prepare(options, arguments));
+            std::cout << execute(*op, options, arguments) << '\n';
+        } catch (const ArgumentInvalide &e) {
+            std::cerr << "vivezezi-cli : " << e.what() << '\n';
+            return 2;
+        }
         return 0;
     }
 
@@ -217,7 +226,12 @@ int main(int argc, char **argv)
                       << op->nom << " ».\n";
             return 2;
         }
-        std::cout << execute(*op, options, lus) << '\n';
+        try {
+            std::cout << execute(*op, options, lus) << '\n';
+        } catch (const ArgumentInvalide &e) {
+            std::cerr << "vivezezi-cli : ligne " << numero << " : " << e.what() << '\n';
+            return 2;
+        }
     }
     return 0;
 }

@@ -95,11 +95,13 @@ std::string liste_options()
 
 void enregistre_fichiers(Registre &r)
 {
-    // One line of JSON with every field read; {"lu":false} when the file cannot be opened.
+    // One line of JSON with every field read; {"lu":false,"message":...} when
+    // the file cannot be read or is no exercise.
     r.operation("lit_exercice", {"FICHIER"}, [](const Arguments &a) {
         Exercice e = exercice_en_cours({}, Exercice{}.tailles);
-        if (lire_exercice(chemin_de(a[0]), e) != LectureExercice::reussie)
-            return std::string("{\"lu\":false}");
+        const LectureExercice lecture = lire_exercice(chemin_de(a[0]), e);
+        if (lecture != LectureExercice::reussie)
+            return "{\"lu\":false,\"message\":" + json(lecture.message) + "}";
         return json_exercice(e);
     });
     // Reads IN and writes it to OUT; prints whether both worked.

@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "app/travail/travail.h"
 #include "cli/pdf_texte.h"
 #include "cli/registre.h"
+#include "core/algebre.h"
 #include "core/configuration.h"
 #include "core/emplacements.h"
 #include "core/partage.h"
@@ -36,9 +38,7 @@ namespace {
 
 std::string remplace(std::string texte, std::string_view ancien, std::string_view nouveau)
 {
-    for (std::size_t p = texte.find(ancien); p != std::string::npos;
-         p = texte.find(ancien, p + nouveau.size()))
-        texte.replace(p, ancien.size(), nouveau);
+    remplace_chaque(texte, ancien, nouveau);
     return texte;
 }
 
@@ -236,6 +236,8 @@ int joue(std::istream &script, const std::string &dossier_demande)
         ouvert.reset();
     };
 
+    // A command that failed (a file not read or not saved) makes the exit code 1.
+    int code = 0;
     std::string ligne;
     for (int numero = 1; std::getline(script, ligne); ++numero) {
         if (!ligne.empty() && ligne.back() == '\r')
@@ -406,11 +408,15 @@ int joue(std::istream &script, const std::string &dossier_demande)
         } else if (commande == "domaine") {
             valide_domaine(texte);
         } else if (commande == "charge") {
-            if (!travail.charge_exercice(dossier.fichier(texte).string()))
+            if (!travail.charge_exercice(dossier.fichier(texte).string())) {
                 std::cerr << travail.message << '\n';
+                code = 1;
+            }
         } else if (commande == "sauve") {
-            if (!travail.sauve_exercice(dossier.fichier(texte).string()))
+            if (!travail.sauve_exercice(dossier.fichier(texte).string())) {
                 std::cerr << travail.message << '\n';
+                code = 1;
+            }
         } else if (commande == "graine") {
             if (!nombre)
                 return erreur("« graine » attend un nombre.");
@@ -430,7 +436,7 @@ int joue(std::istream &script, const std::string &dossier_demande)
             fenetres.question = true;
         }
     }
-    return 0;
+    return code;
 }
 
 } // namespace

@@ -92,19 +92,23 @@ bool verifie_relecture(const fs::path &chemin, Rapport &rapport)
 {
     remet_a_zero_complet();
     Exercice e = exercice_en_cours({}, Exercice{}.tailles);
-    if (lire_exercice(chemin, e) != LectureExercice::reussie) {
-        rapport.signale(0, "le fichier ne se lit pas.");
+    const LectureExercice lecture = lire_exercice(chemin, e);
+    if (lecture != LectureExercice::reussie) {
+        rapport.signale(0, lecture.message);
         return false;
     }
+    if (lecture.en_utf8)
+        rapport.signale(0, "le fichier est écrit en UTF-8 : le programme le lit, mais l'enregistre en "
+                           "Windows-1252, le codage des exercices.");
     std::random_device hasard;
     const fs::path copie = fs::temp_directory_path() / ("vivezezi-verifie-" + std::to_string(hasard()) + ".alg");
-    const bool ecrit = sauver_exercice(copie, e);
+    const Enregistrement ecrit = sauver_exercice(copie, e);
     const std::string avant = contenu(chemin), apres = ecrit ? contenu(copie) : std::string();
     std::error_code erreur;
     fs::remove(copie, erreur);
     if (!ecrit)
-        rapport.signale(0, "le fichier relu ne se réécrit pas.");
-    else if (avant != apres)
+        rapport.signale(0, "le fichier relu ne se réécrit pas : " + ecrit.message);
+    else if (avant != apres && !lecture.en_utf8)
         rapport.signale(0, "relu puis réécrit par le programme, le fichier change à la ligne " +
                                std::to_string(premiere_ligne_differente(avant, apres)) +
                                " (codage Windows-1252, fins de ligne CR LF, ordre des blocs).");

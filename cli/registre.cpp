@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace cli {
 
@@ -85,9 +86,13 @@ int entier(const std::string &texte)
 {
     int valeur = 0;
     const char *debut = texte.data();
+    const char *fin = texte.data() + texte.size();
     if (!texte.empty() && texte[0] == '+')
         ++debut;
-    std::from_chars(debut, texte.data() + texte.size(), valeur);
+    const auto [lu, erreur] = std::from_chars(debut, fin, valeur);
+    if (texte.empty() || erreur != std::errc{} || lu != fin || valeur < -ENTIER_MAX || valeur > ENTIER_MAX)
+        throw ArgumentInvalide("« " + texte + " » n'est pas un nombre entier de -" + std::to_string(ENTIER_MAX) +
+                               " à " + std::to_string(ENTIER_MAX) + ".");
     return valeur;
 }
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,13 @@ private:
 std::string nombre(double valeur);
 std::string drapeau(bool valeur, const std::string &texte);
 std::string champs(std::initializer_list<std::string> valeurs);
-// Reads an integer argument; 0 when it is not one.
+// A whole number argument (a position, a length, a count) is checked: one
+// that is no whole number from -ENTIER_MAX to ENTIER_MAX stops the command
+// with this exception, whose text tells the user.
+inline constexpr int ENTIER_MAX = 1000000;
+struct ArgumentInvalide : std::invalid_argument {
+    using std::invalid_argument::invalid_argument;
+};
 int entier(const std::string &texte);
 
 // An operation that rewrites its one text in place: the text afterwards,

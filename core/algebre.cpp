@@ -221,7 +221,11 @@ TDalgebre::TDalgebre(std::string_view t)
         texte.erase(0, texte.size() >= 2 && texte[1] == '\r' ? 3 : 1);
         position = texte.find('\r');
         const std::size_t n = texte.size();
-        texte.erase(n >= 3 && texte[n - 3] == '\r' ? n - 3 : (n >= 1 ? n - 1 : 0));
+        std::size_t fin = n >= 3 && texte[n - 3] == '\r' ? n - 3 : (n >= 1 ? n - 1 : 0);
+        // The last character goes whole, whatever its length in bytes.
+        while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80)
+            --fin;
+        texte.erase(fin);
         nature = SYSTEME;
         longueur_signe = 2;
         p.mot_systeme = texte.find('=') != std::string::npos ? "équation" : "inéquation";
@@ -464,6 +468,9 @@ std::string forme_lisible(std::string_view entree)
         std::size_t nom = p;
         if (p >= 1)
             nom = p >= 2 && t[p - 2] >= 'A' && t[p - 2] <= 'Z' ? p - 2 : p - 1;
+        // A name character of several bytes is taken whole.
+        while (nom > debut && (static_cast<unsigned char>(t[nom]) & 0xC0) == 0x80)
+            --nom;
         nom = std::max(nom, debut);
         r.append(t, debut, nom - debut);
         r.append("vecteur");

@@ -1,17 +1,23 @@
 #include "core/configuration.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "core/algebre.h"
+#include "core/emplacements.h"
 #include "core/encodage.h"
 
 namespace {
 
 constexpr const char *NOM_CONFIGURATION = "Vivezezi.ini";
-constexpr const char *NOM_TEMPORAIRE = "xxx.ini";
+
+using Lignes = std::vector<std::string>;
+
+// The section words, in the order a line holding two of them is read.
+constexpr std::array<std::string_view, 5> MOTS = {"OPTIONS", "PASSE", "CONFIG", "WEB", SECTION_TRINOMES};
 
 std::string en_majuscules(std::string ligne)
 {
@@ -19,10 +25,63 @@ std::string en_majuscules(std::string ligne)
     return ligne;
 }
 
-bool est_section(const std::string &ligne, std::string_view mot)
+std::size_t rang_du_mot(std::string_view mot)
 {
-    return en_majuscules(ligne).find(mot) != std::string::npos;
+    return static_cast<std::size_t>(std::find(MOTS.begin(), MOTS.end(), mot) - MOTS.begin());
 }
+
+// The section word a header line holds; empty for any other line.
+std::string_view mot_d_entete(const std::string &ligne)
+{
+    if (ligne.find('=') != std::string::npos)
+        return {};
+    const std::string haut = en_majuscules(ligne);
+    for (std::string_view mot : MOTS)
+        if (haut.find(mot) != std::string::npos)
+            return mot;
+    return {};
+}
+
+// Where the sections of a file are: the first header of each word, and the
+// lines that end a section (headers, and any other bracketed line). The line
+// after the "PASSE" header is the password even when it holds a section word,
+// unless it is itself a bracketed header.
+struct Plan {
+    std::array<std::size_t, MOTS.size()> entetes;
+    std::vector<bool> limites;
+
+    explicit Plan(const Lignes &lignes) : limites(lignes.size(), false)
+    {
+        entetes.fill(std::string::npos);
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            const std::string_view mot = mot_d_entete(lignes[i]);
+            const bool crochet = lignes[i].starts_with('[');
+            if (mot.empty()) {
+                limites[i] = crochet;
+                continue;
+            }
+            limites[i] = true;
+            std::size_t &entete = entetes[rang_du_mot(mot)];
+            if (entete == std::string::npos)
+                entete = i;
+            const bool entete_suit =
+                i + 1 < lignes.size() && lignes[i + 1].starts_with('[') && !mot_d_entete(lignes[i + 1]).empty();
+            if (mot == "PASSE" && !entete_suit)
+                ++i;
+        }
+    }
+
+    std::size_t entete(std::string_view mot) const { return entetes[rang_du_mot(mot)]; }
+
+    // Number of lines of the section whose header is at `entete`.
+    std::size_t longueur(std::size_t entete) const
+    {
+        std::size_t n = 0;
+        while (entete + 1 + n < limites.size() && !limites[entete + 1 + n])
+            ++n;
+        return n;
+    }
+};
 
 // What follows the first "=", or the whole line.
 std::string valeur_de(const std::string &ligne)
@@ -31,73 +90,53 @@ std::string valeur_de(const std::string &ligne)
     return egal == std::string::npos ? ligne : ligne.substr(egal + 1);
 }
 
-// Reads up to and including the header line of a section, or to the end.
-void passe_section(LecteurLignes &lecteur, std::string_view mot)
+Lignes lit_lignes(LecteurLignes &&lecteur)
 {
+    Lignes lignes;
     while (!lecteur.fin())
-        if (est_section(lecteur.lit(), mot))
-            return;
+        lignes.push_back(lecteur.lit());
+    return lignes;
 }
 
-// Reads the line that follows the header of a section; `defaut` when the
-// header or that line is missing.
-std::string ligne_apres_section(std::string_view mot, std::string defaut)
+// Line `rang` (from 1) of a section; `defaut` when the section is missing,
+// and the section's last line when it is shorter.
+std::string ligne_de_section(const Lignes &lignes, std::string_view mot, std::size_t rang, std::string defaut)
 {
-    LecteurLignes lecteur(chemin_de(partage.chemin_config));
-    passe_section(lecteur, mot);
-    return lecteur.fin() ? defaut : lecteur.lit();
+    const Plan plan(lignes);
+    const std::size_t h = plan.entete(mot);
+    if (h == std::string::npos)
+        return defaut;
+    const std::size_t n = std::min(rang, plan.longueur(h));
+    return n == 0 ? defaut : lignes[h + n];
 }
 
-using Lignes = std::vector<std::string>;
-
-// The header line of a section at or after `depuis`; `npos` when it is missing.
-std::size_t section(const Lignes &lignes, std::string_view mot, std::size_t depuis = 0)
+std::string ligne_de_configuration(std::string_view mot, std::size_t rang, std::string defaut)
 {
-    for (std::size_t i = depuis; i < lignes.size(); ++i)
-        if (est_section(lignes[i], mot))
-            return i;
-    return std::string::npos;
+    return ligne_de_section(lit_lignes(LecteurLignes(chemin_de(partage.chemin_config))), mot, rang,
+                            std::move(defaut));
 }
 
-// The lines a writer passes on its way to a header come out upper-cased.
-void majuscules_jusqu_a(Lignes &lignes, std::size_t debut, std::size_t entete)
+// Puts `valeurs` in place of the lines of a section from its line `premiere`
+// (from 1) on, as many as there are values, adding those it lacks; a
+// section the file lacks is added at `place` with `avant` before the values.
+void pose_lignes(Lignes &lignes, std::string_view mot, std::size_t place, const Lignes &avant,
+                 std::size_t premiere, const Lignes &valeurs)
 {
-    for (std::size_t i = debut; i <= entete && i < lignes.size(); ++i)
-        majuscules(lignes[i]);
-}
-
-// The header of a section: found at or after `depuis`, or added at `place`
-// when the file lacks it. The sections the program always had upper-case the
-// lines from `depuis` to their header, as they always did; a newer section
-// leaves the lines before it alone.
-struct Section {
-    std::size_t entete;
-    bool ajoutee;
-};
-Section entete(Lignes &lignes, std::string_view mot, std::size_t depuis, std::size_t place,
-               bool en_majuscules = true)
-{
-    const std::size_t i = section(lignes, mot, depuis);
-    if (i != std::string::npos) {
-        if (en_majuscules)
-            majuscules_jusqu_a(lignes, depuis, i);
-        return {i, false};
+    const Plan plan(lignes);
+    std::size_t h = plan.entete(mot);
+    std::size_t longueur = 0;
+    if (h == std::string::npos) {
+        h = std::min(place, lignes.size());
+        lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(h), "[" + std::string(mot) + "]");
+        lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(h) + 1, avant.begin(), avant.end());
+        longueur = avant.size();
+    } else {
+        longueur = plan.longueur(h);
     }
-    place = std::min(place, lignes.size());
-    lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(place), "[" + std::string(mot) + "]");
-    return {place, true};
-}
-
-// Puts `valeurs` after the line `apres` of a section, in place of as many old
-// lines as there are left before the next bracketed header; a section cut
-// short gets the missing lines added, and a section just added replaces nothing.
-void remplace_apres(Lignes &lignes, Section s, std::size_t apres, const Lignes &valeurs)
-{
-    const std::size_t debut = apres + 1;
-    std::size_t anciennes = 0;
-    while (!s.ajoutee && anciennes < valeurs.size() && debut + anciennes < lignes.size() &&
-           !lignes[debut + anciennes].starts_with('['))
-        ++anciennes;
+    for (std::size_t k = longueur + 1; k < premiere; ++k, ++longueur)
+        lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(h + k), avant.size() >= k ? avant[k - 1] : "");
+    const std::size_t debut = h + premiere;
+    const std::size_t anciennes = std::min(valeurs.size(), longueur + 1 - premiere);
     const auto position = lignes.begin() + static_cast<std::ptrdiff_t>(debut);
     lignes.erase(position, position + static_cast<std::ptrdiff_t>(anciennes));
     lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(debut), valeurs.begin(), valeurs.end());
@@ -105,25 +144,40 @@ void remplace_apres(Lignes &lignes, Section s, std::size_t apres, const Lignes &
 
 std::string vrai_faux(bool valeur) { return valeur ? "VRAI" : "FAUX"; }
 
-// Rewrites the configuration file through "xxx.ini": `reecrit` changes its
-// lines. The old file stays when anything fails; a missing file is not made.
+// The lines of the shipped configuration, for a file that is gone and has no
+// shared default to be copied from.
+Lignes configuration_integree()
+{
+    Lignes lignes{"[OPTIONS]"};
+    for (const CleOption &cle : options_par_cle)
+        lignes.push_back(std::string(cle.cle) + "=VRAI");
+    for (const char *ligne : {"[PASSE]", "", "[CONFIG]", "VERSION=1", "KORV2D=C:\\KORV96", "[WEB]", "ADRESSE="})
+        lignes.emplace_back(ligne);
+    return lignes;
+}
+
+// Rewrites the configuration file: `reecrit` changes its lines. A missing
+// file is made again from the shared default; a file that exists but cannot
+// be read is left alone.
 template <typename Reecriture>
-bool reecrit_configuration(Reecriture reecrit)
+Enregistrement reecrit_configuration(HorsFormat hors_format, Reecriture reecrit)
 {
     const std::filesystem::path chemin = chemin_de(partage.chemin_config);
     LecteurLignes lecteur(chemin);
-    if (!lecteur.ouvert())
-        return false;
     Lignes lignes;
-    while (!lecteur.fin())
-        lignes.push_back(lecteur.lit());
+    if (lecteur.etat() == EtatLecture::introuvable) {
+        const std::filesystem::path defaut = configuration_par_defaut();
+        LecteurLignes partagee(defaut);
+        lignes = partagee.ouvert() && defaut != chemin ? lit_lignes(std::move(partagee)) : configuration_integree();
+    } else if (!lecteur.ouvert()) {
+        Enregistrement echec;
+        echec.message = lecteur.message() + " Les paramètres n'ont pas été enregistrés.";
+        return echec;
+    } else {
+        lignes = lit_lignes(std::move(lecteur));
+    }
     reecrit(lignes);
-    EcritureSure ecriture(chemin, chemin.parent_path() / NOM_TEMPORAIRE);
-    if (!ecriture.ouverte())
-        return false;
-    for (const std::string &ligne : lignes)
-        ecriture.ecrit_ligne(ligne);
-    return ecriture.termine();
+    return ecrit_fichier_texte(chemin, lignes, hors_format);
 }
 
 } // namespace
@@ -149,40 +203,33 @@ void fixe_dossier_programme(const std::filesystem::path &dossier)
     partage.chemin_config = texte_de(absolu / NOM_CONFIGURATION);
 }
 
-void lit_configuration()
+std::string lit_configuration()
 {
     LecteurLignes lecteur(chemin_de(partage.chemin_config));
     if (!lecteur.ouvert())
-        return;
-    passe_section(lecteur, "OPTIONS");
-    // Read by position; a file that ends early gives its last option line to
-    // the options after it.
-    std::string ligne;
-    for (const CleOption &cle : options_par_cle) {
-        if (!lecteur.fin())
-            ligne = lecteur.lit();
-        partage.*cle.option = valeur_de(ligne) == "VRAI";
+        return lecteur.etat() == EtatLecture::introuvable ? std::string() : lecteur.message();
+    const Lignes lignes = lit_lignes(std::move(lecteur));
+    const Plan plan(lignes);
+    // Read by position; a section that ends early gives its last option line
+    // to the options after it, and without the section every option is off.
+    const std::size_t options = plan.entete("OPTIONS");
+    const std::size_t nombre = options == std::string::npos ? 0 : plan.longueur(options);
+    for (std::size_t k = 0; k < options_par_cle.size(); ++k) {
+        const std::string ligne = nombre == 0 ? std::string() : lignes[options + std::min(k + 1, nombre)];
+        partage.*options_par_cle[k].option = valeur_de(ligne) == "VRAI";
     }
-    passe_section(lecteur, "PASSE");
-    if (!lecteur.fin())
-        partage.mot_de_passe = lecteur.lit();
+    const std::size_t passe = plan.entete("PASSE");
+    if (passe != std::string::npos && passe + 1 < lignes.size() && !plan.limites[passe + 1])
+        partage.mot_de_passe = lignes[passe + 1];
     majuscules(partage.mot_de_passe);
     // Files written before this setting existed have no such line: it is on.
-    passe_section(lecteur, SECTION_TRINOMES);
-    partage.option_trinomes = lecteur.fin() || valeur_de(lecteur.lit()) != "FAUX";
+    partage.option_trinomes = valeur_de(ligne_de_section(lignes, SECTION_TRINOMES, 1, "")) != "FAUX";
+    return {};
 }
 
-std::string lit_dossier_frere()
-{
-    std::string ligne = DOSSIER_FRERE_DEFAUT;
-    LecteurLignes lecteur(chemin_de(partage.chemin_config));
-    passe_section(lecteur, "CONFIG");
-    for (int i = 0; i < 2 && !lecteur.fin(); ++i)
-        ligne = lecteur.lit();
-    return valeur_de(ligne);
-}
+std::string lit_dossier_frere() { return valeur_de(ligne_de_configuration("CONFIG", 2, DOSSIER_FRERE_DEFAUT)); }
 
-std::string lit_adresse_web() { return valeur_de(ligne_apres_section("WEB", ADRESSE_WEB_DEFAUT)); }
+std::string lit_adresse_web() { return valeur_de(ligne_de_configuration("WEB", 1, ADRESSE_WEB_DEFAUT)); }
 
 bool mot_de_passe_enregistrable(std::string_view mot_de_passe)
 {
@@ -191,33 +238,25 @@ bool mot_de_passe_enregistrable(std::string_view mot_de_passe)
     return sans_controle && depuis_windows_1252(vers_windows_1252(mot_de_passe)) == mot_de_passe;
 }
 
-bool ecrit_dossier_frere(const std::string &dossier)
+Enregistrement ecrit_dossier_frere(const std::string &dossier, HorsFormat hors_format)
 {
-    return reecrit_configuration([&](Lignes &lignes) {
-        const Section config = entete(lignes, "CONFIG", 0, lignes.size());
+    return reecrit_configuration(hors_format, [&](Lignes &lignes) {
         // The line after the header is kept as it is; a new section gets one.
-        if (config.ajoutee || config.entete + 1 == lignes.size())
-            lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(config.entete) + 1, "VERSION=1");
-        remplace_apres(lignes, config, config.entete + 1, {"KORV2D=" + dossier});
+        pose_lignes(lignes, "CONFIG", lignes.size(), {"VERSION=1"}, 2, {"KORV2D=" + dossier});
     });
 }
 
-bool ecrit_options()
+Enregistrement ecrit_options(HorsFormat hors_format)
 {
-    return reecrit_configuration([](Lignes &lignes) {
-        // The options open the file when it has none: the password is looked
-        // for after them.
-        const Section options = entete(lignes, "OPTIONS", 0, 0);
+    return reecrit_configuration(hors_format, [](Lignes &lignes) {
         Lignes valeurs;
         for (const CleOption &cle : options_par_cle)
             valeurs.push_back(std::string(cle.cle) + "=" + vrai_faux(partage.*cle.option));
-        remplace_apres(lignes, options, options.entete, valeurs);
-        const std::size_t apres_options = options.entete + 1 + valeurs.size();
-        const Section passe = entete(lignes, "PASSE", apres_options, apres_options);
-        remplace_apres(lignes, passe, passe.entete, {en_majuscules(partage.mot_de_passe)});
-        // Older readers stop at the sections above and never see this one.
-        const Section trinomes = entete(lignes, SECTION_TRINOMES, passe.entete + 2, lignes.size(), false);
-        remplace_apres(lignes, trinomes, trinomes.entete,
-                       {std::string(CLE_TRINOMES) + "=" + vrai_faux(partage.option_trinomes)});
+        // The options open the file when it has none, the password follows them.
+        pose_lignes(lignes, "OPTIONS", 0, {}, 1, valeurs);
+        const std::size_t apres_options = Plan(lignes).entete("OPTIONS") + 1 + valeurs.size();
+        pose_lignes(lignes, "PASSE", apres_options, {}, 1, {en_majuscules(partage.mot_de_passe)});
+        pose_lignes(lignes, SECTION_TRINOMES, lignes.size(), {}, 1,
+                    {std::string(CLE_TRINOMES) + "=" + vrai_faux(partage.option_trinomes)});
     });
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The teacher's settings kept between runs in "Vivezezi.ini" (its place:
 // core/emplacements.h): the seven options, the password, the folder of the sibling program
-// and the web address. Sections are found by the words "OPTIONS", "PASSE",
-// "CONFIG" and "WEB" in a line turned to upper case; values are read by
-// position after their header, the value being what follows the first "=".
+// and the web address. A section starts at a line without "=" that holds one
+// of the words "OPTIONS", "PASSE", "CONFIG", "WEB" or "SECOND DEGRE" once
+// turned to upper case; the sections may come in any order. Values are read
+// by position after their header, the value being what follows the first
+// "="; the line after the "PASSE" header is the password, whatever it holds.
 // Reading is tolerant: a missing or malformed file leaves the defaults.
 
 #include <array>
@@ -11,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/encodage.h"
 #include "core/partage.h"
 
 // The seven options in their file order, with their keys.
@@ -49,8 +52,9 @@ void calcule_chemins();
 void fixe_dossier_programme(const std::filesystem::path &dossier);
 
 // The seven options, `mot_de_passe` (upper case) and the trinomial setting.
-// A missing file leaves them as they are.
-void lit_configuration();
+// A missing or unreadable file leaves them as they are; for an unreadable
+// one the French message that says why, empty otherwise.
+std::string lit_configuration();
 
 // The folder of the "CONFIG" section, "C:\KORV96" by default.
 std::string lit_dossier_frere();
@@ -66,10 +70,10 @@ inline constexpr const char *MESSAGE_MOT_DE_PASSE =
     "(lettres avec ou sans accent, chiffres, ponctuation et signes courants) : le fichier de "
     "configuration ne peut pas en garder d'autres.";
 
-// Rewrite the file through "xxx.ini" beside it (the program folder may be
-// read-only when the file lives in the user's folder), adding the sections
-// it lacks; `ecrit_options` also writes the password and the
-// trinomial setting. False when the file is missing or cannot be rewritten;
-// it is then left as it was.
-bool ecrit_dossier_frere(const std::string &dossier);
-bool ecrit_options();
+// Rewrite the lines they set, and only those, adding the sections the file
+// lacks: `ecrit_dossier_frere` the folder line of "CONFIG", `ecrit_options`
+// the option lines, the password and the trinomial setting. A missing file
+// is first made again from the shared default. On failure the file is left
+// as it was and the result says why.
+Enregistrement ecrit_dossier_frere(const std::string &dossier, HorsFormat hors_format = HorsFormat::refuser);
+Enregistrement ecrit_options(HorsFormat hors_format = HorsFormat::refuser);

@@ -380,8 +380,9 @@ void regroupe(std::string &membre)
     const int a = p.autre_rang;
     const int n = p.autre_tour;
     const int nb_morceaux = m.morceaux[1].empty() ? 0 : m.nb_additifs + m.nb_multiplicatifs + 1;
-    // The run must lie within the pieces, or its parentheses would not close.
-    if (a <= 0 || n < 0 || a + n > nb_morceaux)
+    // The run must lie within the pieces, or its parentheses would not close
+    // (compared without a sum that could overflow).
+    if (a <= 0 || n < 0 || a > nb_morceaux || n > nb_morceaux - a)
         return;
 
     std::array<std::string, 10> morceaux;

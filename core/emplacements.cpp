@@ -38,12 +38,14 @@ bool installe_emplacements(const Emplacements &e)
         return true;
     fs::create_directories(e.configuration.parent_path(), erreur);
     // The shared default may be read-only; the user's copy must be rewritable.
-    fs::copy_file(e.donnees / NOM_CONFIGURATION, e.configuration, erreur);
+    fs::copy_file(configuration_par_defaut(), e.configuration, erreur);
     if (!erreur)
         fs::permissions(e.configuration, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
                         erreur);
     return !erreur;
 }
+
+fs::path configuration_par_defaut() { return chemin_de(partage.dossier_programme) / NOM_CONFIGURATION; }
 
 bool est_fichier_exercice(std::string_view argument)
 {

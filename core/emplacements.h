@@ -26,6 +26,10 @@ Emplacements choisit_emplacements(const std::filesystem::path &dossier_programme
 // fails (the program then runs on its built-in values).
 bool installe_emplacements(const Emplacements &emplacements);
 
+// The shared default configuration, from which a missing user's
+// configuration is made again.
+std::filesystem::path configuration_par_defaut();
+
 // A command-line argument naming an exercise file (".alg", any case) rather
 // than a statement.
 bool est_fichier_exercice(std::string_view argument);

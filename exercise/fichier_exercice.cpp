@@ -122,12 +122,13 @@ std::string lit_solutions(LecteurLignes &lecteur, std::string ligne, Exercice &l
     return ligne;
 }
 
-void lit_options(LecteurLignes &lecteur, Exercice &lu)
+// False when the file ends before "finoptions".
+bool lit_options(LecteurLignes &lecteur, Exercice &lu)
 {
     while (!lecteur.fin()) {
         const std::string ligne = lecteur.lit();
         if (ligne == "finoptions")
-            return;
+            return true;
         for (std::size_t i = 0; i < options_par_cle.size(); ++i) {
             const std::string_view cle = options_par_cle[i].cle;
             if (contient(ligne, cle)) {
@@ -136,10 +137,12 @@ void lit_options(LecteurLignes &lecteur, Exercice &lu)
             }
         }
     }
+    return false;
 }
 
-// Help blocks of two lines, "title:text" then "note:n", up to "finaide".
-void lit_aides(LecteurLignes &lecteur, Exercice &lu)
+// Help blocks of two lines, "title:text" then "note:n", up to "finaide";
+// false when the file ends before it.
+bool lit_aides(LecteurLignes &lecteur, Exercice &lu)
 {
     lu.liste_aides = true;
     std::string ligne = lecteur.lit();
@@ -157,18 +160,46 @@ void lit_aides(LecteurLignes &lecteur, Exercice &lu)
             lu.aides.push_back(std::move(aide));
         ligne = lecteur.lit();
     }
+    return ligne == "finaide";
 }
 
-// The eight domain lines; a domain cut short by the end of the file is not kept.
-void lit_domaine(LecteurLignes &lecteur, Exercice &lu)
+// The eight domain lines; false when the file ends before them.
+bool lit_domaine(LecteurLignes &lecteur, Exercice &lu)
 {
     std::array<std::string, 8> l;
     for (std::string &ligne : l) {
         if (lecteur.fin())
-            return;
+            return false;
         ligne = lecteur.lit();
     }
     lu.domaine = {l[0], l[2], l[4], l[6], l[1] == "VRAI", l[3] == "VRAI", l[5] == "VRAI", l[7] == "VRAI"};
+    return true;
+}
+
+// What makes a file unfit to be an exercise, checked before any line is
+// used; empty when nothing does.
+std::string defaut_d_exercice(const LecteurLignes &lecteur)
+{
+    if (lecteur.nombre_lignes() == 0)
+        return "le fichier est vide";
+    if (const std::size_t n = lecteur.ligne_binaire())
+        return "la ligne " + std::to_string(n) + " contient des caractères de contrôle, comme un fichier binaire";
+    if (const std::size_t n = lecteur.ligne_trop_longue())
+        return "la ligne " + std::to_string(n) + " dépasse 10 000 caractères";
+    if (lecteur.nombre_lignes() < 6)
+        return "le fichier s'arrête à la ligne " + std::to_string(lecteur.nombre_lignes()) +
+               ", avant les quatre lignes « fonte: »";
+    return {};
+}
+
+LectureExercice refus(LectureExercice::Etat etat, const std::filesystem::path &chemin, const std::string &raison)
+{
+    LectureExercice r;
+    r.etat = etat;
+    r.message = etat == LectureExercice::pas_un_exercice
+                    ? "Ce fichier n'est pas un exercice : " + raison + " (" + texte_de(chemin) + ")."
+                    : raison;
+    return r;
 }
 
 std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
@@ -194,55 +225,67 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
 {
     LecteurLignes lecteur(chemin);
     if (!lecteur.ouvert())
-        return LectureExercice::fichier_illisible;
+        return refus(LectureExercice::fichier_illisible, chemin, lecteur.message());
+    if (const std::string defaut = defaut_d_exercice(lecteur); !defaut.empty())
+        return refus(LectureExercice::pas_un_exercice, chemin, defaut);
     Exercice lu;
     lu.options = exercice.options;
     lu.domaine = exercice.domaine;
     lit_en_tete(lecteur, lu);
+    if (lu.consigne.empty() && lu.expression_fichier.empty())
+        return refus(LectureExercice::pas_un_exercice, chemin,
+                     "il n'a ni énoncé ni expression de départ (lignes 1 et 2 vides)");
     std::string ligne = lit_parametres(lecteur, lu);
     ligne = lit_solutions(lecteur, std::move(ligne), lu);
+    const auto bloc_coupe = [&](const char *bloc) {
+        return refus(LectureExercice::pas_un_exercice, chemin,
+                     std::string("le fichier s'arrête au milieu du bloc « ") + bloc + " »");
+    };
     if (ligne == "options") {
-        lit_options(lecteur, lu);
+        if (!lit_options(lecteur, lu))
+            return bloc_coupe("options");
         ligne = ligne_suivante(lecteur);
     }
     if (ligne == "aide") {
-        lit_aides(lecteur, lu);
+        if (!lit_aides(lecteur, lu))
+            return bloc_coupe("aide");
         ligne = ligne_suivante(lecteur);
     }
-    if (ligne == "ens_def")
-        lit_domaine(lecteur, lu);
+    if (ligne == "ens_def" && !lit_domaine(lecteur, lu))
+        return bloc_coupe("ens_def");
     lit_fin(lecteur, lu);
     if (lu.options[OPTION_FRACTIONS])
         lu.expression_base = normalise(lu.expression_base);
     exercice = std::move(lu);
-    return LectureExercice::reussie;
+    LectureExercice r;
+    r.en_utf8 = lecteur.en_utf8();
+    return r;
 }
 
-bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exercice)
+Enregistrement sauver_exercice(const std::filesystem::path &chemin, const Exercice &exercice,
+                               HorsFormat hors_format)
 {
-    EcritureSure fichier(chemin);
-    if (!fichier.ouverte())
-        return false;
-    fichier.ecrit_ligne(sur_une_ligne(exercice.consigne));
+    std::vector<std::string> lignes;
+    lignes.push_back(sur_une_ligne(exercice.consigne));
     std::string expression = exercice.expression_fichier;
     compacte_systeme(expression);
-    fichier.ecrit_ligne(sur_une_ligne(expression));
+    lignes.push_back(sur_une_ligne(expression));
     for (std::size_t i = 1; i <= 4; ++i)
-        fichier.ecrit_ligne("fonte:" + std::to_string(exercice.tailles[i]));
+        lignes.push_back("fonte:" + std::to_string(exercice.tailles[i]));
     for (std::size_t i = 1; i <= LIGNES_PARAMETRES_MAX && !exercice.lignes_parametres[i].empty(); ++i)
-        fichier.ecrit_ligne(sur_une_ligne(exercice.lignes_parametres[i]));
+        lignes.push_back(sur_une_ligne(exercice.lignes_parametres[i]));
     for (const TDsolu &s : exercice.solutions) {
         std::string solution = s.solution;
         remplace_chaque(solution, "*et*", "=");
-        fichier.ecrit_ligne("solution:" + sur_une_ligne(solution));
-        fichier.ecrit_ligne("comment:" + sur_une_ligne(s.commentaire));
-        fichier.ecrit_ligne("note:" + std::to_string(s.penalite));
+        lignes.push_back("solution:" + sur_une_ligne(solution));
+        lignes.push_back("comment:" + sur_une_ligne(s.commentaire));
+        lignes.push_back("note:" + std::to_string(s.penalite));
     }
-    fichier.ecrit_ligne("options");
+    lignes.push_back("options");
     for (std::size_t i = 0; i < options_par_cle.size(); ++i)
-        fichier.ecrit_ligne(std::string(options_par_cle[i].cle) + ":" + booleen(exercice.options[i]));
-    fichier.ecrit_ligne("finoptions");
-    fichier.ecrit_ligne("aide");
+        lignes.push_back(std::string(options_par_cle[i].cle) + ":" + booleen(exercice.options[i]));
+    lignes.push_back("finoptions");
+    lignes.push_back("aide");
     for (std::size_t i = 0; i < exercice.aides.size() && i < AIDES_MAX && !exercice.aides[i].texte.empty();
          ++i) {
         // The title ends at the first ":" of the line.
@@ -250,25 +293,25 @@ bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exerci
         for (char &c : titre)
             if (c == ':')
                 c = ' ';
-        fichier.ecrit_ligne(titre + ":" + sur_une_ligne(exercice.aides[i].texte));
-        fichier.ecrit_ligne("note:" + std::to_string(exercice.aides[i].penalite));
+        lignes.push_back(titre + ":" + sur_une_ligne(exercice.aides[i].texte));
+        lignes.push_back("note:" + std::to_string(exercice.aides[i].penalite));
     }
-    fichier.ecrit_ligne("finaide");
+    lignes.push_back("finaide");
     const DomaineDefinition &d = exercice.domaine;
-    fichier.ecrit_ligne("ens_def");
-    for (const std::string &ligne :
-         {sur_une_ligne(d.borne_inf_1), std::string(booleen(d.crochet_1a)), sur_une_ligne(d.borne_sup_1),
-          std::string(booleen(d.crochet_1b)), sur_une_ligne(d.borne_inf_2), std::string(booleen(d.crochet_2a)),
-          sur_une_ligne(d.borne_sup_2), std::string(booleen(d.crochet_2b))})
-        fichier.ecrit_ligne(ligne);
-    fichier.ecrit_ligne("finens_def");
+    lignes.push_back("ens_def");
+    lignes.insert(lignes.end(),
+                  {sur_une_ligne(d.borne_inf_1), std::string(booleen(d.crochet_1a)), sur_une_ligne(d.borne_sup_1),
+                   std::string(booleen(d.crochet_1b)), sur_une_ligne(d.borne_inf_2),
+                   std::string(booleen(d.crochet_2a)), sur_une_ligne(d.borne_sup_2),
+                   std::string(booleen(d.crochet_2b))});
+    lignes.push_back("finens_def");
     if (exercice.panneaux != TOUS_PERMIS) {
-        fichier.ecrit_ligne("panneaux");
+        lignes.push_back("panneaux");
         for (std::size_t i = 0; i < NOMS_PANNEAUX.size(); ++i)
-            fichier.ecrit_ligne(std::string(NOMS_PANNEAUX[i]) + ":" + booleen(exercice.panneaux[i]));
-        fichier.ecrit_ligne("finpanneaux");
+            lignes.push_back(std::string(NOMS_PANNEAUX[i]) + ":" + booleen(exercice.panneaux[i]));
+        lignes.push_back("finpanneaux");
     }
-    return fichier.termine();
+    return ecrit_fichier_texte(chemin, lignes, hors_format);
 }
 
 Exercice exercice_en_cours(const std::vector<std::string> &titres_aides, const std::array<int, 5> &tailles)

@@ -14,6 +14,7 @@
 #include "algebra/intervalle.h"
 #include "core/algebre.h"
 #include "core/partage.h"
+#include "core/encodage.h"
 
 // At most this many helps and answers are kept from a file; extra ones are
 // skipped.
@@ -61,17 +62,30 @@ struct Exercice {
     PanneauxPermis panneaux = TOUS_PERMIS;
 };
 
-enum class LectureExercice { reussie, fichier_illisible };
+struct LectureExercice {
+    enum Etat { reussie, fichier_illisible, pas_un_exercice };
+    Etat etat = reussie;
+    // Why the file was not loaded, in French.
+    std::string message;
+    // The file was written in UTF-8 by another editor, not in the program's
+    // Windows-1252; it was read as such.
+    bool en_utf8 = false;
+    friend bool operator==(const LectureExercice &lecture, Etat etat) { return lecture.etat == etat; }
+};
 
 // Loads the file into `exercice`. Options and domain missing from the file
 // keep the values they had in `exercice`; everything else comes from the
-// file. When the file cannot be opened `exercice` is left untouched. With the
-// option FRACTIONS on, the starting expression is brought to normal form.
+// file. When the file cannot be read, or is not an exercise (binary, cut
+// short, without statement nor starting expression, with a line over `LONGUEUR_TEXTE_MAX`
+// characters), `exercice` is left untouched. With the option FRACTIONS on,
+// the starting expression is brought to normal form.
 LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exercice);
 
-// Writes the whole file through a temporary file: on failure (false) the
-// previous file is kept as it was.
-bool sauver_exercice(const std::filesystem::path &chemin, const Exercice &exercice);
+// Writes the whole file (see `ecrit_fichier_texte`): on failure the previous
+// file is kept as it was, and characters the file cannot hold stop the save
+// unless they are to be replaced.
+Enregistrement sauver_exercice(const std::filesystem::path &chemin, const Exercice &exercice,
+                               HorsFormat hors_format = HorsFormat::refuser);
 
 // The exercise held in the shared record, with the help titles and the font
 // heights that the work window keeps (titles by help slot, from 1).

@@ -185,6 +185,8 @@ void TImprime::charge_page_aide()
     page_trouvee_ = page_aide_.trouvee;
     if (page_aide_.trouvee)
         label1_->setText(QString::fromStdString(page_aide_.titre));
+    else if (!page_aide_.erreur.empty())
+        label1_->setText(QString::fromStdString(page_aide_.erreur));
 }
 
 void TImprime::definit_inequation(const std::string &inequation)

@@ -34,8 +34,11 @@ PageAide lit_page_aide(const std::filesystem::path &chemin)
 {
     PageAide page;
     LecteurLignes lecteur(chemin);
-    if (!lecteur.ouvert())
+    if (!lecteur.ouvert()) {
+        if (lecteur.etat() != EtatLecture::introuvable)
+            page.erreur = lecteur.message();
         return page;
+    }
     page.trouvee = true;
     page.titre = lecteur.lit();
     CouleurAide couleur = CouleurAide::noir;

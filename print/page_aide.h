@@ -20,6 +20,8 @@ struct LigneAide {
 
 struct PageAide {
     bool trouvee = false;
+    // Why a page that exists could not be read, in French.
+    std::string erreur;
     std::string titre;
     std::vector<LigneAide> lignes;
 };

@@ -195,6 +195,9 @@ bool touche_de_lecture(const QKeyEvent &k)
 TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
       argument_(argument), confirmation_(std::make_unique<Confirmation>()),
+      question_([](QWidget *parent, const QString &question) {
+          return QMessageBox::question(parent, QStringLiteral("Vivezezi"), question) == QMessageBox::Yes;
+      }),
       choix_sauvegarde_([](QWidget *parent, const QString &depart) {
           return choisit_exercice(parent, QStringLiteral("Sauver l'exercice"), depart, true);
       })
@@ -851,6 +854,12 @@ void TForm1::avertit(const QString &message)
 
 bool TForm1::filtre_saisie(MthX &boite, QKeyEvent &touche)
 {
+    // Several characters at once (an input method) that would make the text
+    // too long for any operation are refused before the box takes them.
+    if (touche.text().size() > 1 && texte_trop_long(formule::texte(boite) + touche.text().toStdString())) {
+        avertit(qt(MESSAGE_TEXTE_TROP_LONG));
+        return true;
+    }
     if (formule::curseur_gauche(boite) != formule::curseur_droit(boite))
         return false;
     const std::optional<Message> message = message_de(touche);
@@ -876,6 +885,14 @@ void TForm1::change_boite(int b)
     if (synchronise_)
         return;
     const std::string texte = formule::texte(*boites_[b]);
+    if (b == MTHX1 && texte_trop_long(texte)) {
+        // A paste too long for any operation is taken back at once.
+        synchronise_ = true;
+        formule::ecrit(*boites_[b], travail_->boites[MTHX1].texte);
+        synchronise_ = false;
+        avertit(qt(MESSAGE_TEXTE_TROP_LONG));
+        return;
+    }
     agit([this, b, &texte] {
         if (b == MTHX1) {
             travail_->MthX1Change(texte);
@@ -1039,7 +1056,14 @@ void TForm1::save_as(bool sortie)
         nom += QLatin1String(".alg");
     // The path is taken whole; one the system refuses is reported by the work's message.
     bool sauve = false;
-    agit([this, &nom, &sauve] { sauve = travail_->sauve_exercice(nom.toStdString()); });
+    agit([this, &nom, &sauve] {
+        sauve = travail_->sauve_exercice(nom.toStdString());
+        if (!travail_->caracteres_hors_format.empty())
+            travail_->message.clear();   // asked below instead
+    });
+    if (!sauve && !travail_->caracteres_hors_format.empty() &&
+        question_(this, qt(question_hors_format(travail_->caracteres_hors_format))))
+        agit([this, &nom, &sauve] { sauve = travail_->sauve_exercice(nom.toStdString(), HorsFormat::remplacer); });
     if (sauve && sortie)
         on_ferme();
 }

@@ -109,6 +109,8 @@ public:
     {
         choix_sauvegarde_ = std::move(choix);
     }
+    // How a yes/no question is asked; a modal box by default.
+    void setQuestion(std::function<bool(QWidget *, const QString &)> question) { question_ = std::move(question); }
     void on_ferme();
     // The last short message shown to the user, empty for none.
     const QString &dernier_message() const { return dernier_message_; }
@@ -168,6 +170,7 @@ private:
     bool deplacement_ = false;
     QString dernier_message_;
     std::unique_ptr<Confirmation> confirmation_;
+    std::function<bool(QWidget *, const QString &)> question_;
     std::function<QString(QWidget *, const QString &)> choix_sauvegarde_;
     int grille_ouverte_ = 0;   // the teacher's table last opened
 

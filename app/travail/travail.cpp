@@ -50,7 +50,7 @@ Travail::Travail()
 
 void Travail::a_zero()
 {
-    lit_configuration();
+    message = lit_configuration();
     partage.consigne = partage.consigne_initiale;
     valeurs_par_defaut();
     for (int i = 1; i <= ETAPES_MAX; ++i) {
@@ -378,11 +378,16 @@ void Travail::MthX1Enter()
 void Travail::change_saisie(const std::string &texte, bool tapee)
 {
     Partage &p = partage;
+    // A text too long for any operation is kept in the box but worked on as
+    // an empty one; the user is told once.
+    const bool trop_long = texte_trop_long(texte);
+    if (trop_long && !texte_trop_long(boites[MTHX1].texte))
+        message = MESSAGE_TEXTE_TROP_LONG;
     boites[MTHX1].texte = texte;
     if (!autre_en_cours)
         autre_texte.clear();
     p.etape = 1;
-    std::string base = premier_changement ? p.expression_base : texte;
+    std::string base = premier_changement ? p.expression_base : trop_long ? std::string() : texte;
     en_minuscules(base);
     groupe_fractions_numeriques(base);
     // Another statement typed starts another work: the steps of the former
@@ -688,6 +693,11 @@ Saisie Travail::AppMessage(const Saisie &saisie, Message message)
     if (message.code == TOUCHE_CARRE)
         boite_active = MTHX1;
     const Saisie apres = frappe(saisie, message, partage.mode_vecteurs);
+    // A text too long for any operation does not enter the box.
+    if (apres.texte.size() > saisie.texte.size() && texte_trop_long(apres.texte)) {
+        this->message = MESSAGE_TEXTE_TROP_LONG;
+        return saisie;
+    }
     if (apres.texte != saisie.texte)
         MthX1Change(apres.texte);
     return apres;
@@ -752,8 +762,8 @@ bool Travail::charge_exercice(const std::string &chemin)
     std::array<int, 5> tailles_fichier{};
     std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
     Exercice exercice = exercice_en_cours({}, tailles_fichier);
-    if (lire_exercice(chemin, exercice) != LectureExercice::reussie) {
-        message = "Impossible de lire le fichier " + chemin + ".";
+    if (const LectureExercice lecture = lire_exercice(chemin, exercice); lecture != LectureExercice::reussie) {
+        message = lecture.message;
         return false;
     }
     message.clear();
@@ -789,7 +799,7 @@ bool Travail::ouvre_exercice(const std::string &chemin)
     return ouvert;
 }
 
-bool Travail::sauve_exercice(const std::string &chemin)
+bool Travail::sauve_exercice(const std::string &chemin, HorsFormat hors_format)
 {
     Partage &p = partage;
     prepare();
@@ -798,8 +808,10 @@ bool Travail::sauve_exercice(const std::string &chemin)
         titres.pop_back();
     std::array<int, 5> tailles_fichier{};
     std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
-    if (!sauver_exercice(chemin, exercice_en_cours(titres, tailles_fichier))) {
-        message = "Impossible d'enregistrer le fichier " + chemin + ".";
+    const Enregistrement sauve = sauver_exercice(chemin, exercice_en_cours(titres, tailles_fichier), hors_format);
+    caracteres_hors_format = sauve.hors_format;
+    if (!sauve) {
+        message = sauve.message;
         return false;
     }
     message.clear();

@@ -17,6 +17,7 @@
 
 #include "app/travail/clavier.h"
 #include "app/travail/menus.h"
+#include "core/encodage.h"
 #include "core/partage.h"
 
 inline constexpr int ETAPES_MAX = 20;
@@ -244,14 +245,16 @@ public:
     void substituer(int k);
 
     // Exercise files from the main window. Loading an unreadable file keeps
-    // the exercise in hand and leaves a message for the user.
+    // the exercise in hand and leaves a message for the user. A save stopped
+    // by characters the file cannot hold lists them, for the user to choose.
     bool charge_exercice(const std::string &chemin);
     // An exercise given to the program as it starts: loaded, then in pupil
     // mode with its values drawn. Unreadable, it leaves the start-up
     // password to be asked.
     bool ouvre_exercice(const std::string &chemin);
-    bool sauve_exercice(const std::string &chemin);
+    bool sauve_exercice(const std::string &chemin, HorsFormat hors_format = HorsFormat::refuser);
     std::string message;   // to show the user, empty for none
+    std::vector<std::string> caracteres_hors_format;
 
 private:
     bool selection_en_cours = false;

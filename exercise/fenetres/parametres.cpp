@@ -184,20 +184,31 @@ void TForm3::SpeedButton2Click()
     }
     prend_options();
     partage.mot_de_passe = mot_de_passe;
+    // Characters the file cannot hold are replaced only when the teacher agrees.
+    const auto enregistre = [this](auto ecrit) {
+        Enregistrement r = ecrit(HorsFormat::refuser);
+        if (!r && !r.hors_format.empty() &&
+            QMessageBox::question(this, windowTitle(), QString::fromStdString(question_hors_format(r.hors_format))) ==
+                QMessageBox::Yes)
+            r = ecrit(HorsFormat::remplacer);
+        return r;
+    };
     // The folder is written only when the teacher changed it: a field left as
     // it was shown never replaces what the file holds.
-    bool dossier_ecrit = true;
+    Enregistrement dossier_ecrit;
+    dossier_ecrit.reussi = true;
     if (edit1_->text() != dossier_affiche_) {
         partage.dossier_frere = edit1_->text().toStdString();
-        dossier_ecrit = ecrit_dossier_frere(partage.dossier_frere);
+        dossier_ecrit = enregistre([](HorsFormat h) { return ecrit_dossier_frere(partage.dossier_frere, h); });
     }
-    const bool options_ecrites = ecrit_options();
+    const Enregistrement options_ecrites = enregistre([](HorsFormat h) { return ecrit_options(h); });
     ferme();
     // The values hold for this run; the user must know that the next one
     // will not find them.
     if (!dossier_ecrit || !options_ecrites)
         previent(QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans le fichier "
-                                "de configuration."),
+                                "de configuration. ") +
+                     QString::fromStdString(!dossier_ecrit ? dossier_ecrit.message : options_ecrites.message),
                  principale_ ? principale_ : parentWidget());
 }
 

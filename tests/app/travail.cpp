@@ -126,6 +126,26 @@ TEST_F(TravailTest, HistoriqueEtEtapesBornes)
     EXPECT_EQ(partage.historique_expressions[HISTORIQUE_MAX], "x+45");
 }
 
+// A statement over the limit is told once and worked on as an empty one.
+TEST_F(TravailTest, EnonceTropLongRefuse)
+{
+    const std::string long_ = "x" + std::string(LONGUEUR_TEXTE_MAX / 2, '+') + std::string(LONGUEUR_TEXTE_MAX / 2, '1');
+    t.MthX1Change("x+1");
+    t.MthX1Change(long_);
+    EXPECT_EQ(t.message, MESSAGE_TEXTE_TROP_LONG);
+    EXPECT_EQ(t.etapes[1], "");
+    t.message.clear();
+    t.MthX1Change(long_ + "2");
+    EXPECT_EQ(t.message, "");
+    t.MthX1Change("x+2");
+    EXPECT_EQ(t.etapes[1], "x+2");
+
+    // Typed or pasted, it does not enter the box.
+    const Saisie avant{std::string(LONGUEUR_TEXTE_MAX, '1'), static_cast<int>(LONGUEUR_TEXTE_MAX)};
+    EXPECT_EQ(t.AppMessage(avant, {GenreMessage::caractere, '2'}).texte, avant.texte);
+    EXPECT_EQ(t.message, MESSAGE_TEXTE_TROP_LONG);
+}
+
 TEST_F(TravailTest, UneEtapeSansCommentaireNEntrePasDansLHistorique)
 {
     t.MthX1Change("x+1");

@@ -60,6 +60,10 @@ TEST(OutilBase, OneLineResults)
         {outil("evalue", {"10^-3", "0"}), "0.001\n"},
         {outil("evalue", {"ecriture", "0"}), "\n"},
         {outil("evalue", {"1/(x-1)", "1"}), "\n"},
+        {outil("regroupe", {"1-2-3-4", "2", "1000000"}), "1-2-3-4\n"},   // a run past the end: unchanged
+        // A character of several bytes is never cut in two.
+        {outil("forme_lisible", {"AÉ..arrow"}), "AvecteurÉ\n"},
+        {outil("combine_systeme", {"{x=1@y=2é", "+"}), "x+y=3\n"},
     };
     for (const auto &[sortie, attendu] : cas) {
         EXPECT_EQ(sortie.code, 0) << attendu;
@@ -95,6 +99,11 @@ TEST(OutilBase, UsageErrors)
 {
     EXPECT_EQ(outil("degre", {}).code, 2);
     EXPECT_EQ(outil("regroupe", {"a+b"}).code, 2);
+    // Whole numbers are checked, and so is the length of a text.
+    for (const char *n : {"2147483647", "x", "", "1.5", "3 "})
+        EXPECT_EQ(outil("regroupe", {"x+1+2+3", n, "1"}).code, 2) << n;
+    EXPECT_EQ(outil("degre", {std::string(10001, 'x')}).code, 2);
+    EXPECT_EQ(outil("degre", {std::string(10000, 'x')}).code, 0);
     const Sortie s = lance(entre_apostrophes(VIVEZEZI_CLI) + " degre 2>&1 >/dev/null");
     EXPECT_NE(s.texte.find("Utilisation"), std::string::npos);
 }
@@ -109,6 +118,16 @@ TEST(OutilBase, Batch)
     const Sortie r = lance("printf 'a-b+c\\t2\\t1\\na+b+c\\t1\\t1\\n' | " +
                            entre_apostrophes(VIVEZEZI_CLI) + " --batch regroupe");
     EXPECT_EQ(r.texte, "a-(b-c)\n(a+b)+c\n");
+}
+
+// A session whose file command failed says so by its exit code.
+TEST(OutilBase, SessionEchoueeFinitParUnCodeNonNul)
+{
+    const std::string cli = entre_apostrophes(VIVEZEZI_CLI);
+    EXPECT_EQ(lance("printf 'tape x+1\\nsauve /dossier/absent/x.alg\\netat\\n' | " + cli + " session >/dev/null 2>&1").code,
+              1);
+    EXPECT_EQ(lance("printf 'charge /dossier/absent/x.alg\\n' | " + cli + " session >/dev/null 2>&1").code, 1);
+    EXPECT_EQ(lance("printf 'tape x+1\\netat\\n' | " + cli + " session >/dev/null 2>&1").code, 0);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/encodage.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,11 +35,11 @@ Sortie lance(const std::string &arguments)
     return s;
 }
 
-// An exercise file as the program writes it (ASCII only, CR LF).
+// An exercise file as the program writes it (CR LF).
 std::string fichier(const std::string &enonce, const std::vector<std::string> &variables,
-                    const std::string &reponse, int note = 0)
+                    const std::string &reponse, int note = 0, const std::string &consigne = "Enonce")
 {
-    std::string t = "Enonce\r\n" + enonce + "\r\n";
+    std::string t = consigne + "\r\n" + enonce + "\r\n";
     for (int i = 0; i < 4; ++i)
         t += "fonte:20\r\n";
     for (const std::string &v : variables)
@@ -59,6 +61,12 @@ std::string retient(const std::string &fichier, const std::vector<std::string> &
                             "Panel8", "Panel4", "Panel17", "Panel19"})
         t += std::string(nom) + (std::find(retenus.begin(), retenus.end(), nom) != retenus.end() ? ":FAUX\r\n" : ":VRAI\r\n");
     return t + "finpanneaux\r\n";
+}
+
+std::string sans_cr(std::string t)
+{
+    std::erase(t, '\r');
+    return t;
 }
 
 class VerifieExercice : public testing::Test {
@@ -103,7 +111,9 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         {"developpement_faux", fichier("(x+1)^2", {}, "x^2+1"), "au lieu de"},
         {"hors_domaine", fichier("(x-2)/(x+1)=0", {}, "-1"), "n'est pas définie pour x = -1"},
         {"sans_reponse_juste", fichier("x+1=2", {}, "1", 3), "aucune réponse n'a la note 0"},
-        {"fins_de_ligne", "Enonce\n2*x=4\n", "le fichier change à la ligne 1"},
+        {"fins_de_ligne", sans_cr(fichier("2*x=4", {}, "2")), "le fichier change à la ligne 1"},
+        {"utf8", depuis_windows_1252(fichier("2*x=4", {}, "2", 0, "\xC9nonc\xE9")), "écrit en UTF-8"},
+        {"coupe", "Enonce\r\n2*x=4\r\n", "Ce fichier n'est pas un exercice : le fichier s'arrête à la ligne 2"},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
@@ -155,7 +165,7 @@ TEST_F(VerifieExercice, RouteEtFichierAbsent)
 
     const Sortie absent = lance("verifie_exercice '" + (dossier_ / "absent.alg").string() + "'");
     EXPECT_EQ(absent.code, 1);
-    EXPECT_EQ(absent.texte, "absent.alg : le fichier ne se lit pas.\n");
+    EXPECT_EQ(absent.texte, "absent.alg : Le fichier " + (dossier_ / "absent.alg").string() + " est introuvable.\n");
     EXPECT_EQ(lance("verifie_exercice --tirages 0 " + exercice).code, 2);
 }
 

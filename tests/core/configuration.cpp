@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -90,7 +92,10 @@ TEST_F(Configuration, OptionsEtMotDePasseLusParPosition)
         {"[options]\r\nreduire=vrai\r\nFRACTIONS=VRAI\r\n1\r\n2\r\n3\r\n4\r\n5\r\nPASSE\r\nd\xE9j\xE0 Vu\r\n",
          "FVFFFFF", "DéJà VU"},
         {"OPTIONS\r\nFRACTIONS=VRAI\r\nA=B=VRAI\r\n=VRAI\r\nVRAI\r\n", "VFVVVVV", "ANCIEN"},   // cut short
-        {"PASSE\r\nperdu\r\nREDUIRE=VRAI\r\n", "FFFFFFF", "ANCIEN"},   // no header
+        {"PASSE\r\nperdu\r\nREDUIRE=VRAI\r\n", "FFFFFFF", "PERDU"},   // no options header
+        {"[PASSE]\r\nSECRET\r\n", "FFFFFFF", "SECRET"},
+        {"[PASSE]\r\nMOTDEPASSE WEB\r\n[OPTIONS]\r\nREDUIRE=VRAI\r\n", "VVVVVVV", "MOTDEPASSE WEB"},
+        {"\xEF\xBB\xBF[PASSE]\r\nÉLÈVE\r\n", "FFFFFFF", "ÉLÈVE"},   // UTF-8 from another editor
         {"", "FFFFFFF", "ANCIEN"},
     };
     for (const auto &c : cas) {
@@ -127,10 +132,17 @@ TEST_F(Configuration, FichierAbsent)
     EXPECT_EQ(partage.mot_de_passe, "GARDE");
     EXPECT_EQ(lit_dossier_frere(), DOSSIER_FRERE_DEFAUT);
     EXPECT_EQ(lit_adresse_web(), ADRESSE_WEB_DEFAUT);
-    EXPECT_FALSE(ecrit_options());
-    EXPECT_FALSE(ecrit_dossier_frere("x"));
-    EXPECT_FALSE(fs::exists(partage.chemin_config));
-    EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
+    // A save makes the file again, from the shipped lines when no shared
+    // default can be copied.
+    partage.option_racines = false;
+    ASSERT_TRUE(ecrit_options());
+    ASSERT_TRUE(ecrit_dossier_frere("x"));
+    toutes_les_options(false);
+    lit_configuration();
+    EXPECT_EQ(options_lues(), "VVFVVVV");
+    EXPECT_EQ(partage.mot_de_passe, "GARDE");
+    EXPECT_EQ(lit_dossier_frere(), "x");
+    EXPECT_NE(contenu().find("[WEB]\r\nADRESSE=\r\n"), std::string::npos);
 }
 
 TEST_F(Configuration, EcrituresGardentLesAutresLignes)
@@ -142,8 +154,8 @@ TEST_F(Configuration, EcrituresGardentLesAutresLignes)
     ASSERT_TRUE(ecrit_dossier_frere("/srv/Géo"));
     ASSERT_TRUE(ecrit_options());
     ASSERT_TRUE(ecrit_options());   // the second save finds its own section
-    EXPECT_EQ(contenu(), "[OPTIONS]\r\nREDUIRE=FAUX\r\nFRACTIONS=FAUX\r\nRACINES=FAUX\r\nKALKUL=VRAI\r\n"
-                         "SIMPLIF=FAUX\r\nFACTORIZ=FAUX\r\nDEVELOPPE=FAUX\r\n[PASSE]\r\nNOUVEAU\r\n"
+    EXPECT_EQ(contenu(), "[options]\r\nREDUIRE=FAUX\r\nFRACTIONS=FAUX\r\nRACINES=FAUX\r\nKALKUL=VRAI\r\n"
+                         "SIMPLIF=FAUX\r\nFACTORIZ=FAUX\r\nDEVELOPPE=FAUX\r\n[passe]\r\nNOUVEAU\r\n"
                          "[CONFIG]\r\nversion=1\r\nKORV2D=/srv/G\xE9o\r\n[WEB]\r\nsite=https://ex.test/Page\r\n"
                          "[SECOND DEGRE]\r\nTRINOMES=VRAI\r\n");
     EXPECT_FALSE(fs::exists(dossier / "xxx.ini"));
@@ -228,13 +240,50 @@ TEST_F(Configuration, SeulsLesMotsDePasseQueLeFichierGardeSontEnregistrables)
     }
 }
 
-TEST_F(Configuration, EchecDEcritureGardeLAncienFichier)
+TEST_F(Configuration, FichierEnLectureSeuleOuIllisibleGardeTelQuel)
 {
     ecrit(FICHIER);
-    fs::create_directory(dossier / "xxx.ini");
+    fs::permissions(partage.chemin_config, fs::perms(0444));
     EXPECT_FALSE(ecrit_options());
-    EXPECT_FALSE(ecrit_dossier_frere("/ailleurs"));
+    const Enregistrement r = ecrit_dossier_frere("/ailleurs");
+    EXPECT_NE(r.message.find("lecture seule"), std::string::npos) << r.message;
     EXPECT_EQ(contenu(), FICHIER);
+    fs::remove(partage.chemin_config);
+    fs::create_symlink("/proc/self/mem", partage.chemin_config);
+    partage.mot_de_passe = "GARDE";
+    EXPECT_NE(lit_configuration().find("n'a pas pu être lu"), std::string::npos);
+    EXPECT_EQ(partage.mot_de_passe, "GARDE");
+    EXPECT_FALSE(ecrit_options());
+    EXPECT_TRUE(fs::is_symlink(partage.chemin_config));
+}
+
+// The four sections in each of their 24 orders: read alike, and a save
+// changes only what it sets, in place.
+TEST_F(Configuration, SectionsDansChaqueOrdre)
+{
+    std::array<std::string, 4> sections = {
+        "[options]\r\nREDUIRE=VRAI\r\nFRACTIONS=FAUX\r\nRACINES=VRAI\r\nKALKUL=FAUX\r\nSIMPLIF=VRAI\r\n"
+        "FACTORIZ=FAUX\r\nDEVELOPPE=VRAI\r\n",
+        "[passe]\r\nsecret\r\n", "[CONFIG]\r\nversion=1\r\nKORV2D=/opt/g\r\n",
+        "[Web]\r\nsite=https://ex.test/Page\r\n"};
+    std::sort(sections.begin(), sections.end());
+    do {
+        const std::string fichier = sections[0] + sections[1] + sections[2] + sections[3];
+        ecrit(fichier);
+        lit_configuration();
+        EXPECT_EQ(options_lues(), "VFVFVFV") << fichier;
+        EXPECT_EQ(partage.mot_de_passe, "SECRET") << fichier;
+        EXPECT_EQ(lit_dossier_frere(), "/opt/g") << fichier;
+        EXPECT_EQ(lit_adresse_web(), "https://ex.test/Page") << fichier;
+
+        partage.option_reduire = false;
+        partage.mot_de_passe = "AUTRE";
+        ASSERT_TRUE(ecrit_options()) << fichier;
+        std::string attendu = fichier;
+        attendu.replace(attendu.find("REDUIRE=VRAI"), 12, "REDUIRE=FAUX");
+        attendu.replace(attendu.find("secret"), 6, "AUTRE");
+        EXPECT_EQ(contenu(), attendu + "[SECOND DEGRE]\r\nTRINOMES=VRAI\r\n") << fichier;
+    } while (std::next_permutation(sections.begin(), sections.end()));
 }
 
 TEST_F(Configuration, DechetsSansPlantage)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
@@ -279,6 +281,8 @@ TEST_F(Decoupe, RegroupeKeepsTheValue)
         {"(x)*sqrt((x))*(x+1)^2", 2, 1, "(x)*(sqrt((x))*(x+1)^2)"},
         {"a+b", 2, 5, "a+b"},   // a run past the last piece changes nothing
         {"a+b", 1, -1, "a+b"},
+        {"1-2-3-4", 2, INT_MAX, "1-2-3-4"},   // no sum that overflows
+        {"x+1+2+3", INT_MAX, 1, "x+1+2+3"},
     };
     for (const Cas &c : cas) {
         partage.autre_rang = c.rang;

@@ -87,6 +87,13 @@ TEST_F(Emplacement, LePremierLancementCopieLaConfigurationParDefautPuisLaGarde)
     donnees_installees();
     ASSERT_TRUE(installe_emplacements(e));
     EXPECT_EQ(outils::contenu(utilisateur_ / "Vivezezi.ini"), ecrit);
+
+    // Deleted while the program runs, it is made again from the shared default.
+    fs::remove(utilisateur_ / "Vivezezi.ini");
+    ASSERT_TRUE(ecrit_dossier_frere("/srv/g"));
+    std::string attendu = outils::contenu(partagees_ / "Vivezezi.ini");
+    attendu.replace(attendu.find("KORV2D="), std::string("KORV2D=C:\\KORV96").size(), "KORV2D=/srv/g");
+    EXPECT_EQ(outils::contenu(utilisateur_ / "Vivezezi.ini"), attendu);
 }
 
 TEST(FichierExercice, SeulUnNomEnAlgOuvreUnExercice)

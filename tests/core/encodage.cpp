@@ -1,10 +1,14 @@
 #include "core/encodage.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
 #include <random>
+
+#include "tests/outils/dossiers.h"
 
 namespace fs = std::filesystem;
 
@@ -71,56 +75,113 @@ TEST_F(Fichiers, LignesTermineesParCrLfOuLf)
     EXPECT_TRUE(une.fin());
 }
 
-TEST_F(Fichiers, LigneEnormeCoupeeEtFichiersNonOrdinairesRefuses)
+// A file that cannot be read, whatever the reason, gives a message and no line.
+TEST_F(Fichiers, EchecsDeLecture)
 {
-    ecrit(std::string(3 * LONGUEUR_MAX_LIGNE, 'x') + "\r\nsuite\r\n");
-    LecteurLignes l(f);
-    EXPECT_EQ(l.lit().size(), LONGUEUR_MAX_LIGNE);
-    EXPECT_EQ(l.lit(), "suite");
-
-    for (const fs::path &chemin : {dossier, dossier / "absent.txt", fs::path("/dev/zero")}) {
-        LecteurLignes refuse(chemin);
-        EXPECT_FALSE(refuse.ouvert()) << chemin;
-        EXPECT_TRUE(refuse.fin());
+    const fs::path memoire = dossier / "memoire.alg";   // reading it fails with an I/O error
+    fs::create_symlink("/proc/self/mem", memoire);
+    ecrit(std::string(TAILLE_FICHIER_MAX + 1, 'x'));
+    const std::pair<fs::path, EtatLecture> cas[] = {
+        {dossier, EtatLecture::introuvable},          {dossier / "absent.txt", EtatLecture::introuvable},
+        {fs::path("/dev/zero"), EtatLecture::introuvable}, {memoire, EtatLecture::illisible},
+        {f, EtatLecture::trop_grand},
+    };
+    for (const auto &[chemin, etat] : cas) {
+        LecteurLignes l(chemin);
+        EXPECT_EQ(l.etat(), etat) << chemin;
+        EXPECT_FALSE(l.ouvert());
+        EXPECT_TRUE(l.fin());
+        EXPECT_NE(l.message().find(texte_de(chemin)), std::string::npos) << l.message();
     }
 }
 
-TEST_F(Fichiers, EcritureSureRemplaceLaCibleALaFin)
+// Windows-1252 unless the bytes are valid UTF-8 with a mark or with non-ASCII characters.
+TEST_F(Fichiers, EncodagesLus)
+{
+    const struct {
+        std::string octets, ligne;
+        bool utf8;
+    } cas[] = {
+        {"d\xE9j\xE0\r\n", "déjà", false},
+        {"\xEF\xBB\xBF" "déjà\r\n", "déjà", true},
+        {"déjà √\r\n", "déjà √", true},
+        {"\xEF\xBB\xBF" "abc", "abc", true},
+        {"abc\n", "abc", false},
+        {"\xC3\xA9\xE9", "Ã©é", false},   // not UTF-8 throughout
+    };
+    for (const auto &c : cas) {
+        ecrit(c.octets);
+        LecteurLignes l(f);
+        EXPECT_EQ(l.lit(), c.ligne) << c.octets;
+        EXPECT_EQ(l.en_utf8(), c.utf8) << c.octets;
+        EXPECT_TRUE(l.fin());
+    }
+    ecrit("texte\r\nun\x01" "deux\r\n");
+    EXPECT_EQ(LecteurLignes(f).ligne_binaire(), 2u);
+}
+
+TEST_F(Fichiers, EcritureRemplaceLaCibleSansRienLaisser)
 {
     ecrit("ancien\r\n");
-    {
-        EcritureSure abandon(f);
-        abandon.ecrit_ligne("à moitié");
-    }
-    EXPECT_EQ(contenu(), "ancien\r\n");
-
-    EcritureSure e(f);
-    e.ecrit_ligne("é");
-    e.ecrit_ligne("deux\r\nlignes\n");
-    EXPECT_EQ(contenu(), "ancien\r\n");
-    ASSERT_TRUE(e.termine());
+    // Names a fixed temporary scheme would use are left alone.
+    for (const char *autre : {"f.txt.tmp", "xxx.ini"})
+        std::ofstream(dossier / autre) << "autre";
+    fs::permissions(f, fs::perms(0640));
+    // The owner too, where the system lets the program give it (as root).
+    const bool proprietaire = ::geteuid() == 0 && ::chown(f.c_str(), 1234, 1234) == 0;
+    ASSERT_TRUE(ecrit_fichier_texte(f, {"é", "deux\r\nlignes\n"}));
     EXPECT_EQ(contenu(), "\xE9\r\ndeux  lignes \r\n");
-    EXPECT_FALSE(fs::exists(dossier / "f.txt.tmp"));
+    EXPECT_EQ(fs::status(f).permissions(), fs::perms(0640));
+    struct stat apres {};
+    ASSERT_EQ(::stat(f.c_str(), &apres), 0);
+    if (proprietaire)
+        EXPECT_EQ(apres.st_uid, 1234u);
+    std::size_t fichiers = 0;
+    for (const auto &entree : fs::directory_iterator(dossier))
+        fichiers += entree.is_regular_file();
+    EXPECT_EQ(fichiers, 3u);   // the target and the two others: no temporary file left
+    EXPECT_EQ(outils::contenu(dossier / "xxx.ini"), "autre");
+
+    // Through a symbolic link the linked file is replaced and the link stays.
+    const fs::path lien = dossier / "lien.txt";
+    fs::create_symlink("f.txt", lien);
+    ASSERT_TRUE(ecrit_fichier_texte(lien, {"par le lien"}));
+    EXPECT_TRUE(fs::is_symlink(lien));
+    EXPECT_EQ(contenu(), "par le lien\r\n");
+
+    // The longest name the system allows.
+    const fs::path long_nom = dossier / std::string(255, 'n');
+    EXPECT_TRUE(ecrit_fichier_texte(long_nom, {"x"}));
+    EXPECT_TRUE(fs::exists(long_nom));
 }
 
-TEST_F(Fichiers, EchecDEcritureGardeLAncienFichier)
+TEST_F(Fichiers, EcritureRefuseeGardeLAncienFichier)
 {
     ecrit("ancien\r\n");
-    fs::create_directory(dossier / "f.txt.tmp");   // the temporary file cannot be made
-    EcritureSure e(f);
-    EXPECT_FALSE(e.ouverte());
-    e.ecrit_ligne("nouveau");
-    EXPECT_FALSE(e.termine());
-    EXPECT_EQ(contenu(), "ancien\r\n");
-
-    const fs::path plein = dossier / "plein";   // the rename fails over a folder
+    fs::permissions(f, fs::perms(0444));
+    const fs::path plein = dossier / "plein";
     fs::create_directory(plein);
-    std::ofstream(plein / "dedans") << "x";
-    EcritureSure sur_dossier(plein, dossier / "autre.tmp");
-    sur_dossier.ecrit_ligne("nouveau");
-    EXPECT_FALSE(sur_dossier.termine());
-    EXPECT_TRUE(fs::exists(plein / "dedans"));
-    EXPECT_FALSE(fs::exists(dossier / "autre.tmp"));
+    const std::pair<fs::path, const char *> cas[] = {
+        {f, "lecture seule"}, {plein, "pas un fichier"}, {dossier / "absent" / "x.txt", "n'existe pas"}};
+    for (const auto &[cible, raison] : cas) {
+        const Enregistrement r = ecrit_fichier_texte(cible, {"nouveau"});
+        EXPECT_FALSE(r) << cible;
+        EXPECT_NE(r.message.find(raison), std::string::npos) << r.message;
+    }
+    EXPECT_EQ(contenu(), "ancien\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 2);
+}
+
+TEST_F(Fichiers, CaracteresHorsDuCodageNommesPuisRemplacesSurDemande)
+{
+    ecrit("ancien\r\n");
+    const Enregistrement refuse = ecrit_fichier_texte(f, {"Résoudre √2 ≤ x", "√ encore"});
+    EXPECT_FALSE(refuse);
+    EXPECT_EQ(refuse.hors_format, (std::vector<std::string>{"√", "≤"}));
+    EXPECT_EQ(contenu(), "ancien\r\n");
+    ASSERT_TRUE(ecrit_fichier_texte(f, {"Résoudre √2 ≤ x"}, HorsFormat::remplacer));
+    EXPECT_EQ(contenu(), "R\xE9soudre ?2 ? x\r\n");
+    EXPECT_EQ(caracteres_hors_windows_1252("a\xFF€?"), std::vector<std::string>{"\uFFFD"});
 }
 
 } // namespace

@@ -92,7 +92,6 @@ TEST_F(FichierExercice, AllerRetourDeChaqueChamp)
 {
     ASSERT_TRUE(sauver_exercice(f, exercice_complet()));
     EXPECT_EQ(contenu(), FICHIER_COMPLET);   // Windows-1252, CR LF, "=" on disk
-    EXPECT_FALSE(fs::exists(dossier / "exercice.alg.tmp"));
     const Exercice e = lu();
     EXPECT_EQ(resume(e), resume(exercice_complet()));
     EXPECT_EQ(e.expression_fichier, "{a*x+y=2@x-y=b}");   // the saved copy keeps the "@"
@@ -172,18 +171,69 @@ TEST_F(FichierExercice, VecteursGardentLeSigneEgal)
     EXPECT_EQ(lu().solutions.at(0).solution, "AB..arrow+BC..arrow=AC..arrow");
 }
 
-TEST_F(FichierExercice, EchecsDeLectureEtDEcritureNeDetruisentRien)
+// A file that cannot be read, or is no exercise, leaves the exercise in hand as it was.
+TEST_F(FichierExercice, FichiersIllisiblesOuQuiNeSontPasDesExercices)
+{
+    const fs::path memoire = dossier / "memoire.alg";
+    fs::create_symlink("/proc/self/mem", memoire);
+    for (const fs::path &chemin : {dossier / "absent.alg", dossier, memoire}) {
+        Exercice e = exercice_complet();
+        const LectureExercice r = lire_exercice(chemin, e);
+        EXPECT_EQ(r, LectureExercice::fichier_illisible) << chemin;
+        EXPECT_NE(r.message.find(texte_de(chemin)), std::string::npos) << r.message;
+        EXPECT_EQ(resume(e), resume(exercice_complet()));
+    }
+    const std::string entete = "c\r\nx\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\n";
+    const std::pair<std::string, std::string> cas[] = {
+        {"", "vide"},
+        {std::string("\x7F" "ELF\x02\x01\x01\0\0\0\r\n", 12) + entete, "ligne 1 contient des caractères de contrôle"},
+        {"c\r\nx\r\nfonte:20\r\n", "s'arrête à la ligne 3"},
+        {"\r\n\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\nfonte:20\r\n", "ni énoncé ni expression de départ"},
+        {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("finoptions")), "« options »"},
+        {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("finaide")), "« aide »"},
+        {FICHIER_COMPLET.substr(0, FICHIER_COMPLET.find("12\r\n")), "« ens_def »"},
+        {entete + "a:" + std::string(LONGUEUR_TEXTE_MAX, '1') + "\r\n", "ligne 7 dépasse 10 000 caractères"},
+    };
+    for (const auto &[octets, raison] : cas) {
+        ecrit(octets);
+        Exercice e = exercice_complet();
+        const LectureExercice r = lire_exercice(f, e);
+        EXPECT_EQ(r, LectureExercice::pas_un_exercice) << raison;
+        EXPECT_TRUE(r.message.starts_with("Ce fichier n'est pas un exercice : ")) << r.message;
+        EXPECT_NE(r.message.find(raison), std::string::npos) << r.message;
+        EXPECT_EQ(resume(e), resume(exercice_complet()));
+    }
+    // Up to the limit, counted in characters rather than bytes, a line is taken.
+    std::string consigne;
+    for (std::size_t i = 0; i < LONGUEUR_TEXTE_MAX; ++i)
+        consigne += "é";
+    ecrit(vers_windows_1252(consigne) + entete.substr(1));
+    EXPECT_EQ(lu().consigne, consigne);
+}
+
+// Another editor's UTF-8, with or without its mark, reads as the program's own file.
+TEST_F(FichierExercice, ExerciceEcritEnUtf8)
+{
+    for (const std::string marque : {"", "\xEF\xBB\xBF"}) {
+        ecrit(marque + depuis_windows_1252(FICHIER_COMPLET));
+        Exercice e;
+        const LectureExercice r = lire_exercice(f, e);
+        EXPECT_TRUE(r.en_utf8);
+        EXPECT_EQ(resume(e), resume(exercice_complet()));
+    }
+}
+
+// Characters outside Windows-1252 stop the save until their replacement is asked for.
+TEST_F(FichierExercice, CaracteresHorsDuCodage)
 {
     Exercice e = exercice_complet();
-    EXPECT_EQ(lire_exercice(dossier / "absent.alg", e), LectureExercice::fichier_illisible);
-    EXPECT_EQ(lire_exercice(dossier, e), LectureExercice::fichier_illisible);
-    EXPECT_EQ(resume(e), resume(exercice_complet()));
-
-    ecrit("ancien\r\n");
-    fs::create_directory(dossier / "exercice.alg.tmp");
-    EXPECT_FALSE(sauver_exercice(f, e));
-    EXPECT_EQ(contenu(), "ancien\r\n");
-    EXPECT_FALSE(sauver_exercice(dossier / "absent" / "x.alg", e));
+    e.consigne = "Résoudre √2 ≤ x";
+    const Enregistrement refuse = sauver_exercice(f, e);
+    EXPECT_FALSE(refuse);
+    EXPECT_EQ(refuse.hors_format, (std::vector<std::string>{"√", "≤"}));
+    EXPECT_FALSE(fs::exists(f));
+    ASSERT_TRUE(sauver_exercice(f, e, HorsFormat::remplacer));
+    EXPECT_EQ(lu().consigne, "Résoudre ?2 ? x");
 }
 
 TEST_F(FichierExercice, BlocsIncompletsOuEnTrop)
@@ -196,7 +246,7 @@ TEST_F(FichierExercice, BlocsIncompletsOuEnTrop)
     t += "aide\r\n";   // no "options" block: the helps are still read
     for (int i = 1; i <= 40; ++i)
         t += "AIDE " + std::to_string(i) + ":texte " + std::to_string(i) + "\r\nnote:" + std::to_string(i) + "\r\n";
-    ecrit(t + "finaide\r\nens_def\r\n0\r\nVRAI\r\n");   // domain cut short: kept as it was
+    ecrit(t + "finaide\r\n");
     const Exercice e = lu();
     EXPECT_EQ(e.lignes_parametres[LIGNES_PARAMETRES_MAX], "a:" + std::string(148, '1'));
     ASSERT_EQ(e.solutions.size(), SOLUTIONS_MAX);
@@ -205,15 +255,19 @@ TEST_F(FichierExercice, BlocsIncompletsOuEnTrop)
     EXPECT_EQ(e.aides.back().titre + e.aides.back().texte, "AIDE 29texte 29");
     EXPECT_EQ(e.domaine.borne_inf_1, "-inf");
 
-    // Every prefix of a whole file loads, and an answer cut before its note is dropped.
+    // Every prefix of a whole file loads or is refused, and an answer cut
+    // before its note is dropped.
     for (std::size_t n = 0; n <= FICHIER_COMPLET.size(); ++n) {
         ecrit(FICHIER_COMPLET.substr(0, n));
-        for (const TDsolu &s : lu().solutions)
+        Exercice e;
+        const LectureExercice r = lire_exercice(f, e);
+        EXPECT_NE(r, LectureExercice::fichier_illisible) << n;
+        for (const TDsolu &s : e.solutions)
             EXPECT_NE(s.commentaire, "") << n;
     }
 }
 
-TEST_F(FichierExercice, DechetsLignesEnormesEtTextesSurPlusieursLignes)
+TEST_F(FichierExercice, DechetsEtTextesSurPlusieursLignes)
 {
     std::mt19937 alea(11);
     for (int essai = 0; essai < 100; ++essai) {
@@ -221,10 +275,10 @@ TEST_F(FichierExercice, DechetsLignesEnormesEtTextesSurPlusieursLignes)
         for (char &c : octets)
             c = static_cast<char>(alea() % 5 == 0 ? '\n' : alea() % 256);
         ecrit(FICHIER_COMPLET.substr(0, alea() % FICHIER_COMPLET.size()) + octets);
-        EXPECT_TRUE(sauver_exercice(dossier / "copie.alg", lu()));
+        Exercice e;
+        if (lire_exercice(f, e) == LectureExercice::reussie)
+            EXPECT_TRUE(sauver_exercice(dossier / "copie.alg", e, HorsFormat::remplacer));
     }
-    ecrit(std::string(3 * LONGUEUR_MAX_LIGNE, 'x') + "\r\nexpression\r\n");
-    EXPECT_EQ(lu().expression_base, "expression");
 
     Exercice e = exercice_complet();
     e.consigne = "deux\r\nlignes";

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -56,6 +57,13 @@ TEST(PageAide, FichiersAbsentsOuAbimes)
 {
     EXPECT_FALSE(lit_page_aide("/nonexistent/folder/page.alp").trouvee);
     EXPECT_FALSE(lit_page_aide(fs::temp_directory_path()).trouvee);
+    // A page on a failing medium says so instead of stopping the program.
+    const fs::path memoire = fs::temp_directory_path() / ("vivezezi-memoire-" + std::to_string(::getpid()) + ".alp");
+    fs::create_symlink("/proc/self/mem", memoire);
+    const PageAide illisible = lit_page_aide(memoire);
+    fs::remove(memoire);
+    EXPECT_FALSE(illisible.trouvee);
+    EXPECT_NE(illisible.erreur.find("n'a pas pu être lu"), std::string::npos) << illisible.erreur;
 
     std::string octets;
     for (int i = 0; i < 20000; ++i)

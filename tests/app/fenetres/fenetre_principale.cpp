@@ -365,6 +365,28 @@ TEST_F(FenetrePrincipale, SortirNeFermeQueSiLExerciceEstSauve)
     EXPECT_TRUE(fs::exists(long_chemin));
 }
 
+// Characters the file cannot hold are named, and replaced only when the teacher agrees.
+TEST_F(FenetrePrincipale, SauverDemandeAvantDeRemplacerDesCaracteres)
+{
+    const fs::path chemin = dossier_ / "racine.alg";
+    TForm1 f;
+    f.setChoixSauvegarde([&chemin](QWidget *, const QString &) { return QString::fromStdString(chemin.string()); });
+    f.show();
+    f.travail().MthX1Change("x^2=2");
+    f.travail().SpeedButton7Click("Résoudre √2 ≤ x");
+    for (const bool oui : {false, true}) {
+        QString posee;
+        f.setQuestion([&](QWidget *, const QString &question) {
+            posee = question;
+            return oui;
+        });
+        f.save_as(false);
+        EXPECT_TRUE(posee.contains(QStringLiteral("√ ≤"))) << posee.toStdString();
+        EXPECT_EQ(fs::exists(chemin), oui);
+    }
+    EXPECT_TRUE(outils::contenu(chemin).starts_with("R\xE9soudre ?2 ? x\r\n"));
+}
+
 TEST_F(FenetrePrincipale, LesFlechesChangentLaTailleDeLaBoite)
 {
     TForm1 f;

@@ -73,14 +73,24 @@ TEST_F(Ouverture, LExerciceSOuvreEnModeEleveAvecSesValeursTirees)
     EXPECT_TRUE(fenetre_->dernier_message().isEmpty());
 }
 
+// Nothing of a file that cannot be read, or is no exercise, reaches the pupil.
 TEST_F(Ouverture, UnFichierIlisibleLeDitEtLaisseUnTravailVide)
 {
-    const std::string chemin = (dossier_ / "absent.alg").string();
-    fenetre_->ouvre_exercice(QString::fromStdString(chemin));
-    EXPECT_EQ(fenetre_->dernier_message().toStdString(), "Impossible de lire le fichier " + chemin + ".");
-    EXPECT_FALSE(partage.mode_eleve);
-    EXPECT_EQ(etape_1(), "");
-    EXPECT_EQ(fenetre_->windowTitle(), QStringLiteral("Vivezezi"));
+    fs::create_symlink("/proc/self/mem", dossier_ / "memoire.alg");
+    std::ofstream(dossier_ / "binaire.alg", std::ios::binary) << std::string("\x7F" "ELF\x02\x01\0\0\r\n", 10) << EXERCICE;
+    const std::pair<const char *, std::string> cas[] = {
+        {"absent.alg", "est introuvable."},
+        {"memoire.alg", "n'a pas pu être lu : erreur de lecture"},
+        {"binaire.alg", "Ce fichier n'est pas un exercice : la ligne 1 contient des caractères de contrôle"},
+    };
+    for (const auto &[nom, message] : cas) {
+        fenetre_->ouvre_exercice(QString::fromStdString((dossier_ / nom).string()));
+        EXPECT_NE(fenetre_->dernier_message().toStdString().find(message), std::string::npos)
+            << fenetre_->dernier_message().toStdString();
+        EXPECT_FALSE(partage.mode_eleve);
+        EXPECT_EQ(etape_1(), "");
+        EXPECT_EQ(fenetre_->windowTitle(), QStringLiteral("Vivezezi"));
+    }
 }
 
 std::string texte_pdf(const fs::path &pdf)

@@ -466,14 +466,25 @@ TEST_F(FenetreParametres, MotDePasseQueLeFichierNeGardePasRefuse)
             w->close();
 }
 
-TEST_F(FenetreParametres, SauvegarderSansFichierLeDit)
+// A file gone is made again; a read-only one is kept and the teacher told.
+TEST_F(FenetreParametres, SauvegarderSansFichierOuEnLectureSeule)
 {
     fs::remove(dossier / "Vivezezi.ini");
     form3.CheckBox(2)->setChecked(false);
     clique(form3, "SpeedButton2");
     EXPECT_FALSE(form3.isVisible());
+    EXPECT_TRUE(form3.dernier_message().isEmpty());
+    partage.option_fractions = true;
+    lit_configuration();
     EXPECT_FALSE(partage.option_fractions);
-    EXPECT_FALSE(form3.dernier_message().isEmpty());
+
+    fs::permissions(dossier / "Vivezezi.ini", fs::perms(0444));
+    const std::string avant = ini();
+    form3.show();
+    form3.CheckBox(2)->setChecked(true);
+    clique(form3, "SpeedButton2");
+    EXPECT_TRUE(form3.dernier_message().contains(QStringLiteral("lecture seule")));
+    EXPECT_EQ(ini(), avant);
     QApplication::processEvents();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->inherits("QMessageBox"))
