@@ -37,8 +37,10 @@ int substitue(std::string &equation, int etape, int cible, std::string_view base
 // left as it was) when the result cannot be evaluated.
 void remplace_x(std::string &texte, std::string &valeur);
 
-// Writes a constant as mantissa*10^(exponent); false when the text is not a
-// non-zero constant or needs no power of ten.
+// Writes a constant as mantissa*10^(exponent), the mantissa holding the
+// significant digits only ('5000' gives 5*10^(3), '0.0250' gives
+// 2.50*10^(-2)); false when the text is not a non-zero constant with a
+// finite decimal writing, or needs no power of ten.
 bool ecriture_scientifique(std::string &texte);
 
 // 1-based position of the first "i" once every "sin" is removed; 0 if none.
