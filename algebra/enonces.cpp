@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "algebra/developpement.h"
+#include "algebra/signe_constant.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/lecteur.h"
@@ -83,6 +84,23 @@ bool sans_variable(std::string_view texte)
     }
     return true;
 }
+
+} // namespace
+
+bool depend_de_l_inconnue(std::string_view texte)
+{
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i] == 'x' || texte[i] == 'y')
+            return true;
+        else
+            ++i;
+    }
+    return false;
+}
+
+namespace {
 
 bool est_variable_de_systeme(const std::string &t)
 {
@@ -165,7 +183,9 @@ std::string produit_des_membres(const std::string &membre, const std::string &fa
 }
 
 // What the multiplier does to a relation: a constant decides by its own sign,
-// a factor that depends on the variable follows the caller's sign code.
+// a factor in the unknown by the sign it keeps for every x (one that may
+// vanish or change sign would change the solutions), a factor in the
+// teacher's letters follows the caller's sign code.
 enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 
 EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
@@ -175,6 +195,13 @@ EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
         if (v.lecture != Definition::definie || vaut_zero(v))
             return EffetFacteur::REFUSE;   // undefined, or zero: the solutions would change
         return v.nombre < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+    }
+    if (depend_de_l_inconnue(facteur)) {
+        switch (signe_constant(facteur)) {
+        case SigneConstant::positif: return EffetFacteur::GARDE;
+        case SigneConstant::negatif: return EffetFacteur::INVERSE;
+        default: return EffetFacteur::REFUSE;
+        }
     }
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
 }

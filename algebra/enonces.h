@@ -16,8 +16,13 @@ inline constexpr int SIGNE_NEGATIF = 3;
 // Subtracting is the same call with t written "-(" + t + ")".
 void ajoute_aux_membres(std::string &enonce, std::string_view t);
 
-// Each member m becomes (m)*(k), developed when k is a single term.
+// Each member m becomes (m)*(k), developed when k is a single term. A
+// factor in the unknown is taken only when it keeps one sign and never
+// vanishes: otherwise the statement is left as it is.
 void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe);
+
+// True when the text holds the unknown x or y (not a letter of a function name).
+bool depend_de_l_inconnue(std::string_view texte);
 
 // A system becomes the one equation (left 1 op left 2) = (right 1 op right 2).
 void combine_systeme(std::string &systeme, std::string_view operateur);

@@ -12,6 +12,7 @@
 #include "algebra/factorisation.h"
 #include "algebra/fractions.h"
 #include "algebra/racines_carrees.h"
+#include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
@@ -74,6 +75,13 @@ std::string refus_argument(int code, const std::string &a)
         return "";
     if (!est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
+    // A factor in the unknown that may vanish or change sign would add,
+    // lose or reverse solutions.
+    if (code == 6 && depend_de_l_inconnue(a))
+        return "On ne divise les deux membres que par un nombre non nul.";
+    if (code == 4 && depend_de_l_inconnue(a) && signe_constant(a) == SigneConstant::inconnu)
+        return "On ne multiplie les deux membres que par un nombre non nul, ou par une expression qui garde "
+               "son signe sans jamais s'annuler.";
     const int face_a_zero = compare_expressions(a, "0");
     if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
@@ -396,8 +404,13 @@ void Travail::zero_montre(const std::string &r1, const std::string &r2, const st
         texte += (n > 0 ? "*et*" : "") + *r;
         ++n;
     }
-    if (TDalgebre(etapes[1]).nature == SYSTEME)
-        n = 2;
+    // A system has one solution, the pair of the values of x and y.
+    if (TDalgebre(etapes[1]).nature == SYSTEME) {
+        enregistrer_etape(texte, "La solution du système est le couple (" + forme_lisible(r1) + " ; " +
+                                     forme_lisible(r2) + ").", true);
+        partage.derniere_expression = texte;
+        return;
+    }
     enregistrer_etape(texte, annonces[n], true);
     partage.derniere_expression = texte;
 }
@@ -414,6 +427,14 @@ void Travail::resout_etape()
     if (!trouve) {
         r1 = s;
         trouve = resout(r1, r2, r3, r4, contexte_resolution());
+    }
+    // No root to find: no solution, or every real.
+    if (!trouve) {
+        if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
+            enregistrer_etape(c->texte, c->annonce, true);
+            p.derniere_expression = c->texte;
+            return;
+        }
     }
     if (p.nature_expression == EQUATION) {
         if (!trouve) {

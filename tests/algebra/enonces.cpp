@@ -92,8 +92,9 @@ TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
     };
     const Cas cas[] = {
         {"x<3", "2", 2, INFERIEUR},
-        {"x<3", "x", 3, SUPERIEUR},          // the caller knows x is negative here
-        {"x<3", "x", 2, INFERIEUR},
+        {"x<3", "x^2+1", 3, INFERIEUR},      // a factor in x by the sign it keeps, whatever the code
+        {"x<3", "-(x-1)^2-2", 2, SUPERIEUR},
+        {"x<3", "a", 3, SUPERIEUR},          // a teacher's letter follows the caller's code
         {"x<3", "-2", 2, SUPERIEUR},         // a negative constant reverses whatever the code
         {"x<3", "2", 3, INFERIEUR},          // a positive constant never does
         {"x<=3", "1/(-4)", 2, SUPERIEUR_OU_EGAL},
@@ -109,7 +110,7 @@ TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
 
 TEST_F(Enonces, MultiplieMembresRefuseZeroEtLeNonDefini)
 {
-    for (const char *facteur : {"0", "1/(0)", "2-2", ""}) {
+    for (const char *facteur : {"0", "1/(0)", "2-2", "", "x", "1/x", "x^2", "x-1", "1/(x^2-1)"}) {
         std::string s = "2x=4";
         multiplie_membres(s, facteur, 2);
         EXPECT_EQ(s, "2x=4") << facteur;
