@@ -5,6 +5,7 @@
 
 #include "algebra/developpement.h"
 #include "algebra/signe_constant.h"
+#include "algebra/solutions.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/lecteur.h"
@@ -184,11 +185,12 @@ std::string produit_des_membres(const std::string &membre, const std::string &fa
 
 // What the multiplier does to a relation: a constant decides by its own sign,
 // a factor in the unknown by the sign it keeps for every x (one that may
-// vanish or change sign would change the solutions), a factor in the
-// teacher's letters follows the caller's sign code.
+// vanish or change sign would change the solutions; an equation may still be
+// multiplied by a denominator, which vanishes only where it has no value),
+// a factor in the teacher's letters follows the caller's sign code.
 enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 
-EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
+EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe, std::string_view enonce, int nature)
 {
     if (sans_variable(facteur)) {
         const Valeur v = valeur_ordinaire(facteur, 0);
@@ -200,7 +202,9 @@ EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
         switch (signe_constant(facteur)) {
         case SigneConstant::positif: return EffetFacteur::GARDE;
         case SigneConstant::negatif: return EffetFacteur::INVERSE;
-        default: return EffetFacteur::REFUSE;
+        default:
+            return nature == EQUATION && nul_seulement_hors_du_domaine(facteur, enonce) ? EffetFacteur::GARDE
+                                                                                        : EffetFacteur::REFUSE;
         }
     }
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
@@ -249,7 +253,7 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     const TDalgebre e(enonce);
     if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
         return;
-    const EffetFacteur effet = effet_du_facteur(k, code_signe);
+    const EffetFacteur effet = effet_du_facteur(k, code_signe, enonce, e.nature);
     if (effet == EffetFacteur::REFUSE)
         return;
     const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e.nature) : e.nature;
@@ -389,4 +393,10 @@ bool est_produit_de_fractions(std::string_view texte)
     const TDmembre second = membre_de(m.morceaux[2]);
     return (est_quotient_simple(premier) && second.nb_additifs == 0) ||
            (est_quotient_simple(second) && premier.nb_additifs == 0);
+}
+
+bool multiplicateur_admis(std::string_view enonce, std::string_view facteur)
+{
+    const std::string k = normalise(facteur);
+    return !k.empty() && effet_du_facteur(k, 0, enonce, TDalgebre(enonce).nature) != EffetFacteur::REFUSE;
 }

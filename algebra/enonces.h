@@ -21,6 +21,9 @@ void ajoute_aux_membres(std::string &enonce, std::string_view t);
 // vanishes: otherwise the statement is left as it is.
 void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe);
 
+// True when multiplie_membres takes this factor for this statement.
+bool multiplicateur_admis(std::string_view enonce, std::string_view facteur);
+
 // True when the text holds the unknown x or y (not a letter of a function name).
 bool depend_de_l_inconnue(std::string_view texte);
 

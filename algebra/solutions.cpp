@@ -660,3 +660,18 @@ std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
         return ensemble(false);
     return std::nullopt;
 }
+
+bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce)
+{
+    const TDalgebre lu(enonce);
+    const std::string f = normalise(std::string(facteur));
+    const std::optional<std::vector<std::string>> interdites =
+        valeurs_interdites("(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")");
+    const std::optional<std::vector<std::string>> poles = valeurs_interdites(f);
+    std::array<std::string, 5> racines;
+    if (!interdites || !poles || !poles->empty() || !racines_du_produit(f, EQUATION, false, racines)) return false;
+    return std::all_of(racines.begin(), racines.end(), [&](const std::string &r) {
+        return r.empty() || std::any_of(interdites->begin(), interdites->end(),
+                                        [&](const std::string &v) { return meme_racine(v, r); });
+    });
+}

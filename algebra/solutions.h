@@ -90,3 +90,8 @@ struct Conclusion {
     std::string texte, annonce;
 };
 std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce);
+
+// True when the factor vanishes only where a member of the statement has no
+// value (the zeros of its denominators): multiplying an equation by it
+// neither adds nor loses a solution.
+bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce);

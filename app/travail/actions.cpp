@@ -12,7 +12,6 @@
 #include "algebra/factorisation.h"
 #include "algebra/fractions.h"
 #include "algebra/racines_carrees.h"
-#include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
@@ -62,7 +61,7 @@ bool est_une_expression(const std::string &a)
 // Why the argument typed cannot serve the operation waiting for it (its
 // action code), or an empty text when it can. Nothing is recorded for a
 // refused argument.
-std::string refus_argument(int code, const std::string &a)
+std::string refus_argument(int code, const std::string &a, const std::string &enonce)
 {
     if (code == 11)
         return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
@@ -79,9 +78,9 @@ std::string refus_argument(int code, const std::string &a)
     // lose or reverse solutions.
     if (code == 6 && depend_de_l_inconnue(a))
         return "On ne divise les deux membres que par un nombre non nul.";
-    if (code == 4 && depend_de_l_inconnue(a) && signe_constant(a) == SigneConstant::inconnu)
+    if (code == 4 && depend_de_l_inconnue(a) && !multiplicateur_admis(enonce, a))
         return "On ne multiplie les deux membres que par un nombre non nul, ou par une expression qui garde "
-               "son signe sans jamais s'annuler.";
+               "son signe sans jamais s'annuler (ou, dans une équation, par un dénominateur).";
     const int face_a_zero = compare_expressions(a, "0");
     if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
@@ -323,7 +322,7 @@ void Travail::affiche(const std::string &argument)
 
 void Travail::operation_argument(int code, std::string a)
 {
-    if (std::string refus = refus_argument(code, a); !refus.empty()) {
+    if (std::string refus = refus_argument(code, a, courante()); !refus.empty()) {
         message = std::move(refus);
         return;
     }
