@@ -423,17 +423,18 @@ void Travail::resout_etape()
     // offer the panel); roots found only in part are never recorded.
     std::string r1 = normalise(s), r2, r3, r4;
     bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
-    if (!trouve) {
-        r1 = s;
-        trouve = resout(r1, r2, r3, r4, contexte_resolution());
-    }
-    // No root to find: no solution, or every real.
-    if (!trouve) {
+    // No root to find in the statement as shown: no solution, or every real
+    // (the normal form may have lost a denominator's zero).
+    if (std::string m1 = s, m2, m3, m4; !resout(m1, m2, m3, m4, contexte_resolution())) {
         if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
             enregistrer_etape(c->texte, c->annonce, true);
             p.derniere_expression = c->texte;
             return;
         }
+    }
+    if (!trouve) {
+        r1 = s;
+        trouve = resout(r1, r2, r3, r4, contexte_resolution());
     }
     if (p.nature_expression == EQUATION) {
         if (!trouve) {
