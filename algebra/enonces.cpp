@@ -1,15 +1,14 @@
 #include "algebra/enonces.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 
 #include "algebra/developpement.h"
+#include "algebra/signe_constant.h"
+#include "algebra/solutions.h"
 #include "core/algebre.h"
 #include "core/partage.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
 #include "formula/vocabulaire.h"
@@ -87,6 +86,23 @@ bool sans_variable(std::string_view texte)
     return true;
 }
 
+} // namespace
+
+bool depend_de_l_inconnue(std::string_view texte)
+{
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i] == 'x' || texte[i] == 'y')
+            return true;
+        else
+            ++i;
+    }
+    return false;
+}
+
+namespace {
+
 bool est_variable_de_systeme(const std::string &t)
 {
     return t == "x" || t == "y" || t == "a" || t == "b";
@@ -113,37 +129,36 @@ int variable_et_valeur(std::string_view equation, char &lettre, std::string &val
     return 0;
 }
 
-// A double carries 15 significant digits; more would only print noise.
-constexpr int CHIFFRES_MAX = 15;
+// The digits of a decimal text after its leading zeros, without its point,
+// and the power of ten of its first digit ('0.0250' gives "250" and -2).
+// Written zeros after a point are significant; those that end a whole
+// number are not ('32000000' gives "32").
+struct Mantisse {
+    std::string chiffres;
+    int exposant = 0;
+};
 
-// The significant digits of a number as written ('1500' has 4, '0.00008628'
-// has 4, '-2.50' has 3); 0 for a text that is not a plain decimal number.
-int chiffres_significatifs(std::string_view texte)
+std::optional<Mantisse> mantisse_de(std::string_view decimal)
 {
-    if (texte.starts_with('-') || texte.starts_with('+'))
-        texte.remove_prefix(1);
-    if (texte.empty() || texte.find_first_not_of("0123456789.") != std::string_view::npos
-        || std::count(texte.begin(), texte.end(), '.') > 1)
-        return 0;
-    const std::size_t premier = texte.find_first_not_of("0.");
+    const std::size_t point = std::min(decimal.find('.'), decimal.size());
+    const std::size_t premier = decimal.find_first_not_of("0.");
     if (premier == std::string_view::npos)
-        return 0;
-    int n = 0;
-    for (std::size_t i = premier; i < texte.size(); ++i)
-        n += texte[i] != '.';
-    return n;
+        return std::nullopt;
+    Mantisse m;
+    m.exposant = static_cast<int>(point) - static_cast<int>(premier) - (premier < point ? 1 : 0);
+    for (std::size_t i = premier; i < decimal.size(); ++i)
+        if (decimal[i] != '.')
+            m.chiffres += decimal[i];
+    if (point == decimal.size())
+        m.chiffres.erase(std::max<std::size_t>(1, m.chiffres.find_last_not_of('0') + 1));
+    return m;
 }
 
-// The fewest significant digits (up to 15) that give the value back.
-int chiffres_de_la_valeur(double v)
+// A plain decimal number as written, sign apart: "2.50", "1500".
+bool est_nombre_ecrit(std::string_view texte)
 {
-    char tampon[64];
-    for (int n = 1; n < CHIFFRES_MAX; ++n) {
-        std::snprintf(tampon, sizeof tampon, "%.*e", n - 1, v);
-        if (std::strtod(tampon, nullptr) == v)
-            return n;
-    }
-    return CHIFFRES_MAX;
+    return !texte.empty() && texte.find_first_not_of("0123456789.") == std::string_view::npos
+           && std::count(texte.begin(), texte.end(), '.') <= 1;
 }
 
 std::string somme_aux_membres(const std::string &membre, std::string_view t)
@@ -169,16 +184,28 @@ std::string produit_des_membres(const std::string &membre, const std::string &fa
 }
 
 // What the multiplier does to a relation: a constant decides by its own sign,
-// a factor that depends on the variable follows the caller's sign code.
+// a factor in the unknown by the sign it keeps for every x (one that may
+// vanish or change sign would change the solutions; an equation may still be
+// multiplied by a denominator, which vanishes only where it has no value),
+// a factor in the teacher's letters follows the caller's sign code.
 enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 
-EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe)
+EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe, std::string_view enonce, int nature)
 {
     if (sans_variable(facteur)) {
         const Valeur v = valeur_ordinaire(facteur, 0);
         if (v.lecture != Definition::definie || vaut_zero(v))
             return EffetFacteur::REFUSE;   // undefined, or zero: the solutions would change
         return v.nombre < 0 ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+    }
+    if (depend_de_l_inconnue(facteur)) {
+        switch (signe_constant(facteur)) {
+        case SigneConstant::positif: return EffetFacteur::GARDE;
+        case SigneConstant::negatif: return EffetFacteur::INVERSE;
+        default:
+            return nature == EQUATION && nul_seulement_hors_du_domaine(facteur, enonce) ? EffetFacteur::GARDE
+                                                                                        : EffetFacteur::REFUSE;
+        }
     }
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
 }
@@ -226,7 +253,7 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     const TDalgebre e(enonce);
     if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
         return;
-    const EffetFacteur effet = effet_du_facteur(k, code_signe);
+    const EffetFacteur effet = effet_du_facteur(k, code_signe, enonce, e.nature);
     if (effet == EffetFacteur::REFUSE)
         return;
     const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e.nature) : e.nature;
@@ -303,23 +330,28 @@ bool ecriture_scientifique(std::string &texte)
     if (texte.empty() || contient_i(texte) != 0)
         return false;
     texte = normalise(texte);
-    const std::optional<double> valeur = valeur_constante(texte);
-    if (!valeur || *valeur == 0)
+    if (!valeur_constante(texte))
         return false;
-    const double p = *valeur;
-    // Every significant digit is kept: those written, or those of the value
-    // when the text is a calculation; one decimal at least ('2.0*10^(1)').
-    int chiffres = chiffres_significatifs(texte);
-    if (chiffres == 0)
-        chiffres = chiffres_de_la_valeur(p);
-    const int decimales = std::clamp(chiffres - 1, 1, CHIFFRES_MAX - 1);
-    char ecrit[64];
-    std::snprintf(ecrit, sizeof ecrit, "%.*e", decimales, p);
-    const char *e = std::strchr(ecrit, 'e');
-    const int n = std::atoi(e + 1);
-    if (n == 0)
+    // Only an exact value with a finite decimal writing: an approximation
+    // written after "=" would be a false equality.
+    const std::optional<Arbre> arbre = lis_formule(texte);
+    if (!arbre)
         return false;
-    texte = std::string(ecrit, static_cast<std::size_t>(e - ecrit)) + "*10^(" + std::to_string(n) + ")";
+    const Valeur v = valeur_exacte(*arbre, Rationnel(0));
+    if (!v.exact || v.exact->est_nul())
+        return false;
+    const std::string_view sans_signe = std::string_view(texte).substr(texte.starts_with('-') ? 1 : 0);
+    const std::optional<std::string> decimal = v.exact->valeur_absolue().en_decimal();
+    if (!decimal)
+        return false;
+    const std::optional<Mantisse> m = mantisse_de(est_nombre_ecrit(sans_signe) ? sans_signe : *decimal);
+    if (!m || m->exposant == 0)
+        return false;
+    std::string ecrit = v.exact->signe() < 0 ? "-" : "";
+    ecrit += m->chiffres.substr(0, 1);
+    if (m->chiffres.size() > 1)
+        ecrit += "." + m->chiffres.substr(1);
+    texte = ecrit + "*10^(" + std::to_string(m->exposant) + ")";
     return true;
 }
 
@@ -361,4 +393,10 @@ bool est_produit_de_fractions(std::string_view texte)
     const TDmembre second = membre_de(m.morceaux[2]);
     return (est_quotient_simple(premier) && second.nb_additifs == 0) ||
            (est_quotient_simple(second) && premier.nb_additifs == 0);
+}
+
+bool multiplicateur_admis(std::string_view enonce, std::string_view facteur)
+{
+    const std::string k = normalise(facteur);
+    return !k.empty() && effet_du_facteur(k, 0, enonce, TDalgebre(enonce).nature) != EffetFacteur::REFUSE;
 }

@@ -16,8 +16,16 @@ inline constexpr int SIGNE_NEGATIF = 3;
 // Subtracting is the same call with t written "-(" + t + ")".
 void ajoute_aux_membres(std::string &enonce, std::string_view t);
 
-// Each member m becomes (m)*(k), developed when k is a single term.
+// Each member m becomes (m)*(k), developed when k is a single term. A
+// factor in the unknown is taken only when it keeps one sign and never
+// vanishes: otherwise the statement is left as it is.
 void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe);
+
+// True when multiplie_membres takes this factor for this statement.
+bool multiplicateur_admis(std::string_view enonce, std::string_view facteur);
+
+// True when the text holds the unknown x or y (not a letter of a function name).
+bool depend_de_l_inconnue(std::string_view texte);
 
 // A system becomes the one equation (left 1 op left 2) = (right 1 op right 2).
 void combine_systeme(std::string &systeme, std::string_view operateur);
@@ -37,8 +45,10 @@ int substitue(std::string &equation, int etape, int cible, std::string_view base
 // left as it was) when the result cannot be evaluated.
 void remplace_x(std::string &texte, std::string &valeur);
 
-// Writes a constant as mantissa*10^(exponent); false when the text is not a
-// non-zero constant or needs no power of ten.
+// Writes a constant as mantissa*10^(exponent), the mantissa holding the
+// significant digits only ('5000' gives 5*10^(3), '0.0250' gives
+// 2.50*10^(-2)); false when the text is not a non-zero constant with a
+// finite decimal writing, or needs no power of ten.
 bool ecriture_scientifique(std::string &texte);
 
 // 1-based position of the first "i" once every "sin" is removed; 0 if none.

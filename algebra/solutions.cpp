@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "algebra/developpement.h"
+#include "algebra/signe_constant.h"
 #include "algebra/trinome.h"
 #include "core/algebre.h"
 #include "formula/lecteur.h"
@@ -177,7 +178,10 @@ bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf,
         const int exposant = m.exposants[i];
         const bool puissance = exposant >= 2 && exposant < CODE_SIN;
         std::string racine;
-        if (!racine_lineaire(puissance ? m.bases[i] : m.morceaux[i], racine, accepte_inf)) resultat = false;
+        const std::string &facteur = puissance ? m.bases[i] : m.morceaux[i];
+        // A factor that keeps one sign has no real root: it gives none.
+        if (!racine_lineaire(facteur, racine, accepte_inf) && signe_constant(facteur) == SigneConstant::inconnu)
+            resultat = false;
         if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
         if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
                         [&](const std::string &r) { return meme_racine(r, racine); }))
@@ -523,4 +527,119 @@ void ordonne_trois(std::string &a, std::string &b, std::string &c,
             echange_distincts(*compagnons[i], *compagnons[i + 1]);
         }
     }
+}
+
+namespace {
+
+// The values where a divisor in x vanishes, in increasing order; nothing
+// when one of them cannot be found.
+std::optional<std::vector<std::string>> valeurs_interdites(const std::string &membre)
+{
+    const std::optional<Arbre> arbre = lis_formule(membre);
+    if (!arbre) return std::nullopt;
+    std::vector<std::string> valeurs;
+    for (const Noeud &n : arbre->noeuds) {
+        if (n.genre != Genre::produit) continue;
+        for (int k = 1; k < n.nombre_enfants; ++k) {
+            const Noeud &d = (*arbre)[arbre->enfant(n, k)];
+            const std::string diviseur = arbre->texte.substr(static_cast<std::size_t>(d.debut),
+                                                             static_cast<std::size_t>(d.fin - d.debut));
+            if (arbre->operateur(n, k) != '/' || !contient_inconnue(diviseur, 'x')) continue;
+            std::array<std::string, 5> racines;
+            if (!racines_du_produit(diviseur, EQUATION, false, racines)) return std::nullopt;
+            for (const std::string &r : racines)
+                if (!r.empty() && std::none_of(valeurs.begin(), valeurs.end(),
+                                               [&](const std::string &v) { return meme_racine(v, r); }))
+                    valeurs.push_back(r);
+        }
+    }
+    if (valeurs.size() > 1) std::sort(valeurs.begin(), valeurs.end(), [](const std::string &u, const std::string &v) {
+        return valeur(u, 0).value_or(0) < valeur(v, 0).value_or(0);
+    });
+    return valeurs;
+}
+
+// Every real but the forbidden values, as an interval text ("R" for an
+// equation true everywhere).
+std::string tous_les_reels_sauf(const std::vector<std::string> &interdites, int nature)
+{
+    if (interdites.empty()) return nature == EQUATION ? "R" : "(" + domaine("-inf", "inf", "12") + ")";
+    std::string texte, bas = "-inf";
+    for (const std::string &v : interdites) {
+        texte += "(" + domaine(bas, "(" + v + ")", "12") + ")or";
+        bas = v;
+    }
+    return normalise(texte + "(" + domaine(bas, "inf", "12") + ")");
+}
+
+bool relation_vraie(int nature, int signe)
+{
+    switch (nature) {
+    case EQUATION: return signe == 0;
+    case INFERIEUR: return signe < 0;
+    case SUPERIEUR: return signe > 0;
+    case INFERIEUR_OU_EGAL: return signe <= 0;
+    case SUPERIEUR_OU_EGAL: return signe >= 0;
+    default: return false;
+    }
+}
+
+} // namespace
+
+std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
+{
+    const TDalgebre lu(enonce);
+    const int nature = lu.nature;
+    if (nature < EQUATION || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
+    const std::string gauche = sans_blancs(lu.membre_gauche.texte), droite = sans_blancs(lu.membre_droit.texte);
+    if (gauche.empty() || droite.empty()) return std::nullopt;
+    const std::string ecart = "(" + gauche + ")-(" + droite + ")";
+    std::string membre = droite == "0" ? gauche : normalise(ecart);
+    // A member whose terms in x cancel once developed ('2(x+1)-2x-2') is constant.
+    if (std::string developpe_ = membre; developpe(developpe_) && !contient_inconnue(normalise(developpe_), 'x'))
+        membre = normalise(developpe_);
+    const std::optional<std::vector<std::string>> interdites = valeurs_interdites(ecart);
+    if (!interdites) return std::nullopt;
+
+    const auto ensemble = [&](bool vraie) {
+        if (!vraie) return Conclusion{"([])", "Pas de solution"};
+        return Conclusion{tous_les_reels_sauf(*interdites, nature),
+                          interdites->empty() ? "Tout réel est solution"
+                                              : "Tout réel est solution, sauf les valeurs interdites"};
+    };
+    if (!contient_inconnue(membre, 'x')) {
+        const std::optional<double> v = valeur(membre, 0);
+        if (!v) return std::nullopt;
+        return ensemble(relation_vraie(nature, (*v > 0) - (*v < 0)));
+    }
+    const SigneConstant signe = signe_constant(membre);
+    if (signe != SigneConstant::inconnu) {
+        if (nature == EQUATION) return ensemble(false);
+        const bool positif = signe == SigneConstant::positif;
+        Conclusion c = ensemble(relation_vraie(nature, positif ? 1 : -1));
+        c.annonce[0] = c.annonce[0] == 'P' ? 'p' : 't';
+        c.annonce = "L'expression " + forme_lisible(membre) + " est toujours strictement " +
+                    (positif ? "positive : " : "négative : ") + c.annonce + ".";
+        return c;
+    }
+    std::array<std::string, 5> racines;
+    if (nature == EQUATION && racines_du_produit(membre, EQUATION, false, racines) &&
+        std::all_of(racines.begin(), racines.end(), [](const std::string &r) { return r.empty(); }))
+        return ensemble(false);
+    return std::nullopt;
+}
+
+bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce)
+{
+    const TDalgebre lu(enonce);
+    const std::string f = normalise(std::string(facteur));
+    const std::optional<std::vector<std::string>> interdites =
+        valeurs_interdites("(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")");
+    const std::optional<std::vector<std::string>> poles = valeurs_interdites(f);
+    std::array<std::string, 5> racines;
+    if (!interdites || !poles || !poles->empty() || !racines_du_produit(f, EQUATION, false, racines)) return false;
+    return std::all_of(racines.begin(), racines.end(), [&](const std::string &r) {
+        return r.empty() || std::any_of(interdites->begin(), interdites->end(),
+                                        [&](const std::string &v) { return meme_racine(v, r); });
+    });
 }

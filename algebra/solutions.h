@@ -8,6 +8,7 @@
 // open), "13" (both closed), "14" (lower open), "15" (upper open); a union is
 // "(A)or(B)", isolated values "([v])", the empty set "([])".
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -80,3 +81,18 @@ void ordonne_deux(std::string &a, std::string &b);
 // two values also exchanges their companions.
 void ordonne_trois(std::string &a, std::string &b, std::string &c,
                    std::string &compagnon_a, std::string &compagnon_b, std::string &compagnon_c);
+
+// The conclusion of a statement with no root to find: no solution ("([])",
+// "Pas de solution"), or every real ("R", or the intervals between the
+// values where a divisor vanishes), for a member free of x, a member that
+// keeps one sign, or an equation whose every factor has no root it can take.
+// The text is the one the answer check reads; the announcement says why.
+struct Conclusion {
+    std::string texte, annonce;
+};
+std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce);
+
+// True when the factor vanishes only where a member of the statement has no
+// value (the zeros of its denominators): multiplying an equation by it
+// neither adds nor loses a solution.
+bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce);

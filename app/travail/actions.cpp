@@ -62,7 +62,7 @@ bool est_une_expression(const std::string &a)
 // Why the argument typed cannot serve the operation waiting for it (its
 // action code), or an empty text when it can. Nothing is recorded for a
 // refused argument.
-std::string refus_argument(int code, const std::string &a)
+std::string refus_argument(int code, const std::string &a, const std::string &enonce)
 {
     if (code == 11)
         return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
@@ -75,6 +75,13 @@ std::string refus_argument(int code, const std::string &a)
         return "";
     if (!est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
+    // A factor in the unknown that may vanish or change sign would add,
+    // lose or reverse solutions.
+    if (code == 6 && depend_de_l_inconnue(a))
+        return "On ne divise les deux membres que par un nombre non nul.";
+    if (code == 4 && depend_de_l_inconnue(a) && !multiplicateur_admis(enonce, a))
+        return "On ne multiplie les deux membres que par un nombre non nul, ou par une expression qui garde "
+               "son signe sans jamais s'annuler (ou, dans une équation, par un dénominateur).";
     const int face_a_zero = compare_expressions(a, "0");
     if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
         return "";
@@ -317,7 +324,7 @@ void Travail::affiche(const std::string &argument)
 
 void Travail::operation_argument(int code, std::string a)
 {
-    if (std::string refus = refus_argument(code, a); !refus.empty()) {
+    if (std::string refus = refus_argument(code, a, courante()); !refus.empty()) {
         message = std::move(refus);
         return;
     }
@@ -413,8 +420,13 @@ void Travail::zero_montre(const std::string &r1, const std::string &r2, const st
         texte += (n > 0 ? "*et*" : "") + *r;
         ++n;
     }
-    if (TDalgebre(etapes[1]).nature == SYSTEME)
-        n = 2;
+    // A system has one solution, the pair of the values of x and y.
+    if (TDalgebre(etapes[1]).nature == SYSTEME) {
+        enregistrer_etape(texte, "La solution du système est le couple (" + forme_lisible(r1) + " ; " +
+                                     forme_lisible(r2) + ").", true);
+        partage.derniere_expression = texte;
+        return;
+    }
     enregistrer_etape(texte, annonces[n], true);
     partage.derniere_expression = texte;
 }
@@ -428,6 +440,15 @@ void Travail::resout_etape()
     // offer the panel); roots found only in part are never recorded.
     std::string r1 = normalise(s), r2, r3, r4;
     bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
+    // No root to find in the statement as shown: no solution, or every real
+    // (the normal form may have lost a denominator's zero).
+    if (std::string m1 = s, m2, m3, m4; !resout(m1, m2, m3, m4, contexte_resolution())) {
+        if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
+            enregistrer_etape(c->texte, c->annonce, true);
+            p.derniere_expression = c->texte;
+            return;
+        }
+    }
     if (!trouve) {
         r1 = s;
         trouve = resout(r1, r2, r3, r4, contexte_resolution());

@@ -39,6 +39,9 @@ bool resout_copie(const std::string &texte)
     return resout(copie, r2, r3, r4, contexte_resolution());
 }
 
+// Solving concludes: roots found, or no solution, or every real.
+bool conclut(const std::string &texte) { return resout_copie(texte) || conclusion_sans_racine(texte); }
+
 // Kind 0: every panel is set, later rows overriding earlier ones.
 void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const EtatMenus &etat)
 {
@@ -126,7 +129,7 @@ void menus_relation(Menus &m, const std::string &t, const TDalgebre &e, const Et
     regle_panneau(m, PANEL1, "Div. deux membres par...", true);
 
     partage.accepte_inf = false;
-    regle_panneau(m, PANEL5, "Solution(s)", resout_copie(t));
+    regle_panneau(m, PANEL5, "Solution(s)", conclut(t));
     partage.accepte_inf = true;
     const int nature = partage.nature_expression;
     if (nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL && e.membre_droit.texte == "0" &&

@@ -34,11 +34,13 @@ NatureEnonce nature_du_travail(const std::string &enonce)
 }
 
 // The engine's own solution of a statement, as an answer: the roots of an
-// equation, the solution set of an inequation. Nothing when the engine does
+// equation, the solution set of an inequation, no solution or every real. Nothing when the engine does
 // not find it.
 std::optional<std::string> solution_du_moteur(const std::string &enonce, NatureEnonce nature)
 {
     const ContexteResolution contexte = contexte_resolution();
+    if (const std::optional<Conclusion> c = conclusion_sans_racine(enonce))
+        return c->texte;
     if (nature == NatureEnonce::inequation) {
         std::string ensemble = intervalle_solutions(enonce, contexte);
         return ensemble.empty() ? std::nullopt : std::optional(ensemble);

@@ -86,7 +86,8 @@ inline Sortie sans_erreur(std::string t) { return {t, t.empty() || t == "Erreur"
 inline Sortie si_change(const std::string &avant, std::string apres) { return {apres, apres.empty() || apres == avant}; }
 
 // The panel "Solution(s)" as the window runs it: offered when the menus
-// say so, the statement normalised, then solved; the roots joined by "*et*".
+// say so, the statement normalised, then solved; the roots joined by "*et*"
+// (none for "no solution").
 inline Sortie solutions_du_panneau(const Entree &e)
 {
     partage.etape = 1;
@@ -98,7 +99,11 @@ inline Sortie solutions_du_panneau(const Entree &e)
     if (partage.nature_expression != EQUATION)
         return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));
     partage.accepte_inf = false;
-    std::string r1 = normalise(e.enonce.texte), r2, r3, r4;
+    std::string r1 = e.enonce.texte, r2, r3, r4;
+    if (!resout(r1, r2, r3, r4, contexte_resolution()))
+        if (const std::optional<Conclusion> c = conclusion_sans_racine(e.enonce.texte))
+            return {c->texte == "([])" ? "" : c->texte, false};
+    r1 = normalise(e.enonce.texte);
     resout(r1, r2, r3, r4, contexte_resolution());
     std::string liste;
     for (const std::string *r : {&r1, &r2, &r3, &r4})

@@ -92,8 +92,9 @@ TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
     };
     const Cas cas[] = {
         {"x<3", "2", 2, INFERIEUR},
-        {"x<3", "x", 3, SUPERIEUR},          // the caller knows x is negative here
-        {"x<3", "x", 2, INFERIEUR},
+        {"x<3", "x^2+1", 3, INFERIEUR},      // a factor in x by the sign it keeps, whatever the code
+        {"x<3", "-(x-1)^2-2", 2, SUPERIEUR},
+        {"x<3", "a", 3, SUPERIEUR},          // a teacher's letter follows the caller's code
         {"x<3", "-2", 2, SUPERIEUR},         // a negative constant reverses whatever the code
         {"x<3", "2", 3, INFERIEUR},          // a positive constant never does
         {"x<=3", "1/(-4)", 2, SUPERIEUR_OU_EGAL},
@@ -109,7 +110,7 @@ TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
 
 TEST_F(Enonces, MultiplieMembresRefuseZeroEtLeNonDefini)
 {
-    for (const char *facteur : {"0", "1/(0)", "2-2", ""}) {
+    for (const char *facteur : {"0", "1/(0)", "2-2", "", "x", "1/x", "x^2", "x-1", "1/(x^2-1)"}) {
         std::string s = "2x=4";
         multiplie_membres(s, facteur, 2);
         EXPECT_EQ(s, "2x=4") << facteur;
@@ -294,26 +295,33 @@ TEST_F(Enonces, RemplaceXDonneLaValeurOuRefuse)
     }
 }
 
+// The mantissa holds the significant digits, not the zeros that end a whole
+// number; a value without a finite decimal writing keeps its exact form.
 TEST_F(Enonces, EcritureScientifique)
 {
     const std::pair<const char *, const char *> reussis[] = {
-        {"1500", "1.500*10^(3)"},
-        {"-1500", "-1.500*10^(3)"},
+        {"32000000", "3.2*10^(7)"},
+        {"5000", "5*10^(3)"},
+        {"1500", "1.5*10^(3)"},
+        {"-1500", "-1.5*10^(3)"},
         {"0.0025", "2.5*10^(-3)"},
-        {"20", "2.0*10^(1)"},
+        {"20", "2*10^(1)"},
         {"0.00008628", "8.628*10^(-5)"},
         {"-0.000000123456789012345", "-1.23456789012345*10^(-7)"},
         {"1/8", "1.25*10^(-1)"},
-        // Numbers past 99,999,999 and powers with a signed exponent.
-        {"150000000", "1.50000000*10^(8)"},
-        {"10^-3", "1.0*10^(-3)"},
+        {"2^10", "1.024*10^(3)"},
+        // Numbers from 10^8 up, and powers with a signed exponent.
+        {"150000000", "1.5*10^(8)"},
+        {"123456789", "1.23456789*10^(8)"},
+        {"6*10^23", "6*10^(23)"},
+        {"10^-3", "1*10^(-3)"},
     };
     for (const auto &[texte, attendu] : reussis) {
         std::string t = texte;
         EXPECT_TRUE(ecriture_scientifique(t)) << texte;
         EXPECT_EQ(t, attendu);
     }
-    for (const char *texte : {"5", "0", "2x", "pi", "1/0", "", "9.99", "x=2"}) {
+    for (const char *texte : {"5", "0", "2x", "pi", "1/0", "", "9.99", "x=2", "1/2+1/3", "1/3", "100*sqrt(2)"}) {
         std::string t = texte;
         EXPECT_FALSE(ecriture_scientifique(t)) << texte;
     }

@@ -1,4 +1,5 @@
 #include "algebra/solutions.h"
+#include "algebra/signe_constant.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ TEST_F(Solutions, ResoutProduitsEtValeursDirectes)
         {"(x-1)^5=0", true, "1", "", "", ""},
         {"x^2*(x+1)=0", true, "0", "-1", "", ""},
         {"x+1=0", true, "-1", "", "", ""},
-        {"(x^2+1)*(x-1)=0", false, "1", "", "", ""},
+        {"(x^2+1)*(x-1)=0", true, "1", "", "", ""},   // x^2+1 has no real root
         {"", false, "", "", "", ""},
         {"3=0", false, "", "", "", ""},
     };
@@ -558,6 +559,80 @@ TEST(SolutionsOutil, ResoutAfficheDrapeauEtRacines)
     pclose(sortie);
     ASSERT_TRUE(lu);
     EXPECT_EQ(std::string(ligne), "true\t2\t-3\t\t\n");
+}
+
+} // namespace
+
+namespace {
+
+// Statements with no root to find, as textbooks give them: the conclusion,
+// its text read by the answer check, and what the announcement says.
+TEST_F(Solutions, ConclusionSansRacine)
+{
+    struct Cas {
+        const char *enonce, *texte, *annonce;
+    };
+    const Cas cas[] = {
+        {"x^2=-4", "([])", "Pas de solution"},
+        {"3*x+1=3*x+4", "([])", "Pas de solution"},
+        {"-3=0", "([])", "Pas de solution"},
+        {"(2*x+6)/(x+3)=0", "([])", "Pas de solution"},
+        {"(x^2+1)*(x^2+3)=0", "([])", "Pas de solution"},
+        {"2*(x+1)=2*x+2", "R", "Tout réel est solution"},
+        {"(x+3)/(x+3)=1", "(domain(x,-inf,-3,12))or(domain(x,-3,inf,12))",
+         "Tout réel est solution, sauf les valeurs interdites"},
+        {"x^2+1>0", "(domain(x,-inf,inf,12))", "L'expression x ²+1 est toujours strictement positive : tout réel est solution."},
+        {"x^2-2*x+2<=0", "([])", "L'expression x ²-2·x+2 est toujours strictement positive : pas de solution."},
+        {"-(x-1)^2-3<0", "(domain(x,-inf,inf,12))",
+         "L'expression -(x-1) ²-3 est toujours strictement négative : tout réel est solution."},
+        {"5>2", "(domain(x,-inf,inf,12))", "Tout réel est solution"},
+        {"x+1<x", "([])", "Pas de solution"},
+    };
+    for (const Cas &c : cas) {
+        const std::optional<Conclusion> conclusion = conclusion_sans_racine(c.enonce);
+        ASSERT_TRUE(conclusion) << c.enonce;
+        EXPECT_EQ(conclusion->texte, c.texte) << c.enonce;
+        EXPECT_EQ(conclusion->annonce, c.annonce) << c.enonce;
+    }
+    // Statements with roots, or whose sign is not settled, are solved otherwise.
+    for (const char *enonce : {"2*x=4", "x^2=4", "x^2-2*x+1>0", "x^2>0", "x+y=1", "2*x+1", "a*x=1"})
+        EXPECT_FALSE(conclusion_sans_racine(enonce)) << enonce;
+}
+
+// A factor with no real root gives none: the others are still solved.
+TEST_F(Solutions, FacteurSansRacineReelle)
+{
+    const std::pair<const char *, std::vector<std::string>> cas[] = {
+        {"(x^2+1)*(x-2)=0", {"2"}},
+        {"(x^2+4)*(2*x+1)*(x+3)=0", {"-1/2", "-3"}},
+        {"x*(x^2+x+1)=0", {"0"}},
+        {"(x-1)/(x^2+2)=0", {"1"}},
+        {"-(x^2+1)*(x+5)=0", {"-5"}},
+    };
+    for (const auto &[enonce, attendues] : cas) {
+        const Racines r = resous(enonce);
+        EXPECT_TRUE(r.trouve) << enonce;
+        std::vector<std::string> trouvees;
+        for (const std::string *t : {&r.r1, &r.r2, &r.r3, &r.r4})
+            if (!t->empty())
+                trouvees.push_back(*t);
+        EXPECT_EQ(trouvees, attendues) << enonce;
+    }
+}
+
+TEST_F(Solutions, SigneConstant)
+{
+    const std::pair<const char *, SigneConstant> cas[] = {
+        {"x^2+1", SigneConstant::positif},       {"(x-3)^2+0.5", SigneConstant::positif},
+        {"x^2-2*x+2", SigneConstant::positif},   {"-x^2-4", SigneConstant::negatif},
+        {"1/(x^2+1)", SigneConstant::positif},   {"exp(x)+sqrt(x)", SigneConstant::positif},
+        {"3", SigneConstant::positif},           {"x^2", SigneConstant::inconnu},
+        {"x^2-1", SigneConstant::inconnu},       {"x^2-2*x+1", SigneConstant::inconnu},
+        {"x", SigneConstant::inconnu},           {"a^2+1", SigneConstant::positif},
+        {"a+1", SigneConstant::inconnu},         {"x^3+1", SigneConstant::inconnu},
+    };
+    for (const auto &[texte, signe] : cas)
+        EXPECT_EQ(signe_constant(texte), signe) << texte;
 }
 
 } // namespace

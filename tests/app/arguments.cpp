@@ -59,6 +59,36 @@ TEST_F(Arguments, MeaninglessArgumentsAreRefused)
     }
 }
 
+// Both members divided by an expression in x, or multiplied by one that may
+// vanish or change sign, would lose, add or reverse solutions.
+TEST_F(Arguments, FacteursEnXQuiChangentLesSolutions)
+{
+    const Cas cas[] = {
+        {"x^2=3*x", 6, "x"},         {"x^2<3*x", 6, "x"},       {"2*x^2=8*x", 6, "2x"},
+        {"x^2+x=0", 6, "x+1"},       {"x^2<4", 6, "x^2+1"},     {"1/x<2", 4, "x"},
+        {"x/(x-1)<2", 4, "x-1"},     {"x^2=1", 4, "x^2"},       {"x^2=1", 4, "-x"},
+    };
+    for (const Cas &c : cas) {
+        donne(c);
+        EXPECT_EQ(partage.etape, 2) << c.enonce << " / " << c.argument;
+        EXPECT_EQ(t.message, c.code == 6 ? "On ne divise les deux membres que par un nombre non nul."
+                                         : "On ne multiplie les deux membres que par un nombre non nul, ou par une "
+                                           "expression qui garde son signe sans jamais s'annuler (ou, dans une équation, par un "
+                                           "dénominateur).")
+            << c.enonce << " / " << c.argument;
+    }
+    // A factor that keeps one sign, and never vanishes, may multiply (a
+    // negative one reverses the inequation), and so may an equation's denominator.
+    const std::pair<Cas, char> signes[] = {
+        {{"x/(x^2+1)<2", 4, "x^2+1"}, '<'}, {{"x<1", 4, "-x^2-1"}, '>'}, {{"x=1", 4, "(x-1)^2+2"}, '='},
+        {{"3/(x-1)=2", 4, "x-1"}, '='}};
+    for (const auto &[c, relation] : signes) {
+        donne(c);
+        EXPECT_EQ(partage.etape, 3) << c.enonce << " / " << c.argument;
+        EXPECT_NE(t.etapes[3].find(relation), std::string::npos) << c.enonce << " -> " << t.etapes[3];
+    }
+}
+
 TEST_F(Arguments, SoundArgumentsAreRecorded)
 {
     const Cas cas[] = {

@@ -201,6 +201,10 @@ TEST_F(Reponse, SansExerciceLaSolutionDuMoteurJuge)
         {"2*x-4<0", "x<2", true},             {"2*x-4<0", "]2;+∞[", false},
         {"{x+y=5\r\nx-y=1}", "(3;2)", true}, {"{x+y=5\r\nx-y=1}", "x=2 et y=3", false},
         {"2*(x+1)", "2x+2", true},            {"2*(x+1)", "2x+1", false},
+        {"x^2=-4", "pas de solution", true},  {"x^2=-4", "x=2", false},
+        {"x^2+1>0", "ℝ", true},               {"x^2+1>0", "∅", false},
+        {"3*x+1=3*x+4", "∅", true},           {"2*(x+1)=2*x+2", "tout réel", true},
+        {"(2*x+6)/(x+3)=0", "x=-3", false},   {"(x^2+1)*(x-2)=0", "x=2", true},
     };
     for (const auto &c : cas) {
         SetUp();

@@ -137,7 +137,7 @@ TEST_F(Routes, CheminsDeResolution)
           {1, "Panel4", "Remplacer y dans (II)\t1"},
           {DERNIER, "etape[1]", "{y+2=3@2*x-3=1}\tIl faut Remplacer x dans (I)"},
           {DERNIER, "etape[3]", "y=1\tIl faut soustraire [2] aux deux membres."},
-          {DERNIER, "etape[4]", "2*et*1\tLes deux solutions sont : "}}},
+          {DERNIER, "etape[4]", "2*et*1\tLa solution du système est le couple (2 ; 1)."}}},
         {"vecteurs avec Chasles",
          "tape AB..arrow+BC..arrow-AC..arrow\nclic Panel7\nclic Panel7\nclic Panel7\netat\n",
          1,
