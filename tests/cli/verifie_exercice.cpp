@@ -51,6 +51,14 @@ std::string fichier(const std::string &enonce, const std::vector<std::string> &v
     return t;
 }
 
+// The file with one more anticipated answer before the catch-all one.
+std::string avec_prevue(std::string fichier, const std::string &reponse, const std::string &commentaire, int note)
+{
+    fichier.insert(fichier.find("solution:\r\n"),
+                   "solution:" + reponse + "\r\ncomment:" + commentaire + "\r\nnote:" + std::to_string(note) + "\r\n");
+    return fichier;
+}
+
 // The file with the given panels withheld from the pupil.
 std::string retient(const std::string &fichier, const std::vector<std::string> &retenus)
 {
@@ -104,6 +112,22 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         {"hors_domaine", fichier("(x-2)/(x+1)=0", {}, "-1"), "n'est pas définie pour x = -1"},
         {"sans_reponse_juste", fichier("x+1=2", {}, "1", 3), "aucune réponse n'a la note 0"},
         {"fins_de_ligne", "Enonce\n2*x=4\n", "le fichier change à la ligne 1"},
+        {"prevue_atteinte", retient(avec_prevue(fichier("(x+1)^2", {}, "x^2+2*x+1"), "x^2+1", "Le double produit ?", 5),
+                                    {"Panel5"}),
+         ""},
+        {"prevue_masquee", avec_prevue(fichier("2*x=4", {}, "2"), "x=2", "Oui, mais...", 1),
+         "la réponse prévue n°2 « 2 » (note 1) n'est jamais atteinte : la réponse n°1 « 2 » (note 0) la prend avant"},
+        {"fausse_masquee", avec_prevue(avec_prevue(fichier("(x+1)^2", {}, "x^2+2*x+1"), "x^2+1", "Double produit", 5),
+                                       "1+x^2", "Carré", 4),
+         "la réponse prévue n°3 « 1+x^2 » (note 4) n'est jamais atteinte : la réponse n°2"},
+        {"coefficient_nul", retient(fichier("x^2+a*x", {"a:0,,"}, "x^2"), {"Panel5"}),
+         "le tirage donne 0 à « a », qui multiplie"},
+        {"coefficient_nul_calcule", fichier("[a]*x=4", {"a:0,,"}, "2"), "le tirage donne 0 à « a »"},
+        {"racines_egales", fichier("(x-a)*(x-b)=0", {"a:2,,", "b:2,,"}, "2"),
+         "la même valeur à « a » et « b », dont l'énoncé prend la différence"},
+        {"difference_nulle", fichier("{x+y=[a+b]@x-y=[a-b]}", {"a:3,,", "b:3,,"}, "3=3"), "la même valeur à « a » et « b »"},
+        {"racines_opposees", retient(fichier("(x-a)*(x+b)=0", {"a:2,,", "b:2,,"}, "2=-2"), {"Panel5"}), ""},
+        {"sans_consigne", fichier("x+1=2", {}, "1").replace(0, 6, ""), "l'exercice n'a pas de consigne"},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
