@@ -149,15 +149,17 @@ bool tire(const fs::path &chemin, int tirage, Travail &travail, std::string *mod
         return false;
     if (modele)
         *modele = partage.expression_base;
-    seme_hasard(static_cast<unsigned>(tirage));
+    travail.seme(static_cast<unsigned>(tirage));
     travail.SpeedButton9Click();
     return true;
 }
 
-// The values that draw gave: the same seed, the same variable lines.
+// The values that draw gave: the switch to pupil mode seeds the values with
+// the first number of the work's own generator, seeded with the draw.
 Valeurs valeurs_du_tirage(int tirage)
 {
-    seme_hasard(static_cast<unsigned>(tirage));
+    std::mt19937 graines(static_cast<unsigned>(tirage));
+    seme_hasard(graines());
     return tire_valeurs();
 }
 

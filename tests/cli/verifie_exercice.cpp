@@ -127,6 +127,12 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
          "la même valeur à « a » et « b », dont l'énoncé prend la différence"},
         {"difference_nulle", fichier("{x+y=[a+b]@x-y=[a-b]}", {"a:3,,", "b:3,,"}, "3=3"), "la même valeur à « a » et « b »"},
         {"racines_opposees", retient(fichier("(x-a)*(x+b)=0", {"a:2,,", "b:2,,"}, "2=-2"), {"Panel5"}), ""},
+        {"sans_solution", fichier("x^2=-4", {}, "aucune solution"), ""},
+        {"sans_solution_fausse", fichier("x^2-2*x=1", {}, "aucune solution"), "l'équation a une solution entre"},
+        {"tous_les_reels_faux", fichier("2*(x+1)=2*x+1", {}, "tout reel"), "ne vérifie pas l'équation"},
+        // Each draw has its own values: the clash shows on the draws where a = 3 only.
+        {"tirages_differents", avec_prevue(fichier("x=a", {"a:3,4,,"}, "a"), "3", "Non", 5),
+         "la réponse prévue n°2 « 3 » (note 5) n'est jamais atteinte"},
         {"sans_consigne", fichier("x+1=2", {}, "1").replace(0, 6, ""), "l'exercice n'a pas de consigne"},
     };
     for (const Cas &c : cas) {
