@@ -6,7 +6,7 @@
 // anticipated answer, given as written, meets its own entry and not an earlier
 // one; no letter drawn 0 multiplies and no two letters drawn equal have their
 // difference taken in the statement; an instruction is given; no panel the pupil may
-// use gives a 20/20 answer in one click. With --routes, the teacher's road
+// use gives a 20/20 answer in one click, and the statement itself is none. With --routes, the teacher's road
 // NAME.route of that folder, played on the draw of seed 1, must end on a step
 // that the answer check accepts with 20/20. The file must also come back byte for byte when
 // read and written again. An anticipated wrong answer whose comment says less
@@ -301,6 +301,10 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
     }
     if (!une_juste)
         rapport.signale(tirage, "aucune réponse n'a la note 0.");
+    // Options that transform the statement at load may leave the answer itself on the board.
+    if (accepte_a_20(enonce, enonce))
+        rapport.signale(tirage, "l'énoncé tel que l'élève le voit, « " + enonce +
+                                    " », est déjà accepté à 20/20 : l'option FRACTIONS le transforme-t-elle au chargement ?");
     verifie_atteinte(solutions, normalisees, enonce, tirage, rapport);
     if (const std::string d = defaut_tirage(modele, valeurs_du_tirage(tirage)); !d.empty())
         rapport.signale(tirage, d);

@@ -133,6 +133,8 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         // Each draw has its own values: the clash shows on the draws where a = 3 only.
         {"tirages_differents", avec_prevue(fichier("x=a", {"a:3,4,,"}, "a"), "3", "Non", 5),
          "la réponse prévue n°2 « 3 » (note 5) n'est jamais atteinte"},
+        {"enonce_deja_reponse", retient(fichier("(x^3)^2", {}, "x^6"), {"Panel5", "Panel10"}),
+         "l'énoncé tel que l'élève le voit, « x^6 », est déjà accepté à 20/20"},
         {"sans_consigne", fichier("x+1=2", {}, "1").replace(0, 6, ""), "l'exercice n'a pas de consigne"},
     };
     for (const Cas &c : cas) {
