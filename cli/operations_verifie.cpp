@@ -154,12 +154,10 @@ bool tire(const fs::path &chemin, int tirage, Travail &travail, std::string *mod
     return true;
 }
 
-// The values that draw gave: the switch to pupil mode seeds the values with
-// the first number of the work's own generator, seeded with the draw.
-Valeurs valeurs_du_tirage(int tirage)
+// The values the switch to pupil mode drew, drawn again from its seed.
+Valeurs valeurs_tirees(const Travail &travail)
 {
-    std::mt19937 graines(static_cast<unsigned>(tirage));
-    seme_hasard(graines());
+    seme_hasard(travail.graine_eleve());
     return tire_valeurs();
 }
 
@@ -306,7 +304,7 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
         rapport.signale(tirage, "l'énoncé tel que l'élève le voit, « " + enonce +
                                     " », est déjà accepté à 20/20 : l'option FRACTIONS le transforme-t-elle au chargement ?");
     verifie_atteinte(solutions, normalisees, enonce, tirage, rapport);
-    if (const std::string d = defaut_tirage(modele, valeurs_du_tirage(tirage)); !d.empty())
+    if (const std::string d = defaut_tirage(modele, valeurs_tirees(travail)); !d.empty())
         rapport.signale(tirage, d);
     verifie_un_clic(chemin, tirage, rapport);
 }
