@@ -3,8 +3,10 @@
 // For each draw: the file loads and its values are drawn; every right answer
 // (note 0) is accepted with 20/20 by the answer check in each writing a pupil
 // may give of it, but not rounded, and is right for the drawn statement; an
-// answer with a note above 0 is not accepted with 20/20; no panel the pupil may
-// use gives a 20/20 answer in one click. With --routes, the teacher's road
+// anticipated answer, given as written, meets its own entry and not an earlier
+// one; no letter drawn 0 multiplies and no two letters drawn equal have their
+// difference taken in the statement; an instruction is given; no panel the pupil may
+// use gives a 20/20 answer in one click, and the statement itself is none. With --routes, the teacher's road
 // NAME.route of that folder, played on the draw of seed 1, must end on a step
 // that the answer check accepts with 20/20. The file must also come back byte for byte when
 // read and written again. An anticipated wrong answer whose comment says less
@@ -144,14 +146,46 @@ char lettre_restante(const std::string &enonce)
 
 // The exercise loaded in a work made on a clean state, its values drawn as
 // the switch to pupil mode does. False when the file does not load.
-bool tire(const fs::path &chemin, int tirage, Travail &travail)
+bool tire(const fs::path &chemin, int tirage, Travail &travail, std::string *modele = nullptr)
 {
     travail.FormActivate("");
     if (!travail.charge_exercice(texte_de(chemin)))
         return false;
-    seme_hasard(static_cast<unsigned>(tirage));
+    if (modele)
+        *modele = partage.expression_base;
+    travail.seme(static_cast<unsigned>(tirage));
     travail.SpeedButton9Click();
     return true;
+}
+
+// The values the switch to pupil mode drew, drawn again from its seed.
+Valeurs valeurs_tirees(const Travail &travail)
+{
+    seme_hasard(travail.graine_eleve());
+    return tire_valeurs();
+}
+
+// Each anticipated answer, given as written, must meet its own entry: one
+// that an earlier entry takes first never shows its comment nor its mark.
+void verifie_atteinte(const std::vector<TDsolu> &solutions, const decltype(Partage::solutions_normalisees) &normalisees,
+                      const std::string &enonce, int tirage, Rapport &rapport)
+{
+    for (std::size_t i = 1; i <= solutions.size() && i < normalisees.size(); ++i) {
+        const TDsolu &prevue = solutions[i - 1];
+        if (normalisees[i].empty())
+            continue;
+        partage.note = 20;
+        verifie_reponse(normalisees[i], enonce);
+        if (partage.commentaire_final == prevue.commentaire && partage.note == 20 - prevue.penalite)
+            continue;
+        std::string par = "le contrôle dit " + resultat_du_controle();
+        for (std::size_t j = 1; j < i; ++j)
+            if (solutions[j - 1].commentaire == partage.commentaire_final)
+                par = "la réponse n°" + std::to_string(j) + " « " + normalisees[j] + " » (note " +
+                      std::to_string(solutions[j - 1].penalite) + ") la prend avant : placez-la plus haut";
+        rapport.signale(tirage, "la réponse prévue n°" + std::to_string(i) + " « " + normalisees[i] + " » (note " +
+                                    std::to_string(prevue.penalite) + ") n'est jamais atteinte : " + par + ".");
+    }
 }
 
 // Each panel the pupil may use on the statement, clicked once: the step it
@@ -223,11 +257,14 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
 {
     remet_a_zero_complet();
     Travail travail;
-    if (!tire(chemin, tirage, travail)) {
+    std::string modele;
+    if (!tire(chemin, tirage, travail, &modele)) {
         rapport.signale(tirage, "le fichier ne se charge pas.");
         return;
     }
     const std::string enonce = travail.etapes[1];
+    if (partage.consigne.empty() || partage.consigne == partage.consigne_initiale)
+        rapport.signale(0, "l'exercice n'a pas de consigne : dites quoi faire et comment écrire la réponse.");
     if (const char lettre = lettre_restante(enonce))
         rapport.signale(tirage, std::string("la lettre « ") + lettre + " » reste dans l'énoncé tiré « " + enonce + " ».");
     if (const std::string d = defaut_enonce(enonce); !d.empty())
@@ -241,11 +278,7 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
     for (std::size_t i = 1; i <= solutions.size() && i < normalisees.size(); ++i) {
         const std::string &reponse = normalisees[i];
         if (solutions[i - 1].penalite != 0) {
-            if (!reponse.empty() && accepte_a_20(reponse, enonce))
-                rapport.signale(tirage, "la réponse n°" + std::to_string(i) + " « " + reponse + " », de note " +
-                                            std::to_string(solutions[i - 1].penalite) +
-                                            ", est acceptée à 20/20 : une réponse juste la précède-t-elle ?");
-            else if (!reponse.empty())
+            if (!reponse.empty())
                 conseille_commentaire(enonce, solutions[i - 1], reponse, bibliotheque, rapport);
             continue;
         }
@@ -270,6 +303,13 @@ void verifie_tirage(const fs::path &chemin, int tirage, const BibliothequeRegles
     }
     if (!une_juste)
         rapport.signale(tirage, "aucune réponse n'a la note 0.");
+    // Options that transform the statement at load may leave the answer itself on the board.
+    if (accepte_a_20(enonce, enonce))
+        rapport.signale(tirage, "l'énoncé tel que l'élève le voit, « " + enonce +
+                                    " », est déjà accepté à 20/20 : l'option FRACTIONS le transforme-t-elle au chargement ?");
+    verifie_atteinte(solutions, normalisees, enonce, tirage, rapport);
+    if (const std::string d = defaut_tirage(modele, valeurs_tirees(travail)); !d.empty())
+        rapport.signale(tirage, d);
     verifie_un_clic(chemin, tirage, rapport);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "exercise/preparation.h"
 #include "formula/reponse.h"
 
 namespace cli {
@@ -30,5 +31,10 @@ std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce natu
 // The answer with its values that have no finite decimal writing rounded to
 // the hundredth ("1/3" as "0.33"); nothing when every value has one.
 std::optional<std::string> approchee(const std::string &reponse, NatureEnonce nature);
+
+// Empty when the values drawn keep the statement `modele` (as the teacher
+// wrote it, with its letters) sound, else the French sentence: a letter drawn
+// 0 that multiplies, two letters drawn equal whose difference it relies on.
+std::string defaut_tirage(const std::string &modele, const Valeurs &valeurs);
 
 } // namespace cli

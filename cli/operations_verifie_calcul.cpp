@@ -197,9 +197,34 @@ private:
     }
 };
 
+// An answer "no solution" or "every real": the equation is checked on a grid,
+// where it must never hold (nor change sign between two close points where
+// its members go on without a jump), or always hold where it is defined.
+std::string defaut_sans_valeur(const Relation &r, bool tous_les_reels)
+{
+    const auto ecart = [&](double x) -> std::optional<double> {
+        const std::optional<double> g = valeur(r.gauche, x), d = valeur(r.droite, x);
+        return g && d ? std::optional<double>(*g - *d) : std::nullopt;
+    };
+    constexpr double PAS = 0.0917;
+    for (double x = -30.013; x < 30; x += PAS) {
+        const std::optional<bool> juste = r.vraie(x);
+        if (juste && *juste != tous_les_reels)
+            return "x = " + nombre(x) + (tous_les_reels ? " ne vérifie pas l'équation." : " vérifie l'équation.");
+        const std::optional<double> a = ecart(x), m = ecart(x + PAS / 2), b = ecart(x + PAS);
+        const bool sans_saut = a && m && b && std::min(*a, *b) <= *m && *m <= std::max(*a, *b);
+        if (!tous_les_reels && sans_saut && (*a < 0) != (*b < 0))
+            return "l'équation a une solution entre " + nombre(x) + " et " + nombre(x + PAS) + ".";
+    }
+    return {};
+}
+
 std::string defaut_equation(const std::string &enonce, const std::string &reponse)
 {
     const Relation r = relation(enonce);
+    if (const LectureReponse lue = lis_reponse(reponse, NatureEnonce::equation);
+        lue.sens && lue.sens->genre == Sens::Genre::valeurs && lue.sens->valeurs.empty())
+        return defaut_sans_valeur(r, lue.sens->tous_les_reels);
     for (const std::string &texte : coupe(reponse, "*et*")) {
         const std::optional<double> v = valeur(texte, 0);
         if (!v)

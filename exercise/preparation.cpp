@@ -33,8 +33,6 @@ std::mt19937 &generateur()
 bool est_lettre(char c) { return c >= 'a' && c <= 'z'; }
 
 // Value text of each letter 'a'..'z' drawn for this run; empty for none.
-using Valeurs = std::array<std::string, 26>;
-
 // Characters that, next to a value, would glue onto it: the value enters as
 // a factor, so a "*" goes between.
 bool colle_avant(char c) { return (c >= '0' && c <= '9') || c == '.' || c == ')' || est_lettre(c); }
@@ -221,6 +219,8 @@ std::optional<int> entier(std::string_view item)
     return valeur;
 }
 
+} // namespace
+
 Valeurs tire_valeurs()
 {
     Valeurs valeurs;
@@ -238,6 +238,8 @@ Valeurs tire_valeurs()
     }
     return valeurs;
 }
+
+namespace {
 
 std::string aide_instanciee(const std::string &aide, const Valeurs &valeurs)
 {

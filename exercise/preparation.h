@@ -3,6 +3,7 @@
 // default answers, one help per step), and the exercise turned into the one
 // the pupil solves, with values drawn for its variables.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,11 @@ ExercicePrepare preparer_exercice(const std::optional<std::string> &etape_1 = st
 // Draws the variables' values and fills the instantiated starting expression,
 // helps and answers.
 void instancier_exercice();
+
+// The values drawn for the letters 'a'..'z' (empty for a letter without one),
+// each from its variable line, by the seeded generator.
+using Valeurs = std::array<std::string, 26>;
+Valeurs tire_valeurs();
 
 // Seeds the generator the values are drawn from, for reproducible runs.
 void seme_hasard(unsigned graine);

@@ -159,6 +159,8 @@ public:
     std::vector<std::string> boutons_bas() const;
     // Seeds the draws of the pupil's values, for reproducible runs.
     void seme(unsigned graine);
+    // The seed the pupil's values were drawn with at the last switch to pupil mode.
+    unsigned graine_eleve() const { return graine_eleve_; }
     // A teacher's table of the given mode (1 helps, 2 answers, 3 values) was
     // confirmed: what the window shows of the exercise follows it.
     void grille_validee(int mode);

@@ -53,6 +53,14 @@ std::string fichier(const std::string &enonce, const std::vector<std::string> &v
     return t;
 }
 
+// The file with one more anticipated answer before the catch-all one.
+std::string avec_prevue(std::string fichier, const std::string &reponse, const std::string &commentaire, int note)
+{
+    fichier.insert(fichier.find("solution:\r\n"),
+                   "solution:" + reponse + "\r\ncomment:" + commentaire + "\r\nnote:" + std::to_string(note) + "\r\n");
+    return fichier;
+}
+
 // The file with the given panels withheld from the pupil.
 std::string retient(const std::string &fichier, const std::vector<std::string> &retenus)
 {
@@ -114,6 +122,30 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         {"fins_de_ligne", sans_cr(fichier("2*x=4", {}, "2")), "le fichier change à la ligne 1"},
         {"utf8", depuis_windows_1252(fichier("2*x=4", {}, "2", 0, "\xC9nonc\xE9")), "écrit en UTF-8"},
         {"coupe", "Enonce\r\n2*x=4\r\n", "Ce fichier n'est pas un exercice : le fichier s'arrête à la ligne 2"},
+        {"prevue_atteinte", retient(avec_prevue(fichier("(x+1)^2", {}, "x^2+2*x+1"), "x^2+1", "Le double produit ?", 5),
+                                    {"Panel5"}),
+         ""},
+        {"prevue_masquee", avec_prevue(fichier("2*x=4", {}, "2"), "x=2", "Oui, mais...", 1),
+         "la réponse prévue n°2 « 2 » (note 1) n'est jamais atteinte : la réponse n°1 « 2 » (note 0) la prend avant"},
+        {"fausse_masquee", avec_prevue(avec_prevue(fichier("(x+1)^2", {}, "x^2+2*x+1"), "x^2+1", "Double produit", 5),
+                                       "1+x^2", "Carré", 4),
+         "la réponse prévue n°3 « 1+x^2 » (note 4) n'est jamais atteinte : la réponse n°2"},
+        {"coefficient_nul", retient(fichier("x^2+a*x", {"a:0,,"}, "x^2"), {"Panel5"}),
+         "le tirage donne 0 à « a », qui multiplie"},
+        {"coefficient_nul_calcule", fichier("[a]*x=4", {"a:0,,"}, "2"), "le tirage donne 0 à « a »"},
+        {"racines_egales", fichier("(x-a)*(x-b)=0", {"a:2,,", "b:2,,"}, "2"),
+         "la même valeur à « a » et « b », dont l'énoncé prend la différence"},
+        {"difference_nulle", fichier("{x+y=[a+b]@x-y=[a-b]}", {"a:3,,", "b:3,,"}, "3=3"), "la même valeur à « a » et « b »"},
+        {"racines_opposees", retient(fichier("(x-a)*(x+b)=0", {"a:2,,", "b:2,,"}, "2=-2"), {"Panel5"}), ""},
+        {"sans_solution", retient(fichier("x^2=-4", {}, "aucune solution"), {"Panel5"}), ""},
+        {"sans_solution_fausse", fichier("x^2-2*x=1", {}, "aucune solution"), "l'équation a une solution entre"},
+        {"tous_les_reels_faux", fichier("2*(x+1)=2*x+1", {}, "tout reel"), "ne vérifie pas l'équation"},
+        // Each draw has its own values: the clash shows on the draws where a = 3 only.
+        {"tirages_differents", avec_prevue(fichier("x=a", {"a:3,4,,"}, "a"), "3", "Non", 5),
+         "la réponse prévue n°2 « 3 » (note 5) n'est jamais atteinte"},
+        {"enonce_deja_reponse", retient(fichier("(x^3)^2", {}, "x^6"), {"Panel5", "Panel10"}),
+         "l'énoncé tel que l'élève le voit, « x^6 », est déjà accepté à 20/20"},
+        {"sans_consigne", fichier("x+1=2", {}, "1").replace(0, 6, ""), "l'exercice n'a pas de consigne"},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
