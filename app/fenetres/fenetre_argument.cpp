@@ -116,7 +116,7 @@ void dessin(QPainter &p, int image, const QRectF &r)
         return;
     case VIDE:
     case REELS:
-        p.setFont(police_fenetre(16, false));
+        p.setFont(police_fenetre(15));
         p.drawText(r, Qt::AlignCenter, image == VIDE ? QStringLiteral("∅") : QStringLiteral("ℝ"));
         return;
     case OU:
@@ -248,7 +248,7 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
     mthx1_->setAccessibleDescription(QStringLiteral(
         "Entrée valide, Echap annule. Ctrl+E écrit « et » entre deux solutions, Ctrl+R une racine carrée. "
         "Dans une réponse : Ctrl+N écrit ∅ (pas de solution), Ctrl+T ℝ (tout réel), Ctrl+O « ou », "
-        "Ctrl+I ∞."));
+        "Ctrl+I ∞ (inéquation)."));
     setFocusProxy(mthx1_);
 }
 
@@ -338,7 +338,10 @@ bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
         case Qt::Key_N: reponse(VIDE); return true;
         case Qt::Key_T: reponse(REELS); return true;
         case Qt::Key_O: reponse(OU); return true;
-        case Qt::Key_I: intervalle(INFINI); return true;
+        case Qt::Key_I:
+            if (barre_)
+                intervalle(INFINI);
+            return true;
         default: break;
         }
     }

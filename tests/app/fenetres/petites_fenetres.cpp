@@ -364,9 +364,10 @@ TEST(FenetreArgument, BoutonsDeReponse)
     partage.saisie_inequation = true;
     a.ouvre(10);
     ASSERT_TRUE(a.fenetre.barre_visible() && a.fenetre.boutons_reponse_visibles());
+    verifie_rendu(a.fenetre, QStringLiteral("argument_reponse_intervalles"));
     a.fenetre.intervalle(10);
     QTest::keyClicks(&a.boite(), "-");
-    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(160, 25));
+    QTest::keyClick(&a.boite(), Qt::Key_I, Qt::ControlModifier);
     QTest::keyClicks(&a.boite(), ";2");
     EXPECT_EQ(a.boite().texte(), "]-∞;2[");
     a.boite().selectionne(0, static_cast<int>(a.boite().texte().size()));
