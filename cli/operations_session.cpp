@@ -200,6 +200,8 @@ const std::map<std::string, ModeleArgument> MODELES = {{"racine", ModeleArgument
                                                         {"et", ModeleArgument::et}};
 
 const std::map<std::string, int> INTERVALLES = {{"[;]", 9}, {"];[", 10}, {"[;[", 11}, {"];]", 12}};
+const std::map<std::string, SigneReponse> SIGNES = {
+    {"vide", SigneReponse::vide}, {"reels", SigneReponse::reels}, {"ou", SigneReponse::ou}};
 
 std::vector<std::string> coupe_mots(const std::string &texte)
 {
@@ -322,18 +324,27 @@ int joue(std::istream &script, const std::string &dossier_demande)
             if (!ouvert)
                 return erreur("aucune fenêtre d'argument ou de réponse n'est ouverte.");
             if (commande == "modele" || commande == "intervalle") {
-                // A template button, or the interval button pictured by those brackets.
-                const bool modele = commande == "modele";
+                // A template button, the interval button pictured by those brackets,
+                // the "∞" button or an answer button.
+                const bool modele = commande == "modele", infini = texte == "infini";
                 const auto nom = MODELES.find(texte);
                 const auto bouton = INTERVALLES.find(texte);
-                if (modele ? nom == MODELES.end() : bouton == INTERVALLES.end())
+                const auto signe = SIGNES.find(texte);
+                if (modele ? nom == MODELES.end() : bouton == INTERVALLES.end() && signe == SIGNES.end() && !infini)
                     return erreur(modele ? "« modele » attend racine, puissance, fraction ou et."
-                                         : "« intervalle » attend [;], ];[, [;[ ou ];].");
+                                         : "« intervalle » attend [;], ];[, [;[, ];], infini, vide, reels ou ou.");
                 // A button replaces the selected text, as a typed character does.
+                Saisie &saisie = ouvert->saisie;
                 if (std::exchange(ouvert->selection, false))
-                    ouvert->saisie = Saisie{};
-                ouvert->saisie = modele ? modele_argument(ouvert->saisie, nom->second, partage.mode_vecteurs)
-                                        : bouton_intervalle(bouton->second, ouvert->saisie);
+                    saisie = Saisie{};
+                if (modele)
+                    saisie = modele_argument(saisie, nom->second, partage.mode_vecteurs);
+                else if (bouton != INTERVALLES.end())
+                    saisie = bouton_intervalle(bouton->second, saisie);
+                else if (infini)
+                    saisie = ouvert->fenetre.infini(saisie, partage.mode_vecteurs);
+                else
+                    saisie = bouton_reponse(signe->second, saisie);
                 continue;
             }
             if (commande == "vide") {

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int VALIDE = 2, ANNULE = 3, RACINE = 4, PUISSANCE = 5, FRACTION = 6, ET = 7,
-              PREMIER_INTERVALLE = 9, INFINI = 13;
+              PREMIER_INTERVALLE = 9, INFINI = 13, VIDE = 14, REELS = 15, OU = 16;
 
 const QRect PLACE_BOITE(12, 56, 165, 60);
 const QRect PLACE_BARRE(6, 8, 171, 39);
@@ -24,6 +24,8 @@ QRect place(int image)
     case ANNULE: return {104, 128, 70, 20};
     case RACINE: case PUISSANCE: case FRACTION: case ET:
         return {22 + 37 * (image - RACINE), 11, 33, 33};
+    case VIDE: case REELS: case OU:   // a row under the box, as wide as the bottom one
+        return {11 + 56 * (image - VIDE), 126, 52, 22};
     default:
         return {8 + 34 * (image - PREMIER_INTERVALLE), 10, 33, 33};
     }
@@ -46,10 +48,10 @@ int modele_sous(QPoint p)
     return 0;
 }
 
-// The interval button under a window point, strictly inside its picture.
-int intervalle_sous(QPoint p)
+// The picture from `premier` to `dernier` under a window point, strictly inside it.
+int image_dans(QPoint p, int premier, int dernier)
 {
-    for (int image = PREMIER_INTERVALLE; image <= INFINI; ++image) {
+    for (int image = premier; image <= dernier; ++image) {
         const QRect r = place(image);
         if (p.x() > r.left() && p.x() < r.left() + r.width() - 1 && p.y() > r.top() &&
             p.y() < r.top() + r.height() - 1)
@@ -112,6 +114,15 @@ void dessin(QPainter &p, int image, const QRectF &r)
         p.setFont(police_fenetre(22, false));
         p.drawText(r.adjusted(0, -2, 0, 0), Qt::AlignCenter, QStringLiteral("∞"));
         return;
+    case VIDE:
+    case REELS:
+        p.setFont(police_fenetre(15));
+        p.drawText(r, Qt::AlignCenter, image == VIDE ? QStringLiteral("∅") : QStringLiteral("ℝ"));
+        return;
+    case OU:
+        p.setFont(police_fenetre(11));
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("ou"));
+        return;
     default: {
         // [ ], ] [, [ [, ] ]: lower end closed for 9 and 11, upper end closed for 9 and 12.
         const bool bas_ferme = image == 9 || image == 11, haut_ferme = image == 9 || image == 12;
@@ -144,12 +155,12 @@ void cuvette(QPainter &p, const QRectF &r, const QColor &dedans)
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }
 
-QPixmap dessine_fond(qreal densite)
+QPixmap dessine_fond(qreal densite, int hauteur)
 {
-    QPixmap image = toile(QSize(TForm2::LARGEUR, TForm2::HAUTEUR), densite);
+    QPixmap image = toile(QSize(TForm2::LARGEUR, hauteur), densite);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF tout(0, 0, TForm2::LARGEUR, TForm2::HAUTEUR);
+    const QRectF tout(0, 0, TForm2::LARGEUR, hauteur);
     QLinearGradient g(tout.topLeft(), tout.bottomLeft());
     g.setColorAt(0, palette::fond.lighter(118));
     g.setColorAt(0.5, palette::fond);
@@ -162,7 +173,7 @@ QPixmap dessine_fond(qreal densite)
     return image;
 }
 
-QPixmap dessine_barre(qreal densite, const std::array<QPixmap, 14> &eteintes)
+QPixmap dessine_barre(qreal densite, const std::array<QPixmap, 17> &eteintes)
 {
     QPixmap image = toile(PLACE_BARRE.size(), densite);
     QPainter p(&image);
@@ -217,13 +228,14 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
     setAccessibleName(QStringLiteral("Saisie"));
     setMouseTracking(true);
     const qreal densite = devicePixelRatioF();
-    for (int image = VALIDE; image <= INFINI; ++image) {
+    for (int image = VALIDE; image <= OU; ++image) {
         if (image == 8)
             continue;
         eteintes_[image] = dessine_bouton(image, false, densite);
         allumees_[image] = dessine_bouton(image, true, densite);
     }
-    fond_ = dessine_fond(densite);
+    fond_ = dessine_fond(densite, HAUTEUR);
+    fond_reponse_ = dessine_fond(densite, HAUTEUR + ECART_REPONSE);
     barre_image_ = dessine_barre(densite, eteintes_);
 
     mthx1_ = new MthX(this);
@@ -234,7 +246,9 @@ TForm2::TForm2(QWidget *parent) : FenetreSansBord(parent)
     mthx1_->setFiltreTouches([this](MthX &boite, QKeyEvent &touche) { return filtre(boite, touche); });
     mthx1_->setAccessibleName(QStringLiteral("Formule à taper"));
     mthx1_->setAccessibleDescription(QStringLiteral(
-        "Entrée valide, Echap annule. Ctrl+E écrit « et » entre deux solutions, Ctrl+R une racine carrée."));
+        "Entrée valide, Echap annule. Ctrl+E écrit « et » entre deux solutions, Ctrl+R une racine carrée. "
+        "Dans une réponse : Ctrl+N écrit ∅ (pas de solution), Ctrl+T ℝ (tout réel), Ctrl+O « ou », "
+        "Ctrl+I ∞ (inéquation)."));
     setFocusProxy(mthx1_);
 }
 
@@ -245,6 +259,8 @@ void TForm2::showEvent(QShowEvent *e)
         ouvreur->setEnabled(false);
     const std::string texte = logique_.ouvre(partage.derniere_expression);
     barre_ = logique_.barre_intervalles_visible();
+    reponse_ = logique_.boutons_reponse_visibles();
+    setFixedSize(LARGEUR, HAUTEUR + (reponse_ ? ECART_REPONSE : 0));
     eclairee_ = 0;
     mthx1_->setTexte(texte);
     if (mthx1_->hauteurPolice() != logique_.taille_police())
@@ -317,6 +333,18 @@ bool TForm2::filtre(MthX &boite, QKeyEvent &touche)
         modele(ET);
         return true;
     }
+    if (reponse_ && touche.modifiers() == Qt::ControlModifier) {
+        switch (touche.key()) {
+        case Qt::Key_N: reponse(VIDE); return true;
+        case Qt::Key_T: reponse(REELS); return true;
+        case Qt::Key_O: reponse(OU); return true;
+        case Qt::Key_I:
+            if (barre_)
+                intervalle(INFINI);
+            return true;
+        default: break;
+        }
+    }
     const std::optional<Message> message = message_de(touche);
     if (!message)
         return false;
@@ -351,19 +379,38 @@ void TForm2::modele(int image)
 void TForm2::intervalle(int image)
 {
     remplace_selection();
-    if (image == INFINI) {
-        for (const char c : TEXTE_INFINI)
-            tape(Message{GenreMessage::caractere, c});
-    } else if (image >= PREMIER_INTERVALLE && image < INFINI) {
+    if (image == INFINI)
+        montre(logique_.infini(Saisie{mthx1_->texte(), mthx1_->curseurGauche()}, partage.mode_vecteurs));
+    else if (image >= PREMIER_INTERVALLE && image < INFINI)
         montre(bouton_intervalle(image, Saisie{mthx1_->texte(), mthx1_->curseurGauche()}));
-    }
+}
+
+void TForm2::reponse(int image)
+{
+    remplace_selection();
+    if (image >= VIDE && image <= OU)
+        montre(bouton_reponse(static_cast<SigneReponse>(image - VIDE),
+                              Saisie{mthx1_->texte(), mthx1_->curseurGauche()}));
 }
 
 int TForm2::image_sous(QPoint point) const
 {
     if (barre_ && PLACE_BARRE.contains(point))
-        return intervalle_sous(point);
+        return image_dans(point, PREMIER_INTERVALLE, INFINI);
+    if (reponse_) {
+        if (const int image = image_dans(point, VIDE, OU))
+            return image;
+        // Below the answer buttons, the bottom row stands lower.
+        if (point.y() >= place(VIDE).top())
+            point.ry() -= ECART_REPONSE;
+    }
     return modele_sous(point);
+}
+
+QPoint TForm2::coin(int image) const
+{
+    const bool dessous = reponse_ && (image == VALIDE || image == ANNULE);
+    return place(image).topLeft() + QPoint(0, dessous ? ECART_REPONSE : 0);
 }
 
 void TForm2::eclaire(QPoint point)
@@ -378,13 +425,15 @@ void TForm2::eclaire(QPoint point)
 void TForm2::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, fond_);
-    for (int image = VALIDE; image <= ET; ++image)
-        if (!(barre_ && image >= RACINE))
-            p.drawPixmap(place(image).topLeft(), image == eclairee_ ? allumees_[image] : eteintes_[image]);
+    p.drawPixmap(0, 0, reponse_ ? fond_reponse_ : fond_);
+    for (int image = VALIDE; image <= OU; ++image) {
+        const bool montree = image <= ET ? !(barre_ && image >= RACINE) : image >= VIDE && reponse_;
+        if (montree)
+            p.drawPixmap(coin(image), image == eclairee_ ? allumees_[image] : eteintes_[image]);
+    }
     if (barre_) {
         p.drawPixmap(PLACE_BARRE.topLeft(), barre_image_);
-        if (eclairee_ >= PREMIER_INTERVALLE)
+        if (eclairee_ >= PREMIER_INTERVALLE && eclairee_ <= INFINI)
             p.drawPixmap(place(eclairee_).topLeft(), allumees_[eclairee_]);
     }
 }
@@ -411,6 +460,8 @@ void TForm2::mousePressEvent(QMouseEvent *e)
         annule();
     else if (image >= RACINE && image <= ET)
         modele(image);
+    else if (image >= VIDE)
+        reponse(image);
     else if (image >= PREMIER_INTERVALLE)
         intervalle(image);
     else

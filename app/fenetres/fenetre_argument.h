@@ -42,11 +42,14 @@ public:
     void annule();                 // Image3
     void modele(int image);        // Image4 .. Image7: root, power, fraction, "et"
     void intervalle(int image);    // Image9 .. Image13
-    // The picture lit under the mouse (2 .. 13), 0 for none.
+    void reponse(int image);       // Image14 .. Image16: "∅", "ℝ", "ou"
+    // The picture lit under the mouse (2 .. 16), 0 for none.
     int image_eclairee() const { return eclairee_; }
     bool barre_visible() const { return barre_; }
+    bool boutons_reponse_visibles() const { return reponse_; }
 
-    static constexpr int LARGEUR = 186, HAUTEUR = 157;
+    // The window is taller by ECART_REPONSE when it shows the answer buttons.
+    static constexpr int LARGEUR = 186, HAUTEUR = 157, ECART_REPONSE = 26;
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -61,6 +64,7 @@ private:
     bool filtre(MthX &boite, QKeyEvent &touche);
     void eclaire(QPoint point);
     int image_sous(QPoint point) const;
+    QPoint coin(int image) const;   // where a picture is drawn, below the answer buttons or not
     void rend_la_main(const SuiteArgument &suite);
     void tape(const Message &message);
     void montre(const Saisie &saisie);   // the box's text and caret
@@ -71,8 +75,8 @@ private:
     QPointer<QWidget> principale_, grille_;
     std::function<void(const std::string &)> affiche_, ecrit_cellule_;
     std::function<void()> annule_;
-    bool barre_ = false;
+    bool barre_ = false, reponse_ = false;
     int eclairee_ = 0;
-    std::array<QPixmap, 14> eteintes_, allumees_;   // by picture number
-    QPixmap fond_, barre_image_;
+    std::array<QPixmap, 17> eteintes_, allumees_;   // by picture number
+    QPixmap fond_, fond_reponse_, barre_image_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "core/algebre.h"
 #include "core/partage.h"
@@ -102,6 +103,23 @@ Saisie bouton_intervalle(int image, Saisie saisie)
     return saisie;
 }
 
+Saisie bouton_reponse(SigneReponse signe, Saisie saisie)
+{
+    static constexpr std::string_view signes[] = {"∅", "ℝ", "ou", "∞"};
+    const std::size_t curseur =
+        static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
+    std::string ajout(signes[static_cast<int>(signe)]);
+    if (signe == SigneReponse::ou) {
+        if (curseur > 0 && saisie.texte[curseur - 1] != ' ')
+            ajout = " " + ajout;
+        if (curseur == saisie.texte.size() || saisie.texte[curseur] != ' ')
+            ajout += ' ';
+    }
+    saisie.texte.insert(curseur, ajout);
+    saisie.curseur = static_cast<int>(curseur + ajout.size());
+    return saisie;
+}
+
 FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteurs)
 {
     const auto c = static_cast<std::size_t>(std::clamp(saisie.curseur, 0, static_cast<int>(saisie.texte.size())));
@@ -183,6 +201,21 @@ bool FenetreArgument::ouvre_selectionne() const
 {
     const Partage &p = partage;
     return p.action_en_cours == 10 && !p.saisie_domaine && !p.saisie_depuis_prof;
+}
+
+bool FenetreArgument::boutons_reponse_visibles() const
+{
+    const int nature = partage.nature_exercice;
+    return ouvre_selectionne() && nature >= EQUATION && nature <= SUPERIEUR_OU_EGAL;
+}
+
+Saisie FenetreArgument::infini(Saisie saisie, bool mode_vecteurs) const
+{
+    if (boutons_reponse_visibles())
+        return bouton_reponse(SigneReponse::infini, std::move(saisie));
+    for (const char c : TEXTE_INFINI)
+        saisie = frappe_argument(std::move(saisie), Message{GenreMessage::caractere, c}, mode_vecteurs).saisie;
+    return saisie;
 }
 
 int FenetreArgument::taille_police() const { return partage.saisie_inequation ? 20 : 18; }

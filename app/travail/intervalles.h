@@ -21,8 +21,16 @@ std::string texte_domaine();   // from the shared values
 // to an interval just before; the caret stands at the lower bound. Typing
 // ";" (or Tab) passes to the upper bound, and the closing bracket past it.
 Saisie bouton_intervalle(int image, Saisie saisie);
-// Image13 types "inf".
+// Image13 types "inf" in the domain and in the teacher's grid, whose files
+// cannot hold "∞"; in an answer it inserts "∞" (see bouton_reponse).
 inline constexpr std::string_view TEXTE_INFINI = "inf";
+
+// The signs an answer button inserts: "∅" (no solution), "ℝ" (every real),
+// "ou" between two solutions or intervals, and "∞".
+enum class SigneReponse { vide, reels, ou, infini };
+// The sign inserted at the caret, the caret after it; "ou" takes a blank on
+// each side where none stands.
+Saisie bouton_reponse(SigneReponse signe, Saisie saisie);
 
 // One key press in the argument window's box, with every message it posts.
 // Enter is not typed: it asks for the window to be validated.
@@ -58,6 +66,12 @@ public:
     std::string ouvre(const std::string &derniere_expression);
     // The answer opens with all its text selected, so that typing replaces it.
     bool ouvre_selectionne() const;
+    // The answer buttons "∅", "ℝ" and "ou": for the answer to an equation or
+    // an inequation.
+    bool boutons_reponse_visibles() const;
+    // The "∞" button: "∞" where the answer buttons are shown, else "inf"
+    // typed key by key.
+    Saisie infini(Saisie saisie, bool mode_vecteurs) const;
     int taille_police() const;
     bool barre_intervalles_visible() const;
 

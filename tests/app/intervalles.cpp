@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/algebre.h"
 #include "core/partage.h"
 
 namespace {
@@ -124,6 +125,49 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(tape({"x", 1}, " ;").texte, "x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
+}
+
+TEST_F(Intervalles, BoutonsDeReponse)
+{
+    const auto fin = [](const std::string &t) { return Saisie{t, static_cast<int>(t.size())}; };
+    const struct {
+        SigneReponse signe;
+        Saisie avant, apres;
+    } cas[] = {
+        {SigneReponse::vide, {}, fin("∅")},
+        {SigneReponse::vide, fin("S="), fin("S=∅")},
+        {SigneReponse::reels, fin("S="), fin("S=ℝ")},
+        {SigneReponse::reels, {"x", 0}, {"ℝx", 3}},
+        {SigneReponse::ou, fin("x=2"), fin("x=2 ou ")},
+        {SigneReponse::ou, fin("x=2 "), fin("x=2 ou ")},
+        {SigneReponse::ou, {"x=2 x=1", 3}, {"x=2 ou x=1", 6}},
+        {SigneReponse::ou, {"x=1", 0}, {"ou x=1", 3}},
+        {SigneReponse::infini, {"]-;2]", 2}, {"]-∞;2]", 5}},
+        {SigneReponse::infini, {"[1;", 99}, fin("[1;∞")},
+    };
+    for (const auto &c : cas)
+        EXPECT_EQ(bouton_reponse(c.signe, c.avant), c.apres) << c.avant.texte << ' ' << static_cast<int>(c.signe);
+
+    // Shown for the answer to an equation or an inequation only; "∞" is
+    // written "inf" where the answer buttons are not shown.
+    FenetreArgument f;
+    const struct {
+        int action, nature;
+        bool domaine, prof, visibles;
+    } quand[] = {
+        {10, EQUATION, false, false, true},      {10, SUPERIEUR_OU_EGAL, false, false, true},
+        {10, EXPRESSION, false, false, false},   {10, SYSTEME, false, false, false},
+        {3, EQUATION, false, false, false},      {10, INFERIEUR, true, false, false},
+        {10, INFERIEUR, false, true, false},
+    };
+    for (const auto &q : quand) {
+        partage.action_en_cours = q.action;
+        partage.nature_exercice = q.nature;
+        partage.saisie_domaine = q.domaine;
+        partage.saisie_depuis_prof = q.prof;
+        EXPECT_EQ(f.boutons_reponse_visibles(), q.visibles) << q.action << ' ' << q.nature;
+        EXPECT_EQ(f.infini({"]-", 2}, false).texte, q.visibles ? "]-∞" : "]-inf");
+    }
 }
 
 TEST_F(Intervalles, LaReponseSOuvreSelectionnee)

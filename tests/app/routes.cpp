@@ -361,6 +361,15 @@ TEST_F(Routes, LaReponseSeLitCommeLEleveLEcrit)
         {"tape (x-1)*(x-2)=0\nclic Panel5\nfin\neleve\n", "reponse\nvide\ntouches x=2 ou x=1@\n",
          "Bravo, la réponse est juste !", "20"},
         {"tape 2*x=6\n", "eleve\nreponse\nvide\ntouches x=3@\n", "La réponse est juste.", ""},
+        // The answer buttons "∅", "ℝ", "ou" and the bar's "∞".
+        {"tape x^2=-4\nclic Panel5\nfin\neleve\nclic Panel5\n", "reponse\nintervalle vide\ntouches @\n",
+         "Bravo, la réponse est juste !", "20"},
+        {"tape x^2+1>0\nclic Panel5\nfin\neleve\nclic Panel5\n", "reponse\nintervalle reels\ntouches @\n",
+         "Bravo, la réponse est juste !", "20"},
+        {"tape (x-1)*(x-2)=0\nclic Panel5\nfin\neleve\n", "reponse\ntouches x=2\nintervalle ou\ntouches x=1@\n",
+         "Bravo, la réponse est juste !", "20"},
+        {"tape 2*x<=4\nclic Panel1\nargument 2\nfin\neleve\n",
+         "reponse\nintervalle ];]\ntouches -\nintervalle infini\ntouches ;2@\n", "Bravo, la réponse est juste !", "20"},
     };
     for (const auto &c : cas) {
         const Session s = joue(c.travail + c.reponse + "etat\n");

@@ -19,6 +19,7 @@
 #include "app/travail/intervalles.h"
 #include "app/travail/mot_de_passe.h"
 #include "app/travail/reponse.h"
+#include "core/algebre.h"
 #include "core/partage.h"
 #include "formula/widget/mthx.h"
 #include "tests/outils/application_qt.h"
@@ -327,6 +328,59 @@ TEST(FenetreArgument, EclairageSousLaSouris)
     EXPECT_EQ(a.boite().texte(), "inf");
     QTest::mouseMove(&a.fenetre, QPoint(20, 25));
     verifie_rendu(a.fenetre, QStringLiteral("argument_intervalles"));
+}
+
+TEST(FenetreArgument, BoutonsDeReponse)
+{
+    // The answer to an equation: a row of "∅", "ℝ", "ou" under the box, the
+    // bottom row lower; each picture is lit at its centre, so none overlaps.
+    Argument a;
+    partage.nature_exercice = EQUATION;
+    partage.derniere_expression = "x^2=-4";
+    a.ouvre(10);
+    ASSERT_TRUE(a.fenetre.boutons_reponse_visibles());
+    EXPECT_EQ(a.fenetre.height(), TForm2::HAUTEUR + TForm2::ECART_REPONSE);
+    const std::vector<std::pair<QPoint, int>> centres = {
+        {{38, 27}, 4},  {{75, 27}, 5},   {{112, 27}, 6},  {{149, 27}, 7},  {{37, 137}, 14},
+        {{93, 137}, 15}, {{149, 137}, 16}, {{46, 164}, 2}, {{139, 164}, 3}, {{65, 137}, 0}, {{90, 90}, 0}};
+    for (const auto &[point, image] : centres) {
+        QTest::mouseMove(&a.fenetre, point);
+        EXPECT_EQ(a.fenetre.image_eclairee(), image) << point.x() << "," << point.y();
+    }
+    verifie_rendu(a.fenetre, QStringLiteral("argument_reponse"));
+    // The answer opens selected: "∅" replaces it.
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(37, 137));
+    EXPECT_EQ(a.boite().texte(), "∅");
+    a.boite().setTexte("x=2");
+    a.boite().placeCurseur(3);
+    QTest::keyClick(&a.boite(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClicks(&a.boite(), "x=1");
+    EXPECT_EQ(a.boite().texte(), "x=2 ou x=1");
+    QTest::mouseClick(&a.fenetre, Qt::LeftButton, {}, QPoint(46, 164));
+    EXPECT_EQ(a.affiches, std::vector<std::string>{"x=2 ou x=1"});
+
+    // An inequation: the interval bar with them; "∞" and "ℝ" are written as such.
+    partage.nature_exercice = INFERIEUR;
+    partage.saisie_inequation = true;
+    a.ouvre(10);
+    ASSERT_TRUE(a.fenetre.barre_visible() && a.fenetre.boutons_reponse_visibles());
+    verifie_rendu(a.fenetre, QStringLiteral("argument_reponse_intervalles"));
+    a.fenetre.intervalle(10);
+    QTest::keyClicks(&a.boite(), "-");
+    QTest::keyClick(&a.boite(), Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(&a.boite(), ";2");
+    EXPECT_EQ(a.boite().texte(), "]-∞;2[");
+    a.boite().selectionne(0, static_cast<int>(a.boite().texte().size()));
+    QTest::keyClick(&a.boite(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(a.boite().texte(), "ℝ");
+
+    // Outside an answer the window keeps its size and its bottom row.
+    a.fenetre.annule();
+    a.ouvre(3);
+    EXPECT_FALSE(a.fenetre.boutons_reponse_visibles());
+    EXPECT_EQ(a.fenetre.height(), TForm2::HAUTEUR);
+    QTest::mouseMove(&a.fenetre, QPoint(37, 137));
+    EXPECT_EQ(a.fenetre.image_eclairee(), 2);
 }
 
 TEST(FenetreArgument, Domaine)
