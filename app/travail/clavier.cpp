@@ -65,17 +65,18 @@ bool efface_fonction(Saisie &s)
 
 } // namespace
 
-std::string signe_ensemble(int code)
+std::string signe_ensemble(int code, bool pour_fichier)
 {
-    switch (code) {
-    case 0x2205: return "∅";
-    case 0x211D: return "ℝ";
-    case 0x2264: return "≤";
-    case 0x2265: return "≥";
-    case 0x222A: return "∪";
-    case 0x221E: return "∞";
-    default: return {};
-    }
+    struct Signe {
+        int code;
+        const char *ecrit, *en_lettres;
+    };
+    static constexpr Signe signes[] = {{0x2205, "∅", "{}"},   {0x211D, "ℝ", "R"},  {0x2264, "≤", "<="},
+                                       {0x2265, "≥", ">="},  {0x222A, "∪", "U"},  {0x221E, "∞", "inf"}};
+    for (const Signe &s : signes)
+        if (s.code == code)
+            return pour_fichier ? s.en_lettres : s.ecrit;
+    return {};
 }
 
 namespace {

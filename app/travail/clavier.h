@@ -35,8 +35,10 @@ inline constexpr int CARACTERE_VECTEUR = 22;
 
 // The signs of sets and relations a pupil types in an answer (∅ ℝ ≤ ≥ ∪ ∞),
 // in UTF-8, by their code point; empty for any other code. The argument
-// window's rules type them, with blanks and ";".
-std::string signe_ensemble(int code);
+// window's rules type them, with blanks and ";". For a text bound for an
+// exercise file (Windows-1252 has none of these signs) they are written in
+// the plain letters the answer reader also reads: {} R <= >= U inf.
+std::string signe_ensemble(int code, bool pour_fichier = false);
 
 // The text of a box and its caret, counted in bytes before it.
 struct Saisie {

@@ -97,7 +97,7 @@ Saisie bouton_intervalle(int image, Saisie saisie)
     std::string ajout(crochets[image - 9]);
     const std::string_view avant = std::string_view(saisie.texte).substr(0, curseur);
     if (!avant.empty() && (avant.back() == ']' || avant.back() == '[' || avant.back() == '}'))
-        ajout = "∪" + ajout;
+        ajout = (partage.saisie_depuis_prof ? "U" : "∪") + ajout;
     saisie.texte.insert(curseur, ajout);
     saisie.curseur = static_cast<int>(curseur + ajout.size() - 2);
     return saisie;
@@ -137,7 +137,7 @@ FrappeArgument frappe_argument(Saisie saisie, Message message, bool mode_vecteur
         const bool ensemble = p.action_en_cours == 10 || p.saisie_domaine || p.saisie_depuis_prof;
         const std::string signe = message.code == ' ' || message.code == ';'
                                       ? std::string(1, static_cast<char>(message.code))
-                                      : signe_ensemble(message.code);
+                                      : signe_ensemble(message.code, p.saisie_depuis_prof);
         if (ensemble && !signe.empty()) {
             saisie.texte.insert(c, signe);
             saisie.curseur = static_cast<int>(c + signe.size());

@@ -125,6 +125,15 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(tape({"x", 1}, " ;").texte, "x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
     EXPECT_EQ(bouton_intervalle(13, {"abc", 3}).texte, "abc");
+    // The teacher's grid writes into a Windows-1252 file: the signs go in
+    // plain letters the answer reader also reads.
+    partage.action_en_cours = 10;
+    partage.saisie_depuis_prof = true;
+    for (const auto &[code, ecrit] : std::vector<std::pair<int, std::string>>{
+             {0x2205, "{}"}, {0x211D, "R"}, {0x2264, "<="}, {0x2265, ">="}, {0x222A, "U"}, {0x221E, "inf"}})
+        EXPECT_EQ(frappe_argument({}, {GenreMessage::caractere, code}, false).saisie.texte, ecrit);
+    EXPECT_EQ(bouton_intervalle(9, {"]1;2[", 5}).texte, "]1;2[U[;]");
+    partage.saisie_depuis_prof = false;
 }
 
 TEST_F(Intervalles, BoutonsDeReponse)
