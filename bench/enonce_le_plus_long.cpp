@@ -35,6 +35,7 @@ const std::vector<std::pair<const char *, std::string>> enonces = {
     {"fractions", repete("1/x", "+2/(x-1)", "")},
     {"racines", repete("sqrt(2)", "+sqrt(12)", "")},
     {"vecteurs", repete("AB..arrow", "+BC..arrow", "")},
+    {"lettres", repete("ab", "+2ac-3bcd", "")},
 };
 
 double memoire_max_mo()

@@ -77,13 +77,12 @@ void lit_en_tete(LecteurLignes &lecteur, Exercice &lu)
     lu.expression_fichier = lecteur.lit();
     lu.expression_base = lu.expression_fichier;
     remplace_chaque(lu.expression_base, "@", "\r\n");
-    lu.expression_base = forme_lineaire(lu.expression_base);
     for (std::size_t i = 1; i <= 4; ++i)
         lu.tailles[i] = lit_taille_fonte(lecteur.lit());
 }
 
 // The variable lines up to the first answer or block; gives the line that
-// stopped them.
+// stopped them. The starting expression is then put in its linear form.
 std::string lit_parametres(LecteurLignes &lecteur, Exercice &lu)
 {
     std::size_t n = 0;
@@ -95,6 +94,7 @@ std::string lit_parametres(LecteurLignes &lecteur, Exercice &lu)
         }
         ligne = lecteur.lit();
     }
+    lu.expression_base = forme_lineaire(lu.expression_base, lettres_des_variables(lu.lignes_parametres));
     return ligne;
 }
 
@@ -103,11 +103,12 @@ std::string lit_parametres(LecteurLignes &lecteur, Exercice &lu)
 std::string lit_solutions(LecteurLignes &lecteur, std::string ligne, Exercice &lu)
 {
     const bool vecteurs = contient(lu.expression_base, MARQUE_VECTEUR);
+    const std::string lettres = lettres_des_variables(lu.lignes_parametres);
     while (contient(ligne, "olution") && !lecteur.fin()) {
         std::string solution = sans_debut(std::move(ligne), 9);
         if (!solution.empty() && solution.front() == '$')
             solution.erase(0, 1);
-        solution = forme_lineaire(solution);
+        solution = forme_lineaire(solution, lettres);
         if (!vecteurs)
             remplace_chaque(solution, "=", "*et*");
         std::string commentaire = sans_debut(lecteur.lit(), 8);
@@ -357,4 +358,13 @@ void installe_exercice(const Exercice &e)
     pose_bornes(e.domaine);
     p.panneaux_permis = e.panneaux;
     p.mode_eleve = false;
+}
+
+std::string lettres_des_variables(const std::array<std::string, LIGNES_PARAMETRES_MAX + 1> &lignes)
+{
+    std::string lettres;
+    for (const std::string &ligne : lignes)
+        if (!ligne.empty() && ligne[0] >= 'a' && ligne[0] <= 'z')
+            lettres += ligne[0];
+    return lettres;
 }

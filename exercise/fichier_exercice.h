@@ -96,3 +96,7 @@ Exercice exercice_en_cours(const std::vector<std::string> &titres_aides,
 // variables, answers (mark back to 20), helps, options, domain, and the
 // pupil mode off. Titles and font heights stay in `exercice` for the window.
 void installe_exercice(const Exercice &exercice);
+
+// The letters of the variable lines ("a:1,2,3,,"): unknowns that the
+// statement and the answers may write side by side ('2ab').
+std::string lettres_des_variables(const std::array<std::string, LIGNES_PARAMETRES_MAX + 1> &lignes);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formula/lecteur.h"
+#include "formula/vocabulaire.h"
 
 namespace {
 
@@ -42,17 +43,91 @@ std::vector<int> produits_caches(const Arbre &arbre, std::string_view texte)
     return positions;
 }
 
+bool est_minuscule(char c) { return c >= 'a' && c <= 'z'; }
+
+// A run of letters of the text that holds no word of the language: its
+// letters [debut, fin), and whether a word or a bracket follows it.
+struct Suite {
+    std::size_t debut, fin;
+    bool suivie_d_un_mot, avant_parenthese;
+};
+
+// The runs of letters of the text, found in one pass: the words of the
+// language are stepped over whole.
+std::vector<Suite> suites_de_lettres(std::string_view texte)
+{
+    std::vector<Suite> suites;
+    std::size_t i = 0;
+    while (i < texte.size()) {
+        if (const std::size_t mot = mot_en(texte, i)) {
+            i += mot;
+            continue;
+        }
+        if (!est_minuscule(texte[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t fin = i + 1;
+        while (fin < texte.size() && est_minuscule(texte[fin]) && mot_en(texte, fin) == 0)
+            ++fin;
+        const bool apres = fin < texte.size();
+        suites.push_back({i, fin, apres && est_minuscule(texte[fin]), apres && texte[fin] == '('});
+        i = fin;
+    }
+    return suites;
+}
+
+// True when the run of letters reads as one-letter factors (see the header).
+bool lettres_en_produit(std::string_view lettres, std::string_view declarees, bool avant_parenthese)
+{
+    const bool toutes_declarees = std::all_of(lettres.begin(), lettres.end(), [&](char c) {
+        return c == 'x' || c == 'y' || declarees.find(c) != std::string_view::npos;
+    });
+    return toutes_declarees || (!avant_parenthese && lettres.size() <= 3 && lettres != "pi");
+}
+
+// The text with "*" between the letters of each run that reads as a product.
+// Besides the declared letters, a letter that stands alone somewhere in the
+// text is an unknown ('2ab(a+b)').
+std::string lettres_separees(std::string_view texte, std::string declarees)
+{
+    const std::vector<Suite> suites = suites_de_lettres(texte);
+    for (const Suite &suite : suites)
+        if (suite.fin == suite.debut + 1 && !suite.suivie_d_un_mot)
+            declarees += texte[suite.debut];
+    std::string resultat;
+    resultat.reserve(texte.size() * 2);
+    std::size_t copie = 0;
+    for (const Suite &suite : suites) {
+        const std::string_view lettres = texte.substr(suite.debut, suite.fin - suite.debut);
+        if (lettres.size() < 2 || suite.suivie_d_un_mot ||
+            !lettres_en_produit(lettres, declarees, suite.avant_parenthese))
+            continue;
+        resultat += texte.substr(copie, suite.debut - copie);
+        for (std::size_t k = 0; k < lettres.size(); ++k) {
+            if (k > 0)
+                resultat += '*';
+            resultat += lettres[k];
+        }
+        copie = suite.fin;
+    }
+    resultat += texte.substr(copie);
+    return resultat;
+}
+
 } // namespace
 
-std::string forme_lineaire(std::string_view texte)
+std::string forme_lineaire(std::string_view texte, std::string_view lettres_declarees)
 {
-    std::string resultat(texte);
-    if (!peut_avoir_un_produit_cache(texte))
+    std::string resultat = lettres_separees(texte, std::string(lettres_declarees));
+    if (resultat != texte && !lis_formule(resultat))
+        return std::string(texte);
+    if (!peut_avoir_un_produit_cache(resultat))
         return resultat;
-    const std::optional<Arbre> arbre = lis_formule(texte);
+    const std::optional<Arbre> arbre = lis_formule(resultat);
     if (!arbre)
         return resultat;
-    std::vector<int> positions = produits_caches(*arbre, texte);
+    std::vector<int> positions = produits_caches(*arbre, resultat);
     std::sort(positions.begin(), positions.end(), std::greater<>());
     for (int p : positions)
         resultat.insert(static_cast<std::size_t>(p), 1, '*');

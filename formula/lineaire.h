@@ -2,13 +2,20 @@
 // The linear form in which a typed text enters the engine, the one the
 // formula input box gives as the pupil types: a product before an opening
 // bracket is written with "*" ('3(x-2)' gives '3*(x-2)', '(x+1)(x-1)' gives
-// '(x+1)*(x-1)'). Function brackets and every other character stay as typed.
-// A text that does not read as a formula is returned unchanged.
+// '(x+1)*(x-1)'), and one-letter unknowns written side by side are a
+// product ('2ab' gives '2a*b'). Function brackets and every other character
+// stay as typed. A text that does not read as a formula is returned unchanged.
 
 #include <string>
 #include <string_view>
 
-std::string forme_lineaire(std::string_view texte);
+// A run of letters that holds no word of the language is written as one-letter
+// factors when each of its letters is declared (x, y, the letters of
+// `lettres_declarees` and those standing alone elsewhere in the text), or when
+// it has at most three letters, is not "pi" (the name a pupil may type for the
+// number) and is not followed by "(" (there an undeclared name is a
+// function's, known or not, like 'rac(1)').
+std::string forme_lineaire(std::string_view texte, std::string_view lettres_declarees = {});
 
 // True when a "(" typed right after this text stands for a product, so that
 // the linear form writes "*(" there: after an operand ('x', '2', '(x+1)'),

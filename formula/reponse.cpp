@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "formula/lecteur.h"
+#include "formula/lineaire.h"
 #include "formula/reponse_texte.h"
 #include "formula/valeur.h"
 
@@ -177,7 +178,7 @@ LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature)
     case NatureEnonce::expression:
         break;
     }
-    const std::string formule = sans_blancs(t);
+    const std::string formule = forme_lineaire(sans_blancs(t));
     if (!lis_formule(formule))
         return {std::nullopt, illisible_formule(rogne(t))};
     Sens sens;

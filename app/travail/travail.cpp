@@ -389,6 +389,7 @@ void Travail::change_saisie(const std::string &texte, bool tapee)
     p.etape = 1;
     std::string base = premier_changement ? p.expression_base : trop_long ? std::string() : texte;
     en_minuscules(base);
+    base = forme_lineaire(base, lettres_des_variables(p.lignes_parametres));
     groupe_fractions_numeriques(base);
     // Another statement typed starts another work: the steps of the former
     // one must not become the history of this one.

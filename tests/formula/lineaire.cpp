@@ -31,6 +31,46 @@ TEST(FormeLineaire, ProductsBeforeABracket)
         EXPECT_EQ(forme_lineaire(texte), attendu) << texte;
 }
 
+// One-letter unknowns side by side are a product, as a pupil writes '2ab';
+// names that are no product stay as typed, so that they are still refused.
+TEST(FormeLineaire, LettersSideBySide)
+{
+    struct Cas {
+        const char *texte, *declarees, *attendu;
+        bool lisible;
+    };
+    const Cas cas[] = {
+        {"ab+ac", "", "a*b+a*c", true},
+        {"2ab", "", "2a*b", true},
+        {"3xy", "", "3x*y", true},
+        {"a(b+c)", "", "a*(b+c)", true},
+        {"x^2y", "", "x^2y", true},
+        {"abc-2ab^2", "", "a*b*c-2a*b^2", true},
+        {"xy(x+1)", "", "x*y*(x+1)", true},
+        {"ab(a+b)", "ab", "a*b*(a+b)", true},
+        {"abcd", "abcd", "a*b*c*d", true},
+        {"sqrt(ab)", "", "sqrt(a*b)", true},
+        {"2ab(a+b)", "", "2a*b*(a+b)", true},
+        {"abcd-a+b+c+d", "", "a*b*c*d-a+b+c+d", true},
+        {"domain(x,1,inf,12)", "", "domain(x,1,inf,12)", true},
+        {"pi", "", "pi", false},
+        {"2pi+1", "", "2pi+1", false},
+        {"foo(x)", "", "foo(x)", false},
+        {"rac(1)", "", "rac(1)", false},
+        {"ab(c+d)", "", "ab(c+d)", false},
+        {"rac(1)+a", "", "rac(1)+a", false},
+        {"abcd", "", "abcd", false},
+        {"sinx", "", "sinx", false},
+        {"ab+pi", "", "ab+pi", false},
+        {"developper", "", "developper", false},
+    };
+    for (const Cas &c : cas) {
+        const std::string lu = forme_lineaire(c.texte, c.declarees);
+        EXPECT_EQ(lu, c.attendu) << c.texte;
+        EXPECT_EQ(lis_formule(lu).has_value(), c.lisible) << c.texte;
+    }
+}
+
 // The reader knows exactly the functions of the one table, each by its name.
 TEST(Vocabulaire, OneTableOfFunctionNames)
 {
