@@ -176,7 +176,7 @@ std::string relation_aux_valeurs(const Arbre &a, int relation, const Valeurs &v)
     if (vraie)
         return texte + " est vrai";
     std::string car = ", car " + ecrit_lisible(a, g, v) + " = " + *vg;
-    if (!est_constant(a, d))
+    if (!sans_lettre(a, d))
         car += " et " + ecrit_lisible(a, d, v) + " = " + *vd;
     return texte + " est faux" + car + ".";
 }

@@ -24,5 +24,3 @@ std::vector<int> facteurs_produit(const Arbre &a, int noeud);
 bool est_somme(const Arbre &a, int noeud);
 // The text of a term with its sign: "-(t)" or "(t)".
 std::string signe(const std::string &texte, bool moins);
-// True when the node holds no letter and no vector.
-bool est_constant(const Arbre &a, int noeud);

@@ -160,17 +160,6 @@ bool fusionne_produit(std::string &produit)
 // number, a root or absolute value, an even power, and products and sums of
 // such. Read on the formula's tree, so implicit products and nested brackets
 // count as the pupil wrote them.
-bool sans_lettre(const Arbre &arbre, int indice)
-{
-    const Noeud &n = arbre[indice];
-    if (n.genre == Genre::lettre || n.genre == Genre::vecteur)
-        return false;
-    for (int k = 0; k < n.nombre_enfants; ++k)
-        if (!sans_lettre(arbre, arbre.enfant(n, k)))
-            return false;
-    return true;
-}
-
 int signe_connu(const Arbre &arbre, int indice)
 {
     const Noeud &n = arbre[indice];

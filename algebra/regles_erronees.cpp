@@ -177,13 +177,3 @@ bool est_somme(const Arbre &a, int noeud)
 
 std::string signe(const std::string &texte, bool moins) { return (moins ? "-(" : "(") + texte + ")"; }
 
-bool est_constant(const Arbre &a, int noeud)
-{
-    const Noeud &n = a[noeud];
-    if (n.genre == Genre::lettre || n.genre == Genre::vecteur)
-        return false;
-    for (int k = 0; k < n.nombre_enfants; ++k)
-        if (!est_constant(a, a.enfant(n, k)))
-            return false;
-    return true;
-}

@@ -62,7 +62,7 @@ std::optional<std::string> exposant_numerique(const Arbre &a, int puissance)
 
 std::optional<double> valeur_constante(const Arbre &a, int n)
 {
-    if (!est_constant(a, n))
+    if (!sans_lettre(a, n))
         return std::nullopt;
     return valeur_en(texte(a, n), 0);
 }
@@ -127,7 +127,7 @@ bool coefficient_et_reste(const Arbre &a, int n, std::string &k, std::string &re
     k.clear();
     reste.clear();
     for (int f : facteurs_produit(a, n))
-        (est_constant(a, f) ? k : reste) += (est_constant(a, f) ? k : reste).empty() ? "(" + texte(a, f) + ")"
+        (sans_lettre(a, f) ? k : reste) += (sans_lettre(a, f) ? k : reste).empty() ? "(" + texte(a, f) + ")"
                                                                                     : "*(" + texte(a, f) + ")";
     if (k.empty() && moins)
         k = "1";
@@ -181,7 +181,7 @@ void memes_bases(const Enonce &e, Resultats &r)
         for (std::size_t i = 0; i < f.size(); ++i)
             for (std::size_t j = i + 1; j < f.size(); ++j) {
                 const std::optional<BaseExposant> p = base_exposant(e.arbre, f[i]), q = base_exposant(e.arbre, f[j]);
-                if (!p || !q || p->base != q->base || est_constant(e.arbre, f[i]) != est_constant(e.arbre, f[j]) ||
+                if (!p || !q || p->base != q->base || sans_lettre(e.arbre, f[i]) != sans_lettre(e.arbre, f[j]) ||
                     (p->exposant == 1 && q->exposant == 1))
                     continue;
                 std::string s = "(" + p->base + ")^(" + std::to_string(p->exposant * q->exposant) + ")";
@@ -224,7 +224,7 @@ std::optional<ProduitDeSommes> produit_de_sommes(const Arbre &a, int n)
             p.sommes.push_back(x);
         else {
             p.autres += (p.autres.empty() ? "(" : "*(") + texte(a, x) + ")";
-            p.autres_constants &= est_constant(a, x);
+            p.autres_constants &= sans_lettre(a, x);
         }
     }
     if (p.sommes.empty())
@@ -299,7 +299,7 @@ void moins_premier_terme(const Enonce &e, Resultats &r, Devant devant)
             for (std::size_t j = 0; j < f.size(); ++j)
                 if (j != i) {
                     k += (k.empty() ? "(" : "*(") + texte(a, f[j]) + ")";
-                    constant &= est_constant(a, f[j]);
+                    constant &= sans_lettre(a, f[j]);
                 }
             const Devant d = k.empty() ? Devant::rien : constant ? Devant::nombre : Devant::expression;
             if (k.empty())
@@ -370,7 +370,7 @@ std::optional<Monome> monome(const Arbre &a, TermeSigne t)
         if (a[x].genre == Genre::lettre) {
             ++lettres;
             l = a.mot(a[x])[0];
-        } else if (!est_constant(a, x)) {
+        } else if (!sans_lettre(a, x)) {
             return std::nullopt;
         }
     if (lettres != 1)
@@ -380,7 +380,7 @@ std::optional<Monome> monome(const Arbre &a, TermeSigne t)
     return Monome{signe(k, t.moins), l};
 }
 
-bool est_nombre(const Arbre &a, TermeSigne t) { return est_constant(a, t.noeud) && a[sans_groupe(a, t.noeud)].genre != Genre::fonction; }
+bool est_nombre(const Arbre &a, TermeSigne t) { return sans_lettre(a, t.noeud) && a[sans_groupe(a, t.noeud)].genre != Genre::fonction; }
 
 void concatenation_terme_constant(const Enonce &e, Resultats &r)
 {

@@ -54,7 +54,7 @@ std::string inverse(const std::string &rel)
     return rel == "<" ? ">" : rel == ">" ? "<" : rel == "<=" ? ">=" : rel == ">=" ? "<=" : rel;
 }
 
-bool est_zero(const Arbre &a, int n) { return est_constant(a, n) && valeur_en(texte(a, n), 0) == 0.0; }
+bool est_zero(const Arbre &a, int n) { return sans_lettre(a, n) && valeur_en(texte(a, n), 0) == 0.0; }
 
 // The member that is not zero, when the other one is.
 std::optional<int> membre_face_a_zero(const Enonce &e, const Relation &r)
@@ -72,7 +72,7 @@ std::optional<std::vector<std::vector<double>>> racines_par_facteur(const Enonce
     const std::vector<int> f = facteurs_produit(e.arbre, membre);
     std::vector<std::vector<double>> r;
     for (int n : f) {
-        if (est_constant(e.arbre, n))
+        if (sans_lettre(e.arbre, n))
             continue;
         const std::optional<Polynome> p = polynome(texte(e.arbre, n));
         if (!p)
@@ -169,12 +169,12 @@ void produit_nul_facteur_oublie(const Enonce &e, Resultats &r) { produit_nul(e, 
 void produit_egal_constante(const Enonce &e, Resultats &r)
 {
     const std::optional<Relation> rel = relation(e, 1, 1);
-    if (!rel || !est_constant(e.arbre, rel->droite) || est_zero(e.arbre, rel->droite))
+    if (!rel || !sans_lettre(e.arbre, rel->droite) || est_zero(e.arbre, rel->droite))
         return;
     std::vector<double> x;
     int facteurs = 0;
     for (int f : facteurs_produit(e.arbre, rel->gauche)) {
-        if (est_constant(e.arbre, f))
+        if (sans_lettre(e.arbre, f))
             continue;
         const std::optional<Polynome> p = polynome(texte(e.arbre, f) + "-(" + texte(e.arbre, rel->droite) + ")");
         if (!p)
@@ -194,7 +194,7 @@ void carre_racine_positive_seule(const Enonce &e, Resultats &r)
         return;
     for (auto [carre, k] : {std::pair{rel->gauche, rel->droite}, std::pair{rel->droite, rel->gauche}}) {
         const int c = sans_groupe(e.arbre, carre);
-        const std::optional<double> vk = est_constant(e.arbre, k) ? valeur_en(texte(e.arbre, k), 0) : std::nullopt;
+        const std::optional<double> vk = sans_lettre(e.arbre, k) ? valeur_en(texte(e.arbre, k), 0) : std::nullopt;
         if (e.arbre[c].genre != Genre::puissance || !vk || *vk <= 0 || texte(e.arbre, e.arbre.enfant(e.arbre[c], 1)) != "2")
             continue;
         const std::optional<Polynome> u =
@@ -257,7 +257,7 @@ void inequation_produit_facteur_par_facteur(const Enonce &e, Resultats &r)
     std::optional<Ensemble> s;
     int facteurs = 0;
     for (int f : facteurs_produit(e.arbre, *membre)) {
-        if (est_constant(e.arbre, f))
+        if (sans_lettre(e.arbre, f))
             continue;
         const std::optional<Ensemble> ef = ensemble_texte(texte(e.arbre, f) + sens_facteur + "0");
         if (!ef)

@@ -54,3 +54,16 @@ struct Arbre {
     int enfant(const Noeud &n, int k) const { return enfants[static_cast<std::size_t>(n.premier_enfant + k)]; }
     char operateur(const Noeud &n, int k) const { return operateurs[static_cast<std::size_t>(n.premier_enfant + k)]; }
 };
+
+// True when no letter nor vector stands anywhere under that node: a number,
+// whatever functions and operations are applied to it.
+inline bool sans_lettre(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::lettre || n.genre == Genre::vecteur)
+        return false;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (!sans_lettre(arbre, arbre.enfant(n, k)))
+            return false;
+    return true;
+}
