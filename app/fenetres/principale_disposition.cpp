@@ -9,90 +9,37 @@ bool entre(int v, int bas, int haut) { return v > bas && v < haut; }
 
 } // namespace
 
-const char *indication(BoutonCadre bouton)
+namespace {
+
+// What each frame button says, in the order of BoutonCadre after aucun.
+struct TextesBouton {
+    const char *indication, *image, *raccourci, *nom_lu, *description;
+};
+constexpr TextesBouton TEXTES_BOUTONS[NB_BOUTONS_CADRE] = {
+    {"SORTIR", "Image4", "Ctrl+Q", "Sortir", "Quitter le programme"},
+    {"SITE VIVEZEZI", "Image32", "", "Site de Vivezezi", "Ouvrir la page web du programme"},
+    {"RESUME", "Image7", "Ctrl+P", "Résumé", "Voir et imprimer le résumé de l'exercice"},
+    {"RECOMMENCER", "Image19", "Ctrl+N", "Recommencer", "Commencer un nouvel exercice"},
+    {"EFFACER LE DERNIER", "Image17", "F8", "Effacer le dernier", "Retirer la dernière étape"},
+    {"PARAMETRES", "Image21", "F3", "Paramètres", "Options des exercices, dossier et mot de passe"},
+    {"AIDE", "Image23", "F1", "Aide", "Ouvrir les pages d'aide"},
+    {"ENSEMBLE DE DEFINITION", "Image25", "F2", "Ensemble de définition", "Donner l'ensemble de définition"},
+    {"CHARGER UN EXERCICE", "Image27", "Ctrl+O", "Charger un exercice", "Ouvrir un fichier d'exercice"},
+};
+constexpr TextesBouton AUCUN_TEXTE = {"", "", "", "", ""};
+
+const TextesBouton &textes(BoutonCadre bouton)
 {
-    switch (bouton) {
-    case BoutonCadre::sortir: return "SORTIR";
-    case BoutonCadre::site: return "SITE VIVEZEZI";
-    case BoutonCadre::resume: return "RESUME";
-    case BoutonCadre::recommencer: return "RECOMMENCER";
-    case BoutonCadre::effacer: return "EFFACER LE DERNIER";
-    case BoutonCadre::visualiser: return "PARAMETRES";
-    case BoutonCadre::aide: return "AIDE";
-    case BoutonCadre::domaine: return "ENSEMBLE DE DEFINITION";
-    case BoutonCadre::charger: return "CHARGER UN EXERCICE";
-    case BoutonCadre::aucun: break;
-    }
-    return "";
+    return bouton == BoutonCadre::aucun ? AUCUN_TEXTE : TEXTES_BOUTONS[rang(bouton) - 1];
 }
 
-const char *nom_image(BoutonCadre bouton)
-{
-    switch (bouton) {
-    case BoutonCadre::sortir: return "Image4";
-    case BoutonCadre::site: return "Image32";
-    case BoutonCadre::resume: return "Image7";
-    case BoutonCadre::recommencer: return "Image19";
-    case BoutonCadre::effacer: return "Image17";
-    case BoutonCadre::visualiser: return "Image21";
-    case BoutonCadre::aide: return "Image23";
-    case BoutonCadre::domaine: return "Image25";
-    case BoutonCadre::charger: return "Image27";
-    case BoutonCadre::aucun: break;
-    }
-    return "";
-}
+} // namespace
 
-const char *raccourci(BoutonCadre bouton)
-{
-    switch (bouton) {
-    case BoutonCadre::sortir: return "Ctrl+Q";
-    case BoutonCadre::resume: return "Ctrl+P";
-    case BoutonCadre::recommencer: return "Ctrl+N";
-    case BoutonCadre::effacer: return "F8";
-    case BoutonCadre::visualiser: return "F3";
-    case BoutonCadre::aide: return "F1";
-    case BoutonCadre::domaine: return "F2";
-    case BoutonCadre::charger: return "Ctrl+O";
-    case BoutonCadre::site:
-    case BoutonCadre::aucun: break;
-    }
-    return "";
-}
-
-const char *nom_lu(BoutonCadre bouton)
-{
-    switch (bouton) {
-    case BoutonCadre::sortir: return "Sortir";
-    case BoutonCadre::site: return "Site de Vivezezi";
-    case BoutonCadre::resume: return "Résumé";
-    case BoutonCadre::recommencer: return "Recommencer";
-    case BoutonCadre::effacer: return "Effacer le dernier";
-    case BoutonCadre::visualiser: return "Paramètres";
-    case BoutonCadre::aide: return "Aide";
-    case BoutonCadre::domaine: return "Ensemble de définition";
-    case BoutonCadre::charger: return "Charger un exercice";
-    case BoutonCadre::aucun: break;
-    }
-    return "";
-}
-
-const char *description(BoutonCadre bouton)
-{
-    switch (bouton) {
-    case BoutonCadre::sortir: return "Quitter le programme";
-    case BoutonCadre::site: return "Ouvrir la page web du programme";
-    case BoutonCadre::resume: return "Voir et imprimer le résumé de l'exercice";
-    case BoutonCadre::recommencer: return "Commencer un nouvel exercice";
-    case BoutonCadre::effacer: return "Retirer la dernière étape";
-    case BoutonCadre::visualiser: return "Options des exercices, dossier et mot de passe";
-    case BoutonCadre::aide: return "Ouvrir les pages d'aide";
-    case BoutonCadre::domaine: return "Donner l'ensemble de définition";
-    case BoutonCadre::charger: return "Ouvrir un fichier d'exercice";
-    case BoutonCadre::aucun: break;
-    }
-    return "";
-}
+const char *indication(BoutonCadre bouton) { return textes(bouton).indication; }
+const char *nom_image(BoutonCadre bouton) { return textes(bouton).image; }
+const char *raccourci(BoutonCadre bouton) { return textes(bouton).raccourci; }
+const char *nom_lu(BoutonCadre bouton) { return textes(bouton).nom_lu; }
+const char *description(BoutonCadre bouton) { return textes(bouton).description; }
 
 QSize taille_bouton(BoutonCadre bouton)
 {
