@@ -1,46 +1,18 @@
 #include "algebra/equivalence.h"
 
 #include <optional>
-#include <vector>
 
 #include "core/algebre.h"
+#include "formula/confronte.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
 
 namespace {
 
-// The values of the variable tried, in hundredths, in order: small ones
-// first, then larger ones of both signs, where shifted roots and logarithms
-// are defined. None is a simple fraction, and negative values tell 'abs(x)'
-// from 'x'.
-constexpr int POINTS_EN_CENTIEMES[] = {107,   -73,  231,   37,   -149,  319,   -263,  541,
-                                       -487,  893,  -721,  1370, -1230, 2190,  -1970, 3430,
-                                       -3110, 4970, -4790, 7710, -7330, 12370, -11930, 100130};
 constexpr double POINT_PRINCIPAL = 1.07;
 // Points where both sides have a value and agree, needed before two texts
 // are called equivalent.
 constexpr int POINTS_NECESSAIRES = 4;
-
-Rationnel centiemes(std::int64_t n) { return *Rationnel(n).divise(Rationnel(100)); }
-
-const std::vector<Rationnel> &points()
-{
-    static const std::vector<Rationnel> valeurs = [] {
-        std::vector<Rationnel> r;
-        for (int n : POINTS_EN_CENTIEMES)
-            r.push_back(centiemes(n));
-        return r;
-    }();
-    return valeurs;
-}
-
-// Points close on both sides of a sample point, to tell a value excluded
-// there alone from an excluded stretch.
-const Rationnel &voisinage()
-{
-    static const Rationnel ecart = *Rationnel(1).divise(Rationnel(1000));
-    return ecart;
-}
 
 // A text read for the comparison, with its variable.
 struct Formule {
@@ -63,40 +35,7 @@ struct Formule {
             variable = lettre;
         }
     }
-
-    Valeur en(const Rationnel &x, char lettre) const { return valeur_exacte(*arbre, x, lettre); }
 };
-
-// Undefined at x alone: defined close by on both sides.
-bool exclue_en_un_point(const Formule &f, const Rationnel &x, char lettre)
-{
-    return f.en(x - voisinage(), lettre).lecture == Definition::definie &&
-           f.en(x + voisinage(), lettre).lecture == Definition::definie;
-}
-
-// Told apart by one point where both have a value and the values differ, or
-// where one has a value and the other is undefined around it; shown
-// equivalent by enough points where both agree. Values excluded at a point
-// alone, and values too large for a double, prove nothing.
-int compare_aux_points(const Formule &a, const Formule &b, char lettre)
-{
-    int accords = 0;
-    for (const Rationnel &x : points()) {
-        const Valeur va = a.en(x, lettre), vb = b.en(x, lettre);
-        const bool da = va.lecture == Definition::definie, db = vb.lecture == Definition::definie;
-        if (da && db) {
-            if (!meme_nombre(va, vb))
-                return NON_EQUIVALENTES;
-            if (++accords == POINTS_NECESSAIRES)
-                return EQUIVALENTES;
-        } else if (da != db) {
-            const Valeur &manquante = da ? vb : va;
-            if (manquante.lecture == Definition::indefinie && !exclue_en_un_point(da ? b : a, x, lettre))
-                return NON_EQUIVALENTES;
-        }
-    }
-    return EQUIVALENCE_NON_DEMONTREE;
-}
 
 } // namespace
 
@@ -106,7 +45,14 @@ int compare_expressions(const std::string &a, const std::string &b)
     if (!fa.comparable || !fb.comparable ||
         (fa.variable != '\0' && fb.variable != '\0' && fa.variable != fb.variable))
         return NON_COMPARABLES;
-    return compare_aux_points(fa, fb, fa.variable != '\0' ? fa.variable : fb.variable);
+    // Told apart by one point where the values differ, or where one has a
+    // value and the other is undefined around it; shown equivalent by enough
+    // points where both agree.
+    const Confrontation c =
+        confronte(*fa.arbre, *fb.arbre, fa.variable != '\0' ? fa.variable : fb.variable, POINTS_NECESSAIRES);
+    if (c.valeurs_differentes || c.domaines_differents)
+        return NON_EQUIVALENTES;
+    return c.accords >= POINTS_NECESSAIRES ? EQUIVALENTES : EQUIVALENCE_NON_DEMONTREE;
 }
 
 int compare_ecritures(const std::string &a, const std::string &b)
@@ -131,15 +77,12 @@ int compare_ecritures(const std::string &a, const std::string &b)
 
 bool nulle_part_definie(const std::string &texte)
 {
+    // A formula agrees with itself wherever it has a value.
     const Formule f(texte);
     if (!f.arbre)
         return false;
-    for (const Rationnel &x : points()) {
-        const Definition d = f.en(x, f.variable != '\0' ? f.variable : 'x').lecture;
-        if (d == Definition::definie || d == Definition::illisible)
-            return false;
-    }
-    return true;
+    const Confrontation c = confronte(*f.arbre, *f.arbre, f.variable != '\0' ? f.variable : 'x', 1);
+    return !c.illisible && c.accords == 0;
 }
 
 bool egal_en_un_point(const std::string &a, const std::string &b)

@@ -195,6 +195,11 @@ std::optional<Rationnel> Rationnel::puissance(const Rationnel &exposant) const
     return Rationnel(mpq_class(haut, bas));
 }
 
+bool Rationnel::depasse_plafond() const
+{
+    return grand_ && std::max(log10_entier(abs(grand_->get_num())), log10_entier(grand_->get_den())) >= PLAFOND_CHIFFRES;
+}
+
 std::optional<Rationnel> Rationnel::racine_carree() const
 {
     if (signe() < 0)

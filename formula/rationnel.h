@@ -52,6 +52,8 @@ public:
     bool est_un() const { return !grand_ && p_ == 1 && q_ == 1; }
     bool est_entier() const { return grand_ ? grand_->get_den() == 1 : q_ == 1; }
     int signe() const { return grand_ ? sgn(*grand_) : (p_ > 0) - (p_ < 0); }
+    // More digits above or below the bar than the cap allows a power.
+    bool depasse_plafond() const;
     // Half of an integer, truncated toward zero.
     Rationnel moitie_entiere() const;
     Rationnel numerateur() const;

@@ -1,10 +1,10 @@
 #include "formula/sens.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <optional>
 
+#include "formula/confronte.h"
+#include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/sens_formes.h"
 #include "formula/valeur.h"
@@ -12,38 +12,27 @@
 namespace {
 
 // ---------------------------------------------------------------------------
-// Values at sample points: letters other than x take fixed values.
-
-constexpr std::array<double, 10> POINTS = {-2.7, -1, -0.4, 0, 0.6, 1, 1.7, 2, 3, 5.3};
+// The values of two texts compared: the same number or function, an
+// approximation of it (written with a decimal point), the same values on
+// another domain, or other values.
 
 enum class Ecart { egales, approchee, domaine, differentes, sans_valeur };
 
-double echelle(double a, double b) { return std::max({1.0, std::fabs(a), std::fabs(b)}); }
-
-bool meme_nombre(double a, double b) { return a == b || std::fabs(a - b) <= 1e-9 * echelle(a, b); }
-
 Ecart ecart(std::string_view attendue, std::string_view reponse)
 {
-    bool egales = true, approchee = true, domaine = true, une_valeur = false;
-    for (double x : POINTS) {
-        const Valeur a = valeur_ordinaire(attendue, x), r = valeur_ordinaire(reponse, x);
-        if (a.lecture == Definition::illisible || r.lecture == Definition::illisible)
-            return Ecart::sans_valeur;
-        if (a.lecture != r.lecture) {
-            domaine = false;
-            continue;
-        }
-        if (a.lecture != Definition::definie)
-            continue;
-        une_valeur = true;
-        egales = egales && meme_nombre(a.nombre, r.nombre);
-        approchee = approchee && std::fabs(a.nombre - r.nombre) <= 0.05 * echelle(a.nombre, r.nombre);
-    }
-    if (!une_valeur && !domaine)
-        return Ecart::differentes;
-    if (!egales)
-        return approchee && reponse.find('.') != std::string_view::npos ? Ecart::approchee : Ecart::differentes;
-    return domaine ? Ecart::egales : Ecart::domaine;
+    const std::optional<Arbre> a = lis_formule(attendue), r = lis_formule(reponse);
+    if (!a || !r)
+        return Ecart::sans_valeur;
+    const Confrontation c = confronte(*a, *r);
+    if (c.illisible)
+        return Ecart::sans_valeur;
+    if (c.valeurs_differentes)
+        return c.approchee && reponse.find('.') != std::string_view::npos ? Ecart::approchee : Ecart::differentes;
+    // An answer defined where the expected one has a forbidden value, or
+    // the reverse, is not the same function.
+    if (c.domaines_differents || c.valeur_interdite)
+        return c.accords > 0 ? Ecart::domaine : Ecart::differentes;
+    return Ecart::egales;
 }
 
 Comparaison verdict(Verdict v, std::string_view raison) { return {v, std::string(raison)}; }
@@ -80,7 +69,7 @@ std::vector<std::string> uniques(const std::vector<std::string> &valeurs)
 {
     std::vector<std::string> r;
     for (const std::string &v : valeurs)
-        if (std::none_of(r.begin(), r.end(), [&](const std::string &u) { return meme_nombre(position_reelle(u), position_reelle(v)); }))
+        if (std::none_of(r.begin(), r.end(), [&](const std::string &u) { return ecart(u, v) == Ecart::egales; }))
             r.push_back(v);
     return r;
 }

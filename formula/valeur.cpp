@@ -139,8 +139,16 @@ public:
             case '-': *exact_ += -*v.exact; break;
             default: produit_ ? *exact_ *= *v.exact : *exact_ += *v.exact;
             }
-            if (exact_)
-                return true;
+            // A running sum or product past the digit cap goes on in
+            // doubles, so that a long product never grows without bound.
+            if (!exact_)
+                return false;
+            if (exact_->depasse_plafond()) {
+                nombre_ = exact_->en_double();
+                erreur_ = std::fabs(nombre_) * EPSILON;
+                exact_.reset();
+            }
+            return true;
         }
         if (exact_) {
             nombre_ = exact_->en_double();

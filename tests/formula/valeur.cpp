@@ -52,6 +52,11 @@ TEST(Valeur, ExactWhereTheNumbersAllow)
     EXPECT_TRUE(meme_nombre(en("sqrt(2)*(x+10^5)^2-sqrt(2)*(x-10^5)^2"), en("400000*sqrt(2)*x")));
     EXPECT_TRUE(vaut_zero(en("sin(x)^2+cos(x)^2-1")));
     EXPECT_FALSE(vaut_zero(en("10^-20")));
+    // A long product leaves the exact numbers past their digit cap, at once.
+    std::string produit = "x";
+    for (int k = 1; k < 3000; ++k)
+        produit += "*x";
+    EXPECT_TRUE(meme_nombre(en(produit.c_str()), en("x^3000")));
     EXPECT_EQ(valeur_constante("2x"), std::nullopt);
     EXPECT_EQ(valeur_constante("2^10"), 1024);
 }
