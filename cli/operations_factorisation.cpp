@@ -8,7 +8,8 @@ namespace cli {
 
 void enregistre_factorisation(Registre &r)
 {
-    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"", [](const std::string &v) { lit_intervalles(v, partage.domaine); });
+    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"",
+             [](const std::string &v) { lit_intervalles(v, partage.domaine); });
 
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
