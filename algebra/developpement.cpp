@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/algebre.h"
-#include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -262,7 +261,7 @@ std::string signe_produit(const std::string &a, const std::string &b)
     return (a == "-") != (b == "-") ? "-" : "+";
 }
 
-std::string distribue(const std::string &a, const std::string &b, const std::string &operateur)
+std::string distribue(const std::string &a, const std::string &b, const std::string &operateur, bool reduire)
 {
     // Texts too long to work on are only joined.
     if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
@@ -272,7 +271,6 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
     const Termes tb = termes_a_distribuer(b, operateur == "/");
     // When the whole result is reduced, the products are left to that one
     // reduction, which gives the same text as reducing each of them first.
-    const bool reduit = partage.option_reduire;
     std::string resultat;
     for (int i = 0; i < ta.nombre; ++i) {
         for (int j = 0; j < tb.nombre; ++j) {
@@ -280,10 +278,10 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
             if (i == 0 && j == 0 && signe == "+")
                 signe.clear();
             const std::string produit = "(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")";
-            resultat += signe + "(" + (reduit ? produit : normalise(produit)) + ")";
+            resultat += signe + "(" + (reduire ? produit : normalise(produit)) + ")";
         }
     }
-    return reduit ? normalise(resultat) : resultat;
+    return reduire ? normalise(resultat) : resultat;
 }
 
 namespace {
@@ -299,7 +297,7 @@ bool puissance_a_ecrire(const TDmembre &m, int i)
 
 } // namespace
 
-std::string puissance_developpee(int i, const TDalgebre &enonce)
+std::string puissance_developpee(int i, const TDalgebre &enonce, bool reduire)
 {
     if (i < 1 || i > 8)
         return "";
@@ -311,7 +309,7 @@ std::string puissance_developpee(int i, const TDalgebre &enonce)
     const std::string base = normalise_brut(base_sans_signe(m.bases[i]));
     std::string resultat = base;
     for (int k = 1; k < n; ++k)
-        resultat = distribue(resultat, base, "*");
+        resultat = distribue(resultat, base, "*", reduire);
     if (oppose)
         resultat = "-(" + resultat + ")";
     return normalise_brut(resultat);
@@ -352,7 +350,7 @@ std::string facteur_ecrit(const TDmembre &m, int i) { return m.exposants[i] > 1 
 // develops its numerator only: cutting it into a sum of fractions is not what
 // developing asks. True when the member is such a quotient, with the result,
 // empty when the numerator does not develop.
-bool developpe_quotient(const TDmembre &m, std::string &resultat)
+bool developpe_quotient(const TDmembre &m, std::string &resultat, const OptionsCalcul &options)
 {
     int dernier = 1;
     while (dernier < 8 && !m.morceaux[dernier + 1].empty())
@@ -370,7 +368,7 @@ bool developpe_quotient(const TDmembre &m, std::string &resultat)
     if (dernier == 2 && m.exposants[1] < 2)
         numerateur = m.morceaux[1];
     resultat.clear();
-    if (developpe(numerateur))
+    if (developpe(numerateur, options))
         resultat = (est_somme(numerateur) ? "(" + numerateur + ")" : numerateur) + "/" + facteur_ecrit(m, d);
     return true;
 }
@@ -378,22 +376,22 @@ bool developpe_quotient(const TDmembre &m, std::string &resultat)
 // The member's factors (powers 2 to 5 written out) distributed one after the
 // other; empty when there are more than six factors, or nothing was
 // distributed, or the distribution only gave the text back ('x^2').
-std::string produit_developpe(const TDalgebre &enonce)
+std::string produit_developpe(const TDalgebre &enonce, const OptionsCalcul &options)
 {
     const TDmembre &m = enonce.membre_gauche;
     // A seventh factor would be lost: such a product is not developed.
     if (!m.morceaux[7].empty())
         return "";
     std::string resultat;
-    if (developpe_quotient(m, resultat))
+    if (developpe_quotient(m, resultat, options))
         return resultat;
     bool distribue_une_fois = puissance_a_ecrire(m, 1);
-    resultat = puissance_developpee(1, enonce);
+    resultat = puissance_developpee(1, enonce, options.reduire);
     for (int i = 2; i <= 6; ++i) {
-        const std::string facteur = puissance_developpee(i, enonce);
+        const std::string facteur = puissance_developpee(i, enonce, options.reduire);
         if (facteur.empty())
             break;
-        resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1]);
+        resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1], options.reduire);
         distribue_une_fois = true;
     }
     if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(enonce.texte))
@@ -404,7 +402,7 @@ std::string produit_developpe(const TDalgebre &enonce)
 // Each term of a sum developed where it is a product or a power that can be
 // ('2*(x+1)-3*(x-1)'), the other terms kept; empty when no term was
 // developed or a term would be lost.
-std::string somme_developpee(const TDmembre &m)
+std::string somme_developpee(const TDmembre &m, const OptionsCalcul &options)
 {
     const int termes = m.nb_additifs + 1;
     if (termes > 8 || m.morceaux[termes].empty())
@@ -416,20 +414,20 @@ std::string somme_developpee(const TDmembre &m)
         const TDalgebre enonce(terme);
         const bool produit = enonce.nature == EXPRESSION && enonce.membre_gauche.nb_additifs == 0 &&
                              decoupe_fiable(enonce.membre_gauche);
-        const std::string developpe = produit ? produit_developpe(enonce) : "";
+        const std::string developpe = produit ? produit_developpe(enonce, options) : "";
         developpee = developpee || !developpe.empty();
         somme += m.operateurs_membre[i - 1] + "(" + (developpe.empty() ? terme : developpe) + ")";
     }
     if (!developpee)
         return "";
-    return partage.option_reduire ? normalise(somme) : normalise_brut(somme);
+    return options.reduire ? normalise(somme) : normalise_brut(somme);
 }
 
 } // namespace
 
-bool developpe(std::string &membre)
+bool developpe(std::string &membre, const OptionsCalcul &options)
 {
-    if (!partage.option_developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
+    if (!options.developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
         return false;
     std::string t = membre;
     std::string racines[3];
@@ -439,14 +437,14 @@ bool developpe(std::string &membre)
     const TDmembre &m = enonce.membre_gauche;
     if (enonce.nature != EXPRESSION || !decoupe_fiable(m))
         return false;
-    std::string resultat = m.nb_additifs > 0 ? somme_developpee(m) : produit_developpe(enonce);
+    std::string resultat = m.nb_additifs > 0 ? somme_developpee(m, options) : produit_developpe(enonce, options);
     if (resultat.empty())
         return false;
 
     demasque_racines(resultat, racines);
     // A root squared can only be reduced once it is back.
     const bool masquees = !racines[0].empty() || !racines[1].empty() || !racines[2].empty();
-    if (partage.option_reduire && masquees)
+    if (options.reduire && masquees)
         resultat = normalise(resultat);
     if (resultat.size() > LONGUEUR_DEVELOPPEE_MAX || !meme_valeur(membre, resultat))
         return false;

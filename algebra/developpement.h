@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/options_calcul.h"
 #include "core/algebre.h"
 
 // Longer texts are not worked on: no pupil's statement comes near, and every
@@ -18,21 +19,23 @@ inline constexpr std::size_t LONGUEUR_MAX_TRAVAIL = 2000;
 bool ordonne(std::string &membre);
 
 // A product of at most six factors (powers 2 to 5 expanded) distributed into
-// a sum; in a sum, each term that is such a product developed and the whole
-// reduced. False when nothing was distributed.
-bool developpe(std::string &membre);
+// a sum; in a sum, each term that is such a product developed. The result is
+// reduced when options.reduire. False when nothing was distributed, or when
+// options.developpe is off.
+bool developpe(std::string &membre, const OptionsCalcul &options);
 
 // The sum of the products of every term of a with every term of b, joined by
-// operateur ("*" or "/").
-std::string distribue(const std::string &a, const std::string &b, const std::string &operateur);
+// operateur ("*" or "/"), reduced as a whole when `reduire`, else each
+// product reduced on its own.
+std::string distribue(const std::string &a, const std::string &b, const std::string &operateur, bool reduire);
 
 // The sign of a product of two signs ("+", "-", empty read as "+"); two "."
 // give the empty sign.
 std::string signe_produit(const std::string &a, const std::string &b);
 
 // Piece i (1-based) of the statement's left member, its power 2 to 5 written
-// out by repeated distribution.
-std::string puissance_developpee(int i, const TDalgebre &enonce);
+// out by repeated distribution (see distribue for `reduire`).
+std::string puissance_developpee(int i, const TDalgebre &enonce, bool reduire);
 
 // Up to three different square roots hidden behind the letters "e", "f", "g"
 // (saved in racines[0..2]), and put back.

@@ -7,7 +7,6 @@
 #include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
 #include "core/algebre.h"
-#include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -161,24 +160,24 @@ bool est_nombre_ecrit(std::string_view texte)
            && std::count(texte.begin(), texte.end(), '.') <= 1;
 }
 
-std::string somme_aux_membres(const std::string &membre, std::string_view t)
+std::string somme_aux_membres(const std::string &membre, std::string_view t, bool vecteurs)
 {
     std::string r = normalise(membre + "+(" + std::string(t) + ")");
-    if (partage.mode_vecteurs && r == "0")
+    if (vecteurs && r == "0")
         r = "o..arrow";
     return r;
 }
 
 std::string produit_des_membres(const std::string &membre, const std::string &facteur,
-                                bool facteur_sans_somme)
+                                bool facteur_sans_somme, const OptionsCalcul &options)
 {
     std::string r = "(" + membre + ")*(" + facteur + ")";
     if (facteur_sans_somme) {
         std::string developpe_ = r;
-        if (developpe(developpe_))
+        if (developpe(developpe_, options))
             r = developpe_;
     }
-    if (partage.option_reduire)
+    if (options.reduire)
         r = normalise(r);
     return r;
 }
@@ -232,19 +231,19 @@ bool est_quotient_simple(const TDmembre &m)
 
 } // namespace
 
-void ajoute_aux_membres(std::string &enonce, std::string_view t)
+void ajoute_aux_membres(std::string &enonce, std::string_view t, const OptionsCalcul &options)
 {
     if (sans_blancs(t).empty())
         return;
     const TDalgebre e(enonce);
     if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
         return;
-    const std::string gauche = somme_aux_membres(e.membre_gauche.texte, t);
-    const std::string droite = somme_aux_membres(e.membre_droit.texte, t);
+    const std::string gauche = somme_aux_membres(e.membre_gauche.texte, t, options.vecteurs);
+    const std::string droite = somme_aux_membres(e.membre_droit.texte, t, options.vecteurs);
     enonce = gauche + texte_relation(e.nature) + droite;
 }
 
-void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe)
+void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe, const OptionsCalcul &options)
 {
     const std::string k = normalise(facteur);
     if (k.empty())
@@ -257,8 +256,8 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     if (effet == EffetFacteur::REFUSE)
         return;
     const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e.nature) : e.nature;
-    const std::string gauche = produit_des_membres(e.membre_gauche.texte, k, sans_somme);
-    const std::string droite = produit_des_membres(e.membre_droit.texte, k, sans_somme);
+    const std::string gauche = produit_des_membres(e.membre_gauche.texte, k, sans_somme, options);
+    const std::string droite = produit_des_membres(e.membre_droit.texte, k, sans_somme, options);
     enonce = gauche + texte_relation(nature) + droite;
 }
 
@@ -288,26 +287,25 @@ int variable_isolee(std::string_view equation, std::string &valeur)
     return variable_et_valeur(equation, lettre, valeur);
 }
 
-int substitue(std::string &equation, int etape, int cible, std::string_view base)
+Substitution substitue(std::string &equation, int etape, int cible, std::string_view base)
 {
     if (etape < 2)
-        return 0;
+        return {};
     const TDalgebre systeme(base);
     if (systeme.nature != SYSTEME)
-        return 0;
+        return {};
     char lettre = 0;
-    std::string valeur;
-    const int variable = variable_et_valeur(equation, lettre, valeur);
-    if (variable == 0)
-        return 0;
+    Substitution s;
+    s.variable = variable_et_valeur(equation, lettre, s.valeur);
+    if (s.variable == 0)
+        return {};
     std::string premiere = systeme.membre_gauche.texte;
     std::string seconde = systeme.membre_droit.texte;
     std::string &ligne = cible == 1 ? premiere : seconde;
-    if ((cible == 1 || cible == 2) && !remplace_lettre(std::string(ligne), lettre, valeur, ligne))
-        return 0;
-    (variable == 1 ? partage.expression_x : partage.expression_y) = valeur;
+    if ((cible == 1 || cible == 2) && !remplace_lettre(std::string(ligne), lettre, s.valeur, ligne))
+        return {};
     equation = "{" + normalise(premiere) + "\r\n" + normalise(seconde) + "}";
-    return variable;
+    return s;
 }
 
 void remplace_x(std::string &texte, std::string &valeur)

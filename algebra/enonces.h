@@ -8,18 +8,21 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/options_calcul.h"
+
 // Sign code of a multiplier known to be negative: the relation of an
 // inequation is reversed. Any other code leaves it.
 inline constexpr int SIGNE_NEGATIF = 3;
 
-// Each member m becomes m+(t), normalised; a relation keeps its sign.
-// Subtracting is the same call with t written "-(" + t + ")".
-void ajoute_aux_membres(std::string &enonce, std::string_view t);
+// Each member m becomes m+(t), normalised (a member that cancels becomes the
+// zero vector in vector work); a relation keeps its sign. Subtracting is the
+// same call with t written "-(" + t + ")".
+void ajoute_aux_membres(std::string &enonce, std::string_view t, const OptionsCalcul &options);
 
-// Each member m becomes (m)*(k), developed when k is a single term. A
-// factor in the unknown is taken only when it keeps one sign and never
-// vanishes: otherwise the statement is left as it is.
-void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe);
+// Each member m becomes (m)*(k), developed when k is a single term, then
+// reduced when options.reduire. A factor in the unknown is taken only when it
+// keeps one sign and never vanishes: otherwise the statement is left as it is.
+void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe, const OptionsCalcul &options);
 
 // True when multiplie_membres takes this factor for this statement.
 bool multiplicateur_admis(std::string_view enonce, std::string_view facteur);
@@ -34,12 +37,18 @@ void combine_systeme(std::string &systeme, std::string_view operateur);
 // y (or b), 0 otherwise; valeur receives the other side. Changes nothing else.
 int variable_isolee(std::string_view equation, std::string &valeur);
 
+// The variable a substitution put in place (1 for x, 2 for y, 0 when nothing
+// was done) and the value it found for it, which solving the system later
+// needs (the work keeps it).
+struct Substitution {
+    int variable = 0;
+    std::string valeur;
+};
+
 // When the equation gives x or y alone (see variable_isolee) at a step after
-// the first, remembers the value in expression_x or expression_y and puts it
-// in place of that letter in equation cible (1 or 2) of the base system; the
-// equation becomes the rewritten system. Returns 1 (x), 2 (y) or 0 when
-// nothing was done.
-int substitue(std::string &equation, int etape, int cible, std::string_view base);
+// the first, puts its value in place of that letter in equation cible (1 or 2)
+// of the base system; the equation becomes the rewritten system.
+Substitution substitue(std::string &equation, int etape, int cible, std::string_view base);
 
 // Every "x" replaced by valeur; valeur becomes "oui", or "non" (and the text is
 // left as it was) when the result cannot be evaluated.

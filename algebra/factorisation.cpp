@@ -177,7 +177,7 @@ std::optional<std::vector<Terme>> termes_reduits(const Arbre &arbre)
 // A cofactor developed and reduced ('x+1-2*(x-2)' gives '-x+5').
 std::string reduit(std::string cofacteur)
 {
-    if (!developpe(cofacteur))
+    if (!developpe(cofacteur, OptionsCalcul{}))
         cofacteur = normalise(cofacteur);
     return cofacteur;
 }

@@ -291,7 +291,7 @@ bool divise_exactement(const std::string &a, const std::string &b, std::string &
     quotient = normalise("(" + a + ")/(" + b + ")");
     if (b.find('x') == std::string::npos) {
         std::string developpee = quotient;
-        if (developpe(developpee))
+        if (developpe(developpee, OptionsCalcul{}))
             quotient = normalise(developpee);
         return true;
     }

@@ -1,7 +1,6 @@
 #include "algebra/intervalle.h"
 
 #include "core/algebre.h"
-#include "core/partage.h"
 
 namespace {
 
@@ -31,26 +30,6 @@ bool lit_intervalle(std::string_view t, std::string &inf, std::string &sup, bool
 
 } // namespace
 
-BornesIntervalles bornes_partagees()
-{
-    const Partage &p = partage;
-    return {p.borne_inf_1, p.borne_sup_1, p.borne_inf_2, p.borne_sup_2,
-            p.crochet_1a,  p.crochet_1b,  p.crochet_2a,  p.crochet_2b};
-}
-
-void pose_bornes(const BornesIntervalles &b)
-{
-    Partage &p = partage;
-    p.borne_inf_1 = b.borne_inf_1;
-    p.borne_sup_1 = b.borne_sup_1;
-    p.borne_inf_2 = b.borne_inf_2;
-    p.borne_sup_2 = b.borne_sup_2;
-    p.crochet_1a = b.crochet_1a;
-    p.crochet_1b = b.crochet_1b;
-    p.crochet_2a = b.crochet_2a;
-    p.crochet_2b = b.crochet_2b;
-}
-
 std::string code_intervalle(bool ouvert_bas, bool ouvert_haut)
 {
     if (ouvert_bas)
@@ -72,12 +51,4 @@ bool lit_intervalles(std::string_view texte, BornesIntervalles &b)
     const bool premier = lit_intervalle(vue.substr(0, ou), b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
     const bool second = lit_intervalle(vue.substr(ou + 2), b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b);
     return premier && second;
-}
-
-bool lit_bornes(std::string_view texte)
-{
-    BornesIntervalles b = bornes_partagees();
-    const bool lu = lit_intervalles(texte, b);
-    pose_bornes(b);
-    return lu;
 }

@@ -596,7 +596,8 @@ std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
     const std::string ecart = "(" + gauche + ")-(" + droite + ")";
     std::string membre = droite == "0" ? gauche : normalise(ecart);
     // A member whose terms in x cancel once developed ('2(x+1)-2x-2') is constant.
-    if (std::string developpe_ = membre; developpe(developpe_) && !contient_inconnue(normalise(developpe_), 'x'))
+    if (std::string developpe_ = membre;
+        developpe(developpe_, OptionsCalcul{}) && !contient_inconnue(normalise(developpe_), 'x'))
         membre = normalise(developpe_);
     const std::optional<std::vector<std::string>> interdites = valeurs_interdites(ecart);
     if (!interdites) return std::nullopt;

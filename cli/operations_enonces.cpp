@@ -1,4 +1,5 @@
 #include "algebra/enonces.h"
+#include "app/travail/contexte.h"
 #include "cli/registre.h"
 #include "core/partage.h"
 
@@ -16,12 +17,12 @@ void enregistre_enonces(Registre &r)
 
     r.operation("ajoute_aux_membres", {"TEXTE", "T"}, [](const Arguments &a) {
         std::string t = a[0];
-        ajoute_aux_membres(t, a[1]);
+        ajoute_aux_membres(t, a[1], options_calcul());
         return t;
     });
     r.operation("multiplie_membres", {"TEXTE", "K", "SIGNE"}, [](const Arguments &a) {
         std::string t = a[0];
-        multiplie_membres(t, a[1], entier(a[2]));
+        multiplie_membres(t, a[1], entier(a[2]), options_calcul());
         return t;
     });
     r.operation("combine_systeme", {"TEXTE", "OP"}, [](const Arguments &a) {
@@ -32,9 +33,9 @@ void enregistre_enonces(Registre &r)
     // Prints the code (0, 1 for x, 2 for y), the text, then the value remembered.
     r.operation("substitue", {"TEXTE", "ETAPE", "CIBLE"}, [](const Arguments &a) {
         std::string t = a[0];
-        const int code = substitue(t, entier(a[1]), entier(a[2]), partage.expression_base);
-        const std::string &valeur = code == 2 ? partage.expression_y : partage.expression_x;
-        return champs({std::to_string(code), t, valeur});
+        const Substitution s = substitue(t, entier(a[1]), entier(a[2]), partage.expression_base);
+        retient_substitution(s);
+        return champs({std::to_string(s.variable), t, s.valeur});
     });
     r.operation("remplace_x", {"TEXTE", "VALEUR"}, [](const Arguments &a) {
         std::string t = a[0];

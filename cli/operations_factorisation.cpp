@@ -8,7 +8,8 @@ namespace cli {
 
 void enregistre_factorisation(Registre &r)
 {
-    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"", [](const std::string &v) { lit_bornes(v); });
+    r.option("domaine", "\"domain(x,INF,SUP,CODE)\"",
+             [](const std::string &v) { lit_intervalles(v, partage.domaine); });
 
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
@@ -34,7 +35,7 @@ void enregistre_factorisation(Registre &r)
     });
     r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });
     r.operation("signe_sur_domaine", {"TEXTE"},
-                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0], bornes_partagees())); });
+                [](const Arguments &a) { return nombre(signe_sur_domaine(a[0], partage.domaine)); });
 }
 
 } // namespace cli

@@ -14,11 +14,7 @@ void valeurs_par_defaut()
     p.autre_rang = 1;
     p.mode_tableau_signes = false;
     p.mode_aide = false;
-    p.borne_inf_1 = "-inf";
-    p.borne_sup_1 = "inf";
-    p.borne_inf_2.clear();
-    p.borne_sup_2.clear();
-    p.crochet_1a = p.crochet_1b = p.crochet_2a = p.crochet_2b = true;
+    p.domaine = {};
     p.saisie_domaine = false;
     p.saisie_inequation = false;
     p.aides_a_imprimer = false;

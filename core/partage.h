@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/algebre.h"
+#include "core/bornes_intervalles.h"
 
 // Colours are palette-relative RGB values written 0x02BBGGRR.
 using Couleur = std::uint32_t;
@@ -73,9 +74,8 @@ struct Partage {
     // The panels the pupil may use in this exercise; the teacher keeps them all.
     PanneauxPermis panneaux_permis = TOUS_PERMIS;
 
-    // Intervals of the argument and interval window
-    std::string borne_inf_1, borne_sup_1, borne_inf_2, borne_sup_2;
-    bool crochet_1a = false, crochet_1b = false, crochet_2a = false, crochet_2b = false;
+    // The domain of definition, edited in the argument and interval window
+    BornesIntervalles domaine;
     bool saisie_domaine = false, saisie_inequation = false, saisie_depuis_prof = false;
 
     // Program, options and screen

@@ -332,7 +332,7 @@ Exercice exercice_en_cours(const std::vector<std::string> &titres_aides, const s
                            p.penalites_aides[i]});
     e.liste_aides = !e.aides.empty();
     e.aides_a_imprimer = p.aides_a_imprimer;
-    e.domaine = bornes_partagees();
+    e.domaine = p.domaine;
     e.panneaux = p.panneaux_permis;
     return e;
 }
@@ -355,7 +355,7 @@ void installe_exercice(const Exercice &e)
     for (std::size_t i = 0; i < options_par_cle.size(); ++i)
         p.*options_par_cle[i].option = e.options[i];
     p.aides_a_imprimer = e.aides_a_imprimer;
-    pose_bornes(e.domaine);
+    p.domaine = e.domaine;
     p.panneaux_permis = e.panneaux;
     p.mode_eleve = false;
 }

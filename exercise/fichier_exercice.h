@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "algebra/intervalle.h"
+#include "core/bornes_intervalles.h"
 #include "core/algebre.h"
 #include "core/partage.h"
 #include "core/encodage.h"

@@ -208,7 +208,7 @@ void Travail::Panel5Click()
         forme_canonique(s);
         enregistrer_etape(s, "Il faut demander la forme canonique.", true);
     } else if (nature == EXPRESSION) {
-        developpe(s);
+        developpe(s, options_calcul());
         enregistrer_etape(s, "Il faut développer.", true);
     } else {
         resout_etape();
@@ -353,19 +353,19 @@ void Travail::operation_argument(int code, std::string a)
                              forme_lisible(a) + " ne divise pas exactement le numérateur et le dénominateur.");
         break;
     case 4:
-        multiplie_membres(s, a, code_signe(a));
+        multiplie_membres(s, a, code_signe(a), options_calcul());
         enregistrer_etape(s, "Il faut multiplier les deux membres par " + ca + ".", true);
         break;
     case 5:
-        ajoute_aux_membres(s, a);
+        ajoute_aux_membres(s, a, options_calcul());
         enregistrer_etape(s, "Il faut additionner " + ca + " aux deux membres.", true);
         break;
     case 6:
-        multiplie_membres(s, "1/(" + a + ")", code_signe(a));
+        multiplie_membres(s, "1/(" + a + ")", code_signe(a), options_calcul());
         enregistrer_etape(s, "Il faut diviser les deux membres par " + ca + ".", true);
         break;
     case 7:
-        ajoute_aux_membres(s, "-(" + a + ")");
+        ajoute_aux_membres(s, "-(" + a + ")", options_calcul());
         enregistrer_etape(s, "Il faut soustraire " + ca + " aux deux membres.", true);
         break;
     case 8: {
@@ -536,7 +536,7 @@ void Travail::substituer(int k)
     }
     const TDalgebre parent(etapes[p.etape - 1]);
     std::string r = t;
-    if (substitue(r, p.etape, 1, etapes[1]) > 0) {
+    if (retient_substitution(substitue(r, p.etape, 1, etapes[1])) > 0) {
         p.etape = 2;
     } else if (k != -1 || systeme) {
         r = recompose(parent, k, t);
@@ -595,7 +595,7 @@ void Travail::remplace_variable(int cible, Panneau panneau)
 {
     Partage &p = partage;
     std::string t = courante();
-    if (substitue(t, p.etape, cible, etapes[1]) <= 0)
+    if (retient_substitution(substitue(t, p.etape, cible, etapes[1])) <= 0)
         return;
     p.etape = 2;
     etapes[1] = t;

@@ -85,7 +85,7 @@ std::string texte_domaine(const BornesIntervalles &b)
     return "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
 }
 
-std::string texte_domaine() { return texte_domaine(bornes_partagees()); }
+std::string texte_domaine() { return texte_domaine(partage.domaine); }
 
 Saisie bouton_intervalle(int image, Saisie saisie)
 {
@@ -187,7 +187,7 @@ std::string FenetreArgument::ouvre(const std::string &derniere_expression)
     const Partage &p = partage;
     std::string texte;
     if (p.saisie_domaine) {
-        copie_ = bornes_partagees();
+        copie_ = p.domaine;
         texte = texte_domaine(copie_);
     } else if (p.action_en_cours == 10) {
         texte = derniere_expression;
@@ -226,7 +226,7 @@ SuiteArgument FenetreArgument::terminer(const std::string &texte)
 {
     Partage &p = partage;
     const bool domaine = p.saisie_domaine;
-    if (domaine && (!lit_bornes(texte_d_intervalles(texte)) || texte_domaine().empty()))
+    if (domaine && (!lit_intervalles(texte_d_intervalles(texte), p.domaine) || texte_domaine().empty()))
         remet_bornes();
     p.saisie_domaine = false;
     p.saisie_inequation = false;
@@ -251,7 +251,7 @@ SuiteArgument FenetreArgument::annule()
     return suite;
 }
 
-void FenetreArgument::remet_bornes() const { pose_bornes(copie_); }
+void FenetreArgument::remet_bornes() const { partage.domaine = copie_; }
 
 void valide_domaine(const std::string &texte)
 {

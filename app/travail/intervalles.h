@@ -1,8 +1,7 @@
 #pragma once
-// The interval texts of the argument window: the domain of definition built
-// from the eight shared interval values, the five interval buttons, the
-// window's own keyboard rules, and what validating or cancelling the window
-// does next.
+// The interval texts of the argument window: the text of the domain of
+// definition, the five interval buttons, the window's own keyboard rules, and
+// what validating or cancelling the window does next.
 
 #include <string>
 #include <string_view>
@@ -14,7 +13,7 @@
 // "domain(x,lower,upper,code)", or "(first)or(second)"; empty when the bounds
 // are out of order or the second interval does not follow the first.
 std::string texte_domaine(const BornesIntervalles &bornes);
-std::string texte_domaine();   // from the shared values
+std::string texte_domaine();   // of the shared domain
 
 // The interval buttons Image9 .. Image12 insert at the caret the brackets of
 // an interval with empty bounds, "[;]", "];[", "[;[" or "];]", joined by "∪"

@@ -73,7 +73,7 @@ void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const 
         regle_panneau(m, PANEL7, "Ecriture scientifique", true);
     if (applicable(c, enleve_moins_vecteurs))
         regle_panneau(m, PANEL7, "Enlever les signes \"-\"", true);
-    regle_panneau(m, PANEL5, "Développer", applicable(c, developpe));
+    regle_panneau(m, PANEL5, "Développer", applicable(c, [](std::string &s) { return developpe(s, options_calcul()); }));
     if (applicable(c, decompose_racine))
         regle_panneau(m, PANEL5, "Décomposer la racine", true);
     else if (applicable(c, recompose_racine))

@@ -154,11 +154,14 @@ inline std::vector<Action> actions_eleves()
     };
     const auto multiplie = [](const Entree &e) {
         std::string t = e.enonce.texte;
-        multiplie_membres(t, e.argument, code_signe(t, e.argument));
+        multiplie_membres(t, e.argument, code_signe(t, e.argument), options_calcul());
         return si_change(e.enonce.texte, t);
     };
     return {
-        {"developpe", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(developpe, e); }},
+        {"developpe", Controle::valeur, expressions,
+         [](const Entree &e) {
+             return sur_drapeau([](std::string &t) { return developpe(t, options_calcul()); }, e);
+         }},
         {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(ordonne, e); }},
         {"enleve_parentheses", Controle::valeur, expressions,
          [](const Entree &e) { return sur_drapeau(enleve_parentheses, e); }},
@@ -227,7 +230,7 @@ inline std::vector<Action> actions_eleves()
         {"ajoute_aux_membres", Controle::ajout, enonces,
          [](const Entree &e) {
              std::string t = e.enonce.texte;
-             ajoute_aux_membres(t, e.argument);
+             ajoute_aux_membres(t, e.argument, options_calcul());
              return si_change(e.enonce.texte, t);
          }},
         {"multiplie_membres", Controle::produit, enonces, multiplie},

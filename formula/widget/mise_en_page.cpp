@@ -90,7 +90,7 @@ struct MiseEnPage::Arret {
 };
 
 struct MiseEnPage::Donnees {
-    Polices &polices = Polices::partagees();
+    Polices &polices = Polices::communes();
     BoitePtr racine;
     bool lineaire = false;
     qreal marge_curseur = 0;

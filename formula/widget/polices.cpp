@@ -46,7 +46,7 @@ QRectF Style::encre(const QString &texte) const
     return trouve->second;
 }
 
-Polices &Polices::partagees()
+Polices &Polices::communes()
 {
     thread_local Polices polices;
     return polices;

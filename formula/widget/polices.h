@@ -31,7 +31,7 @@ private:
 class Polices {
 public:
     // The styles shared by every layout of this thread.
-    static Polices &partagees();
+    static Polices &communes();
 
     // The style of one size, upright or italic; the reference stays valid as
     // long as this object.

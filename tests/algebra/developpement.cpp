@@ -31,6 +31,9 @@ struct Cas {
     std::string sortie;   // the text afterwards
 };
 
+// Developing as the pupil's action does with the options on.
+bool developpe_(std::string &t) { return developpe(t, OptionsCalcul{}); }
+
 void verifie(bool (*operation)(std::string &), const std::vector<Cas> &table)
 {
     for (const Cas &c : table) {
@@ -68,7 +71,7 @@ TEST_F(Developpement, OrdonneGardeLesSignesEntreParenthesesDansLeTerme)
 
 TEST_F(Developpement, DeveloppeDistribueLesProduitsEtLesPuissances)
 {
-    verifie(developpe, {
+    verifie(developpe_, {
         {"(x+1)*(x-1)", true, "x^2-1"},
         {"(x+1)^2", true, "x^2+2*x+1"},
         {"2*(x+1)^2", true, "2*x^2+4*x+2"},
@@ -99,8 +102,8 @@ TEST_F(Developpement, DeveloppeUneSommeDeProduits)
         {"-x*(x+1)-(x+2)*(x-3)", true, "-2*x^2+6"},
         {"2*(x+1)-2*(x+1)", true, "0"},
     };
-    verifie(developpe, {{"x^2+x", false, "x^2+x"}, {"x^2", false, "x^2"}});
-    verifie(developpe, table);
+    verifie(developpe_, {{"x^2+x", false, "x^2+x"}, {"x^2", false, "x^2"}});
+    verifie(developpe_, table);
     for (const Cas &c : table)
         EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, c.sortie));
 }
@@ -117,7 +120,7 @@ TEST_F(Developpement, DeveloppeUnQuotientSansCouperLeDiviseur)
     };
     for (const auto &[avant, apres] : cas) {
         std::string t = avant;
-        EXPECT_EQ(developpe(t), *apres != '\0') << avant;
+        EXPECT_EQ(developpe_(t), *apres != '\0') << avant;
         if (*apres != '\0') {
             EXPECT_EQ(t, apres);
             attend_meme_valeur(avant, t);
@@ -125,26 +128,39 @@ TEST_F(Developpement, DeveloppeUnQuotientSansCouperLeDiviseur)
     }
 }
 
+// The same texts under the teacher's options: developing closed, with the
+// reduction, without it (each product written out, the terms not collected).
 TEST_F(Developpement, DeveloppeSuitLesOptions)
 {
-    std::string t = "(x+1)*(x-1)";
-    partage.option_developpe = false;
-    EXPECT_FALSE(developpe(t));
-    partage.option_developpe = true;
-    partage.option_reduire = false;
-    ASSERT_TRUE(developpe(t));
-    EXPECT_NE(t, "x^2-1");   // the products are not collected
-    attend_meme_valeur("(x+1)*(x-1)", t);
+    struct CasOptions {
+        const char *avant;
+        OptionsCalcul options;
+        bool reussi;
+        const char *apres;
+    };
+    const OptionsCalcul ferme{.reduire = true, .developpe = false}, reduit{}, sans_reduction{.reduire = false};
+    const CasOptions table[] = {
+        {"(x+1)*(x-1)", ferme, false, "(x+1)*(x-1)"},
+        {"(x+1)*(x-1)", reduit, true, "x^2-1"},
+        {"(x+1)*(x-1)", sans_reduction, true, "(x^2)-(x)+(x)-(1)"},
+        {"(x+1)^2", sans_reduction, true, "x^2+x+x+1"},
+        {"2*(x+1)-3*(x-1)", sans_reduction, true, "2*x+2-3*x+3"},
+        {"sqrt(2)*(x+sqrt(2))", sans_reduction, true, "(sqrt(2)*x)+(sqrt(2)^2)"},
+    };
+    for (const CasOptions &c : table) {
+        std::string t = c.avant;
+        EXPECT_EQ(developpe(t, c.options), c.reussi) << c.avant;
+        EXPECT_EQ(t, c.apres) << c.avant;
+        attend_meme_valeur(c.avant, t);
+    }
 }
 
 TEST_F(Developpement, DistribueMultiplieTermeATerme)
 {
-    partage.option_reduire = false;
-    EXPECT_EQ(distribue("x+1", "x-1", "*"), "(x^2)-(x)+(x)-(1)");
-    EXPECT_EQ(distribue("2", "x", "*"), "(2*x)");
-    partage.option_reduire = true;
-    EXPECT_EQ(distribue("x+1", "x-1", "*"), "x^2-1");
-    attend_meme_valeur("(x+1)/(x+2)", distribue("x+1", "x+2", "/"));
+    EXPECT_EQ(distribue("x+1", "x-1", "*", false), "(x^2)-(x)+(x)-(1)");
+    EXPECT_EQ(distribue("2", "x", "*", false), "(2*x)");
+    EXPECT_EQ(distribue("x+1", "x-1", "*", true), "x^2-1");
+    attend_meme_valeur("(x+1)/(x+2)", distribue("x+1", "x+2", "/", true));
 }
 
 TEST_F(Developpement, DistribueUneSommeTropLonguePourLeDecoupage)
@@ -153,8 +169,7 @@ TEST_F(Developpement, DistribueUneSommeTropLonguePourLeDecoupage)
     std::string somme = "1";
     for (int k = 1; k < 20; ++k)
         somme += (k % 3 ? "+" : "-") + std::string("x^") + std::to_string(k);
-    partage.option_reduire = false;
-    const std::string produit = distribue(somme, "x-2", "*");
+    const std::string produit = distribue(somme, "x-2", "*", false);
     EXPECT_EQ(normalise(produit), normalise("x*(" + somme + ")-2*(" + somme + ")"));
 }
 
@@ -169,12 +184,12 @@ TEST_F(Developpement, SigneProduit)
 TEST_F(Developpement, PuissanceDeveloppee)
 {
     const TDalgebre enonce("2*(x+1)^3");
-    EXPECT_EQ(puissance_developpee(1, enonce), "2");
-    EXPECT_EQ(puissance_developpee(2, enonce), "x^3+3*x^2+3*x+1");
-    EXPECT_EQ(puissance_developpee(3, enonce), "");
-    EXPECT_EQ(puissance_developpee(0, enonce), "");
-    EXPECT_EQ(puissance_developpee(99, enonce), "");
-    EXPECT_EQ(puissance_developpee(1, TDalgebre("(x+1)^99999")), "(x+1)^99999");
+    EXPECT_EQ(puissance_developpee(1, enonce, true), "2");
+    EXPECT_EQ(puissance_developpee(2, enonce, true), "x^3+3*x^2+3*x+1");
+    EXPECT_EQ(puissance_developpee(3, enonce, true), "");
+    EXPECT_EQ(puissance_developpee(0, enonce, true), "");
+    EXPECT_EQ(puissance_developpee(99, enonce, true), "");
+    EXPECT_EQ(puissance_developpee(1, TDalgebre("(x+1)^99999"), true), "(x+1)^99999");
 }
 
 TEST_F(Developpement, MasqueEtDemasqueLesRacines)
@@ -271,7 +286,7 @@ TEST_F(Developpement, ProprieteDevelopperGardeLaValeur)
         default: produit = "x*(" + g.binome() + ")^2"; break;
         }
         std::string t = produit;
-        ASSERT_TRUE(developpe(t)) << produit;
+        ASSERT_TRUE(developpe_(t)) << produit;
         EXPECT_EQ(t.find('('), std::string::npos) << produit << " -> " << t;
         attend_meme_valeur(produit, t);
     }
@@ -339,14 +354,14 @@ std::vector<std::string> textes_hostiles()
 TEST_F(Developpement, ToutTexteEstRenduOuGardeSaValeur)
 {
     for (const std::string &texte : textes_hostiles()) {
-        for (bool (*operation)(std::string &) : {ordonne, developpe, enleve_parentheses, en_somme}) {
+        for (bool (*operation)(std::string &) : {ordonne, developpe_, enleve_parentheses, en_somme}) {
             std::string t = texte;
             if (operation(t))
                 EXPECT_TRUE(outils::rendu_ou_equivalent(texte, t));
         }
-        distribue(texte, texte, "*");
-        distribue(texte, "x+1", "/");
-        puissance_developpee(1, TDalgebre(texte));
+        distribue(texte, texte, "*", true);
+        distribue(texte, "x+1", "/", false);
+        puissance_developpee(1, TDalgebre(texte), true);
     }
 }
 

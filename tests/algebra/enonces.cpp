@@ -61,12 +61,12 @@ const char *const relations[] = {"=", "<", ">", "<=", ">="};
 TEST_F(Enonces, AjouteAuxMembresAjouteLeTexteDeChaqueCote)
 {
     std::string s = "2x+3=7";
-    ajoute_aux_membres(s, "-(3)");
+    ajoute_aux_membres(s, "-(3)", OptionsCalcul{});
     EXPECT_EQ(s, normalise("2x+3+(-(3))") + "=" + normalise("7+(-(3))"));
 
     for (int nature = EQUATION; nature <= SUPERIEUR_OU_EGAL; ++nature) {
         std::string r = std::string("x") + relations[nature - 1] + "1";
-        ajoute_aux_membres(r, "2");
+        ajoute_aux_membres(r, "2", OptionsCalcul{});
         EXPECT_EQ(TDalgebre(r).nature, nature) << r;
         EXPECT_EQ(r, normalise("x+(2)") + relations[nature - 1] + normalise("1+(2)"));
     }
@@ -76,11 +76,11 @@ TEST_F(Enonces, AjouteAuxMembresLaisseCeQuiNEstPasUneRelation)
 {
     for (std::string s : {"2x+3", "{x+y=2\r\nx-y=0}", "", "2x=", "=3"}) {
         const std::string avant = s;
-        ajoute_aux_membres(s, "5");
+        ajoute_aux_membres(s, "5", OptionsCalcul{});
         EXPECT_EQ(s, avant);
     }
     std::string s = "x=1";
-    ajoute_aux_membres(s, "  ");
+    ajoute_aux_membres(s, "  ", OptionsCalcul{});
     EXPECT_EQ(s, "x=1");
 }
 
@@ -103,7 +103,7 @@ TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
     };
     for (const Cas &c : cas) {
         std::string s = c.enonce;
-        multiplie_membres(s, c.facteur, c.code);
+        multiplie_membres(s, c.facteur, c.code, OptionsCalcul{});
         EXPECT_EQ(TDalgebre(s).nature, c.nature_attendue) << c.enonce << " * " << c.facteur;
     }
 }
@@ -112,13 +112,40 @@ TEST_F(Enonces, MultiplieMembresRefuseZeroEtLeNonDefini)
 {
     for (const char *facteur : {"0", "1/(0)", "2-2", "", "x", "1/x", "x^2", "x-1", "1/(x^2-1)"}) {
         std::string s = "2x=4";
-        multiplie_membres(s, facteur, 2);
+        multiplie_membres(s, facteur, 2, OptionsCalcul{});
         EXPECT_EQ(s, "2x=4") << facteur;
     }
     for (std::string s : {"2x+1", "{x+y=2\r\nx-y=0}"}) {
         const std::string avant = s;
-        multiplie_membres(s, "2", 2);
+        multiplie_membres(s, "2", 2, OptionsCalcul{});
         EXPECT_EQ(s, avant);
+    }
+}
+
+// Vector work and the teacher's options change what the members become: a
+// member that cancels is the zero vector; the product is developed and
+// reduced, developed only, or left as a product when developing is closed.
+TEST_F(Enonces, LesOptionsChangentLesDeuxMembres)
+{
+    struct Cas {
+        const char *enonce, *argument;
+        bool produit;   // multiplie_membres, else ajoute_aux_membres
+        OptionsCalcul options;
+        const char *attendu;
+    };
+    const Cas table[] = {
+        {"AB..arrow=AC..arrow", "-(AB..arrow)", false, {.vecteurs = true}, "o..arrow=AC..arrow-AB..arrow"},
+        {"2x+1=3", "3", true, {}, "6*x+3=9"},
+        {"2x+1=3", "3", true, {.reduire = false}, "(6*x)+(3)=(9)"},
+        {"2x+1=3", "3", true, {.reduire = false, .developpe = false}, "(2x+1)*(3)=(3)*(3)"},
+    };
+    for (const Cas &c : table) {
+        std::string s = c.enonce;
+        if (c.produit)
+            multiplie_membres(s, c.argument, 2, c.options);
+        else
+            ajoute_aux_membres(s, c.argument, c.options);
+        EXPECT_EQ(s, c.attendu) << c.enonce << " " << c.argument;
     }
 }
 
@@ -138,12 +165,12 @@ TEST_F(Enonces, LesDeuxMembresGardentLesSolutions)
                                    relations[nature - 1] + nombre() + "*x+" + nombre();
         std::string ajoute = enonce;
         const std::string t = nombre() + "*x+" + nombre();
-        ajoute_aux_membres(ajoute, t);
+        ajoute_aux_membres(ajoute, t, OptionsCalcul{});
         std::string multiplie = enonce;
         int k = entier(hasard);
         if (k == 0)
             k = 7;
-        multiplie_membres(multiplie, "(" + std::to_string(k) + ")", 2);
+        multiplie_membres(multiplie, "(" + std::to_string(k) + ")", 2, OptionsCalcul{});
 
         for (const std::string &transforme : {ajoute, multiplie}) {
             const int nouvelle = TDalgebre(transforme).nature;
@@ -204,17 +231,19 @@ TEST_F(Enonces, SubstitueReecritLeSystemeDeBase)
 {
     const std::string base = "{2x+y=5\r\nx-y=1}";
     std::string s = "y=2x+1";
-    EXPECT_EQ(substitue(s, 3, 1, base), 2);
-    EXPECT_EQ(partage.expression_y, "2x+1");
+    const Substitution y = substitue(s, 3, 1, base);
+    EXPECT_EQ(y.variable, 2);
+    EXPECT_EQ(y.valeur, "2x+1");
     EXPECT_EQ(s, "{" + normalise("2x+(2x+1)=5") + "\r\n" + normalise("x-y=1") + "}");
 
     s = "3=x";   // the letter on the right is taken as well
-    EXPECT_EQ(substitue(s, 2, 2, base), 1);
-    EXPECT_EQ(partage.expression_x, "3");
+    const Substitution x = substitue(s, 2, 2, base);
+    EXPECT_EQ(x.variable, 1);
+    EXPECT_EQ(x.valeur, "3");
     EXPECT_EQ(s, "{" + normalise("2x+y=5") + "\r\n" + normalise("(3)-y=1") + "}");
 
     s = "a=4";
-    EXPECT_EQ(substitue(s, 2, 1, "{tan(a)+b=3\r\na-b=1}"), 1);
+    EXPECT_EQ(substitue(s, 2, 1, "{tan(a)+b=3\r\na-b=1}").variable, 1);
     EXPECT_EQ(s, "{" + normalise("tan((4))+b=3") + "\r\n" + normalise("a-b=1") + "}");
 }
 
@@ -224,7 +253,7 @@ TEST_F(Enonces, SubstitueGardeLaValeurDesEquations)
     const std::string base = "{3x-2y=1\r\nx+y=4}";
     for (const char *equation : {"y=-3", "y=x-1", "y=1/2"}) {
         std::string s = equation;
-        ASSERT_EQ(substitue(s, 2, 1, base), 2);
+        ASSERT_EQ(substitue(s, 2, 1, base).variable, 2);
         const std::string valeur = TDalgebre(equation).membre_droit.texte;
         const TDalgebre systeme(s);
         for (double x : {-2.0, 0.5, 3.0}) {
@@ -255,16 +284,17 @@ TEST_F(Enonces, SubstitueNeFaitRienSansValeurDeVariable)
     };
     for (const auto &c : cas) {
         std::string s = c.equation;
-        EXPECT_EQ(substitue(s, c.etape, 1, c.base), 0) << c.equation;
+        const Substitution rien = substitue(s, c.etape, 1, c.base);
+        EXPECT_EQ(rien.variable, 0) << c.equation;
+        EXPECT_EQ(rien.valeur, "") << c.equation;
         EXPECT_EQ(s, c.equation);
     }
-    EXPECT_TRUE(partage.expression_x.empty());
 }
 
 TEST_F(Enonces, SubstitueTermineQuandLaValeurContientSaLettre)
 {
     std::string s = "x=2x-3";
-    EXPECT_EQ(substitue(s, 2, 1, "{x+y=2\r\nx-y=0}"), 1);
+    EXPECT_EQ(substitue(s, 2, 1, "{x+y=2\r\nx-y=0}").variable, 1);
     EXPECT_EQ(s, "{" + normalise("(2x-3)+y=2") + "\r\n" + normalise("x-y=0") + "}");
     std::string valeur;
     EXPECT_EQ(variable_isolee("x=2x-3", valeur), 1);
@@ -386,9 +416,9 @@ TEST_F(Enonces, TexteQuelconque)
 
     for (const std::string &texte : textes) {
         std::string s = texte;
-        ajoute_aux_membres(s, texte);
+        ajoute_aux_membres(s, texte, OptionsCalcul{});
         s = texte;
-        multiplie_membres(s, texte, 3);
+        multiplie_membres(s, texte, 3, OptionsCalcul{});
         s = texte;
         combine_systeme(s, "+");
         s = texte;

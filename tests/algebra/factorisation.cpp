@@ -224,8 +224,6 @@ TEST_F(Factorisation, DifferenceDeCarres)
     // reals only: whatever the domain, these are no squares.
     for (const auto &[a, b] : {std::pair{"x", "4"}, {"2*x", "6"}, {"x^2", "x"}, {"x^2", "a"}, {"x^3", "1"}})
         EXPECT_EQ(difference_de_carres(a, b), "Erreur") << a << " - " << b;
-    lit_bornes("domain(x,1,5,13)");
-    EXPECT_EQ(difference_de_carres("x", "4"), "Erreur");
 }
 
 TEST_F(Factorisation, CarreParfait)
@@ -289,30 +287,6 @@ TEST_F(Factorisation, SigneSurDomaine)
             ASSERT_TRUE(lit_intervalles(c.domaine, domaine)) << c.domaine;
         EXPECT_EQ(signe_sur_domaine(c.expression, domaine), c.signe) << c.domaine << " " << c.expression;
     }
-}
-
-TEST_F(Factorisation, LitDomaine)
-{
-    lit_bornes("domain(x,-inf,0,13)");
-    EXPECT_EQ(partage.borne_inf_1, "-inf");
-    EXPECT_EQ(partage.borne_sup_1, "0");
-    EXPECT_FALSE(partage.crochet_1a);
-    EXPECT_FALSE(partage.crochet_1b);
-    EXPECT_TRUE(partage.borne_inf_2.empty());
-
-    lit_bornes("(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
-    EXPECT_EQ(partage.borne_sup_1, "0");
-    EXPECT_TRUE(partage.crochet_1a);
-    EXPECT_FALSE(partage.crochet_1b);
-    EXPECT_EQ(partage.borne_inf_2, "2");
-    EXPECT_EQ(partage.borne_sup_2, "inf");
-    EXPECT_FALSE(partage.crochet_2a);
-    EXPECT_TRUE(partage.crochet_2b);
-
-    // Without commas the bounds stay; the second interval always goes.
-    lit_bornes("domain(x");
-    EXPECT_EQ(partage.borne_sup_1, "0");
-    EXPECT_TRUE(partage.borne_inf_2.empty());
 }
 
 class Generateur {
@@ -497,8 +471,9 @@ TEST_F(Factorisation, TexteQuelconque)
         difference_de_carres(texte, texte);
         carre_parfait(texte, 2, 1, 0);
         racine_de(texte);
-        signe_sur_domaine(texte, bornes_partagees());
-        lit_bornes(texte);
+        BornesIntervalles bornes;
+        lit_intervalles(texte, bornes);
+        signe_sur_domaine(texte, bornes);
         remet_a_zero_complet();
     }
 }

@@ -215,29 +215,29 @@ TEST_F(Intervalles, FenetreDuDomaine)
     const SuiteArgument s = f.terminer("(domain(x,-inf,0,14))or(domain(x,2,inf,15))");
     EXPECT_FALSE(s.lance_affiche) << "a domain entry runs no pending operation";
     EXPECT_FALSE(partage.saisie_domaine || partage.saisie_inequation);
-    EXPECT_EQ(partage.borne_sup_1, "0");
-    EXPECT_EQ(partage.borne_inf_2, "2");
-    EXPECT_FALSE(partage.crochet_1b);
+    EXPECT_EQ(partage.domaine.borne_sup_1, "0");
+    EXPECT_EQ(partage.domaine.borne_inf_2, "2");
+    EXPECT_FALSE(partage.domaine.crochet_1b);
     // The same typed with the interval buttons' brackets.
     valide_domaine("]-inf;-1]∪]3;inf[");
-    EXPECT_EQ(partage.borne_sup_1, "-1");
-    EXPECT_FALSE(partage.crochet_1b);
-    EXPECT_EQ(partage.borne_inf_2, "3");
-    EXPECT_TRUE(partage.crochet_2a);
+    EXPECT_EQ(partage.domaine.borne_sup_1, "-1");
+    EXPECT_FALSE(partage.domaine.crochet_1b);
+    EXPECT_EQ(partage.domaine.borne_inf_2, "3");
+    EXPECT_TRUE(partage.domaine.crochet_2a);
 }
 
 TEST_F(Intervalles, DomaineRefuseGardeLePrecedent)
 {
     domaine("domain(x,1,5,13)");
-    const BornesIntervalles avant = bornes_partagees();
+    const BornesIntervalles avant = partage.domaine;
     EXPECT_EQ(avant.borne_sup_1, "5");
     for (const std::string texte : {"domain(x,3,1,13)", "(domain(x,0,4,13))or(domain(x,2,9,13))", "x",
                                     "(domain(x,0,4,13))or(nimp", ""}) {
         domaine(texte);
-        EXPECT_EQ(bornes_partagees(), avant) << texte;
+        EXPECT_EQ(partage.domaine, avant) << texte;
     }
     valide_domaine("domain(x,-1,0,12)");
-    EXPECT_EQ(partage.borne_inf_1, "-1");
+    EXPECT_EQ(partage.domaine.borne_inf_1, "-1");
 }
 
 TEST_F(Intervalles, AnnulerRemetLesBornes)
@@ -246,9 +246,9 @@ TEST_F(Intervalles, AnnulerRemetLesBornes)
     partage.saisie_domaine = true;
     FenetreArgument f;
     f.ouvre("");
-    partage.borne_inf_1 = "changé";
+    partage.domaine.borne_inf_1 = "changé";
     f.annule();
-    EXPECT_EQ(partage.borne_inf_1, "1");
+    EXPECT_EQ(partage.domaine.borne_inf_1, "1");
     EXPECT_FALSE(partage.saisie_domaine);
 }
 

@@ -394,7 +394,7 @@ TEST(FenetreArgument, Domaine)
     // Bounds out of order: the previous domain stays, and nothing else runs.
     a.boite().setTexte("domain(x,3,1,13)");
     QTest::keyClick(&a.boite(), Qt::Key_Return);
-    EXPECT_EQ(bornes_partagees(), BornesIntervalles{});
+    EXPECT_EQ(partage.domaine, BornesIntervalles{});
     EXPECT_TRUE(a.affiches.empty());
     EXPECT_FALSE(partage.saisie_domaine);
     EXPECT_TRUE(a.principale.isEnabled());
@@ -404,7 +404,7 @@ TEST(FenetreArgument, Domaine)
     a.ouvre(0);
     a.boite().setTexte("domain(x,1,3,13)");
     a.fenetre.Terminer();
-    const BornesIntervalles b = bornes_partagees();
+    const BornesIntervalles b = partage.domaine;
     EXPECT_EQ(b.borne_inf_1, "1");
     EXPECT_EQ(b.borne_sup_1, "3");
     EXPECT_FALSE(b.crochet_1a);
@@ -418,7 +418,7 @@ TEST(FenetreArgument, Domaine)
     EXPECT_EQ(a.boite().texte(), "domain(x,1,3,13)");
     a.boite().setTexte("domain(x,-5,5,12)");
     a.fenetre.annule();
-    EXPECT_EQ(bornes_partagees(), b);
+    EXPECT_EQ(partage.domaine, b);
 }
 
 TEST(FenetreArgument, DepuisLaGrilleDuProfesseur)
