@@ -180,4 +180,29 @@ TEST(PageAide, LIndexDesExercicesSuitLeReadme)
     EXPECT_EQ(lues, attendues);
 }
 
+TEST(CoupeLigne, UneSeuleCoupure)
+{
+    // Every character is 10 units wide: the limit 430 is reached after 43.
+    const MesureTexte largeur = [](std::string_view s) { return 10.0 * double(s.size()); };
+    EXPECT_EQ(coupe_ligne("court", largeur).reste, "");
+    const std::string mots = std::string(40, 'a') + " bbbbbbbbbb cc dd";
+    LigneCoupee c = coupe_ligne(mots, largeur);
+    EXPECT_EQ(c.premiere, std::string(40, 'a') + " bbbbbbbbbb ");
+    EXPECT_EQ(c.reste, "cc dd");
+    // A very long rest is not wrapped again.
+    const std::string longue = std::string(50, 'a') + " " + std::string(200, 'b');
+    c = coupe_ligne(longue, largeur);
+    EXPECT_EQ(c.premiere, std::string(50, 'a') + " ");
+    EXPECT_EQ(c.reste, std::string(200, 'b'));
+    // No blank after the limit: the whole line stays one.
+    EXPECT_EQ(coupe_ligne(std::string(60, 'z'), largeur).reste, "");
+    // Multi-byte characters are never cut.
+    std::string accents;
+    for (int i = 0; i < 60; ++i)
+        accents += "é";
+    c = coupe_ligne(accents + " fin", largeur);
+    EXPECT_EQ(c.premiere + c.reste, accents + " fin");
+    EXPECT_EQ(c.reste, "fin");
+}
+
 }  // namespace
