@@ -106,8 +106,11 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
     const std::vector<Cas> cas = {
         {"equation", retient(fichier("(x-2)*(x+3)=0", {}, "2=-3"), {"Panel5"}), ""},
         {"equation_tiree", retient(fichier("a*x-a=0", {"a:1,2,3,4,,"}, "1"), {"Panel5"}), ""},
-        {"inequation", retient(fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), {"Panel5"}), ""},
-        {"inequation_large", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5"}), ""},
+        {"inequation", retient(fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), {"Panel5", "Panel6"}), ""},
+        {"inequation_large", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5", "Panel6"}), ""},
+        // The sign table writes no step, but marks the set the pupil would only copy.
+        {"tableau_de_signes", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5"}),
+         "le panneau « Tableau de signes » (Panel6) donne en un clic « (domain(x,-2,1,13)) »"},
         {"systeme", fichier("{x+y=5@x-y=1}", {}, "3=2"), ""},
         {"vecteurs", retient(fichier("AB..arrow+BC..arrow", {}, "AC..arrow"), {"Panel7"}), ""},
         {"expression", retient(fichier("(x+1)^2", {}, "x^2+2*x+1"), {"Panel5"}), ""},
