@@ -19,6 +19,7 @@ void valeurs_par_defaut()
     p.borne_inf_2.clear();
     p.borne_sup_2.clear();
     p.crochet_1a = p.crochet_1b = p.crochet_2a = p.crochet_2b = true;
+    p.intervalles_suivants.clear();
     p.saisie_domaine = false;
     p.saisie_inequation = false;
     p.aides_a_imprimer = false;

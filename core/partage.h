@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/algebre.h"
+#include "formula/reponse.h"
 
 // Colours are palette-relative RGB values written 0x02BBGGRR.
 using Couleur = std::uint32_t;
@@ -76,6 +77,9 @@ struct Partage {
     // Intervals of the argument and interval window
     std::string borne_inf_1, borne_sup_1, borne_inf_2, borne_sup_2;
     bool crochet_1a = false, crochet_1b = false, crochet_2a = false, crochet_2b = false;
+    // The intervals of the domain past those two, in increasing order: a
+    // domain such as R minus two values needs three.
+    std::vector<Intervalle> intervalles_suivants;
     bool saisie_domaine = false, saisie_inequation = false, saisie_depuis_prof = false;
 
     // Program, options and screen

@@ -164,8 +164,12 @@ bool lit_aides(LecteurLignes &lecteur, Exercice &lu)
     return ligne == "finaide";
 }
 
-// The eight domain lines; false when the file ends before them.
-bool lit_domaine(LecteurLignes &lecteur, Exercice &lu)
+std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
+
+// The eight domain lines, then four for each further interval up to
+// "finens_def"; false when the file ends before the eight. `suite` gets the
+// line after the block.
+bool lit_domaine(LecteurLignes &lecteur, Exercice &lu, std::string &suite)
 {
     std::array<std::string, 8> l;
     for (std::string &ligne : l) {
@@ -174,6 +178,16 @@ bool lit_domaine(LecteurLignes &lecteur, Exercice &lu)
         ligne = lecteur.lit();
     }
     lu.domaine = {l[0], l[2], l[4], l[6], l[1] == "VRAI", l[3] == "VRAI", l[5] == "VRAI", l[7] == "VRAI"};
+    lu.domaine_suite.clear();
+    for (suite = ligne_suivante(lecteur); suite != "finens_def" && suite != "panneaux" && !lecteur.fin();
+         suite = ligne_suivante(lecteur)) {
+        Intervalle i;
+        i.bas = suite;
+        i.bas_ouvert = lecteur.lit() == "VRAI";
+        i.haut = lecteur.lit();
+        i.haut_ouvert = lecteur.lit() == "VRAI";
+        lu.domaine_suite.push_back(std::move(i));
+    }
     return true;
 }
 
@@ -203,14 +217,13 @@ LectureExercice refus(LectureExercice::Etat etat, const std::filesystem::path &c
     return r;
 }
 
-std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
-
-// The blocks after the domain: the panels the pupil may use, "Panel5:FAUX"
-// withholding one. Blocks this reader does not know are passed over.
-void lit_fin(LecteurLignes &lecteur, Exercice &lu)
+// The blocks after the domain, from the line `bloc`: the panels the pupil
+// may use, "Panel5:FAUX" withholding one. Blocks this reader does not know
+// are passed over.
+void lit_fin(LecteurLignes &lecteur, std::string bloc, Exercice &lu)
 {
-    while (!lecteur.fin()) {
-        if (lecteur.lit() != "panneaux")
+    for (; !bloc.empty() || !lecteur.fin(); bloc = ligne_suivante(lecteur)) {
+        if (bloc != "panneaux")
             continue;
         for (std::string ligne = ligne_suivante(lecteur); ligne != "finpanneaux" && !ligne.empty();
              ligne = ligne_suivante(lecteur))
@@ -232,6 +245,7 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
     Exercice lu;
     lu.options = exercice.options;
     lu.domaine = exercice.domaine;
+    lu.domaine_suite = exercice.domaine_suite;
     lit_en_tete(lecteur, lu);
     if (lu.consigne.empty() && lu.expression_fichier.empty())
         return refus(LectureExercice::pas_un_exercice, chemin,
@@ -252,9 +266,11 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
             return bloc_coupe("aide");
         ligne = ligne_suivante(lecteur);
     }
-    if (ligne == "ens_def" && !lit_domaine(lecteur, lu))
-        return bloc_coupe("ens_def");
-    lit_fin(lecteur, lu);
+    if (ligne == "ens_def") {
+        if (!lit_domaine(lecteur, lu, ligne))
+            return bloc_coupe("ens_def");
+    }
+    lit_fin(lecteur, ligne == "finens_def" ? ligne_suivante(lecteur) : ligne, lu);
     if (lu.options[OPTION_FRACTIONS])
         lu.expression_base = normalise(lu.expression_base);
     exercice = std::move(lu);
@@ -305,6 +321,9 @@ Enregistrement sauver_exercice(const std::filesystem::path &chemin, const Exerci
                    std::string(booleen(d.crochet_1b)), sur_une_ligne(d.borne_inf_2),
                    std::string(booleen(d.crochet_2a)), sur_une_ligne(d.borne_sup_2),
                    std::string(booleen(d.crochet_2b))});
+    for (const Intervalle &i : exercice.domaine_suite)
+        lignes.insert(lignes.end(), {sur_une_ligne(i.bas), std::string(booleen(i.bas_ouvert)), sur_une_ligne(i.haut),
+                                     std::string(booleen(i.haut_ouvert))});
     lignes.push_back("finens_def");
     if (exercice.panneaux != TOUS_PERMIS) {
         lignes.push_back("panneaux");
@@ -333,6 +352,7 @@ Exercice exercice_en_cours(const std::vector<std::string> &titres_aides, const s
     e.liste_aides = !e.aides.empty();
     e.aides_a_imprimer = p.aides_a_imprimer;
     e.domaine = bornes_partagees();
+    e.domaine_suite = p.intervalles_suivants;
     e.panneaux = p.panneaux_permis;
     return e;
 }
@@ -356,6 +376,7 @@ void installe_exercice(const Exercice &e)
         p.*options_par_cle[i].option = e.options[i];
     p.aides_a_imprimer = e.aides_a_imprimer;
     pose_bornes(e.domaine);
+    p.intervalles_suivants = e.domaine_suite;
     p.panneaux_permis = e.panneaux;
     p.mode_eleve = false;
 }

@@ -2,8 +2,9 @@
 // Exercise files (".alg"): Windows-1252 text with CR LF line ends, one item
 // per line: statement, starting expression ("@" for its line breaks), four
 // font heights, variable lines, answer blocks, the "options" block, the
-// "aide" block, the "ens_def" block of the domain of definition, and the
-// "panneaux" block of the action panels the pupil may use (written only when
+// "aide" block, the "ens_def" block of the domain of definition (two
+// intervals in eight lines, and four lines more for each further interval),
+// and the "panneaux" block of the action panels the pupil may use (written only when
 // the teacher withholds one; a file without it allows them all).
 
 #include <array>
@@ -59,6 +60,9 @@ struct Exercice {
     bool liste_aides = false;       // the file had a help block: the help list is shown
     bool aides_a_imprimer = false;  // the file had answers
     DomaineDefinition domaine;
+    // Its intervals past those two, written after the domain's eight lines,
+    // four lines each; a file without them has none.
+    std::vector<Intervalle> domaine_suite;
     PanneauxPermis panneaux = TOUS_PERMIS;
 };
 

@@ -71,7 +71,7 @@ std::string texte_d_intervalles(const std::string &texte)
 
 } // namespace
 
-std::string texte_domaine(const BornesIntervalles &b)
+std::string texte_domaine(const BornesIntervalles &b, const std::vector<Intervalle> &suivants)
 {
     const std::optional<double> inf_1 = valeur_borne(b.borne_inf_1), sup_1 = valeur_borne(b.borne_sup_1);
     if (!inf_1 || !sup_1 || *inf_1 > *sup_1)
@@ -82,10 +82,19 @@ std::string texte_domaine(const BornesIntervalles &b)
     const std::optional<double> inf_2 = valeur_borne(b.borne_inf_2), sup_2 = valeur_borne(b.borne_sup_2);
     if (!inf_2 || !sup_2 || *inf_2 > *sup_2 || *sup_1 > *inf_2)
         return {};
-    return "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
+    std::string texte = "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
+    std::optional<double> avant = sup_2;
+    for (const Intervalle &i : suivants) {
+        const std::optional<double> bas = valeur_borne(i.bas), haut = valeur_borne(i.haut);
+        if (!bas || !haut || *bas > *haut || *avant > *bas)
+            return {};
+        texte += "or(" + intervalle(i.bas, i.haut, i.bas_ouvert, i.haut_ouvert) + ")";
+        avant = haut;
+    }
+    return texte;
 }
 
-std::string texte_domaine() { return texte_domaine(bornes_partagees()); }
+std::string texte_domaine() { return texte_domaine(bornes_partagees(), partage.intervalles_suivants); }
 
 Saisie bouton_intervalle(int image, Saisie saisie)
 {
@@ -188,7 +197,8 @@ std::string FenetreArgument::ouvre(const std::string &derniere_expression)
     std::string texte;
     if (p.saisie_domaine) {
         copie_ = bornes_partagees();
-        texte = texte_domaine(copie_);
+        copie_suivants_ = p.intervalles_suivants;
+        texte = texte_domaine(copie_, copie_suivants_);
     } else if (p.action_en_cours == 10) {
         texte = derniere_expression;
     }
@@ -226,8 +236,16 @@ SuiteArgument FenetreArgument::terminer(const std::string &texte)
 {
     Partage &p = partage;
     const bool domaine = p.saisie_domaine;
-    if (domaine && (!lit_bornes(texte_d_intervalles(texte)) || texte_domaine().empty()))
-        remet_bornes();
+    if (domaine) {
+        // The shared values hold two intervals; the others follow them.
+        const std::string intervalles = texte_d_intervalles(texte);
+        const LectureReponse lue = lis_reponse(intervalles, NatureEnonce::inequation);
+        p.intervalles_suivants.clear();
+        if (lue.sens && lue.sens->intervalles.size() > 2)
+            p.intervalles_suivants.assign(lue.sens->intervalles.begin() + 2, lue.sens->intervalles.end());
+        if (!lit_bornes(intervalles) || texte_domaine().empty())
+            remet_bornes();
+    }
     p.saisie_domaine = false;
     p.saisie_inequation = false;
     SuiteArgument suite;
@@ -251,7 +269,11 @@ SuiteArgument FenetreArgument::annule()
     return suite;
 }
 
-void FenetreArgument::remet_bornes() const { pose_bornes(copie_); }
+void FenetreArgument::remet_bornes() const
+{
+    pose_bornes(copie_);
+    partage.intervalles_suivants = copie_suivants_;
+}
 
 void valide_domaine(const std::string &texte)
 {

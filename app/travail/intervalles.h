@@ -10,10 +10,12 @@
 
 #include "algebra/intervalle.h"
 #include "app/travail/clavier.h"
+#include "formula/reponse.h"
 
-// "domain(x,lower,upper,code)", or "(first)or(second)"; empty when the bounds
-// are out of order or the second interval does not follow the first.
-std::string texte_domaine(const BornesIntervalles &bornes);
+// "domain(x,lower,upper,code)", or "(first)or(second)" and "or(...)" for
+// each further interval; empty when the bounds are out of order or an
+// interval does not follow the one before.
+std::string texte_domaine(const BornesIntervalles &bornes, const std::vector<Intervalle> &suivants = {});
 std::string texte_domaine();   // from the shared values
 
 // The interval buttons Image9 .. Image12 insert at the caret the brackets of
@@ -84,6 +86,7 @@ public:
 
 private:
     BornesIntervalles copie_;
+    std::vector<Intervalle> copie_suivants_;
 };
 
 // The domain window validated with a text, as "ENSEMBLE DE DEFINITION" then
