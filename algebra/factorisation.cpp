@@ -256,35 +256,43 @@ CarreParfait carre_parfait_du_membre(const std::string &membre)
     return carre_parfait_signe(membre, degres[0], degres[1], degres[2]);
 }
 
-struct Intervalle {
+// An interval of the domain as the stretch of doubles sampled, its open ends
+// pulled in a little.
+struct Plage {
     double debut = 0;
     double fin = 0;
 };
 
-// Interval k (1 or 2) of the domain; false when the second is absent or a
-// bound has no value.
-bool intervalle_du_domaine(const BornesIntervalles &p, int k, Intervalle &intervalle)
+std::optional<Plage> plage(const std::string &inf, const std::string &sup, bool ouvert_bas, bool ouvert_haut)
 {
-    const std::string &inf = k == 1 ? p.borne_inf_1 : p.borne_inf_2;
-    const std::string &sup = k == 1 ? p.borne_sup_1 : p.borne_sup_2;
-    if (k == 2 && (inf.empty() || sup.empty()))
-        return false;
     const std::optional<double> debut = inf == "-inf" ? -BORNE_DU_BALAYAGE : valeur(inf, 0);
     const std::optional<double> fin = sup == "inf" ? BORNE_DU_BALAYAGE : valeur(sup, 0);
     if (!debut || !fin)
-        return false;
-    intervalle = {*debut, *fin};
-    if (k == 1 ? p.crochet_1a : p.crochet_2a)
-        intervalle.debut += RETRAIT_BORNE_EXCLUE;
-    if (k == 1 ? p.crochet_1b : p.crochet_2b)
-        intervalle.fin -= RETRAIT_BORNE_EXCLUE;
-    return true;
+        return std::nullopt;
+    return Plage{*debut + (ouvert_bas ? RETRAIT_BORNE_EXCLUE : 0), *fin - (ouvert_haut ? RETRAIT_BORNE_EXCLUE : 0)};
+}
+
+// Every interval of the domain; none when a bound has no value.
+std::vector<Plage> plages_du_domaine(const BornesIntervalles &d)
+{
+    std::vector<std::optional<Plage>> lues = {plage(d.borne_inf_1, d.borne_sup_1, d.crochet_1a, d.crochet_1b)};
+    if (!d.borne_inf_2.empty() && !d.borne_sup_2.empty())
+        lues.push_back(plage(d.borne_inf_2, d.borne_sup_2, d.crochet_2a, d.crochet_2b));
+    for (const Intervalle &i : d.suivants)
+        lues.push_back(plage(i.bas, i.haut, i.bas_ouvert, i.haut_ouvert));
+    std::vector<Plage> r;
+    for (const std::optional<Plage> &l : lues) {
+        if (!l)
+            return {};
+        r.push_back(*l);
+    }
+    return r;
 }
 
 // Sign of the expression sampled every quarter from the start of the
 // interval: 2 positive, 3 negative, 0 when it changes, starts at zero or has
 // no value somewhere. Very long intervals are sampled with a longer step.
-int signe_sur_intervalle(const std::string &t, const Intervalle &intervalle)
+int signe_sur_intervalle(const std::string &t, const Plage &intervalle)
 {
     const std::optional<Arbre> arbre = lis_formule(t);
     if (!arbre)
@@ -435,16 +443,13 @@ std::string racine_de(const std::string &facteur)
 
 int signe_sur_domaine(const std::string &expression, const BornesIntervalles &domaine)
 {
-    Intervalle intervalle;
-    if (!intervalle_du_domaine(domaine, 1, intervalle))
-        return 0;
-    const int premier = signe_sur_intervalle(expression, intervalle);
-    int second = premier;
-    if (premier != 0 && intervalle_du_domaine(domaine, 2, intervalle))
-        second = signe_sur_intervalle(expression, intervalle);
-    if (premier == 0 || second == 0)
-        return 0;
-    if (premier == second)
-        return premier;
-    return 1;
+    const std::vector<Plage> plages = plages_du_domaine(domaine);
+    int signe = 0;
+    for (const Plage &p : plages) {
+        const int ici = signe_sur_intervalle(expression, p);
+        if (ici == 0)
+            return 0;
+        signe = signe == 0 || signe == ici ? ici : 1;
+    }
+    return signe;
 }

@@ -30,5 +30,6 @@ std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3);
 std::string racine_de(const std::string &facteur);
 
 // Sign of an expression over a domain: 0 changes (or zero at the start),
-// 1 constant but different on the two intervals, 2 positive, 3 negative.
+// 1 constant on each interval but not the same on all, 2 positive, 3
+// negative.
 int signe_sur_domaine(const std::string &expression, const BornesIntervalles &domaine);

@@ -1,5 +1,7 @@
 #include "algebra/intervalle.h"
 
+#include <algorithm>
+
 #include "core/algebre.h"
 
 namespace {
@@ -44,11 +46,23 @@ bool lit_intervalles(std::string_view texte, BornesIntervalles &b)
     b.borne_sup_2.clear();
     b.crochet_2a = true;
     b.crochet_2b = true;
-    const std::size_t ou = t.find("or");
+    b.suivants.clear();
     const std::string_view vue(t);
-    if (ou == std::string::npos)
-        return lit_intervalle(vue, b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
-    const bool premier = lit_intervalle(vue.substr(0, ou), b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b);
-    const bool second = lit_intervalle(vue.substr(ou + 2), b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b);
-    return premier && second;
+    bool lues = true;
+    std::size_t debut = 0;
+    for (int rang = 0; debut <= vue.size(); ++rang) {
+        const std::size_t ou = std::min(vue.find("or", debut), vue.size());
+        const std::string_view partie = vue.substr(debut, ou - debut);
+        if (rang == 0) {
+            lues = lit_intervalle(partie, b.borne_inf_1, b.borne_sup_1, b.crochet_1a, b.crochet_1b) && lues;
+        } else if (rang == 1) {
+            lues = lit_intervalle(partie, b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) && lues;
+        } else {
+            Intervalle i;
+            lues = lit_intervalle(partie, i.bas, i.haut, i.bas_ouvert, i.haut_ouvert) && lues;
+            b.suivants.push_back(std::move(i));
+        }
+        debut = ou + 2;
+    }
+    return lues;
 }

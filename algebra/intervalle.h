@@ -10,8 +10,9 @@
 // The code of an interval from its two flags: "12", "14", "15" or "13".
 std::string code_intervalle(bool ouvert_bas, bool ouvert_haut);
 
-// Reads a domain text over `bornes`: "domain(x,lower,upper,code)" or two of
-// them joined by "or" (the second interval emptied when the text has none).
+// Reads a domain text over `bornes`: "domain(x,lower,upper,code)" or several
+// of them joined by "or" (the second interval emptied when the text has none,
+// the further ones in `suivants`).
 // A code other than "12", "13", "14", "15" leaves the flags as they were.
 // False when an interval has no "x" or misses a bound: its bounds are then
 // left as they were.

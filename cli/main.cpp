@@ -128,7 +128,7 @@ bool nombre_d_arguments_correct(const Operation &op, std::size_t n)
 }
 
 // Each call starts from the reset state, then the options of the command line.
-Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &options,
+Arguments prepare(const Operation &op, const std::vector<std::pair<const Option *, std::string>> &options,
                   const Arguments &bruts)
 {
     remet_a_zero_complet();
@@ -137,10 +137,13 @@ Arguments prepare(const std::vector<std::pair<const Option *, std::string>> &opt
             throw ArgumentInvalide(MESSAGE_TEXTE_TROP_LONG);
     for (const auto &[opt, valeur] : options)
         opt->applique(depuis_ligne(valeur));
-    // Texts typed here reach the engine as the input box would give them.
+    // Texts typed here reach the engine as the input box would give them; a
+    // pupil's answer reaches the answer reader as typed ("2 ou -2", "x=1 et y=2").
     Arguments arguments;
-    for (const std::string &a : bruts)
-        arguments.push_back(forme_lineaire(depuis_ligne(a)));
+    for (std::size_t i = 0; i < bruts.size(); ++i) {
+        const bool reponse = i < op.parametres.size() && (op.parametres[i] == "REPONSE" || op.parametres[i] == "ATTENDUE");
+        arguments.push_back(reponse ? depuis_ligne(bruts[i]) : forme_lineaire(depuis_ligne(bruts[i])));
+    }
     return arguments;
 }
 
@@ -148,7 +151,7 @@ std::string execute(const Operation &op,
                     const std::vector<std::pair<const Option *, std::string>> &options,
                     const Arguments &bruts)
 {
-    return vers_ligne(op.execute(prepare(options, bruts)));
+    return vers_ligne(op.execute(prepare(op, options, bruts)));
 }
 
 } // namespace
@@ -197,7 +200,7 @@ int main(int argc, char **argv)
         }
         try {
             if (op->commande)
-                return op->commande(prepare(options, arguments));
+                return op->commande(prepare(*op, options, arguments));
             std::cout << execute(*op, options, arguments) << '\n';
         } catch (const ArgumentInvalide &e) {
             std::cerr << "vivezezi-cli : " << e.what() << '\n';

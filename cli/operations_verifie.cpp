@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "algebra/solutions.h"
+#include "app/travail/contexte.h"
 #include "app/travail/menus.h"
 #include "app/travail/regles_nommees.h"
 #include "app/travail/reponse.h"
@@ -201,10 +203,18 @@ void verifie_un_clic(const fs::path &chemin, int tirage, Rapport &rapport)
         const EtatPanneau panneau = travail.menus[static_cast<Panneau>(k)];
         if (!panneau.actif)
             continue;
-        travail.clic_panneau(nom_panneau(static_cast<Panneau>(k)));
-        if (travail.demande_argument || partage.etape < 2)
+        // "Tableau de signes" writes no step: its table marks the solution
+        // set, which the pupil only has to copy.
+        const bool tableau = k == PANEL6 && panneau.libelle == "Tableau de signes";
+        if (!tableau) {
+            travail.clic_panneau(nom_panneau(static_cast<Panneau>(k)));
+            if (travail.demande_argument || partage.etape < 2)
+                continue;
+        }
+        const std::string pas = tableau ? intervalle_solutions(travail.etapes[1], contexte_resolution())
+                                        : partage.derniere_expression;
+        if (pas.empty())
             continue;
-        const std::string pas = partage.derniere_expression;
         if (accepte_a_20(pas, travail.etapes[1]))
             rapport.signale(tirage, "le panneau « " + panneau.libelle + " » (" + nom_panneau(static_cast<Panneau>(k)) +
                                         ") donne en un clic « " + pas +

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "algebra/solutions.h"
+#include "algebra/systeme_lineaire.h"
 #include "app/travail/contexte.h"
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
@@ -274,6 +275,21 @@ std::string defaut_inequation(const std::string &enonce, const std::string &repo
 
 std::string defaut_systeme(const std::string &enonce, const std::string &reponse)
 {
+    if (const LectureReponse lue = lis_reponse(reponse, NatureEnonce::systeme);
+        lue.sens && lue.sens->genre == Sens::Genre::couple && lue.sens->valeurs.empty()) {
+        const SolutionsSysteme annoncees =
+            lue.sens->tous_les_reels ? SolutionsSysteme::une_infinite : SolutionsSysteme::aucune;
+        const std::optional<SolutionsSysteme> vraies = solutions_du_systeme(enonce);
+        if (!vraies)
+            return "le système n'est pas linéaire : « " + reponse + " » ne se vérifie pas.";
+        if (*vraies != annoncees)
+            return std::string("le système a ") +
+                   (*vraies == SolutionsSysteme::une      ? "un seul couple solution"
+                    : *vraies == SolutionsSysteme::aucune ? "aucune solution"
+                                                          : "une infinité de solutions") +
+                   ", pas « " + reponse + " ».";
+        return {};
+    }
     const std::vector<std::string> couple = coupe(reponse, "*et*");
     if (couple.size() != 2)
         return "la réponse « " + reponse + " » n'est pas un couple x*et*y.";

@@ -294,7 +294,10 @@ std::vector<std::string> ecritures(const std::string &reponse, NatureEnonce natu
         r = ecritures_intervalles(s.intervalles);
         break;
     case Sens::Genre::couple:
-        r = ecritures_couple(s.valeurs);
+        r = s.tous_les_reels  ? std::vector<std::string>{"une infinité de solutions", "Une infinité de solutions",
+                                                         "infinité de solutions", "une infinité", " infinité "}
+            : s.valeurs.empty() ? ecritures_valeurs(s.valeurs)
+                                : ecritures_couple(s.valeurs);
         break;
     case Sens::Genre::expression:
     case Sens::Genre::autre:

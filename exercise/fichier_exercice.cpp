@@ -164,8 +164,12 @@ bool lit_aides(LecteurLignes &lecteur, Exercice &lu)
     return ligne == "finaide";
 }
 
-// The eight domain lines; false when the file ends before them.
-bool lit_domaine(LecteurLignes &lecteur, Exercice &lu)
+std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
+
+// The eight domain lines, then four for each further interval up to
+// "finens_def"; false when the file ends before the eight. `suite` gets the
+// line after the block.
+bool lit_domaine(LecteurLignes &lecteur, Exercice &lu, std::string &suite)
 {
     std::array<std::string, 8> l;
     for (std::string &ligne : l) {
@@ -174,6 +178,16 @@ bool lit_domaine(LecteurLignes &lecteur, Exercice &lu)
         ligne = lecteur.lit();
     }
     lu.domaine = {l[0], l[2], l[4], l[6], l[1] == "VRAI", l[3] == "VRAI", l[5] == "VRAI", l[7] == "VRAI"};
+    lu.domaine.suivants.clear();
+    for (suite = ligne_suivante(lecteur); suite != "finens_def" && suite != "panneaux" && !lecteur.fin();
+         suite = ligne_suivante(lecteur)) {
+        Intervalle i;
+        i.bas = suite;
+        i.bas_ouvert = lecteur.lit() == "VRAI";
+        i.haut = lecteur.lit();
+        i.haut_ouvert = lecteur.lit() == "VRAI";
+        lu.domaine.suivants.push_back(std::move(i));
+    }
     return true;
 }
 
@@ -203,14 +217,13 @@ LectureExercice refus(LectureExercice::Etat etat, const std::filesystem::path &c
     return r;
 }
 
-std::string ligne_suivante(LecteurLignes &lecteur) { return lecteur.fin() ? std::string() : lecteur.lit(); }
-
-// The blocks after the domain: the panels the pupil may use, "Panel5:FAUX"
-// withholding one. Blocks this reader does not know are passed over.
-void lit_fin(LecteurLignes &lecteur, Exercice &lu)
+// The blocks after the domain, from the line `bloc`: the panels the pupil
+// may use, "Panel5:FAUX" withholding one. Blocks this reader does not know
+// are passed over.
+void lit_fin(LecteurLignes &lecteur, std::string bloc, Exercice &lu)
 {
-    while (!lecteur.fin()) {
-        if (lecteur.lit() != "panneaux")
+    for (; !bloc.empty() || !lecteur.fin(); bloc = ligne_suivante(lecteur)) {
+        if (bloc != "panneaux")
             continue;
         for (std::string ligne = ligne_suivante(lecteur); ligne != "finpanneaux" && !ligne.empty();
              ligne = ligne_suivante(lecteur))
@@ -252,9 +265,11 @@ LectureExercice lire_exercice(const std::filesystem::path &chemin, Exercice &exe
             return bloc_coupe("aide");
         ligne = ligne_suivante(lecteur);
     }
-    if (ligne == "ens_def" && !lit_domaine(lecteur, lu))
-        return bloc_coupe("ens_def");
-    lit_fin(lecteur, lu);
+    if (ligne == "ens_def") {
+        if (!lit_domaine(lecteur, lu, ligne))
+            return bloc_coupe("ens_def");
+    }
+    lit_fin(lecteur, ligne == "finens_def" ? ligne_suivante(lecteur) : ligne, lu);
     if (lu.options[OPTION_FRACTIONS])
         lu.expression_base = normalise(lu.expression_base);
     exercice = std::move(lu);
@@ -305,6 +320,9 @@ Enregistrement sauver_exercice(const std::filesystem::path &chemin, const Exerci
                    std::string(booleen(d.crochet_1b)), sur_une_ligne(d.borne_inf_2),
                    std::string(booleen(d.crochet_2a)), sur_une_ligne(d.borne_sup_2),
                    std::string(booleen(d.crochet_2b))});
+    for (const Intervalle &i : d.suivants)
+        lignes.insert(lignes.end(), {sur_une_ligne(i.bas), std::string(booleen(i.bas_ouvert)), sur_une_ligne(i.haut),
+                                     std::string(booleen(i.haut_ouvert))});
     lignes.push_back("finens_def");
     if (exercice.panneaux != TOUS_PERMIS) {
         lignes.push_back("panneaux");

@@ -2,8 +2,9 @@
 // Exercise files (".alg"): Windows-1252 text with CR LF line ends, one item
 // per line: statement, starting expression ("@" for its line breaks), four
 // font heights, variable lines, answer blocks, the "options" block, the
-// "aide" block, the "ens_def" block of the domain of definition, and the
-// "panneaux" block of the action panels the pupil may use (written only when
+// "aide" block, the "ens_def" block of the domain of definition (two
+// intervals in eight lines, and four lines more for each further interval),
+// and the "panneaux" block of the action panels the pupil may use (written only when
 // the teacher withholds one; a file without it allows them all).
 
 #include <array>

@@ -113,13 +113,13 @@ LectureReponse lis_valeurs(const std::string &texte, NatureEnonce nature)
 {
     Sens sens;
     sens.genre = nature == NatureEnonce::systeme ? Sens::Genre::couple : Sens::Genre::valeurs;
-    if (nature == NatureEnonce::equation) {
-        if (dit_sans_solution(texte))
-            return {sens, {}};
-        if (dit_tous_les_reels(texte)) {
-            sens.tous_les_reels = true;
-            return {sens, {}};
-        }
+    // No solution; every real for an equation; for a system, infinitely many
+    // pairs, said in words or as the program writes it ("R").
+    if (dit_sans_solution(texte))
+        return {sens, {}};
+    if (dit_tous_les_reels(texte) || (nature == NatureEnonce::systeme && dit_une_infinite(texte))) {
+        sens.tous_les_reels = true;
+        return {sens, {}};
     }
     std::string liste = sans_entourage(texte, '{', '}');
     if (nature == NatureEnonce::systeme)

@@ -25,13 +25,13 @@ struct Sens {
     enum class Genre {
         valeurs,      // an equation's solutions; none is "no solution"
         intervalles,  // an inequation's solution set: a union, none is the empty set
-        couple,       // a system's pair: valeurs holds x then y
+        couple,       // a system's pair: valeurs holds x then y; none is "no solution"
         expression,   // an expression (or a vector sum) in the formula language
         autre,        // a statement that is not solved ("2x=4"), kept in expression
     };
     Genre genre = Genre::expression;
     std::vector<std::string> valeurs;
-    bool tous_les_reels = false;          // an equation true for every x
+    bool tous_les_reels = false;          // an equation true for every x, a system with infinitely many pairs
     std::vector<Intervalle> intervalles;
     std::string expression;
 

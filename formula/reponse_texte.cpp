@@ -13,6 +13,10 @@ constexpr std::array<std::string_view, 5> SANS_SOLUTION = {"pas de solution", "a
 constexpr std::array<std::string_view, 8> TOUS_LES_REELS = {"tout réel", "tous les réels", "tout reel",
                                                             "tous les reels", "tout nombre", "tous les nombres",
                                                             "r", "]-inf;inf["};
+constexpr std::array<std::string_view, 8> UNE_INFINITE = {"une infinité de solutions", "infinité de solutions",
+                                                          "une infinité", "infinité",
+                                                          "une infinite de solutions", "infinite de solutions",
+                                                          "une infinite", "infinite"};
 
 std::string minuscules(std::string texte)
 {
@@ -108,6 +112,8 @@ bool dit_sans_solution(const std::string &texte)
 }
 
 bool dit_tous_les_reels(const std::string &texte) { return est_parmi(texte, TOUS_LES_REELS); }
+
+bool dit_une_infinite(const std::string &texte) { return est_parmi(texte, UNE_INFINITE); }
 
 bool est_infini(const std::string &borne) { return borne == "inf" || borne == "-inf"; }
 

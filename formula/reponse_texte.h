@@ -29,6 +29,8 @@ std::vector<std::string> decoupe(const std::string &texte, const std::vector<std
 bool dit_sans_solution(const std::string &texte);
 // "tout réel", "ℝ" (read "R")...
 bool dit_tous_les_reels(const std::string &texte);
+// "une infinité de solutions", "infinité"...
+bool dit_une_infinite(const std::string &texte);
 bool est_infini(const std::string &borne);
 
 // "Réponse illisible : " and the detail.

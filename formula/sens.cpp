@@ -205,6 +205,12 @@ Comparaison compare_sens(const Sens &attendu, const Sens &reponse)
                        : verdict(Verdict::fausse, "Ce ne sont pas les bonnes solutions.");
         return compare_valeurs(attendu.valeurs, reponse.valeurs);
     case Sens::Genre::couple: {
+        // No solution (no pair) or infinitely many, against each other or a pair.
+        if (attendu.valeurs.empty() || reponse.valeurs.empty())
+            return attendu.valeurs.empty() && reponse.valeurs.empty() &&
+                           attendu.tous_les_reels == reponse.tous_les_reels
+                       ? juste()
+                       : verdict(Verdict::fausse, "Le nombre de solutions n'est pas le bon.");
         if (attendu.valeurs.size() != 2 || reponse.valeurs.size() != 2)
             return verdict(Verdict::fausse, "Un couple (x ; y) est attendu.");
         const Comparaison x = compare_expression_attendue(attendu.valeurs[0], reponse.valeurs[0]);

@@ -41,16 +41,16 @@ QWidget *panneau(QWidget *parent, QRect zone)
 }
 
 struct Sujet {
-    int numero;   // SpeedButton1 to SpeedButton9, index + 1 in PAGES_AIDE
+    int numero;   // SpeedButton1 to SpeedButton10, the topic of page_du_sujet
     const char *libelle;
     int groupe;   // 0 none, 1 "Equations", 2 "Inéquations"
     int y;        // in the panel, or in the group's box
 };
-constexpr Sujet SUJETS[9] = {{4, "Création", 0, 6},        {8, "Modification", 0, 32},
+constexpr Sujet SUJETS[10] = {{4, "Création", 0, 6},        {8, "Modification", 0, 32},
                              {3, "Ens. définition", 0, 58}, {1, "Degré 1", 1, 16},
                              {6, "Degré 2", 1, 38},         {2, "Degré 1", 2, 16},
                              {7, "Degré 2", 2, 38},         {5, "Système", 0, 220},
-                             {9, "Vecteurs", 0, 246}};
+                             {9, "Vecteurs", 0, 246},       {BOUTON_INDEX, "Exercices", 0, 272}};
 
 std::filesystem::path chemin_page(const std::string &page)
 {
@@ -101,7 +101,7 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
         boite->setStyleSheet(QStringLiteral("QGroupBox { color: white; }"));
         groupes_.push_back(boite);
     }
-    sujets_.resize(9);
+    sujets_.resize(std::size(SUJETS));
     for (const Sujet &s : SUJETS) {
         QWidget *conteneur = s.groupe == 0 ? panel1_ : groupes_[static_cast<std::size_t>(s.groupe - 1)];
         auto *bouton = new QPushButton(QString::fromUtf8(s.libelle), conteneur);
@@ -158,12 +158,13 @@ void TImprime::prepare_affichage()
     const bool aide = partage.mode_aide;
     const bool tableau = !aide && partage.mode_tableau_signes;
     // The teacher's pages stay with the teacher: in pupil mode the first
-    // button opens the pupil's page and "Modification" is gone.
+    // button opens the pupil's page, "Modification" and "Exercices" are gone.
     const bool eleve = partage.mode_eleve;
     for (QPushButton *b : sujets_)
         b->setVisible(aide);
     sujets_[3]->setText(eleve ? QStringLiteral("Élève") : QStringLiteral("Création"));
     sujets_[7]->setVisible(aide && !eleve);
+    sujets_[BOUTON_INDEX - 1]->setVisible(aide && !eleve);
     for (QGroupBox *g : groupes_)
         g->setVisible(aide);
     haut_->setVisible(!tableau);

@@ -61,6 +61,8 @@ std::size_t premiere_ligne_montree(int &page, std::size_t nombre_lignes)
 
 const char *page_du_sujet(int bouton, bool mode_eleve)
 {
+    if (bouton == BOUTON_INDEX)
+        return PAGE_AIDE_INDEX;
     if (bouton < 1 || bouton > 9)
         return nullptr;
     const char *page = PAGES_AIDE[bouton - 1];

@@ -36,8 +36,12 @@ inline constexpr const char *PAGES_AIDE[9] = {"equation1.alp", "inequa1.alp", "e
 inline constexpr const char *PAGE_AIDE_ACCUEIL = "intro_prof.alp";
 // The pupil's page, which stands in pupil mode for the teacher's two pages.
 inline constexpr const char *PAGE_AIDE_ELEVE = "eleve.alp";
+// The teacher's index of the exercise bank (topic button 10), written from
+// the README's table by scripts/index_exercices.
+inline constexpr const char *PAGE_AIDE_INDEX = "index_exercices.alp";
+inline constexpr int BOUTON_INDEX = 10;
 
-// The page of topic button 1 to 9 (none past them); in pupil mode the
+// The page of topic button 1 to 10 (none past them); in pupil mode the
 // "Création" button gives the pupil's page.
 const char *page_du_sujet(int bouton, bool mode_eleve);
 

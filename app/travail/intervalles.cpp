@@ -82,7 +82,16 @@ std::string texte_domaine(const BornesIntervalles &b)
     const std::optional<double> inf_2 = valeur_borne(b.borne_inf_2), sup_2 = valeur_borne(b.borne_sup_2);
     if (!inf_2 || !sup_2 || *inf_2 > *sup_2 || *sup_1 > *inf_2)
         return {};
-    return "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
+    std::string texte = "(" + premier + ")or(" + intervalle(b.borne_inf_2, b.borne_sup_2, b.crochet_2a, b.crochet_2b) + ")";
+    std::optional<double> avant = sup_2;
+    for (const Intervalle &i : b.suivants) {
+        const std::optional<double> bas = valeur_borne(i.bas), haut = valeur_borne(i.haut);
+        if (!bas || !haut || *bas > *haut || *avant > *bas)
+            return {};
+        texte += "or(" + intervalle(i.bas, i.haut, i.bas_ouvert, i.haut_ouvert) + ")";
+        avant = haut;
+    }
+    return texte;
 }
 
 std::string texte_domaine() { return texte_domaine(partage.domaine); }

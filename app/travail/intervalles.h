@@ -9,6 +9,7 @@
 
 #include "algebra/intervalle.h"
 #include "app/travail/clavier.h"
+#include "formula/reponse.h"
 
 // "domain(x,lower,upper,code)", or "(first)or(second)"; empty when the bounds
 // are out of order or the second interval does not follow the first.

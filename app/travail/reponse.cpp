@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "algebra/solutions.h"
+#include "algebra/systeme_lineaire.h"
 #include "app/travail/contexte.h"
 #include "app/travail/regles_nommees.h"
 #include "core/algebre.h"
@@ -105,6 +106,9 @@ void juge_sans_exercice(const std::string &enonce, NatureEnonce nature, const Se
     } else if (nature == NatureEnonce::systeme) {
         if (reponse.genre == Sens::Genre::couple && reponse.valeurs.size() == 2)
             juste = couple_solution(enonce, reponse);
+        else if (reponse.genre == Sens::Genre::couple && reponse.valeurs.empty())
+            juste = solutions_du_systeme(enonce) ==
+                    (reponse.tous_les_reels ? SolutionsSysteme::une_infinite : SolutionsSysteme::aucune);
         else
             juste = false;
     } else if (const auto solution = solution_du_moteur(enonce, nature)) {

@@ -240,6 +240,23 @@ TEST_F(Intervalles, DomaineRefuseGardeLePrecedent)
     EXPECT_EQ(partage.domaine.borne_inf_1, "-1");
 }
 
+// A domain of three intervals (R minus two values): the third follows the
+// shared two, is shown with them, and goes when the domain is typed again.
+TEST_F(Intervalles, TroisIntervalles)
+{
+    const std::string r_sauf = "(domain(x,-inf,-1,12))or(domain(x,-1,0,12))or(domain(x,0,inf,12))";
+    valide_domaine("]-inf;-1[∪]-1;0[∪]0;inf[");
+    EXPECT_EQ(partage.domaine.borne_sup_2, "0");
+    ASSERT_EQ(partage.domaine.suivants.size(), 1u);
+    EXPECT_EQ(partage.domaine.suivants[0], (Intervalle{"0", "inf", true, true}));
+    EXPECT_EQ(texte_domaine(), r_sauf);
+    domaine("(domain(x,-inf,-1,12))or(domain(x,-1,0,12))or(domain(x,-2,inf,12))");   // out of order
+    EXPECT_EQ(texte_domaine(), r_sauf);
+    valide_domaine("]-inf;2]");
+    EXPECT_TRUE(partage.domaine.suivants.empty());
+    EXPECT_EQ(texte_domaine(), "domain(x,-inf,2,14)");
+}
+
 TEST_F(Intervalles, AnnulerRemetLesBornes)
 {
     domaine("domain(x,1,5,13)");

@@ -205,6 +205,9 @@ TEST_F(Reponse, SansExerciceLaSolutionDuMoteurJuge)
         {"x^2+1>0", "ℝ", true},               {"x^2+1>0", "∅", false},
         {"3*x+1=3*x+4", "∅", true},           {"2*(x+1)=2*x+2", "tout réel", true},
         {"(2*x+6)/(x+3)=0", "x=-3", false},   {"(x^2+1)*(x-2)=0", "x=2", true},
+        {"{x+y=3\r\n2*x+2*y=5}", "aucune solution", true}, {"{x+y=3\r\n2*x+2*y=5}", "une infinité de solutions", false},
+        {"{x+y=3\r\n2*x+2*y=6}", "une infinité de solutions", true}, {"{x+y=3\r\n2*x+2*y=6}", "S=∅", false},
+        {"{x+y=5\r\nx-y=1}", "aucune solution", false},
     };
     for (const auto &c : cas) {
         SetUp();

@@ -64,6 +64,10 @@ TEST(OutilBase, OneLineResults)
         // A character of several bytes is never cut in two.
         {outil("forme_lisible", {"AÉ..arrow"}), "AvecteurÉ\n"},
         {outil("combine_systeme", {"{x=1@y=2é", "+"}), "x+y=3\n"},
+        // Answers are read as the pupil types them, words included.
+        {outil("compare_reponse", {"x^2=4", "2*et*-2", "2 ou -2"}), "juste\tLa réponse est juste.\n"},
+        {outil("compare_reponse", {"{x+y=3@x-y=1}", "2*et*1", "x=2 et y=1"}), "juste\tLa réponse est juste.\n"},
+        {outil("compare_reponse", {"{x+y=3@2x+2y=5}", "aucune solution", "S=∅"}), "juste\tLa réponse est juste.\n"},
     };
     for (const auto &[sortie, attendu] : cas) {
         EXPECT_EQ(sortie.code, 0) << attendu;

@@ -106,8 +106,11 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
     const std::vector<Cas> cas = {
         {"equation", retient(fichier("(x-2)*(x+3)=0", {}, "2=-3"), {"Panel5"}), ""},
         {"equation_tiree", retient(fichier("a*x-a=0", {"a:1,2,3,4,,"}, "1"), {"Panel5"}), ""},
-        {"inequation", retient(fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), {"Panel5"}), ""},
-        {"inequation_large", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5"}), ""},
+        {"inequation", retient(fichier("2*x-4<0", {}, "domain(x,-inf,2,12)"), {"Panel5", "Panel6"}), ""},
+        {"inequation_large", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5", "Panel6"}), ""},
+        // The sign table writes no step, but marks the set the pupil would only copy.
+        {"tableau_de_signes", retient(fichier("(x-1)*(x+2)<=0", {}, "(domain(x,-2,1,13))"), {"Panel5"}),
+         "le panneau « Tableau de signes » (Panel6) donne en un clic « (domain(x,-2,1,13)) »"},
         {"systeme", fichier("{x+y=5@x-y=1}", {}, "3=2"), ""},
         {"vecteurs", retient(fichier("AB..arrow+BC..arrow", {}, "AC..arrow"), {"Panel7"}), ""},
         {"expression", retient(fichier("(x+1)^2", {}, "x^2+2*x+1"), {"Panel5"}), ""},
@@ -140,6 +143,10 @@ TEST_F(VerifieExercice, ChaqueDefautEstNomme)
         {"sans_solution", retient(fichier("x^2=-4", {}, "aucune solution"), {"Panel5"}), ""},
         {"sans_solution_fausse", fichier("x^2-2*x=1", {}, "aucune solution"), "l'équation a une solution entre"},
         {"tous_les_reels_faux", fichier("2*(x+1)=2*x+1", {}, "tout reel"), "ne vérifie pas l'équation"},
+        {"systeme_sans_solution", fichier("{x+y=3@2*x+2*y=5}", {}, "aucune solution"), ""},
+        {"systeme_infinite", fichier("{x+y=3@2*x+2*y=6}", {}, "une infinit\xE9 de solutions"), ""},
+        {"systeme_sans_solution_faux", fichier("{x+y=3@x-y=1}", {}, "aucune solution"), "un seul couple solution"},
+        {"systeme_infinite_faux", fichier("{x+y=3@2*x+2*y=5}", {}, "une infinit\xE9 de solutions"), "aucune solution"},
         // Each draw has its own values: the clash shows on the draws where a = 3 only.
         {"tirages_differents", avec_prevue(fichier("x=a", {"a:3,4,,"}, "a"), "3", "Non", 5),
          "la réponse prévue n°2 « 3 » (note 5) n'est jamais atteinte"},

@@ -98,6 +98,15 @@ TEST_F(FichierExercice, AllerRetourDeChaqueChamp)
     ASSERT_TRUE(sauver_exercice(f, e));
     EXPECT_EQ(contenu(), FICHIER_COMPLET);
 
+    // A third interval is written after the eight lines, and read back.
+    Exercice trois = exercice_complet();
+    trois.domaine.suivants = {{"[a]", "inf", false, true}};
+    trois.panneaux[4] = false;
+    ASSERT_TRUE(sauver_exercice(f, trois));
+    EXPECT_NE(contenu().find("12\r\nFAUX\r\n[a]\r\nFAUX\r\ninf\r\nVRAI\r\nfinens_def\r\npanneaux\r\n"), std::string::npos);
+    EXPECT_EQ(lu().domaine.suivants, trois.domaine.suivants);
+    EXPECT_FALSE(lu().panneaux[4]);
+
     installe_exercice(e);
     EXPECT_EQ(partage.aides[2], "La solution est :[x=1]");
     EXPECT_EQ(partage.penalites_aides[2], 4);

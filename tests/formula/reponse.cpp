@@ -61,7 +61,13 @@ TEST(LectureReponse, Systeme)
         {"3*et*2", "x=3 et y=2", J}, {"3*et*2", "y=2 et x=3", J}, {"3*et*2", "(3;2)", J}, {"3*et*2", "(3,2)", J},
         {"3*et*2", "S={(3;2)}", J}, {"3*et*2", "3*et*2", J}, {"3*et*2", "{x=3\r\ny=2}", J}, {"3*et*2", "(2;3)", F},
         {"3*et*2", "x=2 et y=3", F}, {"3*et*2", "(6/2;2)", S}, {"3*et*2", "3", F}, {"1/2*et*2", "(0,5;2)", J},
+        // No pair, or infinitely many: against each other and against a pair.
+        {"([])", "aucune solution", J}, {"([])", "Pas de solution", J}, {"([])", "S=∅", J}, {"([])", "{}", J},
+        {"([])", "une infinité de solutions", F}, {"([])", "(3;2)", F}, {"3*et*2", "pas de solution", F},
+        {"R", "une infinité de solutions", J}, {"R", "Infinité", J}, {"R", "R", J}, {"R", "aucune solution", F},
+        {"R", "x=3 et y=2", F}, {"3*et*2", "une infinité de solutions", F},
     });
+    EXPECT_EQ(nature_enonce("{x+y=3\r\nx-y=1}"), NatureEnonce::systeme);
 }
 
 TEST(LectureReponse, Expression)
@@ -95,7 +101,8 @@ TEST(LectureReponse, LeProgrammeRelitSonEcriture)
     for (const auto &[texte, nature] : std::initializer_list<std::pair<const char *, NatureEnonce>>{
              {"2*et*-3", NatureEnonce::equation}, {"([])", NatureEnonce::equation},
              {"(domain(x,-inf,-3,12))or(domain(x,2,inf,15))", NatureEnonce::inequation},
-             {"([2])", NatureEnonce::inequation}, {"3*et*2", NatureEnonce::systeme}}) {
+             {"([2])", NatureEnonce::inequation}, {"3*et*2", NatureEnonce::systeme},
+             {"([])", NatureEnonce::systeme}, {"une infinité de solutions", NatureEnonce::systeme}}) {
         const LectureReponse l = lis_reponse(texte, nature);
         ASSERT_TRUE(l.sens) << texte;
         EXPECT_EQ(lis_reponse(ecrit_sens(*l.sens), nature).sens, l.sens) << texte << " -> " << ecrit_sens(*l.sens);

@@ -30,7 +30,8 @@ for f in bin/vivezezi bin/vivezezi-cli \
   [ -f "$f" ] || echec "$f n'est pas installé"
 done
 [ -x bin/vivezezi ] && [ -x bin/vivezezi-cli ] || echec "les programmes ne sont pas exécutables"
-[ "$(ls share/vivezezi/*.alp | wc -l)" -eq 10 ] || echec "il manque des pages d'aide"
+# Every help page the build copied next to the program.
+[ "$(ls share/vivezezi/*.alp | wc -l)" -eq "$(ls "$construction"/*.alp | wc -l)" ] || echec "il manque des pages d'aide"
 if [ -d "$(dirname "$0")/../../data/exercices" ]; then
   ls share/vivezezi/exercices/*.alg >/dev/null || echec "la banque d'exercices n'est pas installée"
 fi

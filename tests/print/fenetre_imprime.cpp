@@ -188,6 +188,15 @@ TEST_F(FenetreImprime, PagesDAideEtDefilement)
     EXPECT_NE(fenetre.titre(), accueil);
     fenetre.grab().save(QString::fromStdString((dossier_sorties() / "aide.png").string()));
 
+    // The teacher's index of the exercise bank has its own button.
+    auto *index = fenetre.findChild<QPushButton *>(QStringLiteral("SpeedButton10"));
+    ASSERT_NE(index, nullptr);
+    QTest::mouseClick(index, Qt::LeftButton);
+    EXPECT_EQ(partage.page_aide, "index_exercices.alp");
+    EXPECT_TRUE(fenetre.page_aide_trouvee());
+    fenetre.grab().save(QString::fromStdString((dossier_sorties() / "index_exercices.png").string()));
+    QTest::mouseClick(bouton, Qt::LeftButton);
+
     // Down past the end: the surface empties and the number stops one past.
     int precedente = 0;
     for (int i = 0; i < 500 && fenetre.numero_page() != precedente; ++i) {

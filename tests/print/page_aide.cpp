@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -135,7 +136,48 @@ TEST(PageAide, LEleveAUnePageASaPlace)
         EXPECT_EQ(std::string_view(page_du_sujet(bouton, false)), PAGES_AIDE[bouton - 1]);
     }
     EXPECT_EQ(page_du_sujet(0, true), nullptr);
-    EXPECT_EQ(page_du_sujet(10, false), nullptr);
+    EXPECT_EQ(std::string_view(page_du_sujet(BOUTON_INDEX, false)), PAGE_AIDE_INDEX);
+    EXPECT_EQ(page_du_sujet(11, false), nullptr);
+}
+
+// The index page says what the README's table says, exercise by exercise,
+// and both name every file of the bank: run scripts/index_exercices after
+// editing the table.
+TEST(PageAide, LIndexDesExercicesSuitLeReadme)
+{
+    // The table's rows "| `nom` | thème | niveau | compétence |" as the page
+    // writes them: a blue heading for each new topic, then "nom (niveau) : compétence".
+    std::ifstream readme(fs::path(VIVEZEZI_DONNEES) / ".." / "README.md");
+    std::vector<std::pair<CouleurAide, std::string>> attendues;
+    std::set<std::string> noms;
+    std::string theme;
+    bool table = false;
+    for (std::string ligne; std::getline(readme, ligne);) {
+        table = ligne.rfind("| Exercice | Th", 0) == 0 || (table && ligne.rfind("|", 0) == 0);
+        if (!table || ligne.rfind("| `", 0) != 0)
+            continue;
+        std::vector<std::string> champs;
+        for (std::size_t debut = 2, fin; (fin = ligne.find(" |", debut)) != std::string::npos; debut = fin + 3)
+            champs.push_back(ligne.substr(debut, fin - debut));
+        ASSERT_EQ(champs.size(), 4u) << ligne;
+        const std::string nom = champs[0].substr(1, champs[0].size() - 2);
+        noms.insert(nom);
+        if (champs[1] != theme)
+            attendues.emplace_back(CouleurAide::bleu, theme = champs[1]);
+        attendues.emplace_back(CouleurAide::noir, nom + " (" + champs[2] + ") : " + champs[3]);
+    }
+    std::set<std::string> fichiers;
+    for (const auto &f : fs::directory_iterator(fs::path(VIVEZEZI_DONNEES) / "exercices"))
+        if (f.path().extension() == ".alg")
+            fichiers.insert(f.path().stem().string());
+    EXPECT_EQ(noms, fichiers);
+
+    const PageAide page = lit_page_aide(fs::path(VIVEZEZI_DONNEES) / PAGE_AIDE_INDEX);
+    std::vector<std::pair<CouleurAide, std::string>> lues;
+    for (const LigneAide &l : page.lignes)
+        if (!lues.empty() || l.couleur == CouleurAide::bleu)
+            lues.emplace_back(l.couleur, l.texte);
+    EXPECT_EQ(lues, attendues);
 }
 
 TEST(CoupeLigne, UneSeuleCoupure)
