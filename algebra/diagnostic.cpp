@@ -181,10 +181,14 @@ std::string relation_aux_valeurs(const Arbre &a, int relation, const Valeurs &v)
     return texte + " est faux" + car + ".";
 }
 
+// A value written as a whole number or a simple fraction: one that reads
+// well in a counter-example, where 1,4142135623730951 would not.
+bool s_ecrit_simplement(double v) { return nombre_lisible(v).find_first_of(".e") == std::string::npos; }
+
 std::string contre_exemple_relation(const Enonce &e, const Ensemble &eleve)
 {
     const std::optional<double> x = valeur_qui_differe(eleve, *e.solutions);
-    if (!x)
+    if (!x || !s_ecrit_simplement(*x))
         return {};
     const Valeurs v{{'x', nombre_lisible(*x)}};
     const std::string valeur = texte_lisible(v.at('x'));
@@ -197,6 +201,8 @@ std::string contre_exemple_systeme(const Enonce &e, const Couple &eleve)
     if (!eleve.x || !eleve.y)
         return "La solution du système est le couple (" + nombre_lisible(*e.couple->x) + " ; " +
                nombre_lisible(*e.couple->y) + ").";
+    if (!s_ecrit_simplement(*eleve.x) || !s_ecrit_simplement(*eleve.y))
+        return {};
     const Arbre &a = e.arbre;
     const Valeurs v{{'x', nombre_lisible(*eleve.x)}, {'y', nombre_lisible(*eleve.y)}};
     const Noeud &s = a[a.racine];

@@ -207,7 +207,12 @@ void puissance_de_puissance(const Enonce &e, Resultats &r)
     });
 }
 
-// A product of sums and other factors: the sums and the other factors' text.
+// The factors of a product written in front of what follows, without a
+// factor 1 when there are none.
+std::string facteurs_devant(const std::string &facteurs) { return facteurs.empty() ? facteurs : facteurs + "*"; }
+
+// A product of sums and other factors: the sums and the other factors' text
+// (empty when there are none).
 struct ProduitDeSommes {
     std::vector<int> sommes;
     std::string autres;
@@ -223,14 +228,12 @@ std::optional<ProduitDeSommes> produit_de_sommes(const Arbre &a, int n)
         if (est_somme(a, x))
             p.sommes.push_back(x);
         else {
-            p.autres += (p.autres.empty() ? "(" : "*(") + texte(a, x) + ")";
+            p.autres = facteurs_devant(p.autres) + "(" + texte(a, x) + ")";
             p.autres_constants &= sans_lettre(a, x);
         }
     }
     if (p.sommes.empty())
         return std::nullopt;
-    if (p.autres.empty())
-        p.autres = "1";
     return p;
 }
 
@@ -238,7 +241,7 @@ void distributivite_partielle(const Enonce &e, Resultats &r)
 {
     pour_chaque(e, Genre::produit, [&](int n) {
         const std::optional<ProduitDeSommes> p = produit_de_sommes(e.arbre, n);
-        if (!p || p->sommes.size() != 1 || p->autres == "1")
+        if (!p || p->sommes.size() != 1 || p->autres.empty())
             return;
         const std::vector<TermeSigne> t = termes(e.arbre, p->sommes[0]);
         std::string s = p->autres + "*" + texte(e.arbre, t[0]);
@@ -258,7 +261,7 @@ void double_distributivite_incomplete(const Enonce &e, Resultats &r)
         if (u.size() != 2 || v.size() != 2)
             return;
         propose(e, n,
-                p->autres + "*(" + texte(e.arbre, u[0]) + "*" + texte(e.arbre, v[0]) + "+" + texte(e.arbre, u[1]) +
+                facteurs_devant(p->autres) + "(" + texte(e.arbre, u[0]) + "*" + texte(e.arbre, v[0]) + "+" + texte(e.arbre, u[1]) +
                     "*" + texte(e.arbre, v[1]) + ")",
                 r);
     });
@@ -433,15 +436,15 @@ void produit_pris_pour_double(const Enonce &e, Resultats &r)
         const std::vector<int> f = facteurs_produit(e.arbre, n);
         for (char l = 'a'; l <= 'z'; ++l) {
             int fois = 0;
-            std::string autres = "1";
+            std::string autres;
             for (int x : f) {
                 if (e.arbre[x].genre == Genre::lettre && e.arbre.mot(e.arbre[x])[0] == l)
                     ++fois;
                 else
-                    autres += "*(" + texte(e.arbre, x) + ")";
+                    autres = facteurs_devant(autres) + "(" + texte(e.arbre, x) + ")";
             }
             if (fois >= 2)
-                propose(e, n, autres + "*" + std::to_string(fois) + "*" + l, r);
+                propose(e, n, facteurs_devant(autres) + std::to_string(fois) + "*" + l, r);
         }
     });
 }

@@ -209,6 +209,17 @@ void carre_racine_positive_seule(const Enonce &e, Resultats &r)
         propose(valeurs({std::sqrt(-p->c / p->a)}), r);
 }
 
+// x² = a with a < 0 solved as if a were positive: the roots of -a.
+void carre_negatif_resolu(const Enonce &e, Resultats &r)
+{
+    const std::optional<Relation> rel = relation(e, 1, 1);
+    const std::optional<Polynome> p = rel ? polynome(ecart(e, *rel)) : std::nullopt;
+    if (p && p->degre() == 2 && p->b == 0 && p->c * p->a > 0) {
+        const double racine = std::sqrt(p->c / p->a);
+        propose(valeurs({racine, -racine}), r);
+    }
+}
+
 void division_par_x(const Enonce &e, Resultats &r)
 {
     const std::optional<Relation> rel = relation(e, 1, 1);
@@ -410,6 +421,7 @@ std::vector<Mecanique> mecaniques_relations()
         {"produit_nul_facteur_oublie", {resoudre}, produit_nul_facteur_oublie},
         {"produit_egal_constante_facteur_par_facteur", {resoudre}, produit_egal_constante},
         {"carre_racine_positive_seule", {resoudre}, carre_racine_positive_seule},
+        {"carre_negatif_resolu", {resoudre}, carre_negatif_resolu},
         {"division_par_x_solution_perdue", {resoudre}, division_par_x},
         {"inequation_produit_facteur_par_facteur", {resoudre}, inequation_produit_facteur_par_facteur},
         {"sens_non_change_facteur_negatif", {resoudre}, sens_non_change},

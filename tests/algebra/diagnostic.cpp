@@ -259,6 +259,8 @@ const std::map<std::string, std::vector<Erreur>> CORPUS = {
         {"x^2-16=0", resoudre, "x=4", "carre_racine_positive_seule"},
         {"2x^2=18", resoudre, "3", "carre_racine_positive_seule"},
         {"(x+2)^2=9", resoudre, "x=1", "carre_racine_positive_seule"},
+        {"x^2=-2", resoudre, "sqrt(2) et -sqrt(2)", "carre_negatif_resolu"},
+        {"3x^2+12=0", resoudre, "x=2 ou x=-2", "carre_negatif_resolu"},
         {"x^2=5x", resoudre, "x=5", "division_par_x_solution_perdue"},
         {"3x^2=6x", resoudre, "x=2", "division_par_x_solution_perdue"},
         {"x^2=-2x", resoudre, "x=-2", "division_par_x_solution_perdue"},
@@ -450,6 +452,8 @@ TEST(Diagnostic, TheExplanationGivesACounterExampleOnThePupilsStatement)
     } cas[] = {
         {"(x+3)^2", "x^2+9", developper, "Pour x = 1 : (1 + 3)² = 16, mais 1² + 3² = 10."},
         {"2(x-3)", "2x-3", developper, "Pour x = 1 : 2(1 - 3) = -4, mais 2 × 1 - 3 = -1."},
+        {"(2x+3)(x-4)", "2x^2-12", developper, "Pour x = 1 : (2 × 1 + 3) × (1 - 4) = -15, mais 2 × 1 × 1 + 3 × (-4) = -10."},
+        {"x^2=-2", "sqrt(2) et -sqrt(2)", resoudre, "on ne prend pas la racine de -a."},
         {"1/2+1/3", "2/5", simplifier, "Ici : 1/2 + 1/3 = 5/6, mais (1 + 1)/(2 + 3) = 2/5."},
         {"3x=12", "x=9", resoudre, "Pour x = 9 : 3 × 9 = 12 est faux, car 3 × 9 = 27."},
         {"x^2=9", "x=3", resoudre, "Pour x = -3 : (-3)² = 9 est vrai, donc -3 est aussi solution."},
