@@ -55,6 +55,7 @@ void Travail::a_zero()
     valeurs_par_defaut();
     for (int i = 1; i <= ETAPES_MAX; ++i) {
         commentaires[i].clear();
+        solutions[i] = false;
         etapes[i].clear();
         tailles[i] = TAILLE_DEFAUT;
     }
@@ -530,7 +531,7 @@ void Travail::ajoute_historique(const std::string &texte, const std::string &com
     p.historique_commentaires[p.nombre_historique] = commentaire;
 }
 
-void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool avant)
+void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool avant, GenreEtape genre)
 {
     Partage &p = partage;
     p.etape = std::clamp(p.etape + (avant ? 1 : -1), 1, ETAPES_MAX);
@@ -544,18 +545,20 @@ void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool
         p.consigne = consigne_de_nature(p.nature_exercice);
         label3 = p.consigne;
     }
-    const bool autre = contient(commentaire, "utre expression");
+    const bool autre = genre == GenreEtape::autre_forme;
     if (autre) {
         commentaire = "Demander une autre expression";
     } else {
         autre_texte.clear();
         autre_en_cours = false;
     }
-    if (commentaire == "Annulation")
+    if (genre == GenreEtape::annulation) {
         commentaire = commentaires[n];
-    else
+    } else {
         commentaires[n] = commentaire;
-    p.couleur_commentaire = contient(commentaire, "solution") ? COULEUR_SOLUTION : COULEUR_NOUVELLE;
+        solutions[n] = genre == GenreEtape::solution;
+    }
+    p.couleur_commentaire = solutions[n] ? COULEUR_SOLUTION : COULEUR_NOUVELLE;
     if (n == 2 && avant && p.nombre_historique == 0)
         ajoute_historique(etapes[1], "Expression de base");
     if (contient(etapes[1], "{\r\n"))
@@ -578,7 +581,7 @@ void Travail::Image17Click()
     Partage &p = partage;
     if (p.etape <= 1)
         return;
-    enregistrer_etape(etapes[p.etape - 1], "Annulation", false);
+    enregistrer_etape(etapes[p.etape - 1], "", false, GenreEtape::annulation);
     p.nombre_historique = std::max(p.nombre_historique - 2, 0);
 }
 
