@@ -418,8 +418,10 @@ void Travail::change_saisie(const std::string &texte, bool tapee)
 
 void Travail::change_resultat(Boite boite)
 {
+    // An empty box shows "1" without a step number; a step that reads "1" is a
+    // statement like any other, and the panels must follow it.
     const std::string &texte = boites[boite].texte;
-    if (texte.empty() || texte == "1")
+    if (texte.empty() || (texte == "1" && !boites[boite].badge_visible))
         return;
     remplit_parties(texte);
     met_a_jour_panneaux(texte);

@@ -439,6 +439,17 @@ TEST_F(TravailTest, LesSolutionsDUneEquation)
     }
 }
 
+// The panels follow a step that reads "1", not the step before it.
+TEST_F(TravailTest, UneEtapeEgaleAUnRegleLesPanneaux)
+{
+    t.MthX1Change("3x-2x-x+1");
+    ASSERT_TRUE(t.menus[PANEL7].actif);
+    t.clic_panneau("Panel7");
+    ASSERT_EQ(t.etapes[2], "1");
+    EXPECT_FALSE(t.menus[PANEL7].actif);
+    EXPECT_TRUE(t.menus[PANEL8].actif);
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
