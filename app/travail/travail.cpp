@@ -458,7 +458,7 @@ void Travail::efface_resultats(int n)
     }
 }
 
-void Travail::montre(Boite boite, const std::string &texte, int numero)
+void Travail::montre(Boite boite, const std::string &texte, int numero, bool en_cours)
 {
     AffichageBoite &a = boites[boite];
     a.taille = tailles[numero];
@@ -470,7 +470,8 @@ void Travail::montre(Boite boite, const std::string &texte, int numero)
     }
     a.badge = numero;
     a.badge_visible = true;
-    change_resultat(boite);
+    if (en_cours)
+        change_resultat(boite);
 }
 
 void Travail::montre_etape(int n, const std::string &texte, const std::string &commentaire,
@@ -504,8 +505,9 @@ void Travail::montre_etape(int n, const std::string &texte, const std::string &c
         if (avant)
             glissements.push_back(2);
         boites[MTHX2].couleur = couleur;
-        montre(MTHX4, etapes[n - 1], n - 1);
-        montre(MTHX3, etapes[n - 2], n - 2);
+        // The older steps only move up a box: the panels and the parts follow the new one.
+        montre(MTHX4, etapes[n - 1], n - 1, false);
+        montre(MTHX3, etapes[n - 2], n - 2, false);
         montre(MTHX2, texte, n);
         if (!avant)
             glissements.push_back(-2);

@@ -294,7 +294,9 @@ private:
     }
     void clic_resultat(Boite boite, int gauche, int droite);
     void efface_resultats(int n);
-    void montre(Boite boite, const std::string &texte, int numero);
+    // The box shows the step numero; when it is the step the work is on
+    // (en_cours), the panels and the parts follow it.
+    void montre(Boite boite, const std::string &texte, int numero, bool en_cours = true);
     void montre_etape(int n, const std::string &texte, const std::string &commentaire, bool avant);
     void met_a_jour_panneaux(const std::string &texte);
     void ajoute_historique(const std::string &texte, const std::string &commentaire);
