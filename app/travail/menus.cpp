@@ -1,6 +1,5 @@
 #include "app/travail/menus.h"
 
-
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
 #include "algebra/solutions.h"

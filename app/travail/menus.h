@@ -47,7 +47,9 @@ struct EtatMenus {
     bool autre_en_cours = false;    // an "Autre expression" cycle is running
 };
 
-// Captions and enabled states for the statement texte. Also sets
+// The row of the action table each panel offers for the statement texte,
+// with its caption and enabled state, and the step of each operation tried on
+// texte, which a click records while texte is still the current step. Also sets
 // partage.nature_expression (and nature_exercice at step 1),
 // forme_canonique_possible and accepte_inf. An empty text, or a list of
 // solutions ("1*et*-2"), gives twelve empty, disabled panels and changes no kind.
