@@ -120,10 +120,11 @@ void Travail::agit(Panneau panneau)
         demande(ligne.code_argument, ligne.haut);
         break;
     case Effet::etape: {
-        // The step the menus computed, unless the work moved to another statement since.
+        // The step the menus computed, unless the work moved to another
+        // statement, or the options changed, since.
         const std::string &s = courante();
         const std::optional<Resultat> r =
-            etat.resultat && etat.resultat->source == s ? etat.resultat : calcule(etat.action, s);
+            etat.resultat && vaut_pour(*etat.resultat, s) ? etat.resultat : calcule(etat.action, s);
         if (r)
             enregistrer_etape(r->texte, indication(ligne, *r), true);
         else if (*ligne.refus)

@@ -19,7 +19,19 @@ using Calcul = std::optional<Resultat> (*)(const std::string &s);
 
 std::optional<Resultat> etape(std::string texte, std::string complement = {})
 {
-    return Resultat{{}, std::move(texte), std::move(complement)};
+    return Resultat{{}, 0, std::move(texte), std::move(complement)};
+}
+
+// The options the engine's operations read, one bit each.
+unsigned options_des_operations()
+{
+    const Partage &p = partage;
+    unsigned bits = 0;
+    for (const bool option : {p.option_reduire, p.option_fractions, p.option_racines, p.option_kalkul,
+                              p.option_simplif, p.option_factoriz, p.option_developpe, p.option_trinomes,
+                              p.mode_vecteurs})
+        bits = bits << 1 | (option ? 1U : 0U);
+    return bits;
 }
 
 // An engine operation that rewrites its text in place and says whether it applied.
@@ -210,9 +222,16 @@ std::optional<Resultat> calcule(ActionPanneau a, const std::string &s)
     if (!l.calcul)
         return std::nullopt;
     std::optional<Resultat> r = l.calcul(s);
-    if (r)
+    if (r) {
         r->source = s;
+        r->options = options_des_operations();
+    }
     return r;
+}
+
+bool vaut_pour(const Resultat &r, const std::string &s)
+{
+    return r.source == s && r.options == options_des_operations();
 }
 
 std::string indication(const LigneAction &ligne, const Resultat &r)

@@ -44,9 +44,11 @@ enum class ActionPanneau {
 };
 
 // A step computed by an operation of the table: the statement it was computed
-// from, the new statement, and what fills the "%" of the row's hint.
+// from and the options it was computed under, the new statement, and what
+// fills the "%" of the row's hint.
 struct Resultat {
     std::string source;
+    unsigned options = 0;
     std::string texte;
     std::string complement;
 };
@@ -81,6 +83,10 @@ const LigneAction &ligne_action(ActionPanneau a);
 
 // The row's operation on s, with its source; nothing for a row that computes no step.
 std::optional<Resultat> calcule(ActionPanneau a, const std::string &s);
+
+// The step still holds for the statement s: computed from it, under the
+// options set now (the teacher may have changed them since).
+bool vaut_pour(const Resultat &r, const std::string &s);
 
 // The hint of the row for that result.
 std::string indication(const LigneAction &ligne, const Resultat &r);

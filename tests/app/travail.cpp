@@ -450,6 +450,20 @@ TEST_F(TravailTest, UneEtapeEgaleAUnRegleLesPanneaux)
     EXPECT_TRUE(t.menus[PANEL8].actif);
 }
 
+// The click records the step the menus computed, unless the options it
+// depends on changed since: then it follows the options set now.
+TEST_F(TravailTest, LeClicSuitLesOptionsDuMoment)
+{
+    t.MthX1Change("x^2-5x+6");
+    ASSERT_TRUE(t.menus[PANEL6].actif);
+    partage.option_trinomes = false;
+    t.clic_panneau("Panel6");
+    EXPECT_EQ(t.etapes[2], "") << t.commentaires[2];
+    partage.option_trinomes = true;
+    t.clic_panneau("Panel6");
+    EXPECT_EQ(t.etapes[2], "(x-2)*(x-3)") << t.commentaires[2];
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
