@@ -1,6 +1,7 @@
 #include "formula/lecteur.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "formula/vocabulaire.h"
@@ -399,7 +400,32 @@ private:
 
 } // namespace
 
+namespace {
+
+// The action menus try a dozen operations on the statement shown, and each
+// one begins by reading it: the last few short texts read keep their tree, so
+// that reading one of them again costs a copy of its tree instead of a parse.
+// A tree depends on its text alone, so a kept tree is always the right one.
+struct TexteLu {
+    std::string texte;
+    std::optional<Arbre> arbre;
+};
+constexpr std::size_t TEXTES_GARDES = 8;
+constexpr std::size_t LONGUEUR_GARDEE_MAX = 512;
+
+} // namespace
+
 std::optional<Arbre> lis_formule(std::string_view texte)
 {
-    return Lecteur(texte).lis();
+    thread_local std::array<std::optional<TexteLu>, TEXTES_GARDES> lus;
+    thread_local std::size_t suivant = 0;
+    if (texte.size() > LONGUEUR_GARDEE_MAX)
+        return Lecteur(texte).lis();
+    for (const std::optional<TexteLu> &lu : lus)
+        if (lu && lu->texte == texte)
+            return lu->arbre;
+    std::optional<Arbre> arbre = Lecteur(texte).lis();
+    lus[suivant] = TexteLu{std::string(texte), arbre};
+    suivant = (suivant + 1) % TEXTES_GARDES;
+    return arbre;
 }

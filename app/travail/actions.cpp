@@ -1,17 +1,14 @@
-// The twelve action panels of the main window and the operations that wait
-// for an argument: each computes the next step with the engine and records it
-// with the hint that names what was done.
+// The clicks of the twelve action panels, which run the row of the action
+// table each panel offers, and the operations that wait for an argument:
+// each records the next step with the hint that names what was done.
 
 #include <algorithm>
 #include <optional>
 
-#include "algebra/denominateurs.h"
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
-#include "algebra/factorisation.h"
 #include "algebra/fractions.h"
-#include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/regles_nommees.h"
@@ -36,12 +33,6 @@ int code_signe(const std::string &facteur)
         return 2;
     const std::optional<double> v = valeur(facteur, 0);
     return v && *v < 0 ? SIGNE_NEGATIF : 2;
-}
-
-void simplifie_racines_puis_fusionne(std::string &s)
-{
-    s = normalise(simplifie_racines(s));
-    s = fusionne_racines(s);
 }
 
 // One expression: no relation, system, list, interval or set.
@@ -106,206 +97,93 @@ void Travail::demande(int code, int haut)
 
 bool Travail::clic_panneau(const std::string &nom)
 {
-    using Clic = void (Travail::*)();
-    static constexpr std::pair<Panneau, Clic> clics[] = {
-        {PANEL10, &Travail::Panel10Click}, {PANEL11, &Travail::Button6Click},
-        {PANEL12, &Travail::Panel12Click}, {PANEL1, &Travail::Panel1Click},
-        {PANEL5, &Travail::Panel5Click},   {PANEL6, &Travail::Panel6Click},
-        {PANEL3, &Travail::Panel3Click},   {PANEL7, &Travail::Panel7Click},
-        {PANEL8, &Travail::Panel8Click},   {PANEL4, &Travail::Panel4Click},
-        {PANEL17, &Travail::Panel17Click}, {PANEL19, &Travail::Panel19Click},
-    };
-    for (const auto &[panneau, clic] : clics) {
+    for (int i = 0; i < NB_PANNEAUX; ++i) {
+        const Panneau panneau = static_cast<Panneau>(i);
         if (nom != nom_panneau(panneau))
             continue;
         // A disabled panel takes no click.
         if (menus[panneau].actif)
-            (this->*clic)();
+            agit(panneau);
         return true;
     }
     return false;
 }
 
-void Travail::Panel10Click()
+void Travail::agit(Panneau panneau)
 {
-    const std::string &libelle_ = libelle(PANEL10);
-    const int nature = partage.nature_expression;
-    std::string s = courante();
-    if (libelle_ == "Simplifier" && nature == EXPRESSION) {
-        vecteur_nul(s);
-        groupe_denominateurs(s);
-        s = normalise(s);
-        simplifie_quotient(s);
-        if (partage.option_racines) {
-            simplifie_racines_puis_fusionne(s);
-            s = normalise(s);
-        } else {
-            s = fusionne_racines(s);
-        }
-        enregistrer_etape(s, "Il faut simplifier.", true);
-    } else if (libelle_ == "Add. aux deux membres..." && nature >= EQUATION &&
-               nature <= SUPERIEUR_OU_EGAL) {
-        demande(5, 154);
-    } else if (libelle_ == "Add. membre à membre..." && nature >= SYSTEME) {
-        combine_systeme(s, "+");
-        enregistrer_etape(s, "Il faut additionner membre à membre.", true);
+    const EtatPanneau &etat = menus[panneau];
+    const LigneAction &ligne = ligne_action(etat.action);
+    switch (ligne.effet) {
+    case Effet::rien:
+        break;
+    case Effet::argument:
+        demande(ligne.code_argument, ligne.haut);
+        break;
+    case Effet::etape: {
+        // The step the menus computed, unless the work moved to another
+        // statement, or the options changed, since.
+        const std::string &s = courante();
+        const std::optional<Resultat> r =
+            etat.resultat && vaut_pour(*etat.resultat, s) ? etat.resultat : calcule(etat.action, s);
+        if (r)
+            enregistrer_etape(r->texte, indication(ligne, *r), true);
+        else if (*ligne.refus)
+            message = ligne.refus;
+        break;
+    }
+    case Effet::travail:
+        travaille(etat.action);
+        break;
     }
 }
 
-void Travail::Button6Click()
+void Travail::travaille(ActionPanneau action)
 {
-    const int nature = partage.nature_expression;
-    std::string s = courante();
-    if (contient(libelle(PANEL11), "dénominateur")) {
-        if (reduit_au_denominateur(s, ""))
-            enregistrer_etape(s, "Il faut réduire au même dénominateur.", true);
-    } else if (nature == EXPRESSION) {
-        demande(2, 174);
-    } else if (nature <= SUPERIEUR_OU_EGAL) {
-        demande(7, 174);
-    } else {
-        combine_systeme(s, "-");
-        enregistrer_etape(s, "Il faut soustraire membre à membre.", true);
-    }
-}
-
-void Travail::Panel12Click()
-{
-    if (contient(libelle(PANEL11), "dénominateur"))
-        demande(9, 194);
-    else if (partage.nature_expression != EXPRESSION)
-        demande(4, 194);
-    else
-        demande(3, 194);
-}
-
-void Travail::Panel1Click()
-{
-    const std::string &libelle_ = libelle(PANEL1);
-    std::string s = courante();
-    if (contient(libelle_, "numérateur")) {
-        additionne_numerateurs(s);
-        enregistrer_etape(s, "Il faut additionner les numérateurs.", true);
-    } else if (contient(libelle_, "fractions")) {
-        enregistrer_etape(normalise(s), "Il faut multiplier les fractions.", true);
-    } else {
-        demande(6, 214);
-    }
-}
-
-void Travail::Panel5Click()
-{
-    const std::string &libelle_ = libelle(PANEL5);
-    const int nature = partage.nature_expression;
-    std::string s = courante();
-    if (contient(libelle_, "Décompo")) {
-        decompose_racine(s);
-        enregistrer_etape(s, "Il faut décomposer.", true);
-    } else if (contient(libelle_, "Recompo")) {
-        recompose_racine(s);
-        enregistrer_etape(s, "il faut recomposer.", true);
-    } else if (nature == EXPRESSION && partage.forme_canonique_possible) {
-        forme_canonique(s);
-        enregistrer_etape(s, "Il faut demander la forme canonique.", true);
-    } else if (nature == EXPRESSION) {
-        developpe(s, options_calcul());
-        enregistrer_etape(s, "Il faut développer.", true);
-    } else {
+    const LigneAction &ligne = ligne_action(action);
+    switch (action) {
+    case ActionPanneau::solutions:
         resout_etape();
-    }
-}
-
-void Travail::Panel6Click()
-{
-    const std::string &libelle_ = libelle(PANEL6);
-    std::string s = courante();
-    if (contient(libelle_, "Décomposer")) {
-        demande(11, 262);
-    } else if (contient(libelle_, "Tableau de")) {
+        break;
+    case ActionPanneau::tableau_de_signes:
         partage.mode_tableau_signes = true;
         partage.accepte_inf = true;
         impression_demandee = true;
-    } else if (contient(libelle_, "une somme")) {
-        const std::string avant = s;
-        en_somme(s);
-        enregistrer_etape(s, "Il faut écrire " + crochets(avant) + " sous la forme d'une somme.", true);
-    } else if (contient(libelle_, "parenth")) {
-        enleve_parentheses(s);
-        enregistrer_etape(s, "Il faut supprimer les parenthèses.", true);
-    } else {
-        // "Erreur" is the engine's word for a failed factoring, not a step.
-        std::string indication;
-        const std::string r = factorise(s, partage.option_trinomes, indication);
-        if (r != "Erreur")
-            enregistrer_etape(r, "Il faut factoriser" + indication + ".", true);
-    }
-}
-
-void Travail::Panel3Click()
-{
-    if (contient(libelle(PANEL3), "Substituer à"))
-        substitue_systeme(1, "Il faut substituer à l'équation (I)");
-    else
-        demande(1, 286);
-}
-
-void Travail::Panel7Click()
-{
-    const std::string &libelle_ = libelle(PANEL7);
-    std::string s = courante();
-    if (contient(libelle_, "Substituer à")) {
-        substitue_systeme(2, "Il faut substituer à l'équation (II)");
-    } else if (contient(libelle_, "scientifique")) {
-        ecriture_scientifique(s);
-        enregistrer_etape(s, "Il faut demander l'écriture scientifique.", true);
-    } else if (contient(libelle_, "Chasles")) {
-        chasles(s);
-        enregistrer_etape(s, "Il faut réduire avec la propriété de Chasles.", true);
-    } else if (contient(libelle_, "signe")) {
-        enleve_moins_vecteurs(s);
-        enregistrer_etape(s, "Il faut transformer les signes \"-\" en \"+\".", true);
-    } else {
-        ordonne(s);
-        enregistrer_etape(s, "Il faut ordonner.", true);
-    }
-}
-
-void Travail::Panel8Click()
-{
-    if (contient(libelle(PANEL8), "Remplacer"))
-        remplace_variable(1, PANEL8);
-    else
+        break;
+    case ActionPanneau::substituer_a_1:
+        substitue_systeme(1, ligne.indication);
+        break;
+    case ActionPanneau::substituer_a_2:
+        substitue_systeme(2, ligne.indication);
+        break;
+    case ActionPanneau::substituer:
         marche_substitution();
-}
-
-void Travail::Panel4Click()
-{
-    const std::string &libelle_ = libelle(PANEL4);
-    if (libelle_ == "Autre expression...")
-        autre_expression();
-    else if (contient(libelle_, "autrement"))
-        demande(12, 171);
-    else
-        remplace_variable(2, PANEL4);
-}
-
-void Travail::Panel17Click()
-{
-    if (libelle(PANEL17) == "Calculer")
-        enregistrer_etape(normalise(courante()), "Il faut calculer.", true);
-    else
-        demande(8, 192);
-}
-
-void Travail::Panel19Click()
-{
-    std::string s = courante();
-    if (!met_sous_racine(s, partage.option_racines)) {
-        message = "Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.";
-        return;
+        break;
+    case ActionPanneau::remplacer_x_dans_1: case ActionPanneau::remplacer_y_dans_1:
+        remplace_variable(1, ligne.indication);
+        break;
+    case ActionPanneau::remplacer_x_dans_2: case ActionPanneau::remplacer_y_dans_2:
+        remplace_variable(2, ligne.indication);
+        break;
+    case ActionPanneau::autre_expression:
+        autre_expression(ligne.indication);
+        break;
+    default:
+        break;
     }
-    enregistrer_etape(s, "Il faut mettre sous la forme d'une racine carrée.", true);
 }
+
+void Travail::Panel10Click() { agit(PANEL10); }
+void Travail::Button6Click() { agit(PANEL11); }
+void Travail::Panel12Click() { agit(PANEL12); }
+void Travail::Panel1Click() { agit(PANEL1); }
+void Travail::Panel5Click() { agit(PANEL5); }
+void Travail::Panel6Click() { agit(PANEL6); }
+void Travail::Panel3Click() { agit(PANEL3); }
+void Travail::Panel7Click() { agit(PANEL7); }
+void Travail::Panel8Click() { agit(PANEL8); }
+void Travail::Panel4Click() { agit(PANEL4); }
+void Travail::Panel17Click() { agit(PANEL17); }
+void Travail::Panel19Click() { agit(PANEL19); }
 
 // ---------------------------------------------------------------- argument operations
 
@@ -423,11 +301,12 @@ void Travail::zero_montre(const std::string &r1, const std::string &r2, const st
     // A system has one solution, the pair of the values of x and y.
     if (TDalgebre(etapes[1]).nature == SYSTEME) {
         enregistrer_etape(texte, "La solution du système est le couple (" + forme_lisible(r1) + " ; " +
-                                     forme_lisible(r2) + ").", true);
+                                     forme_lisible(r2) + ").",
+                          true, GenreEtape::solution);
         partage.derniere_expression = texte;
         return;
     }
-    enregistrer_etape(texte, annonces[n], true);
+    enregistrer_etape(texte, annonces[n], true, GenreEtape::solution);
     partage.derniere_expression = texte;
 }
 
@@ -444,7 +323,7 @@ void Travail::resout_etape()
     // (the normal form may have lost a denominator's zero).
     if (std::string m1 = s, m2, m3, m4; !resout(m1, m2, m3, m4, contexte_resolution())) {
         if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
-            enregistrer_etape(c->texte, c->annonce, true);
+            enregistrer_etape(c->texte, c->annonce, true, GenreEtape::solution);
             p.derniere_expression = c->texte;
             return;
         }
@@ -503,7 +382,7 @@ void Travail::resout_etape()
             texte = w > 0 ? texte_intervalle("-inf", r1, r2, nature, m3, m2, m1, "inf", r3)
                           : texte_intervalle(r1, r2, r3, nature, "inf", m3, m2, m1, "inf");
     }
-    enregistrer_etape(texte, "Il faut demander l'intervalle des solutions.", true);
+    enregistrer_etape(texte, "Il faut demander l'intervalle des solutions.", true, GenreEtape::solution);
     p.derniere_expression = texte;
 }
 
@@ -591,7 +470,7 @@ void Travail::substitue_systeme(int equation, const std::string &indication)
     enregistrer_etape(r, indication, false);
 }
 
-void Travail::remplace_variable(int cible, Panneau panneau)
+void Travail::remplace_variable(int cible, const std::string &indication)
 {
     Partage &p = partage;
     std::string t = courante();
@@ -599,10 +478,10 @@ void Travail::remplace_variable(int cible, Panneau panneau)
         return;
     p.etape = 2;
     etapes[1] = t;
-    enregistrer_etape(t, "Il faut " + libelle(panneau), false);
+    enregistrer_etape(t, indication, false);
 }
 
-void Travail::autre_expression()
+void Travail::autre_expression(const std::string &indication)
 {
     Partage &p = partage;
     autre_en_cours = true;
@@ -615,7 +494,7 @@ void Travail::autre_expression()
     --p.etape;
     if (p.autre_rang > 0)
         regroupe(t);
-    enregistrer_etape(t, "Il faut demander une autre expression.", true);
+    enregistrer_etape(t, indication, true, GenreEtape::autre_forme);
 
     const int a = p.autre_tour;
     const int b = p.autre_rang;

@@ -1,36 +1,55 @@
 #include "app/travail/menus.h"
 
-#include <string_view>
-
-#include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
-#include "algebra/factorisation.h"
-#include "algebra/fractions.h"
-#include "algebra/racines_carrees.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
 #include "core/algebre.h"
 #include "exercise/fichier_exercice.h"
-#include "formula/normalise.h"
 
 namespace {
 
-void regle_panneau(Menus &m, Panneau p, std::string libelle, bool actif)
+// The row on its panel, enabled or not, with the step it computed if any.
+void regle_panneau(Menus &m, ActionPanneau a, bool actif, std::optional<Resultat> resultat = std::nullopt)
 {
-    m[p].libelle = std::move(libelle);
-    m[p].actif = actif;
+    const LigneAction &l = ligne_action(a);
+    EtatPanneau &panneau = m[l.panneau];
+    panneau.libelle = l.libelle;
+    panneau.actif = actif;
+    panneau.action = a;
+    panneau.resultat = std::move(resultat);
 }
 
-// An engine operation tried on its own copy, so that the text shown stays as
-// it is. It applies when it succeeds and changes the text: an action that
-// would record the statement unchanged is not offered.
-template <class Operation>
-bool applicable(const std::string &texte, Operation operation)
+// The row's operation tried on the text: it applies when it succeeds and
+// changes the text (an action that would record the statement unchanged is
+// not offered). The step is kept for the click.
+std::optional<Resultat> essai(ActionPanneau a, const std::string &texte)
 {
-    std::string copie = texte;
-    return operation(copie) && copie != texte;
+    std::optional<Resultat> r = calcule(a, texte);
+    if (r && r->texte == texte)
+        return std::nullopt;
+    return r;
+}
+
+// The row on its panel, enabled when the condition holds and its operation applies.
+bool essaie(Menus &m, ActionPanneau a, const std::string &texte, bool condition = true)
+{
+    std::optional<Resultat> r = condition ? essai(a, texte) : std::nullopt;
+    const bool actif = r.has_value();
+    regle_panneau(m, a, actif, std::move(r));
+    return actif;
+}
+
+// The row on its panel only when its operation applies; otherwise the panel
+// stays as an earlier row made it.
+bool essaie_sinon_rien(Menus &m, ActionPanneau a, const std::string &texte)
+{
+    std::optional<Resultat> r = essai(a, texte);
+    if (!r)
+        return false;
+    regle_panneau(m, a, true, std::move(r));
+    return true;
 }
 
 bool resout_copie(const std::string &texte)
@@ -45,123 +64,103 @@ bool conclut(const std::string &texte) { return resout_copie(texte) || conclusio
 // Kind 0: every panel is set, later rows overriding earlier ones.
 void menus_expression(Menus &m, const std::string &t, const TDalgebre &e, const EtatMenus &etat)
 {
+    using enum ActionPanneau;
     const int a = e.membre_gauche.nb_additifs;
     const int b = e.membre_gauche.nb_multiplicatifs;
     const std::string &c = e.texte;
     const bool t_sans_domaine = !contient(t, "domain");
     const bool c_sans_domaine = !contient(c, "domain");
 
-    regle_panneau(m, PANEL10, "Simplifier", t_sans_domaine && partage.option_simplif);
+    regle_panneau(m, simplifier, t_sans_domaine && partage.option_simplif);
     // Offered only where the action succeeds: a text whose sign is not known
     // cannot go under a root.
-    regle_panneau(m, PANEL19, "Mettre sous une racine",
-                  t_sans_domaine && applicable(t, [](std::string &s) { return met_sous_racine(s, partage.option_racines); }));
+    essaie(m, mettre_sous_racine, t, t_sans_domaine);
     if (etat.autre_en_cours || a > 1 || b > 1)
-        regle_panneau(m, PANEL4, "Autre expression...", true);
+        regle_panneau(m, autre_expression, true);
     else
-        regle_panneau(m, PANEL4, "Ecrire autrement...", compare_expressions(t, "1") != -1);
+        regle_panneau(m, ecrire_autrement, compare_expressions(t, "1") != -1);
     // With vectors the panel reduces with Chasles' relation: that is what must change the text.
-    const auto reduit_avec_chasles = [](std::string &s) {
-        chasles(s);
-        return true;
-    };
-    const bool reductible = partage.mode_vecteurs ? applicable(t, reduit_avec_chasles) : applicable(t, ordonne);
-    regle_panneau(m, PANEL7, partage.mode_vecteurs ? "Réduire avec Chasles" : "Réduire et ordonner",
-                  a > 0 && reductible);
+    essaie(m, partage.mode_vecteurs ? reduire_avec_chasles : reduire_et_ordonner, t, a > 0);
 
-    if (applicable(c, ecriture_scientifique))
-        regle_panneau(m, PANEL7, "Ecriture scientifique", true);
-    if (applicable(c, enleve_moins_vecteurs))
-        regle_panneau(m, PANEL7, "Enlever les signes \"-\"", true);
-    regle_panneau(m, PANEL5, "Développer", applicable(c, [](std::string &s) { return developpe(s, options_calcul()); }));
-    if (applicable(c, decompose_racine))
-        regle_panneau(m, PANEL5, "Décomposer la racine", true);
-    else if (applicable(c, recompose_racine))
-        regle_panneau(m, PANEL5, "Recomposer la racine", true);
-    regle_panneau(m, PANEL6, "Factoriser",
-                  partage.option_factoriz &&
-                      applicable(c, [](std::string &s) {
-                          std::string indication;
-                          s = factorise(s, partage.option_trinomes, indication);
-                          return s != "Erreur";
-                      }));
+    essaie_sinon_rien(m, ecriture_scientifique, c);
+    essaie_sinon_rien(m, enlever_moins_vecteurs, c);
+    essaie(m, developper, c);
+    if (!essaie_sinon_rien(m, decomposer_racine, c))
+        essaie_sinon_rien(m, recomposer_racine, c);
+    essaie(m, factoriser, c, partage.option_factoriz);
     if (est_vecteur_seul(c))
-        regle_panneau(m, PANEL6, "Décomposer (Chasles)...", true);
-    regle_panneau(m, PANEL3, "Factoriser par...", c_sans_domaine);
-    partage.forme_canonique_possible = applicable(c, forme_canonique);
-    if (partage.forme_canonique_possible)
-        regle_panneau(m, PANEL5, "Forme canonique", true);
+        regle_panneau(m, decomposer_chasles, true);
+    regle_panneau(m, factoriser_par, c_sans_domaine);
+    partage.forme_canonique_possible = essaie_sinon_rien(m, forme_canonique, c);
     // A bracket shared by the terms is there to be factored, not opened.
-    if (!m[PANEL6].actif && applicable(c, enleve_parentheses))
-        regle_panneau(m, PANEL6, "Enlever les parenthèses", true);
-    if (applicable(c, en_somme))
-        regle_panneau(m, PANEL6, "Ecrire comme une somme", true);
+    if (!m[PANEL6].actif)
+        essaie_sinon_rien(m, enlever_parentheses, c);
+    essaie_sinon_rien(m, ecrire_comme_somme, c);
 
-    if (applicable(c, additionne_numerateurs))
-        regle_panneau(m, PANEL1, "Add. les numérateurs", true);
-    else if (est_produit_de_fractions(c))
-        regle_panneau(m, PANEL1, "Mult. les fractions", true);
-    else
-        regle_panneau(m, PANEL1, "Add. les numérateurs", false);
+    if (!essaie_sinon_rien(m, additionner_numerateurs, c)) {
+        if (est_produit_de_fractions(c))
+            regle_panneau(m, multiplier_fractions, true);
+        else
+            regle_panneau(m, additionner_numerateurs, false);
+    }
 
     if (a > 0) {
-        regle_panneau(m, PANEL11, "Même dénominateur", partage.option_fractions);
-        regle_panneau(m, PANEL12, "Dénominateur commun...", true);
+        regle_panneau(m, meme_denominateur, partage.option_fractions);
+        regle_panneau(m, denominateur_commun, true);
     } else {
-        regle_panneau(m, PANEL11, "Multiplier haut et bas...", c_sans_domaine);
-        regle_panneau(m, PANEL12, "Diviser haut et bas...", c_sans_domaine);
+        regle_panneau(m, multiplier_haut_et_bas, c_sans_domaine);
+        regle_panneau(m, diviser_haut_et_bas, c_sans_domaine);
     }
-    regle_panneau(m, PANEL8, "Substituer", partage.etape > 1);
-    if (est_calculable(c) && partage.option_kalkul && normalise(t) != t)
-        regle_panneau(m, PANEL17, "Calculer", true);
-    else
-        regle_panneau(m, PANEL17, "Remplacer x par...", contient(c, "x") && c_sans_domaine);
+    regle_panneau(m, substituer, partage.etape > 1);
+    if (!(est_calculable(c) && partage.option_kalkul && essaie_sinon_rien(m, calculer, t)))
+        regle_panneau(m, remplacer_x_par, contient(c, "x") && c_sans_domaine);
 }
 
 // Kinds 1 to 5: operations on both members, solving, and the system walk.
 void menus_relation(Menus &m, const std::string &t, const TDalgebre &e, const EtatMenus &etat)
 {
+    using enum ActionPanneau;
     const bool base_systeme = TDalgebre(etat.base).nature == SYSTEME;
 
-    regle_panneau(m, PANEL10, "Add. aux deux membres...", true);
-    regle_panneau(m, PANEL11, "Soust. aux deux membres...", true);
-    regle_panneau(m, PANEL12, "Mult. deux membres par...", true);
-    regle_panneau(m, PANEL1, "Div. deux membres par...", true);
+    regle_panneau(m, ajouter_aux_membres, true);
+    regle_panneau(m, soustraire_aux_membres, true);
+    regle_panneau(m, multiplier_membres, true);
+    regle_panneau(m, diviser_membres, true);
 
     partage.accepte_inf = false;
-    regle_panneau(m, PANEL5, "Solution(s)", conclut(t));
+    regle_panneau(m, solutions, conclut(t));
     partage.accepte_inf = true;
     const int nature = partage.nature_expression;
     if (nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL && e.membre_droit.texte == "0" &&
         resout_copie(t))
-        regle_panneau(m, PANEL6, "Tableau de signes", true);
+        regle_panneau(m, tableau_de_signes, true);
 
     if (partage.nature_exercice == SYSTEME && partage.etape >= 2) {
         std::string valeur;
         const int variable = variable_isolee(t, valeur);
         if (variable == 1) {
-            regle_panneau(m, PANEL8, "Remplacer x dans (I)", true);
-            regle_panneau(m, PANEL4, "Remplacer x dans (II)", true);
+            regle_panneau(m, remplacer_x_dans_1, true);
+            regle_panneau(m, remplacer_x_dans_2, true);
         } else if (variable == 2) {
-            regle_panneau(m, PANEL8, "Remplacer y dans (I)", true);
-            regle_panneau(m, PANEL4, "Remplacer y dans (II)", true);
+            regle_panneau(m, remplacer_y_dans_1, true);
+            regle_panneau(m, remplacer_y_dans_2, true);
         }
     }
 
     if (partage.etape > 1 && etat.partie_source_etape == -1 && base_systeme) {
         if (etat.partie_source_2 != 1)
-            regle_panneau(m, PANEL3, "Substituer à (I)", true);
+            regle_panneau(m, substituer_a_1, true);
         if (etat.partie_source_2 != 0)
-            regle_panneau(m, PANEL7, "Substituer à (II)", true);
+            regle_panneau(m, substituer_a_2, true);
     }
 }
 
 void menus_systeme(Menus &m, const std::string &t)
 {
-    regle_panneau(m, PANEL10, "Add. membre à membre...", true);
-    regle_panneau(m, PANEL11, "Soust. membre à membre...", true);
+    regle_panneau(m, ActionPanneau::additionner_membre_a_membre, true);
+    regle_panneau(m, ActionPanneau::soustraire_membre_a_membre, true);
     partage.accepte_inf = false;
-    regle_panneau(m, PANEL5, "Solution(s)", resout_copie(t));
+    regle_panneau(m, ActionPanneau::solutions, resout_copie(t));
 }
 
 } // namespace

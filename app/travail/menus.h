@@ -1,19 +1,15 @@
 #pragma once
-// The action menus: from the statement being worked on, the caption and the
-// enabled state of each of the twelve action panels of the main window. The
-// window only shows what this computes; the click handlers act on the caption.
+// The action menus: from the statement being worked on, the row of the
+// action table each of the twelve action panels of the main window offers,
+// enabled or not, with the step it computes. The window only shows their
+// captions; a click runs the row.
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "app/travail/table_actions.h"
 #include "core/partage.h"
-
-// The panels, in the order of the window from the top.
-enum Panneau : int {
-    PANEL10, PANEL11, PANEL12, PANEL1, PANEL5, PANEL6,
-    PANEL3, PANEL7, PANEL8, PANEL4, PANEL17, PANEL19,
-    NB_PANNEAUX
-};
 
 static_assert(NB_PANNEAUX == NB_PANNEAUX_ACTION);
 
@@ -30,6 +26,9 @@ inline constexpr Couleur COULEUR_PANNEAU_INACTIF = 0x02520000;
 struct EtatPanneau {
     std::string libelle;
     bool actif = false;
+    ActionPanneau action = ActionPanneau::aucune;
+    // The step the row computed while choosing the panel, for the click to record.
+    std::optional<Resultat> resultat{};
 };
 
 struct Menus {
@@ -48,7 +47,9 @@ struct EtatMenus {
     bool autre_en_cours = false;    // an "Autre expression" cycle is running
 };
 
-// Captions and enabled states for the statement texte. Also sets
+// The row of the action table each panel offers for the statement texte,
+// with its caption and enabled state, and the step of each operation tried on
+// texte, which a click records while texte is still the current step. Also sets
 // partage.nature_expression (and nature_exercice at step 1),
 // forme_canonique_possible and accepte_inf. An empty text, or a list of
 // solutions ("1*et*-2"), gives twelve empty, disabled panels and changes no kind.

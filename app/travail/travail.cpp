@@ -55,6 +55,7 @@ void Travail::a_zero()
     valeurs_par_defaut();
     for (int i = 1; i <= ETAPES_MAX; ++i) {
         commentaires[i].clear();
+        solutions[i] = false;
         etapes[i].clear();
         tailles[i] = TAILLE_DEFAUT;
     }
@@ -417,8 +418,10 @@ void Travail::change_saisie(const std::string &texte, bool tapee)
 
 void Travail::change_resultat(Boite boite)
 {
+    // An empty box shows "1" without a step number; a step that reads "1" is a
+    // statement like any other, and the panels must follow it.
     const std::string &texte = boites[boite].texte;
-    if (texte.empty() || texte == "1")
+    if (texte.empty() || (texte == "1" && !boites[boite].badge_visible))
         return;
     remplit_parties(texte);
     met_a_jour_panneaux(texte);
@@ -455,7 +458,7 @@ void Travail::efface_resultats(int n)
     }
 }
 
-void Travail::montre(Boite boite, const std::string &texte, int numero)
+void Travail::montre(Boite boite, const std::string &texte, int numero, bool en_cours)
 {
     AffichageBoite &a = boites[boite];
     a.taille = tailles[numero];
@@ -467,7 +470,8 @@ void Travail::montre(Boite boite, const std::string &texte, int numero)
     }
     a.badge = numero;
     a.badge_visible = true;
-    change_resultat(boite);
+    if (en_cours)
+        change_resultat(boite);
 }
 
 void Travail::montre_etape(int n, const std::string &texte, const std::string &commentaire,
@@ -501,8 +505,9 @@ void Travail::montre_etape(int n, const std::string &texte, const std::string &c
         if (avant)
             glissements.push_back(2);
         boites[MTHX2].couleur = couleur;
-        montre(MTHX4, etapes[n - 1], n - 1);
-        montre(MTHX3, etapes[n - 2], n - 2);
+        // The older steps only move up a box: the panels and the parts follow the new one.
+        montre(MTHX4, etapes[n - 1], n - 1, false);
+        montre(MTHX3, etapes[n - 2], n - 2, false);
         montre(MTHX2, texte, n);
         if (!avant)
             glissements.push_back(-2);
@@ -530,7 +535,7 @@ void Travail::ajoute_historique(const std::string &texte, const std::string &com
     p.historique_commentaires[p.nombre_historique] = commentaire;
 }
 
-void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool avant)
+void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool avant, GenreEtape genre)
 {
     Partage &p = partage;
     p.etape = std::clamp(p.etape + (avant ? 1 : -1), 1, ETAPES_MAX);
@@ -544,18 +549,20 @@ void Travail::enregistrer_etape(std::string texte, std::string commentaire, bool
         p.consigne = consigne_de_nature(p.nature_exercice);
         label3 = p.consigne;
     }
-    const bool autre = contient(commentaire, "utre expression");
+    const bool autre = genre == GenreEtape::autre_forme;
     if (autre) {
         commentaire = "Demander une autre expression";
     } else {
         autre_texte.clear();
         autre_en_cours = false;
     }
-    if (commentaire == "Annulation")
+    if (genre == GenreEtape::annulation) {
         commentaire = commentaires[n];
-    else
+    } else {
         commentaires[n] = commentaire;
-    p.couleur_commentaire = contient(commentaire, "solution") ? COULEUR_SOLUTION : COULEUR_NOUVELLE;
+        solutions[n] = genre == GenreEtape::solution;
+    }
+    p.couleur_commentaire = solutions[n] ? COULEUR_SOLUTION : COULEUR_NOUVELLE;
     if (n == 2 && avant && p.nombre_historique == 0)
         ajoute_historique(etapes[1], "Expression de base");
     if (contient(etapes[1], "{\r\n"))
@@ -578,7 +585,7 @@ void Travail::Image17Click()
     Partage &p = partage;
     if (p.etape <= 1)
         return;
-    enregistrer_etape(etapes[p.etape - 1], "Annulation", false);
+    enregistrer_etape(etapes[p.etape - 1], "", false, GenreEtape::annulation);
     p.nombre_historique = std::max(p.nombre_historique - 2, 0);
 }
 

@@ -56,6 +56,14 @@ struct DemandeArgument {
     std::string texte;   // what it opens with
 };
 
+// What a recorded step is, besides its text and its hint.
+enum class GenreEtape {
+    ordinaire,
+    solution,      // states the solutions: shown in the solutions' colour
+    autre_forme,   // another form of the same step, from the "Autre expression..." cycle
+    annulation,    // "EFFACER LE DERNIER": back to the step before, which keeps its hint
+};
+
 // What "SORTIR" asks of the window.
 enum class Sortie { fermer, demander_sauvegarde };
 
@@ -93,6 +101,7 @@ public:
     std::array<std::string, ETAPES_MAX + 1> etapes;
     std::array<int, ETAPES_MAX + 1> tailles{};
     std::array<std::string, ETAPES_MAX + 1> commentaires;
+    std::array<bool, ETAPES_MAX + 1> solutions{};   // the step states the solutions
     // Part of the previous step a step was selected from (index from 0), -1 for none; steps 2..21.
     std::array<int, ETAPES_MAX + 2> partie_source{};
     int partie_choisie = -1;
@@ -216,12 +225,14 @@ public:
     Saisie Image29Click(const Saisie &saisie);   // a power
     Saisie Image6Click(const Saisie &saisie);    // a square root
 
-    void enregistrer_etape(std::string texte, std::string commentaire, bool avant);
+    void enregistrer_etape(std::string texte, std::string commentaire, bool avant,
+                           GenreEtape genre = GenreEtape::ordinaire);
     int fait_n_box(Boite boite, int gauche, int droite);
     void c_box1(int k);
     void remplit_parties(const std::string &texte);
 
-    // The twelve action panels, by the handler names of the window.
+    // The twelve action panels, by the handler names of the window: each runs
+    // the row of the action table its panel offers.
     void Panel10Click();
     void Button6Click();        // Panel11
     void Panel12Click();
@@ -283,17 +294,20 @@ private:
     }
     void clic_resultat(Boite boite, int gauche, int droite);
     void efface_resultats(int n);
-    void montre(Boite boite, const std::string &texte, int numero);
+    // The box shows the step numero; when it is the step the work is on
+    // (en_cours), the panels and the parts follow it.
+    void montre(Boite boite, const std::string &texte, int numero, bool en_cours = true);
     void montre_etape(int n, const std::string &texte, const std::string &commentaire, bool avant);
     void met_a_jour_panneaux(const std::string &texte);
     void ajoute_historique(const std::string &texte, const std::string &commentaire);
     void demande(int code, int haut);
-    const std::string &libelle(Panneau p) const { return menus[p].libelle; }
+    void agit(Panneau panneau);
+    void travaille(ActionPanneau action);
     std::string &courante() { return etapes[partage.etape]; }
     void resout_etape();
     void marche_substitution();
     void substitue_systeme(int equation, const std::string &indication);
-    void remplace_variable(int cible, Panneau p);
-    void autre_expression();
+    void remplace_variable(int cible, const std::string &indication);
+    void autre_expression(const std::string &indication);
     void operation_argument(int code, std::string a);
 };

@@ -94,7 +94,7 @@ inline Sortie solutions_du_panneau(const Entree &e)
     EtatMenus etat;
     etat.base = e.enonce.texte;
     const Menus m = met_a_jour_menus(e.enonce.texte, etat);
-    if (m[PANEL5].libelle != "Solution(s)" || !m[PANEL5].actif)
+    if (m[PANEL5].action != ActionPanneau::solutions || !m[PANEL5].actif)
         return {"", true};
     if (partage.nature_expression != EQUATION)
         return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));

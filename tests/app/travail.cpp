@@ -89,12 +89,18 @@ TEST_F(TravailTest, LesEtapesRemplissentLesBoitesPuisDefilent)
     EXPECT_EQ(t.boite_active, MTHX2);
 }
 
+// A step that states the solutions has a colour of its own; a hint that
+// merely speaks of solutions does not make one.
 TEST_F(TravailTest, UnEtapeDeSolutionAUneAutreCouleur)
 {
     t.MthX1Change("x=1");
-    t.enregistrer_etape("1", "La solution est : ", true);
+    t.zero_montre("1", "", "", "");
     EXPECT_EQ(t.boites[MTHX3].couleur, COULEUR_SOLUTION);
     EXPECT_EQ(t.boites[MTHX3].couleur_commentaire, COULEUR_ANCIENNE);
+    t.enregistrer_etape("x=1", "Ecriture non équivalente. x² = a a deux solutions.", true);
+    EXPECT_EQ(t.boites[MTHX4].couleur, COULEUR_NOUVELLE);
+    t.Image17Click();
+    EXPECT_EQ(t.boites[MTHX3].couleur, COULEUR_SOLUTION);
 }
 
 TEST_F(TravailTest, LaConsigneSuitLaNatureALEtape2)
@@ -289,7 +295,7 @@ TEST_F(TravailTest, UnePartieEffaceeNeResteParAttacheeASonEtape)
     t.Image17Click();
     t.enregistrer_etape("2*x=4", "Il faut soustraire [1] aux deux membres.", true);
     EXPECT_EQ(t.partie_source[2], -1);
-    t.Panel8Click();
+    t.substituer(-1);
     EXPECT_EQ(t.etapes[1], "2*x=4");
 }
 
@@ -431,6 +437,31 @@ TEST_F(TravailTest, LesSolutionsDUneEquation)
         EXPECT_EQ(travail.etapes[2], c.solutions) << c.enonce;
         EXPECT_EQ(travail.commentaires[2], c.annonce) << c.enonce;
     }
+}
+
+// The panels follow a step that reads "1", not the step before it.
+TEST_F(TravailTest, UneEtapeEgaleAUnRegleLesPanneaux)
+{
+    t.MthX1Change("3x-2x-x+1");
+    ASSERT_TRUE(t.menus[PANEL7].actif);
+    t.clic_panneau("Panel7");
+    ASSERT_EQ(t.etapes[2], "1");
+    EXPECT_FALSE(t.menus[PANEL7].actif);
+    EXPECT_TRUE(t.menus[PANEL8].actif);
+}
+
+// The click records the step the menus computed, unless the options it
+// depends on changed since: then it follows the options set now.
+TEST_F(TravailTest, LeClicSuitLesOptionsDuMoment)
+{
+    t.MthX1Change("x^2-5x+6");
+    ASSERT_TRUE(t.menus[PANEL6].actif);
+    partage.option_trinomes = false;
+    t.clic_panneau("Panel6");
+    EXPECT_EQ(t.etapes[2], "") << t.commentaires[2];
+    partage.option_trinomes = true;
+    t.clic_panneau("Panel6");
+    EXPECT_EQ(t.etapes[2], "(x-2)*(x-3)") << t.commentaires[2];
 }
 
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)

@@ -1,0 +1,252 @@
+#include "app/travail/table_actions.h"
+
+#include <array>
+
+#include "algebra/denominateurs.h"
+#include "algebra/developpement.h"
+#include "algebra/enonces.h"
+#include "algebra/factorisation.h"
+#include "algebra/fractions.h"
+#include "algebra/racines_carrees.h"
+#include "algebra/solutions.h"
+#include "algebra/vecteurs.h"
+#include "app/travail/contexte.h"
+#include "core/partage.h"
+#include "formula/normalise.h"
+
+namespace {
+
+using Calcul = std::optional<Resultat> (*)(const std::string &s);
+
+std::optional<Resultat> etape(std::string texte, std::string complement = {})
+{
+    return Resultat{{}, 0, std::move(texte), std::move(complement)};
+}
+
+// The options the engine's operations read, one bit each.
+unsigned options_des_operations()
+{
+    const Partage &p = partage;
+    unsigned bits = 0;
+    for (const bool option : {p.option_reduire, p.option_fractions, p.option_racines, p.option_kalkul,
+                              p.option_simplif, p.option_factoriz, p.option_developpe, p.option_trinomes,
+                              p.mode_vecteurs})
+        bits = bits << 1 | (option ? 1U : 0U);
+    return bits;
+}
+
+// An engine operation that rewrites its text in place and says whether it applied.
+template <bool (*operation)(std::string &)>
+std::optional<Resultat> par(const std::string &s)
+{
+    std::string r = s;
+    if (!operation(r))
+        return std::nullopt;
+    return etape(std::move(r));
+}
+
+// An engine operation that always rewrites its text.
+template <void (*operation)(std::string &)>
+std::optional<Resultat> toujours(const std::string &s)
+{
+    std::string r = s;
+    operation(r);
+    return etape(std::move(r));
+}
+
+std::optional<Resultat> simplifie(const std::string &s)
+{
+    std::string r = s;
+    vecteur_nul(r);
+    groupe_denominateurs(r);
+    r = normalise(r);
+    simplifie_quotient(r);
+    if (partage.option_racines) {
+        r = fusionne_racines(normalise(simplifie_racines(r)));
+        r = normalise(r);
+    } else {
+        r = fusionne_racines(r);
+    }
+    return etape(std::move(r));
+}
+
+std::optional<Resultat> developpee(const std::string &s)
+{
+    std::string r = s;
+    if (!developpe(r, options_calcul()))
+        return std::nullopt;
+    return etape(std::move(r));
+}
+
+std::optional<Resultat> au_meme_denominateur(const std::string &s)
+{
+    std::string r = s;
+    if (!reduit_au_denominateur(r, ""))
+        return std::nullopt;
+    return etape(std::move(r));
+}
+
+template <char operateur>
+std::optional<Resultat> membre_a_membre(const std::string &s)
+{
+    std::string r = s;
+    combine_systeme(r, std::string(1, operateur));
+    return etape(std::move(r));
+}
+
+std::optional<Resultat> normalisee(const std::string &s) { return etape(normalise(s)); }
+
+// "Erreur" is the engine's word for a failed factoring, not a step.
+std::optional<Resultat> factorisee(const std::string &s)
+{
+    std::string copie = s, indication;
+    std::string r = factorise(copie, partage.option_trinomes, indication);
+    if (r == "Erreur")
+        return std::nullopt;
+    return etape(std::move(r), std::move(indication));
+}
+
+std::optional<Resultat> somme(const std::string &s)
+{
+    std::string r = s;
+    if (!en_somme(r))
+        return std::nullopt;
+    return etape(std::move(r), "[" + s + "]");
+}
+
+std::optional<Resultat> sous_racine(const std::string &s)
+{
+    std::string r = s;
+    if (!met_sous_racine(r, partage.option_racines))
+        return std::nullopt;
+    return etape(std::move(r));
+}
+
+constexpr LigneAction etape_(ActionPanneau a, Panneau p, const char *libelle, const char *indication, Calcul calcul,
+                   const char *refus = "")
+{
+    return {a, p, libelle, Effet::etape, indication, calcul, refus};
+}
+
+constexpr LigneAction argument(ActionPanneau a, Panneau p, const char *libelle, int code, int haut)
+{
+    return {a, p, libelle, Effet::argument, "", nullptr, "", code, haut};
+}
+
+constexpr LigneAction travail(ActionPanneau a, Panneau p, const char *libelle, const char *indication = "")
+{
+    return {a, p, libelle, Effet::travail, indication};
+}
+
+using enum ActionPanneau;
+
+constexpr LigneAction LIGNES[] = {
+    {aucune, NB_PANNEAUX, "", Effet::rien},
+
+    etape_(simplifier, PANEL10, "Simplifier", "Il faut simplifier.", simplifie),
+    argument(ajouter_aux_membres, PANEL10, "Add. aux deux membres...", 5, 154),
+    etape_(additionner_membre_a_membre, PANEL10, "Add. membre à membre...", "Il faut additionner membre à membre.",
+           membre_a_membre<'+'>),
+
+    etape_(meme_denominateur, PANEL11, "Même dénominateur", "Il faut réduire au même dénominateur.",
+           au_meme_denominateur),
+    argument(multiplier_haut_et_bas, PANEL11, "Multiplier haut et bas...", 2, 174),
+    argument(soustraire_aux_membres, PANEL11, "Soust. aux deux membres...", 7, 174),
+    etape_(soustraire_membre_a_membre, PANEL11, "Soust. membre à membre...", "Il faut soustraire membre à membre.",
+           membre_a_membre<'-'>),
+
+    argument(denominateur_commun, PANEL12, "Dénominateur commun...", 9, 194),
+    argument(multiplier_membres, PANEL12, "Mult. deux membres par...", 4, 194),
+    argument(diviser_haut_et_bas, PANEL12, "Diviser haut et bas...", 3, 194),
+
+    etape_(additionner_numerateurs, PANEL1, "Add. les numérateurs", "Il faut additionner les numérateurs.",
+           par<additionne_numerateurs>),
+    etape_(multiplier_fractions, PANEL1, "Mult. les fractions", "Il faut multiplier les fractions.", normalisee),
+    argument(diviser_membres, PANEL1, "Div. deux membres par...", 6, 214),
+
+    etape_(developper, PANEL5, "Développer", "Il faut développer.", developpee),
+    etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", par<decompose_racine>),
+    etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", par<recompose_racine>),
+    etape_(forme_canonique, PANEL5, "Forme canonique", "Il faut demander la forme canonique.",
+           par<::forme_canonique>),
+    travail(solutions, PANEL5, "Solution(s)"),
+
+    etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorisee),
+    argument(decomposer_chasles, PANEL6, "Décomposer (Chasles)...", 11, 262),
+    travail(tableau_de_signes, PANEL6, "Tableau de signes"),
+    etape_(ecrire_comme_somme, PANEL6, "Ecrire comme une somme", "Il faut écrire % sous la forme d'une somme.", somme),
+    etape_(enlever_parentheses, PANEL6, "Enlever les parenthèses", "Il faut supprimer les parenthèses.",
+           par<enleve_parentheses>),
+
+    argument(factoriser_par, PANEL3, "Factoriser par...", 1, 286),
+    travail(substituer_a_1, PANEL3, "Substituer à (I)", "Il faut substituer à l'équation (I)"),
+
+    etape_(reduire_et_ordonner, PANEL7, "Réduire et ordonner", "Il faut ordonner.", par<ordonne>),
+    etape_(reduire_avec_chasles, PANEL7, "Réduire avec Chasles", "Il faut réduire avec la propriété de Chasles.",
+           toujours<chasles>),
+    etape_(ecriture_scientifique, PANEL7, "Ecriture scientifique", "Il faut demander l'écriture scientifique.",
+           par<::ecriture_scientifique>),
+    etape_(enlever_moins_vecteurs, PANEL7, "Enlever les signes \"-\"",
+           "Il faut transformer les signes \"-\" en \"+\".", par<enleve_moins_vecteurs>),
+    travail(substituer_a_2, PANEL7, "Substituer à (II)", "Il faut substituer à l'équation (II)"),
+
+    travail(substituer, PANEL8, "Substituer"),
+    travail(remplacer_x_dans_1, PANEL8, "Remplacer x dans (I)", "Il faut Remplacer x dans (I)"),
+    travail(remplacer_y_dans_1, PANEL8, "Remplacer y dans (I)", "Il faut Remplacer y dans (I)"),
+
+    travail(autre_expression, PANEL4, "Autre expression...", "Il faut demander une autre expression."),
+    argument(ecrire_autrement, PANEL4, "Ecrire autrement...", 12, 171),
+    travail(remplacer_x_dans_2, PANEL4, "Remplacer x dans (II)", "Il faut Remplacer x dans (II)"),
+    travail(remplacer_y_dans_2, PANEL4, "Remplacer y dans (II)", "Il faut Remplacer y dans (II)"),
+
+    etape_(calculer, PANEL17, "Calculer", "Il faut calculer.", normalisee),
+    argument(remplacer_x_par, PANEL17, "Remplacer x par...", 8, 192),
+
+    etape_(mettre_sous_racine, PANEL19, "Mettre sous une racine", "Il faut mettre sous la forme d'une racine carrée.",
+           sous_racine,
+           "Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine."),
+};
+
+// A row for every action, in the order of the actions: an action finds its row directly.
+constexpr bool une_ligne_par_action()
+{
+    for (std::size_t i = 0; i < std::size(LIGNES); ++i)
+        if (LIGNES[i].action != static_cast<ActionPanneau>(i))
+            return false;
+    return std::size(LIGNES) == static_cast<std::size_t>(mettre_sous_racine) + 1;
+}
+static_assert(une_ligne_par_action());
+
+} // namespace
+
+const LigneAction &ligne_action(ActionPanneau a)
+{
+    const auto i = static_cast<std::size_t>(a);
+    return i < std::size(LIGNES) ? LIGNES[i] : LIGNES[0];
+}
+
+std::optional<Resultat> calcule(ActionPanneau a, const std::string &s)
+{
+    const LigneAction &l = ligne_action(a);
+    if (!l.calcul)
+        return std::nullopt;
+    std::optional<Resultat> r = l.calcul(s);
+    if (r) {
+        r->source = s;
+        r->options = options_des_operations();
+    }
+    return r;
+}
+
+bool vaut_pour(const Resultat &r, const std::string &s)
+{
+    return r.source == s && r.options == options_des_operations();
+}
+
+std::string indication(const LigneAction &ligne, const Resultat &r)
+{
+    std::string texte = ligne.indication;
+    if (const std::size_t i = texte.find('%'); i != std::string::npos)
+        texte.replace(i, 1, r.complement);
+    return texte;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The action table: every action an action panel of the main window can
+// offer, with its panel, its caption, its hint and what a click does. The
+// menus choose one row for each panel from the statement and keep the step
+// that row computes; the click runs the row it finds there. Nothing is ever
+// decided from a caption or a hint.
+
+#include <optional>
+#include <string>
+
+// The panels, in the order of the window from the top.
+enum Panneau : int {
+    PANEL10, PANEL11, PANEL12, PANEL1, PANEL5, PANEL6,
+    PANEL3, PANEL7, PANEL8, PANEL4, PANEL17, PANEL19,
+    NB_PANNEAUX
+};
+
+enum class ActionPanneau {
+    aucune,
+    // Panel10
+    simplifier, ajouter_aux_membres, additionner_membre_a_membre,
+    // Panel11
+    meme_denominateur, multiplier_haut_et_bas, soustraire_aux_membres, soustraire_membre_a_membre,
+    // Panel12
+    denominateur_commun, multiplier_membres, diviser_haut_et_bas,
+    // Panel1
+    additionner_numerateurs, multiplier_fractions, diviser_membres,
+    // Panel5
+    developper, decomposer_racine, recomposer_racine, forme_canonique, solutions,
+    // Panel6
+    factoriser, decomposer_chasles, tableau_de_signes, ecrire_comme_somme, enlever_parentheses,
+    // Panel3
+    factoriser_par, substituer_a_1,
+    // Panel7
+    reduire_et_ordonner, reduire_avec_chasles, ecriture_scientifique, enlever_moins_vecteurs, substituer_a_2,
+    // Panel8
+    substituer, remplacer_x_dans_1, remplacer_y_dans_1,
+    // Panel4
+    autre_expression, ecrire_autrement, remplacer_x_dans_2, remplacer_y_dans_2,
+    // Panel17
+    calculer, remplacer_x_par,
+    // Panel19
+    mettre_sous_racine,
+};
+
+// A step computed by an operation of the table: the statement it was computed
+// from and the options it was computed under, the new statement, and what
+// fills the "%" of the row's hint.
+struct Resultat {
+    std::string source;
+    unsigned options = 0;
+    std::string texte;
+    std::string complement;
+};
+
+// What a click on the row does.
+enum class Effet {
+    rien,
+    etape,      // records the step the operation computes from the current one
+    argument,   // asks for an argument first (the argument window opens)
+    travail,    // a move of the work itself: solving, substitutions, other forms, the sign table
+};
+
+struct LigneAction {
+    ActionPanneau action;
+    Panneau panneau;
+    const char *libelle;
+    Effet effet;
+    // The hint recorded with the step, "%" standing for the operation's complement.
+    const char *indication = "";
+    // Effet::etape: the operation on the current step; nothing when it does not apply.
+    std::optional<Resultat> (*calcul)(const std::string &s) = nullptr;
+    // Effet::etape: why nothing is recorded when the operation does not apply
+    // (empty: nothing is said).
+    const char *refus = "";
+    // Effet::argument: the operation waiting for the argument, and the argument
+    // window's offset from the top of the main window, beside the panel.
+    int code_argument = 0;
+    int haut = 0;
+};
+
+const LigneAction &ligne_action(ActionPanneau a);
+
+// The row's operation on s, with its source; nothing for a row that computes no step.
+std::optional<Resultat> calcule(ActionPanneau a, const std::string &s);
+
+// The step still holds for the statement s: computed from it, under the
+// options set now (the teacher may have changed them since).
+bool vaut_pour(const Resultat &r, const std::string &s);
+
+// The hint of the row for that result.
+std::string indication(const LigneAction &ligne, const Resultat &r);
