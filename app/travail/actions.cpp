@@ -323,7 +323,11 @@ void Travail::resout_etape()
     // (the normal form may have lost a denominator's zero).
     if (std::string m1 = s, m2, m3, m4; !resout(m1, m2, m3, m4, contexte_resolution())) {
         if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
-            enregistrer_etape(c->texte, c->annonce, true, GenreEtape::solution);
+            // A combination of a system true for every x leaves the pairs of
+            // a line, not every real.
+            const bool une_infinite = c->texte == "R" && p.base_systeme;
+            enregistrer_etape(c->texte, une_infinite ? "Le système a une infinité de solutions." : c->annonce, true,
+                              GenreEtape::solution);
             p.derniere_expression = c->texte;
             return;
         }

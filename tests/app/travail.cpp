@@ -411,6 +411,18 @@ TEST_F(TravailTest, LIntervalleDesSolutionsSuitLeSigneDuMembre)
     }
 }
 
+// Combining a system can leave an equality true for every x: the system then
+// has infinitely many solutions, not every real.
+TEST_F(TravailTest, UnSystemeCombineEnEgaliteToujoursVraie)
+{
+    t.MthX1Change("{x-2y=3\r\n-x+2y=-3}");
+    t.Panel10Click();
+    ASSERT_EQ(t.etapes[2], "0=0");
+    t.Panel5Click();
+    EXPECT_EQ(t.etapes[3], "R");
+    EXPECT_EQ(t.commentaires[3], "Le système a une infinité de solutions.");
+}
+
 // Every equation offered "Solution(s)" is solved, each value listed once; a
 // statement whose roots cannot all be found records nothing.
 TEST_F(TravailTest, LesSolutionsDUneEquation)
