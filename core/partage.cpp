@@ -24,7 +24,6 @@ void valeurs_par_defaut()
     p.aides_a_imprimer = false;
     p.nature_exercice = 0;
     p.couleur_commentaire = 0x0290C0FF;
-    p.mot_systeme = "équation";
     p.fichier_exercice.clear();
     p.mode_eleve = false;
     p.saisie_depuis_prof = false;

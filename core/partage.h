@@ -25,7 +25,6 @@ struct Partage {
     int etape = 0;
     int nature_expression = 0;
     int nature_exercice = 0;
-    int position_relation = 0;
     std::string expression_base;
     std::string expression_fichier;
     std::string derniere_expression;
@@ -46,7 +45,6 @@ struct Partage {
     bool base_systeme = false;
     std::string expression_x;
     std::string expression_y;
-    std::string mot_systeme;
     bool accepte_inf = false;
 
     // Exercise and marking
@@ -94,11 +92,6 @@ struct Partage {
     int largeur_ecran = 0;
     int dx_fenetre = 0, dy_fenetre = 0, dx_haut = 0, dy_haut = 0, dx_bas = 0, dy_bas = 0,
         dy_effacer = 0;
-
-    // Tables of the expression split (1..20)
-    std::array<std::string, 21> table_groupes;
-    std::array<std::string, 21> table_morceaux;
-    std::array<std::string, 21> table_operateurs;
 };
 
 extern Partage partage;

@@ -609,7 +609,7 @@ void Travail::remplit_parties(const std::string &texte)
         parties.push_back(" " + enonce.membre_gauche.texte);
         parties.push_back(" " + enonce.membre_droit.texte);
         p.libelle_membres =
-            enonce.nature == SYSTEME ? "Deux " + p.mot_systeme + "s..." : "Deux membres...";
+            enonce.nature == SYSTEME ? "Deux " + enonce.mot_systeme + "s..." : "Deux membres...";
     }
     parties.push_back(p.libelle_membres);
     partie_affichee = static_cast<int>(parties.size()) - 1;
@@ -622,8 +622,8 @@ int Travail::fait_n_box(Boite boite, int gauche, int droite)
     const int m = static_cast<int>(boites[boite].texte.size());
     if (gauche + m == droite)
         return 0;
-    if (enonce.nature != EXPRESSION && p.position_relation > 0)
-        return p.position_relation < gauche + 1 ? 2 : 1;
+    if (enonce.nature != EXPRESSION && enonce.position_relation > 0)
+        return enonce.position_relation < gauche + 1 ? 2 : 1;
     const TDmembre &membre = enonce.membre_gauche;
     std::string s = membre.morceaux[1];
     int k = 1;

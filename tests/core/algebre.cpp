@@ -46,7 +46,7 @@ TEST_F(Algebre, RelationKindsAndMembers)
         EXPECT_EQ(e.membre_gauche.texte, c.gauche) << c.texte;
         EXPECT_EQ(e.membre_droit.texte, c.droit) << c.texte;
         if (c.nature != EXPRESSION) {
-            EXPECT_EQ(partage.position_relation, c.position) << c.texte;
+            EXPECT_EQ(e.position_relation, c.position) << c.texte;
         }
     }
 }
@@ -58,13 +58,13 @@ TEST_F(Algebre, Systems)
     EXPECT_EQ(e.texte, "x+y=2\r\nx-y=0");
     EXPECT_EQ(e.membre_gauche.texte, "x+y=2");
     EXPECT_EQ(e.membre_droit.texte, "x-y=0");
-    EXPECT_EQ(partage.position_relation, 6);
-    EXPECT_EQ(partage.mot_systeme, "équation");
+    EXPECT_EQ(e.position_relation, 6);
+    EXPECT_EQ(e.mot_systeme, "équation");
 
     const TDalgebre compact("{x+y<2\r\nx-y<0}");
     EXPECT_EQ(compact.texte, "x+y<2\r\nx-y<0");
     EXPECT_EQ(compact.membre_droit.texte, "x-y<0");
-    EXPECT_EQ(partage.mot_systeme, "inéquation");
+    EXPECT_EQ(compact.mot_systeme, "inéquation");
 
     // Without a line break the system is one line; nothing is lost.
     const TDalgebre une_ligne("{x+y=2}");
