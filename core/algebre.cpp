@@ -397,10 +397,22 @@ void separe_fraction(std::string &t, std::string &denominateur)
 
 std::string forme_lisible(std::string_view entree)
 {
-    std::string t(entree);
+    std::string t;
+    t.reserve(entree.size() + 8);
+    // A square or a cube is written raised, right after its base; a longer
+    // exponent ('x^23') stays as it is.
+    for (std::size_t i = 0; i < entree.size(); ++i) {
+        const char suivant = i + 2 < entree.size() ? entree[i + 2] : ' ';
+        const bool chiffre_suit = (suivant >= '0' && suivant <= '9') || suivant == '.';
+        if (entree[i] == '^' && i + 1 < entree.size() && (entree[i + 1] == '2' || entree[i + 1] == '3') &&
+            !chiffre_suit) {
+            t += entree[i + 1] == '2' ? "²" : "³";
+            ++i;
+        } else {
+            t += entree[i];
+        }
+    }
     remplace_chaque(t, "*", "·");
-    remplace_chaque(t, "^3", " ³");
-    remplace_chaque(t, "^2", " ²");
     remplace_chaque(t, "sqrt", "racine");
 
     static constexpr std::string_view marque = "..arrow";

@@ -309,8 +309,9 @@ TEST(OutilsTexte, FormeLisible)
     const std::pair<std::string, std::string> cas[] = {
         {"AB..arrow", "vecteurAB"},
         {"o..arrow", "vecteurNul"},
-        {"2*x^2", "2·x ²"},
-        {"x^3+x^2", "x ³+x ²"},
+        {"2*x^2", "2·x²"},
+        {"x^3+(x+1)^2", "x³+(x+1)²"},
+        {"x^23-x^2.5", "x^23-x^2.5"},
         {"sqrt(2)", "racine(2)"},
         {"u..arrow", "vecteuru"},
         {"2*AB..arrow+o..arrow", "2·vecteurAB+vecteurNul"},
