@@ -61,18 +61,19 @@ std::string libelle_piece_seule(int exposant)
     }
 }
 
-// Pieces 8 onwards of a member folded into one parenthesised piece 8. When
-// the operator in front of the fold is "-" or "/", the operators inside are
+// Parts 8 onwards of a member folded into one parenthesised piece. When the
+// operator in front of the fold is "-" or "/", the operators inside are
 // inverted so that the member keeps its value; the fold is the last piece, so
 // no operator follows it.
-std::string pli(const std::vector<std::string> &morceaux, const std::vector<std::string> &operateurs)
+std::string pli(const EnonceLu &enonce, const std::vector<Partie> &parties)
 {
-    const bool inverse = operateurs[6] == "-" || operateurs[6] == "/";
+    const char avant = parties[6].operateur;
+    const bool inverse = avant == '-' || avant == '/';
     std::string r = "(";
-    for (std::size_t k = 7; k < morceaux.size(); ++k) {
-        r += morceaux[k];
-        if (k + 1 < morceaux.size()) {
-            std::string op = operateurs[k];
+    for (std::size_t k = 7; k < parties.size(); ++k) {
+        r += enonce.ecrit(parties[k].etendue);
+        if (k + 1 < parties.size()) {
+            std::string op(1, parties[k].operateur);
             if (inverse)
                 inverse_operateur(op);
             r += op;
@@ -141,17 +142,14 @@ TDmembre::TDmembre(const EnonceLu &enonce, const Membre &membre)
         libelle = (nb_morceaux > PIECES_COMPTEES ? "n" : std::to_string(nb_morceaux)) +
                   (membre.termes ? " termes :" : " facteurs :");
 
-    std::vector<std::string> tous, operateurs;
-    for (const Partie &partie : membre.parties) {
-        tous.emplace_back(enonce.ecrit(partie.etendue));
-        operateurs.emplace_back(partie.operateur == '\0' ? 0 : 1, partie.operateur);
-    }
     for (std::size_t k = 0; k < std::min<std::size_t>(nb_morceaux, 8); ++k) {
-        morceaux[k + 1] = tous[k];
-        operateurs_membre[k + 1] = operateurs[k];
+        const Partie &partie = membre.parties[k];
+        morceaux[k + 1] = enonce.ecrit(partie.etendue);
+        if (partie.operateur != '\0')
+            operateurs_membre[k + 1].assign(1, partie.operateur);
     }
     if (nb_morceaux >= 9) {
-        morceaux[8] = pli(tous, operateurs);
+        morceaux[8] = pli(enonce, membre.parties);
         operateurs_membre[8].clear();
     }
 
