@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "algebra/developpement.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/normalise.h"
 
 bool groupe_denominateurs(std::string &t)

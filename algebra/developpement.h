@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 // Longer texts are not worked on: no pupil's statement comes near, and every
 // operation stays quick on any input.

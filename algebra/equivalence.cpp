@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
 

@@ -1,6 +1,6 @@
 #include "algebra/intervalle.h"
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {

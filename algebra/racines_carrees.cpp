@@ -6,7 +6,7 @@
 
 #include <gmpxx.h>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/valeur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"

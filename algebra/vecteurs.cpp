@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/normalise.h"
 
 namespace {

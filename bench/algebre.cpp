@@ -8,7 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {

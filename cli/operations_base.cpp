@@ -6,8 +6,8 @@
 
 #include "algebra/denominateurs.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
-#include "core/decoupe.h"
+#include "algebra/algebre.h"
+#include "algebra/decoupe.h"
 #include "core/partage.h"
 
 namespace cli {

@@ -2,7 +2,7 @@
 
 #include "app/travail/menus.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace cli {

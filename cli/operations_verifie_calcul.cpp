@@ -14,7 +14,7 @@
 #include "app/travail/contexte.h"
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/valeur.h"
 
 namespace cli {

@@ -1,5 +1,8 @@
 #include "core/partage.h"
 
+#include <charconv>
+#include <utility>
+
 Partage partage;
 
 void valeurs_par_defaut()
@@ -38,4 +41,16 @@ void remet_a_zero_complet()
     Partage &p = partage;
     p.option_reduire = p.option_fractions = p.option_racines = p.option_kalkul =
         p.option_simplif = p.option_factoriz = p.option_developpe = true;
+}
+
+TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_)
+    : commentaire(std::move(commentaire_)), solution(std::move(solution_))
+{
+    const char *debut = texte_penalite.data();
+    const char *fin = debut + texte_penalite.size();
+    if (debut != fin && *debut == '+')
+        ++debut;
+    int valeur = 0;
+    const auto [ptr, erreur] = std::from_chars(debut, fin, valeur);
+    penalite = erreur == std::errc() && ptr == fin ? valeur : 0;
 }

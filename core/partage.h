@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include "core/algebre.h"
 
 // Colours are palette-relative RGB values written 0x02BBGGRR.
 using Couleur = std::uint32_t;
@@ -19,6 +18,15 @@ inline constexpr std::size_t NB_PANNEAUX_ACTION = 12;
 using PanneauxPermis = std::array<bool, NB_PANNEAUX_ACTION>;
 inline constexpr PanneauxPermis TOUS_PERMIS{true, true, true, true, true, true,
                                             true, true, true, true, true, true};
+
+// An expected answer of an exercise.
+struct TDsolu {
+    std::string commentaire;
+    std::string solution;
+    int penalite = 0;   // points taken off; 0 marks the right answer
+
+    TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_);
+};
 
 struct Partage {
     // Work and steps

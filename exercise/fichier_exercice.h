@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "algebra/intervalle.h"
-#include "core/algebre.h"
 #include "core/partage.h"
 #include "core/encodage.h"
 

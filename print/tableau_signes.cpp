@@ -5,7 +5,7 @@
 
 #include "algebra/solutions.h"
 #include "app/travail/contexte.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"

@@ -6,7 +6,7 @@
 #include "algebra/solutions.h"
 #include "app/travail/contexte.h"
 #include "app/travail/regles_nommees.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"

@@ -6,7 +6,7 @@
 #include "app/travail/mot_de_passe.h"
 #include "app/travail/enonce_refuse.h"
 #include "app/travail/reponse.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/configuration.h"
 #include "exercise/fichier_exercice.h"
 #include "exercise/grilles.h"

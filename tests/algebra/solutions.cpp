@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/partage.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"

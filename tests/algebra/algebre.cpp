@@ -1,4 +1,4 @@
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 #include <random>
 #include <string>
@@ -223,10 +223,6 @@ TEST(OutilsTexte, SeparePuissance)
 
 TEST(OutilsTexte, SmallTools)
 {
-    std::string t = "az é1";
-    majuscules(t);
-    EXPECT_EQ(t, "AZ é1");
-
     const std::pair<std::string, std::string> systemes[] = {
         {"{\r\na\r\nb\r\n}", "{a\r\nb}"},
         {"{a\r\nb}", "{a\r\nb}"},

@@ -74,15 +74,6 @@ struct TDpoly {
     explicit TDpoly(std::string t);
 };
 
-// An expected answer of an exercise.
-struct TDsolu {
-    std::string commentaire;
-    std::string solution;
-    int penalite = 0;   // points taken off; 0 marks the right answer
-
-    TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_);
-};
-
 // Small text operations shared by every part of the program.
 inline bool contient(std::string_view texte, std::string_view mot) { return texte.find(mot) != std::string_view::npos; }
 // Index of the ")" that closes the "(" at index ouvrante; npos when there
@@ -105,7 +96,6 @@ Puissance separe_puissance(std::string_view morceau);
 
 void sans_blancs(std::string &t);
 std::string sans_blancs(std::string_view t);
-void majuscules(std::string &t);
 void compacte_systeme(std::string &t);
 void groupe_fractions_numeriques(std::string &t);
 // A piece of a sum (somme) or of a product, written after its operator

@@ -1,12 +1,11 @@
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <utility>
 #include <vector>
 
-#include "core/decoupe.h"
+#include "algebra/decoupe.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -204,18 +203,6 @@ TDalgebre::TDalgebre(std::string_view t)
 
 TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}
 
-TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_)
-    : commentaire(std::move(commentaire_)), solution(std::move(solution_))
-{
-    const char *debut = texte_penalite.data();
-    const char *fin = debut + texte_penalite.size();
-    if (debut != fin && *debut == '+')
-        ++debut;
-    int valeur = 0;
-    const auto [ptr, erreur] = std::from_chars(debut, fin, valeur);
-    penalite = erreur == std::errc() && ptr == fin ? valeur : 0;
-}
-
 // ---------------------------------------------------------------- text tools
 
 constexpr int DEGRE_MAX = 1000000;
@@ -328,13 +315,6 @@ std::string sans_blancs(std::string_view t)
         if (c != ' ')
             r += c;
     return r;
-}
-
-void majuscules(std::string &t)
-{
-    for (char &c : t)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
 }
 
 void compacte_systeme(std::string &t)

@@ -1,4 +1,4 @@
-#include "core/decoupe.h"
+#include "algebra/decoupe.h"
 
 #include <random>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include <climits>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
 

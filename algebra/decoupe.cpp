@@ -1,9 +1,9 @@
-#include "core/decoupe.h"
+#include "algebra/decoupe.h"
 
 #include <algorithm>
 #include <array>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
 
