@@ -76,7 +76,7 @@ bool parentheses_equilibrees(std::string_view t)
 
 bool est_somme(const std::string &texte)
 {
-    return TDalgebre(texte).membre_gauche.nb_additifs > 0;
+    return EnonceLu(texte).membres.front().termes;
 }
 
 // The first root of a whole number in a factor, whatever signs or brackets

@@ -57,7 +57,7 @@ struct EnonceLu {
     // text in braces, so its spans are one byte further than those of texte.
     std::optional<Arbre> arbre;
     // One member for an expression, two for a relation; for a system its
-    // first line and the rest.
+    // first line and the rest. Never empty.
     std::vector<Membre> membres;
     std::vector<int> equations;  // the line nodes of a system
     int domaine = -1;            // the node of a written domain, -1 without
@@ -68,5 +68,10 @@ struct EnonceLu {
     std::string mot_systeme;
 
     std::string_view ecrit(Etendue e) const { return std::string_view(texte).substr(e.debut, e.fin - e.debut); }
+    // The text of member k (0 the left one), empty when there is none.
+    std::string membre(std::size_t k) const
+    {
+        return k < membres.size() ? std::string(ecrit(membres[k].etendue)) : std::string();
+    }
 };
 

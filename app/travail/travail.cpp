@@ -343,7 +343,7 @@ void Travail::SpeedButton1Click()
 void Travail::demande_reponse()
 {
     Partage &p = partage;
-    const int nature = TDalgebre(etapes[1]).nature;
+    const int nature = EnonceLu(etapes[1]).nature;
     if (nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL)
         p.saisie_inequation = true;
     p.action_en_cours = 10;
