@@ -133,7 +133,7 @@ void remplace_chaque(std::string &t, std::string_view ancien, std::string_view n
 
 // ---------------------------------------------------------------- members
 
-TDmembre::TDmembre(const EnonceLu &enonce, const Membre &membre)
+void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 {
     texte = enonce.ecrit(membre.etendue);
     const std::size_t nb_morceaux = membre.parties.size();
@@ -196,9 +196,9 @@ TDalgebre::TDalgebre(std::string_view t)
     nature = enonce.nature;
     position_relation = enonce.position_relation;
     mot_systeme = enonce.mot_systeme;
-    membre_gauche = TDmembre(enonce, enonce.membres[0]);
+    membre_gauche.remplit(enonce, enonce.membres[0]);
     if (enonce.membres.size() > 1)
-        membre_droit = TDmembre(enonce, enonce.membres[1]);
+        membre_droit.remplit(enonce, enonce.membres[1]);
 }
 
 TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}

@@ -48,8 +48,9 @@ struct TDmembre {
     std::array<std::string, 10> operateurs_membre; // 0..9, entries 0 and 9 always empty
     std::array<int, 10> degres{};                  // 1..9
 
-    TDmembre() = default;
-    TDmembre(const EnonceLu &enonce, const Membre &membre);
+private:
+    friend struct TDalgebre;
+    void remplit(const EnonceLu &enonce, const Membre &membre);   // on a member that is still empty
 };
 
 struct TDalgebre {
