@@ -618,20 +618,18 @@ void Travail::remplit_parties(const std::string &texte)
 int Travail::fait_n_box(Boite boite, int gauche, int droite)
 {
     const Partage &p = partage;
-    const TDalgebre enonce(etapes[std::clamp(p.etape, 1, ETAPES_MAX)]);
+    const EnonceLu enonce(etapes[std::clamp(p.etape, 1, ETAPES_MAX)]);
     const int m = static_cast<int>(boites[boite].texte.size());
     if (gauche + m == droite)
         return 0;
     if (enonce.nature != EXPRESSION && enonce.position_relation > 0)
         return enonce.position_relation < gauche + 1 ? 2 : 1;
-    const TDmembre &membre = enonce.membre_gauche;
-    std::string s = membre.morceaux[1];
-    int k = 1;
-    while (k < 8 && !membre.morceaux[k + 1].empty() && static_cast<int>(s.size()) < gauche + 1) {
-        s += "+" + membre.morceaux[k + 1];
+    // The part that holds the caret, among the eight parts shown.
+    const std::vector<Partie> &parties = enonce.membres.front().parties;
+    std::size_t k = 1;
+    while (k < std::min<std::size_t>(parties.size(), 8) && static_cast<int>(parties[k - 1].etendue.fin) < gauche + 1)
         ++k;
-    }
-    return k;
+    return static_cast<int>(k);
 }
 
 void Travail::c_box1(int k)
