@@ -45,22 +45,27 @@ void lit_parties(const Arbre &arbre, Membre &membre)
         haut = arbre.enfant(arbre[haut], 0);
     const Noeud &n = arbre[haut];
     if (n.genre != Genre::somme && n.genre != Genre::produit) {
-        membre.parties.push_back({membre.etendue, '\0'});
+        membre.parties.push_back({membre.etendue, '\0', membre.noeud});
         return;
     }
     membre.termes = n.genre == Genre::somme;
     for (int k = 0; k < n.nombre_enfants; ++k) {
         const char avant = arbre.operateur(n, k);
-        const Etendue e = etendue(arbre[arbre.enfant(n, k)]);
+        const int enfant = arbre.enfant(n, k);
+        const Etendue e = etendue(arbre[enfant]);
         if (k > 0 && avant == ' ') {
             membre.parties.back().etendue.fin = e.fin;   // a factor written beside the previous one
+            membre.parties.back().noeud = -1;
             continue;
         }
         if (k > 0)
             membre.parties.back().operateur = avant;
-        membre.parties.push_back({e, '\0'});
+        membre.parties.push_back({e, '\0', enfant});
     }
-    membre.parties.front().etendue.debut = membre.etendue.debut;
+    if (haut != membre.noeud) {
+        membre.parties.front().etendue.debut = membre.etendue.debut;
+        membre.parties.front().noeud = -1;
+    }
 }
 
 // A member with its text as the only part: the member of a statement that
@@ -71,7 +76,7 @@ Membre membre_entier(Etendue e, int noeud = -1)
     m.noeud = noeud;
     m.etendue = e;
     if (e.fin > e.debut)
-        m.parties.push_back({e, '\0'});
+        m.parties.push_back({e, '\0', noeud});
     return m;
 }
 

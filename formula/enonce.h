@@ -36,6 +36,10 @@ struct Etendue {
 struct Partie {
     Etendue etendue;
     char operateur = '\0';
+    // Its node when the part is one node of the tree as written; -1 for
+    // factors side by side, for a first factor that carries the sign of
+    // its product, and in a statement that does not read.
+    int noeud = -1;
 };
 
 struct Membre {

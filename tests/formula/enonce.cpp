@@ -94,6 +94,22 @@ TEST(EnonceLu, RelationSystemAndDomain)
     EXPECT_EQ(EnonceLu("{x+y<4\r\n2x-y>1}").mot_systeme, "inéquation");
 
     EXPECT_EQ(EnonceLu("2x+1").domaine, -1);
+
+    // Each part's node, when it is one node as written.
+    const std::pair<std::string, std::vector<int>> genres[] = {
+        {"x^2+3(x-1)", {static_cast<int>(Genre::puissance), static_cast<int>(Genre::produit)}},
+        {"-2*x/3", {-1, static_cast<int>(Genre::lettre), static_cast<int>(Genre::nombre)}},
+        {"2x*3", {-1, static_cast<int>(Genre::nombre)}},
+        {"sqrt(x)", {static_cast<int>(Genre::fonction)}},
+        {"2x+", {-1}},
+    };
+    for (const auto &[texte, attendus] : genres) {
+        const EnonceLu e(texte);
+        std::vector<int> lus;
+        for (const Partie &p : e.membres.front().parties)
+            lus.push_back(p.noeud < 0 ? -1 : static_cast<int>((*e.arbre)[p.noeud].genre));
+        EXPECT_EQ(lus, attendus) << texte;
+    }
     const EnonceLu domaine("domain(x,-inf,3,12)");
     ASSERT_TRUE(domaine.arbre);
     EXPECT_EQ(domaine.domaine, domaine.arbre->racine);
