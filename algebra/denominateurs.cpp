@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "algebra/developpement.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/normalise.h"
 
 bool groupe_denominateurs(std::string &t)
 {
     t = normalise(t);
-    TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (m.nb_additifs == 0)
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres.front();
+    if (!m.termes)
         return false;
 
     // The terms with the operator in front of each; merged terms leave the list.
@@ -21,9 +21,11 @@ bool groupe_denominateurs(std::string &t)
         std::string texte;
     };
     std::vector<Terme> termes;
-    const int nb = std::min(m.nb_additifs + 1, 8);
-    for (int k = 1; k <= nb; ++k)
-        termes.push_back({m.operateurs_membre[k - 1], m.morceaux[k]});
+    char devant = '\0';
+    for (const Partie &partie : m.parties) {
+        termes.push_back({devant == '\0' ? std::string() : std::string(1, devant), std::string(enonce.ecrit(partie.etendue))});
+        devant = partie.operateur;
+    }
 
     for (bool fusion = true; fusion;) {
         fusion = false;

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"

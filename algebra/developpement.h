@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/algebre.h"
 #include "algebra/options_calcul.h"
-#include "core/algebre.h"
 
 // Longer texts are not worked on: no pupil's statement comes near, and every
 // operation stays quick on any input.

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "algebra/developpement.h"
 #include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/confronte.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
@@ -57,15 +57,15 @@ int compare_expressions(const std::string &a, const std::string &b)
 
 int compare_ecritures(const std::string &a, const std::string &b)
 {
-    const TDalgebre ea(a), eb(b);
+    const EnonceLu ea(a), eb(b);
     if (ea.nature == EXPRESSION && eb.nature == EXPRESSION)
         return compare_expressions(a, b);
     if (ea.nature == EXPRESSION || eb.nature == EXPRESSION)
         return NON_EQUIVALENTES;
     if (ea.nature != eb.nature || ea.nature == SYSTEME)
         return a == b ? EQUIVALENTES : EQUIVALENCE_NON_DEMONTREE;
-    const std::string &ga = ea.membre_gauche.texte, &da = ea.membre_droit.texte;
-    const std::string &gb = eb.membre_gauche.texte, &db = eb.membre_droit.texte;
+    const std::string ga = ea.membre(0), da = ea.membre(1);
+    const std::string gb = eb.membre(0), db = eb.membre(1);
     const std::string ecart_a = "(" + ga + ")-(" + da + ")";
     const bool egalite = ea.nature == EQUATION;
     if ((compare_expressions(ga, gb) == EQUIVALENTES && compare_expressions(da, db) == EQUIVALENTES) ||

@@ -8,8 +8,8 @@
 
 #include "algebra/developpement.h"
 #include "algebra/trinome.h"
-#include "core/algebre.h"
-#include "core/decoupe.h"
+#include "algebra/algebre.h"
+#include "algebra/decoupe.h"
 #include "formula/calcul.h"
 #include "formula/forme_normale.h"
 #include "formula/imprimeur.h"

@@ -70,7 +70,8 @@ Fraction separe(const std::string &terme)
 // A formula that reads, and no relation: what may be divided or multiplied.
 bool est_expression(const std::string &texte)
 {
-    return lis_formule(texte) && TDalgebre(texte).nature == EXPRESSION;
+    const EnonceLu lu(texte);
+    return lu.arbre && lu.nature == EXPRESSION;
 }
 
 // Coefficients of a polynomial in x of degree at most 3, by degree; a missing
@@ -162,7 +163,7 @@ std::string oppose(const std::string &signe) { return signe == "+" ? "-" : "+"; 
 // whole in parentheses otherwise.
 std::string negation(const std::string &q)
 {
-    if (TDalgebre(q).membre_gauche.nb_additifs > 0)
+    if (EnonceLu(q).membres.front().termes)
         return "-(" + q + ")";
     return q.starts_with('-') ? q.substr(1) : "-" + q;
 }
@@ -394,7 +395,7 @@ std::string factorise_par(const std::string &expression, const std::string &fact
     std::string diviseur = sans_blancs(facteur);
     std::string texte = expression;
     bool negatif = false;
-    if (TDalgebre(diviseur).membre_gauche.nb_additifs == 0) {
+    if (!EnonceLu(diviseur).membres.front().termes) {
         texte = normalise(texte);
         negatif = diviseur[0] == '-';
         if (negatif)

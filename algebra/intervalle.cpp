@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 namespace {
 

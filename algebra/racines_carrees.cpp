@@ -6,7 +6,7 @@
 
 #include <gmpxx.h>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/valeur.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
@@ -76,7 +76,7 @@ bool parentheses_equilibrees(std::string_view t)
 
 bool est_somme(const std::string &texte)
 {
-    return TDalgebre(texte).membre_gauche.nb_additifs > 0;
+    return EnonceLu(texte).membres.front().termes;
 }
 
 // The first root of a whole number in a factor, whatever signs or brackets

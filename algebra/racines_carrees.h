@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 // "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, taking the first
 // square of 4, 9, 25, 49, 121, 169, 289 that divides N; "fin" when none does

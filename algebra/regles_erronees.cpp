@@ -4,7 +4,7 @@
 
 #include "algebra/ecriture_arbre.h"
 #include "algebra/mecaniques.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "algebra/developpement.h"
 #include "algebra/signe_constant.h"
 #include "algebra/trinome.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -248,9 +248,9 @@ bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std
     racine3.clear();
     racine4.clear();
     if (enonce.empty()) return false;
-    const TDalgebre lu(enonce);
-    std::string gauche = sans_blancs(lu.membre_gauche.texte);
-    std::string droite = sans_blancs(lu.membre_droit.texte);
+    const EnonceLu lu(enonce);
+    std::string gauche = lu.membre(0);
+    std::string droite = lu.membre(1);
     if (lu.nature == EQUATION && (droite == "x" || droite == "y")) echange(gauche, droite);
 
     bool resultat = false;
@@ -411,7 +411,7 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
 
 std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte)
 {
-    const TDalgebre lu(enonce);
+    const EnonceLu lu(enonce);
     const int nature = lu.nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL) return {};
 
@@ -421,7 +421,7 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
     const bool trouve = resout(racine1, racine2, racine3, racine4, contexte);
     // A member free of x keeps one value: the set is everything or nothing.
     const std::string membre =
-        "(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")";
+        "(" + lu.membre(0) + ")-(" + lu.membre(1) + ")";
     const bool constant = racine1.empty() && !contient_inconnue(membre, 'x');
     const std::optional<Arbre> arbre = lis_formule(membre);
     if ((!trouve && !constant) || !racine4.empty() || !arbre) return {};
@@ -588,10 +588,10 @@ bool relation_vraie(int nature, int signe)
 
 std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
 {
-    const TDalgebre lu(enonce);
+    const EnonceLu lu(enonce);
     const int nature = lu.nature;
     if (nature < EQUATION || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
-    const std::string gauche = sans_blancs(lu.membre_gauche.texte), droite = sans_blancs(lu.membre_droit.texte);
+    const std::string gauche = lu.membre(0), droite = lu.membre(1);
     if (gauche.empty() || droite.empty()) return std::nullopt;
     const std::string ecart = "(" + gauche + ")-(" + droite + ")";
     std::string membre = droite == "0" ? gauche : normalise(ecart);
@@ -632,10 +632,10 @@ std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
 
 bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce)
 {
-    const TDalgebre lu(enonce);
+    const EnonceLu lu(enonce);
     const std::string f = normalise(std::string(facteur));
     const std::optional<std::vector<std::string>> interdites =
-        valeurs_interdites("(" + sans_blancs(lu.membre_gauche.texte) + ")-(" + sans_blancs(lu.membre_droit.texte) + ")");
+        valeurs_interdites("(" + lu.membre(0) + ")-(" + lu.membre(1) + ")");
     const std::optional<std::vector<std::string>> poles = valeurs_interdites(f);
     std::array<std::string, 5> racines;
     if (!interdites || !poles || !poles->empty() || !racines_du_produit(f, EQUATION, false, racines)) return false;

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -55,9 +55,9 @@ void decompose_vecteur(std::string &texte, std::string_view point)
 
 bool est_vecteur_seul(std::string_view texte)
 {
-    const TDalgebre lu(texte);
-    return lu.nature == EXPRESSION && lu.membre_gauche.nb_additifs == 0 && lu.membre_gauche.nb_multiplicatifs == 0 &&
-           contient(texte, "arrow") && texte.size() > 8;
+    const EnonceLu lu(texte);
+    return lu.nature == EXPRESSION && lu.membres.front().parties.size() <= 1 && contient(texte, "arrow") &&
+           texte.size() > 8;
 }
 
 bool enleve_moins_vecteurs(std::string &texte)

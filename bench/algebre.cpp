@@ -2,13 +2,14 @@
 // expressions, equations, inequations and systems.
 //   bench_algebre --benchmark_filter=TDalgebre/   one figure per statement
 //   bench_algebre --benchmark_filter=corpus        time per statement over the corpus
+//   (TDalgebre, and the statement value EnonceLu it is built from)
 
 #include <array>
 #include <string>
 
 #include <benchmark/benchmark.h>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {
@@ -62,5 +63,20 @@ void TDalgebre_corpus(benchmark::State &state)
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(TDalgebre_corpus)->Name("TDalgebre_corpus")->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The statement value alone, without the pieces' degrees, bases and powers.
+void EnonceLu_corpus(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (const std::string &texte : corpus) {
+            EnonceLu enonce(texte);
+            benchmark::DoNotOptimize(enonce);
+        }
+    }
+    state.counters["par_enonce"] = benchmark::Counter(
+        static_cast<double>(corpus.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(EnonceLu_corpus)->Name("EnonceLu_corpus")->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace

@@ -10,7 +10,7 @@
 
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {

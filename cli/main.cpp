@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"

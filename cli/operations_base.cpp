@@ -6,8 +6,8 @@
 
 #include "algebra/denominateurs.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
-#include "core/decoupe.h"
+#include "algebra/algebre.h"
+#include "algebra/decoupe.h"
 #include "core/partage.h"
 
 namespace cli {
@@ -141,9 +141,7 @@ void enregistre_base(Registre &r)
     });
     r.operation("regroupe", {"TEXTE", "RANG", "TOUR"}, [](const Arguments &a) {
         std::string t = a[0];
-        partage.autre_rang = entier(a[1]);
-        partage.autre_tour = entier(a[2]);
-        regroupe(t);
+        regroupe(t, entier(a[1]), entier(a[2]));
         return t;
     });
 }

@@ -2,7 +2,7 @@
 
 #include "app/travail/menus.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace cli {
@@ -31,7 +31,7 @@ void enregistre_menus(Registre &r)
         partage.etape = etape_cli < 1 ? 1 : etape_cli;
         partage.mode_vecteurs = partage.mode_vecteurs || etat.base.find("arrow") != std::string::npos;
         if (partage.etape > 1)
-            partage.nature_exercice = TDalgebre(etat.base).nature;
+            partage.nature_exercice = EnonceLu(etat.base).nature;
         const Menus m = met_a_jour_menus(a[0], etat);
         for (int p = 0; p < NB_PANNEAUX; ++p) {
             const EtatPanneau &panneau = m[static_cast<Panneau>(p)];

@@ -23,7 +23,7 @@
 #include "app/travail/travail.h"
 #include "cli/pdf_texte.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/configuration.h"
 #include "core/emplacements.h"
 #include "core/partage.h"

@@ -1,7 +1,7 @@
 #include "algebra/solutions.h"
 #include "app/travail/contexte.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace cli {

@@ -15,7 +15,7 @@
 #include "app/travail/contexte.h"
 #include "cli/operations_verifie.h"
 #include "cli/registre.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "formula/valeur.h"
 
 namespace cli {
@@ -91,8 +91,8 @@ struct Relation {
 
 Relation relation(const std::string &texte)
 {
-    const TDalgebre lu(texte);
-    return {lu.nature, sans_blancs(lu.membre_gauche.texte), sans_blancs(lu.membre_droit.texte)};
+    const EnonceLu lu(texte);
+    return {lu.nature, lu.membre(0), lu.membre(1)};
 }
 
 // A solution set written with "domain(x,lower,upper,code)", "([values])" and "or".
@@ -391,7 +391,7 @@ std::string defaut_mathematique(const std::string &enonce, const std::string &re
 {
     if (contient(enonce, "..arrow"))
         return defaut_vecteurs(enonce, reponse);
-    switch (TDalgebre(enonce).nature) {
+    switch (EnonceLu(enonce).nature) {
     case EXPRESSION: return defaut_expression(enonce, reponse);
     case EQUATION: return defaut_equation(enonce, reponse);
     case SYSTEME: return defaut_systeme(enonce, reponse);
@@ -401,7 +401,7 @@ std::string defaut_mathematique(const std::string &enonce, const std::string &re
 
 std::string defaut_enonce(const std::string &enonce)
 {
-    const int nature = TDalgebre(enonce).nature;
+    const int nature = EnonceLu(enonce).nature;
     if (contient(enonce, "..arrow") || nature == SYSTEME)
         return {};
     const bool defini = std::any_of(std::begin(POINTS), std::end(POINTS), [&](double x) {

@@ -6,7 +6,6 @@
 #include <system_error>
 #include <vector>
 
-#include "core/algebre.h"
 #include "core/emplacements.h"
 #include "core/encodage.h"
 

@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "core/algebre.h"
 #include "core/configuration.h"
 #include "core/encodage.h"
 #include "core/partage.h"

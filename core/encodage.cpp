@@ -449,3 +449,10 @@ Enregistrement ecrit_fichier_texte(const std::filesystem::path &cible, const std
     r.reussi = true;
     return r;
 }
+
+void majuscules(std::string &t)
+{
+    for (char &c : t)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+}

@@ -31,6 +31,9 @@ bool est_utf8_valide(std::string_view octets);
 // there are not a valid character.
 std::size_t longueur_caractere_utf8(std::string_view texte, std::size_t position);
 
+// The letters a to z made capitals; every other byte kept.
+void majuscules(std::string &t);
+
 // A path from a UTF-8 text and back, whatever the platform's own encoding.
 std::filesystem::path chemin_de(std::string_view utf8);
 std::string texte_de(const std::filesystem::path &chemin);

@@ -1,5 +1,8 @@
 #include "core/partage.h"
 
+#include <charconv>
+#include <utility>
+
 Partage partage;
 
 void valeurs_par_defaut()
@@ -20,7 +23,6 @@ void valeurs_par_defaut()
     p.aides_a_imprimer = false;
     p.nature_exercice = 0;
     p.couleur_commentaire = 0x0290C0FF;
-    p.mot_systeme = "équation";
     p.fichier_exercice.clear();
     p.mode_eleve = false;
     p.saisie_depuis_prof = false;
@@ -35,4 +37,16 @@ void remet_a_zero_complet()
     Partage &p = partage;
     p.option_reduire = p.option_fractions = p.option_racines = p.option_kalkul =
         p.option_simplif = p.option_factoriz = p.option_developpe = true;
+}
+
+TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_)
+    : commentaire(std::move(commentaire_)), solution(std::move(solution_))
+{
+    const char *debut = texte_penalite.data();
+    const char *fin = debut + texte_penalite.size();
+    if (debut != fin && *debut == '+')
+        ++debut;
+    int valeur = 0;
+    const auto [ptr, erreur] = std::from_chars(debut, fin, valeur);
+    penalite = erreur == std::errc() && ptr == fin ? valeur : 0;
 }

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "core/algebre.h"
 #include "core/bornes_intervalles.h"
 
 // Colours are palette-relative RGB values written 0x02BBGGRR.
@@ -21,12 +21,20 @@ using PanneauxPermis = std::array<bool, NB_PANNEAUX_ACTION>;
 inline constexpr PanneauxPermis TOUS_PERMIS{true, true, true, true, true, true,
                                             true, true, true, true, true, true};
 
+// An expected answer of an exercise.
+struct TDsolu {
+    std::string commentaire;
+    std::string solution;
+    int penalite = 0;   // points taken off; 0 marks the right answer
+
+    TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_);
+};
+
 struct Partage {
     // Work and steps
     int etape = 0;
     int nature_expression = 0;
     int nature_exercice = 0;
-    int position_relation = 0;
     std::string expression_base;
     std::string expression_fichier;
     std::string derniere_expression;
@@ -47,7 +55,6 @@ struct Partage {
     bool base_systeme = false;
     std::string expression_x;
     std::string expression_y;
-    std::string mot_systeme;
     bool accepte_inf = false;
 
     // Exercise and marking
@@ -94,11 +101,6 @@ struct Partage {
     int largeur_ecran = 0;
     int dx_fenetre = 0, dy_fenetre = 0, dx_haut = 0, dy_haut = 0, dx_bas = 0, dy_bas = 0,
         dy_effacer = 0;
-
-    // Tables of the expression split (1..20)
-    std::array<std::string, 21> table_groupes;
-    std::array<std::string, 21> table_morceaux;
-    std::array<std::string, 21> table_operateurs;
 };
 
 extern Partage partage;

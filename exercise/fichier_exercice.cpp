@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/configuration.h"
 #include "core/encodage.h"
 #include "core/partage.h"

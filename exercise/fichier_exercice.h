@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "algebra/algebre.h"
 #include "core/bornes_intervalles.h"
-#include "core/algebre.h"
 #include "core/partage.h"
 #include "core/encodage.h"
 

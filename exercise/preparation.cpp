@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "algebra/solutions.h"
-#include "core/algebre.h"
-#include "core/decoupe.h"
+#include "algebra/algebre.h"
+#include "algebra/decoupe.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"

@@ -5,7 +5,7 @@
 
 #include "algebra/solutions.h"
 #include "app/travail/contexte.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
@@ -32,7 +32,7 @@ std::vector<std::pair<std::string, std::string>> facteurs_et_bases(const std::st
 {
     std::string produit = membre;
     mise_en_facteurs(produit);
-    TDmembre m(produit);
+    TDmembre m = TDalgebre(produit).membre_gauche;
     std::vector<std::pair<std::string, std::string>> resultat;
     for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
         if (i > 1 && m.operateurs_membre[i - 1] != "*")

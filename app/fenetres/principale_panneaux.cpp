@@ -8,7 +8,7 @@
 
 #include "app/fenetres/principale_images.h"
 #include "app/travail/travail.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "app/travail/contexte.h"
 #include "app/travail/reponse.h"
 #include "app/travail/travail.h"
-#include "core/algebre.h"
-#include "core/decoupe.h"
+#include "algebra/algebre.h"
+#include "algebra/decoupe.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -497,7 +497,7 @@ void Travail::autre_expression(const std::string &indication)
     std::string t = autre_texte;
     --p.etape;
     if (p.autre_rang > 0)
-        regroupe(t);
+        p.nb_formes = regroupe(t, p.autre_rang, p.autre_tour);
     enregistrer_etape(t, indication, true, GenreEtape::autre_forme);
 
     const int a = p.autre_tour;

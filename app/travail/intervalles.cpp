@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/lineaire.h"
 #include "formula/reponse.h"

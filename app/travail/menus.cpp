@@ -5,7 +5,7 @@
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "exercise/fichier_exercice.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "algebra/systeme_lineaire.h"
 #include "app/travail/contexte.h"
 #include "app/travail/regles_nommees.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/reponse.h"
@@ -46,8 +46,8 @@ std::optional<std::string> solution_du_moteur(const std::string &enonce, NatureE
         std::string ensemble = intervalle_solutions(enonce, contexte);
         return ensemble.empty() ? std::nullopt : std::optional(ensemble);
     }
-    const TDalgebre e(enonce);
-    std::string membre = normalise("(" + e.membre_gauche.texte + ")-(" + e.membre_droit.texte + ")");
+    const EnonceLu e(enonce);
+    std::string membre = normalise("(" + e.membre(0) + ")-(" + e.membre(1) + ")");
     std::string racine;
     if (racine_lineaire(membre, racine, contexte.accepte_inf))
         return racine == "inf" || racine.empty() ? std::nullopt : std::optional(racine);
@@ -83,9 +83,9 @@ bool couple_solution(const std::string &systeme, const Sens &couple)
     std::size_t debut = 0;
     for (std::size_t fin = 0; fin != std::string::npos; debut = fin + 1) {
         fin = lignes.find('\n', debut);
-        const TDalgebre l(lignes.substr(debut, fin == std::string::npos ? fin : fin - debut));
-        const double g = valeur_membre(l.membre_gauche.texte, x, couple.valeurs[1]);
-        const double d = valeur_membre(l.membre_droit.texte, x, couple.valeurs[1]);
+        const EnonceLu l(lignes.substr(debut, fin == std::string::npos ? fin : fin - debut));
+        const double g = valeur_membre(l.membre(0), x, couple.valeurs[1]);
+        const double d = valeur_membre(l.membre(1), x, couple.valeurs[1]);
         if (!(std::fabs(g - d) <= 1e-9 * std::max({1.0, std::fabs(g), std::fabs(d)})))
             return false;
         vue = true;

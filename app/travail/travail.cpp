@@ -6,7 +6,7 @@
 #include "app/travail/mot_de_passe.h"
 #include "app/travail/enonce_refuse.h"
 #include "app/travail/reponse.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/configuration.h"
 #include "exercise/fichier_exercice.h"
 #include "exercise/grilles.h"
@@ -344,7 +344,7 @@ void Travail::SpeedButton1Click()
 void Travail::demande_reponse()
 {
     Partage &p = partage;
-    const int nature = TDalgebre(etapes[1]).nature;
+    const int nature = EnonceLu(etapes[1]).nature;
     if (nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL)
         p.saisie_inequation = true;
     p.action_en_cours = 10;
@@ -616,7 +616,7 @@ void Travail::remplit_parties(const std::string &texte)
         parties.push_back(" " + enonce.membre_gauche.texte);
         parties.push_back(" " + enonce.membre_droit.texte);
         p.libelle_membres =
-            enonce.nature == SYSTEME ? "Deux " + p.mot_systeme + "s..." : "Deux membres...";
+            enonce.nature == SYSTEME ? "Deux " + enonce.mot_systeme + "s..." : "Deux membres...";
     }
     parties.push_back(p.libelle_membres);
     partie_affichee = static_cast<int>(parties.size()) - 1;
@@ -625,20 +625,18 @@ void Travail::remplit_parties(const std::string &texte)
 int Travail::fait_n_box(Boite boite, int gauche, int droite)
 {
     const Partage &p = partage;
-    const TDalgebre enonce(etapes[std::clamp(p.etape, 1, ETAPES_MAX)]);
+    const EnonceLu enonce(etapes[std::clamp(p.etape, 1, ETAPES_MAX)]);
     const int m = static_cast<int>(boites[boite].texte.size());
     if (gauche + m == droite)
         return 0;
-    if (enonce.nature != EXPRESSION && p.position_relation > 0)
-        return p.position_relation < gauche + 1 ? 2 : 1;
-    const TDmembre &membre = enonce.membre_gauche;
-    std::string s = membre.morceaux[1];
-    int k = 1;
-    while (k < 8 && !membre.morceaux[k + 1].empty() && static_cast<int>(s.size()) < gauche + 1) {
-        s += "+" + membre.morceaux[k + 1];
+    if (enonce.nature != EXPRESSION && enonce.position_relation > 0)
+        return enonce.position_relation < gauche + 1 ? 2 : 1;
+    // The part that holds the caret, among the eight parts shown.
+    const std::vector<Partie> &parties = enonce.membres.front().parties;
+    std::size_t k = 1;
+    while (k < std::min<std::size_t>(parties.size(), 8) && static_cast<int>(parties[k - 1].etendue.fin) < gauche + 1)
         ++k;
-    }
-    return k;
+    return static_cast<int>(k);
 }
 
 void Travail::c_box1(int k)

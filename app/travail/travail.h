@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "algebra/algebre.h"
 #include "app/travail/clavier.h"
 #include "app/travail/menus.h"
 #include "core/encodage.h"

@@ -20,7 +20,7 @@
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
 #include "app/travail/menus.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"

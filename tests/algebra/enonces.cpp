@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"

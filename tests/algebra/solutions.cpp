@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/partage.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -581,10 +582,10 @@ TEST_F(Solutions, ConclusionSansRacine)
         {"2*(x+1)=2*x+2", "R", "Tout réel est solution"},
         {"(x+3)/(x+3)=1", "(domain(x,-inf,-3,12))or(domain(x,-3,inf,12))",
          "Tout réel est solution, sauf les valeurs interdites"},
-        {"x^2+1>0", "(domain(x,-inf,inf,12))", "L'expression x ²+1 est toujours strictement positive : tout réel est solution."},
-        {"x^2-2*x+2<=0", "([])", "L'expression x ²-2·x+2 est toujours strictement positive : pas de solution."},
+        {"x^2+1>0", "(domain(x,-inf,inf,12))", "L'expression x²+1 est toujours strictement positive : tout réel est solution."},
+        {"x^2-2*x+2<=0", "([])", "L'expression x²-2·x+2 est toujours strictement positive : pas de solution."},
         {"-(x-1)^2-3<0", "(domain(x,-inf,inf,12))",
-         "L'expression -(x-1) ²-3 est toujours strictement négative : tout réel est solution."},
+         "L'expression -(x-1)²-3 est toujours strictement négative : tout réel est solution."},
         {"5>2", "(domain(x,-inf,inf,12))", "Tout réel est solution"},
         {"x+1<x", "([])", "Pas de solution"},
     };

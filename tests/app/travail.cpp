@@ -244,6 +244,13 @@ TEST_F(TravailTest, PartieSousLeCurseur)
     EXPECT_EQ(t.fait_n_box(MTHX3, 0, 0), 1);
     EXPECT_EQ(t.fait_n_box(MTHX3, 2, 2), 2);
     EXPECT_EQ(t.fait_n_box(MTHX3, 4, 4), 3);
+
+    // Factors keep their brackets in the text the caret moves along.
+    t.MthX1Change("(x+1)*(x-2)*x");
+    t.enregistrer_etape("(x+1)*(x-2)*x", "c", true);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 3, 3), 1);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 8, 8), 2);
+    EXPECT_EQ(t.fait_n_box(MTHX3, 12, 12), 3);
 }
 
 TEST_F(TravailTest, CliquerUneBoitePlusAncienneRevientASonEtape)

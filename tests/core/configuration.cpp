@@ -8,7 +8,6 @@
 #include <iterator>
 #include <random>
 
-#include "core/algebre.h"
 #include "core/encodage.h"
 #include "core/partage.h"
 

@@ -184,4 +184,11 @@ TEST_F(Fichiers, CaracteresHorsDuCodageNommesPuisRemplacesSurDemande)
     EXPECT_EQ(caracteres_hors_windows_1252("a\xFF€?"), std::vector<std::string>{"\uFFFD"});
 }
 
+TEST(Encodage, MajusculesDesLettresAsciiSeulement)
+{
+    std::string t = "az é1";
+    majuscules(t);
+    EXPECT_EQ(t, "AZ é1");
+}
+
 } // namespace

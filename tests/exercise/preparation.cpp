@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "app/travail/intervalles.h"
 #include "app/travail/mot_de_passe.h"
 #include "app/travail/reponse.h"
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/widget/mthx.h"
 #include "tests/outils/application_qt.h"

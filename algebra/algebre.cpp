@@ -1,12 +1,11 @@
-#include "core/algebre.h"
+#include "algebra/algebre.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <utility>
+#include <vector>
 
-#include "core/decoupe.h"
-#include "core/partage.h"
+#include "algebra/decoupe.h"
 #include "formula/normalise.h"
 
 namespace {
@@ -15,11 +14,8 @@ namespace {
 constexpr std::size_t TAILLE_MAX_DEVELOPPE = 100000;
 // Exponents are read up to this value; longer digit runs saturate.
 constexpr int EXPOSANT_MAX = 1000000;
-
-bool commence_par(std::string_view s, std::string_view debut)
-{
-    return s.substr(0, debut.size()) == debut;
-}
+// A member of more parts is captioned "n termes :" or "n facteurs :".
+constexpr std::size_t PIECES_COMPTEES = 17;
 
 // True when s begins with "(" whose ")" is the last character.
 bool entre_parentheses(std::string_view s)
@@ -64,28 +60,26 @@ std::string libelle_piece_seule(int exposant)
     }
 }
 
-// Pieces 8 onwards of a split folded into one parenthesised piece 8. When the
+// Parts 8 onwards of a member folded into one parenthesised piece. When the
 // operator in front of the fold is "-" or "/", the operators inside are
 // inverted so that the member keeps its value; the fold is the last piece, so
 // no operator follows it.
-void replie_morceaux(std::array<std::string, 10> &morceaux,
-                     std::array<std::string, 10> &operateurs, int nb_morceaux)
+std::string pli(const EnonceLu &enonce, const std::vector<Partie> &parties)
 {
-    const Partage &p = partage;
-    const bool inverse = operateurs[7] == "-" || operateurs[7] == "/";
-    std::string pli = "(";
-    for (int k = 8; k <= nb_morceaux; ++k) {
-        pli += p.table_morceaux[k];
-        if (k < nb_morceaux) {
-            std::string op = p.table_operateurs[k];
+    const char avant = parties[6].operateur;
+    const bool inverse = avant == '-' || avant == '/';
+    std::string r = "(";
+    for (std::size_t k = 7; k < parties.size(); ++k) {
+        r += enonce.ecrit(parties[k].etendue);
+        if (k + 1 < parties.size()) {
+            std::string op(1, parties[k].operateur);
             if (inverse)
                 inverse_operateur(op);
-            pli += op;
+            r += op;
         }
     }
-    pli += ')';
-    morceaux[8] = std::move(pli);
-    operateurs[8].clear();
+    r += ')';
+    return r;
 }
 
 // One of the operators stands in the piece outside its own brackets (a
@@ -139,33 +133,24 @@ void remplace_chaque(std::string &t, std::string_view ancien, std::string_view n
 
 // ---------------------------------------------------------------- members
 
-TDmembre::TDmembre(std::string_view t) { remplit(t); }
-
-void TDmembre::remplit(std::string_view t)
+void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 {
-    Partage &p = partage;
-    texte = sans_blancs(t);
+    texte = enonce.ecrit(membre.etendue);
+    const std::size_t nb_morceaux = membre.parties.size();
+    if (nb_morceaux > 1)
+        libelle = (nb_morceaux > PIECES_COMPTEES ? "n" : std::to_string(nb_morceaux)) +
+                  (membre.termes ? " termes :" : " facteurs :");
 
-    isole_groupes(t);
-    for (int i = 1; i <= 18; ++i) {
-        std::string description = decoupe(i);
-        if (description == "...") {
-            if (i == 1)
-                libelle = t;
-            break;
-        }
-        libelle = std::move(description);
+    for (std::size_t k = 0; k < std::min<std::size_t>(nb_morceaux, 8); ++k) {
+        const Partie &partie = membre.parties[k];
+        morceaux[k + 1] = enonce.ecrit(partie.etendue);
+        if (partie.operateur != '\0')
+            operateurs_membre[k + 1].assign(1, partie.operateur);
     }
-
-    int nb_morceaux = 1;
-    while (nb_morceaux < 20 && !p.table_operateurs[nb_morceaux].empty())
-        ++nb_morceaux;
-    for (int k = 1; k <= 8; ++k) {
-        morceaux[k] = p.table_morceaux[k];
-        operateurs_membre[k] = p.table_operateurs[k];
+    if (nb_morceaux >= 9) {
+        morceaux[8] = pli(enonce, membre.parties);
+        operateurs_membre[8].clear();
     }
-    if (nb_morceaux >= 9)
-        replie_morceaux(morceaux, operateurs_membre, nb_morceaux);
 
     for (int k = 1; k <= 8; ++k) {
         degres[k] = degre(morceaux[k]);
@@ -206,71 +191,17 @@ void TDmembre::remplit(std::string_view t)
 
 TDalgebre::TDalgebre(std::string_view t)
 {
-    Partage &p = partage;
-    texte = t;
-    if (texte.size() >= 3) {
-        sans_blancs(texte);
-        if (entre_parentheses(texte))
-            texte = texte.substr(1, texte.size() - 2);
-    }
-
-    // Position (0-based) of the relation sign or of the system's line break.
-    std::size_t position = std::string::npos;
-    std::size_t longueur_signe = 1;
-    if (!texte.empty() && texte[0] == '{') {
-        texte.erase(0, texte.size() >= 2 && texte[1] == '\r' ? 3 : 1);
-        position = texte.find('\r');
-        const std::size_t n = texte.size();
-        std::size_t fin = n >= 3 && texte[n - 3] == '\r' ? n - 3 : (n >= 1 ? n - 1 : 0);
-        // The last character goes whole, whatever its length in bytes.
-        while (fin > 0 && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80)
-            --fin;
-        texte.erase(fin);
-        nature = SYSTEME;
-        longueur_signe = 2;
-        p.mot_systeme = texte.find('=') != std::string::npos ? "équation" : "inéquation";
-    } else {
-        static constexpr std::pair<std::string_view, Nature> relations[] = {
-            {"<=", INFERIEUR_OU_EGAL}, {">=", SUPERIEUR_OU_EGAL}, {"<", INFERIEUR},
-            {">", SUPERIEUR},          {"=", EQUATION},
-        };
-        for (const auto &[signe, code] : relations) {
-            position = texte.find(signe);
-            if (position != std::string::npos) {
-                nature = code;
-                longueur_signe = signe.size();
-                break;
-            }
-        }
-    }
-    p.position_relation = nature == EXPRESSION || position == std::string::npos
-                              ? 0
-                              : static_cast<int>(position) + 1;
-
-    // A system without a line break is one line with no second member.
-    if (nature == EXPRESSION || position == std::string::npos) {
-        membre_gauche.remplit(texte);
-        return;
-    }
-    membre_gauche.remplit(std::string_view(texte).substr(0, std::min(position, texte.size())));
-    const std::size_t debut_droit = position + longueur_signe;
-    if (position + 1 < texte.size() && debut_droit < texte.size())
-        membre_droit.remplit(std::string_view(texte).substr(debut_droit));
+    const EnonceLu enonce(t);
+    texte = enonce.texte;
+    nature = enonce.nature;
+    position_relation = enonce.position_relation;
+    mot_systeme = enonce.mot_systeme;
+    membre_gauche.remplit(enonce, enonce.membres[0]);
+    if (enonce.membres.size() > 1)
+        membre_droit.remplit(enonce, enonce.membres[1]);
 }
 
 TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}
-
-TDsolu::TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_)
-    : commentaire(std::move(commentaire_)), solution(std::move(solution_))
-{
-    const char *debut = texte_penalite.data();
-    const char *fin = debut + texte_penalite.size();
-    if (debut != fin && *debut == '+')
-        ++debut;
-    int valeur = 0;
-    const auto [ptr, erreur] = std::from_chars(debut, fin, valeur);
-    penalite = erreur == std::errc() && ptr == fin ? valeur : 0;
-}
 
 // ---------------------------------------------------------------- text tools
 
@@ -386,13 +317,6 @@ std::string sans_blancs(std::string_view t)
     return r;
 }
 
-void majuscules(std::string &t)
-{
-    for (char &c : t)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-}
-
 void compacte_systeme(std::string &t)
 {
     if (t.size() >= 3 && t[1] == '\r' && t[2] == '\n')
@@ -451,10 +375,22 @@ void separe_fraction(std::string &t, std::string &denominateur)
 
 std::string forme_lisible(std::string_view entree)
 {
-    std::string t(entree);
+    std::string t;
+    t.reserve(entree.size() + 8);
+    // A square or a cube is written raised, right after its base; a longer
+    // exponent ('x^23') stays as it is.
+    for (std::size_t i = 0; i < entree.size(); ++i) {
+        const char suivant = i + 2 < entree.size() ? entree[i + 2] : ' ';
+        const bool chiffre_suit = (suivant >= '0' && suivant <= '9') || suivant == '.';
+        if (entree[i] == '^' && i + 1 < entree.size() && (entree[i + 1] == '2' || entree[i + 1] == '3') &&
+            !chiffre_suit) {
+            t += entree[i + 1] == '2' ? "²" : "³";
+            ++i;
+        } else {
+            t += entree[i];
+        }
+    }
     remplace_chaque(t, "*", "·");
-    remplace_chaque(t, "^3", " ³");
-    remplace_chaque(t, "^2", " ²");
     remplace_chaque(t, "sqrt", "racine");
 
     static constexpr std::string_view marque = "..arrow";

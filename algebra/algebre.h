@@ -1,26 +1,17 @@
 #pragma once
-// The statement types: a statement text cut into its relation kind and two
-// members, each member cut into at most eight pieces (terms or factors) with
-// their operators, degrees, exponents and bases. Built from text, read within
-// one operation, never kept.
+// The statement types: a statement's relation kind and two members, each
+// member's parts (terms or factors) in at most eight pieces with their
+// operators, degrees, exponents and bases, taken from the statement as the
+// formula reader reads it (formula/enonce.h). Read within one operation,
+// never kept.
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "formula/enonce.h"
 #include "formula/vocabulaire.h"
-
-// Relation kinds of a statement.
-enum Nature : int {
-    EXPRESSION = 0,
-    EQUATION = 1,
-    INFERIEUR = 2,
-    SUPERIEUR = 3,
-    INFERIEUR_OU_EGAL = 4,
-    SUPERIEUR_OU_EGAL = 5,
-    SYSTEME = 6,
-};
 
 // Function codes held in `exposants` in place of an exponent: CODE_SIN plus
 // the function's rank in the formula language's table.
@@ -57,12 +48,9 @@ struct TDmembre {
     std::array<std::string, 10> operateurs_membre; // 0..9, entries 0 and 9 always empty
     std::array<int, 10> degres{};                  // 1..9
 
-    TDmembre() = default;
-    explicit TDmembre(std::string_view t);
-
 private:
     friend struct TDalgebre;
-    void remplit(std::string_view t);   // on a member that is still empty
+    void remplit(const EnonceLu &enonce, const Membre &membre);   // on a member that is still empty
 };
 
 struct TDalgebre {
@@ -70,6 +58,10 @@ struct TDalgebre {
     int nature = EXPRESSION;
     TDmembre membre_gauche;
     TDmembre membre_droit;
+    // 1-based position in texte of the relation sign or of a system's line
+    // break, 0 for an expression.
+    int position_relation = 0;
+    std::string mot_systeme;   // a system's "équation" or "inéquation"
 
     TDalgebre() = default;
     explicit TDalgebre(std::string_view t);
@@ -81,15 +73,6 @@ struct TDpoly {
     int degre_terme = 0;
 
     explicit TDpoly(std::string t);
-};
-
-// An expected answer of an exercise.
-struct TDsolu {
-    std::string commentaire;
-    std::string solution;
-    int penalite = 0;   // points taken off; 0 marks the right answer
-
-    TDsolu(std::string solution_, std::string_view texte_penalite, std::string commentaire_);
 };
 
 // Small text operations shared by every part of the program.
@@ -114,7 +97,6 @@ Puissance separe_puissance(std::string_view morceau);
 
 void sans_blancs(std::string &t);
 std::string sans_blancs(std::string_view t);
-void majuscules(std::string &t);
 void compacte_systeme(std::string &t);
 void groupe_fractions_numeriques(std::string &t);
 // A piece of a sum (somme) or of a product, written after its operator

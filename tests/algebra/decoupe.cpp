@@ -1,0 +1,189 @@
+#include "algebra/decoupe.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "algebra/algebre.h"
+#include "core/encodage.h"
+
+namespace {
+
+class Decoupe : public ::testing::Test {
+protected:
+    void SetUp() override { remet_a_zero_complet(); }
+};
+
+TEST(OutilsTermes, CleaningAndPositions)
+{
+    EXPECT_EQ(pos_apres_premier('-', "-x-1"), 3);
+    EXPECT_EQ(pos_apres_premier('-', "-x"), 0);
+    EXPECT_EQ(pos_apres_premier('-', ""), 0);
+    EXPECT_EQ(pos_depuis('x', "axbx", 3), 4);
+    EXPECT_EQ(pos_depuis('x', "axbx", 0), 2);
+    EXPECT_EQ(pos_depuis('x', "axbx", 9), 0);
+
+    std::string t = "a+b-(c)";
+    inverse_signes(t);
+    EXPECT_EQ(t, "a-b+(c)");
+    sans_parentheses(t);
+    EXPECT_EQ(t, "a-b+c");
+
+    const std::pair<std::string, std::string> operateurs[] = {
+        {"+", "-"}, {"-", "+"}, {"*", "/"}, {"/", "*"}, {"^", "^"}, {"", ""}};
+    for (const auto &[avant, apres] : operateurs) {
+        std::string op = avant;
+        inverse_operateur(op);
+        EXPECT_EQ(op, apres) << avant;
+    }
+}
+
+TEST(OutilsTermes, ExtraitTerme)
+{
+    const std::array<std::string, 3> cas[] = {
+        // text, term, rest
+        {"-3x+2", "-3x", "2"},
+        {"", "0", ""},
+        {"3x", "3x", ""},
+        {"x-2+x^2", "x", "-2+x^2"},
+        {"+3x", "", "3x"},
+        {"-", "-", ""},
+    };
+    for (const auto &[texte, terme, reste] : cas) {
+        std::string s = texte;
+        EXPECT_EQ(extrait_terme(s), terme) << texte;
+        EXPECT_EQ(s, reste) << texte;
+    }
+}
+
+TEST(OutilsTermes, ExtraitCoefficient)
+{
+    const std::array<std::string, 4> cas[] = {
+        // text, sign, coefficient, rest
+        {"-x^2+1", "-", "-1", "1"},
+        {"3*x", "+", "3", ""},
+        {"-5", "-", "-5", ""},
+        {"x", "+", "1", ""},
+        {"", "+", "1", ""},
+        {"0.5*x-2", "+", "0.5", "-2"},
+        {"2*x^12+1", "+", "2", "1"},
+        {"3*x^é-1", "+", "3", "-1"},    {"é^2*x", "+", "é", ""},
+        {"x^", "+", "1", ""},
+    };
+    for (const auto &[texte, signe, coefficient, reste] : cas) {
+        std::string s = texte, sg, co;
+        extrait_coefficient(s, sg, co);
+        EXPECT_EQ(sg, signe) << texte;
+        EXPECT_EQ(co, coefficient) << texte;
+        EXPECT_EQ(s, reste) << texte;
+    }
+}
+
+TEST_F(Decoupe, OpposeTermes)
+{
+    const std::pair<std::string, std::string> cas[] = {
+        {"a+b-c", "a-b+c"},
+        {"-x+1", "-x-1"},
+        {"2*x", "2*x"},
+        {"(a+b)", "a-b"},
+        {"", ""},
+    };
+    for (const auto &[avant, apres] : cas) {
+        std::string t = avant;
+        oppose_termes(t);
+        EXPECT_EQ(t, apres) << avant;
+    }
+}
+
+TEST_F(Decoupe, RegroupeKeepsTheValue)
+{
+    struct Cas {
+        std::string texte;
+        int rang, tour;
+        std::string attendu;
+    };
+    const Cas cas[] = {
+        {"a-b+c", 2, 1, "a-(b-c)"},
+        {"a+b+c", 1, 1, "(a+b)+c"},
+        {"a-b+c", 0, 1, "a-b+c"},
+        {"c-a+(x-1)", 2, 1, "c-(a-x+1)"},
+        {"c-a-(x-1)", 2, 1, "c-(a+(x-1))"},
+        {"2*(x+1)*3", 2, 1, "2*((x+1)*3)"},
+        {"2*(x+1)*3", 1, 0, "(2)*(x+1)*3"},
+        {"a/b*c", 2, 1, "a/(b/c)"},
+        {"sqrt((x))+(x+1)^2+1", 1, 1, "(sqrt((x))+(x+1)^2)+1"},
+        {"(x)*sqrt((x))*(x+1)^2", 2, 1, "(x)*(sqrt((x))*(x+1)^2)"},
+        {"a+b", 2, 5, "a+b"},   // a run past the last piece changes nothing
+        {"a+b", 1, -1, "a+b"},
+        {"1-2-3-4", 2, INT_MAX, "1-2-3-4"},   // no sum that overflows
+        {"x+1+2+3", INT_MAX, 1, "x+1+2+3"},
+    };
+    for (const Cas &c : cas) {
+        std::string t = c.texte;
+        regroupe(t, c.rang, c.tour);
+        EXPECT_EQ(t, c.attendu) << c.texte << " " << c.rang << " " << c.tour;
+    }
+    std::string t = "a-b+c*d-e";
+    EXPECT_EQ(regroupe(t, 0, 0), 3);
+}
+
+} // namespace
+
+namespace {
+
+bool utf8_valide(std::string_view t)
+{
+    for (std::size_t i = 0; i < t.size();) {
+        const std::size_t n = longueur_caractere_utf8(t, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// A random text of formula bits and letters outside ASCII, valid UTF-8.
+std::string texte_utf8_au_hasard(std::mt19937 &g)
+{
+    static const char *const bouts[] = {"x", "2", "12", "^", "+", "-", "*", "/", "(", ")",
+                                        "é", "ü", "€", "𝑥", "sqrt(", ".", "a"};
+    std::uniform_int_distribution<std::size_t> bout(0, std::size(bouts) - 1), longueur(0, 14);
+    std::string t;
+    for (std::size_t n = longueur(g); n > 0; --n)
+        t += bouts[bout(g)];
+    return t;
+}
+
+} // namespace
+
+// No text tool ever cuts a character in two, whatever the text.
+TEST_F(Decoupe, NeverSplitsACharacter)
+{
+    std::mt19937 g(11);
+    for (int essai = 0; essai < 3000; ++essai) {
+        const std::string texte = texte_utf8_au_hasard(g);
+        std::vector<std::string> sorties;
+        std::string t = texte, signe, coefficient;
+        extrait_coefficient(t, signe, coefficient);
+        sorties.insert(sorties.end(), {t, coefficient});
+        t = texte;
+        sorties.push_back(extrait_terme(t));
+        sorties.push_back(t);
+        const Puissance p = separe_puissance(texte);
+        sorties.insert(sorties.end(), {p.base, p.developpe});
+        for (void (*outil)(std::string &) : {inverse_signes, sans_parentheses, oppose_termes}) {
+            t = texte;
+            outil(t);
+            sorties.push_back(t);
+        }
+        const TDalgebre enonce(texte);
+        for (int k = 1; k <= 8; ++k)
+            sorties.insert(sorties.end(), {enonce.membre_gauche.morceaux[k], enonce.membre_gauche.bases[k]});
+        for (const std::string &s : sorties)
+            ASSERT_TRUE(utf8_valide(s)) << texte << " -> " << s;
+    }
+}
