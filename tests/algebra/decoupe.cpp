@@ -13,11 +13,6 @@
 
 namespace {
 
-class Decoupe : public ::testing::Test {
-protected:
-    void SetUp() override { remet_a_zero_complet(); }
-};
-
 TEST(OutilsTermes, CleaningAndPositions)
 {
     EXPECT_EQ(pos_apres_premier('-', "-x-1"), 3);
@@ -83,7 +78,7 @@ TEST(OutilsTermes, ExtraitCoefficient)
     }
 }
 
-TEST_F(Decoupe, OpposeTermes)
+TEST(Decoupe, OpposeTermes)
 {
     const std::pair<std::string, std::string> cas[] = {
         {"a+b-c", "a-b+c"},
@@ -99,7 +94,7 @@ TEST_F(Decoupe, OpposeTermes)
     }
 }
 
-TEST_F(Decoupe, RegroupeKeepsTheValue)
+TEST(Decoupe, RegroupeKeepsTheValue)
 {
     struct Cas {
         std::string texte;
@@ -161,7 +156,7 @@ std::string texte_utf8_au_hasard(std::mt19937 &g)
 } // namespace
 
 // No text tool ever cuts a character in two, whatever the text.
-TEST_F(Decoupe, NeverSplitsACharacter)
+TEST(Decoupe, NeverSplitsACharacter)
 {
     std::mt19937 g(11);
     for (int essai = 0; essai < 3000; ++essai) {
