@@ -406,11 +406,14 @@ namespace {
 // one begins by reading it: the last few short texts read keep their tree, so
 // that reading one of them again costs a copy of its tree instead of a parse.
 // A tree depends on its text alone, so a kept tree is always the right one.
+// One keystroke reads about fifteen distinct texts (the statement, its
+// members and parts, the panels' results): the store holds them all, so that
+// each is parsed once.
 struct TexteLu {
     std::string texte;
     std::optional<Arbre> arbre;
 };
-constexpr std::size_t TEXTES_GARDES = 8;
+constexpr std::size_t TEXTES_GARDES = 32;
 constexpr std::size_t LONGUEUR_GARDEE_MAX = 512;
 
 } // namespace
