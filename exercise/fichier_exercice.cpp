@@ -177,8 +177,7 @@ bool lit_domaine(LecteurLignes &lecteur, Exercice &lu, std::string &suite)
             return false;
         ligne = lecteur.lit();
     }
-    lu.domaine = {l[0], l[2], l[4], l[6], l[1] == "VRAI", l[3] == "VRAI", l[5] == "VRAI", l[7] == "VRAI"};
-    lu.domaine.suivants.clear();
+    lu.domaine = {l[0], l[2], l[4], l[6], l[1] == "VRAI", l[3] == "VRAI", l[5] == "VRAI", l[7] == "VRAI", {}};
     for (suite = ligne_suivante(lecteur); suite != "finens_def" && suite != "panneaux" && !lecteur.fin();
          suite = ligne_suivante(lecteur)) {
         Intervalle i;

@@ -195,11 +195,11 @@ bool touche_de_lecture(const QKeyEvent &k)
 TForm1::TForm1(const std::string &argument, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), travail_(std::make_unique<Travail>()),
       argument_(argument), confirmation_(std::make_unique<Confirmation>()),
-      question_([](QWidget *parent, const QString &question) {
-          return QMessageBox::question(parent, QStringLiteral("Vivezezi"), question) == QMessageBox::Yes;
+      question_([](QWidget *fenetre, const QString &question) {
+          return QMessageBox::question(fenetre, QStringLiteral("Vivezezi"), question) == QMessageBox::Yes;
       }),
-      choix_sauvegarde_([](QWidget *parent, const QString &depart) {
-          return choisit_exercice(parent, QStringLiteral("Sauver l'exercice"), depart, true);
+      choix_sauvegarde_([](QWidget *fenetre, const QString &depart) {
+          return choisit_exercice(fenetre, QStringLiteral("Sauver l'exercice"), depart, true);
       })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -619,8 +619,8 @@ void TForm1::recale(int largeur_ecran)
     echelle_.remet();
     panel22_->setGeometry(QRect(d.panel22, QSize(d.largeur_panel22, panel22_->height())));
     combobox1_->resize(d.largeur_panel22 - 16, combobox1_->height());
-    for (PanneauAction *p : panneaux_)
-        p->resize(d.largeur_panel22 - 16, p->height());
+    for (PanneauAction *panneau : panneaux_)
+        panneau->resize(d.largeur_panel22 - 16, panneau->height());
     panel21_->move(d.panel21);
     cadre9_->move(d.panel9);
     panel2_->move(d.panel2);

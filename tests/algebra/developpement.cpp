@@ -356,8 +356,9 @@ TEST_F(Developpement, ToutTexteEstRenduOuGardeSaValeur)
     for (const std::string &texte : textes_hostiles()) {
         for (bool (*operation)(std::string &) : {ordonne, developpe_, enleve_parentheses, en_somme}) {
             std::string t = texte;
-            if (operation(t))
+            if (operation(t)) {
                 EXPECT_TRUE(outils::rendu_ou_equivalent(texte, t));
+            }
         }
         distribue(texte, texte, "*", true);
         distribue(texte, "x+1", "/", false);
