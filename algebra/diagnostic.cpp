@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "algebra/ecriture_arbre.h"
 #include "algebra/mecaniques.h"
@@ -235,10 +236,10 @@ Diagnostic nomme(const TexteRegle &t, const std::string &contre_exemple)
 
 } // namespace
 
-std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::string &reponse, Tache tache,
+std::optional<Diagnostic> diagnostique(EnonceLu enonce, const std::string &reponse, Tache tache,
                                        const BibliothequeRegles &bibliotheque)
 {
-    const std::optional<Enonce> e = lis_enonce(enonce);
+    const std::optional<Enonce> e = lis_enonce(std::move(enonce));
     const std::optional<Sens> juste = e ? sens_juste(*e) : std::nullopt;
     if (!juste)
         return std::nullopt;
@@ -289,4 +290,10 @@ std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::str
         }
     }
     return std::nullopt;
+}
+
+std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::string &reponse, Tache tache,
+                                       const BibliothequeRegles &bibliotheque)
+{
+    return diagnostique(EnonceLu(enonce), reponse, tache, bibliotheque);
 }

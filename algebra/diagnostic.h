@@ -17,6 +17,9 @@ struct Diagnostic {
 
 // The statement (or the step being rewritten), the task (none: every rule of
 // the statement's kind), the pupil's text. Nothing when the text is right,
-// when it does not read, or when no rule explains it.
+// when it does not read, or when no rule explains it. The statement is taken
+// as already read, or read from its text.
+std::optional<Diagnostic> diagnostique(EnonceLu enonce, const std::string &reponse, Tache tache,
+                                       const BibliothequeRegles &bibliotheque);
 std::optional<Diagnostic> diagnostique(const std::string &enonce, const std::string &reponse, Tache tache,
                                        const BibliothequeRegles &bibliotheque);

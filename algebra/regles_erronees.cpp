@@ -89,36 +89,35 @@ BibliothequeRegles lis_bibliotheque(const std::vector<std::string> &lignes)
     return b;
 }
 
-std::optional<Enonce> lis_enonce(const std::string &texte)
+std::optional<Enonce> lis_enonce(EnonceLu lu)
 {
-    std::optional<Arbre> a = lis_formule(sans_blancs(texte));
-    if (!a)
+    if (!lu.arbre)
         return std::nullopt;
-    Enonce e{std::move(*a), 0, {}, {}};
-    const Noeud &racine = e.arbre[e.arbre.racine];
-    if (racine.genre == Genre::relation) {
-        const std::string_view rel = e.arbre.mot(racine);
-        e.nature = rel == "=" ? 1 : rel == "<" ? 2 : rel == ">" ? 3 : rel == "<=" ? 4 : 5;
-        e.solutions = ensemble_solutions(e.arbre, e.arbre.racine);
-    } else if (racine.genre == Genre::systeme) {
-        e.nature = 6;
-        if (racine.nombre_enfants == 2) {
-            std::optional<Lineaire2> l[2];
-            for (int k = 0; k < 2; ++k) {
-                const int ligne = e.arbre.enfant(racine, k);
-                if (e.arbre[ligne].genre == Genre::relation)
-                    l[k] = lineaire_xy(ecrit_lineaire(e.arbre, e.arbre.enfant(e.arbre[ligne], 0)) + "-(" +
-                                       ecrit_lineaire(e.arbre, e.arbre.enfant(e.arbre[ligne], 1)) + ")");
-            }
-            if (l[0] && l[1])
-                e.couple = resout_systeme(*l[0], *l[1]);
+    const Genre genre = (*lu.arbre)[lu.arbre->racine].genre;
+    if (genre == Genre::liste || genre == Genre::domaine || genre == Genre::reunion || genre == Genre::ensemble)
+        return std::nullopt;
+    Enonce e{std::move(*lu.arbre), lu.nature, {}, std::move(lu.equations), {}, {}};
+    if (e.nature == SYSTEME) {
+        if (e.lignes.size() != 2)
+            return e;
+        std::optional<Lineaire2> l[2];
+        for (int k = 0; k < 2; ++k) {
+            const Noeud &ligne = e.arbre[e.lignes[k]];
+            if (ligne.genre == Genre::relation)
+                l[k] = lineaire_xy(ecrit_lineaire(e.arbre, e.arbre.enfant(ligne, 0)) + "-(" +
+                                   ecrit_lineaire(e.arbre, e.arbre.enfant(ligne, 1)) + ")");
         }
-    } else if (racine.genre == Genre::liste || racine.genre == Genre::domaine || racine.genre == Genre::reunion ||
-               racine.genre == Genre::ensemble) {
-        return std::nullopt;
+        if (l[0] && l[1])
+            e.couple = resout_systeme(*l[0], *l[1]);
+    } else if (e.nature != EXPRESSION) {
+        for (const Membre &m : lu.membres)
+            e.membres.push_back(m.noeud);
+        e.solutions = ensemble_solutions(e.arbre, e.arbre.racine);
     }
     return e;
 }
+
+std::optional<Enonce> lis_enonce(const std::string &texte) { return lis_enonce(EnonceLu(texte)); }
 
 const std::vector<Mecanique> &mecaniques()
 {

@@ -12,6 +12,7 @@
 
 #include "algebra/ensembles.h"
 #include "formula/arbre.h"
+#include "formula/enonce.h"
 
 enum class Tache { aucune, developper, factoriser, reduire, resoudre, simplifier };
 
@@ -38,14 +39,19 @@ struct BibliothequeRegles {
 // separated by blanks); lines starting with ";" are comments.
 BibliothequeRegles lis_bibliotheque(const std::vector<std::string> &lignes);
 
-// The statement a rule is applied to: its tree (blanks taken out) and, for a
-// relation or a system, what solves it.
+// The statement a rule is applied to, taken from its reading: its tree, its
+// kind, the nodes of a relation's two members or of a system's lines, and
+// what solves a relation or a system. Nothing for a statement that does not
+// read or that is a list or a set.
 struct Enonce {
     Arbre arbre;
-    int nature = 0;               // 0 expression, 1 to 5 a relation, 6 a system
+    Nature nature = EXPRESSION;
+    std::vector<int> membres;             // of a relation
+    std::vector<int> lignes;              // of a system
     std::optional<Ensemble> solutions;   // of an equation or inequation
     std::optional<Couple> couple;        // of a system
 };
+std::optional<Enonce> lis_enonce(EnonceLu lu);
 std::optional<Enonce> lis_enonce(const std::string &texte);
 
 // A rule applied at one place: for an expression the whole statement

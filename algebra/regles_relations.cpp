@@ -22,8 +22,7 @@ std::optional<Relation> relation(const Enonce &e, int nature_min, int nature_max
 {
     if (e.nature < nature_min || e.nature > nature_max || !e.solutions)
         return std::nullopt;
-    const Noeud &r = e.arbre[e.arbre.racine];
-    return Relation{e.arbre.enfant(r, 0), e.arbre.enfant(r, 1), std::string(e.arbre.mot(r))};
+    return Relation{e.membres[0], e.membres[1], std::string(e.arbre.mot(e.arbre[e.arbre.racine]))};
 }
 
 std::string ecart(const Enonce &e, const Relation &r)
@@ -327,9 +326,8 @@ std::optional<Systeme> systeme(const Enonce &e)
     if (e.nature != 6 || !e.couple)
         return std::nullopt;
     Systeme s;
-    const Noeud &racine = e.arbre[e.arbre.racine];
     for (int k = 0; k < 2; ++k) {
-        s.lignes[k] = e.arbre.enfant(racine, k);
+        s.lignes[k] = e.lignes[k];
         const Noeud &l = e.arbre[s.lignes[k]];
         s.gauche[k] = lineaire_xy(texte(e.arbre, e.arbre.enfant(l, 0)));
         s.droite[k] = lineaire_xy(texte(e.arbre, e.arbre.enfant(l, 1)));

@@ -186,22 +186,21 @@ LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature)
     return {sens, {}};
 }
 
-NatureEnonce nature_enonce(std::string_view enonce)
+NatureEnonce nature_enonce(const EnonceLu &enonce)
 {
-    if (const std::optional<Arbre> arbre = lis_formule(enonce)) {
-        const Noeud &r = (*arbre)[arbre->racine];
-        if (r.genre == Genre::systeme)
-            return NatureEnonce::systeme;
-        if (r.genre == Genre::relation)
-            return arbre->mot(r) == "=" ? NatureEnonce::equation : NatureEnonce::inequation;
+    switch (enonce.nature) {
+    case EXPRESSION:
         return NatureEnonce::expression;
-    }
-    if (enonce.find('{') != std::string_view::npos)
+    case EQUATION:
+        return NatureEnonce::equation;
+    case SYSTEME:
         return NatureEnonce::systeme;
-    if (enonce.find_first_of("<>") != std::string_view::npos)
+    default:
         return NatureEnonce::inequation;
-    return enonce.find('=') != std::string_view::npos ? NatureEnonce::equation : NatureEnonce::expression;
+    }
 }
+
+NatureEnonce nature_enonce(std::string_view enonce) { return nature_enonce(EnonceLu(enonce)); }
 
 double position_reelle(const std::string &borne)
 {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formula/enonce.h"
+
 enum class NatureEnonce { expression, equation, inequation, systeme };
 
 // An interval of the real line; a bound is an expression text, "-inf" or "inf".
@@ -47,8 +49,9 @@ inline constexpr std::string_view REPONSE_ILLISIBLE = "Réponse illisible : ";
 
 LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature);
 
-// The kind of a statement from its text: a relation "=" is an equation, the
+// The kind of a statement as it is read: a relation "=" is an equation, the
 // others an inequation, "{...}" a system, anything else an expression.
+NatureEnonce nature_enonce(const EnonceLu &enonce);
 NatureEnonce nature_enonce(std::string_view enonce);
 
 // The program's own writing of a meaning: values joined by "*et*", the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "core/encodage.h"
 #include "core/partage.h"
@@ -38,13 +39,18 @@ Tache tache_de_consigne(const std::string &consigne)
     return Tache::aucune;
 }
 
-std::optional<Diagnostic> nomme_erreur(const std::string &enonce, const std::string &texte, Tache tache)
+std::optional<Diagnostic> nomme_erreur(EnonceLu enonce, const std::string &texte, Tache tache)
 {
-    std::optional<Diagnostic> d = diagnostique(enonce, texte, tache, bibliotheque_regles());
+    std::optional<Diagnostic> d = diagnostique(std::move(enonce), texte, tache, bibliotheque_regles());
     if (!d)
         return d;
     std::vector<std::string> &nommees = partage.regles_nommees;
     if (std::find(nommees.begin(), nommees.end(), d->identifiant) == nommees.end())
         nommees.push_back(d->identifiant);
     return d;
+}
+
+std::optional<Diagnostic> nomme_erreur(const std::string &enonce, const std::string &texte, Tache tache)
+{
+    return nomme_erreur(EnonceLu(enonce), texte, tache);
 }

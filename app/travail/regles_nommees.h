@@ -18,5 +18,6 @@ const BibliothequeRegles &bibliotheque_regles();
 Tache tache_de_consigne(const std::string &consigne);
 
 // The rule behind the wrong text a pupil typed on `enonce`, recorded in the
-// list of the rules named.
+// list of the rules named; the statement already read, or its text.
+std::optional<Diagnostic> nomme_erreur(EnonceLu enonce, const std::string &texte, Tache tache);
 std::optional<Diagnostic> nomme_erreur(const std::string &enonce, const std::string &texte, Tache tache);

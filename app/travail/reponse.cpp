@@ -27,7 +27,7 @@ void retire_points(int points)
 
 // The kind of statement an answer belongs to: a system's pair even when its
 // lines were worked one at a time.
-NatureEnonce nature_du_travail(const std::string &enonce)
+NatureEnonce nature_du_travail(const EnonceLu &enonce)
 {
     if (partage.base_systeme)
         return NatureEnonce::systeme;
@@ -137,7 +137,9 @@ bool verifie_reponse(const std::string &reponse, const std::string &enonce, bool
         return false;
     p.commentaire_final = SANS_COMMENTAIRES;
     p.reponse_juste = false;
-    const NatureEnonce nature = nature_du_travail(enonce);
+    // One reading of the statement serves its kind and the naming of a wrong rule.
+    const EnonceLu lu(enonce);
+    const NatureEnonce nature = nature_du_travail(lu);
     const LectureReponse lue = lis_reponse(reponse, nature);
     if (!lue.sens) {
         // A slip of the keyboard costs nothing: the pupil reads why and answers again.
@@ -184,7 +186,7 @@ bool verifie_reponse(const std::string &reponse, const std::string &enonce, bool
     }
     // A wrong answer the teacher did not foresee: the rule it broke, when one explains it.
     if (!p.reponse_juste && !presque && (!retenue || retenue->solution.empty()))
-        if (const auto d = nomme_erreur(enonce, reponse, tache_de_consigne(p.consigne)))
+        if (const auto d = nomme_erreur(lu, reponse, tache_de_consigne(p.consigne)))
             p.commentaire_final = d->explication;
     return true;
 }

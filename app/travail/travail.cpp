@@ -591,6 +591,21 @@ void Travail::Image17Click()
 
 // ---------------------------------------------------------------- parts
 
+namespace {
+
+// What each part of the list is, named from the statement: a line of a
+// system (feminine), a member of a relation, a factor of a product or a term.
+NomPartie nom_des_parties(const TDalgebre &enonce)
+{
+    if (enonce.nature == SYSTEME)
+        return {" " + enonce.mot_systeme, true};
+    if (enonce.nature != EXPRESSION)
+        return {" membre", false};
+    return {enonce.membre_gauche.nb_multiplicatifs > 0 ? " facteur" : " terme", false};
+}
+
+} // namespace
+
 void Travail::remplit_parties(const std::string &texte)
 {
     Partage &p = partage;
@@ -598,6 +613,7 @@ void Travail::remplit_parties(const std::string &texte)
     groupe_fractions_numeriques(t);
     const TDalgebre enonce(t);
     parties.clear();
+    nom_partie = nom_des_parties(enonce);
     if (p.etape == 1) {
         p.base_systeme = enonce.nature == SYSTEME;
         if (!p.base_systeme) {
@@ -646,19 +662,13 @@ void Travail::c_box1(int k)
     // Only a part can be selected: not the title, not past the list.
     if (k < 0 || k >= 8 || k + 1 >= static_cast<int>(parties.size()))
         return;
-    const std::string &libelle = partage.libelle_membres;
-    std::string nom = contient(libelle, "membre")       ? " membre"
-                      : contient(libelle, "inéquation") ? " inéquation"
-                      : contient(libelle, "équation")   ? " équation"
-                      : contient(libelle, "facteur")    ? " facteur"
-                                                        : " terme";
+    const bool feminin = nom_partie.feminin;
     partie_choisie = k;
-    // "équation" and "inéquation" are feminine: "la première équation".
-    const bool feminin = contient(nom, "équation");
+    // "la première équation", "le second membre".
     std::string ordinal = ordinaux[k];
     if (feminin && k <= 1)
         ordinal = k == 0 ? "première" : "seconde";
-    nom = (feminin ? "la " : "le ") + ordinal + nom;
+    const std::string nom = (feminin ? "la " : "le ") + ordinal + nom_partie.nom;
     partie_source[std::min(partage.etape + 1, ETAPES_MAX)] = k;
     selection_en_cours = true;
     enregistrer_etape(parties[static_cast<std::size_t>(k)], "Il faut sélectionner " + nom, true);

@@ -96,6 +96,12 @@ struct ReponseDonnee {
 // or 6 for Image8, Image9, Image29, Image6; 0 for none.
 int modele_eclaire(int x, int y);
 
+// What each part of the parts list is, named in the comment of its selection.
+struct NomPartie {
+    std::string nom = " terme";   // " terme", " facteur", " membre", " équation" or " inéquation"
+    bool feminin = false;
+};
+
 class Travail {
 public:
     // The work record: steps 1..20 (entry 0 unused).
@@ -121,6 +127,7 @@ public:
     Couleur couleur_label7 = COULEUR_CONSIGNE;
     int taille_label7 = 11;                // points
     std::vector<std::string> parties;      // items of the parts list, title last
+    NomPartie nom_partie;                  // what each part of the list is
     int partie_affichee = -1;              // selected item of the parts list
     Menus menus;                           // the twelve action panels
     std::string libelle_speedbutton9 = "ELEVE";

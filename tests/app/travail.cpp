@@ -214,13 +214,28 @@ TEST_F(TravailTest, ListeDesPartiesEtSelection)
     EXPECT_EQ(partage.etape, 2);
 }
 
-TEST_F(TravailTest, LesEquationsDUnSystemeSontFeminines)
+// The selection names what the part is in its statement; the lines of a
+// system are feminine.
+TEST_F(TravailTest, LaSelectionNommeLaPartie)
 {
-    t.MthX1Change("{x+y=3\r\nx-y=1}");
-    ASSERT_EQ(t.parties.size(), 3u);
-    EXPECT_EQ(t.parties[2], "Deux équations...");
-    t.c_box1(0);
-    EXPECT_EQ(t.commentaires[2], "Il faut sélectionner la première équation");
+    const struct {
+        const char *enonce;
+        int partie;
+        const char *commentaire;
+    } cas[] = {
+        {"{x+y=3\r\nx-y=1}", 0, "Il faut sélectionner la première équation"},
+        {"{x+y>3\r\nx-y<1}", 1, "Il faut sélectionner la seconde inéquation"},
+        {"2x+1<=5", 1, "Il faut sélectionner le second membre"},
+        {"(x+1)*(x-2)", 1, "Il faut sélectionner le second facteur"},
+        {"3x/(x+1)", 0, "Il faut sélectionner le premier facteur"},
+        {"x^2+3x-1", 2, "Il faut sélectionner le troisième terme"},
+        {"(x+1)^2", 0, "Il faut sélectionner le premier terme"},
+    };
+    for (const auto &c : cas) {
+        t.MthX1Change(c.enonce);
+        t.c_box1(c.partie);
+        EXPECT_EQ(t.commentaires[2], c.commentaire) << c.enonce;
+    }
 }
 
 TEST_F(TravailTest, UnePieceSousUnePuissanceSeSelectionneParSaBase)
