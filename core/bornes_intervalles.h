@@ -14,7 +14,7 @@ struct BornesIntervalles {
     bool crochet_1a = true, crochet_1b = true, crochet_2a = true, crochet_2b = true;
     // The intervals past those two, in increasing order: a domain such as R
     // minus two values needs three.
-    std::vector<Intervalle> suivants;
+    std::vector<Intervalle> suivants{};
 
     bool operator==(const BornesIntervalles &) const = default;
 };

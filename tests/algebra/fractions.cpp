@@ -232,8 +232,9 @@ TEST_F(Fractions, FactorisePar)
     for (const auto &c : cas) {
         const std::string r = factorise_par(c[0].first, c[0].second);
         EXPECT_EQ(r, c[1].first) << c[0].first << " by " << c[0].second;
-        if (!r.empty())
+        if (!r.empty()) {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(c[0].first, r)) << r;
+        }
     }
     static const char *const facteurs[] = {"2", "-3", "x", "-x", "x+1", "-x+2", "2*x", "1/2"};
     static const char *const termes[] = {"x", "2*x^2", "3", "x^3", "4*x", "1/3"};
@@ -244,8 +245,9 @@ TEST_F(Fractions, FactorisePar)
         const std::string f = un_de(facteurs);
         const std::string r = factorise_par(s, f);
         // A number always divides; a factor with x may not.
-        if (!r.empty() || f.find('x') == std::string::npos)
+        if (!r.empty() || f.find('x') == std::string::npos) {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(s, r)) << s << " by " << f;
+        }
     }
 }
 

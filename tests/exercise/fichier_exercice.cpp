@@ -268,10 +268,10 @@ TEST_F(FichierExercice, BlocsIncompletsOuEnTrop)
     // before its note is dropped.
     for (std::size_t n = 0; n <= FICHIER_COMPLET.size(); ++n) {
         ecrit(FICHIER_COMPLET.substr(0, n));
-        Exercice e;
-        const LectureExercice r = lire_exercice(f, e);
+        Exercice tronque;
+        const LectureExercice r = lire_exercice(f, tronque);
         EXPECT_NE(r, LectureExercice::fichier_illisible) << n;
-        for (const TDsolu &s : e.solutions)
+        for (const TDsolu &s : tronque.solutions)
             EXPECT_NE(s.commentaire, "") << n;
     }
 }
@@ -285,8 +285,9 @@ TEST_F(FichierExercice, DechetsEtTextesSurPlusieursLignes)
             c = static_cast<char>(alea() % 5 == 0 ? '\n' : alea() % 256);
         ecrit(FICHIER_COMPLET.substr(0, alea() % FICHIER_COMPLET.size()) + octets);
         Exercice e;
-        if (lire_exercice(f, e) == LectureExercice::reussie)
+        if (lire_exercice(f, e) == LectureExercice::reussie) {
             EXPECT_TRUE(sauver_exercice(dossier / "copie.alg", e, HorsFormat::remplacer));
+        }
     }
 
     Exercice e = exercice_complet();
