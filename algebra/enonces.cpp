@@ -308,19 +308,14 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
     return s;
 }
 
-void remplace_x(std::string &texte, std::string &valeur)
+std::optional<std::string> remplace_x(std::string_view texte, std::string_view valeur)
 {
-    const std::string copie = texte;
-    bool possible = true;
-    if (!texte.empty() && !valeur.empty())
-        possible = remplace_lettre(copie, 'x', valeur, texte);
-    if (possible && ::valeur(texte, 0)) {
-        texte = normalise(texte);
-        valeur = "oui";
-    } else {
-        texte = copie;
-        valeur = "non";
-    }
+    std::string remplace(texte);
+    if (!texte.empty() && !valeur.empty() && !remplace_lettre(texte, 'x', valeur, remplace))
+        return std::nullopt;
+    if (!::valeur(remplace, 0))
+        return std::nullopt;
+    return normalise(remplace);
 }
 
 bool ecriture_scientifique(std::string &texte)
