@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "algebra/algebre.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -16,11 +17,6 @@ namespace {
 
 constexpr std::size_t LONGUEUR_DEVELOPPEE_MAX = 200;
 constexpr std::size_t NON_TROUVE = std::string::npos;
-
-bool est_somme(std::string_view t)
-{
-    return TDalgebre(t).membre_gauche.nb_additifs > 0;
-}
 
 // True when a power's base is a sum, its sign aside: the base of '-(x-3)^2'
 // is read with the sign, which is not part of what is squared.
@@ -146,6 +142,8 @@ int entier_constant(const std::string &t)
 }
 
 } // namespace
+
+bool est_somme(std::string_view texte) { return EnonceLu(texte).membres[0].termes; }
 
 bool meme_valeur(std::string_view a, std::string_view b)
 {

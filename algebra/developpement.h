@@ -52,6 +52,10 @@ bool en_somme(std::string &membre);
 
 // Tools shared with the factoring.
 
+// True when the text (its left member, for a relation) is a sum of terms at
+// its top: 'x+1', '(x+1)'; not '2*(x+1)' nor '-(x+1)'.
+bool est_somme(std::string_view texte);
+
 // True when b keeps the value and the domain of a, computed by ordinary
 // rules at a few sample points: wherever a is defined, b is defined and
 // equal, and a is defined at one point at least. Texts that have no number

@@ -315,8 +315,9 @@ TEST_F(Enonces, RemplaceXDonneLaValeurOuRefuse)
     for (const Cas &c : cas) {
         const std::optional<std::string> t = remplace_x(c.texte, c.valeur);
         ASSERT_EQ(t.has_value(), c.attendu.has_value()) << c.texte;
-        if (t)
+        if (t) {
             EXPECT_NEAR(::valeur(*t, 0).value_or(NAN), *c.attendu, 1e-9) << c.texte << " -> " << *t;
+        }
     }
 }
 
