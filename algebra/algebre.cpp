@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t TAILLE_MAX_DEVELOPPE = 100000;
 // Exponents are read up to this value; longer digit runs saturate.
 constexpr int EXPOSANT_MAX = 1000000;
-// A member of more parts is captioned "n termes :" or "n facteurs :".
-constexpr std::size_t PIECES_COMPTEES = 17;
 
 // True when s begins with "(" whose ")" is the last character.
 bool entre_parentheses(std::string_view s)
@@ -133,6 +131,13 @@ void remplace_chaque(std::string &t, std::string_view ancien, std::string_view n
 
 // ---------------------------------------------------------------- members
 
+std::string_view facteur_sans_parentheses(std::string_view facteur)
+{
+    if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
+        return facteur.substr(1, facteur.size() - 2);
+    return facteur;
+}
+
 void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 {
     texte = enonce.ecrit(membre.etendue);
@@ -177,13 +182,9 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
     }
 
     // Factors written as one parenthesised group lose their parentheses.
-    if (nb_multiplicatifs >= 1) {
-        for (int k = 1; k <= std::min(nb_multiplicatifs + 1, 6); ++k) {
-            std::string &m = morceaux[k];
-            if (entre_parentheses(m) && m.find('^') == std::string::npos)
-                m = m.substr(1, m.size() - 2);
-        }
-    }
+    if (nb_multiplicatifs >= 1)
+        for (int k = 1; k <= std::min(nb_multiplicatifs + 1, 6); ++k)
+            morceaux[k] = facteur_sans_parentheses(morceaux[k]);
     texte_initial = texte;
 }
 

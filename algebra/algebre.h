@@ -34,6 +34,14 @@ inline std::optional<Fonction> fonction_du_code(int code)
     return static_cast<Fonction>(code - CODE_SIN);
 }
 
+// A member of more parts is captioned "n termes :" or "n facteurs :".
+inline constexpr std::size_t PIECES_COMPTEES = 17;
+
+// A factor of a product as its piece holds it: without the brackets written
+// around it, unless a power stands inside them ('(x+1)' gives 'x+1',
+// '(x^2+1)' stays).
+std::string_view facteur_sans_parentheses(std::string_view facteur);
+
 struct TDmembre {
     std::string texte;
     std::string texte_initial;

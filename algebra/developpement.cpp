@@ -184,22 +184,34 @@ bool base_entiere(std::string_view base)
            fin_du_groupe(base, ouverture) == base.size();
 }
 
-bool decoupe_fiable(const TDmembre &m)
+namespace {
+
+// Every ")" closes a "(" written before it, and every "(" is closed.
+bool parentheses_equilibrees(std::string_view t)
 {
-    if (m.libelle.rfind("n ", 0) == 0)
-        return false;
-    for (int i = 1; i <= 8; ++i) {
-        int profondeur = 0;
-        for (char c : m.morceaux[i]) {
-            if (c == '(')
-                ++profondeur;
-            else if (c == ')' && --profondeur < 0)
-                return false;
-        }
-        if (profondeur != 0)
+    int profondeur = 0;
+    for (char c : t) {
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')' && --profondeur < 0)
             return false;
     }
-    return true;
+    return profondeur == 0;
+}
+
+} // namespace
+
+bool decoupe_fiable(const TDmembre &m)
+{
+    return m.libelle.rfind("n ", 0) != 0 &&
+           std::all_of(m.morceaux.begin() + 1, m.morceaux.begin() + 9, parentheses_equilibrees);
+}
+
+bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre)
+{
+    return membre.parties.size() <= PIECES_COMPTEES &&
+           std::all_of(membre.parties.begin(), membre.parties.end(),
+                       [&](const Partie &p) { return parentheses_equilibrees(enonce.ecrit(p.etendue)); });
 }
 
 bool signe_apres_operateur(std::string_view texte)
@@ -503,20 +515,21 @@ bool en_somme(std::string &membre)
 {
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return false;
-    const TDalgebre enonce(membre);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*" ||
-        m.morceaux[1].empty() || m.morceaux[2].empty() || !decoupe_fiable(m))
+    const EnonceLu enonce(membre);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
         return false;
+    const std::string facteurs[2] = {std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[0].etendue))),
+                                     std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[1].etendue)))};
     std::string repete;
-    int n = entier_constant(m.morceaux[1]);
+    int n = entier_constant(facteurs[0]);
     if (n > 0) {
-        repete = m.morceaux[2];
+        repete = facteurs[1];
     } else {
-        n = entier_constant(m.morceaux[2]);
+        n = entier_constant(facteurs[1]);
         if (n == 0)
             return false;
-        repete = m.morceaux[1];
+        repete = facteurs[0];
     }
     // A sum or a signed factor keeps its parentheses in the repeated sum.
     if (repete[0] == '-' || est_somme(repete))

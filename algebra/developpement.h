@@ -71,6 +71,8 @@ bool base_entiere(std::string_view base);
 // value: the split hid every group (no piece is cut inside parentheses) and
 // did not reach its limit of pieces (the last piece would hold the rest).
 bool decoupe_fiable(const TDmembre &m);
+// The same for a member of a statement read into its tree.
+bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre);
 
 // True when a "+" or "-" follows another operator ('x*-2', 'x--1'): the
 // split would take that sign for an operator between terms.
