@@ -131,6 +131,18 @@ void remplace_chaque(std::string &t, std::string_view ancien, std::string_view n
 
 // ---------------------------------------------------------------- members
 
+std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre)
+{
+    const std::size_t n = membre.parties.size();
+    std::vector<std::string> r;
+    r.reserve(std::min<std::size_t>(n, 8));
+    for (std::size_t k = 0; k < std::min<std::size_t>(n, n > 8 ? 7 : 8); ++k)
+        r.emplace_back(enonce.ecrit(membre.parties[k].etendue));
+    if (n > 8)
+        r.push_back(pli(enonce, membre.parties));
+    return r;
+}
+
 std::string_view facteur_sans_parentheses(std::string_view facteur)
 {
     if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
@@ -146,15 +158,12 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
         libelle = (nb_morceaux > PIECES_COMPTEES ? "n" : std::to_string(nb_morceaux)) +
                   (membre.termes ? " termes :" : " facteurs :");
 
-    for (std::size_t k = 0; k < std::min<std::size_t>(nb_morceaux, 8); ++k) {
-        const Partie &partie = membre.parties[k];
-        morceaux[k + 1] = enonce.ecrit(partie.etendue);
-        if (partie.operateur != '\0')
-            operateurs_membre[k + 1].assign(1, partie.operateur);
-    }
-    if (nb_morceaux >= 9) {
-        morceaux[8] = pli(enonce, membre.parties);
-        operateurs_membre[8].clear();
+    std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
+    for (std::size_t k = 0; k < ecrits.size(); ++k) {
+        morceaux[k + 1] = std::move(ecrits[k]);
+        // No operator follows the fold.
+        if (k < 7 && membre.parties[k].operateur != '\0')
+            operateurs_membre[k + 1].assign(1, membre.parties[k].operateur);
     }
 
     for (int k = 1; k <= 8; ++k) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formula/enonce.h"
 #include "formula/vocabulaire.h"
@@ -41,6 +42,11 @@ inline constexpr std::size_t PIECES_COMPTEES = 17;
 // around it, unless a power stands inside them ('(x+1)' gives 'x+1',
 // '(x^2+1)' stays).
 std::string_view facteur_sans_parentheses(std::string_view facteur);
+
+// The member's parts as the pieces of TDmembre hold them, before a factor
+// loses its brackets: at most eight, the eighth onwards folded into one
+// bracketed piece (see TDmembre::morceaux).
+std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre);
 
 struct TDmembre {
     std::string texte;

@@ -109,23 +109,22 @@ struct Termes {
 Termes termes_a_distribuer(const std::string &t, bool entier)
 {
     Termes r;
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    int pieces = 0;
-    while (pieces < 8 && !m.morceaux[pieces + 1].empty())
-        ++pieces;
-    if (entier || enonce.nature != EXPRESSION || m.nb_additifs == 0 || pieces != m.nb_additifs + 1 ||
-        !decoupe_fiable(m) || signe_apres_operateur(t)) {
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (entier || enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m) ||
+        signe_apres_operateur(t)) {
         r.morceaux[0] = t;
         r.signes[0] = ".";
         r.nombre = 1;
         return r;
     }
-    for (int i = 1; i <= pieces; ++i) {
-        r.morceaux[i - 1] = m.morceaux[i];
-        r.signes[i - 1] = m.operateurs_membre[i - 1];
+    std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        r.morceaux[i] = std::move(pieces[i]);
+        if (i > 0)
+            r.signes[i].assign(1, m.parties[i - 1].operateur);
     }
-    r.nombre = pieces;
+    r.nombre = static_cast<int>(pieces.size());
     return r;
 }
 
@@ -235,13 +234,13 @@ bool ordonne(std::string &membre)
     if (membre.size() > LONGUEUR_MAX_TRAVAIL || membre.find_first_of("+-", 1) == NON_TROUVE)
         return false;
     const std::string t = normalise_brut(membre);
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_additifs < 1 || !decoupe_fiable(m))
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m))
         return false;
     // Only a sum of monomials: no term is a sum, no factor is a power of a sum.
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const TDmembre terme = TDalgebre(m.morceaux[i]).membre_gauche;
+    for (const std::string &piece : morceaux_du_membre(enonce, m)) {
+        const TDmembre terme = TDalgebre(piece).membre_gauche;
         if (terme.nb_additifs > 0)
             return false;
         for (int j = 1; j <= 8 && !terme.morceaux[j].empty(); ++j)
