@@ -143,6 +143,19 @@ std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre
     return r;
 }
 
+std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, std::string_view piece)
+{
+    const bool produit = !membre.termes && membre.parties.size() > 1;
+    return produit && k < 6 ? facteur_sans_parentheses(piece) : piece;
+}
+
+std::string operateur_apres(const Membre &membre, std::size_t k)
+{
+    if (k >= 7 || k >= membre.parties.size() || membre.parties[k].operateur == '\0')
+        return {};
+    return std::string(1, membre.parties[k].operateur);
+}
+
 std::string_view facteur_sans_parentheses(std::string_view facteur)
 {
     if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
@@ -161,9 +174,7 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
     std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
     for (std::size_t k = 0; k < ecrits.size(); ++k) {
         morceaux[k + 1] = std::move(ecrits[k]);
-        // No operator follows the fold.
-        if (k < 7 && membre.parties[k].operateur != '\0')
-            operateurs_membre[k + 1].assign(1, membre.parties[k].operateur);
+        operateurs_membre[k + 1] = operateur_apres(membre, k);
     }
 
     for (int k = 1; k <= 8; ++k) {
@@ -191,9 +202,8 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
     }
 
     // Factors written as one parenthesised group lose their parentheses.
-    if (nb_multiplicatifs >= 1)
-        for (int k = 1; k <= std::min(nb_multiplicatifs + 1, 6); ++k)
-            morceaux[k] = facteur_sans_parentheses(morceaux[k]);
+    for (std::size_t k = 0; k < 8; ++k)
+        morceaux[k + 1] = morceau_sans_parentheses(membre, k, morceaux[k + 1]);
     texte_initial = texte;
 }
 

@@ -47,6 +47,12 @@ std::string_view facteur_sans_parentheses(std::string_view facteur);
 // loses its brackets: at most eight, the eighth onwards folded into one
 // bracketed piece (see TDmembre::morceaux).
 std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre);
+// Piece k (0-based) of those as TDmembre::morceaux holds it: each of the first
+// six factors of a product without its brackets (facteur_sans_parentheses).
+std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, std::string_view piece);
+// The operator after piece k as TDmembre::operateurs_membre holds it; none
+// after the last piece nor after the fold.
+std::string operateur_apres(const Membre &membre, std::size_t k);
 
 struct TDmembre {
     std::string texte;

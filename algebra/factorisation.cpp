@@ -50,17 +50,19 @@ std::optional<std::string> racine_partout(const std::string &facteur)
 // square for every real x.
 std::optional<std::string> racines_des_facteurs(const std::string &terme)
 {
-    const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (m.nb_additifs > 0 || !decoupe_fiable(m)) {
+    const EnonceLu enonce(terme);
+    const Membre &m = enonce.membres[0];
+    if (m.termes || !decoupe_fiable(enonce, m)) {
         const auto r = racine_partout(terme);
         return r ? std::optional("(" + *r + ")") : std::nullopt;
     }
+    const std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
     std::string resultat;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const auto r = racine_partout(m.morceaux[i]);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const auto r = racine_partout(std::string(morceau_sans_parentheses(m, k, pieces[k])));
         if (!r)
             return std::nullopt;
-        resultat += "(" + *r + ")" + m.operateurs_membre[i];
+        resultat += "(" + *r + ")" + operateur_apres(m, k);
     }
     return resultat;
 }
