@@ -209,9 +209,10 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 
 // ---------------------------------------------------------------- statements
 
-TDalgebre::TDalgebre(std::string_view t)
+TDalgebre::TDalgebre(std::string_view t) : TDalgebre(EnonceLu(t)) {}
+
+TDalgebre::TDalgebre(const EnonceLu &enonce)
 {
-    const EnonceLu enonce(t);
     texte = enonce.texte;
     nature = enonce.nature;
     position_relation = enonce.position_relation;

@@ -85,6 +85,7 @@ struct TDalgebre {
 
     TDalgebre() = default;
     explicit TDalgebre(std::string_view t);
+    explicit TDalgebre(const EnonceLu &enonce);
 };
 
 // A term with its degree, for the ordering of a sum by degree.

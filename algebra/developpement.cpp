@@ -200,12 +200,6 @@ bool parentheses_equilibrees(std::string_view t)
 
 } // namespace
 
-bool decoupe_fiable(const TDmembre &m)
-{
-    return m.libelle.rfind("n ", 0) != 0 &&
-           std::all_of(m.morceaux.begin() + 1, m.morceaux.begin() + 9, parentheses_equilibrees);
-}
-
 bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre)
 {
     return membre.parties.size() <= PIECES_COMPTEES &&
@@ -411,21 +405,19 @@ std::string produit_developpe(const TDalgebre &enonce, const OptionsCalcul &opti
 // Each term of a sum developed where it is a product or a power that can be
 // ('2*(x+1)-3*(x-1)'), the other terms kept; empty when no term was
 // developed or a term would be lost.
-std::string somme_developpee(const TDmembre &m, const OptionsCalcul &options)
+std::string somme_developpee(const EnonceLu &enonce, const Membre &m, const OptionsCalcul &options)
 {
-    const int termes = m.nb_additifs + 1;
-    if (termes > 8 || m.morceaux[termes].empty())
-        return "";
+    const std::vector<std::string> termes = morceaux_du_membre(enonce, m);
     std::string somme;
     bool developpee = false;
-    for (int i = 1; i <= termes; ++i) {
-        const std::string &terme = m.morceaux[i];
-        const TDalgebre enonce(terme);
-        const bool produit = enonce.nature == EXPRESSION && enonce.membre_gauche.nb_additifs == 0 &&
-                             decoupe_fiable(enonce.membre_gauche);
-        const std::string developpe = produit ? produit_developpe(enonce, options) : "";
+    for (std::size_t i = 0; i < termes.size(); ++i) {
+        const std::string &terme = termes[i];
+        const EnonceLu lu(terme);
+        const bool produit =
+            lu.nature == EXPRESSION && !lu.membres[0].termes && decoupe_fiable(lu, lu.membres[0]);
+        const std::string developpe = produit ? produit_developpe(TDalgebre(lu), options) : "";
         developpee = developpee || !developpe.empty();
-        somme += m.operateurs_membre[i - 1] + "(" + (developpe.empty() ? terme : developpe) + ")";
+        somme += (i > 0 ? operateur_apres(m, i - 1) : "") + "(" + (developpe.empty() ? terme : developpe) + ")";
     }
     if (!developpee)
         return "";
@@ -442,11 +434,12 @@ bool developpe(std::string &membre, const OptionsCalcul &options)
     std::string racines[3];
     masque_racines(t, racines);
 
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || !decoupe_fiable(m))
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || !decoupe_fiable(enonce, m))
         return false;
-    std::string resultat = m.nb_additifs > 0 ? somme_developpee(m, options) : produit_developpe(enonce, options);
+    std::string resultat =
+        m.termes ? somme_developpee(enonce, m, options) : produit_developpe(TDalgebre(enonce), options);
     if (resultat.empty())
         return false;
 

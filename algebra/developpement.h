@@ -70,8 +70,6 @@ bool base_entiere(std::string_view base);
 // True when the member's pieces can be rebuilt into a text of the same
 // value: the split hid every group (no piece is cut inside parentheses) and
 // did not reach its limit of pieces (the last piece would hold the rest).
-bool decoupe_fiable(const TDmembre &m);
-// The same for a member of a statement read into its tree.
 bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre);
 
 // True when a "+" or "-" follows another operator ('x*-2', 'x--1'): the
