@@ -14,8 +14,6 @@ namespace {
 constexpr std::size_t TAILLE_MAX_DEVELOPPE = 100000;
 // Exponents are read up to this value; longer digit runs saturate.
 constexpr int EXPOSANT_MAX = 1000000;
-// A member of more parts is captioned "n termes :" or "n facteurs :".
-constexpr std::size_t PIECES_COMPTEES = 17;
 
 // True when s begins with "(" whose ")" is the last character.
 bool entre_parentheses(std::string_view s)
@@ -133,6 +131,38 @@ void remplace_chaque(std::string &t, std::string_view ancien, std::string_view n
 
 // ---------------------------------------------------------------- members
 
+std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre)
+{
+    const std::size_t n = membre.parties.size();
+    std::vector<std::string> r;
+    r.reserve(std::min<std::size_t>(n, 8));
+    for (std::size_t k = 0; k < std::min<std::size_t>(n, n > 8 ? 7 : 8); ++k)
+        r.emplace_back(enonce.ecrit(membre.parties[k].etendue));
+    if (n > 8)
+        r.push_back(pli(enonce, membre.parties));
+    return r;
+}
+
+std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, std::string_view piece)
+{
+    const bool produit = !membre.termes && membre.parties.size() > 1;
+    return produit && k < 6 ? facteur_sans_parentheses(piece) : piece;
+}
+
+std::string operateur_apres(const Membre &membre, std::size_t k)
+{
+    if (k >= 7 || k >= membre.parties.size() || membre.parties[k].operateur == '\0')
+        return {};
+    return std::string(1, membre.parties[k].operateur);
+}
+
+std::string_view facteur_sans_parentheses(std::string_view facteur)
+{
+    if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
+        return facteur.substr(1, facteur.size() - 2);
+    return facteur;
+}
+
 void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 {
     texte = enonce.ecrit(membre.etendue);
@@ -141,15 +171,10 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
         libelle = (nb_morceaux > PIECES_COMPTEES ? "n" : std::to_string(nb_morceaux)) +
                   (membre.termes ? " termes :" : " facteurs :");
 
-    for (std::size_t k = 0; k < std::min<std::size_t>(nb_morceaux, 8); ++k) {
-        const Partie &partie = membre.parties[k];
-        morceaux[k + 1] = enonce.ecrit(partie.etendue);
-        if (partie.operateur != '\0')
-            operateurs_membre[k + 1].assign(1, partie.operateur);
-    }
-    if (nb_morceaux >= 9) {
-        morceaux[8] = pli(enonce, membre.parties);
-        operateurs_membre[8].clear();
+    std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
+    for (std::size_t k = 0; k < ecrits.size(); ++k) {
+        morceaux[k + 1] = std::move(ecrits[k]);
+        operateurs_membre[k + 1] = operateur_apres(membre, k);
     }
 
     for (int k = 1; k <= 8; ++k) {
@@ -177,21 +202,17 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
     }
 
     // Factors written as one parenthesised group lose their parentheses.
-    if (nb_multiplicatifs >= 1) {
-        for (int k = 1; k <= std::min(nb_multiplicatifs + 1, 6); ++k) {
-            std::string &m = morceaux[k];
-            if (entre_parentheses(m) && m.find('^') == std::string::npos)
-                m = m.substr(1, m.size() - 2);
-        }
-    }
+    for (std::size_t k = 0; k < 8; ++k)
+        morceaux[k + 1] = morceau_sans_parentheses(membre, k, morceaux[k + 1]);
     texte_initial = texte;
 }
 
 // ---------------------------------------------------------------- statements
 
-TDalgebre::TDalgebre(std::string_view t)
+TDalgebre::TDalgebre(std::string_view t) : TDalgebre(EnonceLu(t)) {}
+
+TDalgebre::TDalgebre(const EnonceLu &enonce)
 {
-    const EnonceLu enonce(t);
     texte = enonce.texte;
     nature = enonce.nature;
     position_relation = enonce.position_relation;

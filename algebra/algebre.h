@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formula/enonce.h"
 #include "formula/vocabulaire.h"
@@ -33,6 +34,25 @@ inline std::optional<Fonction> fonction_du_code(int code)
         return std::nullopt;
     return static_cast<Fonction>(code - CODE_SIN);
 }
+
+// A member of more parts is captioned "n termes :" or "n facteurs :".
+inline constexpr std::size_t PIECES_COMPTEES = 17;
+
+// A factor of a product as its piece holds it: without the brackets written
+// around it, unless a power stands inside them ('(x+1)' gives 'x+1',
+// '(x^2+1)' stays).
+std::string_view facteur_sans_parentheses(std::string_view facteur);
+
+// The member's parts as the pieces of TDmembre hold them, before a factor
+// loses its brackets: at most eight, the eighth onwards folded into one
+// bracketed piece (see TDmembre::morceaux).
+std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre);
+// Piece k (0-based) of those as TDmembre::morceaux holds it: each of the first
+// six factors of a product without its brackets (facteur_sans_parentheses).
+std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, std::string_view piece);
+// The operator after piece k as TDmembre::operateurs_membre holds it; none
+// after the last piece nor after the fold.
+std::string operateur_apres(const Membre &membre, std::size_t k);
 
 struct TDmembre {
     std::string texte;
@@ -65,6 +85,7 @@ struct TDalgebre {
 
     TDalgebre() = default;
     explicit TDalgebre(std::string_view t);
+    explicit TDalgebre(const EnonceLu &enonce);
 };
 
 // A term with its degree, for the ordering of a sum by degree.

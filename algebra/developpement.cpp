@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "algebra/algebre.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -16,11 +17,6 @@ namespace {
 
 constexpr std::size_t LONGUEUR_DEVELOPPEE_MAX = 200;
 constexpr std::size_t NON_TROUVE = std::string::npos;
-
-bool est_somme(std::string_view t)
-{
-    return TDalgebre(t).membre_gauche.nb_additifs > 0;
-}
 
 // True when a power's base is a sum, its sign aside: the base of '-(x-3)^2'
 // is read with the sign, which is not part of what is squared.
@@ -113,23 +109,22 @@ struct Termes {
 Termes termes_a_distribuer(const std::string &t, bool entier)
 {
     Termes r;
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    int pieces = 0;
-    while (pieces < 8 && !m.morceaux[pieces + 1].empty())
-        ++pieces;
-    if (entier || enonce.nature != EXPRESSION || m.nb_additifs == 0 || pieces != m.nb_additifs + 1 ||
-        !decoupe_fiable(m) || signe_apres_operateur(t)) {
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (entier || enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m) ||
+        signe_apres_operateur(t)) {
         r.morceaux[0] = t;
         r.signes[0] = ".";
         r.nombre = 1;
         return r;
     }
-    for (int i = 1; i <= pieces; ++i) {
-        r.morceaux[i - 1] = m.morceaux[i];
-        r.signes[i - 1] = m.operateurs_membre[i - 1];
+    std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        r.morceaux[i] = std::move(pieces[i]);
+        if (i > 0)
+            r.signes[i].assign(1, m.parties[i - 1].operateur);
     }
-    r.nombre = pieces;
+    r.nombre = static_cast<int>(pieces.size());
     return r;
 }
 
@@ -146,6 +141,8 @@ int entier_constant(const std::string &t)
 }
 
 } // namespace
+
+bool est_somme(std::string_view texte) { return EnonceLu(texte).membres[0].termes; }
 
 bool meme_valeur(std::string_view a, std::string_view b)
 {
@@ -186,22 +183,28 @@ bool base_entiere(std::string_view base)
            fin_du_groupe(base, ouverture) == base.size();
 }
 
-bool decoupe_fiable(const TDmembre &m)
+namespace {
+
+// Every ")" closes a "(" written before it, and every "(" is closed.
+bool parentheses_equilibrees(std::string_view t)
 {
-    if (m.libelle.rfind("n ", 0) == 0)
-        return false;
-    for (int i = 1; i <= 8; ++i) {
-        int profondeur = 0;
-        for (char c : m.morceaux[i]) {
-            if (c == '(')
-                ++profondeur;
-            else if (c == ')' && --profondeur < 0)
-                return false;
-        }
-        if (profondeur != 0)
+    int profondeur = 0;
+    for (char c : t) {
+        if (c == '(')
+            ++profondeur;
+        else if (c == ')' && --profondeur < 0)
             return false;
     }
-    return true;
+    return profondeur == 0;
+}
+
+} // namespace
+
+bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre)
+{
+    return membre.parties.size() <= PIECES_COMPTEES &&
+           std::all_of(membre.parties.begin(), membre.parties.end(),
+                       [&](const Partie &p) { return parentheses_equilibrees(enonce.ecrit(p.etendue)); });
 }
 
 bool signe_apres_operateur(std::string_view texte)
@@ -225,13 +228,13 @@ bool ordonne(std::string &membre)
     if (membre.size() > LONGUEUR_MAX_TRAVAIL || membre.find_first_of("+-", 1) == NON_TROUVE)
         return false;
     const std::string t = normalise_brut(membre);
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_additifs < 1 || !decoupe_fiable(m))
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m))
         return false;
     // Only a sum of monomials: no term is a sum, no factor is a power of a sum.
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const TDmembre terme = TDalgebre(m.morceaux[i]).membre_gauche;
+    for (const std::string &piece : morceaux_du_membre(enonce, m)) {
+        const TDmembre terme = TDalgebre(piece).membre_gauche;
         if (terme.nb_additifs > 0)
             return false;
         for (int j = 1; j <= 8 && !terme.morceaux[j].empty(); ++j)
@@ -402,21 +405,19 @@ std::string produit_developpe(const TDalgebre &enonce, const OptionsCalcul &opti
 // Each term of a sum developed where it is a product or a power that can be
 // ('2*(x+1)-3*(x-1)'), the other terms kept; empty when no term was
 // developed or a term would be lost.
-std::string somme_developpee(const TDmembre &m, const OptionsCalcul &options)
+std::string somme_developpee(const EnonceLu &enonce, const Membre &m, const OptionsCalcul &options)
 {
-    const int termes = m.nb_additifs + 1;
-    if (termes > 8 || m.morceaux[termes].empty())
-        return "";
+    const std::vector<std::string> termes = morceaux_du_membre(enonce, m);
     std::string somme;
     bool developpee = false;
-    for (int i = 1; i <= termes; ++i) {
-        const std::string &terme = m.morceaux[i];
-        const TDalgebre enonce(terme);
-        const bool produit = enonce.nature == EXPRESSION && enonce.membre_gauche.nb_additifs == 0 &&
-                             decoupe_fiable(enonce.membre_gauche);
-        const std::string developpe = produit ? produit_developpe(enonce, options) : "";
+    for (std::size_t i = 0; i < termes.size(); ++i) {
+        const std::string &terme = termes[i];
+        const EnonceLu lu(terme);
+        const bool produit =
+            lu.nature == EXPRESSION && !lu.membres[0].termes && decoupe_fiable(lu, lu.membres[0]);
+        const std::string developpe = produit ? produit_developpe(TDalgebre(lu), options) : "";
         developpee = developpee || !developpe.empty();
-        somme += m.operateurs_membre[i - 1] + "(" + (developpe.empty() ? terme : developpe) + ")";
+        somme += (i > 0 ? operateur_apres(m, i - 1) : "") + "(" + (developpe.empty() ? terme : developpe) + ")";
     }
     if (!developpee)
         return "";
@@ -433,11 +434,12 @@ bool developpe(std::string &membre, const OptionsCalcul &options)
     std::string racines[3];
     masque_racines(t, racines);
 
-    const TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || !decoupe_fiable(m))
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || !decoupe_fiable(enonce, m))
         return false;
-    std::string resultat = m.nb_additifs > 0 ? somme_developpee(m, options) : produit_developpe(enonce, options);
+    std::string resultat =
+        m.termes ? somme_developpee(enonce, m, options) : produit_developpe(TDalgebre(enonce), options);
     if (resultat.empty())
         return false;
 
@@ -505,20 +507,21 @@ bool en_somme(std::string &membre)
 {
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return false;
-    const TDalgebre enonce(membre);
-    const TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*" ||
-        m.morceaux[1].empty() || m.morceaux[2].empty() || !decoupe_fiable(m))
+    const EnonceLu enonce(membre);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
         return false;
+    const std::string facteurs[2] = {std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[0].etendue))),
+                                     std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[1].etendue)))};
     std::string repete;
-    int n = entier_constant(m.morceaux[1]);
+    int n = entier_constant(facteurs[0]);
     if (n > 0) {
-        repete = m.morceaux[2];
+        repete = facteurs[1];
     } else {
-        n = entier_constant(m.morceaux[2]);
+        n = entier_constant(facteurs[1]);
         if (n == 0)
             return false;
-        repete = m.morceaux[1];
+        repete = facteurs[0];
     }
     // A sum or a signed factor keeps its parentheses in the repeated sum.
     if (repete[0] == '-' || est_somme(repete))

@@ -52,6 +52,10 @@ bool en_somme(std::string &membre);
 
 // Tools shared with the factoring.
 
+// True when the text (its left member, for a relation) is a sum of terms at
+// its top: 'x+1', '(x+1)'; not '2*(x+1)' nor '-(x+1)'.
+bool est_somme(std::string_view texte);
+
 // True when b keeps the value and the domain of a, computed by ordinary
 // rules at a few sample points: wherever a is defined, b is defined and
 // equal, and a is defined at one point at least. Texts that have no number
@@ -66,7 +70,7 @@ bool base_entiere(std::string_view base);
 // True when the member's pieces can be rebuilt into a text of the same
 // value: the split hid every group (no piece is cut inside parentheses) and
 // did not reach its limit of pieces (the last piece would hold the rest).
-bool decoupe_fiable(const TDmembre &m);
+bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre);
 
 // True when a "+" or "-" follows another operator ('x*-2', 'x--1'): the
 // split would take that sign for an operator between terms.

@@ -7,6 +7,7 @@
 #include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
 #include "algebra/algebre.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -110,11 +111,11 @@ bool est_variable_de_systeme(const std::string &t)
 // The equation's variable alone on one side: its letter, the other side as value.
 int variable_et_valeur(std::string_view equation, char &lettre, std::string &valeur)
 {
-    const TDalgebre e(equation);
+    const EnonceLu e(equation);
     if (e.nature != EQUATION)
         return 0;
-    std::string gauche = sans_blancs(e.membre_gauche.texte);
-    std::string droite = sans_blancs(e.membre_droit.texte);
+    std::string gauche = e.membre(0);
+    std::string droite = e.membre(1);
     if (est_variable_de_systeme(droite))
         echange(gauche, droite);
     if (droite.empty() || gauche.size() != 1)
@@ -209,24 +210,49 @@ EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe, std::s
     return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
 }
 
-// A text read as a member.
-TDmembre membre_de(std::string_view texte) { return TDalgebre(texte).membre_gauche; }
+// A relation with its two members, none when the statement is no relation
+// or a member is empty.
+struct Relation {
+    int nature = EQUATION;
+    std::string gauche, droite;
+};
 
-int nombre_de_morceaux(const TDmembre &m)
+std::optional<Relation> relation_de(std::string_view enonce)
 {
-    int n = 0;
-    while (n < 8 && !m.morceaux[n + 1].empty())
-        ++n;
-    return n;
+    const EnonceLu e(enonce);
+    Relation r{e.nature, e.membre(0), e.membre(1)};
+    if (!est_relation(r.nature) || r.gauche.empty() || r.droite.empty())
+        return std::nullopt;
+    return r;
 }
 
-bool est_quotient_simple(const TDmembre &m)
+// The node of a part of the statement's first member, the brackets around
+// it taken away; -1 for factors side by side and a first factor with its sign.
+int noeud_de_la_partie(const EnonceLu &e, std::size_t k)
 {
+    int noeud = e.membres[0].parties[k].noeud;
+    while (noeud >= 0 && (*e.arbre)[noeud].genre == Genre::groupe)
+        noeud = e.arbre->enfant((*e.arbre)[noeud], 0);
+    return noeud;
+}
+
+bool est_somme_en(const EnonceLu &e, int noeud) { return noeud >= 0 && (*e.arbre)[noeud].genre == Genre::somme; }
+
+// A product with one division only ('a/b', '2x/3').
+bool est_quotient_simple(const EnonceLu &e, int noeud)
+{
+    if (noeud < 0)
+        return false;
+    const Arbre &arbre = *e.arbre;
+    while (arbre[noeud].genre == Genre::signe)
+        noeud = arbre.enfant(arbre[noeud], 0);
+    const Noeud &n = arbre[noeud];
+    if (n.genre != Genre::produit)
+        return false;
     int divisions = 0;
-    for (int i = 1; i <= 8; ++i)
-        if (m.operateurs_membre[i] == "/")
-            ++divisions;
-    return m.nb_additifs == 0 && divisions == 1;
+    for (int k = 1; k < n.nombre_enfants; ++k)
+        divisions += arbre.operateur(n, k) == '/';
+    return divisions == 1;
 }
 
 } // namespace
@@ -235,12 +261,12 @@ void ajoute_aux_membres(std::string &enonce, std::string_view t, const OptionsCa
 {
     if (sans_blancs(t).empty())
         return;
-    const TDalgebre e(enonce);
-    if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
+    const std::optional<Relation> e = relation_de(enonce);
+    if (!e)
         return;
-    const std::string gauche = somme_aux_membres(e.membre_gauche.texte, t, options.vecteurs);
-    const std::string droite = somme_aux_membres(e.membre_droit.texte, t, options.vecteurs);
-    enonce = gauche + texte_relation(e.nature) + droite;
+    const std::string gauche = somme_aux_membres(e->gauche, t, options.vecteurs);
+    const std::string droite = somme_aux_membres(e->droite, t, options.vecteurs);
+    enonce = gauche + texte_relation(e->nature) + droite;
 }
 
 void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe, const OptionsCalcul &options)
@@ -248,16 +274,16 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     const std::string k = normalise(facteur);
     if (k.empty())
         return;
-    const bool sans_somme = membre_de(k).nb_additifs == 0;
-    const TDalgebre e(enonce);
-    if (!est_relation(e.nature) || e.membre_gauche.texte.empty() || e.membre_droit.texte.empty())
+    const std::optional<Relation> e = relation_de(enonce);
+    if (!e)
         return;
-    const EffetFacteur effet = effet_du_facteur(k, code_signe, enonce, e.nature);
+    const EffetFacteur effet = effet_du_facteur(k, code_signe, enonce, e->nature);
     if (effet == EffetFacteur::REFUSE)
         return;
-    const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e.nature) : e.nature;
-    const std::string gauche = produit_des_membres(e.membre_gauche.texte, k, sans_somme, options);
-    const std::string droite = produit_des_membres(e.membre_droit.texte, k, sans_somme, options);
+    const bool sans_somme = !est_somme(k);
+    const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e->nature) : e->nature;
+    const std::string gauche = produit_des_membres(e->gauche, k, sans_somme, options);
+    const std::string droite = produit_des_membres(e->droite, k, sans_somme, options);
     enonce = gauche + texte_relation(nature) + droite;
 }
 
@@ -265,19 +291,19 @@ void combine_systeme(std::string &systeme, std::string_view operateur)
 {
     if (operateur != "+" && operateur != "-")
         return;
-    const TDalgebre e(systeme);
+    const EnonceLu e(systeme);
     if (e.nature != SYSTEME)
         return;
-    const TDalgebre premiere(e.membre_gauche.texte);
-    const TDalgebre seconde(e.membre_droit.texte);
+    const EnonceLu premiere(e.membre(0));
+    const EnonceLu seconde(e.membre(1));
     // Only two equations give an equation; inequations cannot be combined so.
     if (premiere.nature != EQUATION || seconde.nature != EQUATION)
         return;
     const std::string op(operateur);
     const std::string gauche =
-        normalise("(" + premiere.membre_gauche.texte + ")" + op + "(" + seconde.membre_gauche.texte + ")");
+        normalise("(" + premiere.membre(0) + ")" + op + "(" + seconde.membre(0) + ")");
     const std::string droite =
-        normalise("(" + premiere.membre_droit.texte + ")" + op + "(" + seconde.membre_droit.texte + ")");
+        normalise("(" + premiere.membre(1) + ")" + op + "(" + seconde.membre(1) + ")");
     systeme = gauche + "=" + droite;
 }
 
@@ -291,7 +317,7 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
 {
     if (etape < 2)
         return {};
-    const TDalgebre systeme(base);
+    const EnonceLu systeme(base);
     if (systeme.nature != SYSTEME)
         return {};
     char lettre = 0;
@@ -299,8 +325,8 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
     s.variable = variable_et_valeur(equation, lettre, s.valeur);
     if (s.variable == 0)
         return {};
-    std::string premiere = systeme.membre_gauche.texte;
-    std::string seconde = systeme.membre_droit.texte;
+    std::string premiere = systeme.membre(0);
+    std::string seconde = systeme.membre(1);
     std::string &ligne = cible == 1 ? premiere : seconde;
     if ((cible == 1 || cible == 2) && !remplace_lettre(std::string(ligne), lettre, s.valeur, ligne))
         return {};
@@ -308,19 +334,14 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
     return s;
 }
 
-void remplace_x(std::string &texte, std::string &valeur)
+std::optional<std::string> remplace_x(std::string_view texte, std::string_view valeur)
 {
-    const std::string copie = texte;
-    bool possible = true;
-    if (!texte.empty() && !valeur.empty())
-        possible = remplace_lettre(copie, 'x', valeur, texte);
-    if (possible && ::valeur(texte, 0)) {
-        texte = normalise(texte);
-        valeur = "oui";
-    } else {
-        texte = copie;
-        valeur = "non";
-    }
+    std::string remplace(texte);
+    if (!texte.empty() && !valeur.empty() && !remplace_lettre(texte, 'x', valeur, remplace))
+        return std::nullopt;
+    if (!::valeur(remplace, 0))
+        return std::nullopt;
+    return normalise(remplace);
 }
 
 bool ecriture_scientifique(std::string &texte)
@@ -373,28 +394,26 @@ bool est_calculable(std::string_view texte)
 {
     if (texte.find_first_of("xy") != std::string_view::npos)
         return false;
-    const TDalgebre e(texte);
-    if (e.nature != EXPRESSION)
+    const EnonceLu e(texte);
+    if (e.nature != EXPRESSION || e.membres[0].parties.size() != 2)
         return false;
-    const TDmembre &m = e.membre_gauche;
-    if (nombre_de_morceaux(m) != 2)
-        return false;
-    return membre_de(m.morceaux[1]).nb_additifs == 0 && membre_de(m.morceaux[2]).nb_additifs == 0;
+    return !est_somme_en(e, noeud_de_la_partie(e, 0)) && !est_somme_en(e, noeud_de_la_partie(e, 1));
 }
 
 bool est_produit_de_fractions(std::string_view texte)
 {
-    const TDmembre m = membre_de(texte);
-    if (m.nb_multiplicatifs != 1 || m.operateurs_membre[1] != "*")
+    const EnonceLu e(texte);
+    const Membre &m = e.membres[0];
+    if (m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
         return false;
-    const TDmembre premier = membre_de(m.morceaux[1]);
-    const TDmembre second = membre_de(m.morceaux[2]);
-    return (est_quotient_simple(premier) && second.nb_additifs == 0) ||
-           (est_quotient_simple(second) && premier.nb_additifs == 0);
+    const int premier = noeud_de_la_partie(e, 0);
+    const int second = noeud_de_la_partie(e, 1);
+    return (est_quotient_simple(e, premier) && !est_somme_en(e, second)) ||
+           (est_quotient_simple(e, second) && !est_somme_en(e, premier));
 }
 
 bool multiplicateur_admis(std::string_view enonce, std::string_view facteur)
 {
     const std::string k = normalise(facteur);
-    return !k.empty() && effet_du_facteur(k, 0, enonce, TDalgebre(enonce).nature) != EffetFacteur::REFUSE;
+    return !k.empty() && effet_du_facteur(k, 0, enonce, EnonceLu(enonce).nature) != EffetFacteur::REFUSE;
 }

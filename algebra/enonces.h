@@ -5,6 +5,7 @@
 // values: replacing x by a value, scientific notation. And the two tests the
 // action menus use to offer "Calculer" and "Mult. les fractions".
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,9 +51,9 @@ struct Substitution {
 // of the base system; the equation becomes the rewritten system.
 Substitution substitue(std::string &equation, int etape, int cible, std::string_view base);
 
-// Every "x" replaced by valeur; valeur becomes "oui", or "non" (and the text is
-// left as it was) when the result cannot be evaluated.
-void remplace_x(std::string &texte, std::string &valeur);
+// The text with every "x" replaced by valeur, normalised; none when the
+// result has no value (the value lies outside the domain) or would be too long.
+std::optional<std::string> remplace_x(std::string_view texte, std::string_view valeur);
 
 // Writes a constant as mantissa*10^(exponent), the mantissa holding the
 // significant digits only ('5000' gives 5*10^(3), '0.0250' gives

@@ -50,17 +50,19 @@ std::optional<std::string> racine_partout(const std::string &facteur)
 // square for every real x.
 std::optional<std::string> racines_des_facteurs(const std::string &terme)
 {
-    const TDmembre m = TDalgebre(terme).membre_gauche;
-    if (m.nb_additifs > 0 || !decoupe_fiable(m)) {
+    const EnonceLu enonce(terme);
+    const Membre &m = enonce.membres[0];
+    if (m.termes || !decoupe_fiable(enonce, m)) {
         const auto r = racine_partout(terme);
         return r ? std::optional("(" + *r + ")") : std::nullopt;
     }
+    const std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
     std::string resultat;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const auto r = racine_partout(m.morceaux[i]);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const auto r = racine_partout(std::string(morceau_sans_parentheses(m, k, pieces[k])));
         if (!r)
             return std::nullopt;
-        resultat += "(" + *r + ")" + m.operateurs_membre[i];
+        resultat += "(" + *r + ")" + operateur_apres(m, k);
     }
     return resultat;
 }
@@ -318,14 +320,14 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return ERREUR;
     ordonne(membre);
-    const TDalgebre enonce(membre);
-    if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce.membre_gauche))
+    const EnonceLu enonce(membre);
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce, m))
         return ERREUR;
     // A calculation on numbers is computed, not factored: '7-2' is no
     // difference of the squares of sqrt(7) and sqrt(2).
     if (valeur_constante(membre))
         return ERREUR;
-    const TDmembre &m = enonce.membre_gauche;
 
     std::string texte = membre;
     std::string facteur;
@@ -334,12 +336,17 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
         indication = " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")";
         return texte;
     }
-    const bool deux_termes = !m.morceaux[1].empty() && !m.morceaux[2].empty() && m.morceaux[3].empty();
+    // A difference of two terms, or the sum of two terms the first of which is
+    // negative: a - b or -a + b.
+    const bool deux_termes = m.termes && m.parties.size() == 2;
+    const char operateur = deux_termes ? m.parties[0].operateur : '\0';
+    const std::string premier = deux_termes ? std::string(enonce.ecrit(m.parties[0].etendue)) : "";
+    const std::string second = deux_termes ? std::string(enonce.ecrit(m.parties[1].etendue)) : "";
     std::string resultat = ERREUR;
-    if (deux_termes && m.operateurs_membre[1] == "-") {
-        resultat = difference_de_carres(m.morceaux[1], m.morceaux[2]);
-    } else if (deux_termes && m.operateurs_membre[1] == "+" && m.morceaux[1][0] == '-') {
-        resultat = difference_de_carres(m.morceaux[1].substr(1), m.morceaux[2]);
+    if (operateur == '-') {
+        resultat = difference_de_carres(premier, second);
+    } else if (operateur == '+' && premier[0] == '-') {
+        resultat = difference_de_carres(premier.substr(1), second);
         if (resultat != ERREUR)
             resultat = normalise("-(" + resultat + ")");
     }
@@ -433,10 +440,11 @@ std::string racine_de(const std::string &facteur)
         return normalise("(" + p.base + ")^" + std::to_string(p.exposant / 2));
     // A single quotient without parentheses: the root of each side.
     if (facteur.find('(') == std::string::npos) {
-        const TDmembre m = TDalgebre(facteur).membre_gauche;
-        if (m.nb_multiplicatifs == 1 && m.operateurs_membre[1] == "/")
-            return normalise(normalise("sqrt(" + m.morceaux[1] + ")") + "/" +
-                             normalise("sqrt(" + m.morceaux[2] + ")"));
+        const EnonceLu quotient(facteur);
+        const Membre &m = quotient.membres[0];
+        if (!m.termes && m.parties.size() == 2 && m.parties[0].operateur == '/')
+            return normalise(normalise("sqrt(" + std::string(quotient.ecrit(m.parties[0].etendue)) + ")") + "/" +
+                             normalise("sqrt(" + std::string(quotient.ecrit(m.parties[1].etendue)) + ")"));
     }
     return normalise("sqrt(" + facteur + ")");
 }

@@ -38,10 +38,8 @@ void enregistre_enonces(Registre &r)
         return champs({std::to_string(s.variable), t, s.valeur});
     });
     r.operation("remplace_x", {"TEXTE", "VALEUR"}, [](const Arguments &a) {
-        std::string t = a[0];
-        std::string v = a[1];
-        remplace_x(t, v);
-        return champs({t, v});
+        const std::optional<std::string> t = remplace_x(a[0], a[1]);
+        return champs({t.value_or(a[0]), t ? "oui" : "non"});
     });
     r.operation("ecriture_scientifique", {"TEXTE"}, sur_le_texte(ecriture_scientifique));
     r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });

@@ -248,9 +248,9 @@ void Travail::operation_argument(int code, std::string a)
         break;
     case 8: {
         const std::string d = forme_lisible(a);
-        remplace_x(s, a);
-        enregistrer_etape(s, a == "non" ? "L'expression est non définie pour x = " + d
-                                        : "Il faut remplacer x par " + crochets(d) + ".",
+        const std::optional<std::string> remplace = remplace_x(s, a);
+        enregistrer_etape(remplace.value_or(s), remplace ? "Il faut remplacer x par " + crochets(d) + "."
+                                                         : "L'expression est non définie pour x = " + d,
                           true);
         break;
     }

@@ -218,9 +218,8 @@ inline std::vector<Action> actions_eleves()
              return Entree{(g.*texte)(), g.valeur()};
          },
          [](const Entree &e) {
-             std::string t = e.enonce.texte, v = e.argument;
-             remplace_x(t, v);
-             return Sortie{t, v == "non"};
+             const std::optional<std::string> t = remplace_x(e.enonce.texte, e.argument);
+             return Sortie{t.value_or(e.enonce.texte), !t};
          }},
         {"solutions_equation", Controle::solutions,
          parmi_generateurs({&G::equation_premier_degre, &G::produit_nul, &G::quotient_nul, &G::trinome_nul}),
