@@ -50,8 +50,9 @@ void verifie(const std::vector<CasFactorise> &table)
         const std::string r = factorise(t);
         EXPECT_EQ(r, c.resultat) << c.entree;
         EXPECT_EQ(indication, c.indication) << c.entree;
-        if (r != "Erreur")
+        if (r != "Erreur") {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(c.entree, r));
+        }
     }
 }
 
@@ -196,8 +197,9 @@ TEST_F(Factorisation, FacteurCommunAuDelaDesGroupesDuDecoupage)
     EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, t));
     t = somme;
     const std::string r = factorise(t);
-    if (r != "Erreur")
+    if (r != "Erreur") {
         EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, r));
+    }
 }
 
 TEST_F(Factorisation, AucuneIndicationNeResteDUneActionPrecedente)
@@ -283,8 +285,9 @@ TEST_F(Factorisation, SigneSurDomaine)
     };
     for (const Cas &c : cas) {
         BornesIntervalles domaine;
-        if (*c.domaine)
+        if (*c.domaine) {
             ASSERT_TRUE(lit_intervalles(c.domaine, domaine)) << c.domaine;
+        }
         EXPECT_EQ(signe_sur_domaine(c.expression, domaine), c.signe) << c.domaine << " " << c.expression;
     }
 }
