@@ -19,7 +19,6 @@
 
 namespace {
 
-const std::string ERREUR = "Erreur";
 const std::string FORMULE_CARRES = " (formule a² - b² = (a - b)(a + b))";
 const std::string IDENTITE_SOMME = " (identité remarquable (a + b)²)";
 const std::string IDENTITE_DIFFERENCE = " (identité remarquable (a - b)²)";
@@ -185,7 +184,7 @@ std::string reduit(std::string cofacteur)
 }
 
 struct CarreParfait {
-    std::string resultat = ERREUR;
+    std::optional<std::string> resultat;
     std::string interieur;   // "+" or "-": the sign inside the square
 };
 
@@ -314,20 +313,20 @@ int signe_sur_intervalle(const std::string &t, const Plage &intervalle)
 
 } // namespace
 
-std::string factorise(std::string &membre, bool trinomes, std::string &indication)
+std::optional<std::string> factorise(std::string &membre, bool trinomes, std::string &indication)
 {
     indication.clear();
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return ERREUR;
+        return std::nullopt;
     ordonne(membre);
     const EnonceLu enonce(membre);
     const Membre &m = enonce.membres[0];
     if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce, m))
-        return ERREUR;
+        return std::nullopt;
     // A calculation on numbers is computed, not factored: '7-2' is no
     // difference of the squares of sqrt(7) and sqrt(2).
     if (valeur_constante(membre))
-        return ERREUR;
+        return std::nullopt;
 
     std::string texte = membre;
     std::string facteur;
@@ -342,15 +341,15 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
     const char operateur = deux_termes ? m.parties[0].operateur : '\0';
     const std::string premier = deux_termes ? std::string(enonce.ecrit(m.parties[0].etendue)) : "";
     const std::string second = deux_termes ? std::string(enonce.ecrit(m.parties[1].etendue)) : "";
-    std::string resultat = ERREUR;
+    std::optional<std::string> resultat;
     if (operateur == '-') {
         resultat = difference_de_carres(premier, second);
     } else if (operateur == '+' && premier[0] == '-') {
         resultat = difference_de_carres(premier.substr(1), second);
-        if (resultat != ERREUR)
-            resultat = normalise("-(" + resultat + ")");
+        if (resultat)
+            resultat = normalise("-(" + *resultat + ")");
     }
-    if (resultat != ERREUR) {
+    if (resultat) {
         indication = FORMULE_CARRES;
         return resultat;
     }
@@ -358,8 +357,8 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
     // discriminant, which keeps rational numbers rational.
     if (membre.find('(') == std::string::npos) {
         const CarreParfait carre = carre_parfait_du_membre(membre);
-        const bool racines_ajoutees = contient(carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
-        if (carre.resultat != ERREUR && !(racines_ajoutees && trinomes)) {
+        const bool racines_ajoutees = carre.resultat && contient(*carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
+        if (carre.resultat && !(racines_ajoutees && trinomes)) {
             indication = carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE;
             return carre.resultat;
         }
@@ -367,12 +366,12 @@ std::string factorise(std::string &membre, bool trinomes, std::string &indicatio
     if (trinomes) {
         std::string discriminant;
         resultat = factorise_trinome(membre, discriminant);
-        if (resultat != ERREUR) {
+        if (resultat) {
             indication = " (trinôme : Δ = " + discriminant + ")";
             return resultat;
         }
     }
-    return ERREUR;
+    return std::nullopt;
 }
 
 bool facteur_commun(std::string &somme, std::string &facteur)
@@ -408,23 +407,23 @@ bool facteur_commun(std::string &somme, std::string &facteur)
     return false;
 }
 
-std::string difference_de_carres(const std::string &a, const std::string &b)
+std::optional<std::string> difference_de_carres(const std::string &a, const std::string &b)
 {
     // A term written with a leading "-" is no square.
     if (a.empty() || b.empty() || a[0] == '-' || b[0] == '-' ||
         a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
-        return ERREUR;
+        return std::nullopt;
     const std::optional<std::string> ra = racines_des_facteurs(a);
     const std::optional<std::string> rb = ra ? racines_des_facteurs(b) : std::nullopt;
     if (!rb)
-        return ERREUR;
+        return std::nullopt;
     std::string resultat = normalise("(" + *ra + "+" + *rb + ")*(" + *ra + "-" + *rb + ")");
     if (!meme_valeur("(" + a + ")-(" + b + ")", resultat))
-        return ERREUR;
+        return std::nullopt;
     return resultat;
 }
 
-std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3)
+std::optional<std::string> carre_parfait(const std::string &trinome, int d1, int d2, int d3)
 {
     return carre_parfait_signe(trinome, d1, d2, d3).resultat;
 }

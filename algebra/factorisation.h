@@ -4,27 +4,28 @@
 // second-degree trinomial by its discriminant. Also the square root of a
 // factor text and the sign of an expression over the shared domain.
 
+#include <optional>
 #include <string>
 
 #include "algebra/intervalle.h"
 
-// The factored text, or "Erreur". The member is reordered on the way.
-// trinomes allows the discriminant. indication receives the comment naming
-// the method, empty on "Erreur".
-std::string factorise(std::string &membre, bool trinomes, std::string &indication);
+// The factored text, none when it cannot be factored. The member is
+// reordered on the way. trinomes allows the discriminant. indication receives
+// the comment naming the method, empty when there is none.
+std::optional<std::string> factorise(std::string &membre, bool trinomes, std::string &indication);
 
 // The factor shared by every term (the greatest common divisor of the whole
 // coefficients with every shared base at its lowest power): the sum
 // rewritten as factor times cofactor.
 bool facteur_commun(std::string &somme, std::string &facteur);
 
-// The factorisation of a - b as (ra+rb)*(ra-rb), or "Erreur" unless both
-// are squares for every real x (even powers, positive numbers).
-std::string difference_de_carres(const std::string &a, const std::string &b);
+// The factorisation of a - b as (ra+rb)*(ra-rb), none unless both are
+// squares for every real x (even powers, positive numbers).
+std::optional<std::string> difference_de_carres(const std::string &a, const std::string &b);
 
 // The square form of an ordered trinomial whose terms have degrees d1, d2,
-// d3, or "Erreur".
-std::string carre_parfait(const std::string &trinome, int d1, int d2, int d3);
+// d3, or none.
+std::optional<std::string> carre_parfait(const std::string &trinome, int d1, int d2, int d3);
 
 // The square root of a factor text.
 std::string racine_de(const std::string &facteur);

@@ -295,9 +295,10 @@ void coefficient_de_tete(std::string &terme)
 
 bool forme_canonique(std::string &expression)
 {
-    const std::string resultat = forme_canonique_trinome(expression);
-    if (resultat == "Erreur") return false;
-    expression = resultat;
+    std::optional<std::string> resultat = forme_canonique_trinome(expression);
+    if (!resultat)
+        return false;
+    expression = std::move(*resultat);
     return true;
 }
 

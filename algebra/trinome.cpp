@@ -11,7 +11,6 @@
 
 namespace {
 
-const std::string ERREUR = "Erreur";
 
 // Square factors searched up to this prime: a pupil's discriminant is far
 // smaller, and a larger one keeps its factor under the root, still exact.
@@ -95,17 +94,17 @@ mpq_class valeur_exacte(const Rationnel &r)
     return mpq_class(r.en_texte());
 }
 
-std::string factorise_trinome(std::string_view trinome, std::string &discriminant)
+std::optional<std::string> factorise_trinome(std::string_view trinome, std::string &discriminant)
 {
     discriminant.clear();
     const std::optional<Coefficients> c = coefficients(trinome);
     if (!c)
-        return ERREUR;
+        return std::nullopt;
     const auto &[a, b, k] = *c;
     const mpq_class delta = b * b - 4 * a * k;
     discriminant = delta.get_str();
     if (delta < 0)
-        return ERREUR;
+        return std::nullopt;
     const mpq_class milieu = -b / (2 * a);
 
     std::string texte;
@@ -129,11 +128,11 @@ std::string factorise_trinome(std::string_view trinome, std::string &discriminan
     return normalise(texte);
 }
 
-std::string forme_canonique_trinome(std::string_view trinome)
+std::optional<std::string> forme_canonique_trinome(std::string_view trinome)
 {
     const std::optional<Coefficients> c = coefficients(trinome);
     if (!c || (*c)[1] == 0)
-        return ERREUR;
+        return std::nullopt;
     const auto &[a, b, k] = *c;
     const mpq_class alpha = -b / (2 * a);
     const mpq_class beta = k - b * b / (4 * a);

@@ -6,6 +6,13 @@
 
 namespace cli {
 
+namespace {
+
+// A factoring that does not apply prints "Erreur", as the command always has.
+std::string ou_erreur(const std::optional<std::string> &resultat) { return resultat.value_or("Erreur"); }
+
+} // namespace
+
 void enregistre_factorisation(Registre &r)
 {
     r.option("domaine", "\"domain(x,INF,SUP,CODE)\"",
@@ -14,8 +21,7 @@ void enregistre_factorisation(Registre &r)
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
         std::string indication;
-        const std::string resultat = factorise(t, partage.option_trinomes, indication);
-        return champs({resultat, indication});
+        return champs({ou_erreur(factorise(t, partage.option_trinomes, indication)), indication});
     });
     r.operation("facteur_commun", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];
@@ -24,13 +30,13 @@ void enregistre_factorisation(Registre &r)
         return champs({drapeau(reussi, t), facteur});
     });
     r.operation("difference_de_carres", {"A", "B"},
-                [](const Arguments &a) { return difference_de_carres(a[0], a[1]); });
+                [](const Arguments &a) { return ou_erreur(difference_de_carres(a[0], a[1])); });
     r.operation("carre_parfait", {"TEXTE", "D1", "D2", "D3"}, [](const Arguments &a) {
-        return carre_parfait(a[0], entier(a[1]), entier(a[2]), entier(a[3]));
+        return ou_erreur(carre_parfait(a[0], entier(a[1]), entier(a[2]), entier(a[3])));
     });
     r.operation("factorise_trinome", {"TEXTE"}, [](const Arguments &a) {
         std::string discriminant;
-        const std::string resultat = factorise_trinome(a[0], discriminant);
+        const std::string resultat = ou_erreur(factorise_trinome(a[0], discriminant));
         return champs({resultat, discriminant});
     });
     r.operation("racine_de", {"TEXTE"}, [](const Arguments &a) { return racine_de(a[0]); });

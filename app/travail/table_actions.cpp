@@ -96,14 +96,13 @@ std::optional<Resultat> membre_a_membre(const std::string &s)
 
 std::optional<Resultat> normalisee(const std::string &s) { return etape(normalise(s)); }
 
-// "Erreur" is the engine's word for a failed factoring, not a step.
 std::optional<Resultat> factorisee(const std::string &s)
 {
     std::string copie = s, indication;
-    std::string r = factorise(copie, partage.option_trinomes, indication);
-    if (r == "Erreur")
+    std::optional<std::string> r = factorise(copie, partage.option_trinomes, indication);
+    if (!r)
         return std::nullopt;
-    return etape(std::move(r), std::move(indication));
+    return etape(std::move(*r), std::move(indication));
 }
 
 std::optional<Resultat> somme(const std::string &s)

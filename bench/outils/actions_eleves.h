@@ -35,7 +35,7 @@ struct Entree {
 
 struct Sortie {
     std::string texte;
-    bool refus = false;   // the action declined ("Erreur", a false flag, not offered)
+    bool refus = false;   // the action declined (no result, a false flag, not offered)
 };
 
 // What a result must keep.
@@ -80,7 +80,7 @@ inline Sortie sur_drapeau(bool (*operation)(std::string &), const Entree &e)
     return {t, !fait};
 }
 
-inline Sortie sans_erreur(std::string t) { return {t, t.empty() || t == "Erreur"}; }
+inline Sortie sans_erreur(const std::optional<std::string> &t) { return {t.value_or(""), !t || t->empty()}; }
 
 // A statement action that leaves the text as it was has declined.
 inline Sortie si_change(const std::string &avant, std::string apres) { return {apres, apres.empty() || apres == avant}; }
