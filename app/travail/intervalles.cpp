@@ -181,12 +181,14 @@ Saisie modele_argument(Saisie saisie, ModeleArgument modele, bool mode_vecteurs)
         return partage.saisie_inequation ? saisie : poste(CARACTERE_RACINE);
     case ModeleArgument::puissance: return poste('^');
     case ModeleArgument::fraction: return poste('/');
-    case ModeleArgument::et:
-        // The value typed next follows the separator, so that the answer
-        // check reads a list of values.
-        saisie.texte += "*et*";
-        saisie.curseur = static_cast<int>(saisie.texte.size());
+    case ModeleArgument::et: {
+        // The separator goes in at the caret and the caret after it: the value
+        // typed next follows it, so that the answer check reads a list.
+        const std::size_t ici = std::min(static_cast<std::size_t>(std::max(saisie.curseur, 0)), saisie.texte.size());
+        saisie.texte.insert(ici, "*et*");
+        saisie.curseur = static_cast<int>(ici) + 4;
         return saisie;
+    }
     }
     return saisie;
 }

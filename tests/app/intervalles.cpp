@@ -121,6 +121,9 @@ TEST_F(Intervalles, BoutonsDIntervalle)
     EXPECT_EQ(frappe_argument({"x", 1}, {GenreMessage::caractere, 0x2265}, false).saisie, (Saisie{"x≥", 4}));
     EXPECT_EQ(frappe_argument({"S=", 2}, {GenreMessage::caractere, 0x2205}, false).saisie.texte, "S=∅");
     EXPECT_EQ(bouton_intervalle(10, {"x", 0}).texte, "];[x");
+    // The "et" template goes in at the caret, not at the end.
+    EXPECT_EQ(modele_argument({"13", 1}, ModeleArgument::et, false), (Saisie{"1*et*3", 5}));
+    EXPECT_EQ(modele_argument({"1", 1}, ModeleArgument::et, false), (Saisie{"1*et*", 5}));
     partage.action_en_cours = 3;   // the argument of an action takes no blank
     EXPECT_EQ(tape({"x", 1}, " ;").texte, "x");
     EXPECT_EQ(bouton_intervalle(12, {}).texte, "];]");
