@@ -8,4 +8,8 @@ struct OptionsCalcul {
     bool reduire = true;     // "Réduction systématique": a developed or multiplied result is reduced
     bool developpe = true;   // "Menu développer actif": developing applies at all
     bool vecteurs = false;   // vector work: a member that cancels is the zero vector
+    bool racines = false;    // "Réduction des racines": square roots are simplified as they are written
+    bool trinomes = true;    // factoring may go through a trinomial's roots
+
+    bool operator==(const OptionsCalcul &) const = default;
 };

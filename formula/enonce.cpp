@@ -147,7 +147,7 @@ bool est_domaine(const Noeud &n) { return n.genre == Genre::domaine || n.genre =
 
 } // namespace
 
-EnonceLu::EnonceLu(std::string_view t)
+EnonceLu::EnonceLu(std::string_view t) : saisi(t)
 {
     texte.reserve(t.size());
     for (char c : t)

@@ -52,6 +52,8 @@ struct Membre {
 struct EnonceLu {
     explicit EnonceLu(std::string_view texte);
 
+    // The statement as it was given, which a step that changes nothing gives back.
+    std::string saisi;
     // The statement as its parts are written: blanks removed, one pair of
     // brackets around the whole taken away, a system's braces and outer line
     // breaks taken away.

@@ -125,10 +125,10 @@ void Travail::agit(Panneau panneau)
         const std::string &s = courante();
         const std::optional<Resultat> r =
             etat.resultat && vaut_pour(*etat.resultat, s) ? etat.resultat : calcule(etat.action, s);
-        if (r)
-            enregistrer_etape(r->texte, indication(ligne, *r), true);
-        else if (*ligne.refus)
-            message = ligne.refus;
+        if (r && r->issue)
+            enregistrer_etape(r->issue->texte, indication(ligne, *r->issue), true);
+        else if (r && !r->issue.refus().empty())
+            message = r->issue.refus();
         break;
     }
     case Effet::travail:

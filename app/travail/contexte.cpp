@@ -11,7 +11,7 @@ ContexteResolution contexte_resolution()
 OptionsCalcul options_calcul()
 {
     const Partage &p = partage;
-    return {p.option_reduire, p.option_developpe, p.mode_vecteurs};
+    return {p.option_reduire, p.option_developpe, p.mode_vecteurs, p.option_racines, p.option_trinomes};
 }
 
 int retient_substitution(const Substitution &substitution)

@@ -27,7 +27,7 @@ void regle_panneau(Menus &m, ActionPanneau a, bool actif, std::optional<Resultat
 std::optional<Resultat> essai(ActionPanneau a, const std::string &texte)
 {
     std::optional<Resultat> r = calcule(a, texte);
-    if (r && r->texte == texte)
+    if (!r || !r->issue || r->issue->texte == texte)
         return std::nullopt;
     return r;
 }

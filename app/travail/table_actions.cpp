@@ -16,120 +16,100 @@
 
 namespace {
 
-using Calcul = std::optional<Resultat> (*)(const std::string &s);
-
-std::optional<Resultat> etape(std::string texte, std::string complement = {})
-{
-    return Resultat{{}, 0, std::move(texte), std::move(complement)};
-}
-
-// The options the engine's operations read, one bit each.
-unsigned options_des_operations()
-{
-    const Partage &p = partage;
-    unsigned bits = 0;
-    for (const bool option : {p.option_reduire, p.option_fractions, p.option_racines, p.option_kalkul,
-                              p.option_simplif, p.option_factoriz, p.option_developpe, p.option_trinomes,
-                              p.mode_vecteurs})
-        bits = bits << 1 | (option ? 1U : 0U);
-    return bits;
-}
-
 // An engine operation that rewrites its text in place and says whether it applied.
 template <bool (*operation)(std::string &)>
-std::optional<Resultat> par(const std::string &s)
+Issue par(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     if (!operation(r))
-        return std::nullopt;
-    return etape(std::move(r));
+        return refuse();
+    return transforme(std::move(r));
 }
 
 // An engine operation that always rewrites its text.
 template <void (*operation)(std::string &)>
-std::optional<Resultat> toujours(const std::string &s)
+Issue toujours(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     operation(r);
-    return etape(std::move(r));
+    return transforme(std::move(r));
 }
 
-std::optional<Resultat> simplifie(const std::string &s)
+Issue simplifie(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     vecteur_nul(r);
     groupe_denominateurs(r);
     r = normalise(r);
     simplifie_quotient(r);
-    if (partage.option_racines) {
+    if (options.racines) {
         r = fusionne_racines(normalise(simplifie_racines(r)));
         r = normalise(r);
     } else {
         r = fusionne_racines(r);
     }
-    return etape(std::move(r));
+    return transforme(std::move(r));
 }
 
-std::optional<Resultat> developpee(const std::string &s)
+Issue developpee(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    std::string r = s;
-    if (!developpe(r, options_calcul()))
-        return std::nullopt;
-    return etape(std::move(r));
+    std::string r = enonce.saisi;
+    if (!developpe(r, options))
+        return refuse();
+    return transforme(std::move(r));
 }
 
-std::optional<Resultat> au_meme_denominateur(const std::string &s)
+Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     if (!reduit_au_denominateur(r, ""))
-        return std::nullopt;
-    return etape(std::move(r));
+        return refuse();
+    return transforme(std::move(r));
 }
 
 template <char operateur>
-std::optional<Resultat> membre_a_membre(const std::string &s)
+Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     combine_systeme(r, std::string(1, operateur));
-    return etape(std::move(r));
+    return transforme(std::move(r));
 }
 
-std::optional<Resultat> normalisee(const std::string &s) { return etape(normalise(s)); }
+Issue normalisee(const EnonceLu &enonce, const OptionsCalcul &) { return transforme(normalise(enonce.saisi)); }
 
-std::optional<Resultat> factorisee(const std::string &s)
+Issue factorisee(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    std::string copie = s, indication;
-    std::optional<std::string> r = factorise(copie, partage.option_trinomes, indication);
+    std::string copie = enonce.saisi, indication;
+    std::optional<std::string> r = factorise(copie, options.trinomes, indication);
     if (!r)
-        return std::nullopt;
-    return etape(std::move(*r), std::move(indication));
+        return refuse();
+    return transforme(std::move(*r), std::move(indication));
 }
 
-std::optional<Resultat> somme(const std::string &s)
+Issue somme(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = s;
+    std::string r = enonce.saisi;
     if (!en_somme(r))
-        return std::nullopt;
-    return etape(std::move(r), "[" + s + "]");
+        return refuse();
+    return transforme(std::move(r), "[" + enonce.saisi + "]");
 }
 
-std::optional<Resultat> sous_racine(const std::string &s)
+Issue sous_racine(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    std::string r = s;
-    if (!met_sous_racine(r, partage.option_racines))
-        return std::nullopt;
-    return etape(std::move(r));
+    std::string r = enonce.saisi;
+    if (!met_sous_racine(r, options.racines))
+        return refuse("Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.");
+    return transforme(std::move(r));
 }
 
-constexpr LigneAction etape_(ActionPanneau a, Panneau p, const char *libelle, const char *indication, Calcul calcul,
-                   const char *refus = "")
+constexpr LigneAction etape_(ActionPanneau a, Panneau p, const char *libelle, const char *indication, Calcul calcul)
 {
-    return {a, p, libelle, Effet::etape, indication, calcul, refus};
+    return {a, p, libelle, Effet::etape, indication, calcul};
 }
 
 constexpr LigneAction argument(ActionPanneau a, Panneau p, const char *libelle, int code, int haut)
 {
-    return {a, p, libelle, Effet::argument, "", nullptr, "", code, haut};
+    return {a, p, libelle, Effet::argument, "", nullptr, code, haut};
 }
 
 constexpr LigneAction travail(ActionPanneau a, Panneau p, const char *libelle, const char *indication = "")
@@ -202,8 +182,7 @@ constexpr LigneAction LIGNES[] = {
     argument(remplacer_x_par, PANEL17, "Remplacer x par...", 8, 192),
 
     etape_(mettre_sous_racine, PANEL19, "Mettre sous une racine", "Il faut mettre sous la forme d'une racine carrée.",
-           sous_racine,
-           "Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine."),
+           sous_racine),
 };
 
 // A row for every action, in the order of the actions: an action finds its row directly.
@@ -229,23 +208,16 @@ std::optional<Resultat> calcule(ActionPanneau a, const std::string &s)
     const LigneAction &l = ligne_action(a);
     if (!l.calcul)
         return std::nullopt;
-    std::optional<Resultat> r = l.calcul(s);
-    if (r) {
-        r->source = s;
-        r->options = options_des_operations();
-    }
-    return r;
+    const OptionsCalcul options = options_calcul();
+    return Resultat{s, options, l.calcul(EnonceLu(s), options)};
 }
 
-bool vaut_pour(const Resultat &r, const std::string &s)
-{
-    return r.source == s && r.options == options_des_operations();
-}
+bool vaut_pour(const Resultat &r, const std::string &s) { return r.source == s && r.options == options_calcul(); }
 
-std::string indication(const LigneAction &ligne, const Resultat &r)
+std::string indication(const LigneAction &ligne, const Transformation &t)
 {
     std::string texte = ligne.indication;
     if (const std::size_t i = texte.find('%'); i != std::string::npos)
-        texte.replace(i, 1, r.complement);
+        texte.replace(i, 1, t.complement);
     return texte;
 }

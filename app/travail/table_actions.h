@@ -8,6 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "algebra/issue.h"
+#include "algebra/options_calcul.h"
+#include "formula/enonce.h"
+
 // The panels, in the order of the window from the top.
 enum Panneau : int {
     PANEL10, PANEL11, PANEL12, PANEL1, PANEL5, PANEL6,
@@ -43,15 +47,16 @@ enum class ActionPanneau {
     mettre_sous_racine,
 };
 
-// A step computed by an operation of the table: the statement it was computed
-// from and the options it was computed under, the new statement, and what
-// fills the "%" of the row's hint.
+// What an operation of the table gave, with the statement it was computed
+// from and the options it was computed under.
 struct Resultat {
     std::string source;
-    unsigned options = 0;
-    std::string texte;
-    std::string complement;
+    OptionsCalcul options;
+    Issue issue;
 };
+
+// An operation of the table: the statement as read once, and the teacher's options.
+using Calcul = Issue (*)(const EnonceLu &enonce, const OptionsCalcul &options);
 
 // What a click on the row does.
 enum class Effet {
@@ -68,11 +73,8 @@ struct LigneAction {
     Effet effet;
     // The hint recorded with the step, "%" standing for the operation's complement.
     const char *indication = "";
-    // Effet::etape: the operation on the current step; nothing when it does not apply.
-    std::optional<Resultat> (*calcul)(const std::string &s) = nullptr;
-    // Effet::etape: why nothing is recorded when the operation does not apply
-    // (empty: nothing is said).
-    const char *refus = "";
+    // Effet::etape: the operation on the current step.
+    Calcul calcul = nullptr;
     // Effet::argument: the operation waiting for the argument, and the argument
     // window's offset from the top of the main window, beside the panel.
     int code_argument = 0;
@@ -88,5 +90,5 @@ std::optional<Resultat> calcule(ActionPanneau a, const std::string &s);
 // options set now (the teacher may have changed them since).
 bool vaut_pour(const Resultat &r, const std::string &s);
 
-// The hint of the row for that result.
-std::string indication(const LigneAction &ligne, const Resultat &r);
+// The hint of the row for that step.
+std::string indication(const LigneAction &ligne, const Transformation &t);
