@@ -163,13 +163,20 @@ std::string_view facteur_sans_parentheses(std::string_view facteur)
     return facteur;
 }
 
+std::string libelle_des_parties(const EnonceLu &enonce, const Membre &membre)
+{
+    const std::size_t n = membre.parties.size();
+    if (n > 1)
+        return (n > PIECES_COMPTEES ? "n" : std::to_string(n)) + (membre.termes ? " termes :" : " facteurs :");
+    if (n == 0)
+        return {};
+    return libelle_piece_seule(separe_puissance(enonce.ecrit(membre.parties[0].etendue)).exposant);
+}
+
 void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
 {
     texte = enonce.ecrit(membre.etendue);
-    const std::size_t nb_morceaux = membre.parties.size();
-    if (nb_morceaux > 1)
-        libelle = (nb_morceaux > PIECES_COMPTEES ? "n" : std::to_string(nb_morceaux)) +
-                  (membre.termes ? " termes :" : " facteurs :");
+    libelle = libelle_des_parties(enonce, membre);
 
     std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
     for (std::size_t k = 0; k < ecrits.size(); ++k) {
@@ -183,12 +190,6 @@ void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
         bases[k] = std::move(puissance.base);
         exposants[k] = puissance.exposant;
         developpes[k] = std::move(puissance.developpe);
-    }
-
-    if (morceaux[2].empty()) {
-        std::string autre = libelle_piece_seule(exposants[1]);
-        if (!autre.empty())
-            libelle = std::move(autre);
     }
 
     for (int k = 1; k <= 7; ++k)

@@ -53,6 +53,10 @@ std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, s
 // The operator after piece k as TDmembre::operateurs_membre holds it; none
 // after the last piece nor after the fold.
 std::string operateur_apres(const Membre &membre, std::size_t k);
+// The caption of the list of a member's parts: "3 termes :", "n facteurs :",
+// or for one piece under a power or a function "Carré de...", "Racine carrée
+// de..."; empty for one plain piece.
+std::string libelle_des_parties(const EnonceLu &enonce, const Membre &membre);
 
 struct TDmembre {
     std::string texte;

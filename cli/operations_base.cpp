@@ -1,5 +1,6 @@
 // Operations of the statement model, the split and the small text tools.
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -80,38 +81,65 @@ std::string chaine_json(std::string_view s)
 }
 
 template <typename T, typename Ecrit>
-std::string tableau_json(const std::array<T, 10> &valeurs, Ecrit ecrit)
+std::string tableau_json(const std::array<T, 8> &valeurs, Ecrit ecrit)
 {
     std::string r = "[";
-    for (int k = 1; k <= 8; ++k) {
-        if (k > 1)
+    for (std::size_t k = 0; k < valeurs.size(); ++k) {
+        if (k > 0)
             r += ',';
         r += ecrit(valeurs[k]);
     }
     return r + "]";
 }
 
-std::string membre_json(const TDmembre &m)
+// A member as the program's first statement model described it: its eight
+// pieces (a product's factors without their brackets), the operators after
+// them, each piece's exponent or function code, base, power written out and
+// degree, and the counts of additive and multiplicative operators.
+std::string membre_json(const EnonceLu &enonce, std::size_t rang)
 {
+    std::array<std::string, 8> morceaux, operateurs, bases, developpes;
+    std::array<int, 8> exposants{}, degres{};
+    int nb_additifs = 0, nb_multiplicatifs = 0, degre_total = 0;
+    std::string libelle;
+    if (rang < enonce.membres.size()) {
+        const Membre &membre = enonce.membres[rang];
+        libelle = libelle_des_parties(enonce, membre);
+        exposants.fill(1);   // an empty piece of a member has exponent 1
+        const std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
+        for (std::size_t k = 0; k < ecrits.size(); ++k) {
+            morceaux[k] = morceau_sans_parentheses(membre, k, ecrits[k]);
+            operateurs[k] = operateur_apres(membre, k);
+            Puissance puissance = separe_puissance(ecrits[k]);
+            bases[k] = std::move(puissance.base);
+            exposants[k] = puissance.exposant;
+            developpes[k] = std::move(puissance.developpe);
+            degres[k] = degre(ecrits[k]);
+            if (k < 7)
+                degre_total += degres[k];
+            nb_additifs += operateurs[k] == "+" || operateurs[k] == "-";
+            nb_multiplicatifs += operateurs[k] == "*" || operateurs[k] == "/";
+        }
+    }
     const auto texte = [](const std::string &s) { return chaine_json(s); };
     const auto entier = [](int v) { return std::to_string(v); };
-    return "{\"texte\":" + chaine_json(m.texte) + ",\"libelle\":" + chaine_json(m.libelle) +
-           ",\"morceaux\":" + tableau_json(m.morceaux, texte) +
-           ",\"operateurs_membre\":" + tableau_json(m.operateurs_membre, texte) +
-           ",\"exposants\":" + tableau_json(m.exposants, entier) +
-           ",\"bases\":" + tableau_json(m.bases, texte) +
-           ",\"developpes\":" + tableau_json(m.developpes, texte) +
-           ",\"degres\":" + tableau_json(m.degres, entier) +
-           ",\"nb_additifs\":" + entier(m.nb_additifs) +
-           ",\"nb_multiplicatifs\":" + entier(m.nb_multiplicatifs) +
-           ",\"degre_total\":" + entier(m.degre_total) + "}";
+    return "{\"texte\":" + chaine_json(enonce.membre(rang)) + ",\"libelle\":" + chaine_json(libelle) +
+           ",\"morceaux\":" + tableau_json(morceaux, texte) +
+           ",\"operateurs_membre\":" + tableau_json(operateurs, texte) +
+           ",\"exposants\":" + tableau_json(exposants, entier) +
+           ",\"bases\":" + tableau_json(bases, texte) +
+           ",\"developpes\":" + tableau_json(developpes, texte) +
+           ",\"degres\":" + tableau_json(degres, entier) +
+           ",\"nb_additifs\":" + entier(nb_additifs) +
+           ",\"nb_multiplicatifs\":" + entier(nb_multiplicatifs) +
+           ",\"degre_total\":" + entier(degre_total) + "}";
 }
 
-std::string algebre_json(const TDalgebre &e)
+std::string algebre_json(const EnonceLu &e)
 {
     return "{\"nature\":" + std::to_string(e.nature) + ",\"texte\":" + chaine_json(e.texte) +
-           ",\"membre_gauche\":" + membre_json(e.membre_gauche) +
-           ",\"membre_droit\":" + membre_json(e.membre_droit) + "}";
+           ",\"membre_gauche\":" + membre_json(e, 0) +
+           ",\"membre_droit\":" + membre_json(e, 1) + "}";
 }
 
 } // namespace
@@ -119,7 +147,7 @@ std::string algebre_json(const TDalgebre &e)
 void enregistre_base(Registre &r)
 {
     r.operation("TDalgebre", {"TEXTE"},
-                [](const Arguments &a) { return algebre_json(TDalgebre(a[0])); });
+                [](const Arguments &a) { return algebre_json(EnonceLu(a[0])); });
     r.operation("degre", {"TEXTE"}, [](const Arguments &a) { return std::to_string(degre(a[0])); });
     r.operation("forme_lisible", {"TEXTE"}, [](const Arguments &a) { return forme_lisible(a[0]); });
     r.operation("groupe_fractions_numeriques", {"TEXTE"}, sur_le_texte(groupe_fractions_numeriques));
