@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -373,6 +374,28 @@ void synchronise_dossier(const std::filesystem::path &dossier)
         ::fsync(d.fd);
 }
 
+// The temporary file of a save is named ".vivezezi-" and six characters.
+constexpr std::string_view PREFIXE_TEMPORAIRE = ".vivezezi-";
+
+// Removes the temporary files that saves stopped midway (the program killed,
+// the machine switched off) left in the folder. A save lasts well under a
+// second: a temporary file older than an hour belongs to no save under way,
+// of this program or of another one writing to the same shared folder.
+void retire_temporaires_abandonnes(const std::filesystem::path &dossier)
+{
+    namespace fs = std::filesystem;
+    std::error_code erreur;
+    const auto limite = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (fs::directory_iterator i(dossier, erreur), fin; !erreur && i != fin; i.increment(erreur)) {
+        const std::string nom = i->path().filename().native();
+        if (nom.size() != PREFIXE_TEMPORAIRE.size() + 6 || !nom.starts_with(PREFIXE_TEMPORAIRE))
+            continue;
+        std::error_code e;
+        if (i->is_regular_file(e) && !i->is_symlink(e) && i->last_write_time(e) < limite && !e)
+            fs::remove(i->path(), e);
+    }
+}
+
 mode_t mode_nouveau_fichier()
 {
     const mode_t masque = ::umask(0);
@@ -421,7 +444,8 @@ Enregistrement ecrit_fichier_texte(const std::filesystem::path &cible, const std
     std::filesystem::path dossier = reelle.parent_path();
     if (dossier.empty())
         dossier = ".";
-    std::string modele = (dossier / ".vivezezi-XXXXXX").native();
+    retire_temporaires_abandonnes(dossier);
+    std::string modele = (dossier / (std::string(PREFIXE_TEMPORAIRE) + "XXXXXX")).native();
     Descripteur temporaire{::mkstemp(modele.data())};
     if (temporaire.fd < 0)
         return echec(raison(errno));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -140,6 +141,17 @@ TEST_F(Fichiers, EcritureRemplaceLaCibleSansRienLaisser)
     for (const auto &entree : fs::directory_iterator(dossier))
         fichiers += entree.is_regular_file();
     EXPECT_EQ(fichiers, 3u);   // the target and the two others: no temporary file left
+
+    // A temporary file a killed save left goes at the next save; one of a
+    // save that may be under way stays.
+    const fs::path abandonne = dossier / ".vivezezi-AbCd12", en_cours = dossier / ".vivezezi-EfGh34";
+    std::ofstream(abandonne) << "moitié";
+    std::ofstream(en_cours) << "en cours";
+    fs::last_write_time(abandonne, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    ASSERT_TRUE(ecrit_fichier_texte(f, {"encore"}));
+    EXPECT_FALSE(fs::exists(abandonne));
+    EXPECT_TRUE(fs::exists(en_cours));
+    fs::remove(en_cours);
     EXPECT_EQ(outils::contenu(dossier / "xxx.ini"), "autre");
 
     // Through a symbolic link the linked file is replaced and the link stays.
