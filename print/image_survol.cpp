@@ -1,20 +1,12 @@
 #include "print/image_survol.h"
 
+#include <utility>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
-
-QPixmap image(QSize taille, const ImageSurvol::Dessin &dessin, bool allume)
-{
-    QPixmap pixmap(taille);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    dessin(p, taille, allume);
-    return pixmap;
-}
 
 QColor couleur_trait(bool allume) { return allume ? QColor(0xFF, 0xD0, 0x40) : QColor(0xD8, 0xDC, 0xE8); }
 
@@ -40,9 +32,9 @@ void fleche(QPainter &p, QSize taille, bool allume, bool vers_le_haut)
 }  // namespace
 
 ImageSurvol::ImageSurvol(QSize taille, Dessin dessin, QWidget *parent)
-    : QWidget(parent), simple_(image(taille, dessin, false)), eclaire_(image(taille, dessin, true))
+    : QWidget(parent), taille_(taille), dessin_(std::move(dessin))
 {
-    setFixedSize(taille);
+    resize(taille);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -57,7 +49,9 @@ void ImageSurvol::allume(bool oui)
 void ImageSurvol::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, allume_ ? eclaire_ : simple_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(width() / qreal(taille_.width()), height() / qreal(taille_.height()));
+    dessin_(p, taille_, allume_);
 }
 
 void ImageSurvol::enterEvent(QEnterEvent *) { allume(true); }

@@ -1,10 +1,10 @@
 #pragma once
 // A picture button of the print window: it shows its plain picture, or its
 // lit twin while the mouse is over it, and reports presses, releases and clicks.
+// The picture is drawn at its design size and scaled to the button's size.
 
 #include <functional>
 
-#include <QPixmap>
 #include <QWidget>
 
 class ImageSurvol : public QWidget {
@@ -32,8 +32,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *evenement) override;
 
 private:
-    QPixmap simple_;
-    QPixmap eclaire_;
+    QSize taille_;
+    Dessin dessin_;
     bool allume_ = false;
 };
 

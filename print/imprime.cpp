@@ -59,13 +59,17 @@ std::filesystem::path chemin_page(const std::string &page)
     return chemin_de(partage.dossier_programme) / chemin_de(page);
 }
 
+// The window's size as it is laid out.
+constexpr QSize TAILLE_DESSIN(637, 458);
+
 }  // namespace
 
 TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Imprime"));
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(637, 458);
+    setWindowTitle(QStringLiteral("Aide et impression"));
+    setFixedSize(TAILLE_DESSIN);
     setWindowModality(Qt::ApplicationModal);
     setMouseTracking(true);
 
@@ -138,10 +142,20 @@ TImprime::TImprime(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     repetition_.setInterval(REPETITION_MS);
     connect(&repetition_, &QTimer::timeout, this, &TImprime::repetition);
 
+    echelle_.retient(*this, TAILLE_DESSIN);
     prepare_affichage();
 }
 
 TImprime::~TImprime() = default;
+
+void TImprime::tient_dans_l_ecran()
+{
+    const QScreen *ecran = ecran_de_la_principale();
+    const qreal facteur =
+        ecran ? std::min<qreal>(1, Echelle::pour_zone(TAILLE_DESSIN, ecran->availableGeometry().size())) : 1;
+    setFixedSize((QSizeF(TAILLE_DESSIN) * facteur).toSize());
+    echelle_.applique(*this);
+}
 
 void TImprime::repetition()
 {
@@ -232,6 +246,7 @@ void TImprime::montre_aide()
 void TImprime::showEvent(QShowEvent *evenement)
 {
     QWidget::showEvent(evenement);
+    tient_dans_l_ecran();
     prepare_affichage();
     if (parentWidget() == nullptr)
         centre_sur_principale(*this);
@@ -326,6 +341,8 @@ void TImprime::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), FOND);
+    p.translate(echelle_.origine());
+    p.scale(echelle_.facteur(), echelle_.facteur());
     p.fillRect(SURFACE_PAGE, Qt::white);
     p.setClipRect(SURFACE_PAGE);
     dessine_page(p, false);

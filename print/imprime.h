@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/fenetres/principale_echelle.h"
 #include "print/page_aide.h"
 #include "print/resume.h"
 #include "print/tableau_signes.h"
@@ -94,7 +95,10 @@ private:
     bool copie_montree() const;
     std::vector<LigneResume> lignes_copie() const;
     void repetition();
+    // The window at its design size, or smaller to fit a small screen.
+    void tient_dans_l_ecran();
 
+    Echelle echelle_;
     QLabel *label1_ = nullptr;
     QWidget *panel1_ = nullptr;
     QWidget *panel2_ = nullptr;

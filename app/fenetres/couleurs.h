@@ -80,12 +80,19 @@ inline QWidget *principale_montree()
     return nullptr;
 }
 
+// The screen of the main window when it is shown, else the primary screen.
+inline const QScreen *ecran_de_la_principale()
+{
+    const QWidget *principale = principale_montree();
+    return principale ? principale->screen() : QGuiApplication::primaryScreen();
+}
+
 // Centres a window over the main window when it is shown, else on the
 // screen, and keeps it inside the screen's available area.
 inline void centre_sur_principale(QWidget &fenetre)
 {
     const QWidget *principale = principale_montree();
-    const QScreen *ecran = principale ? principale->screen() : QGuiApplication::primaryScreen();
+    const QScreen *ecran = ecran_de_la_principale();
     if (!ecran)
         return;
     const QRect zone = ecran->availableGeometry();

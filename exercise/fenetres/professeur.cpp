@@ -1,10 +1,13 @@
 #include "exercise/fenetres/professeur.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -93,9 +96,10 @@ TForm5::TForm5(QWidget *parent) : FenetreSansBord(parent)
     int largeur = LARGEURS_TEXTES[0] + 2 + grille1_->verticalScrollBar()->sizeHint().width();
     for (int c = 1; c < COLONNES_TEXTES; ++c)
         largeur += LARGEURS_TEXTES[c];
-    grille1_->setFixedSize(largeur, HAUTEUR_LIGNE_TEXTES * 16 + 2);
-    grille2_->setFixedSize(largeur, HAUTEUR_LIGNE_VALEURS * 17 + 2 +
-                                        grille2_->horizontalScrollBar()->sizeHint().height());
+    hauteur_grille1_ = HAUTEUR_LIGNE_TEXTES * 16 + 2;
+    hauteur_grille2_ = HAUTEUR_LIGNE_VALEURS * 17 + 2 + grille2_->horizontalScrollBar()->sizeHint().height();
+    grille1_->setFixedSize(largeur, hauteur_grille1_);
+    grille2_->setFixedSize(largeur, hauteur_grille2_);
 
     ok_ = bouton_prof(this, "SpeedButton1", QStringLiteral("OK"));
     annuler_ = bouton_prof(this, "SpeedButton2", QStringLiteral("ANNULER"));
@@ -137,7 +141,24 @@ void TForm5::montre(int mode)
 void TForm5::showEvent(QShowEvent *evenement)
 {
     FormShow();
+    tient_dans_l_ecran();
     FenetreSansBord::showEvent(evenement);
+}
+
+void TForm5::tient_dans_l_ecran()
+{
+    grille1_->setFixedHeight(hauteur_grille1_);
+    grille2_->setFixedHeight(hauteur_grille2_);
+    layout()->activate();
+    const QScreen *ecran = ecran_de_la_principale();
+    const int exces = ecran ? sizeHint().height() - ecran->availableGeometry().height() : 0;
+    if (exces > 0) {
+        // Four rows stay in view at least.
+        grille1_->setFixedHeight(std::max(HAUTEUR_LIGNE_TEXTES * 5, hauteur_grille1_ - exces));
+        grille2_->setFixedHeight(std::max(HAUTEUR_LIGNE_VALEURS * 6, hauteur_grille2_ - exces));
+        layout()->activate();
+    }
+    adjustSize();
 }
 
 void TForm5::closeEvent(QCloseEvent *evenement)

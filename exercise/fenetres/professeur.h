@@ -62,6 +62,11 @@ private:
     Grille depuis_tableau(const QTableWidget &tableau) const;
 
     QTableWidget *grille1_ = nullptr, *grille2_ = nullptr;
+    // The grids' heights as laid out, every row in view.
+    int hauteur_grille1_ = 0, hauteur_grille2_ = 0;
+    // The grids shortened, their rows scrolled, when the screen is too low
+    // for the whole window.
+    void tient_dans_l_ecran();
     QPushButton *ok_ = nullptr, *annuler_ = nullptr, *supprimer_ = nullptr, *inserer_ = nullptr;
     QLabel *titre_ = nullptr;
     QWidget *principale_ = nullptr, *form2_ = nullptr;

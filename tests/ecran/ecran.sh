@@ -2,7 +2,7 @@
 # The program under a virtual display, driven by key presses only (xdotool):
 #   ecran.sh BUILD route     a teacher solves 3(x-2)=2x+5, the pupil answers
 #                            and closes the result window with Escape
-#   ecran.sh BUILD tailles   the window fits each screen, at scale 1 and 2
+#   ecran.sh BUILD tailles   the main and help windows fit each screen, at scale 1 and 2
 # Screenshots go to BUILD/captures/. Exit 77 when a tool is missing.
 set -eu
 build=$1
@@ -49,6 +49,15 @@ arrete() {
   wait $programme $ecran 2>/dev/null || true
   programme= ecran=
 }
+# The window of that title inside the screen (position and size in device pixels).
+dans_l_ecran() {
+  eval "$(xdotool search --onlyvisible --name "$1" getwindowgeometry --shell | head -5)"
+  if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$l" ] || [ $((Y + HEIGHT)) -gt "$h" ]; then
+    echo "${l}x${h} à l'échelle $e : la fenêtre $1 ${WIDTH}x${HEIGHT} en $X,$Y dépasse l'écran"
+    exit 1
+  fi
+  echo "${l}x${h} échelle $e : $1 ${WIDTH}x${HEIGHT} en $X,$Y"
+}
 touches() { for t in "$@"; do xdotool key "$t"; sleep 0.25; done; }
 tape() { xdotool type --delay 40 "$1"; sleep 0.4; }
 # Types into the argument window once it is open, and validates.
@@ -86,13 +95,14 @@ tailles)
     demarre "$l" "$h" "$e"
     tape '3(x-2)=2x+5'
     import -window root "$captures/fenetre_${l}x${h}_echelle$e.png"
-    # Window position and size in device pixels: inside the screen.
-    eval "$(xdotool search --onlyvisible --name '^Vivezezi$' getwindowgeometry --shell | head -5)"
-    if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$l" ] || [ $((Y + HEIGHT)) -gt "$h" ]; then
-      echo "${l}x${h} à l'échelle $e : la fenêtre ${WIDTH}x${HEIGHT} en $X,$Y dépasse l'écran"
-      exit 1
-    fi
-    echo "${l}x${h} échelle $e : fenêtre ${WIDTH}x${HEIGHT} en $X,$Y"
+    dans_l_ecran '^Vivezezi$'
+    # The help window too, its close button within reach.
+    touches F1
+    attend '^Aide et impression$'
+    sleep 0.3
+    import -window root "$captures/aide_${l}x${h}_echelle$e.png"
+    dans_l_ecran '^Aide et impression$'
+    touches Escape
     arrete
   done
   ;;
