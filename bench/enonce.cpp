@@ -1,16 +1,14 @@
-// Building a statement from typical texts of 10 to 40 characters:
+// Reading a statement (EnonceLu) from typical texts of 10 to 40 characters:
 // expressions, equations, inequations and systems.
-//   bench_algebre --benchmark_filter=TDalgebre/   one figure per statement
-//   bench_algebre --benchmark_filter=corpus        time per statement over the corpus
-//   (TDalgebre, and the statement value EnonceLu it is built from)
+//   bench_enonce --benchmark_filter=EnonceLu/   one figure per statement
+//   bench_enonce --benchmark_filter=corpus      time per statement over the corpus
 
 #include <array>
 #include <string>
 
 #include <benchmark/benchmark.h>
 
-#include "algebra/algebre.h"
-#include "core/partage.h"
+#include "formula/enonce.h"
 
 namespace {
 
@@ -37,34 +35,17 @@ const std::array<std::string, 20> corpus = {
     "abs(x-1)+ln(x)*sin(x)",
 };
 
-void TDalgebre_enonce(benchmark::State &state)
+void EnonceLu_enonce(benchmark::State &state)
 {
-    remet_a_zero_complet();
     const std::string &texte = corpus[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state) {
-        TDalgebre enonce(texte);
+        EnonceLu enonce(texte);
         benchmark::DoNotOptimize(enonce);
     }
     state.SetLabel(texte.substr(0, texte.find('\r')));
 }
-BENCHMARK(TDalgebre_enonce)->Name("TDalgebre")->DenseRange(0, corpus.size() - 1);
+BENCHMARK(EnonceLu_enonce)->Name("EnonceLu")->DenseRange(0, corpus.size() - 1);
 
-void TDalgebre_corpus(benchmark::State &state)
-{
-    remet_a_zero_complet();
-    for (auto _ : state) {
-        for (const std::string &texte : corpus) {
-            TDalgebre enonce(texte);
-            benchmark::DoNotOptimize(enonce);
-        }
-    }
-    state.counters["par_enonce"] = benchmark::Counter(
-        static_cast<double>(corpus.size()),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-BENCHMARK(TDalgebre_corpus)->Name("TDalgebre_corpus")->Repetitions(5)->ReportAggregatesOnly(true);
-
-// The statement value alone, without the pieces' degrees, bases and powers.
 void EnonceLu_corpus(benchmark::State &state)
 {
     for (auto _ : state) {
