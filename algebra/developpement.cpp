@@ -295,9 +295,14 @@ namespace {
 // The factors of a product, each with the operator written before it ('*',
 // '/', ' ' side by side; ' ' for the first), and whether the signs in front
 // of the product make its opposite. Any other node is one factor.
+struct Facteur {
+    int noeud;
+    char operateur;
+};
+
 struct Produit {
     bool oppose = false;
-    std::vector<std::pair<int, char>> facteurs;
+    std::vector<Facteur> facteurs;
 };
 
 Produit facteurs_du_produit(const Arbre &arbre, int noeud)
@@ -305,11 +310,11 @@ Produit facteurs_du_produit(const Arbre &arbre, int noeud)
     Produit p;
     const int n = sans_signe(arbre, noeud, p.oppose);
     if (arbre[n].genre != Genre::produit) {
-        p.facteurs.emplace_back(n, ' ');
+        p.facteurs.push_back({n, ' '});
         return p;
     }
     for (int k = 0; k < arbre[n].nombre_enfants; ++k)
-        p.facteurs.emplace_back(arbre.enfant(arbre[n], k), arbre.operateur(arbre[n], k));
+        p.facteurs.push_back({arbre.enfant(arbre[n], k), arbre.operateur(arbre[n], k)});
     return p;
 }
 
@@ -350,7 +355,7 @@ std::string facteur_developpe(const EnonceLu &enonce, int noeud, bool reduire)
 // Factor k of the product, with the product's sign when it is the first one.
 std::string facteur_signe(const EnonceLu &enonce, const Produit &p, std::size_t k, bool reduire)
 {
-    std::string f = facteur_developpe(enonce, p.facteurs[k].first, reduire);
+    std::string f = facteur_developpe(enonce, p.facteurs[k].noeud, reduire);
     return k == 0 && p.oppose ? normalise_brut("-(" + f + ")") : f;
 }
 
@@ -399,20 +404,20 @@ namespace {
 // result, empty when the numerator does not develop.
 std::optional<std::string> developpe_quotient(const EnonceLu &enonce, const Produit &p, const OptionsCalcul &options)
 {
-    const auto barre = [](const std::pair<int, char> &f) { return f.second == '/'; };
+    const auto barre = [](const Facteur &f) { return f.operateur == '/'; };
     const auto d = std::find_if(p.facteurs.begin(), p.facteurs.end(), barre);
     if (d == p.facteurs.end() || std::find_if(d + 1, p.facteurs.end(), barre) != p.facteurs.end() ||
-        !contient_la_lettre(*enonce.arbre, d->first, 'x'))
+        !contient_la_lettre(*enonce.arbre, d->noeud, 'x'))
         return std::nullopt;
     std::string numerateur = p.oppose ? "-" : "";
     for (auto f = p.facteurs.begin(); f != p.facteurs.end(); ++f)
         if (f != d)
-            numerateur += (f == p.facteurs.begin() ? "" : "*") + std::string(ecrit(enonce, f->first));
+            numerateur += (f == p.facteurs.begin() ? "" : "*") + std::string(ecrit(enonce, f->noeud));
     const Issue developpe_ = developpe(EnonceLu(numerateur), options);
     if (!developpe_)
         return "";
     const std::string &haut = developpe_->texte;
-    return (est_somme(haut) ? "(" + haut + ")" : haut) + "/" + std::string(ecrit(enonce, d->first));
+    return (est_somme(haut) ? "(" + haut + ")" : haut) + "/" + std::string(ecrit(enonce, d->noeud));
 }
 
 // The factors of the product at the node (powers 2 to 5 written out)
@@ -424,7 +429,7 @@ std::string produit_developpe(const EnonceLu &enonce, int noeud, const OptionsCa
     const Produit p = facteurs_du_produit(*enonce.arbre, noeud);
     // Factors written side by side ('2x') count as one, as a pupil reads them.
     const auto ecrits = std::count_if(p.facteurs.begin() + 1, p.facteurs.end(),
-                                      [](const std::pair<int, char> &f) { return f.second != ' '; });
+                                      [](const Facteur &f) { return f.operateur != ' '; });
     if (ecrits >= 6)
         return "";
     if (std::optional<std::string> quotient = developpe_quotient(enonce, p, options))
@@ -432,8 +437,8 @@ std::string produit_developpe(const EnonceLu &enonce, int noeud, const OptionsCa
     std::string resultat = facteur_signe(enonce, p, 0, options.reduire);
     for (std::size_t k = 1; k < p.facteurs.size(); ++k)
         resultat = distribue(resultat, facteur_signe(enonce, p, k, options.reduire),
-                             p.facteurs[k].second == '/' ? "/" : "*", options.reduire);
-    const bool distribue_une_fois = p.facteurs.size() > 1 || puissance_a_ecrire(*enonce.arbre, p.facteurs[0].first);
+                             p.facteurs[k].operateur == '/' ? "/" : "*", options.reduire);
+    const bool distribue_une_fois = p.facteurs.size() > 1 || puissance_a_ecrire(*enonce.arbre, p.facteurs[0].noeud);
     if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(ecrit(enonce, noeud)))
         return "";
     return resultat;
