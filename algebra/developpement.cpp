@@ -426,11 +426,16 @@ std::optional<std::string> developpe_quotient(const EnonceLu &enonce, const Prod
 // text back ('x^2').
 std::string produit_developpe(const EnonceLu &enonce, int noeud, const OptionsCalcul &options)
 {
-    const Produit p = facteurs_du_produit(*enonce.arbre, noeud);
+    const Arbre &arbre = *enonce.arbre;
+    const Produit p = facteurs_du_produit(arbre, noeud);
     // Factors written side by side ('2x') count as one, as a pupil reads them.
     const auto ecrits = std::count_if(p.facteurs.begin() + 1, p.facteurs.end(),
                                       [](const Facteur &f) { return f.operateur != ' '; });
-    if (ecrits >= 6)
+    // Without a sum in a factor there is nothing to distribute over: reduced,
+    // the product would only be written as it is ('2x^3'). Not reduced, its
+    // numbers are still multiplied ('(3)*(3)' gives '(9)').
+    const auto somme = [&](const Facteur &f) { return somme_sous(arbre, f.noeud, false); };
+    if (ecrits >= 6 || (options.reduire && std::none_of(p.facteurs.begin(), p.facteurs.end(), somme)))
         return "";
     if (std::optional<std::string> quotient = developpe_quotient(enonce, p, options))
         return *quotient;
@@ -438,7 +443,7 @@ std::string produit_developpe(const EnonceLu &enonce, int noeud, const OptionsCa
     for (std::size_t k = 1; k < p.facteurs.size(); ++k)
         resultat = distribue(resultat, facteur_signe(enonce, p, k, options.reduire),
                              p.facteurs[k].operateur == '/' ? "/" : "*", options.reduire);
-    const bool distribue_une_fois = p.facteurs.size() > 1 || puissance_a_ecrire(*enonce.arbre, p.facteurs[0].noeud);
+    const bool distribue_une_fois = p.facteurs.size() > 1 || puissance_a_ecrire(arbre, p.facteurs[0].noeud);
     if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(ecrit(enonce, noeud)))
         return "";
     return resultat;
