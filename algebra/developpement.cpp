@@ -80,43 +80,6 @@ std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
     return fermeture == NON_TROUVE ? NON_TROUVE : fermeture + 1;
 }
 
-// Position of the "(" that the ")" at position fermeture closes, or NON_TROUVE.
-std::size_t debut_du_groupe(std::string_view t, std::size_t fermeture)
-{
-    int profondeur = 0;
-    for (std::size_t i = fermeture + 1; i-- > 0;) {
-        if (t[i] == ')')
-            ++profondeur;
-        else if (t[i] == '(' && --profondeur == 0)
-            return i;
-    }
-    return NON_TROUVE;
-}
-
-// A "+" or "-" at position i is an operator between terms, not the sign of
-// a factor: it stands after the first character, outside any parentheses
-// (checked by the caller), and not right after another operator.
-bool separe_deux_termes(std::string_view t, std::size_t i)
-{
-    return i > 0 && std::strchr("*/^(+-", t[i - 1]) == nullptr;
-}
-
-// Swaps the operators between the terms of a text ("+" and "-" at the top
-// level); signs inside groups and signs of factors are left alone.
-void inverse_operateurs_termes(std::string &t)
-{
-    int profondeur = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        char &c = t[i];
-        if (c == '(')
-            ++profondeur;
-        else if (c == ')')
-            --profondeur;
-        else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(t, i))
-            c = c == '+' ? '-' : '+';
-    }
-}
-
 // A term of one side of a distribution, with the sign written before it.
 struct TermeSigne {
     std::string texte;
@@ -505,53 +468,97 @@ Issue developpe(const EnonceLu &enonce, const OptionsCalcul &options)
     return transforme(std::move(resultat));
 }
 
+namespace {
+
+// A term of a sum with the sign it stands with.
+struct TermeOuvert {
+    bool moins;
+    std::string texte;
+};
+
+std::string sans_parentheses_de_termes(const Arbre &arbre, int noeud, bool &ouvert);
+
+// The terms that the term at the node gives once its brackets are opened,
+// with its sign (moins) carried to each of them: a group's content, a sum's
+// terms, the operand of a sign, recursively; any other term as it is, its
+// own groups opened.
+void termes_ouverts(const Arbre &arbre, int noeud, bool moins, std::vector<TermeOuvert> &termes, bool &ouvert)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::groupe) {
+        ouvert = true;
+        termes_ouverts(arbre, arbre.enfant(n, 0), moins, termes, ouvert);
+    } else if (n.genre == Genre::signe) {
+        termes_ouverts(arbre, arbre.enfant(n, 0), moins != (arbre.mot(n) == "-"), termes, ouvert);
+    } else if (n.genre == Genre::somme) {
+        for (int k = 0; k < n.nombre_enfants; ++k)
+            termes_ouverts(arbre, arbre.enfant(n, k), moins != (arbre.operateur(n, k) == '-'), termes, ouvert);
+    } else {
+        termes.push_back({moins, sans_parentheses_de_termes(arbre, noeud, ouvert)});
+    }
+}
+
+// The node, which stands as a whole term, written as the sum of its opened terms.
+std::string somme_ouverte(const Arbre &arbre, int noeud, bool &ouvert)
+{
+    std::vector<TermeOuvert> termes;
+    termes_ouverts(arbre, noeud, false, termes, ouvert);
+    std::string r;
+    for (const TermeOuvert &t : termes)
+        r += (t.moins ? "-" : r.empty() ? "" : "+") + t.texte;
+    return r;
+}
+
+// The text of the node with every group that is a whole term opened: a term
+// of a sum, a member of a relation; elsewhere the text as written.
+std::string sans_parentheses_de_termes(const Arbre &arbre, int noeud, bool &ouvert)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::somme)
+        return somme_ouverte(arbre, noeud, ouvert);
+    std::string r;
+    int debut = n.debut;
+    for (int k = 0; k < n.nombre_enfants; ++k) {
+        const int enfant = arbre.enfant(n, k);
+        r.append(arbre.texte, static_cast<std::size_t>(debut), static_cast<std::size_t>(arbre[enfant].debut - debut));
+        r += n.genre == Genre::relation ? somme_ouverte(arbre, enfant, ouvert)
+                                        : sans_parentheses_de_termes(arbre, enfant, ouvert);
+        debut = arbre[enfant].fin;
+    }
+    r.append(arbre.texte, static_cast<std::size_t>(debut), static_cast<std::size_t>(n.fin - debut));
+    return r;
+}
+
+// A square root, or a power of a group: the brackets are not taken away there.
+bool racine_ou_puissance_de_groupe(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if ((n.genre == Genre::fonction && arbre.mot(n) == "sqrt") ||
+        (n.genre == Genre::puissance && arbre[arbre.enfant(n, 0)].genre == Genre::groupe))
+        return true;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (racine_ou_puissance_de_groupe(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+} // namespace
+
 Issue enleve_parentheses(const EnonceLu &enonce)
 {
-    const std::string &membre = enonce.saisi;
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
+    if (!enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        racine_ou_puissance_de_groupe(*enonce.arbre, enonce.arbre->racine))
         return refuse();
-    std::string t = membre;
-    if (!t.empty() && t[0] == '(')
-        t.insert(0, "+");
-    if (t.find("sqrt") != NON_TROUVE || t.find(")^") != NON_TROUVE)
+    const Arbre &arbre = *enonce.arbre;
+    // The brackets around the whole statement, which its reading took away,
+    // are opened too.
+    bool ouvert = enonce.nature != SYSTEME && sans_blancs(enonce.saisi) != enonce.texte;
+    const bool relation = arbre[arbre.racine].genre == Genre::relation || arbre[arbre.racine].genre == Genre::systeme;
+    std::string resultat = relation ? sans_parentheses_de_termes(arbre, arbre.racine, ouvert)
+                                    : somme_ouverte(arbre, arbre.racine, ouvert);
+    if (!ouvert || !meme_valeur(arbre.texte, resultat))
         return refuse();
-
-    bool ouvert = false;
-    for (std::size_t i = t.find(')'); i != NON_TROUVE; i = t.find(')', i)) {
-        const std::size_t ouverture = debut_du_groupe(t, i);
-        // Only a group that is a whole term, signed by a "+" or "-" between terms.
-        const bool terme_entier =
-            ouverture != NON_TROUVE && ouverture >= 1 && (t[ouverture - 1] == '+' || t[ouverture - 1] == '-') &&
-            (ouverture < 2 || std::strchr("*/^+-", t[ouverture - 2]) == nullptr) &&
-            (i + 1 == t.size() || std::strchr("+-)=<>\r\n}", t[i + 1]) != nullptr);
-        std::string contenu = terme_entier ? t.substr(ouverture + 1, i - ouverture - 1) : "";
-        if (!contenu.empty() && contenu[0] == '+')
-            contenu.erase(0, 1);
-        if (contenu.find_first_not_of(" \t") == NON_TROUVE) {
-            ++i;
-            continue;
-        }
-        std::string remplacement;
-        if (t[ouverture - 1] == '+') {
-            remplacement = contenu[0] == '-' ? contenu : "+" + contenu;
-        } else {
-            std::string signe = "-";
-            if (contenu[0] == '-') {
-                contenu.erase(0, 1);
-                signe = "+";
-            }
-            inverse_operateurs_termes(contenu);
-            remplacement = signe + contenu;
-        }
-        t.replace(ouverture - 1, i - ouverture + 2, remplacement);
-        i = ouverture - 1 + remplacement.size();
-        ouvert = true;
-    }
-    if (!t.empty() && t[0] == '+')
-        t.erase(0, 1);
-    if (!ouvert || !meme_valeur(membre, t))
-        return refuse();
-    return transforme(std::move(t));
+    return transforme(std::move(resultat));
 }
 
 Issue en_somme(const EnonceLu &enonce)
