@@ -1,10 +1,10 @@
 #include "algebra/decoupe.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
-#include "algebra/algebre.h"
 #include "core/encodage.h"
+#include "formula/enonce.h"
 
 int pos_apres_premier(char c, std::string_view t)
 {
@@ -115,56 +115,37 @@ void inverse_operateur(std::string &operateur)
 
 void oppose_termes(std::string &t)
 {
-    TDalgebre enonce(t);
-    TDmembre &m = enonce.membre_gauche;
-    const int c = m.nb_additifs;
-    if (c <= 0)
+    const EnonceLu enonce(t);
+    const Membre &m = enonce.membres[0];
+    if (!m.termes)
         return;
     std::string r;
-    for (int k = 1; k <= c + 1; ++k) {
-        if (k <= c)
-            inverse_operateur(m.operateurs_membre[k]);
-        r.append(m.morceaux[k]).append(m.operateurs_membre[k]);
+    for (const Partie &p : m.parties) {
+        r += enonce.ecrit(p.etendue);
+        if (p.operateur != '\0')
+            r += p.operateur == '+' ? '-' : '+';
     }
     t = std::move(r);
 }
 
-namespace {
-
-// Piece k of a member as the split gave it: a factor that lost its
-// parentheses gets them back (its base kept them).
-const std::string &morceau_ecrit(const TDmembre &m, int k)
-{
-    const std::string &base = m.bases[k];
-    const std::string &morceau = m.morceaux[k];
-    if (base.size() == morceau.size() + 2 && base.front() == '(' && base.back() == ')' &&
-        base.compare(1, morceau.size(), morceau) == 0)
-        return base;
-    return morceau;
-}
-
-} // namespace
-
 int regroupe(std::string &membre, int rang, int tour)
 {
-    const int a = rang, n = tour;
-    const TDalgebre enonce(membre);
-    const TDmembre &m = enonce.membre_gauche;
-    int nb_formes = 0;
-    for (int k = 1; k <= 7; ++k)
-        if (!m.operateurs_membre[k].empty())
-            ++nb_formes;
-
-    const int nb_morceaux = m.morceaux[1].empty() ? 0 : m.nb_additifs + m.nb_multiplicatifs + 1;
+    const EnonceLu enonce(membre);
+    const std::vector<Partie> &parties = enonce.membres[0].parties;
+    const int nb_morceaux = static_cast<int>(parties.size());
+    const int nb_formes = std::max(0, nb_morceaux - 1);
     // The run must lie within the pieces, or its parentheses would not close
     // (compared without a sum that could overflow).
+    const int a = rang, n = tour;
     if (a <= 0 || n < 0 || a > nb_morceaux || n > nb_morceaux - a)
         return nb_formes;
 
-    std::array<std::string, 10> morceaux;
-    std::array<std::string, 10> operateurs = m.operateurs_membre;
-    for (int k = 1; k <= 8; ++k)
-        morceaux[k] = morceau_ecrit(m, k);
+    // Pieces and the operators after them, counted from 1.
+    std::vector<std::string> morceaux(1), operateurs(1);
+    for (const Partie &p : parties) {
+        morceaux.emplace_back(enonce.ecrit(p.etendue));
+        operateurs.push_back(p.operateur == '\0' ? std::string() : std::string(1, p.operateur));
+    }
     // Behind a "-" (or a "/") the run's inner operators change, so that the
     // value stays. A parenthesised sum after an inner "+" is opened with its
     // signs changed; after an inner "-" it keeps its parentheses.
@@ -177,7 +158,7 @@ int regroupe(std::string &membre, int rang, int tour)
         }
     }
     std::string r;
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= nb_morceaux; ++k) {
         if (k == a)
             r += '(';
         r += morceaux[k];

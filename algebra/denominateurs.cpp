@@ -34,7 +34,7 @@ bool groupe_denominateurs(std::string &t)
         for (std::size_t k = 0; k < n && k < 7; ++k) {
             numerateurs[k] = termes[k].texte;
             separe_fraction(numerateurs[k], denominateurs[k]);
-            ordonne(denominateurs[k]);
+            denominateurs[k] = ordonne_ou_garde(denominateurs[k]);
         }
         std::vector<bool> sort(n, false);
         for (std::size_t i = 0; i < n; ++i) {

@@ -1,9 +1,10 @@
 #include "algebra/developpement.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "algebra/algebre.h"
@@ -18,13 +19,57 @@ namespace {
 constexpr std::size_t LONGUEUR_DEVELOPPEE_MAX = 200;
 constexpr std::size_t NON_TROUVE = std::string::npos;
 
-// True when a power's base is a sum, its sign aside: the base of '-(x-3)^2'
-// is read with the sign, which is not part of what is squared.
-bool base_est_une_somme(std::string_view base)
+// The text a node was read from.
+std::string_view ecrit(const EnonceLu &enonce, int noeud)
 {
-    if (!base.empty() && (base[0] == '-' || base[0] == '+'))
-        base.remove_prefix(1);
-    return est_somme(base);
+    const Noeud &n = (*enonce.arbre)[noeud];
+    return enonce.ecrit({static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin)});
+}
+
+// The node inside the brackets written around it.
+int sans_groupe(const Arbre &arbre, int noeud)
+{
+    while (arbre[noeud].genre == Genre::groupe)
+        noeud = arbre.enfant(arbre[noeud], 0);
+    return noeud;
+}
+
+// The node under the signs written in front of it; oppose tells whether
+// they make its opposite.
+int sans_signe(const Arbre &arbre, int noeud, bool &oppose)
+{
+    oppose = false;
+    while (arbre[noeud].genre == Genre::signe) {
+        oppose = oppose != (arbre.mot(arbre[noeud]) == "-");
+        noeud = arbre.enfant(arbre[noeud], 0);
+    }
+    return noeud;
+}
+
+bool contient_la_lettre(const Arbre &arbre, int noeud, char lettre)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::lettre && arbre.mot(n) == std::string_view(&lettre, 1))
+        return true;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (contient_la_lettre(arbre, arbre.enfant(n, k), lettre))
+            return true;
+    return false;
+}
+
+// A sum stands at the node or under it; with exposants false, a sum in an
+// exponent does not count. A term where one counts is no monomial
+// ('2*(x+1)', 'sin(x-1)', '(x+1)^2'; not 'x^(1/2)').
+bool somme_sous(const Arbre &arbre, int noeud, bool exposants)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::somme)
+        return true;
+    const int enfants = n.genre == Genre::puissance && !exposants ? 1 : n.nombre_enfants;
+    for (int k = 0; k < enfants; ++k)
+        if (somme_sous(arbre, arbre.enfant(n, k), exposants))
+            return true;
+    return false;
 }
 
 // Position just after the ")" that closes the "(" at position ouverture;
@@ -35,109 +80,42 @@ std::size_t fin_du_groupe(std::string_view t, std::size_t ouverture)
     return fermeture == NON_TROUVE ? NON_TROUVE : fermeture + 1;
 }
 
-// Position of the "(" that the ")" at position fermeture closes, or NON_TROUVE.
-std::size_t debut_du_groupe(std::string_view t, std::size_t fermeture)
-{
-    int profondeur = 0;
-    for (std::size_t i = fermeture + 1; i-- > 0;) {
-        if (t[i] == ')')
-            ++profondeur;
-        else if (t[i] == '(' && --profondeur == 0)
-            return i;
-    }
-    return NON_TROUVE;
-}
-
-// A "+" or "-" at position i is an operator between terms, not the sign of
-// a factor: it stands after the first character, outside any parentheses
-// (checked by the caller), and not right after another operator.
-bool separe_deux_termes(std::string_view t, std::size_t i)
-{
-    return i > 0 && std::strchr("*/^(+-", t[i - 1]) == nullptr;
-}
-
-// Removes the first signed term of a sum and returns it. Unlike a plain cut
-// at every sign, signs inside parentheses or after an operator stay in the term.
-std::string coupe_terme(std::string &s)
-{
-    std::size_t i = !s.empty() && (s[0] == '-' || s[0] == '+') ? 1 : 0;
-    int profondeur = 0;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '(')
-            ++profondeur;
-        else if (c == ')')
-            --profondeur;
-        else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(s, i))
-            break;
-    }
-    std::string terme = s.substr(0, i);
-    s.erase(0, i);
-    if (!terme.empty() && terme[0] == '+')
-        terme.erase(0, 1);
-    if (!s.empty() && s[0] == '+')
-        s.erase(0, 1);
-    return terme;
-}
-
-// Swaps the operators between the terms of a text ("+" and "-" at the top
-// level); signs inside groups and signs of factors are left alone.
-void inverse_operateurs_termes(std::string &t)
-{
-    int profondeur = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        char &c = t[i];
-        if (c == '(')
-            ++profondeur;
-        else if (c == ')')
-            --profondeur;
-        else if ((c == '+' || c == '-') && profondeur == 0 && separe_deux_termes(t, i))
-            c = c == '+' ? '-' : '+';
-    }
-}
-
-// The terms of one side of a distribution, each with the sign before it.
-struct Termes {
-    std::array<std::string, 8> morceaux;
-    std::array<std::string, 8> signes;
-    int nombre = 0;
+// A term of one side of a distribution, with the sign written before it.
+struct TermeSigne {
+    std::string texte;
+    std::string signe;
 };
 
-// A clean sum gives its terms; anything else (a single term, a sum whose
-// split cannot be trusted or left a piece empty, a relation, or the whole
-// text when entier is set) counts as one term with the sign ".".
-Termes termes_a_distribuer(const std::string &t, bool entier)
+// A sum gives its terms; anything else (a single term, a relation, a text
+// that does not read, or the whole text when entier is set) counts as one
+// term with the sign ".".
+std::vector<TermeSigne> termes_a_distribuer(const std::string &t, bool entier)
 {
-    Termes r;
     const EnonceLu enonce(t);
     const Membre &m = enonce.membres[0];
-    if (entier || enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m) ||
-        signe_apres_operateur(t)) {
-        r.morceaux[0] = t;
-        r.signes[0] = ".";
-        r.nombre = 1;
-        return r;
+    if (entier || enonce.nature != EXPRESSION || !m.termes)
+        return {{t, "."}};
+    std::vector<TermeSigne> r;
+    r.reserve(m.parties.size());
+    char avant = '\0';
+    for (const Partie &p : m.parties) {
+        r.push_back({std::string(enonce.ecrit(p.etendue)), avant ? std::string(1, avant) : std::string()});
+        avant = p.operateur;
     }
-    std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        r.morceaux[i] = std::move(pieces[i]);
-        if (i > 0)
-            r.signes[i].assign(1, m.parties[i - 1].operateur);
-    }
-    r.nombre = static_cast<int>(pieces.size());
     return r;
 }
 
-// A whole number from 1 to 15 that the text stands for, or 0. A text
-// holding x is never taken for one, even when its two values happen to agree.
-int entier_constant(const std::string &t)
+// A whole number from 1 to 15 that the node stands for, or 0. A node
+// holding a letter is never taken for one, even when its values happen to
+// agree.
+int petit_entier(const Arbre &arbre, int noeud)
 {
-    if (t.find('x') != NON_TROUVE)
+    if (noeud < 0 || !sans_lettre(arbre, noeud))
         return 0;
-    const std::optional<double> a = valeur_constante(t);
-    if (!a || !(*a > 0) || *a >= 16 || *a != std::floor(*a))
+    const Valeur v = valeur_du_noeud(arbre, noeud, 0);
+    if (v.lecture != Definition::definie || !(v.nombre > 0) || v.nombre >= 16 || v.nombre != std::floor(v.nombre))
         return 0;
-    return static_cast<int>(*a);
+    return static_cast<int>(v.nombre);
 }
 
 } // namespace
@@ -217,44 +195,32 @@ bool signe_apres_operateur(std::string_view texte)
 
 std::string ordonne_ou_garde(std::string texte)
 {
-    ordonne(texte);
-    return texte;
+    const Issue issue = ordonne(EnonceLu(texte));
+    return issue ? issue->texte : texte;
 }
 
-bool ordonne(std::string &membre)
+Issue ordonne(const EnonceLu &enonce)
 {
-    // Without a "+" or "-" after its first character a text is no sum, and
-    // its normal form cannot make one: spare the normalisation.
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL || membre.find_first_of("+-", 1) == NON_TROUVE)
-        return false;
-    const std::string t = normalise_brut(membre);
-    const EnonceLu enonce(t);
-    const Membre &m = enonce.membres[0];
-    if (enonce.nature != EXPRESSION || !m.termes || !decoupe_fiable(enonce, m))
-        return false;
-    // Only a sum of monomials: no term is a sum, no factor is a power of a sum.
-    for (const std::string &piece : morceaux_du_membre(enonce, m)) {
-        const TDmembre terme = TDalgebre(piece).membre_gauche;
-        if (terme.nb_additifs > 0)
-            return false;
-        for (int j = 1; j <= 8 && !terme.morceaux[j].empty(); ++j)
-            if (base_est_une_somme(terme.bases[j]))
-                return false;
-    }
-
-    std::vector<TDpoly> termes;
-    for (std::string reste = t; !reste.empty();)
-        termes.emplace_back(coupe_terme(reste));
-    std::stable_sort(termes.begin(), termes.end(),
-                     [](const TDpoly &a, const TDpoly &b) { return a.degre_terme > b.degre_terme; });
-    std::string somme;
-    for (const TDpoly &terme : termes)
-        somme += "+(" + terme.texte + ")";
-    std::string resultat = normalise(somme);
-    if (!meme_valeur(membre, resultat))
-        return false;
-    membre = std::move(resultat);
-    return true;
+    // Without a sum anywhere a text is no sum, and its normal form cannot
+    // make one: spare the normalisation.
+    if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        !somme_sous(*enonce.arbre, enonce.arbre->racine, true))
+        return refuse();
+    const std::string t = normalise_brut(enonce.texte);
+    const EnonceLu lu(t);
+    if (lu.nature != EXPRESSION || !lu.arbre || !lu.membres[0].termes)
+        return refuse();
+    // Only a sum of monomials: no term holds a sum, but in an exponent.
+    const Arbre &arbre = *lu.arbre;
+    const Noeud &somme = arbre[lu.membres[0].noeud];
+    for (int k = 0; k < somme.nombre_enfants; ++k)
+        if (somme_sous(arbre, arbre.enfant(somme, k), false))
+            return refuse();
+    // The normal form collects like terms and writes them by decreasing degree.
+    std::string resultat = normalise(t);
+    if (!meme_valeur(enonce.texte, resultat))
+        return refuse();
+    return transforme(std::move(resultat));
 }
 
 std::string signe_produit(const std::string &a, const std::string &b)
@@ -270,17 +236,17 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
     if (a.size() + b.size() > LONGUEUR_MAX_TRAVAIL)
         return "(" + a + ")" + operateur + "(" + b + ")";
     // Dividing by a sum does not distribute: the divisor stays whole.
-    const Termes ta = termes_a_distribuer(a, false);
-    const Termes tb = termes_a_distribuer(b, operateur == "/");
+    const std::vector<TermeSigne> ta = termes_a_distribuer(a, false);
+    const std::vector<TermeSigne> tb = termes_a_distribuer(b, operateur == "/");
     // When the whole result is reduced, the products are left to that one
     // reduction, which gives the same text as reducing each of them first.
     std::string resultat;
-    for (int i = 0; i < ta.nombre; ++i) {
-        for (int j = 0; j < tb.nombre; ++j) {
-            std::string signe = signe_produit(ta.signes[i], tb.signes[j]);
+    for (std::size_t i = 0; i < ta.size(); ++i) {
+        for (std::size_t j = 0; j < tb.size(); ++j) {
+            std::string signe = signe_produit(ta[i].signe, tb[j].signe);
             if (i == 0 && j == 0 && signe == "+")
                 signe.clear();
-            const std::string produit = "(" + ta.morceaux[i] + ")" + operateur + "(" + tb.morceaux[j] + ")";
+            const std::string produit = "(" + ta[i].texte + ")" + operateur + "(" + tb[j].texte + ")";
             resultat += signe + "(" + (reduire ? produit : normalise(produit)) + ")";
         }
     }
@@ -289,33 +255,83 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
 
 namespace {
 
-// '-x^2' is the opposite of a square: the sign stays out of the product.
-std::string base_sans_signe(const std::string &base) { return base.starts_with("-") ? base.substr(1) : base; }
+// The factors of a product, each with the operator written before it ('*',
+// '/', ' ' side by side; ' ' for the first), and whether the signs in front
+// of the product make its opposite. Any other node is one factor.
+struct Facteur {
+    int noeud;
+    char operateur;
+};
 
-// Piece i is a power 2 to 5 of a whole base, which developing writes out.
-bool puissance_a_ecrire(const TDmembre &m, int i)
+struct Produit {
+    bool oppose = false;
+    std::vector<Facteur> facteurs;
+};
+
+Produit facteurs_du_produit(const Arbre &arbre, int noeud)
 {
-    return m.exposants[i] >= 2 && m.exposants[i] <= 5 && base_entiere(base_sans_signe(m.bases[i]));
+    Produit p;
+    const int n = sans_signe(arbre, noeud, p.oppose);
+    if (arbre[n].genre != Genre::produit) {
+        p.facteurs.push_back({n, ' '});
+        return p;
+    }
+    for (int k = 0; k < arbre[n].nombre_enfants; ++k)
+        p.facteurs.push_back({arbre.enfant(arbre[n], k), arbre.operateur(arbre[n], k)});
+    return p;
 }
 
-} // namespace
-
-std::string puissance_developpee(int i, const TDalgebre &enonce, bool reduire)
+// The node is a power 2 to 5 of a whole base (a number, a letter, a group, a
+// function), which developing writes out; its sign aside ('-x^2').
+bool puissance_a_ecrire(const Arbre &arbre, int noeud)
 {
-    if (i < 1 || i > 8)
-        return "";
-    const TDmembre &m = enonce.membre_gauche;
-    const int n = m.exposants[i];
-    if (!puissance_a_ecrire(m, i))
-        return normalise_brut(m.morceaux[i]);
-    const bool oppose = m.bases[i].starts_with("-");
-    const std::string base = normalise_brut(base_sans_signe(m.bases[i]));
+    bool oppose;
+    const Noeud &n = arbre[sans_signe(arbre, noeud, oppose)];
+    if (n.genre != Genre::puissance)
+        return false;
+    const Noeud &base = arbre[arbre.enfant(n, 0)];
+    const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+    const std::string_view e = arbre.mot(exposant);
+    return exposant.genre == Genre::nombre && e.size() == 1 && e[0] >= '2' && e[0] <= '5' &&
+           (base.genre == Genre::nombre || base.genre == Genre::lettre || base.genre == Genre::groupe ||
+            base.genre == Genre::fonction);
+}
+
+// A factor as developing uses it: a power 2 to 5 of a whole base written out
+// by repeated distribution, anything else as it is written.
+std::string facteur_developpe(const EnonceLu &enonce, int noeud, bool reduire)
+{
+    if (!puissance_a_ecrire(*enonce.arbre, noeud))
+        return normalise_brut(ecrit(enonce, noeud));
+    bool oppose;
+    const Arbre &arbre = *enonce.arbre;
+    const Noeud &puissance = arbre[sans_signe(arbre, noeud, oppose)];
+    const std::string base = normalise_brut(ecrit(enonce, arbre.enfant(puissance, 0)));
     std::string resultat = base;
-    for (int k = 1; k < n; ++k)
+    for (int k = arbre.mot(arbre[arbre.enfant(puissance, 1)])[0] - '0'; k > 1; --k)
         resultat = distribue(resultat, base, "*", reduire);
     if (oppose)
         resultat = "-(" + resultat + ")";
     return normalise_brut(resultat);
+}
+
+// Factor k of the product, with the product's sign when it is the first one.
+std::string facteur_signe(const EnonceLu &enonce, const Produit &p, std::size_t k, bool reduire)
+{
+    std::string f = facteur_developpe(enonce, p.facteurs[k].noeud, reduire);
+    return k == 0 && p.oppose ? normalise_brut("-(" + f + ")") : f;
+}
+
+} // namespace
+
+std::string puissance_developpee(const EnonceLu &enonce, int i, bool reduire)
+{
+    if (!enonce.arbre || enonce.nature == SYSTEME || i < 1)
+        return "";
+    const Produit p = facteurs_du_produit(*enonce.arbre, enonce.membres[0].noeud);
+    if (static_cast<std::size_t>(i) > p.facteurs.size())
+        return "";
+    return facteur_signe(enonce, p, static_cast<std::size_t>(i) - 1, reduire);
 }
 
 void masque_racines(std::string &texte, std::string racines[3])
@@ -345,190 +361,234 @@ void demasque_racines(std::string &texte, const std::string racines[3])
 
 namespace {
 
-// Piece i of a member written as a factor: its power, or its base (in
-// brackets when it needs them).
-std::string facteur_ecrit(const TDmembre &m, int i) { return m.exposants[i] > 1 ? m.morceaux[i] : m.bases[i]; }
-
 // A product with one quotient by a factor D that holds x ('A*B/D', 'A/D*B')
 // develops its numerator only: cutting it into a sum of fractions is not what
-// developing asks. True when the member is such a quotient, with the result,
-// empty when the numerator does not develop.
-bool developpe_quotient(const TDmembre &m, std::string &resultat, const OptionsCalcul &options)
+// developing asks. None when the product is no such quotient; else the
+// result, empty when the numerator does not develop.
+std::optional<std::string> developpe_quotient(const EnonceLu &enonce, const Produit &p, const OptionsCalcul &options)
 {
-    int dernier = 1;
-    while (dernier < 8 && !m.morceaux[dernier + 1].empty())
-        ++dernier;
-    const auto operateurs = m.operateurs_membre.begin();
-    const auto barre = std::find(operateurs + 1, operateurs + dernier, "/");
-    const int d = static_cast<int>(barre - operateurs) + 1;
-    if (d > dernier || std::find(barre + 1, operateurs + dernier, "/") != operateurs + dernier ||
-        m.morceaux[d].find('x') == NON_TROUVE)
-        return false;
-    std::string numerateur;
-    for (int i = 1; i <= dernier; ++i)
-        if (i != d)
-            numerateur += (numerateur.empty() ? "" : "*") + facteur_ecrit(m, i);
-    if (dernier == 2 && m.exposants[1] < 2)
-        numerateur = m.morceaux[1];
-    resultat.clear();
-    if (developpe(numerateur, options))
-        resultat = (est_somme(numerateur) ? "(" + numerateur + ")" : numerateur) + "/" + facteur_ecrit(m, d);
-    return true;
+    const auto barre = [](const Facteur &f) { return f.operateur == '/'; };
+    const auto d = std::find_if(p.facteurs.begin(), p.facteurs.end(), barre);
+    if (d == p.facteurs.end() || std::find_if(d + 1, p.facteurs.end(), barre) != p.facteurs.end() ||
+        !contient_la_lettre(*enonce.arbre, d->noeud, 'x'))
+        return std::nullopt;
+    std::string numerateur = p.oppose ? "-" : "";
+    for (auto f = p.facteurs.begin(); f != p.facteurs.end(); ++f)
+        if (f != d)
+            numerateur += (f == p.facteurs.begin() ? "" : "*") + std::string(ecrit(enonce, f->noeud));
+    const Issue developpe_ = developpe(EnonceLu(numerateur), options);
+    if (!developpe_)
+        return "";
+    const std::string &haut = developpe_->texte;
+    return (est_somme(haut) ? "(" + haut + ")" : haut) + "/" + std::string(ecrit(enonce, d->noeud));
 }
 
-// The member's factors (powers 2 to 5 written out) distributed one after the
-// other; empty when there are more than six factors, or nothing was
-// distributed, or the distribution only gave the text back ('x^2').
-std::string produit_developpe(const TDalgebre &enonce, const OptionsCalcul &options)
+// The factors of the product at the node (powers 2 to 5 written out)
+// distributed one after the other; empty when there are more than six
+// factors, or nothing was distributed, or the distribution only gave the
+// text back ('x^2').
+std::string produit_developpe(const EnonceLu &enonce, int noeud, const OptionsCalcul &options)
 {
-    const TDmembre &m = enonce.membre_gauche;
-    // A seventh factor would be lost: such a product is not developed.
-    if (!m.morceaux[7].empty())
+    const Arbre &arbre = *enonce.arbre;
+    const Produit p = facteurs_du_produit(arbre, noeud);
+    // Factors written side by side ('2x') count as one, as a pupil reads them.
+    const auto ecrits = std::count_if(p.facteurs.begin() + 1, p.facteurs.end(),
+                                      [](const Facteur &f) { return f.operateur != ' '; });
+    // Without a sum in a factor there is nothing to distribute over: reduced,
+    // the product would only be written as it is ('2x^3'). Not reduced, its
+    // numbers are still multiplied ('(3)*(3)' gives '(9)').
+    const auto somme = [&](const Facteur &f) { return somme_sous(arbre, f.noeud, false); };
+    if (ecrits >= 6 || (options.reduire && std::none_of(p.facteurs.begin(), p.facteurs.end(), somme)))
         return "";
-    std::string resultat;
-    if (developpe_quotient(m, resultat, options))
-        return resultat;
-    bool distribue_une_fois = puissance_a_ecrire(m, 1);
-    resultat = puissance_developpee(1, enonce, options.reduire);
-    for (int i = 2; i <= 6; ++i) {
-        const std::string facteur = puissance_developpee(i, enonce, options.reduire);
-        if (facteur.empty())
-            break;
-        resultat = distribue(resultat, facteur, m.operateurs_membre[i - 1], options.reduire);
-        distribue_une_fois = true;
-    }
-    if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(enonce.texte))
+    if (std::optional<std::string> quotient = developpe_quotient(enonce, p, options))
+        return *quotient;
+    std::string resultat = facteur_signe(enonce, p, 0, options.reduire);
+    for (std::size_t k = 1; k < p.facteurs.size(); ++k)
+        resultat = distribue(resultat, facteur_signe(enonce, p, k, options.reduire),
+                             p.facteurs[k].operateur == '/' ? "/" : "*", options.reduire);
+    const bool distribue_une_fois = p.facteurs.size() > 1 || puissance_a_ecrire(arbre, p.facteurs[0].noeud);
+    if (resultat == "0" || !distribue_une_fois || resultat == normalise_brut(ecrit(enonce, noeud)))
         return "";
     return resultat;
 }
 
 // Each term of a sum developed where it is a product or a power that can be
 // ('2*(x+1)-3*(x-1)'), the other terms kept; empty when no term was
-// developed or a term would be lost.
-std::string somme_developpee(const EnonceLu &enonce, const Membre &m, const OptionsCalcul &options)
+// developed.
+std::string somme_developpee(const EnonceLu &enonce, int noeud, const OptionsCalcul &options)
 {
-    const std::vector<std::string> termes = morceaux_du_membre(enonce, m);
-    std::string somme;
+    const Arbre &arbre = *enonce.arbre;
+    const Noeud &somme = arbre[noeud];
+    std::string resultat;
     bool developpee = false;
-    for (std::size_t i = 0; i < termes.size(); ++i) {
-        const std::string &terme = termes[i];
-        const EnonceLu lu(terme);
-        const bool produit =
-            lu.nature == EXPRESSION && !lu.membres[0].termes && decoupe_fiable(lu, lu.membres[0]);
-        const std::string developpe = produit ? produit_developpe(TDalgebre(lu), options) : "";
-        developpee = developpee || !developpe.empty();
-        somme += (i > 0 ? operateur_apres(m, i - 1) : "") + "(" + (developpe.empty() ? terme : developpe) + ")";
+    for (int k = 0; k < somme.nombre_enfants; ++k) {
+        const int terme = arbre.enfant(somme, k);
+        const int interieur = sans_groupe(arbre, terme);
+        const std::string developpe_ =
+            arbre[interieur].genre == Genre::somme ? "" : produit_developpe(enonce, interieur, options);
+        developpee = developpee || !developpe_.empty();
+        if (k > 0)
+            resultat += arbre.operateur(somme, k);
+        resultat += "(" + (developpe_.empty() ? std::string(ecrit(enonce, terme)) : developpe_) + ")";
     }
     if (!developpee)
         return "";
-    return options.reduire ? normalise(somme) : normalise_brut(somme);
+    return options.reduire ? normalise(resultat) : normalise_brut(resultat);
 }
 
 } // namespace
 
-bool developpe(std::string &membre, const OptionsCalcul &options)
+Issue developpe(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    if (!options.developpe || membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return false;
-    std::string t = membre;
+    if (!options.developpe || enonce.nature != EXPRESSION || !enonce.arbre ||
+        enonce.texte.size() > LONGUEUR_MAX_TRAVAIL)
+        return refuse();
+    // Square roots are worked on as letters, read again from the text that
+    // hides them.
+    std::string masque = enonce.texte;
     std::string racines[3];
-    masque_racines(t, racines);
-
-    const EnonceLu enonce(t);
-    const Membre &m = enonce.membres[0];
-    if (enonce.nature != EXPRESSION || !decoupe_fiable(enonce, m))
-        return false;
-    std::string resultat =
-        m.termes ? somme_developpee(enonce, m, options) : produit_developpe(TDalgebre(enonce), options);
+    masque_racines(masque, racines);
+    const bool masquees = !racines[0].empty() || !racines[1].empty() || !racines[2].empty();
+    const std::optional<EnonceLu> relu = masquees ? std::optional<EnonceLu>(std::in_place, masque) : std::nullopt;
+    const EnonceLu &lu = masquees ? *relu : enonce;
+    if (!lu.arbre || lu.nature != EXPRESSION)
+        return refuse();
+    const int noeud = lu.membres[0].noeud;
+    std::string resultat = (*lu.arbre)[noeud].genre == Genre::somme ? somme_developpee(lu, noeud, options)
+                                                                    : produit_developpe(lu, noeud, options);
     if (resultat.empty())
-        return false;
+        return refuse();
 
     demasque_racines(resultat, racines);
     // A root squared can only be reduced once it is back.
-    const bool masquees = !racines[0].empty() || !racines[1].empty() || !racines[2].empty();
     if (options.reduire && masquees)
         resultat = normalise(resultat);
-    if (resultat.size() > LONGUEUR_DEVELOPPEE_MAX || !meme_valeur(membre, resultat))
-        return false;
-    membre = std::move(resultat);
-    return true;
+    if (resultat.size() > LONGUEUR_DEVELOPPEE_MAX || !meme_valeur(enonce.texte, resultat))
+        return refuse();
+    return transforme(std::move(resultat));
 }
 
-bool enleve_parentheses(std::string &membre)
-{
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return false;
-    std::string t = membre;
-    if (!t.empty() && t[0] == '(')
-        t.insert(0, "+");
-    if (t.find("sqrt") != NON_TROUVE || t.find(")^") != NON_TROUVE)
-        return false;
+namespace {
 
-    bool ouvert = false;
-    for (std::size_t i = t.find(')'); i != NON_TROUVE; i = t.find(')', i)) {
-        const std::size_t ouverture = debut_du_groupe(t, i);
-        // Only a group that is a whole term, signed by a "+" or "-" between terms.
-        const bool terme_entier =
-            ouverture != NON_TROUVE && ouverture >= 1 && (t[ouverture - 1] == '+' || t[ouverture - 1] == '-') &&
-            (ouverture < 2 || std::strchr("*/^+-", t[ouverture - 2]) == nullptr) &&
-            (i + 1 == t.size() || std::strchr("+-)=<>\r\n}", t[i + 1]) != nullptr);
-        std::string contenu = terme_entier ? t.substr(ouverture + 1, i - ouverture - 1) : "";
-        if (!contenu.empty() && contenu[0] == '+')
-            contenu.erase(0, 1);
-        if (contenu.find_first_not_of(" \t") == NON_TROUVE) {
-            ++i;
-            continue;
-        }
-        std::string remplacement;
-        if (t[ouverture - 1] == '+') {
-            remplacement = contenu[0] == '-' ? contenu : "+" + contenu;
-        } else {
-            std::string signe = "-";
-            if (contenu[0] == '-') {
-                contenu.erase(0, 1);
-                signe = "+";
-            }
-            inverse_operateurs_termes(contenu);
-            remplacement = signe + contenu;
-        }
-        t.replace(ouverture - 1, i - ouverture + 2, remplacement);
-        i = ouverture - 1 + remplacement.size();
+// A term of a sum with the sign it stands with.
+struct TermeOuvert {
+    bool moins;
+    std::string texte;
+};
+
+std::string sans_parentheses_de_termes(const Arbre &arbre, int noeud, bool &ouvert);
+
+// The terms that the term at the node gives once its brackets are opened,
+// with its sign (moins) carried to each of them: a group's content, a sum's
+// terms, the operand of a sign, recursively; any other term as it is, its
+// own groups opened.
+void termes_ouverts(const Arbre &arbre, int noeud, bool moins, std::vector<TermeOuvert> &termes, bool &ouvert)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::groupe) {
         ouvert = true;
+        termes_ouverts(arbre, arbre.enfant(n, 0), moins, termes, ouvert);
+    } else if (n.genre == Genre::signe) {
+        termes_ouverts(arbre, arbre.enfant(n, 0), moins != (arbre.mot(n) == "-"), termes, ouvert);
+    } else if (n.genre == Genre::somme) {
+        for (int k = 0; k < n.nombre_enfants; ++k)
+            termes_ouverts(arbre, arbre.enfant(n, k), moins != (arbre.operateur(n, k) == '-'), termes, ouvert);
+    } else {
+        termes.push_back({moins, sans_parentheses_de_termes(arbre, noeud, ouvert)});
     }
-    if (!t.empty() && t[0] == '+')
-        t.erase(0, 1);
-    if (!ouvert || !meme_valeur(membre, t))
-        return false;
-    membre = std::move(t);
-    return true;
 }
 
-bool en_somme(std::string &membre)
+// The node, which stands as a whole term, written as the sum of its opened terms.
+std::string somme_ouverte(const Arbre &arbre, int noeud, bool &ouvert)
 {
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return false;
-    const EnonceLu enonce(membre);
-    const Membre &m = enonce.membres[0];
-    if (enonce.nature != EXPRESSION || m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
-        return false;
-    const std::string facteurs[2] = {std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[0].etendue))),
-                                     std::string(facteur_sans_parentheses(enonce.ecrit(m.parties[1].etendue)))};
-    std::string repete;
-    int n = entier_constant(facteurs[0]);
-    if (n > 0) {
-        repete = facteurs[1];
-    } else {
-        n = entier_constant(facteurs[1]);
-        if (n == 0)
-            return false;
-        repete = facteurs[0];
+    std::vector<TermeOuvert> termes;
+    termes_ouverts(arbre, noeud, false, termes, ouvert);
+    std::string r;
+    for (const TermeOuvert &t : termes)
+        r += (t.moins ? "-" : r.empty() ? "" : "+") + t.texte;
+    return r;
+}
+
+// The text of the node with every group that is a whole term opened: a term
+// of a sum, a member of a relation; elsewhere the text as written.
+std::string sans_parentheses_de_termes(const Arbre &arbre, int noeud, bool &ouvert)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::somme)
+        return somme_ouverte(arbre, noeud, ouvert);
+    std::string r;
+    int debut = n.debut;
+    for (int k = 0; k < n.nombre_enfants; ++k) {
+        const int enfant = arbre.enfant(n, k);
+        r.append(arbre.texte, static_cast<std::size_t>(debut), static_cast<std::size_t>(arbre[enfant].debut - debut));
+        r += n.genre == Genre::relation ? somme_ouverte(arbre, enfant, ouvert)
+                                        : sans_parentheses_de_termes(arbre, enfant, ouvert);
+        debut = arbre[enfant].fin;
     }
-    // A sum or a signed factor keeps its parentheses in the repeated sum.
-    if (repete[0] == '-' || est_somme(repete))
-        repete = "(" + repete + ")";
-    std::string somme = repete;
+    r.append(arbre.texte, static_cast<std::size_t>(debut), static_cast<std::size_t>(n.fin - debut));
+    return r;
+}
+
+// A square root, or a power of a group: the brackets are not taken away there.
+bool racine_ou_puissance_de_groupe(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if ((n.genre == Genre::fonction && arbre.mot(n) == "sqrt") ||
+        (n.genre == Genre::puissance && arbre[arbre.enfant(n, 0)].genre == Genre::groupe))
+        return true;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (racine_ou_puissance_de_groupe(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+Issue enleve_parentheses(const EnonceLu &enonce)
+{
+    if (!enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        racine_ou_puissance_de_groupe(*enonce.arbre, enonce.arbre->racine))
+        return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    // The brackets around the whole statement, which its reading took away,
+    // are opened too.
+    bool ouvert = enonce.nature != SYSTEME && sans_blancs(enonce.saisi) != enonce.texte;
+    const bool relation = arbre[arbre.racine].genre == Genre::relation || arbre[arbre.racine].genre == Genre::systeme;
+    std::string resultat = relation ? sans_parentheses_de_termes(arbre, arbre.racine, ouvert)
+                                    : somme_ouverte(arbre, arbre.racine, ouvert);
+    if (!ouvert || !meme_valeur(arbre.texte, resultat))
+        return refuse();
+    return transforme(std::move(resultat));
+}
+
+Issue en_somme(const EnonceLu &enonce)
+{
+    const Membre &m = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL || m.termes ||
+        m.parties.size() != 2 || m.parties[0].operateur != '*')
+        return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    int n = petit_entier(arbre, m.parties[0].noeud);
+    const Partie *repetee = &m.parties[1];
+    if (n == 0) {
+        n = petit_entier(arbre, m.parties[1].noeud);
+        repetee = &m.parties[0];
+    }
+    if (n == 0)
+        return refuse();
+    // The repeated factor without its brackets, given back where the sum
+    // needs them: around a sum or a signed factor.
+    std::string_view facteur = enonce.ecrit(repetee->etendue);
+    bool somme = false;
+    if (repetee->noeud >= 0) {
+        const int interieur = sans_groupe(arbre, repetee->noeud);
+        facteur = ecrit(enonce, interieur);
+        somme = arbre[interieur].genre == Genre::somme;
+    }
+    const std::string terme = somme || facteur[0] == '-' || facteur[0] == '+' ? "(" + std::string(facteur) + ")"
+                                                                              : std::string(facteur);
+    std::string resultat = terme;
     for (int k = 2; k <= n; ++k)
-        somme += "+" + repete;
-    membre = std::move(somme);
-    return true;
+        resultat += "+" + terme;
+    return transforme(std::move(resultat), "[" + enonce.saisi + "]");
 }

@@ -1,28 +1,29 @@
 #pragma once
-// Ordering, developing and removing parentheses on member texts. Every
-// operation also serves as a test: a false result means the action does not
-// apply, and the text is then not to be used.
+// Ordering, developing and removing parentheses on a statement read once.
+// Every operation also serves as a test: a refusal means the action does not
+// apply.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "algebra/algebre.h"
+#include "algebra/issue.h"
 #include "algebra/options_calcul.h"
+#include "formula/enonce.h"
 
 // Longer texts are not worked on: no pupil's statement comes near, and every
 // operation stays quick on any input.
 inline constexpr std::size_t LONGUEUR_MAX_TRAVAIL = 2000;
 
-// A sum of monomials reduced and ordered by decreasing degree; false and the
-// text unchanged otherwise.
-bool ordonne(std::string &membre);
+// A sum of monomials, however many terms, reduced and ordered by decreasing
+// degree; refused otherwise.
+Issue ordonne(const EnonceLu &enonce);
 
 // A product of at most six factors (powers 2 to 5 expanded) distributed into
-// a sum; in a sum, each term that is such a product developed. The result is
-// reduced when options.reduire. False when nothing was distributed, or when
-// options.developpe is off.
-bool developpe(std::string &membre, const OptionsCalcul &options);
+// a sum; in a sum of any length, each term that is such a product developed.
+// The result is reduced when options.reduire. Refused when nothing was
+// distributed, or when options.developpe is off.
+Issue developpe(const EnonceLu &enonce, const OptionsCalcul &options);
 
 // The sum of the products of every term of a with every term of b, joined by
 // operateur ("*" or "/"), reduced as a whole when `reduire`, else each
@@ -33,22 +34,24 @@ std::string distribue(const std::string &a, const std::string &b, const std::str
 // give the empty sign.
 std::string signe_produit(const std::string &a, const std::string &b);
 
-// Piece i (1-based) of the statement's left member, its power 2 to 5 written
-// out by repeated distribution (see distribue for `reduire`).
-std::string puissance_developpee(int i, const TDalgebre &enonce, bool reduire);
+// Factor i (1-based) of the product that the statement's left member is (the
+// member itself when it is no product), its power 2 to 5 of a whole base
+// written out by repeated distribution (see distribue for `reduire`); empty
+// when there is no such factor.
+std::string puissance_developpee(const EnonceLu &enonce, int i, bool reduire);
 
 // Up to three different square roots hidden behind the letters "e", "f", "g"
 // (saved in racines[0..2]), and put back.
 void masque_racines(std::string &texte, std::string racines[3]);
 void demasque_racines(std::string &texte, const std::string racines[3]);
 
-// Opens the parenthesised groups that follow "+" or "-"; true when one was
-// opened and the value is unchanged.
-bool enleve_parentheses(std::string &membre);
+// Opens the parenthesised groups that follow "+" or "-"; refused when none
+// was opened or the value would change.
+Issue enleve_parentheses(const EnonceLu &enonce);
 
 // A product by a whole number 1 to 15 written as a repeated sum ('3*x' gives
-// 'x+x+x').
-bool en_somme(std::string &membre);
+// 'x+x+x'); the hint's complement is the statement in brackets.
+Issue en_somme(const EnonceLu &enonce);
 
 // Tools shared with the factoring.
 

@@ -174,9 +174,8 @@ std::string produit_des_membres(const std::string &membre, const std::string &fa
 {
     std::string r = "(" + membre + ")*(" + facteur + ")";
     if (facteur_sans_somme) {
-        std::string developpe_ = r;
-        if (developpe(developpe_, options))
-            r = developpe_;
+        if (const Issue developpe_ = developpe(EnonceLu(r), options))
+            r = developpe_->texte;
     }
     if (options.reduire)
         r = normalise(r);

@@ -178,9 +178,8 @@ std::optional<std::vector<Terme>> termes_reduits(const Arbre &arbre)
 // A cofactor developed and reduced ('x+1-2*(x-2)' gives '-x+5').
 std::string reduit(std::string cofacteur)
 {
-    if (!developpe(cofacteur, OptionsCalcul{}))
-        cofacteur = normalise(cofacteur);
-    return cofacteur;
+    const Issue developpe_ = developpe(EnonceLu(cofacteur), OptionsCalcul{});
+    return developpe_ ? developpe_->texte : normalise(cofacteur);
 }
 
 struct CarreParfait {
@@ -318,7 +317,7 @@ std::optional<std::string> factorise(std::string &membre, bool trinomes, std::st
     indication.clear();
     if (membre.size() > LONGUEUR_MAX_TRAVAIL)
         return std::nullopt;
-    ordonne(membre);
+    membre = ordonne_ou_garde(membre);
     const EnonceLu enonce(membre);
     const Membre &m = enonce.membres[0];
     if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce, m))

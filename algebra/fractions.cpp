@@ -63,7 +63,7 @@ Fraction en_fraction(const std::string &terme)
 Fraction separe(const std::string &terme)
 {
     Fraction f = en_fraction(terme);
-    ordonne(f.denominateur);
+    f.denominateur = ordonne_ou_garde(f.denominateur);
     return f;
 }
 
@@ -291,9 +291,8 @@ bool divise_exactement(const std::string &a, const std::string &b, std::string &
     }
     quotient = normalise("(" + a + ")/(" + b + ")");
     if (b.find('x') == std::string::npos) {
-        std::string developpee = quotient;
-        if (developpe(developpee, OptionsCalcul{}))
-            quotient = normalise(developpee);
+        if (const Issue developpee = developpe(EnonceLu(quotient), OptionsCalcul{}))
+            quotient = normalise(developpee->texte);
         return true;
     }
     if (polynome_exact(a) && polynome_exact(b))

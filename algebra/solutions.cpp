@@ -597,9 +597,9 @@ std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
     const std::string ecart = "(" + gauche + ")-(" + droite + ")";
     std::string membre = droite == "0" ? gauche : normalise(ecart);
     // A member whose terms in x cancel once developed ('2(x+1)-2x-2') is constant.
-    if (std::string developpe_ = membre;
-        developpe(developpe_, OptionsCalcul{}) && !contient_inconnue(normalise(developpe_), 'x'))
-        membre = normalise(developpe_);
+    if (const Issue developpe_ = developpe(EnonceLu(membre), OptionsCalcul{});
+        developpe_ && !contient_inconnue(normalise(developpe_->texte), 'x'))
+        membre = normalise(developpe_->texte);
     const std::optional<std::vector<std::string>> interdites = valeurs_interdites(ecart);
     if (!interdites) return std::nullopt;
 

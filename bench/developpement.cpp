@@ -19,15 +19,15 @@ void prepare()
 }
 
 // Developing as the pupil's action runs it with the options on.
-bool developpe_par_defaut(std::string &t) { return developpe(t, OptionsCalcul{}); }
+Issue developpe_par_defaut(const EnonceLu &enonce) { return developpe(enonce, OptionsCalcul{}); }
 
-void texte_modifie(benchmark::State &etat, bool (*operation)(std::string &), const std::string &texte)
+// The statement read once, as the menus do, then the operation on it.
+void texte_modifie(benchmark::State &etat, Issue (*operation)(const EnonceLu &), const std::string &texte)
 {
     prepare();
     for (auto _ : etat) {
-        std::string t = texte;
-        benchmark::DoNotOptimize(operation(t));
-        benchmark::DoNotOptimize(t);
+        const EnonceLu enonce(texte);
+        benchmark::DoNotOptimize(operation(enonce));
     }
 }
 
@@ -61,9 +61,9 @@ void distribution(benchmark::State &etat, const std::string &a, const std::strin
 void puissance(benchmark::State &etat, const std::string &texte, int i)
 {
     prepare();
-    const TDalgebre enonce(texte);
+    const EnonceLu enonce(texte);
     for (auto _ : etat)
-        benchmark::DoNotOptimize(puissance_developpee(i, enonce, true));
+        benchmark::DoNotOptimize(puissance_developpee(enonce, i, true));
 }
 
 void difference(benchmark::State &etat, const std::string &a, const std::string &b)
@@ -105,6 +105,9 @@ BENCHMARK_CAPTURE(texte_modifie, developpe_carre, developpe_par_defaut, std::str
 BENCHMARK_CAPTURE(texte_modifie, developpe_trois_facteurs, developpe_par_defaut, std::string("2*(x+1)*(x-3)")) REPETE;
 BENCHMARK_CAPTURE(texte_modifie, developpe_racine, developpe_par_defaut, std::string("sqrt(2)*(x+sqrt(2))")) REPETE;
 BENCHMARK_CAPTURE(texte_modifie, developpe_refuse, developpe_par_defaut, std::string("3x^2-5x+2")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, developpe_dix_termes, developpe_par_defaut,
+                  std::string("x+2*(x+1)+3+4+5+6+7+8+(x+1)^2-x")) REPETE;
+BENCHMARK_CAPTURE(texte_modifie, ordonne_dix_termes, ordonne, std::string("1+x+x^2+x^3+x^4+x^5+x^6+x^7+x^8-x^2")) REPETE;
 BENCHMARK_CAPTURE(texte_modifie, enleve_parentheses, enleve_parentheses, std::string("(2x+1)-(x-3)")) REPETE;
 BENCHMARK_CAPTURE(texte_modifie, en_somme, en_somme, std::string("3*x")) REPETE;
 BENCHMARK_CAPTURE(distribution, distribue, std::string("x+1"), std::string("x-1")) REPETE;

@@ -51,13 +51,9 @@ Issue simplifie(const EnonceLu &enonce, const OptionsCalcul &options)
     return transforme(std::move(r));
 }
 
-Issue developpee(const EnonceLu &enonce, const OptionsCalcul &options)
-{
-    std::string r = enonce.saisi;
-    if (!developpe(r, options))
-        return refuse();
-    return transforme(std::move(r));
-}
+// An operation that reads no option.
+template <Issue (*operation)(const EnonceLu &)>
+Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &) { return operation(enonce); }
 
 Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &)
 {
@@ -84,14 +80,6 @@ Issue factorisee(const EnonceLu &enonce, const OptionsCalcul &options)
     if (!r)
         return refuse();
     return transforme(std::move(*r), std::move(indication));
-}
-
-Issue somme(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    if (!en_somme(r))
-        return refuse();
-    return transforme(std::move(r), "[" + enonce.saisi + "]");
 }
 
 Issue sous_racine(const EnonceLu &enonce, const OptionsCalcul &options)
@@ -143,7 +131,7 @@ constexpr LigneAction LIGNES[] = {
     etape_(multiplier_fractions, PANEL1, "Mult. les fractions", "Il faut multiplier les fractions.", normalisee),
     argument(diviser_membres, PANEL1, "Div. deux membres par...", 6, 214),
 
-    etape_(developper, PANEL5, "Développer", "Il faut développer.", developpee),
+    etape_(developper, PANEL5, "Développer", "Il faut développer.", developpe),
     etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", par<decompose_racine>),
     etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", par<recompose_racine>),
     etape_(forme_canonique, PANEL5, "Forme canonique", "Il faut demander la forme canonique.",
@@ -153,14 +141,15 @@ constexpr LigneAction LIGNES[] = {
     etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorisee),
     argument(decomposer_chasles, PANEL6, "Décomposer (Chasles)...", 11, 262),
     travail(tableau_de_signes, PANEL6, "Tableau de signes"),
-    etape_(ecrire_comme_somme, PANEL6, "Ecrire comme une somme", "Il faut écrire % sous la forme d'une somme.", somme),
+    etape_(ecrire_comme_somme, PANEL6, "Ecrire comme une somme", "Il faut écrire % sous la forme d'une somme.",
+           sans_options<en_somme>),
     etape_(enlever_parentheses, PANEL6, "Enlever les parenthèses", "Il faut supprimer les parenthèses.",
-           par<enleve_parentheses>),
+           sans_options<enleve_parentheses>),
 
     argument(factoriser_par, PANEL3, "Factoriser par...", 1, 286),
     travail(substituer_a_1, PANEL3, "Substituer à (I)", "Il faut substituer à l'équation (I)"),
 
-    etape_(reduire_et_ordonner, PANEL7, "Réduire et ordonner", "Il faut ordonner.", par<ordonne>),
+    etape_(reduire_et_ordonner, PANEL7, "Réduire et ordonner", "Il faut ordonner.", sans_options<ordonne>),
     etape_(reduire_avec_chasles, PANEL7, "Réduire avec Chasles", "Il faut réduire avec la propriété de Chasles.",
            toujours<chasles>),
     etape_(ecriture_scientifique, PANEL7, "Ecriture scientifique", "Il faut demander l'écriture scientifique.",

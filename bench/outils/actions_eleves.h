@@ -80,6 +80,11 @@ inline Sortie sur_drapeau(bool (*operation)(std::string &), const Entree &e)
     return {t, !fait};
 }
 
+inline Sortie selon(const Issue &issue, const Entree &e)
+{
+    return issue ? Sortie{issue->texte, false} : Sortie{e.enonce.texte, true};
+}
+
 inline Sortie sans_erreur(const std::optional<std::string> &t) { return {t.value_or(""), !t || t->empty()}; }
 
 // A statement action that leaves the text as it was has declined.
@@ -160,12 +165,12 @@ inline std::vector<Action> actions_eleves()
     return {
         {"developpe", Controle::valeur, expressions,
          [](const Entree &e) {
-             return sur_drapeau([](std::string &t) { return developpe(t, options_calcul()); }, e);
+             return selon(developpe(EnonceLu(e.enonce.texte), options_calcul()), e);
          }},
-        {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(ordonne, e); }},
+        {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return selon(ordonne(EnonceLu(e.enonce.texte)), e); }},
         {"enleve_parentheses", Controle::valeur, expressions,
-         [](const Entree &e) { return sur_drapeau(enleve_parentheses, e); }},
-        {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return sur_drapeau(en_somme, e); }},
+         [](const Entree &e) { return selon(enleve_parentheses(EnonceLu(e.enonce.texte)), e); }},
+        {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return selon(en_somme(EnonceLu(e.enonce.texte)), e); }},
         {"factorise", Controle::valeur, expressions,
          [](const Entree &e) {
              std::string t = e.enonce.texte, indication;

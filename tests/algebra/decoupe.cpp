@@ -86,6 +86,7 @@ TEST(Decoupe, OpposeTermes)
         {"2*x", "2*x"},
         {"(a+b)", "a-b"},
         {"", ""},
+        {"a+b+c+d+e+f+g+h-i", "a-b-c-d-e-f-g-h+i"},
     };
     for (const auto &[avant, apres] : cas) {
         std::string t = avant;
@@ -116,6 +117,8 @@ TEST(Decoupe, RegroupeKeepsTheValue)
         {"a+b", 1, -1, "a+b"},
         {"1-2-3-4", 2, INT_MAX, "1-2-3-4"},   // no sum that overflows
         {"x+1+2+3", INT_MAX, 1, "x+1+2+3"},
+        // However many pieces.
+        {"1+2+3+4+5+6+7-8+9", 8, 1, "1+2+3+4+5+6+7-(8-9)"},
     };
     for (const Cas &c : cas) {
         std::string t = c.texte;
@@ -175,9 +178,9 @@ TEST(Decoupe, NeverSplitsACharacter)
             outil(t);
             sorties.push_back(t);
         }
-        const TDalgebre enonce(texte);
-        for (int k = 1; k <= 8; ++k)
-            sorties.insert(sorties.end(), {enonce.membre_gauche.morceaux[k], enonce.membre_gauche.bases[k]});
+        t = texte;
+        regroupe(t, 1, 1);
+        sorties.push_back(t);
         for (const std::string &s : sorties)
             ASSERT_TRUE(utf8_valide(s)) << texte << " -> " << s;
     }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "algebra/algebre.h"
 #include "core/partage.h"
 #include "formula/normalise.h"
 #include "tests/outils/oracle.h"
@@ -28,18 +29,20 @@ void attend_meme_valeur(const std::string &avant, const std::string &apres, int 
 struct Cas {
     std::string entree;
     bool reussi;
-    std::string sortie;   // the text afterwards
+    std::string sortie;   // the new statement, or the statement itself when refused
 };
 
-// Developing as the pupil's action does with the options on.
-bool developpe_(std::string &t) { return developpe(t, OptionsCalcul{}); }
+using Operation = Issue (*)(const EnonceLu &);
 
-void verifie(bool (*operation)(std::string &), const std::vector<Cas> &table)
+// Developing as the pupil's action does with the options on.
+Issue developpe_(const EnonceLu &enonce) { return developpe(enonce, OptionsCalcul{}); }
+
+void verifie(Operation operation, const std::vector<Cas> &table)
 {
     for (const Cas &c : table) {
-        std::string t = c.entree;
-        EXPECT_EQ(operation(t), c.reussi) << c.entree;
-        EXPECT_EQ(t, c.sortie) << c.entree;
+        const Issue issue = operation(EnonceLu(c.entree));
+        EXPECT_EQ(static_cast<bool>(issue), c.reussi) << c.entree;
+        EXPECT_EQ(issue ? issue->texte : c.entree, c.sortie) << c.entree;
     }
 }
 
@@ -58,15 +61,19 @@ TEST_F(Developpement, OrdonneReduitEtOrdonneLesSommesDeMonomes)
         {"sin(x-1)+x", false, "sin(x-1)+x"},
         {"x+1=2", false, "x+1=2"},
         {"", false, ""},
+        // However many terms.
+        {"1+x+x^2+x^3+x^4+x^5+x^6+x^7+x^8", true, "x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1"},
+        {"x^3+1+x+x^2+x^3+x^4+x^5+x^6+x^7+x^8-x^2", true, "x^8+x^7+x^6+x^5+x^4+2*x^3+x+1"},
+        {"1+2+3+4+5+6+7+8+x+(x+1)^2", false, "1+2+3+4+5+6+7+8+x+(x+1)^2"},
     });
 }
 
 TEST_F(Developpement, OrdonneGardeLesSignesEntreParenthesesDansLeTerme)
 {
-    std::string t = "abs(-x)+x^2";
-    ASSERT_TRUE(ordonne(t));
-    EXPECT_EQ(t.rfind("x^2", 0), 0u) << t;
-    attend_meme_valeur("abs(-x)+x^2", t);
+    const Issue t = ordonne(EnonceLu("abs(-x)+x^2"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->texte.rfind("x^2", 0), 0u) << t->texte;
+    attend_meme_valeur("abs(-x)+x^2", t->texte);
 }
 
 TEST_F(Developpement, DeveloppeDistribueLesProduitsEtLesPuissances)
@@ -84,7 +91,8 @@ TEST_F(Developpement, DeveloppeDistribueLesProduitsEtLesPuissances)
         {"(x+1)^6", false, "(x+1)^6"},
         {"x*(x+1)=0", false, "x*(x+1)=0"},
         {"x*x*x*x*x*x*(x+1)", false, "x*x*x*x*x*x*(x+1)"},
-        {"(x+1)^5*(x+2)^5*(x+3)^5", false, "(x+1)^5*(x+2)^5*(x+3)^5"},
+        // A result too long for a step.
+        {"(x+1)^5*(x+2)^5*(x+3)^5*(x+4)^5", false, "(x+1)^5*(x+2)^5*(x+3)^5*(x+4)^5"},
     });
 }
 
@@ -101,6 +109,10 @@ TEST_F(Developpement, DeveloppeUneSommeDeProduits)
         {"-(x-3)^2+1", true, "-x^2+6*x-8"},
         {"-x*(x+1)-(x+2)*(x-3)", true, "-2*x^2+6"},
         {"2*(x+1)-2*(x+1)", true, "0"},
+        // However many terms: none is left undeveloped.
+        {"1+2+3+4+5+6+7+8+2*(x+1)", true, "2*x+38"},
+        {"x+2*(x+1)+3+4+5+6+7+8+(x+1)^2", true, "x^2+5*x+36"},
+        {"x-x-x-x-x-x-x-x-2*(x-1)^2", true, "-2*x^2-2*x-2"},
     };
     verifie(developpe_, {{"x^2+x", false, "x^2+x"}, {"x^2", false, "x^2"}});
     verifie(developpe_, table);
@@ -119,11 +131,11 @@ TEST_F(Developpement, DeveloppeUnQuotientSansCouperLeDiviseur)
         {"x/(x+1)", ""},
     };
     for (const auto &[avant, apres] : cas) {
-        std::string t = avant;
-        EXPECT_EQ(developpe_(t), *apres != '\0') << avant;
-        if (*apres != '\0') {
-            EXPECT_EQ(t, apres);
-            attend_meme_valeur(avant, t);
+        const Issue t = developpe_(EnonceLu(avant));
+        EXPECT_EQ(static_cast<bool>(t), *apres != '\0') << avant;
+        if (t) {
+            EXPECT_EQ(t->texte, apres);
+            attend_meme_valeur(avant, t->texte);
         }
     }
 }
@@ -148,10 +160,10 @@ TEST_F(Developpement, DeveloppeSuitLesOptions)
         {"sqrt(2)*(x+sqrt(2))", sans_reduction, true, "(sqrt(2)*x)+(sqrt(2)^2)"},
     };
     for (const CasOptions &c : table) {
-        std::string t = c.avant;
-        EXPECT_EQ(developpe(t, c.options), c.reussi) << c.avant;
-        EXPECT_EQ(t, c.apres) << c.avant;
-        attend_meme_valeur(c.avant, t);
+        const Issue t = developpe(EnonceLu(c.avant), c.options);
+        EXPECT_EQ(static_cast<bool>(t), c.reussi) << c.avant;
+        EXPECT_EQ(t ? t->texte : c.avant, c.apres) << c.avant;
+        attend_meme_valeur(c.avant, c.apres);
     }
 }
 
@@ -163,14 +175,15 @@ TEST_F(Developpement, DistribueMultiplieTermeATerme)
     attend_meme_valeur("(x+1)/(x+2)", distribue("x+1", "x+2", "/", true));
 }
 
-TEST_F(Developpement, DistribueUneSommeTropLonguePourLeDecoupage)
+TEST_F(Developpement, DistribueUneSommeDeVingtTermes)
 {
-    // Twenty terms, a "-" before the eighth: the split cannot keep them apart.
+    // Twenty terms, a "-" before the eighth: each is multiplied, and the value kept.
     std::string somme = "1";
     for (int k = 1; k < 20; ++k)
         somme += (k % 3 ? "+" : "-") + std::string("x^") + std::to_string(k);
-    const std::string produit = distribue(somme, "x-2", "*", false);
-    EXPECT_EQ(normalise(produit), normalise("x*(" + somme + ")-2*(" + somme + ")"));
+    const std::string produit = normalise(distribue(somme, "x-2", "*", false));
+    EXPECT_EQ(produit.find('('), std::string::npos) << produit;
+    attend_meme_valeur("(" + somme + ")*(x-2)", produit);
 }
 
 TEST_F(Developpement, SigneProduit)
@@ -183,13 +196,15 @@ TEST_F(Developpement, SigneProduit)
 
 TEST_F(Developpement, PuissanceDeveloppee)
 {
-    const TDalgebre enonce("2*(x+1)^3");
-    EXPECT_EQ(puissance_developpee(1, enonce, true), "2");
-    EXPECT_EQ(puissance_developpee(2, enonce, true), "x^3+3*x^2+3*x+1");
-    EXPECT_EQ(puissance_developpee(3, enonce, true), "");
-    EXPECT_EQ(puissance_developpee(0, enonce, true), "");
-    EXPECT_EQ(puissance_developpee(99, enonce, true), "");
-    EXPECT_EQ(puissance_developpee(1, TDalgebre("(x+1)^99999"), true), "(x+1)^99999");
+    const EnonceLu enonce("2*(x+1)^3");
+    EXPECT_EQ(puissance_developpee(enonce, 1, true), "2");
+    EXPECT_EQ(puissance_developpee(enonce, 2, true), "x^3+3*x^2+3*x+1");
+    EXPECT_EQ(puissance_developpee(enonce, 3, true), "");
+    EXPECT_EQ(puissance_developpee(enonce, 0, true), "");
+    EXPECT_EQ(puissance_developpee(enonce, 99, true), "");
+    EXPECT_EQ(puissance_developpee(EnonceLu("(x+1)^99999"), 1, true), "(x+1)^99999");
+    // The product's sign goes with its first factor.
+    EXPECT_EQ(puissance_developpee(EnonceLu("-(x-1)^2*x"), 1, true), "-x^2+2*x-1");
 }
 
 TEST_F(Developpement, MasqueEtDemasqueLesRacines)
@@ -220,6 +235,9 @@ TEST_F(Developpement, EnleveParentheses)
         {"x-(2*x+1)", true, "x-2*x-1"},
         {"x-(2*(x+1))", true, "x-2*(x+1)"},
         {"x-(x*(x-1)+3)", true, "x-x*(x-1)-3"},
+        {"x--(a-b)", true, "x+a-b"},
+        {"2*(x-(a+b))", true, "2*(x-a-b)"},
+        {"(x+1)-(x-2)=3-(1-x)", true, "x+1-x+2=3-1+x"},
         {"x+(x+1)*2", false, "x+(x+1)*2"},
         {"x-(x+1)/2", false, "x-(x+1)/2"},
         {"x*-(x+1)", false, "x*-(x+1)"},
@@ -240,6 +258,10 @@ TEST_F(Developpement, EnSomme)
         {"1*x", true, "x"},
         {"2*(x+1)", true, "(x+1)+(x+1)"},
         {"2*(-x)", true, "(-x)+(-x)"},
+        // The brackets of the factor are written once.
+        {"(2)*(x^2+1)", true, "(x^2+1)+(x^2+1)"},
+        {"2*((x+1))", true, "(x+1)+(x+1)"},
+        {"(3)*x^2", true, "x^2+x^2+x^2"},
         {"16*x", false, "16*x"},
         {"2.5*x", false, "2.5*x"},
         {"x*y", false, "x*y"},
@@ -249,6 +271,7 @@ TEST_F(Developpement, EnSomme)
         // Worth 2 at both test points of a constant, yet not a constant.
         {"((20*x+7)^2/289+1)*x", false, "((20*x+7)^2/289+1)*x"},
     });
+    EXPECT_EQ(en_somme(EnonceLu("3*x"))->complement, "[3*x]");
 }
 
 // Random polynomials with small whole coefficients, written as a pupil would.
@@ -285,8 +308,9 @@ TEST_F(Developpement, ProprieteDevelopperGardeLaValeur)
         case 2: produit = std::to_string(g.non_nul(9)) + "*(" + g.binome() + ")*(" + g.binome() + ")"; break;
         default: produit = "x*(" + g.binome() + ")^2"; break;
         }
-        std::string t = produit;
-        ASSERT_TRUE(developpe_(t)) << produit;
+        const Issue r = developpe_(EnonceLu(produit));
+        ASSERT_TRUE(r) << produit;
+        const std::string &t = r->texte;
         EXPECT_EQ(t.find('('), std::string::npos) << produit << " -> " << t;
         attend_meme_valeur(produit, t);
     }
@@ -304,11 +328,10 @@ TEST_F(Developpement, ProprieteOrdonnerGardeLaValeurEtRangeLesDegres)
             somme += (c > 0 && k > 0 ? "+" : "") + std::to_string(c) +
                      (d == 0 ? "" : d == 1 ? "*x" : "*x^" + std::to_string(d));
         }
-        std::string t = somme;
-        if (!ordonne(t)) {
-            EXPECT_EQ(t, somme);
+        const Issue r = ordonne(EnonceLu(somme));
+        if (!r)
             continue;
-        }
+        const std::string &t = r->texte;
         attend_meme_valeur(somme, t);
         int precedent = 100;
         for (std::string reste = t; !reste.empty();) {
@@ -328,9 +351,9 @@ TEST_F(Developpement, ProprieteEnleverLesParenthesesGardeLaValeur)
         const std::string texte = g.binome() + (g.entier(0, 1) ? "-(" : "+(") + g.binome() + ")" +
                                   (g.entier(0, 1) ? "-(" : "+(") + std::to_string(g.non_nul(4)) + "*(" +
                                   g.binome() + "))";
-        std::string t = texte;
-        ASSERT_TRUE(enleve_parentheses(t)) << texte;
-        attend_meme_valeur(texte, t);
+        const Issue r = enleve_parentheses(EnonceLu(texte));
+        ASSERT_TRUE(r) << texte;
+        attend_meme_valeur(texte, r->texte);
     }
 }
 
@@ -354,15 +377,14 @@ std::vector<std::string> textes_hostiles()
 TEST_F(Developpement, ToutTexteEstRenduOuGardeSaValeur)
 {
     for (const std::string &texte : textes_hostiles()) {
-        for (bool (*operation)(std::string &) : {ordonne, developpe_, enleve_parentheses, en_somme}) {
-            std::string t = texte;
-            if (operation(t)) {
-                EXPECT_TRUE(outils::rendu_ou_equivalent(texte, t));
+        for (Operation operation : {ordonne, developpe_, enleve_parentheses, en_somme}) {
+            if (const Issue r = operation(EnonceLu(texte))) {
+                EXPECT_TRUE(outils::rendu_ou_equivalent(texte, r->texte));
             }
         }
         distribue(texte, texte, "*", true);
         distribue(texte, "x+1", "/", false);
-        puissance_developpee(1, TDalgebre(texte), true);
+        puissance_developpee(EnonceLu(texte), 1, true);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "algebra/algebre.h"
 #include "algebra/developpement.h"
 #include "algebra/intervalle.h"
 #include "core/partage.h"
