@@ -14,11 +14,8 @@ namespace {
 void trinome(benchmark::State &etat, const std::string &texte)
 {
     remet_a_zero_complet();
-    for (auto _ : etat) {
-        std::string t = texte;
-        std::string indication;
-        benchmark::DoNotOptimize(factorise(t, true, indication));
-    }
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(factorise(EnonceLu(texte), OptionsCalcul{}));
 }
 
 } // namespace
