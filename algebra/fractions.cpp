@@ -305,6 +305,30 @@ bool divise_exactement(const std::string &a, const std::string &b, std::string &
     return !quotient.empty();
 }
 
+// What the common denominator is a denominator times; none when the
+// denominator does not go into it exactly, or a number not a whole number
+// of times. The common denominator is read as a polynomial once for all
+// the terms.
+std::optional<std::string> multiplicateur(const std::string &commun, const std::optional<PolynomeExact> &commun_exact,
+                                          const std::string &denominateur)
+{
+    std::string m;
+    std::optional<PolynomeExact> pm;
+    if (const std::optional<PolynomeExact> d = commun_exact ? polynome_exact(denominateur) : std::nullopt) {
+        pm = quotient_exact(*commun_exact, *d);
+        if (!pm)
+            return std::nullopt;
+        m = ecrit_polynome(*pm);
+    } else {
+        if (!divise_exactement(commun, denominateur, m))
+            return std::nullopt;
+        pm = polynome_exact(m);
+    }
+    if (divise_par_x(m) || (pm && pm->size() == 1 && pm->front().get_den() != 1))
+        return std::nullopt;
+    return m;
+}
+
 } // namespace
 
 Issue additionne_numerateurs(const EnonceLu &somme)
@@ -342,16 +366,13 @@ Issue reduit_au_denominateur(const EnonceLu &somme, const std::string &commun)
     // Every term is written over the common denominator itself, so that the
     // terms end with the very same denominator text and their numerators can
     // be added next; a denominator that does not divide it refuses.
+    const std::optional<PolynomeExact> exact = polynome_exact(denominateur);
     for (std::size_t i = 0; i < fractions.size(); ++i) {
         const Fraction &f = fractions[i];
-        std::string m;
-        if (!divise_exactement(denominateur, f.denominateur, m) || divise_par_x(m))
+        const std::optional<std::string> m = multiplicateur(denominateur, exact, f.denominateur);
+        if (!m)
             return refuse();
-        // A number goes into another only a whole number of times.
-        const std::optional<PolynomeExact> pm = polynome_exact(m);
-        if (pm && pm->size() == 1 && pm->front().get_den() != 1)
-            return refuse();
-        termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + m + ")"), denominateur);
+        termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + *m + ")"), denominateur);
     }
     return transforme(joint(termes, "", ""));
 }
