@@ -15,8 +15,9 @@
 
 namespace {
 
-// A sign right after "*", "/" or "^" ('x/-2') is not read by the split of a
-// member; the normal form writes such a text without it.
+// A term is cut into its numerator and denominator as text, which does not
+// read a sign right after "*", "/" or "^" ('x/-2'); the normal form writes
+// such a text without it.
 std::string lisible(const std::string &texte)
 {
     for (std::size_t i = 1; i < texte.size(); ++i)

@@ -168,8 +168,9 @@ bool fusionne_produit(std::string &produit)
         }
         ++k;
     }
+    // A single root left needs no brackets.
     if (change)
-        produit = joint(facteurs);
+        produit = facteurs.textes.size() == 1 ? facteurs.textes.front() : joint(facteurs);
     return change;
 }
 
