@@ -26,13 +26,13 @@ std::string lisible(const std::string &texte)
     return texte;
 }
 
-// The terms of a sum of 2 to 7 terms.
+// The terms of a sum.
 bool lit_somme(const EnonceLu &somme, Morceaux &termes)
 {
     if (const std::string texte = lisible(somme.texte); texte != somme.texte)
         return lit_somme(EnonceLu(texte), termes);
     const Membre &m = somme.membres.front();
-    return somme.nature == EXPRESSION && m.termes && m.parties.size() <= 7 && lit_morceaux(somme, m, termes);
+    return somme.nature == EXPRESSION && m.termes && lit_morceaux(somme, m, termes);
 }
 
 
