@@ -13,8 +13,8 @@
 #include "algebra/options_calcul.h"
 #include "formula/enonce.h"
 
-// "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, taking the first
-// square of 4, 9, 25, 49, 121, 169, 289 that divides N; "fin" when none does
+// "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, k the smallest
+// whole number from 2 to 1000 whose square divides N; "fin" when none does
 // (or when the text is not a root of a whole number).
 void simplifie_entier(std::string &racine);
 
