@@ -342,10 +342,10 @@ Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
 
     std::string texte = membre;
     std::string facteur;
-    if (facteur_commun(texte, facteur)) {
-        // The factor as a teacher names it: '3', '4·x', '(x+1)'.
-        return transforme(std::move(texte), " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")");
-    }
+    // The factor as a teacher names it: '3', '4·x', '(x+1)'.
+    if (facteur_commun(texte, facteur))
+        return transforme(std::move(texte),
+                          " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")");
     // A difference of two terms, or the sum of two terms the first of which is
     // negative: a - b or -a + b.
     const bool deux_termes = m.termes && m.parties.size() == 2;
@@ -368,7 +368,8 @@ Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
         const CarreParfait carre = carre_parfait_du_membre(membre);
         const bool racines_ajoutees = carre.resultat && contient(*carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
         if (carre.resultat && !(racines_ajoutees && options.trinomes))
-            return transforme(std::move(*carre.resultat), carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
+            return transforme(std::move(*carre.resultat),
+                              carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
     }
     if (options.trinomes) {
         std::string discriminant;
