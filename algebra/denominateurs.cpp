@@ -31,7 +31,7 @@ bool groupe_denominateurs(std::string &t)
         fusion = false;
         const std::size_t n = termes.size();
         std::vector<std::string> numerateurs(n), denominateurs(n);
-        for (std::size_t k = 0; k < n && k < 7; ++k) {
+        for (std::size_t k = 0; k < n; ++k) {
             numerateurs[k] = termes[k].texte;
             separe_fraction(numerateurs[k], denominateurs[k]);
             denominateurs[k] = ordonne_ou_garde(denominateurs[k]);

@@ -44,26 +44,38 @@ std::optional<std::string> racine_partout(const std::string &facteur)
     return std::nullopt;
 }
 
-// Roots of the factors of a term, joined by the term's own operators; a term
-// that is a sum has its root taken whole. No value when one of them is no
-// square for every real x.
+// The square root of a node of the term's tree when the node is a square for
+// every real x: a product or quotient of such, in brackets or not ('(4)*(x^2)',
+// '4x^2'), an even power, a positive number.
+std::optional<std::string> racine_du_noeud(const Arbre &arbre, int noeud, std::string_view terme)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::groupe)
+        return racine_du_noeud(arbre, arbre.enfant(n, 0), terme);
+    if (n.genre == Genre::produit) {
+        std::string resultat;
+        for (int k = 0; k < n.nombre_enfants; ++k) {
+            const auto r = racine_du_noeud(arbre, arbre.enfant(n, k), terme);
+            if (!r)
+                return std::nullopt;
+            resultat += (k == 0 ? "(" : arbre.operateur(n, k) == '/' ? "/(" : "*(") + *r + ")";
+        }
+        return resultat;
+    }
+    const std::string facteur = sans_blancs(terme.substr(static_cast<std::size_t>(n.debut),
+                                                          static_cast<std::size_t>(n.fin - n.debut)));
+    return racine_partout(facteur);
+}
+
+// Root of a term that is a square for every real x, written so that the
+// squares of the difference can be developed; none otherwise.
 std::optional<std::string> racines_des_facteurs(const std::string &terme)
 {
-    const EnonceLu enonce(terme);
-    const Membre &m = enonce.membres[0];
-    if (m.termes || !decoupe_fiable(enonce, m)) {
-        const auto r = racine_partout(terme);
-        return r ? std::optional("(" + *r + ")") : std::nullopt;
-    }
-    const std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
-    std::string resultat;
-    for (std::size_t k = 0; k < pieces.size(); ++k) {
-        const auto r = racine_partout(std::string(morceau_sans_parentheses(m, k, pieces[k])));
-        if (!r)
-            return std::nullopt;
-        resultat += "(" + *r + ")" + operateur_apres(m, k);
-    }
-    return resultat;
+    const std::optional<Arbre> arbre = lis_formule(terme);
+    if (!arbre || arbre->racine < 0)
+        return std::nullopt;
+    const auto r = racine_du_noeud(*arbre, arbre->racine, terme);
+    return r ? std::optional("(" + *r + ")") : std::nullopt;
 }
 
 std::string oppose(const std::string &coefficient)
@@ -312,28 +324,26 @@ int signe_sur_intervalle(const std::string &t, const Plage &intervalle)
 
 } // namespace
 
-std::optional<std::string> factorise(std::string &membre, bool trinomes, std::string &indication)
+Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
 {
-    indication.clear();
-    if (membre.size() > LONGUEUR_MAX_TRAVAIL)
-        return std::nullopt;
-    membre = ordonne_ou_garde(membre);
+    if (lu.nature != EXPRESSION || lu.texte.size() > LONGUEUR_MAX_TRAVAIL)
+        return refuse();
+    const std::string membre = ordonne_ou_garde(lu.texte);
     const EnonceLu enonce(membre);
     const Membre &m = enonce.membres[0];
     if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce, m))
-        return std::nullopt;
+        return refuse();
     // A calculation on numbers is computed, not factored: '7-2' is no
     // difference of the squares of sqrt(7) and sqrt(2).
     if (valeur_constante(membre))
-        return std::nullopt;
+        return refuse();
 
     std::string texte = membre;
     std::string facteur;
-    if (facteur_commun(texte, facteur)) {
-        // The factor as a teacher names it: '3', '4·x', '(x+1)'.
-        indication = " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")";
-        return texte;
-    }
+    // The factor as a teacher names it: '3', '4·x', '(x+1)'.
+    if (facteur_commun(texte, facteur))
+        return transforme(std::move(texte),
+                          " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")");
     // A difference of two terms, or the sum of two terms the first of which is
     // negative: a - b or -a + b.
     const bool deux_termes = m.termes && m.parties.size() == 2;
@@ -348,29 +358,24 @@ std::optional<std::string> factorise(std::string &membre, bool trinomes, std::st
         if (resultat)
             resultat = normalise("-(" + *resultat + ")");
     }
-    if (resultat) {
-        indication = FORMULE_CARRES;
-        return resultat;
-    }
+    if (resultat)
+        return transforme(std::move(*resultat), FORMULE_CARRES);
     // A square written with roots the trinomial does not hold is left to the
     // discriminant, which keeps rational numbers rational.
     if (membre.find('(') == std::string::npos) {
         const CarreParfait carre = carre_parfait_du_membre(membre);
         const bool racines_ajoutees = carre.resultat && contient(*carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
-        if (carre.resultat && !(racines_ajoutees && trinomes)) {
-            indication = carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE;
-            return carre.resultat;
-        }
+        if (carre.resultat && !(racines_ajoutees && options.trinomes))
+            return transforme(std::move(*carre.resultat),
+                              carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
     }
-    if (trinomes) {
+    if (options.trinomes) {
         std::string discriminant;
         resultat = factorise_trinome(membre, discriminant);
-        if (resultat) {
-            indication = " (trinôme : Δ = " + discriminant + ")";
-            return resultat;
-        }
+        if (resultat)
+            return transforme(std::move(*resultat), " (trinôme : Δ = " + discriminant + ")");
     }
-    return std::nullopt;
+    return refuse();
 }
 
 bool facteur_commun(std::string &somme, std::string &facteur)

@@ -8,11 +8,14 @@
 #include <string>
 
 #include "algebra/intervalle.h"
+#include "algebra/issue.h"
+#include "algebra/options_calcul.h"
+#include "formula/enonce.h"
 
-// The factored text, none when it cannot be factored. The member is
-// reordered on the way. trinomes allows the discriminant. indication receives
-// the comment naming the method, empty when there is none.
-std::optional<std::string> factorise(std::string &membre, bool trinomes, std::string &indication);
+// "Factoriser": the expression factored, with the comment that names the
+// method as the complement of the hint (" (facteur commun : 3)"); refused
+// when it cannot be factored. The option trinomes allows the discriminant.
+Issue factorise(const EnonceLu &enonce, const OptionsCalcul &options);
 
 // The factor shared by every term (the greatest common divisor of the whole
 // coefficients with every shared base at its lowest power): the sum

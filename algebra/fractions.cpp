@@ -15,8 +15,9 @@
 
 namespace {
 
-// A sign right after "*", "/" or "^" ('x/-2') is not read by the split of a
-// member; the normal form writes such a text without it.
+// A term is cut into its numerator and denominator as text, which does not
+// read a sign right after "*", "/" or "^" ('x/-2'); the normal form writes
+// such a text without it.
 std::string lisible(const std::string &texte)
 {
     for (std::size_t i = 1; i < texte.size(); ++i)
@@ -25,14 +26,15 @@ std::string lisible(const std::string &texte)
     return texte;
 }
 
-// The terms of a sum of 2 to 7 terms.
-bool lit_somme(const std::string &texte, Morceaux &termes)
+// The terms of a sum.
+bool lit_somme(const EnonceLu &somme, Morceaux &termes)
 {
-    const TDalgebre algebre(lisible(texte));
-    const int n = algebre.membre_gauche.nb_additifs;
-    return algebre.nature == EXPRESSION && n >= 1 && n <= 6 && algebre.membre_gauche.nb_multiplicatifs == 0
-           && lit_morceaux(algebre.membre_gauche, termes);
+    if (const std::string texte = lisible(somme.texte); texte != somme.texte)
+        return lit_somme(EnonceLu(texte), termes);
+    const Membre &m = somme.membres.front();
+    return somme.nature == EXPRESSION && m.termes && lit_morceaux(somme, m, termes);
 }
+
 
 struct Fraction {
     std::string numerateur;
@@ -46,9 +48,10 @@ Fraction en_fraction(const std::string &terme)
 {
     Fraction f{terme, ""};
     separe_fraction(f.numerateur, f.denominateur);
-    const TDmembre m = TDalgebre(terme).membre_gauche;
+    const EnonceLu lu(terme);
+    const Membre &m = lu.membres.front();
     Morceaux facteurs;
-    if (m.nb_additifs != 0 || m.nb_multiplicatifs < 2 || !lit_morceaux(m, facteurs))
+    if (m.termes || m.parties.size() < 3 || !lit_morceaux(lu, m, facteurs))
         return f;
     std::string haut = "(" + facteurs.textes[0] + ")", bas = "1";
     for (std::size_t i = 1; i < facteurs.textes.size(); ++i)
@@ -138,7 +141,7 @@ bool lit_terme(std::string terme, bool negatif, Polynome &p)
 bool lit_polynome(const std::string &texte, Polynome &p)
 {
     Morceaux termes;
-    if (!lit_somme(normalise(texte), termes))
+    if (!lit_somme(EnonceLu(normalise(texte)), termes))
         return false;
     for (std::size_t i = 0; i < termes.textes.size(); ++i)
         if (!lit_terme(termes.textes[i], i > 0 && termes.operateurs[i - 1] == "-", p))
@@ -274,8 +277,7 @@ namespace {
 // A quotient that still divides by a text holding x.
 bool divise_par_x(const std::string &quotient)
 {
-    const TDmembre m = TDalgebre(quotient).membre_gauche;
-    if (m.nb_additifs != 0)
+    if (EnonceLu(quotient).membres.front().termes)
         return quotient.find('/') != std::string::npos;
     return en_fraction(quotient).denominateur.find('x') != std::string::npos;
 }
@@ -303,31 +305,54 @@ bool divise_exactement(const std::string &a, const std::string &b, std::string &
     return !quotient.empty();
 }
 
+// What the common denominator is a denominator times; none when the
+// denominator does not go into it exactly, or a number not a whole number
+// of times. The common denominator is read as a polynomial once for all
+// the terms.
+std::optional<std::string> multiplicateur(const std::string &commun, const std::optional<PolynomeExact> &commun_exact,
+                                          const std::string &denominateur)
+{
+    std::string m;
+    std::optional<PolynomeExact> pm;
+    if (const std::optional<PolynomeExact> d = commun_exact ? polynome_exact(denominateur) : std::nullopt) {
+        pm = quotient_exact(*commun_exact, *d);
+        if (!pm)
+            return std::nullopt;
+        m = ecrit_polynome(*pm);
+    } else {
+        if (!divise_exactement(commun, denominateur, m))
+            return std::nullopt;
+        pm = polynome_exact(m);
+    }
+    if (divise_par_x(m) || (pm && pm->size() == 1 && pm->front().get_den() != 1))
+        return std::nullopt;
+    return m;
+}
+
 } // namespace
 
-bool additionne_numerateurs(std::string &somme)
+Issue additionne_numerateurs(const EnonceLu &somme)
 {
     Morceaux termes;
     if (!lit_somme(somme, termes))
-        return false;
+        return refuse();
     Morceaux numerateurs = termes;
     std::string denominateur;
     for (std::size_t i = 0; i < termes.textes.size(); ++i) {
         const Fraction f = separe(termes.textes[i]);
         if (i > 0 && f.denominateur != denominateur)
-            return false;
+            return refuse();
         denominateur = f.denominateur;
         numerateurs.textes[i] = f.numerateur;
     }
-    somme = quotient_ecrit(normalise(joint(numerateurs)), denominateur);
-    return true;
+    return transforme(quotient_ecrit(normalise(joint(numerateurs)), denominateur));
 }
 
-bool reduit_au_denominateur(std::string &somme, const std::string &commun)
+Issue reduit_au_denominateur(const EnonceLu &somme, const std::string &commun)
 {
     Morceaux termes;
     if (!lit_somme(somme, termes))
-        return false;
+        return refuse();
     std::vector<Fraction> fractions;
     std::string produit = "1";
     for (const std::string &terme : termes.textes) {
@@ -337,23 +362,19 @@ bool reduit_au_denominateur(std::string &somme, const std::string &commun)
     const std::optional<std::string> multiple = commun.empty() ? plus_petit_multiple(fractions) : std::nullopt;
     const std::string denominateur = multiple ? *multiple : normalise(commun.empty() ? produit : commun);
     if (denominateur == "0")
-        return false;
+        return refuse();
     // Every term is written over the common denominator itself, so that the
     // terms end with the very same denominator text and their numerators can
     // be added next; a denominator that does not divide it refuses.
+    const std::optional<PolynomeExact> exact = polynome_exact(denominateur);
     for (std::size_t i = 0; i < fractions.size(); ++i) {
         const Fraction &f = fractions[i];
-        std::string m;
-        if (!divise_exactement(denominateur, f.denominateur, m) || divise_par_x(m))
-            return false;
-        // A number goes into another only a whole number of times.
-        const std::optional<PolynomeExact> pm = polynome_exact(m);
-        if (pm && pm->size() == 1 && pm->front().get_den() != 1)
-            return false;
-        termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + m + ")"), denominateur);
+        const std::optional<std::string> m = multiplicateur(denominateur, exact, f.denominateur);
+        if (!m)
+            return refuse();
+        termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + *m + ")"), denominateur);
     }
-    somme = joint(termes, "", "");
-    return true;
+    return transforme(joint(termes, "", ""));
 }
 
 std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k)
@@ -400,11 +421,11 @@ std::string factorise_par(const std::string &expression, const std::string &fact
         if (negatif)
             diviseur.erase(0, 1);
     }
-    const TDalgebre algebre(texte);
+    const EnonceLu lu(texte);
     Morceaux termes;
-    if (!lit_morceaux(algebre.membre_gauche, termes))
+    if (!lit_morceaux(lu, lu.membres.front(), termes))
         return "";
-    if (algebre.membre_gauche.nb_additifs > 0) {
+    if (lu.membres.front().termes) {
         for (std::size_t i = 0; i < termes.textes.size(); ++i) {
             const std::string q = normalise(termes.textes[i] + "/(" + diviseur + ")");
             std::string signe = i == 0 ? "+" : termes.operateurs[i - 1];

@@ -6,15 +6,19 @@
 
 #include <string>
 
-// When every term of the sum (2 to 7 terms) has the same denominator, the
-// sum becomes its numerators joined over that denominator.
-bool additionne_numerateurs(std::string &somme);
+#include "algebra/issue.h"
+#include "formula/enonce.h"
 
-// Every term of the sum (2 to 7 terms) is rewritten over the common
-// denominator: when `commun` is empty, the least common multiple of the
-// denominators (of whole numbers, or of polynomials in x factor by factor),
-// else their product. False when a denominator does not divide `commun`.
-bool reduit_au_denominateur(std::string &somme, const std::string &commun);
+// "Add. les numérateurs": when every term of the sum has the same
+// denominator, the sum becomes its numerators joined over that denominator.
+Issue additionne_numerateurs(const EnonceLu &somme);
+
+// "Même dénominateur" (`commun` empty) and "Dénominateur commun...": every
+// term of the sum is rewritten over the common denominator: `commun` when it
+// is given, else the least common multiple of the denominators (of whole
+// numbers, or of polynomials in x factor by factor), else their product.
+// Refused when a denominator does not divide it.
+Issue reduit_au_denominateur(const EnonceLu &somme, const std::string &commun = {});
 
 // The fraction with its numerator and denominator both multiplied by k, as one
 // fraction; where k is a quotient, its denominator must divide both exactly,

@@ -1,5 +1,6 @@
 #include "algebra/racines_carrees.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <utility>
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr std::string_view DEBUT_RACINE = "sqrt(";
+// Powers of roots are put under the root up to this exponent.
+constexpr int PLUS_GRAND_EXPOSANT = 999;
 // Square factors are searched up to the square of this number: far past any
 // pupil's root, and the search stays quick on a root of many digits.
 constexpr unsigned long PLUS_GRAND_FACTEUR_CHERCHE = 1000;
@@ -30,12 +33,12 @@ bool que_des_chiffres(std::string_view t)
 
 std::string_view sans_parentheses_englobantes(std::string_view t)
 {
-    if (t.size() >= 2 && t.front() == '(' && parenthese_fermante(t, 0) == t.size() - 1)
-        return t.substr(1, t.size() - 2);
+    while (t.size() >= 2 && t.front() == '(' && parenthese_fermante(t, 0) == t.size() - 1)
+        t = t.substr(1, t.size() - 2);
     return t;
 }
 
-// When t is "sqrt(" + a + ")", perhaps inside one pair of parentheses, gives a.
+// When t is "sqrt(" + a + ")", perhaps inside parentheses, gives a.
 bool argument_racine(std::string_view t, std::string &argument)
 {
     t = sans_parentheses_englobantes(t);
@@ -46,7 +49,7 @@ bool argument_racine(std::string_view t, std::string &argument)
     return true;
 }
 
-// When t is a root raised to a whole power from 2 to 1699, gives the root's
+// When t is a root raised to a whole power from 2 to 999, gives the root's
 // argument and the exponent.
 bool puissance_de_racine(std::string_view t, std::string &argument, std::string &exposant)
 {
@@ -57,26 +60,40 @@ bool puissance_de_racine(std::string_view t, std::string &argument, std::string 
     int n = 0;
     if (!que_des_chiffres(chiffres) || chiffres.size() > 4
         || std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), n).ec != std::errc()
-        || n < 2 || n >= CODE_SIN)
+        || n < 2 || n > PLUS_GRAND_EXPOSANT)
         return false;
     exposant = std::to_string(n);
     return argument_racine(t.substr(0, chapeau), argument);
 }
 
-bool parentheses_equilibrees(std::string_view t)
+// The parts of an expression's only member; false for a relation, a
+// system or a text that does not read.
+bool lit_expression(const EnonceLu &enonce, Morceaux &morceaux)
 {
-    int profondeur = 0;
-    for (char c : t) {
-        profondeur += c == '(' ? 1 : c == ')' ? -1 : 0;
-        if (profondeur < 0)
-            return false;
-    }
-    return profondeur == 0;
+    return enonce.nature == EXPRESSION && lit_morceaux(enonce, enonce.membres.front(), morceaux);
 }
 
-bool est_somme(const std::string &texte)
+// The node under the brackets written around it.
+int sans_groupe(const Arbre &arbre, int noeud)
 {
-    return EnonceLu(texte).membres.front().termes;
+    while (arbre[noeud].genre == Genre::groupe)
+        noeud = arbre.enfant(arbre[noeud], 0);
+    return noeud;
+}
+
+// A part that is a whole power of a sum in brackets ('(x+1)^2').
+bool puissance_d_une_somme(const EnonceLu &enonce, const Partie &partie)
+{
+    if (partie.noeud < 0)
+        return false;
+    const Arbre &arbre = *enonce.arbre;
+    const Noeud &n = arbre[sans_groupe(arbre, partie.noeud)];
+    if (n.genre != Genre::puissance)
+        return false;
+    const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+    return exposant.genre == Genre::nombre && arbre.mot(exposant).find('.') == std::string_view::npos &&
+           arbre[arbre.enfant(n, 0)].genre == Genre::groupe &&
+           arbre[sans_groupe(arbre, arbre.enfant(n, 0))].genre == Genre::somme;
 }
 
 // The first root of a whole number in a factor, whatever signs or brackets
@@ -102,8 +119,9 @@ void simplifie_facteur(std::string &facteur)
 
 std::string simplifie_terme(const std::string &terme)
 {
+    const EnonceLu lu(terme);
     Morceaux facteurs;
-    if (!lit_morceaux(TDalgebre(terme).membre_gauche, facteurs))
+    if (!lit_morceaux(lu, lu.membres.front(), facteurs))
         return terme;
     for (std::size_t i = 0; i < facteurs.textes.size(); ++i) {
         std::string &facteur = facteurs.textes[i];
@@ -120,10 +138,10 @@ std::string simplifie_terme(const std::string &terme)
 // met after a "/".
 bool fusionne_produit(std::string &produit)
 {
-    const TDmembre membre = TDalgebre(produit).membre_gauche;
+    const EnonceLu lu(produit);
+    const Membre &membre = lu.membres.front();
     Morceaux facteurs;
-    if (membre.nb_additifs > 0 || !lit_morceaux(membre, facteurs)
-        || (membre.exposants[1] >= 2 && membre.exposants[1] <= CODE_SIN && est_somme(membre.bases[1])))
+    if (membre.termes || !lit_morceaux(lu, membre, facteurs) || puissance_d_une_somme(lu, membre.parties.front()))
         return false;
     auto au_denominateur = [&facteurs](std::size_t k) { return k > 0 && facteurs.operateurs[k - 1] == "/"; };
     bool change = false;
@@ -150,8 +168,9 @@ bool fusionne_produit(std::string &produit)
         }
         ++k;
     }
+    // A single root left needs no brackets.
     if (change)
-        produit = joint(facteurs);
+        produit = facteurs.textes.size() == 1 ? facteurs.textes.front() : joint(facteurs);
     return change;
 }
 
@@ -205,6 +224,49 @@ int signe_connu(const Arbre &arbre, int indice)
     }
 }
 
+// The text of a node of an expression's tree.
+std::string ecrit(const EnonceLu &enonce, int noeud)
+{
+    const Noeud &n = (*enonce.arbre)[noeud];
+    return std::string(enonce.ecrit({static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin)}));
+}
+
+// The factors of a node of an expression's tree, read through its brackets:
+// the children of a product with the operator before each ('*' where they
+// are written side by side, as in '6x'), or the node alone.
+struct Facteurs {
+    Morceaux morceaux;
+    std::vector<int> noeuds;
+};
+
+Facteurs facteurs_du_noeud(const EnonceLu &enonce, int noeud)
+{
+    const Arbre &arbre = *enonce.arbre;
+    const int haut = sans_groupe(arbre, noeud);
+    const Noeud &n = arbre[haut];
+    Facteurs f;
+    if (n.genre != Genre::produit) {
+        f.noeuds.push_back(noeud);
+        f.morceaux.textes.push_back(ecrit(enonce, noeud));
+        return f;
+    }
+    for (int k = 0; k < n.nombre_enfants; ++k) {
+        if (k > 0)
+            f.morceaux.operateurs.emplace_back(1, arbre.operateur(n, k) == '/' ? '/' : '*');
+        f.noeuds.push_back(arbre.enfant(n, k));
+        f.morceaux.textes.push_back(ecrit(enonce, f.noeuds.back()));
+    }
+    return f;
+}
+
+// The argument of a root, the node perhaps in brackets; -1 for any other node.
+int argument_de_racine(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[sans_groupe(arbre, noeud)];
+    return n.genre == Genre::fonction && arbre.mot(n) == "sqrt" ? sans_groupe(arbre, arbre.enfant(n, 0)) : -1;
+}
+
+// The sign of a factor written as text.
 int signe_connu(std::string_view texte)
 {
     const std::optional<Arbre> arbre = lis_formule(texte);
@@ -215,34 +277,28 @@ int signe_connu(std::string_view texte)
 
 } // namespace
 
-bool met_sous_racine(std::string &texte, bool reduire_racines)
+Issue met_sous_racine(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    const int signe = signe_connu(texte);
+    if (enonce.nature != EXPRESSION || !enonce.arbre)
+        return refuse();
+    const int signe = signe_connu(*enonce.arbre, enonce.arbre->racine);
     if (signe == 0)
-        return false;
-    std::string carre = "((" + texte + ")" + (signe < 0 ? "*(-1)" : "") + ")^2";
-    if (reduire_racines)
+        return refuse("Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.");
+    std::string carre = "((" + enonce.texte + ")" + (signe < 0 ? "*(-1)" : "") + ")^2";
+    if (options.racines)
         carre = fusionne_racines(normalise(simplifie_racines(carre)));
-    texte = (signe < 0 ? "-sqrt(" : "sqrt(") + normalise(carre) + ")";
-    return true;
+    return transforme((signe < 0 ? "-sqrt(" : "sqrt(") + normalise(carre) + ")");
 }
 
-bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux)
+bool lit_morceaux(const EnonceLu &enonce, const Membre &membre, Morceaux &morceaux)
 {
     morceaux = {};
-    int dernier = 0;
-    for (int i = 1; i <= 8; ++i)
-        if (!membre.morceaux[i].empty())
-            dernier = i;
-    if (dernier == 0 || (dernier < 8 && !membre.operateurs_membre[dernier].empty()))
+    if (!enonce.arbre || membre.noeud < 0 || membre.parties.empty())
         return false;
-    for (int i = 1; i <= dernier; ++i) {
-        if (membre.morceaux[i].empty() || (i > 1 && membre.operateurs_membre[i - 1].empty())
-            || !parentheses_equilibrees(membre.morceaux[i]))
-            return false;
-        if (i > 1)
-            morceaux.operateurs.push_back(membre.operateurs_membre[i - 1]);
-        morceaux.textes.push_back(membre.morceaux[i]);
+    for (const Partie &partie : membre.parties) {
+        morceaux.textes.emplace_back(enonce.ecrit(partie.etendue));
+        if (partie.operateur != '\0')
+            morceaux.operateurs.emplace_back(1, partie.operateur);
     }
     return true;
 }
@@ -279,9 +335,8 @@ void simplifie_entier(std::string &racine)
 
 std::string simplifie_racines(const std::string &membre)
 {
-    const TDalgebre algebre(membre);
     Morceaux termes;
-    if (algebre.nature != EXPRESSION || !lit_morceaux(algebre.membre_gauche, termes))
+    if (!lit_expression(EnonceLu(membre), termes))
         return membre;
     for (std::string &terme : termes.textes)
         terme = simplifie_terme(terme);
@@ -290,15 +345,15 @@ std::string simplifie_racines(const std::string &membre)
 
 std::string fusionne_racines(const std::string &membre)
 {
-    const TDalgebre algebre(membre);
-    if (algebre.nature != EXPRESSION)
+    const EnonceLu lu(membre);
+    if (lu.nature != EXPRESSION)
         return membre;
-    if (algebre.membre_gauche.nb_additifs == 0) {
-        std::string produit = algebre.texte;
+    if (!lu.membres.front().termes) {
+        std::string produit = lu.texte;
         return fusionne_produit(produit) ? produit : membre;
     }
     Morceaux termes;
-    if (!lit_morceaux(algebre.membre_gauche, termes))
+    if (!lit_morceaux(lu, lu.membres.front(), termes))
         return membre;
     bool change = false;
     for (std::string &terme : termes.textes)
@@ -306,51 +361,46 @@ std::string fusionne_racines(const std::string &membre)
     return change ? joint(termes) : membre;
 }
 
-bool decompose_racine(std::string &membre)
+Issue decompose_racine(const EnonceLu &enonce)
 {
-    const TDalgebre algebre(membre);
-    Morceaux facteurs;
-    std::string argument;
-    if (algebre.nature != EXPRESSION || algebre.membre_gauche.nb_additifs != 0
-        || !lit_morceaux(algebre.membre_gauche, facteurs) || !argument_racine(facteurs.textes[0], argument))
-        return false;
-    const TDalgebre sous_racine(argument);
-    Morceaux facteurs_argument;
-    if (sous_racine.nature != EXPRESSION || sous_racine.membre_gauche.nb_additifs != 0
-        || sous_racine.membre_gauche.nb_multiplicatifs < 1
-        || !lit_morceaux(sous_racine.membre_gauche, facteurs_argument))
-        return false;
+    if (enonce.nature != EXPRESSION || !enonce.arbre)
+        return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    Facteurs membre = facteurs_du_noeud(enonce, arbre.racine);
+    const int argument = argument_de_racine(arbre, membre.noeuds.front());
+    const Facteurs sous_racine = argument < 0 ? Facteurs{} : facteurs_du_noeud(enonce, argument);
+    if (sous_racine.noeuds.size() < 2)
+        return refuse();
     // sqrt(a*b) is sqrt(a)*sqrt(b) only where both are positive: every factor
     // but one must be known to be, or the roots would lose values that the
     // root of the product has (x < 0 in sqrt(x*x*(x+1))).
     int signes_inconnus = 0;
-    for (const std::string &facteur : facteurs_argument.textes)
-        signes_inconnus += signe_connu(facteur) != 1;
+    for (int facteur : sous_racine.noeuds)
+        signes_inconnus += signe_connu(arbre, facteur) != 1;
     if (signes_inconnus > 1)
-        return false;
+        return refuse();
     // The other factors of the member stay as they are.
-    facteurs.textes[0] = normalise(joint(facteurs_argument, "sqrt(", ")"));
-    membre = facteurs.textes.size() == 1 ? facteurs.textes[0] : normalise(joint(facteurs));
-    return true;
+    Morceaux &facteurs = membre.morceaux;
+    facteurs.textes[0] = normalise(joint(sous_racine.morceaux, "sqrt(", ")"));
+    return transforme(facteurs.textes.size() == 1 ? facteurs.textes[0] : normalise(joint(facteurs)));
 }
 
-bool recompose_racine(std::string &membre)
+Issue recompose_racine(const EnonceLu &enonce)
 {
-    const TDalgebre algebre(membre);
-    Morceaux racines;
-    if (algebre.nature != EXPRESSION || algebre.membre_gauche.nb_additifs != 0
-        || algebre.membre_gauche.nb_multiplicatifs < 1 || !lit_morceaux(algebre.membre_gauche, racines))
-        return false;
-    for (std::string &racine : racines.textes) {
-        std::string argument;
-        if (!argument_racine(racine, argument))
-            return false;
-        racine = std::move(argument);
+    if (enonce.nature != EXPRESSION || !enonce.arbre)
+        return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    Facteurs racines = facteurs_du_noeud(enonce, arbre.racine);
+    if (racines.noeuds.size() < 2)
+        return refuse();
+    for (std::size_t k = 0; k < racines.noeuds.size(); ++k) {
+        const int argument = argument_de_racine(arbre, racines.noeuds[k]);
+        if (argument < 0)
+            return refuse();
+        racines.morceaux.textes[k] = ecrit(enonce, argument);
     }
-    bool quotient = false;
-    for (const std::string &operateur : racines.operateurs)
-        quotient = quotient || operateur == "/";
-    const std::string resultat = "sqrt(" + joint(racines) + ")";
-    membre = quotient ? resultat : normalise(resultat);
-    return true;
+    const std::vector<std::string> &operateurs = racines.morceaux.operateurs;
+    const bool quotient = std::find(operateurs.begin(), operateurs.end(), "/") != operateurs.end();
+    const std::string resultat = "sqrt(" + joint(racines.morceaux) + ")";
+    return transforme(quotient ? resultat : normalise(resultat));
 }

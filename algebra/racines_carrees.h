@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "algebra/algebre.h"
+#include "algebra/issue.h"
+#include "algebra/options_calcul.h"
+#include "formula/enonce.h"
 
-// "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, taking the first
-// square of 4, 9, 25, 49, 121, 169, 289 that divides N; "fin" when none does
+// "sqrt(N)" becomes k + "*sqrt(" + m + ")" with k^2 * m = N, k the smallest
+// whole number from 2 to 1000 whose square divides N; "fin" when none does
 // (or when the text is not a root of a whole number).
 void simplifie_entier(std::string &racine);
 
@@ -23,17 +25,20 @@ std::string simplifie_racines(const std::string &membre);
 // of roots put under the root. The caller normalises the result.
 std::string fusionne_racines(const std::string &membre);
 
-// A root of a product becomes the product of the roots of its factors.
-bool decompose_racine(std::string &membre);
+// "Décomposer la racine": a root of a product, first factor of an
+// expression, becomes the product of the roots of its factors, where that
+// keeps the domain (every factor but one known to be positive).
+Issue decompose_racine(const EnonceLu &enonce);
 
-// A product (or quotient) of roots becomes one root.
-bool recompose_racine(std::string &membre);
+// "Recomposer la racine": a product (or quotient) of roots becomes one root.
+Issue recompose_racine(const EnonceLu &enonce);
 
-// "Mettre sous une racine": a text known to be positive becomes the root of
-// its square, one known to be negative minus the root of its opposite's
-// square; false (text unchanged) where the sign is not known, as for 'x-3'.
-// With reduire_racines the roots inside the square are simplified and merged.
-bool met_sous_racine(std::string &texte, bool reduire_racines);
+// "Mettre sous une racine": an expression known to be positive becomes the
+// root of its square, one known to be negative minus the root of its
+// opposite's square; refused, with the reason, where the sign is not known,
+// as for 'x-3'. With the option racines the roots inside the square are
+// simplified and merged.
+Issue met_sous_racine(const EnonceLu &enonce, const OptionsCalcul &options);
 
 // The pieces of a member with the operators between them.
 struct Morceaux {
@@ -41,11 +46,10 @@ struct Morceaux {
     std::vector<std::string> operateurs;   // operateurs[i] stands between textes[i] and textes[i + 1]
 };
 
-// Reads the pieces of a member. False for an empty member and for a member
-// that its pieces cannot rebuild: an empty piece before another piece, an
-// operator left dangling after the last one (as in 'x*'), or a piece whose
-// parentheses do not balance (a text with more groups than the split hides).
-bool lit_morceaux(const TDmembre &membre, Morceaux &morceaux);
+// Reads the parts of a member of a statement as its tree gives them: the
+// terms of a sum or the factors of a product, each as written. False for an
+// empty member and for a statement that does not read.
+bool lit_morceaux(const EnonceLu &enonce, const Membre &membre, Morceaux &morceaux);
 
 // Every piece written avant + piece + apres, joined by the operators.
 std::string joint(const Morceaux &morceaux, std::string_view avant = "(", std::string_view apres = ")");

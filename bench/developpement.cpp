@@ -34,11 +34,8 @@ void texte_modifie(benchmark::State &etat, Issue (*operation)(const EnonceLu &),
 void factorisation(benchmark::State &etat, const std::string &texte)
 {
     prepare();
-    for (auto _ : etat) {
-        std::string t = texte;
-        std::string indication;
-        benchmark::DoNotOptimize(factorise(t, true, indication));
-    }
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(factorise(EnonceLu(texte), OptionsCalcul{}));
 }
 
 void facteur(benchmark::State &etat, const std::string &texte)

@@ -1,5 +1,6 @@
 // Time of each square-root and fraction operation on statements a pupil
-// meets. Each benchmark runs five times and reports the median.
+// meets, the reading of the statement included. Each benchmark runs five
+// times and reports the median.
 
 #include <benchmark/benchmark.h>
 
@@ -33,34 +34,26 @@ void BM_fusionne_racines(benchmark::State &state)
 
 void BM_decompose_racine(benchmark::State &state)
 {
-    for (auto _ : state) {
-        std::string t = "sqrt(12*x)";
-        benchmark::DoNotOptimize(decompose_racine(t));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decompose_racine(EnonceLu("sqrt(12*x)")));
 }
 
 void BM_recompose_racine(benchmark::State &state)
 {
-    for (auto _ : state) {
-        std::string t = "sqrt(2)*sqrt(18)";
-        benchmark::DoNotOptimize(recompose_racine(t));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recompose_racine(EnonceLu("sqrt(2)*sqrt(18)")));
 }
 
 void BM_additionne_numerateurs(benchmark::State &state)
 {
-    for (auto _ : state) {
-        std::string t = "3/(x+1)-x/(x+1)+1/(x+1)";
-        benchmark::DoNotOptimize(additionne_numerateurs(t));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(additionne_numerateurs(EnonceLu("3/(x+1)-x/(x+1)+1/(x+1)")));
 }
 
 void BM_reduit_au_denominateur(benchmark::State &state)
 {
-    for (auto _ : state) {
-        std::string t = "1/x+2/(x+1)";
-        benchmark::DoNotOptimize(reduit_au_denominateur(t, ""));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reduit_au_denominateur(EnonceLu("1/x+2/(x+1)")));
 }
 
 void BM_multiplie_haut_et_bas(benchmark::State &state)
@@ -78,10 +71,9 @@ void BM_divise_haut_et_bas(benchmark::State &state)
 
 void BM_met_sous_racine(benchmark::State &state)
 {
-    for (auto _ : state) {
-        std::string t = "-2*sqrt(3)";
-        benchmark::DoNotOptimize(met_sous_racine(t, true));
-    }
+    const OptionsCalcul racines{.racines = true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(met_sous_racine(EnonceLu("-2*sqrt(3)"), racines));
 }
 
 void BM_factorise_par(benchmark::State &state)

@@ -1,6 +1,7 @@
 #include "algebra/factorisation.h"
 #include "algebra/intervalle.h"
 #include "algebra/trinome.h"
+#include "app/travail/contexte.h"
 #include "cli/registre.h"
 #include "core/partage.h"
 
@@ -19,9 +20,8 @@ void enregistre_factorisation(Registre &r)
              [](const std::string &v) { lit_intervalles(v, partage.domaine); });
 
     r.operation("factorise", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        std::string indication;
-        return champs({ou_erreur(factorise(t, partage.option_trinomes, indication)), indication});
+        const Issue issue = factorise(EnonceLu(a[0]), options_calcul());
+        return issue ? champs({issue->texte, issue->complement}) : champs({"Erreur", ""});
     });
     r.operation("facteur_commun", {"TEXTE"}, [](const Arguments &a) {
         std::string t = a[0];

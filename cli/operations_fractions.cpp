@@ -5,11 +5,10 @@ namespace cli {
 
 void enregistre_fractions(Registre &r)
 {
-    r.operation("additionne_numerateurs", {"TEXTE"}, sur_le_texte(additionne_numerateurs));
+    r.operation("additionne_numerateurs", {"TEXTE"},
+                [](const Arguments &a) { return drapeau(additionne_numerateurs(EnonceLu(a[0])), a[0]); });
     r.operation("reduit_au_denominateur", {"TEXTE", "DENOMINATEUR?"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const bool fait = reduit_au_denominateur(t, a.size() > 1 ? a[1] : std::string());
-        return drapeau(fait, t);
+        return drapeau(reduit_au_denominateur(EnonceLu(a[0]), a.size() > 1 ? a[1] : std::string()), a[0]);
     });
     r.operation("multiplie_haut_et_bas", {"TEXTE", "K"},
                 [](const Arguments &a) { return multiplie_haut_et_bas(a[0], a[1]); });

@@ -53,6 +53,11 @@ std::string drapeau(bool valeur, const std::string &texte)
     return std::string(valeur ? "true" : "false") + "\t" + texte;
 }
 
+std::string drapeau(const Issue &issue, const std::string &donne)
+{
+    return drapeau(static_cast<bool>(issue), issue ? issue->texte : donne);
+}
+
 Execution sur_le_texte(void (*operation)(std::string &))
 {
     return [operation](const Arguments &a) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "algebra/issue.h"
+
 namespace cli {
 
 using Arguments = std::vector<std::string>;
@@ -51,6 +53,8 @@ private:
 // its text as "true<TAB>text", several outputs joined by tabs.
 std::string nombre(double valeur);
 std::string drapeau(bool valeur, const std::string &texte);
+// An operation's issue as a flag: its new text, or the text it was given.
+std::string drapeau(const Issue &issue, const std::string &donne);
 std::string champs(std::initializer_list<std::string> valeurs);
 // A whole number argument (a position, a length, a count) is checked: one
 // that is no whole number from -ENTIER_MAX to ENTIER_MAX stops the command

@@ -255,8 +255,8 @@ void Travail::operation_argument(int code, std::string a)
         break;
     }
     case 9:
-        if (reduit_au_denominateur(s, a))
-            enregistrer_etape(s, "Il faut réduire au dénominateur " + ca + ".", true);
+        if (const Issue r = reduit_au_denominateur(EnonceLu(s), a))
+            enregistrer_etape(r->texte, "Il faut réduire au dénominateur " + ca + ".", true);
         else
             message = "Chaque dénominateur doit diviser " + forme_lisible(a) + ".";
         break;

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "algebra/denominateurs.h"
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/factorisation.h"
 #include "algebra/fractions.h"
 #include "algebra/racines_carrees.h"
+#include "algebra/simplification.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
@@ -35,33 +35,14 @@ Issue toujours(const EnonceLu &enonce, const OptionsCalcul &)
     return transforme(std::move(r));
 }
 
-Issue simplifie(const EnonceLu &enonce, const OptionsCalcul &options)
-{
-    std::string r = enonce.saisi;
-    vecteur_nul(r);
-    groupe_denominateurs(r);
-    r = normalise(r);
-    simplifie_quotient(r);
-    if (options.racines) {
-        r = fusionne_racines(normalise(simplifie_racines(r)));
-        r = normalise(r);
-    } else {
-        r = fusionne_racines(r);
-    }
-    return transforme(std::move(r));
-}
-
-// An operation that reads no option.
+// An operation on the statement that reads no option.
 template <Issue (*operation)(const EnonceLu &)>
-Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &) { return operation(enonce); }
-
-Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &)
+Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &)
 {
-    std::string r = enonce.saisi;
-    if (!reduit_au_denominateur(r, ""))
-        return refuse();
-    return transforme(std::move(r));
+    return operation(enonce);
 }
+
+Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &) { return reduit_au_denominateur(enonce); }
 
 template <char operateur>
 Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &)
@@ -72,23 +53,6 @@ Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &)
 }
 
 Issue normalisee(const EnonceLu &enonce, const OptionsCalcul &) { return transforme(normalise(enonce.saisi)); }
-
-Issue factorisee(const EnonceLu &enonce, const OptionsCalcul &options)
-{
-    std::string copie = enonce.saisi, indication;
-    std::optional<std::string> r = factorise(copie, options.trinomes, indication);
-    if (!r)
-        return refuse();
-    return transforme(std::move(*r), std::move(indication));
-}
-
-Issue sous_racine(const EnonceLu &enonce, const OptionsCalcul &options)
-{
-    std::string r = enonce.saisi;
-    if (!met_sous_racine(r, options.racines))
-        return refuse("Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.");
-    return transforme(std::move(r));
-}
 
 constexpr LigneAction etape_(ActionPanneau a, Panneau p, const char *libelle, const char *indication, Calcul calcul)
 {
@@ -127,18 +91,18 @@ constexpr LigneAction LIGNES[] = {
     argument(diviser_haut_et_bas, PANEL12, "Diviser haut et bas...", 3, 194),
 
     etape_(additionner_numerateurs, PANEL1, "Add. les numérateurs", "Il faut additionner les numérateurs.",
-           par<additionne_numerateurs>),
+           sans_options<additionne_numerateurs>),
     etape_(multiplier_fractions, PANEL1, "Mult. les fractions", "Il faut multiplier les fractions.", normalisee),
     argument(diviser_membres, PANEL1, "Div. deux membres par...", 6, 214),
 
     etape_(developper, PANEL5, "Développer", "Il faut développer.", developpe),
-    etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", par<decompose_racine>),
-    etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", par<recompose_racine>),
+    etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", sans_options<decompose_racine>),
+    etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", sans_options<recompose_racine>),
     etape_(forme_canonique, PANEL5, "Forme canonique", "Il faut demander la forme canonique.",
            par<::forme_canonique>),
     travail(solutions, PANEL5, "Solution(s)"),
 
-    etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorisee),
+    etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorise),
     argument(decomposer_chasles, PANEL6, "Décomposer (Chasles)...", 11, 262),
     travail(tableau_de_signes, PANEL6, "Tableau de signes"),
     etape_(ecrire_comme_somme, PANEL6, "Ecrire comme une somme", "Il faut écrire % sous la forme d'une somme.",
@@ -171,7 +135,7 @@ constexpr LigneAction LIGNES[] = {
     argument(remplacer_x_par, PANEL17, "Remplacer x par...", 8, 192),
 
     etape_(mettre_sous_racine, PANEL19, "Mettre sous une racine", "Il faut mettre sous la forme d'une racine carrée.",
-           sous_racine),
+           met_sous_racine),
 };
 
 // A row for every action, in the order of the actions: an action finds its row directly.

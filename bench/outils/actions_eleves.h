@@ -16,6 +16,7 @@
 #include "algebra/factorisation.h"
 #include "algebra/fractions.h"
 #include "algebra/racines_carrees.h"
+#include "algebra/simplification.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
@@ -80,7 +81,8 @@ inline Sortie sur_drapeau(bool (*operation)(std::string &), const Entree &e)
     return {t, !fait};
 }
 
-inline Sortie selon(const Issue &issue, const Entree &e)
+// An operation on the statement: its new text, or the statement when it declines.
+inline Sortie sur_issue(const Issue &issue, const Entree &e)
 {
     return issue ? Sortie{issue->texte, false} : Sortie{e.enonce.texte, true};
 }
@@ -141,21 +143,11 @@ inline std::vector<Action> actions_eleves()
                                             &G::produit_nul, &G::produit_signe},
                                            true);
     const auto racine_carree = [](const Entree &e, bool option_racines) {
-        std::string s = e.enonce.texte;
-        const bool fait = met_sous_racine(s, option_racines);
-        return Sortie{s, !fait};
+        return sur_issue(met_sous_racine(EnonceLu(e.enonce.texte), OptionsCalcul{.racines = option_racines}), e);
     };
     const auto simplifie = [](const Entree &e, bool option_racines) {
-        std::string s = e.enonce.texte;
-        vecteur_nul(s);
-        groupe_denominateurs(s);
-        s = normalise(s);
-        simplifie_quotient(s);
-        if (option_racines)
-            s = fusionne_racines(normalise(simplifie_racines(s)));
-        else
-            s = fusionne_racines(s);
-        return Sortie{normalise(s), false};
+        const Issue issue = ::simplifie(EnonceLu(e.enonce.texte), OptionsCalcul{.racines = option_racines});
+        return Sortie{normalise(issue->texte), false};
     };
     const auto multiplie = [](const Entree &e) {
         std::string t = e.enonce.texte;
@@ -165,17 +157,14 @@ inline std::vector<Action> actions_eleves()
     return {
         {"developpe", Controle::valeur, expressions,
          [](const Entree &e) {
-             return selon(developpe(EnonceLu(e.enonce.texte), options_calcul()), e);
+             return sur_issue(developpe(EnonceLu(e.enonce.texte), options_calcul()), e);
          }},
-        {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return selon(ordonne(EnonceLu(e.enonce.texte)), e); }},
+        {"ordonne", Controle::valeur, expressions, [](const Entree &e) { return sur_issue(ordonne(EnonceLu(e.enonce.texte)), e); }},
         {"enleve_parentheses", Controle::valeur, expressions,
-         [](const Entree &e) { return selon(enleve_parentheses(EnonceLu(e.enonce.texte)), e); }},
-        {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return selon(en_somme(EnonceLu(e.enonce.texte)), e); }},
+         [](const Entree &e) { return sur_issue(enleve_parentheses(EnonceLu(e.enonce.texte)), e); }},
+        {"en_somme", Controle::valeur, expressions, [](const Entree &e) { return sur_issue(en_somme(EnonceLu(e.enonce.texte)), e); }},
         {"factorise", Controle::valeur, expressions,
-         [](const Entree &e) {
-             std::string t = e.enonce.texte, indication;
-             return sans_erreur(factorise(t, partage.option_trinomes, indication));
-         }},
+         [](const Entree &e) { return sur_issue(factorise(EnonceLu(e.enonce.texte), options_calcul()), e); }},
         {"facteur_commun", Controle::valeur, expressions,
          [](const Entree &e) {
              std::string t = e.enonce.texte, f;
@@ -196,21 +185,17 @@ inline std::vector<Action> actions_eleves()
         {"fusionne_racines", Controle::valeur, racines,
          [](const Entree &e) { return sans_erreur(normalise(fusionne_racines(e.enonce.texte))); }},
         {"decompose_racine", Controle::valeur, racines,
-         [](const Entree &e) { return sur_drapeau(decompose_racine, e); }},
+         [](const Entree &e) { return sur_issue(decompose_racine(EnonceLu(e.enonce.texte)), e); }},
         {"recompose_racine", Controle::valeur, racines,
-         [](const Entree &e) { return sur_drapeau(recompose_racine, e); }},
+         [](const Entree &e) { return sur_issue(recompose_racine(EnonceLu(e.enonce.texte)), e); }},
         {"mettre_sous_racine", Controle::valeur, parmi_generateurs({&G::racine, &G::produit, &G::polynome}),
          [racine_carree](const Entree &e) { return racine_carree(e, false); }},
         {"mettre_sous_racine_option", Controle::valeur, racines,
          [racine_carree](const Entree &e) { return racine_carree(e, true); }},
         {"additionne_numerateurs", Controle::valeur, fractions,
-         [](const Entree &e) { return sur_drapeau(additionne_numerateurs, e); }},
+         [](const Entree &e) { return sur_issue(additionne_numerateurs(EnonceLu(e.enonce.texte)), e); }},
         {"reduit_au_denominateur", Controle::valeur, fractions,
-         [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             const bool fait = reduit_au_denominateur(t, "");
-             return Sortie{t, !fait};
-         }},
+         [](const Entree &e) { return sur_issue(reduit_au_denominateur(EnonceLu(e.enonce.texte)), e); }},
         {"multiplie_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
          [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, e.argument)); }},
         {"divise_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),

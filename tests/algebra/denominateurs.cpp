@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/normalise.h"
+#include "tests/outils/oracle.h"
 
 namespace {
 
@@ -28,6 +29,12 @@ TEST(Denominateurs, GroupeLesTermesDeMemeDenominateur)
         EXPECT_TRUE(groupe_denominateurs(t));
         EXPECT_EQ(t, apres);
     }
+    // However many terms stand between them.
+    const std::string longue = "x/(x+1)+1+x^2+x^3+x^4+x^5+x^6+x^7-2/(x+1)";
+    t = longue;
+    EXPECT_TRUE(groupe_denominateurs(t));
+    EXPECT_EQ(t.find("/(x+1)"), t.rfind("/(x+1)")) << t;
+    EXPECT_TRUE(outils::meme_valeur_et_domaine(longue, t)) << t;
 }
 
 } // namespace

@@ -24,8 +24,14 @@ const std::string IDENTITE_DIFFERENCE = " (identité remarquable (a - b)²)";
 bool trinomes = true;
 std::string indication;
 
-// The factored text, empty when the member cannot be factored.
-std::string factorise(std::string &membre) { return ::factorise(membre, trinomes, indication).value_or(""); }
+// The factored text, empty when the member cannot be factored; the hint's
+// complement goes to indication.
+std::string factorise(const std::string &membre)
+{
+    const Issue r = ::factorise(EnonceLu(membre), OptionsCalcul{.trinomes = trinomes});
+    indication = r ? r->complement : "";
+    return r ? r->texte : "";
+}
 
 class Factorisation : public ::testing::Test {
 protected:
@@ -142,11 +148,26 @@ TEST_F(Factorisation, TrinomesSelonLOption)
     EXPECT_EQ(indication, IDENTITE_DIFFERENCE);
 }
 
-TEST_F(Factorisation, FactoriseLaisseLeMembreOrdonne)
+// The squares as pupils write them: in brackets, side by side, as a power
+// of a product; the member in any order.
+TEST_F(Factorisation, CarresEcritsCommeLesEleves)
 {
-    std::string t = "9+x^2+6x";
-    EXPECT_EQ(factorise(t), "(x+3)^2");
-    EXPECT_EQ(t, "x^2+6*x+9");
+    for (const char *carre : {"4*x^2", "(4)*(x^2)", "4x^2", "(2x)^2", "4*(x^2)", "(4)(x^2)", "(2*x)^2", "x^2*4"}) {
+        EXPECT_EQ(difference_de_carres(carre, "9").value_or(""), "(2*x+3)*(2*x-3)") << carre;
+        const std::string difference = std::string(carre) + "-9";
+        EXPECT_EQ(factorise(difference), "(2*x+3)*(2*x-3)") << difference;
+        EXPECT_EQ(indication, FORMULE) << difference;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(difference, "(2*x+3)*(2*x-3)")) << difference;
+    }
+    const std::vector<CasFactorise> table = {
+        {"9+x^2+6x", "(x+3)^2", IDENTITE_SOMME},
+        {"-9+(4)(x^2)", "(2*x+3)*(2*x-3)", FORMULE},
+        {"x^2/4-1", "(1/2*x+1)*(1/2*x-1)", FORMULE},
+    };
+    verifie(table);
+    // A square only where x >= 0 is no square.
+    for (const char *a : {"(4)*(x)", "4x", "(x^3)(4)", "(-4)(x^2)"})
+        EXPECT_FALSE(difference_de_carres(a, "9")) << a;
 }
 
 struct CasFacteur {

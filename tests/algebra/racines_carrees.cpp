@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "algebra/racines_carrees.h"
@@ -19,6 +20,8 @@ protected:
     std::mt19937 hasard{20261208};
     int tire(int min, int max) { return std::uniform_int_distribution<int>(min, max)(hasard); }
 };
+
+const OptionsCalcul RACINES{.racines = true};
 
 std::string apres_simplifie_entier(std::string t)
 {
@@ -77,26 +80,32 @@ TEST_F(RacinesCarrees, SimplifieLesRacinesDesTermesNegatifs)
     }
 }
 
-// The sign is kept; a text whose sign is not known stays as it is.
+// The sign is kept; a text whose sign is not known is refused with the
+// reason, a relation without one.
 TEST_F(RacinesCarrees, MetSousRacineGardeLeSigne)
 {
-    const std::pair<const char *, const char *> cas[] = {
-        {"-2*sqrt(3)", "-sqrt(12)"}, {"5*sqrt(3)", "sqrt(75)"}, {"-3", "-sqrt(9)"},
-        {"x^2+1", "sqrt((x^2+1)^2)"}, {"-(x-3)^2", "-sqrt((x-3)^4)"}, {"x-3", ""}, {"2x", ""},
-        {"(x-1)^3", ""}, {"sqrt(x)-1", ""}, {"-sqrt(x)-1", "-sqrt((sqrt(x)+1)^2)"},
+    const std::string inconnu =
+        "Le signe de cette expression n'est pas connu : elle ne peut pas être mise sous une racine.";
+    const std::tuple<const char *, const char *, std::string> cas[] = {
+        {"-2*sqrt(3)", "-sqrt(12)", ""}, {"5*sqrt(3)", "sqrt(75)", ""}, {"-3", "-sqrt(9)", ""},
+        {"x^2+1", "sqrt((x^2+1)^2)", ""}, {"-(x-3)^2", "-sqrt((x-3)^4)", ""}, {"x-3", "", inconnu},
+        {"2x", "", inconnu}, {"(x-1)^3", "", inconnu}, {"sqrt(x)-1", "", inconnu},
+        {"-sqrt(x)-1", "-sqrt((sqrt(x)+1)^2)", ""}, {"x^2=4", "", ""}, {"", "", ""},
     };
-    for (const auto &[texte, attendu] : cas) {
-        std::string t = texte;
-        EXPECT_EQ(met_sous_racine(t, true), *attendu != '\0') << texte;
-        EXPECT_EQ(t, *attendu ? attendu : texte) << texte;
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, t)) << texte << " -> " << t;
+    for (const auto &[texte, attendu, refus] : cas) {
+        const Issue r = met_sous_racine(EnonceLu(texte), RACINES);
+        EXPECT_EQ(r ? r->texte : "", attendu) << texte;
+        EXPECT_EQ(r.refus(), refus) << texte;
+        if (r) {
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(texte, r->texte)) << texte << " -> " << r->texte;
+        }
     }
     for (int essai = 0; essai < 200; ++essai) {
         const std::string t = (tire(0, 1) ? "-" : "") + std::to_string(tire(1, 9)) + "*sqrt(" +
                               std::to_string(tire(2, 99)) + ")";
-        std::string r = t;
-        ASSERT_TRUE(met_sous_racine(r, tire(0, 1) == 1)) << t;
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, r)) << t << " -> " << r;
+        const Issue r = met_sous_racine(EnonceLu(t), OptionsCalcul{.racines = tire(0, 1) == 1});
+        ASSERT_TRUE(r) << t;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, r->texte)) << t << " -> " << r->texte;
     }
 }
 
@@ -126,27 +135,45 @@ TEST_F(RacinesCarrees, FusionneRacinesMergesTheRootsOfEachProduct)
     }
 }
 
+// The text an operation gives, the statement itself when it refuses.
+std::string apres(Issue (*operation)(const EnonceLu &), const std::string &texte)
+{
+    const Issue r = operation(EnonceLu(texte));
+    return r ? r->texte : texte;
+}
+
 TEST_F(RacinesCarrees, DecomposeAndRecomposeRacine)
 {
-    std::string produit = "sqrt(6*x)", quotient = "sqrt(2)/sqrt(3)";
-    ASSERT_TRUE(decompose_racine(produit));
-    EXPECT_EQ(produit, "sqrt(6)*sqrt(x)");
-    ASSERT_TRUE(recompose_racine(quotient));
-    EXPECT_EQ(quotient, "sqrt((2)/(3))");
+    // Products as pupils write them: implicit, in brackets, over a number.
+    const std::pair<const char *, const char *> decompositions[] = {
+        {"sqrt(6*x)", "sqrt(6)*sqrt(x)"}, {"sqrt(6x)", "sqrt(6)*sqrt(x)"}, {"(sqrt(6x))", "sqrt(6)*sqrt(x)"},
+        {"sqrt((2)(x^2+1))", "sqrt(2)*sqrt(x^2+1)"}, {"sqrt(x/3)", "sqrt(x)/sqrt(3)"},
+    };
+    for (const auto &[racine, attendu] : decompositions) {
+        EXPECT_EQ(apres(decompose_racine, racine), attendu) << racine;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(racine, attendu)) << racine;
+    }
+    const std::pair<const char *, const char *> recompositions[] = {
+        {"sqrt(2)/sqrt(3)", "sqrt((2)/(3))"}, {"sqrt(2)*sqrt(3)", "sqrt(6)"}, {"sqrt(2)sqrt(x)", "sqrt(2*x)"},
+        {"(sqrt(2))*(sqrt(3))", "sqrt(6)"},
+    };
+    for (const auto &[produit, attendu] : recompositions)
+        EXPECT_EQ(apres(recompose_racine, produit), attendu) << produit;
     // The other factors of the member stay; long arguments stay whole.
     for (std::string u : {"sqrt(6*x)/2", "sqrt(x+1+2+3+4+5+6+7+8+9+10+11+12+13+14)*sqrt(x)"}) {
-        std::string v = u;
-        EXPECT_TRUE(decompose_racine(v) || recompose_racine(v)) << u;
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(u, v));
+        const Issue v = decompose_racine(EnonceLu(u)) ? decompose_racine(EnonceLu(u)) : recompose_racine(EnonceLu(u));
+        ASSERT_TRUE(v) << u;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(u, v->texte));
     }
-    const auto refuse = [](bool (*operation)(std::string &), const char *t) {
-        std::string s = t;
-        EXPECT_FALSE(operation(s)) << t;
-        EXPECT_EQ(s, t);
+    const auto refuse = [](Issue (*operation)(const EnonceLu &), const char *t) {
+        const Issue r = operation(EnonceLu(t));
+        EXPECT_FALSE(r) << t;
+        EXPECT_EQ(r.refus(), "") << t;
     };
     // Two factors of unknown sign: sqrt(x)*sqrt(x+1) is undefined for x < -1.
-    for (const char *t : {"sqrt(x*(x+1))", "sqrt(x*x*(x+1))", "sqrt(x+1)", "sqrt(6)", "2*sqrt(6*x)",
-                          "sqrt(6*x)+1", "sqrt(6*x)=2", "sqrt(2)*sqrt(3)", "", "sqrt(", "sqrt(6*x)*"})
+    for (const char *t : {"sqrt(x*(x+1))", "sqrt(x*x*(x+1))", "sqrt(x(x+1))", "sqrt(x+1)", "sqrt(6)",
+                          "2*sqrt(6*x)", "-sqrt(6x)", "sqrt(6*x)+1", "sqrt(6*x)=2", "sqrt(2)*sqrt(3)", "", "sqrt(",
+                          "sqrt(6*x)*"})
         refuse(decompose_racine, t);
     for (const char *t : {"sqrt(2)", "sqrt(2)*x", "sqrt(2)+sqrt(3)", "-sqrt(2)*sqrt(3)", "sqrt(2)^2*sqrt(3)",
                           "sqrt(2)*sqrt(3)=1", "(sqrt(2)+sqrt(3))*sqrt(5)", "*sqrt(2)"})
@@ -157,14 +184,12 @@ TEST_F(RacinesCarrees, DecomposeAndRecomposeRacine)
         for (int i = tire(1, 4); i > 0; --i)
             argument += std::string(tire(0, 3) ? "*" : "/") + "(" + arguments[tire(0, 5)] + ")";
         const std::string racine = "sqrt(" + argument + ")";
-        std::string u = racine;
-        if (!decompose_racine(u)) {
-            EXPECT_EQ(u, racine);
+        const Issue u = decompose_racine(EnonceLu(racine));
+        if (!u)
             continue;
-        }
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(racine, u));
-        if (recompose_racine(u)) {
-            EXPECT_TRUE(outils::meme_valeur_et_domaine(racine, u));
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(racine, u->texte));
+        if (const Issue v = recompose_racine(EnonceLu(u->texte))) {
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(racine, v->texte));
         }
     }
 }
@@ -182,15 +207,15 @@ TEST_F(RacinesCarrees, TexteQuelconque)
         produit += "*sqrt(" + std::to_string(i) + ")";
     textes.push_back(produit);
     for (const std::string &t : textes) {
-        std::string a = t, b = t, c = t;
+        std::string a = t;
         simplifie_entier(a);
         EXPECT_TRUE(a == "fin" || outils::rendu_ou_equivalent(t, a));
         EXPECT_TRUE(outils::rendu_ou_equivalent(t, simplifie_racines(t)));
         EXPECT_TRUE(outils::rendu_ou_equivalent(t, fusionne_racines(t)));
-        EXPECT_TRUE(decompose_racine(b) || b == t);
-        EXPECT_TRUE(outils::rendu_ou_equivalent(t, b));
-        EXPECT_TRUE(recompose_racine(c) || c == t);
-        EXPECT_TRUE(outils::rendu_ou_equivalent(t, c));
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, apres(decompose_racine, t)));
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, apres(recompose_racine, t)));
+        const Issue m = met_sous_racine(EnonceLu(t), RACINES);
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, m ? m->texte : t));
     }
 }
 
