@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "algebra/algebre.h"
 #include "algebra/developpement.h"
 #include "algebra/polynomes.h"
 #include "algebra/racines_carrees.h"
