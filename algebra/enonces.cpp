@@ -287,24 +287,27 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     enonce = gauche + texte_relation(nature) + droite;
 }
 
-void combine_systeme(std::string &systeme, std::string_view operateur)
+Issue combine_systeme(const EnonceLu &systeme, char operateur)
 {
-    if (operateur != "+" && operateur != "-")
-        return;
-    const EnonceLu e(systeme);
-    if (e.nature != SYSTEME)
-        return;
-    const EnonceLu premiere(e.membre(0));
-    const EnonceLu seconde(e.membre(1));
+    if ((operateur != '+' && operateur != '-') || systeme.nature != SYSTEME || !systeme.arbre ||
+        systeme.equations.size() != 2)
+        return refuse();
+    const Arbre &arbre = *systeme.arbre;
+    const Noeud &premiere = arbre[systeme.equations[0]];
+    const Noeud &seconde = arbre[systeme.equations[1]];
     // Only two equations give an equation; inequations cannot be combined so.
-    if (premiere.nature != EQUATION || seconde.nature != EQUATION)
-        return;
-    const std::string op(operateur);
-    const std::string gauche =
-        normalise("(" + premiere.membre(0) + ")" + op + "(" + seconde.membre(0) + ")");
-    const std::string droite =
-        normalise("(" + premiere.membre(1) + ")" + op + "(" + seconde.membre(1) + ")");
-    systeme = gauche + "=" + droite;
+    const auto equation = [&](const Noeud &ligne) {
+        return ligne.genre == Genre::relation && arbre.mot(ligne) == "=";
+    };
+    if (!equation(premiere) || !equation(seconde))
+        return refuse();
+    const auto membre = [&](const Noeud &ligne, int k) {
+        const Noeud &n = arbre[arbre.enfant(ligne, k)];
+        return "(" + arbre.texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut)) +
+               ")";
+    };
+    const auto combine = [&](int k) { return normalise(membre(premiere, k) + operateur + membre(seconde, k)); };
+    return transforme(combine(0) + "=" + combine(1));
 }
 
 int variable_isolee(std::string_view equation, std::string &valeur)
@@ -344,34 +347,33 @@ std::optional<std::string> remplace_x(std::string_view texte, std::string_view v
     return normalise(remplace);
 }
 
-bool ecriture_scientifique(std::string &texte)
+Issue ecriture_scientifique(const EnonceLu &enonce)
 {
-    if (texte.empty() || contient_i(texte) != 0)
-        return false;
-    texte = normalise(texte);
+    if (enonce.saisi.empty() || contient_i(enonce.saisi) != 0)
+        return refuse();
+    const std::string texte = normalise(enonce.saisi);
     if (!valeur_constante(texte))
-        return false;
+        return refuse();
     // Only an exact value with a finite decimal writing: an approximation
     // written after "=" would be a false equality.
     const std::optional<Arbre> arbre = lis_formule(texte);
     if (!arbre)
-        return false;
+        return refuse();
     const Valeur v = valeur_exacte(*arbre, Rationnel(0));
     if (!v.exact || v.exact->est_nul())
-        return false;
+        return refuse();
     const std::string_view sans_signe = std::string_view(texte).substr(texte.starts_with('-') ? 1 : 0);
     const std::optional<std::string> decimal = v.exact->valeur_absolue().en_decimal();
     if (!decimal)
-        return false;
+        return refuse();
     const std::optional<Mantisse> m = mantisse_de(est_nombre_ecrit(sans_signe) ? sans_signe : *decimal);
     if (!m || m->exposant == 0)
-        return false;
+        return refuse();
     std::string ecrit = v.exact->signe() < 0 ? "-" : "";
     ecrit += m->chiffres.substr(0, 1);
     if (m->chiffres.size() > 1)
         ecrit += "." + m->chiffres.substr(1);
-    texte = ecrit + "*10^(" + std::to_string(m->exposant) + ")";
-    return true;
+    return transforme(ecrit + "*10^(" + std::to_string(m->exposant) + ")");
 }
 
 int contient_i(std::string_view texte)

@@ -293,13 +293,12 @@ void coefficient_de_tete(std::string &terme)
     terme = etoile == std::string::npos || etoile == 0 ? "1" : terme.substr(0, etoile);
 }
 
-bool forme_canonique(std::string &expression)
+Issue forme_canonique(const EnonceLu &enonce)
 {
-    std::optional<std::string> resultat = forme_canonique_trinome(expression);
+    std::optional<std::string> resultat = forme_canonique_trinome(enonce.saisi);
     if (!resultat)
-        return false;
-    expression = std::move(*resultat);
-    return true;
+        return refuse();
+    return transforme(std::move(*resultat));
 }
 
 void arrondit_nombre(std::string &texte)

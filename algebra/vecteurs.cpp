@@ -1,6 +1,7 @@
 #include "algebra/vecteurs.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "algebra/algebre.h"
@@ -60,9 +61,10 @@ bool est_vecteur_seul(std::string_view texte)
            texte.size() > 8;
 }
 
-bool enleve_moins_vecteurs(std::string &texte)
+Issue enleve_moins_vecteurs(const EnonceLu &enonce)
 {
-    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return false;
+    const std::string &texte = enonce.saisi;
+    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return refuse();
     std::string t = (texte.starts_with("-") ? "0" : "0+") + texte;
     remplace_chaque(t, MARQUE, std::string(1, FLECHE));
     bool change = false;
@@ -77,15 +79,15 @@ bool enleve_moins_vecteurs(std::string &texte)
         std::swap(t[i - 2], t[i - 1]);
         change = true;
     }
-    if (!change) return false;
+    if (!change) return refuse();
     remplace_chaque(t, std::string(1, FLECHE), MARQUE);
-    texte = normalise(t);
-    return true;
+    return transforme(normalise(t));
 }
 
-void chasles(std::string &texte)
+Issue chasles(const EnonceLu &enonce)
 {
-    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return;
+    const std::string &texte = enonce.saisi;
+    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return refuse();
     std::string t = sans_blancs(std::string_view(texte));
     remplace_chaque(t, MARQUE, std::string(1, FLECHE));
 
@@ -118,7 +120,7 @@ void chasles(std::string &texte)
             --i;
         }
     remplace_chaque(t, std::string(1, FLECHE), MARQUE);
-    texte = t;
+    return transforme(std::move(t));
 }
 
 void vecteur_nul(std::string &texte)

@@ -10,7 +10,6 @@
 
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
-#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace {
@@ -74,11 +73,9 @@ void chasles_vecteurs(benchmark::State &state)
 {
     remet_a_zero_complet();
     const std::string &texte = vecteurs[static_cast<std::size_t>(state.range(0))];
-    for (auto _ : state) {
-        std::string t = texte;
-        chasles(t);
-        benchmark::DoNotOptimize(t);
-    }
+    const EnonceLu enonce(texte);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chasles(enonce));
     state.SetLabel(texte);
 }
 BENCHMARK(chasles_vecteurs)->Name("chasles")->DenseRange(0, vecteurs.size() - 1);

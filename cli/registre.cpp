@@ -71,6 +71,14 @@ Execution sur_le_texte(bool (*operation)(std::string &))
     };
 }
 
+Execution sur_l_enonce(Issue (*operation)(const EnonceLu &))
+{
+    return [operation](const Arguments &a) {
+        const Issue issue = operation(EnonceLu(a[0]));
+        return drapeau(static_cast<bool>(issue), issue ? issue->texte : a[0]);
+    };
+}
+
 std::string champs(std::initializer_list<std::string> valeurs)
 {
     std::string r;

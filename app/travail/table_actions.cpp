@@ -26,14 +26,9 @@ Issue par(const EnonceLu &enonce, const OptionsCalcul &)
     return transforme(std::move(r));
 }
 
-// An engine operation that always rewrites its text.
-template <void (*operation)(std::string &)>
-Issue toujours(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    operation(r);
-    return transforme(std::move(r));
-}
+// An operation that reads none of the teacher's options.
+template <Issue (*operation)(const EnonceLu &)>
+Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &) { return operation(enonce); }
 
 Issue simplifie(const EnonceLu &enonce, const OptionsCalcul &options)
 {
@@ -68,12 +63,7 @@ Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &)
 }
 
 template <char operateur>
-Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    combine_systeme(r, std::string(1, operateur));
-    return transforme(std::move(r));
-}
+Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &) { return combine_systeme(enonce, operateur); }
 
 Issue normalisee(const EnonceLu &enonce, const OptionsCalcul &) { return transforme(normalise(enonce.saisi)); }
 
@@ -147,7 +137,7 @@ constexpr LigneAction LIGNES[] = {
     etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", par<decompose_racine>),
     etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", par<recompose_racine>),
     etape_(forme_canonique, PANEL5, "Forme canonique", "Il faut demander la forme canonique.",
-           par<::forme_canonique>),
+           sans_options<::forme_canonique>),
     travail(solutions, PANEL5, "Solution(s)"),
 
     etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorisee),
@@ -162,11 +152,11 @@ constexpr LigneAction LIGNES[] = {
 
     etape_(reduire_et_ordonner, PANEL7, "Réduire et ordonner", "Il faut ordonner.", par<ordonne>),
     etape_(reduire_avec_chasles, PANEL7, "Réduire avec Chasles", "Il faut réduire avec la propriété de Chasles.",
-           toujours<chasles>),
+           sans_options<chasles>),
     etape_(ecriture_scientifique, PANEL7, "Ecriture scientifique", "Il faut demander l'écriture scientifique.",
-           par<::ecriture_scientifique>),
+           sans_options<::ecriture_scientifique>),
     etape_(enlever_moins_vecteurs, PANEL7, "Enlever les signes \"-\"",
-           "Il faut transformer les signes \"-\" en \"+\".", par<enleve_moins_vecteurs>),
+           "Il faut transformer les signes \"-\" en \"+\".", sans_options<enleve_moins_vecteurs>),
     travail(substituer_a_2, PANEL7, "Substituer à (II)", "Il faut substituer à l'équation (II)"),
 
     travail(substituer, PANEL8, "Substituer"),

@@ -80,6 +80,12 @@ inline Sortie sur_drapeau(bool (*operation)(std::string &), const Entree &e)
     return {t, !fait};
 }
 
+inline Sortie sur_issue(Issue (*operation)(const EnonceLu &), const Entree &e)
+{
+    const Issue issue = operation(EnonceLu(e.enonce.texte));
+    return {issue ? issue->texte : e.enonce.texte, !issue};
+}
+
 inline Sortie sans_erreur(const std::optional<std::string> &t) { return {t.value_or(""), !t || t->empty()}; }
 
 // A statement action that leaves the text as it was has declined.
@@ -182,7 +188,7 @@ inline std::vector<Action> actions_eleves()
         {"divise_par_binome", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}, true),
          [](const Entree &e) { return sans_erreur(divise_par_binome(e.enonce.texte, e.argument)); }},
         {"forme_canonique", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}),
-         [](const Entree &e) { return sur_drapeau(forme_canonique, e); }},
+         [](const Entree &e) { return sur_issue(forme_canonique, e); }},
         {"simplifier", Controle::valeur, parmi_generateurs({&G::racine, &G::fraction, &G::polynome}),
          [simplifie](const Entree &e) { return simplifie(e, false); }},
         {"simplifier_racines", Controle::valeur, racines, [simplifie](const Entree &e) { return simplifie(e, true); }},
@@ -211,7 +217,7 @@ inline std::vector<Action> actions_eleves()
         {"divise_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
          [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, "1/(" + e.argument + ")")); }},
         {"ecriture_scientifique", Controle::valeur, parmi_generateurs({&G::nombre}),
-         [](const Entree &e) { return sur_drapeau(ecriture_scientifique, e); }},
+         [](const Entree &e) { return sur_issue(ecriture_scientifique, e); }},
         {"remplace_x", Controle::remplace,
          [](Generateurs &g) {
              const auto texte = g.parmi(std::vector<Generateur>{&G::produit, &G::polynome, &G::fraction});
@@ -242,18 +248,16 @@ inline std::vector<Action> actions_eleves()
          multiplie},
         {"combine_systeme", Controle::systeme, parmi_generateurs({&G::systeme}),
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             combine_systeme(t, "+");
-             return si_change(e.enonce.texte, t);
+             const Issue issue = combine_systeme(EnonceLu(e.enonce.texte), '+');
+             return si_change(e.enonce.texte, issue ? issue->texte : e.enonce.texte);
          }},
         {"chasles", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             chasles(t);
-             return si_change(e.enonce.texte, t);
+             const Issue issue = chasles(EnonceLu(e.enonce.texte));
+             return si_change(e.enonce.texte, issue ? issue->texte : e.enonce.texte);
          }},
         {"enleve_moins_vecteurs", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
-         [](const Entree &e) { return sur_drapeau(enleve_moins_vecteurs, e); }},
+         [](const Entree &e) { return sur_issue(enleve_moins_vecteurs, e); }},
         {"decompose_vecteur", Controle::vecteurs,
          [](Generateurs &g) { return Entree{g.vecteurs(), g.point()}; },
          [](const Entree &e) {

@@ -225,8 +225,9 @@ TEST_F(Solutions, FormeCanoniqueGardeLaValeur)
         const int a = non_nul(2), b = non_nul(-3), c = non_nul(5);
         const auto signe = [](int v) { return (v < 0 ? "" : "+") + std::to_string(v); };
         const std::string trinome = std::to_string(a) + "x^2" + signe(b) + "x" + signe(c);
-        std::string forme = trinome;
-        ASSERT_TRUE(forme_canonique(forme)) << trinome;
+        const Issue issue = forme_canonique(EnonceLu(trinome));
+        ASSERT_TRUE(issue) << trinome;
+        const std::string &forme = issue->texte;
         EXPECT_NE(forme.find(")^2"), std::string::npos) << forme;
         for (double x : {-2.5, 0.0, 1.25, 3.0})
             EXPECT_NEAR(::valeur(forme, x).value_or(NAN), a * x * x + b * x + c, 1e-6) << trinome << " -> " << forme;
@@ -235,11 +236,8 @@ TEST_F(Solutions, FormeCanoniqueGardeLaValeur)
 
 TEST_F(Solutions, FormeCanoniqueRefusee)
 {
-    for (const char *texte : {"x^2+1", "2x+1", "x^3+x+1", "(x+1)^2", "", "x^2+2x+3=0"}) {
-        std::string t = texte;
-        EXPECT_FALSE(forme_canonique(t)) << texte;
-        EXPECT_EQ(t, texte);
-    }
+    for (const char *texte : {"x^2+1", "2x+1", "x^3+x+1", "(x+1)^2", "", "x^2+2x+3=0"})
+        EXPECT_FALSE(forme_canonique(EnonceLu(texte))) << texte;
 }
 
 // ---------------------------------------------------------------- numeric answers
@@ -533,8 +531,7 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
         racine_lineaire(texte, racine, true);
         t = texte;
         mise_en_facteurs(t);
-        t = texte;
-        forme_canonique(t);
+        forme_canonique(EnonceLu(texte));
         t = texte;
         coefficient_de_tete(t);
         t = texte;
