@@ -11,6 +11,7 @@
 #include "algebra/signe_constant.h"
 #include "algebra/trinome.h"
 #include "algebra/algebre.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -21,8 +22,6 @@ namespace {
 // A linear factor may be wrapped in signs, brackets, abs( or sqrt( a few
 // times; deeper nesting is refused rather than followed.
 constexpr int PROFONDEUR_MAX = 8;
-
-TDmembre lit_membre(std::string_view texte) { return TDalgebre(texte).membre_gauche; }
 
 bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
@@ -61,6 +60,18 @@ std::string coefficient_lineaire(std::string_view terme)
     return coefficient;
 }
 
+// The unknown as a letter of its own, not one of a word of the language ("exp").
+bool contient_inconnue(std::string_view texte, char inconnue)
+{
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i++] == inconnue)
+            return true;
+    }
+    return false;
+}
+
 bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
 
 // Two root texts for the same value: equal texts, or texts whose values agree.
@@ -72,68 +83,96 @@ bool meme_racine(const std::string &a, const std::string &b)
     return va && vb && meme_valeur(*va, *vb);
 }
 
-// A sum of two to four terms: one term c*x, the others free of x.
-bool racine_d_une_somme(const TDmembre &m, std::string &racine)
+// The text of a part, and of a node.
+std::string ecrit(const EnonceLu &lu, const Partie &p) { return std::string(lu.ecrit(p.etendue)); }
+std::string ecrit(const Arbre &arbre, const Noeud &n)
 {
-    int terme_lineaire = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        if (m.degres[i] == 1 && terme_lineaire == 0) terme_lineaire = i;
-        else if (m.degres[i] != 0) return false;
+    return arbre.texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut));
+}
+
+// The text of a part without the brackets written around it.
+std::string sans_parentheses(const EnonceLu &lu, const Partie &p)
+{
+    if (p.noeud < 0) return ecrit(lu, p);
+    const Arbre &arbre = *lu.arbre;
+    const Noeud &n = arbre[p.noeud];
+    return n.genre == Genre::groupe ? ecrit(arbre, arbre[arbre.enfant(n, 0)]) : ecrit(lu, p);
+}
+
+// A sum of two to four terms: one term c*x, the others free of x.
+bool racine_d_une_somme(const EnonceLu &lu, const Membre &m, std::string &racine)
+{
+    const std::vector<Partie> &termes = m.parties;
+    // Each term with the sign written before it.
+    const auto terme = [&](std::size_t k) {
+        return (k > 0 ? std::string(1, termes[k - 1].operateur) : std::string()) + ecrit(lu, termes[k]);
+    };
+    std::optional<std::size_t> lineaire;
+    for (std::size_t k = 0; k < termes.size(); ++k) {
+        if (!contient_inconnue(lu.ecrit(termes[k].etendue), 'x')) continue;
+        if (lineaire) return false;
+        lineaire = k;
     }
-    if (terme_lineaire == 0) return false;
-    const std::string coefficient =
-        coefficient_lineaire(m.operateurs_membre[terme_lineaire - 1] + m.morceaux[terme_lineaire]);
+    if (!lineaire) return false;
+    const std::string coefficient = coefficient_lineaire(terme(*lineaire));
     if (coefficient.empty()) return false;
     std::string reste;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i)
-        if (i != terme_lineaire) reste += m.operateurs_membre[i - 1] + m.morceaux[i];
+    for (std::size_t k = 0; k < termes.size(); ++k)
+        if (k != *lineaire) reste += terme(k);
     if (reste.empty()) reste = "0";
     racine = normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
     return true;
 }
 
 // One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
-bool racine_d_un_morceau(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
+bool racine_d_un_morceau(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
-    const std::string &morceau = m.morceaux[1];
-    if (m.exposants[1] == CODE_ABS || m.exposants[1] == CODE_SQRT)
-        return racine_de_facteur(m.bases[1], racine, accepte_inf, profondeur + 1);
-    if (m.exposants[1] != 1) return false;
-    if (morceau.starts_with("-") || morceau.starts_with("+") || morceau.starts_with("("))
-        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine, accepte_inf,
-                                 profondeur + 1);
-    if (coefficient_lineaire(morceau).empty()) return false;
-    racine = "0";
-    return true;
+    const Arbre &arbre = *lu.arbre;
+    const Noeud &n = arbre[m.noeud];
+    const auto racine_de = [&](const Noeud &interieur) {
+        return racine_de_facteur(ecrit(arbre, interieur), racine, accepte_inf, profondeur + 1);
+    };
+    switch (n.genre) {
+    case Genre::fonction:
+        return (arbre.mot(n) == "abs" || arbre.mot(n) == "sqrt") && racine_de(arbre[arbre.enfant(n, 0)]);
+    case Genre::signe: case Genre::groupe:
+        return racine_de(arbre[arbre.enfant(n, 0)]);
+    case Genre::puissance:
+        return false;
+    default:
+        if (coefficient_lineaire(ecrit(arbre, n)).empty()) return false;
+        racine = "0";
+        return true;
+    }
 }
 
 // A product whose only factor holding x is multiplied, not divided by.
-bool racine_d_un_produit(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
+bool racine_d_un_produit(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
 {
-    int facteur_en_x = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        if (m.degres[i] == 0) continue;
-        if (facteur_en_x != 0 || m.operateurs_membre[i - 1] == "/") return false;
-        facteur_en_x = i;
+    std::optional<std::size_t> facteur_en_x;
+    for (std::size_t k = 0; k < m.parties.size(); ++k) {
+        if (!contient_inconnue(lu.ecrit(m.parties[k].etendue), 'x')) continue;
+        if (facteur_en_x || (k > 0 && m.parties[k - 1].operateur == '/')) return false;
+        facteur_en_x = k;
     }
-    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, accepte_inf, profondeur + 1);
+    return facteur_en_x &&
+           racine_de_facteur(sans_parentheses(lu, m.parties[*facteur_en_x]), racine, accepte_inf, profondeur + 1);
 }
 
 bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
 {
     racine.clear();
     if (profondeur > PROFONDEUR_MAX) return false;
-    const TDmembre m = lit_membre(facteur);
-    if (m.morceaux[1].empty()) return false;
-    if (m.nb_additifs == 0) {
-        if (degre(m.texte) == 0) {
-            if (accepte_inf) racine = "inf";
-            return true;
-        }
-        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, accepte_inf, profondeur)
-                                        : racine_d_un_produit(m, racine, accepte_inf, profondeur);
+    const EnonceLu lu(facteur);
+    const Membre &m = lu.membres.front();
+    if (!lu.arbre || lu.nature == SYSTEME || m.noeud < 0 || m.parties.empty()) return false;
+    if (m.termes) return m.parties.size() <= 4 && racine_d_une_somme(lu, m, racine);
+    if (!contient_inconnue(lu.membre(0), 'x')) {
+        if (accepte_inf) racine = "inf";
+        return true;
     }
-    return m.nb_additifs <= 3 && racine_d_une_somme(m, racine);
+    return m.parties.size() == 1 ? racine_d_un_morceau(lu, m, racine, accepte_inf, profondeur)
+                                 : racine_d_un_produit(lu, m, racine, accepte_inf, profondeur);
 }
 
 // True when the member has no value at the root although it has one close by:
@@ -149,16 +188,29 @@ bool annule_un_diviseur(std::string_view membre, std::string_view racine)
     return false;
 }
 
-// The unknown as a letter of its own, not one of a word of the language ("exp").
-bool contient_inconnue(std::string_view texte, char inconnue)
+// The whole number a literal writes, saturated at 1000; -1 for any other literal.
+int entier_ecrit(std::string_view chiffres)
 {
-    for (std::size_t i = 0; i < texte.size();) {
-        if (const std::size_t n = mot_en(texte, i))
-            i += n;
-        else if (texte[i++] == inconnue)
-            return true;
+    if (chiffres.empty() || chiffres.find_first_not_of("0123456789") != std::string_view::npos) return -1;
+    int v = 0;
+    for (char c : chiffres) v = std::min(v * 10 + (c - '0'), 1000);
+    return v;
+}
+
+// A factor raised to a whole power from 2 on: its base, which has the same
+// roots; any other factor without the brackets written around it.
+std::string sans_puissance(const EnonceLu &lu, const Partie &p)
+{
+    if (p.noeud >= 0) {
+        const Arbre &arbre = *lu.arbre;
+        const Noeud &n = arbre[p.noeud];
+        if (n.genre == Genre::puissance) {
+            const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+            if (exposant.genre == Genre::nombre && entier_ecrit(arbre.mot(exposant)) >= 2)
+                return ecrit(arbre, arbre[arbre.enfant(n, 0)]);
+        }
     }
-    return false;
+    return sans_parentheses(lu, p);
 }
 
 // The roots of a product set to zero, each factor solved as a linear equation
@@ -169,16 +221,14 @@ bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf,
 {
     std::string produit = gauche;
     mise_en_facteurs(produit);
-    const TDmembre m = lit_membre(produit);
+    const EnonceLu lu(produit);
     const bool sans_poles = nature == EQUATION;
     const bool inequation = nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL;
     bool resultat = true;
     int nombre = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const int exposant = m.exposants[i];
-        const bool puissance = exposant >= 2 && exposant < CODE_SIN;
+    for (const Partie &partie : lu.membres.front().parties) {
         std::string racine;
-        const std::string &facteur = puissance ? m.bases[i] : m.morceaux[i];
+        const std::string facteur = sans_puissance(lu, partie);
         // A factor that keeps one sign has no real root: it gives none.
         if (!racine_lineaire(facteur, racine, accepte_inf) && signe_constant(facteur) == SigneConstant::inconnu)
             resultat = false;
@@ -222,16 +272,17 @@ std::string test_de(const std::string &borne, bool ferme) { return ferme ? borne
 
 void mise_en_facteurs(std::string &membre)
 {
-    const TDmembre m = lit_membre(membre);
-    if (m.nb_additifs == 0 && !m.morceaux[1].empty()) {
+    const EnonceLu lu(membre);
+    const Membre &m = lu.membres.front();
+    bool somme = m.termes;
+    if (!m.termes && !m.parties.empty()) {
         std::string produit;
-        for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-            const std::string &operateur = m.operateurs_membre[i];
-            produit += "(" + m.morceaux[i] + ")" + (operateur == "/" ? "*" : operateur);
-        }
+        for (const Partie &p : m.parties)
+            produit += (produit.empty() ? "(" : "*(") + sans_parentheses(lu, p) + ")";
         membre = normalise(produit);
+        somme = EnonceLu(membre).membres.front().termes;
     }
-    if (lit_membre(membre).nb_additifs > 0) membre = "1*(" + membre + ")";
+    if (somme) membre = "1*(" + membre + ")";
     else if (membre.starts_with("-(")) membre.insert(1, "1*");
 }
 
