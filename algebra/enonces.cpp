@@ -109,9 +109,8 @@ bool est_variable_de_systeme(const std::string &t)
 }
 
 // The equation's variable alone on one side: its letter, the other side as value.
-int variable_et_valeur(std::string_view equation, char &lettre, std::string &valeur)
+int variable_et_valeur(const EnonceLu &e, char &lettre, std::string &valeur)
 {
-    const EnonceLu e(equation);
     if (e.nature != EQUATION)
         return 0;
     std::string gauche = e.membre(0);
@@ -310,7 +309,7 @@ Issue combine_systeme(const EnonceLu &systeme, char operateur)
     return transforme(combine(0) + "=" + combine(1));
 }
 
-int variable_isolee(std::string_view equation, std::string &valeur)
+int variable_isolee(const EnonceLu &equation, std::string &valeur)
 {
     char lettre = 0;
     return variable_et_valeur(equation, lettre, valeur);
@@ -325,7 +324,7 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
         return {};
     char lettre = 0;
     Substitution s;
-    s.variable = variable_et_valeur(equation, lettre, s.valeur);
+    s.variable = variable_et_valeur(EnonceLu(equation), lettre, s.valeur);
     if (s.variable == 0)
         return {};
     std::string premiere = systeme.membre(0);
@@ -392,19 +391,17 @@ int contient_i(std::string_view texte)
     return 0;
 }
 
-bool est_calculable(std::string_view texte)
+bool est_calculable(const EnonceLu &e)
 {
-    if (texte.find_first_of("xy") != std::string_view::npos)
+    if (e.texte.find_first_of("xy") != std::string::npos)
         return false;
-    const EnonceLu e(texte);
     if (e.nature != EXPRESSION || e.membres[0].parties.size() != 2)
         return false;
     return !est_somme_en(e, noeud_de_la_partie(e, 0)) && !est_somme_en(e, noeud_de_la_partie(e, 1));
 }
 
-bool est_produit_de_fractions(std::string_view texte)
+bool est_produit_de_fractions(const EnonceLu &e)
 {
-    const EnonceLu e(texte);
     const Membre &m = e.membres[0];
     if (m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
         return false;

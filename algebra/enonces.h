@@ -39,7 +39,7 @@ Issue combine_systeme(const EnonceLu &systeme, char operateur);
 
 // Which variable an equation gives alone on one side: 1 for x (or a), 2 for
 // y (or b), 0 otherwise; valeur receives the other side. Changes nothing else.
-int variable_isolee(std::string_view equation, std::string &valeur);
+int variable_isolee(const EnonceLu &equation, std::string &valeur);
 
 // The variable a substitution put in place (1 for x, 2 for y, 0 when nothing
 // was done) and the value it found for it, which solving the system later
@@ -68,7 +68,7 @@ Issue ecriture_scientifique(const EnonceLu &enonce);
 int contient_i(std::string_view texte);
 
 // A sum or a product of two plain numbers: "Calculer" applies.
-bool est_calculable(std::string_view texte);
+bool est_calculable(const EnonceLu &enonce);
 
 // A product of a single quotient by a factor with no sum in it.
-bool est_produit_de_fractions(std::string_view texte);
+bool est_produit_de_fractions(const EnonceLu &enonce);

@@ -695,3 +695,115 @@ bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view en
                                         [&](const std::string &v) { return meme_racine(v, r); });
     });
 }
+
+namespace {
+
+// The roots found, each once, as the step lists them; a system's are the pair (x ; y).
+Issue liste_des_racines(const std::array<std::string, 4> &racines, bool systeme)
+{
+    static constexpr const char *annonces[] = {
+        "Pas de solution", "La solution est : ", "Les deux solutions sont : ",
+        "Les trois solutions sont : ", "Les quatre solutions sont : "};
+    std::string texte;
+    std::size_t n = 0;
+    for (const std::string &r : racines) {
+        if (r.empty()) continue;
+        texte += (n > 0 ? "*et*" : "") + r;
+        ++n;
+    }
+    if (systeme)
+        return transforme(texte, "La solution du système est le couple (" + forme_lisible(racines[0]) + " ; " +
+                                     forme_lisible(racines[1]) + ").");
+    return transforme(texte, annonces[n]);
+}
+
+// The solution set of an inequation from its roots, where the sign of the
+// member sampled between them cannot be read otherwise (a system, roots that
+// do not evaluate): one sample decides each stretch.
+std::string intervalle_par_les_racines(const EnonceLu &enonce, std::array<std::string, 4> r)
+{
+    std::string m1 = r[0], m2 = r[1], m3 = r[2];
+    complete_racines(enonce.saisi, m1, m2, m3);
+    const std::string gauche = enonce.membre(0);
+    // A root or a member without a value counts as 0.
+    const auto racine = [](const std::string &t) { return valeur(t, 0).value_or(0); };
+    const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
+    double w;
+    if (r[1].empty()) {
+        w = enonce.membre(1) == "0" ? membre(racine(r[0]) + 1) : 1;
+    } else if (r[2].empty()) {
+        if (racine(r[0]) > racine(r[1])) {
+            echange(r[0], r[1]);
+            echange(m1, m2);
+        }
+        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
+    } else {
+        ordonne_trois(r[0], r[1], r[2], m1, m2, m3);
+        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
+        if (w == 0) w = membre(racine(r[2]) + 10);
+    }
+    const int nature = enonce.nature;
+    if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL) w = -w;
+    if (r[1].empty())
+        return w > 0 ? texte_intervalle("-inf", r[0], "", nature, "", "", m1, "inf", "")
+                     : texte_intervalle(r[0], "inf", "", nature, "", "", "inf", m1, "");
+    if (r[2].empty())
+        return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, "inf", m2, m1, "inf", "inf")
+                     : texte_intervalle(r[0], r[1], "", nature, "", "", m2, m1, "");
+    return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, m3, m2, m1, "inf", r[2])
+                 : texte_intervalle(r[0], r[1], r[2], nature, "inf", m3, m2, m1, "inf");
+}
+
+// Roots of a text as resout finds them.
+struct Racines {
+    bool trouvees = false;
+    std::array<std::string, 4> valeurs;
+};
+
+Racines racines_de(const std::string &texte, const ContexteResolution &contexte)
+{
+    Racines r;
+    r.valeurs[0] = texte;
+    r.trouvees = resout(r.valeurs[0], r.valeurs[1], r.valeurs[2], r.valeurs[3], contexte);
+    return r;
+}
+
+} // namespace
+
+Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte)
+{
+    contexte.accepte_inf = false;
+    const std::string &s = enonce.saisi;
+    const Racines telles_quelles = racines_de(s, contexte);
+    const std::optional<Conclusion> conclusion =
+        telles_quelles.trouvees ? std::nullopt : conclusion_sans_racine(s);
+    Resolution r;
+    r.conclut = telles_quelles.trouvees || conclusion;
+    if (!r.conclut) return r;
+    // No root to find in the statement as written: no solution, or every
+    // real (the normal form may have lost a denominator's zero). A
+    // combination of a system true for every x leaves the pairs of a line,
+    // not every real.
+    if (conclusion) {
+        const bool une_infinite = conclusion->texte == "R" && contexte.base_systeme;
+        r.etape = transforme(conclusion->texte,
+                             une_infinite ? "Le système a une infinité de solutions." : conclusion->annonce);
+        return r;
+    }
+    // The roots of the normal form, else those of the statement as written
+    // (found, since solving concludes); roots found only in part are never recorded.
+    Racines racines = racines_de(normalise(s), contexte);
+    if (!racines.trouvees) racines = telles_quelles;
+    if (enonce.nature == EQUATION) {
+        r.etape = liste_des_racines(racines.valeurs, contexte.base_systeme);
+        return r;
+    }
+    if (!racines.valeurs[3].empty()) {
+        r.etape = refuse();
+        return r;
+    }
+    std::string texte = intervalle_solutions(s, contexte);
+    if (texte.empty() && !racines.valeurs[0].empty()) texte = intervalle_par_les_racines(enonce, racines.valeurs);
+    r.etape = transforme(texte, "Il faut demander l'intervalle des solutions.");
+    return r;
+}

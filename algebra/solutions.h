@@ -94,6 +94,20 @@ struct Conclusion {
 };
 std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce);
 
+// What the action "Solution(s)" finds for an equation, an inequation or a
+// system (x and y then come from the context): whether solving concludes on
+// the statement as it is written (roots found, no solution, or every real),
+// and, when it does, the step that states the solutions (its complement is
+// the announcement recorded beside it: "La solution est : ", "Pas de
+// solution", "Il faut demander l'intervalle des solutions."...) or the
+// refusal that says why none can be given. A constant factor gives no root,
+// whatever the context says.
+struct Resolution {
+    bool conclut = false;
+    Issue etape = Refus{};
+};
+Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte);
+
 // True when the factor vanishes only where a member of the statement has no
 // value (the zeros of its denominators): multiplying an equation by it
 // neither adds nor loses a solution.

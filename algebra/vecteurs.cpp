@@ -54,11 +54,10 @@ void decompose_vecteur(std::string &texte, std::string_view point)
     }
 }
 
-bool est_vecteur_seul(std::string_view texte)
+bool est_vecteur_seul(const EnonceLu &enonce)
 {
-    const EnonceLu lu(texte);
-    return lu.nature == EXPRESSION && lu.membres.front().parties.size() <= 1 && contient(texte, "arrow") &&
-           texte.size() > 8;
+    return enonce.nature == EXPRESSION && enonce.membres.front().parties.size() <= 1 &&
+           contient(enonce.texte, "arrow") && enonce.texte.size() > 8;
 }
 
 Issue enleve_moins_vecteurs(const EnonceLu &enonce)

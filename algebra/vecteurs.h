@@ -12,7 +12,7 @@
 void decompose_vecteur(std::string &texte, std::string_view point);
 
 // True when the text is one vector alone.
-bool est_vecteur_seul(std::string_view texte);
+bool est_vecteur_seul(const EnonceLu &enonce);
 
 // Each "-" before a vector becomes "+" with the opposite vector; refused
 // when there is none to turn.

@@ -42,9 +42,9 @@ void enregistre_enonces(Registre &r)
     });
     r.operation("ecriture_scientifique", {"TEXTE"}, sur_l_enonce(ecriture_scientifique));
     r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });
-    r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(a[0])); });
+    r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(EnonceLu(a[0]))); });
     r.operation("est_produit_de_fractions", {"TEXTE"},
-                [](const Arguments &a) { return vrai_faux(est_produit_de_fractions(a[0])); });
+                [](const Arguments &a) { return vrai_faux(est_produit_de_fractions(EnonceLu(a[0]))); });
 }
 
 } // namespace cli

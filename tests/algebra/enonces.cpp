@@ -296,7 +296,7 @@ TEST_F(Enonces, SubstitueTermineQuandLaValeurContientSaLettre)
     EXPECT_EQ(substitue(s, 2, 1, "{x+y=2\r\nx-y=0}").variable, 1);
     EXPECT_EQ(s, "{" + normalise("(2x-3)+y=2") + "\r\n" + normalise("x-y=0") + "}");
     std::string valeur;
-    EXPECT_EQ(variable_isolee("x=2x-3", valeur), 1);
+    EXPECT_EQ(variable_isolee(EnonceLu("x=2x-3"), valeur), 1);
     EXPECT_EQ(valeur, "2x-3");
 }
 
@@ -384,7 +384,7 @@ TEST_F(Enonces, EstCalculable)
         {"2=3", false},   {"5", false},        {"", false},
     };
     for (const auto &[texte, attendu] : cas)
-        EXPECT_EQ(est_calculable(texte), attendu) << texte;
+        EXPECT_EQ(est_calculable(EnonceLu(texte)), attendu) << texte;
 }
 
 TEST_F(Enonces, EstProduitDeFractions)
@@ -395,7 +395,7 @@ TEST_F(Enonces, EstProduitDeFractions)
         {"x*y", false},         {"1/2", false},         {"", false},
     };
     for (const auto &[texte, attendu] : cas)
-        EXPECT_EQ(est_produit_de_fractions(texte), attendu) << texte;
+        EXPECT_EQ(est_produit_de_fractions(EnonceLu(texte)), attendu) << texte;
 }
 
 // Whatever the text, an operation that refuses leaves it unchanged, and none breaks.
@@ -420,8 +420,8 @@ TEST_F(Enonces, TexteQuelconque)
         remplace_x(texte, texte);
         ecriture_scientifique(lu);
         contient_i(texte);
-        est_calculable(texte);
-        est_produit_de_fractions(texte);
+        est_calculable(lu);
+        est_produit_de_fractions(lu);
     }
 }
 

@@ -44,14 +44,14 @@ TEST_F(Vecteurs, DecomposeParUnPoint)
 
 TEST_F(Vecteurs, VecteurSeul)
 {
-    EXPECT_TRUE(est_vecteur_seul("AB..arrow"));
-    EXPECT_TRUE(est_vecteur_seul("-AB..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("o..arrow"));   // 8 characters
-    EXPECT_FALSE(est_vecteur_seul("AB..arrow+BC..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("2*AB..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("AB..arrow=CD..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("xxxxxxxxxx"));
-    EXPECT_FALSE(est_vecteur_seul(""));
+    EXPECT_TRUE(est_vecteur_seul(EnonceLu("AB..arrow")));
+    EXPECT_TRUE(est_vecteur_seul(EnonceLu("-AB..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("o..arrow")));   // 8 characters
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("AB..arrow+BC..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("2*AB..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("AB..arrow=CD..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("xxxxxxxxxx")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("")));
 }
 
 TEST_F(Vecteurs, EnleveLesMoins)
@@ -142,7 +142,7 @@ TEST_F(Vecteurs, TexteQuelconqueSansPanne)
     for (const std::string &texte : textes) {
         std::string t = texte;
         decompose_vecteur(t, "P");
-        est_vecteur_seul(texte);
+        est_vecteur_seul(EnonceLu(texte));
         const EnonceLu lu(texte);
         enleve_moins_vecteurs(lu);
         chasles(lu);

@@ -94,7 +94,8 @@ TEST_F(TravailTest, LesEtapesRemplissentLesBoitesPuisDefilent)
 TEST_F(TravailTest, UnEtapeDeSolutionAUneAutreCouleur)
 {
     t.MthX1Change("x=1");
-    t.zero_montre("1", "", "", "");
+    t.clic_panneau("Panel5");
+    ASSERT_EQ(t.etapes[2], "1");
     EXPECT_EQ(t.boites[MTHX3].couleur, COULEUR_SOLUTION);
     EXPECT_EQ(t.boites[MTHX3].couleur_commentaire, COULEUR_ANCIENNE);
     t.enregistrer_etape("x=1", "Ecriture non équivalente. x² = a a deux solutions.", true);
@@ -397,17 +398,6 @@ TEST_F(TravailTest, MultiplierUneInequationParUnNegatifRetourneLeSens)
     partage.action_en_cours = 4;
     t.affiche("-2");
     EXPECT_NE(t.etapes[2].find('>'), std::string::npos) << t.etapes[2];
-}
-
-TEST_F(TravailTest, ZeroMontre)
-{
-    t.MthX1Change("x*(x-1)=0");
-    t.zero_montre("0", "1", "", "");
-    EXPECT_EQ(t.etapes[2], "0*et*1");
-    EXPECT_EQ(t.commentaires[2], "Les deux solutions sont : ");
-    t.zero_montre("", "", "", "");
-    EXPECT_EQ(t.etapes[3], "");
-    EXPECT_EQ(t.commentaires[3], "Pas de solution");
 }
 
 // Sets where one sample of the member would mislead: a negated square, a
