@@ -441,6 +441,14 @@ void Travail::met_a_jour_panneaux(const std::string &texte)
         menus = sans_panneaux_retenus(std::move(menus), partage.panneaux_permis);
 }
 
+void Travail::options_changees()
+{
+    met_a_jour_panneaux(courante());
+    if (enonce_refuse)
+        for (EtatPanneau &panneau : menus.panneaux)
+            panneau.actif = false;
+}
+
 void Travail::efface_resultats(int n)
 {
     boites[MTHX1].couleur = COULEUR_BLANC;

@@ -256,6 +256,10 @@ public:
     void c_box1(int k);
     void remplit_parties(const std::string &texte);
 
+    // The teacher's options or panels changed ("Paramètres" closed): the
+    // panels of the step in hand follow them at once.
+    void options_changees();
+
     // The twelve action panels, by the handler names of the window: each runs
     // the row of the action table its panel offers.
     void Panel10Click();

@@ -488,6 +488,50 @@ TEST_F(TravailTest, LeClicSuitLesOptionsDuMoment)
     EXPECT_EQ(t.etapes[2], "(x-2)*(x-3)") << t.commentaires[2];
 }
 
+// The teacher's options hold as soon as "Paramètres" closes: the panels of
+// the step in hand offer what the options now allow, and a click records
+// the step computed under them.
+TEST_F(TravailTest, LesPanneauxSuiventLesOptionsDesQueLesParametresFerment)
+{
+    const struct {
+        const char *enonce;
+        bool Partage::*option;
+        Panneau panneau;
+        const char *libelle_avec, *libelle_sans;
+        bool actif_sans;
+    } cas[] = {
+        {"x^2-4", &Partage::option_factoriz, PANEL6, "Factoriser", "Factoriser", false},
+        {"x^2-5x+6", &Partage::option_trinomes, PANEL6, "Factoriser", "Factoriser", false},
+        {"2+3", &Partage::option_kalkul, PANEL17, "Calculer", "Remplacer x par...", false},
+        {"2x+3", &Partage::option_simplif, PANEL10, "Simplifier", "Simplifier", false},
+        {"1/x+1/(2x)", &Partage::option_fractions, PANEL11, "Même dénominateur", "Même dénominateur", false},
+    };
+    for (const auto &c : cas) {
+        remet_a_zero_complet();
+        Travail travail;
+        travail.FormActivate("");
+        travail.MthX1Change(c.enonce);
+        ASSERT_EQ(travail.menus[c.panneau].libelle, c.libelle_avec) << c.enonce;
+        ASSERT_TRUE(travail.menus[c.panneau].actif) << c.enonce;
+        partage.*c.option = false;
+        travail.options_changees();
+        EXPECT_EQ(travail.menus[c.panneau].libelle, c.libelle_sans) << c.enonce;
+        EXPECT_EQ(travail.menus[c.panneau].actif, c.actif_sans) << c.enonce;
+        partage.*c.option = true;
+        travail.options_changees();
+        EXPECT_TRUE(travail.menus[c.panneau].actif) << c.enonce;
+    }
+
+    // Without "Réduction systématique" a developed product stays as developed.
+    t.MthX1Change("(x+1)*(x+2)");
+    partage.option_reduire = false;
+    t.options_changees();
+    ASSERT_TRUE(t.menus[PANEL5].resultat && t.menus[PANEL5].resultat->issue);
+    EXPECT_EQ(t.menus[PANEL5].resultat->issue->texte, "(x^2)+(2*x)+(x)+(2)");
+    t.clic_panneau("Panel5");
+    EXPECT_EQ(t.etapes[2], "(x^2)+(2*x)+(x)+(2)");
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
