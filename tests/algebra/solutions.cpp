@@ -240,6 +240,41 @@ TEST_F(Solutions, FormeCanoniqueRefusee)
         EXPECT_FALSE(forme_canonique(EnonceLu(texte))) << texte;
 }
 
+// "Solution(s)": whether solving concludes, and the step that states the
+// solutions with its announcement; a constant factor never gives "inf".
+TEST_F(Solutions, ResolutionDonneLEtapeEtSonAnnonce)
+{
+    const struct {
+        const char *enonce;
+        bool base_systeme;
+        const char *x;
+        bool conclut;
+        const char *texte, *annonce;
+    } cas[] = {
+        {"x*(x-1)=0", false, "", true, "0*et*1", "Les deux solutions sont : "},
+        {"3(x+2)^2*(x-4)=0", false, "", true, "-2*et*4", "Les deux solutions sont : "},
+        {"-(x-1)=0", false, "", true, "1", "La solution est : "},
+        {"x^2+1=0", false, "", true, "([])", "Pas de solution"},
+        {"0=0", false, "", true, "R", "Tout réel est solution"},
+        {"0=0", true, "", true, "R", "Le système a une infinité de solutions."},
+        {"y=2", true, "3", true, "3*et*2", "La solution du système est le couple (3 ; 2)."},
+        {"(x-1)*(x+2)<0", false, "", true, "domain(x,-2,1,12)", "Il faut demander l'intervalle des solutions."},
+        {"x^2=2", false, "", false, "", ""},
+        {"x(x-1)(x-2)(x-3)(x-4)=0", false, "", false, "", ""},
+        {"2x+1", false, "", false, "", ""},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.enonce);
+        contexte.base_systeme = c.base_systeme;
+        contexte.expression_x = c.x;
+        contexte.accepte_inf = true;
+        const Resolution r = resolution(EnonceLu(c.enonce), contexte);
+        EXPECT_EQ(r.conclut, c.conclut);
+        EXPECT_EQ(r.etape ? r.etape->texte : "", c.texte);
+        EXPECT_EQ(r.etape ? r.etape->complement : "", c.annonce);
+    }
+}
+
 // ---------------------------------------------------------------- numeric answers
 
 TEST_F(Solutions, ArronditNombre)

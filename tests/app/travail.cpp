@@ -532,6 +532,20 @@ TEST_F(TravailTest, LesPanneauxSuiventLesOptionsDesQueLesParametresFerment)
     EXPECT_EQ(t.etapes[2], "(x^2)+(2*x)+(x)+(2)");
 }
 
+// A click records the step the menus computed for the statement in hand,
+// without computing it again.
+TEST_F(TravailTest, LeClicEnregistreLEtapeDesMenus)
+{
+    const std::pair<const char *, Panneau> cas[] = {{"(2x+3)(x-1)=0", PANEL5}, {"sqrt(12)+sqrt(27)", PANEL10}};
+    for (const auto &[enonce, panneau] : cas) {
+        t.MthX1Change(enonce);
+        ASSERT_TRUE(t.menus[panneau].resultat) << enonce;
+        t.menus[panneau].resultat->issue = transforme("7");
+        t.clic_panneau(nom_panneau(panneau));
+        EXPECT_EQ(t.etapes[2], "7") << enonce;
+    }
+}
+
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)
 {
     t.MthX1Change("x+1");
