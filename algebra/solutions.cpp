@@ -534,8 +534,18 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
     // the "<=" form, which writes them as sets of values.
     const auto est_valeur = [](const Morceau &m) { return m.bas == m.haut; };
     if (morceaux.empty()) return texte_intervalle("", "", "", INFERIEUR, "", "", "", "", "");
-    if (morceaux.size() > 2 || (morceaux.size() == 2 && est_valeur(morceaux[0]) && est_valeur(morceaux[1])))
-        return {};
+    // More pieces than the builder takes (or two lone values): each piece in
+    // its brackets, joined by "or".
+    if (morceaux.size() > 2 || (morceaux.size() == 2 && est_valeur(morceaux[0]) && est_valeur(morceaux[1]))) {
+        std::string texte;
+        for (const Morceau &m : morceaux)
+            texte += (texte.empty() ? "(" : "or(") +
+                     (est_valeur(m) ? "[" + m.bas + "]"
+                                    : domaine(m.bas, m.haut,
+                                              code_intervalle(test_de(m.bas, m.bas_ferme), test_de(m.haut, m.haut_ferme)))) +
+                     ")";
+        return normalise(texte);
+    }
     const Morceau &m1 = morceaux[0];
     const Morceau m2 = morceaux.size() == 2 ? morceaux[1] : Morceau{};
     const int forme = est_valeur(m1) && morceaux.size() == 1 ? INFERIEUR_OU_EGAL : nature;

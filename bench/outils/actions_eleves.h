@@ -92,36 +92,28 @@ inline Sortie sans_erreur(const std::optional<std::string> &t) { return {t.value
 inline Sortie si_change(const std::string &avant, std::string apres) { return {apres, apres.empty() || apres == avant}; }
 
 // The panel "Solution(s)" as the window runs it: offered when the menus
-// say so, the statement normalised, then solved; the roots joined by "*et*"
-// (none for "no solution").
+// say so, it records the step the menus found; the roots joined by "*et*"
+// (none for "no solution"), or the solution set of an inequation.
 inline Sortie solutions_du_panneau(const Entree &e)
 {
     partage.etape = 1;
     EtatMenus etat;
     etat.base = e.enonce.texte;
     const Menus m = met_a_jour_menus(e.enonce.texte, etat);
-    if (m[PANEL5].action != ActionPanneau::solutions || !m[PANEL5].actif)
+    const EtatPanneau &panneau = m[PANEL5];
+    if (panneau.action != ActionPanneau::solutions || !panneau.actif || !panneau.resultat ||
+        !panneau.resultat->issue)
         return {"", true};
-    if (partage.nature_expression != EQUATION)
-        return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));
-    partage.accepte_inf = false;
-    std::string r1 = e.enonce.texte, r2, r3, r4;
-    if (!resout(r1, r2, r3, r4, contexte_resolution()))
-        if (const std::optional<Conclusion> c = conclusion_sans_racine(e.enonce.texte))
-            return {c->texte == "([])" ? "" : c->texte, false};
-    r1 = normalise(e.enonce.texte);
-    resout(r1, r2, r3, r4, contexte_resolution());
-    std::string liste;
-    for (const std::string *r : {&r1, &r2, &r3, &r4})
-        if (!r->empty())
-            liste += (liste.empty() ? "" : "*et*") + *r;
-    return {liste, false};
+    const std::string &texte = panneau.resultat->issue->texte;
+    if (texte == "([])" && partage.nature_expression == EQUATION)
+        return {"", false};
+    return {texte, texte.empty()};
 }
 
 // Multiplying an inequation by a negative number reverses it, as the window decides.
 inline int code_signe(const std::string &statement, const std::string &facteur)
 {
-    const int nature = TDalgebre(statement).nature;
+    const int nature = EnonceLu(statement).nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
         return 2;
     const std::optional<double> v = valeur(facteur, 0);

@@ -364,6 +364,10 @@ TEST_F(Solutions, IntervalleSolutions)
         {"(x-1)/(x+2)>=0", "(domain(x,-inf,-2,12))or(domain(x,1,inf,15))"},
         {"1/(x-1)^2>=0", "(domain(x,-inf,1,12))or(domain(x,1,inf,12))"},
         {"(x-1)^2*(x-3)>=0", "([1])or(domain(x,3,inf,15))"},
+        // Three pieces, or two lone values: each written, joined by "or".
+        {"x*(x+5)*(x-5)^2>0", "(domain(x,-inf,-5,12))or(domain(x,0,5,12))or(domain(x,5,inf,12))"},
+        {"x^2*(x+1)*(x-6)>=0", "(domain(x,-inf,-1,14))or([0])or(domain(x,6,inf,15))"},
+        {"(x-1)^2*(x-2)^2<=0", "([1])or([2])"},
         // A root is a number like any other, however large.
         {"x+777777<0", "domain(x,-inf,-777777,12)"},
         // Without x the member keeps one value.
