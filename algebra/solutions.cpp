@@ -175,13 +175,19 @@ bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accep
                                  : racine_d_un_produit(lu, m, racine, accepte_inf, profondeur);
 }
 
-// True when the member has no value at the root although it has one close by:
-// a zero of a divisor, which is no solution of an equation.
-bool annule_un_diviseur(std::string_view membre, std::string_view racine)
+// True when the member has no value at the root, which then is no solution
+// of an equation: a zero of a divisor, a value outside the domain of a
+// square root or a logarithm. A rational root is tried exactly; another
+// counts only as a zero of a divisor (no value there, one close by), which
+// rounding cannot fake.
+bool sans_valeur_a_la_racine(std::string_view membre, std::string_view racine)
 {
-    const std::optional<double> v = valeur(racine, 0);
-    const std::optional<Arbre> arbre = lis_formule(membre);
-    if (!v || !arbre || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
+    const std::optional<Arbre> arbre = lis_formule(membre), lue = lis_formule(racine);
+    if (!arbre || !lue) return false;
+    if (const Valeur r = valeur_exacte(*lue, Rationnel(0)); r.exact)
+        return valeur_exacte(*arbre, *r.exact).lecture == Definition::indefinie;
+    const std::optional<double> v = valeur(*lue, 0);
+    if (!v || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
     for (double ecart : {0.01, 0.1, 0.37})
         if (valeur(*arbre, *v + ecart) || valeur(*arbre, *v - ecart))
             return true;
@@ -216,7 +222,7 @@ std::string sans_puissance(const EnonceLu &lu, const Partie &p)
 // The roots of a product set to zero, each factor solved as a linear equation
 // (a sum is one factor). Each value is listed once, whatever the power of its
 // factor; more values than can be held is a failure, never a dropped root.
-// For an equation the zeros of a divisor are left out: the member has no value there.
+// For an equation the values where the member has none are left out.
 bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf, std::array<std::string, 5> &racines)
 {
     std::string produit = gauche;
@@ -232,7 +238,7 @@ bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf,
         // A factor that keeps one sign has no real root: it gives none.
         if (!racine_lineaire(facteur, racine, accepte_inf) && signe_constant(facteur) == SigneConstant::inconnu)
             resultat = false;
-        if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
+        if (racine.empty() || (sans_poles && sans_valeur_a_la_racine(gauche, racine))) continue;
         if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
                         [&](const std::string &r) { return meme_racine(r, racine); }))
             continue;

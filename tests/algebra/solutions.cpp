@@ -254,6 +254,9 @@ TEST_F(Solutions, ResolutionDonneLEtapeEtSonAnnonce)
         {"x*(x-1)=0", false, "", true, "0*et*1", "Les deux solutions sont : "},
         {"3(x+2)^2*(x-4)=0", false, "", true, "-2*et*4", "Les deux solutions sont : "},
         {"-(x-1)=0", false, "", true, "1", "La solution est : "},
+        // A root where the member has no value is no solution.
+        {"sqrt(x-2)*(2x+1)=0", false, "", true, "2", "La solution est : "},
+        {"sqrt(3-x)*(x-5)=0", false, "", true, "3", "La solution est : "},
         {"x^2+1=0", false, "", true, "([])", "Pas de solution"},
         {"0=0", false, "", true, "R", "Tout réel est solution"},
         {"0=0", true, "", true, "R", "Le système a une infinité de solutions."},
