@@ -1,4 +1,5 @@
-// Solving typical statements, writing solution sets and merging vectors.
+// Solving typical statements, writing solution sets, merging vectors, and
+// the other operations of the statement a panel runs.
 //   bench_solutions --benchmark_filter=resout/          one figure per statement
 //   bench_solutions --benchmark_repetitions=20 --benchmark_report_aggregates_only=true
 //                                                      median and spread
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "algebra/enonces.h"
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "core/partage.h"
@@ -58,6 +60,36 @@ void intervalle_enonce(benchmark::State &state)
     state.SetLabel(texte);
 }
 BENCHMARK(intervalle_enonce)->Name("intervalle_solutions")->DenseRange(6, enonces.size() - 1);
+
+// What "Solution(s)" finds: whether solving concludes, and the step it records.
+void resolution_enonce(benchmark::State &state)
+{
+    const EnonceLu enonce(enonces[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state) benchmark::DoNotOptimize(resolution(enonce, {}));
+    state.SetLabel(enonce.saisi);
+}
+BENCHMARK(resolution_enonce)->Name("resolution")->DenseRange(0, enonces.size() - 1);
+
+// The other operations of a panel, on the statement read once.
+const struct {
+    const char *nom;
+    Issue (*operation)(const EnonceLu &);
+    const char *texte;
+} operations[] = {
+    {"forme_canonique", forme_canonique, "2x^2-3x+1"},
+    {"ecriture_scientifique", ecriture_scientifique, "0.000325"},
+    {"enleve_moins_vecteurs", enleve_moins_vecteurs, "AB..arrow-CD..arrow+EF..arrow"},
+    {"additionne_membre_a_membre", [](const EnonceLu &e) { return combine_systeme(e, '+'); }, "{2x+3y=7\r\nx-y=1}"},
+};
+
+void operation_du_panneau(benchmark::State &state)
+{
+    const auto &o = operations[static_cast<std::size_t>(state.range(0))];
+    const EnonceLu enonce(o.texte);
+    for (auto _ : state) benchmark::DoNotOptimize(o.operation(enonce));
+    state.SetLabel(std::string(o.nom) + " " + o.texte);
+}
+BENCHMARK(operation_du_panneau)->Name("operation")->DenseRange(0, std::size(operations) - 1);
 
 void texte_intervalle_seul(benchmark::State &state)
 {
