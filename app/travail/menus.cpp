@@ -15,7 +15,9 @@ namespace {
 // are computed under.
 struct Lecture {
     const EnonceLu &enonce;   // as given: the step a click records from
-    const EnonceLu &ecrit;    // as its parts are written (EnonceLu::texte), the same reading when no blank nor outer bracket goes
+    // As its parts are written (EnonceLu::texte): the same reading unless
+    // blanks or outer brackets went.
+    const EnonceLu &ecrit;
     OptionsCalcul options;
 
     const std::string &texte() const { return enonce.saisi; }
