@@ -355,6 +355,9 @@ std::string Travail::recompose(const EnonceLu &parent, int k, const std::string 
                 morceaux[0] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" +
                               std::to_string(seule->exposant);
         }
+        // A piece alone needs no brackets.
+        if (morceaux.size() == 1)
+            return morceaux[0];
         std::string r, avant;
         for (std::size_t i = 0; i < morceaux.size(); ++i) {
             const std::string apres = operateur_apres(m, i);

@@ -302,13 +302,27 @@ TEST_F(TravailTest, SubstituerDansUnTermeDUneExpression)
     EXPECT_EQ(t.etapes[1], "2*x+(3*x+3)");
 }
 
+// A piece under a power is selected by its base and comes back under the
+// power; a sign or a coefficient in front of a power is no base ('2x^2' is
+// not '(2x)^2'), and the statement keeps its value.
 TEST_F(TravailTest, SubstituerSousUnePuissance)
 {
-    t.MthX1Change("(x+1+1)^2");
-    t.ComboBox1Click(0);
-    t.enregistrer_etape("x+2", "Il faut calculer.", true);
-    t.Panel8Click();
-    EXPECT_EQ(t.etapes[1], "(x+2)^2");
+    const struct {
+        const char *enonce, *partie, *calcule, *attendu;
+    } cas[] = {
+        {"(x+1+1)^2", " (x+1+1)", "x+2", "(x+2)^2"},
+        {"sqrt(x+1+1)", " x+1+1", "x+2", "sqrt(x+2)"},
+        {"2x^2", " 2x^2", "2*x^2", "2*x^2"},
+        {"-(x+1)^2", " -(x+1)^2", "-(x^2+2x+1)", "-(x^2+2x+1)"},
+    };
+    for (const auto &c : cas) {
+        t.MthX1Change(c.enonce);
+        t.ComboBox1Click(0);
+        EXPECT_EQ(t.etapes[2], c.partie) << c.enonce;
+        t.enregistrer_etape(c.calcule, "Il faut calculer.", true);
+        t.Panel8Click();
+        EXPECT_EQ(t.etapes[1], c.attendu) << c.enonce;
+    }
 }
 
 TEST_F(TravailTest, UnePartieEffaceeNeResteParAttacheeASonEtape)
