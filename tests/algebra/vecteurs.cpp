@@ -84,6 +84,9 @@ TEST_F(Vecteurs, Chasles)
         {"AB..arrow + BC..arrow + CD..arrow", "AC..arrow+CD..arrow"},   // one pair per call
         {"AB..arrow-BC..arrow", "AB..arrow-BC..arrow"},                 // a subtracted vector waits
         {"BC..arrow-x+AB..arrow", "-x+AC..arrow"},
+        // Each member on its own: a vector never crosses the relation sign.
+        {"AB..arrow+u=v+BC..arrow", "AB..arrow+u=v+BC..arrow"},
+        {"AB..arrow+BC..arrow=AA..arrow", "AC..arrow=o..arrow"},
         // A vector multiplied or divided is not merged as it stands.
         {"AB..arrow*2+BC..arrow", "AB..arrow*2+BC..arrow"},
         {"2*AB..arrow+BC..arrow", "2*AB..arrow+BC..arrow"},
