@@ -18,9 +18,9 @@ bool est_vecteur_seul(const EnonceLu &enonce);
 // when there is none to turn.
 Issue enleve_moins_vecteurs(const EnonceLu &enonce);
 
-// Merges one pair AB+BC into AC, and a vector AA becomes the zero vector
-// (the text written without blanks, even when nothing merges); refused on a
-// text without vectors.
+// Merges one pair AB+BC of a member into AC, and a vector AA becomes the
+// zero vector (the statement written as its parts are, even when nothing
+// merges); refused on a text without vectors or that does not read.
 Issue chasles(const EnonceLu &enonce);
 
 // Every zero vector becomes 0; a result "0" becomes the zero vector.
