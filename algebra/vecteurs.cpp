@@ -11,9 +11,7 @@
 namespace {
 
 const std::string MARQUE = "..arrow";
-// One character in place of the marker while rewriting; a text that already
-// holds it is left alone.
-constexpr char FLECHE = '~';
+// Chasles' relation looks for a pair among the first vectors of a member only.
 constexpr std::size_t MAX_VECTEURS = 20;
 
 bool est_point(char c) { return c >= 'A' && c <= 'Z'; }
@@ -57,26 +55,57 @@ bool est_vecteur_seul(const EnonceLu &enonce)
            contient(enonce.texte, "arrow") && enonce.texte.size() > 8;
 }
 
+namespace {
+
+// A vector between two points, as the node of the tree holds it.
+bool est_vecteur(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    return n.genre == Genre::vecteur && n.longueur_mot == 2;
+}
+
+// The vector of a term that is one ('AB'), a product that begins with one
+// ('AB*3'), or a one-character multiple of one ('3*AB'); -1 for any other term.
+int vecteur_du_terme(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (est_vecteur(arbre, noeud))
+        return noeud;
+    if (n.genre != Genre::produit)
+        return -1;
+    if (est_vecteur(arbre, arbre.enfant(n, 0)))
+        return arbre.enfant(n, 0);
+    const Noeud &k = arbre[arbre.enfant(n, 0)];
+    const bool multiple = n.nombre_enfants == 2 && arbre.operateur(n, 1) == '*' && k.fin - k.debut == 1;
+    return multiple && est_vecteur(arbre, arbre.enfant(n, 1)) ? arbre.enfant(n, 1) : -1;
+}
+
+} // namespace
+
 Issue enleve_moins_vecteurs(const EnonceLu &enonce)
 {
-    const std::string &texte = enonce.saisi;
-    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return refuse();
-    std::string t = (texte.starts_with("-") ? "0" : "0+") + texte;
-    remplace_chaque(t, MARQUE, std::string(1, FLECHE));
+    if (!enonce.arbre || enonce.nature == SYSTEME || !contient(enonce.texte, "arrow")) return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    // Each "-" written before a vector, as an operator of a sum or as a
+    // sign, becomes "+" and the vector's points change places.
+    std::string t = enonce.texte;
     bool change = false;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
-        // '-AB~' or '-k*AB~' with a one-character k: the opposite vector is added.
-        std::size_t moins = std::string::npos;
-        if (i >= 3 && t[i - 3] == '-') moins = i - 3;
-        else if (i >= 5 && t[i - 5] == '-' && t[i - 3] == '*') moins = i - 5;
-        if (moins == std::string::npos) continue;
+    const auto retourne = [&](std::size_t moins, int terme) {
+        const int vecteur = vecteur_du_terme(arbre, terme);
+        if (vecteur < 0) return;
+        const auto lettres = static_cast<std::size_t>(arbre[vecteur].mot);
         t[moins] = '+';
-        std::swap(t[i - 2], t[i - 1]);
+        std::swap(t[lettres], t[lettres + 1]);
         change = true;
+    };
+    for (const Noeud &n : arbre.noeuds) {
+        if (n.genre == Genre::signe && arbre.mot(n) == "-")
+            retourne(static_cast<std::size_t>(n.debut), arbre.enfant(n, 0));
+        for (int k = 1; n.genre == Genre::somme && k < n.nombre_enfants; ++k)
+            if (arbre.operateur(n, k) == '-')
+                retourne(static_cast<std::size_t>(arbre[arbre.enfant(n, k)].debut) - 1, arbre.enfant(n, k));
     }
     if (!change) return refuse();
-    remplace_chaque(t, std::string(1, FLECHE), MARQUE);
     return transforme(normalise(t));
 }
 

@@ -14,8 +14,9 @@ void decompose_vecteur(std::string &texte, std::string_view point);
 // True when the text is one vector alone.
 bool est_vecteur_seul(const EnonceLu &enonce);
 
-// Each "-" before a vector becomes "+" with the opposite vector; refused
-// when there is none to turn.
+// Each "-" before a vector (or a product that begins with one, or a
+// one-character multiple of one) becomes "+" with the opposite vector;
+// refused when there is none to turn or the text does not read.
 Issue enleve_moins_vecteurs(const EnonceLu &enonce);
 
 // Merges one pair AB+BC of a member into AC, and a vector AA becomes the

@@ -61,6 +61,9 @@ TEST_F(Vecteurs, EnleveLesMoins)
         {"AB..arrow-CD..arrow", "AB..arrow+DC..arrow"},
         {"AB..arrow-3*CD..arrow", "AB..arrow+3*DC..arrow"},
         {"-AB..arrow-BC..arrow", "BA..arrow+CB..arrow"},
+        {"x-AB..arrow*3", "x+3*BA..arrow"},
+        {"AB..arrow=-CD..arrow", "AB..arrow=DC..arrow"},
+        {"2*(CD..arrow-AB..arrow)", "2*(CD..arrow+BA..arrow)"},
     };
     for (const auto &[entree, attendu] : cas) {
         const Issue t = enleve_moins_vecteurs(EnonceLu(entree));
