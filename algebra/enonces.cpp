@@ -109,9 +109,8 @@ bool est_variable_de_systeme(const std::string &t)
 }
 
 // The equation's variable alone on one side: its letter, the other side as value.
-int variable_et_valeur(std::string_view equation, char &lettre, std::string &valeur)
+int variable_et_valeur(const EnonceLu &e, char &lettre, std::string &valeur)
 {
-    const EnonceLu e(equation);
     if (e.nature != EQUATION)
         return 0;
     std::string gauche = e.membre(0);
@@ -286,27 +285,30 @@ void multiplie_membres(std::string &enonce, std::string_view facteur, int code_s
     enonce = gauche + texte_relation(nature) + droite;
 }
 
-void combine_systeme(std::string &systeme, std::string_view operateur)
+Issue combine_systeme(const EnonceLu &systeme, char operateur)
 {
-    if (operateur != "+" && operateur != "-")
-        return;
-    const EnonceLu e(systeme);
-    if (e.nature != SYSTEME)
-        return;
-    const EnonceLu premiere(e.membre(0));
-    const EnonceLu seconde(e.membre(1));
+    if ((operateur != '+' && operateur != '-') || systeme.nature != SYSTEME || !systeme.arbre ||
+        systeme.equations.size() != 2)
+        return refuse();
+    const Arbre &arbre = *systeme.arbre;
+    const Noeud &premiere = arbre[systeme.equations[0]];
+    const Noeud &seconde = arbre[systeme.equations[1]];
     // Only two equations give an equation; inequations cannot be combined so.
-    if (premiere.nature != EQUATION || seconde.nature != EQUATION)
-        return;
-    const std::string op(operateur);
-    const std::string gauche =
-        normalise("(" + premiere.membre(0) + ")" + op + "(" + seconde.membre(0) + ")");
-    const std::string droite =
-        normalise("(" + premiere.membre(1) + ")" + op + "(" + seconde.membre(1) + ")");
-    systeme = gauche + "=" + droite;
+    const auto equation = [&](const Noeud &ligne) {
+        return ligne.genre == Genre::relation && arbre.mot(ligne) == "=";
+    };
+    if (!equation(premiere) || !equation(seconde))
+        return refuse();
+    const auto membre = [&](const Noeud &ligne, int k) {
+        const Noeud &n = arbre[arbre.enfant(ligne, k)];
+        return "(" + arbre.texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut)) +
+               ")";
+    };
+    const auto combine = [&](int k) { return normalise(membre(premiere, k) + operateur + membre(seconde, k)); };
+    return transforme(combine(0) + "=" + combine(1));
 }
 
-int variable_isolee(std::string_view equation, std::string &valeur)
+int variable_isolee(const EnonceLu &equation, std::string &valeur)
 {
     char lettre = 0;
     return variable_et_valeur(equation, lettre, valeur);
@@ -321,7 +323,7 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
         return {};
     char lettre = 0;
     Substitution s;
-    s.variable = variable_et_valeur(equation, lettre, s.valeur);
+    s.variable = variable_et_valeur(EnonceLu(equation), lettre, s.valeur);
     if (s.variable == 0)
         return {};
     std::string premiere = systeme.membre(0);
@@ -343,34 +345,33 @@ std::optional<std::string> remplace_x(std::string_view texte, std::string_view v
     return normalise(remplace);
 }
 
-bool ecriture_scientifique(std::string &texte)
+Issue ecriture_scientifique(const EnonceLu &enonce)
 {
-    if (texte.empty() || contient_i(texte) != 0)
-        return false;
-    texte = normalise(texte);
+    if (enonce.saisi.empty() || contient_i(enonce.saisi) != 0)
+        return refuse();
+    const std::string texte = normalise(enonce.saisi);
     if (!valeur_constante(texte))
-        return false;
+        return refuse();
     // Only an exact value with a finite decimal writing: an approximation
     // written after "=" would be a false equality.
     const std::optional<Arbre> arbre = lis_formule(texte);
     if (!arbre)
-        return false;
+        return refuse();
     const Valeur v = valeur_exacte(*arbre, Rationnel(0));
     if (!v.exact || v.exact->est_nul())
-        return false;
+        return refuse();
     const std::string_view sans_signe = std::string_view(texte).substr(texte.starts_with('-') ? 1 : 0);
     const std::optional<std::string> decimal = v.exact->valeur_absolue().en_decimal();
     if (!decimal)
-        return false;
+        return refuse();
     const std::optional<Mantisse> m = mantisse_de(est_nombre_ecrit(sans_signe) ? sans_signe : *decimal);
     if (!m || m->exposant == 0)
-        return false;
+        return refuse();
     std::string ecrit = v.exact->signe() < 0 ? "-" : "";
     ecrit += m->chiffres.substr(0, 1);
     if (m->chiffres.size() > 1)
         ecrit += "." + m->chiffres.substr(1);
-    texte = ecrit + "*10^(" + std::to_string(m->exposant) + ")";
-    return true;
+    return transforme(ecrit + "*10^(" + std::to_string(m->exposant) + ")");
 }
 
 int contient_i(std::string_view texte)
@@ -389,19 +390,17 @@ int contient_i(std::string_view texte)
     return 0;
 }
 
-bool est_calculable(std::string_view texte)
+bool est_calculable(const EnonceLu &e)
 {
-    if (texte.find_first_of("xy") != std::string_view::npos)
+    if (e.texte.find_first_of("xy") != std::string::npos)
         return false;
-    const EnonceLu e(texte);
     if (e.nature != EXPRESSION || e.membres[0].parties.size() != 2)
         return false;
     return !est_somme_en(e, noeud_de_la_partie(e, 0)) && !est_somme_en(e, noeud_de_la_partie(e, 1));
 }
 
-bool est_produit_de_fractions(std::string_view texte)
+bool est_produit_de_fractions(const EnonceLu &e)
 {
-    const EnonceLu e(texte);
     const Membre &m = e.membres[0];
     if (m.termes || m.parties.size() != 2 || m.parties[0].operateur != '*')
         return false;

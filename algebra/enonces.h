@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/issue.h"
 #include "algebra/options_calcul.h"
+#include "formula/enonce.h"
 
 // Sign code of a multiplier known to be negative: the relation of an
 // inequation is reversed. Any other code leaves it.
@@ -31,12 +33,13 @@ bool multiplicateur_admis(std::string_view enonce, std::string_view facteur);
 // True when the text holds the unknown x or y (not a letter of a function name).
 bool depend_de_l_inconnue(std::string_view texte);
 
-// A system becomes the one equation (left 1 op left 2) = (right 1 op right 2).
-void combine_systeme(std::string &systeme, std::string_view operateur);
+// A system of two equations becomes the one equation (left 1 op left 2) =
+// (right 1 op right 2), op being '+' or '-'; refused for anything else.
+Issue combine_systeme(const EnonceLu &systeme, char operateur);
 
 // Which variable an equation gives alone on one side: 1 for x (or a), 2 for
 // y (or b), 0 otherwise; valeur receives the other side. Changes nothing else.
-int variable_isolee(std::string_view equation, std::string &valeur);
+int variable_isolee(const EnonceLu &equation, std::string &valeur);
 
 // The variable a substitution put in place (1 for x, 2 for y, 0 when nothing
 // was done) and the value it found for it, which solving the system later
@@ -57,15 +60,15 @@ std::optional<std::string> remplace_x(std::string_view texte, std::string_view v
 
 // Writes a constant as mantissa*10^(exponent), the mantissa holding the
 // significant digits only ('5000' gives 5*10^(3), '0.0250' gives
-// 2.50*10^(-2)); false when the text is not a non-zero constant with a
-// finite decimal writing, or needs no power of ten.
-bool ecriture_scientifique(std::string &texte);
+// 2.50*10^(-2)); refused when the statement is not a non-zero constant with
+// a finite decimal writing, or needs no power of ten.
+Issue ecriture_scientifique(const EnonceLu &enonce);
 
 // 1-based position of the first "i" once every "sin" is removed; 0 if none.
 int contient_i(std::string_view texte);
 
 // A sum or a product of two plain numbers: "Calculer" applies.
-bool est_calculable(std::string_view texte);
+bool est_calculable(const EnonceLu &enonce);
 
 // A product of a single quotient by a factor with no sum in it.
-bool est_produit_de_fractions(std::string_view texte);
+bool est_produit_de_fractions(const EnonceLu &enonce);

@@ -11,6 +11,7 @@
 #include "algebra/signe_constant.h"
 #include "algebra/trinome.h"
 #include "algebra/algebre.h"
+#include "formula/enonce.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
 #include "formula/valeur.h"
@@ -21,8 +22,6 @@ namespace {
 // A linear factor may be wrapped in signs, brackets, abs( or sqrt( a few
 // times; deeper nesting is refused rather than followed.
 constexpr int PROFONDEUR_MAX = 8;
-
-TDmembre lit_membre(std::string_view texte) { return TDalgebre(texte).membre_gauche; }
 
 bool est_chiffre(char c) { return c >= '0' && c <= '9'; }
 
@@ -61,94 +60,6 @@ std::string coefficient_lineaire(std::string_view terme)
     return coefficient;
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
-
-// Two root texts for the same value: equal texts, or texts whose values agree.
-bool meme_racine(const std::string &a, const std::string &b)
-{
-    if (a == b) return true;
-    if (a == "inf" || b == "inf") return false;
-    const std::optional<double> va = valeur(a, 0), vb = valeur(b, 0);
-    return va && vb && meme_valeur(*va, *vb);
-}
-
-// A sum of two to four terms: one term c*x, the others free of x.
-bool racine_d_une_somme(const TDmembre &m, std::string &racine)
-{
-    int terme_lineaire = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        if (m.degres[i] == 1 && terme_lineaire == 0) terme_lineaire = i;
-        else if (m.degres[i] != 0) return false;
-    }
-    if (terme_lineaire == 0) return false;
-    const std::string coefficient =
-        coefficient_lineaire(m.operateurs_membre[terme_lineaire - 1] + m.morceaux[terme_lineaire]);
-    if (coefficient.empty()) return false;
-    std::string reste;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i)
-        if (i != terme_lineaire) reste += m.operateurs_membre[i - 1] + m.morceaux[i];
-    if (reste.empty()) reste = "0";
-    racine = normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
-    return true;
-}
-
-// One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
-bool racine_d_un_morceau(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
-{
-    const std::string &morceau = m.morceaux[1];
-    if (m.exposants[1] == CODE_ABS || m.exposants[1] == CODE_SQRT)
-        return racine_de_facteur(m.bases[1], racine, accepte_inf, profondeur + 1);
-    if (m.exposants[1] != 1) return false;
-    if (morceau.starts_with("-") || morceau.starts_with("+") || morceau.starts_with("("))
-        return racine_de_facteur(morceau.starts_with("(") ? morceau : morceau.substr(1), racine, accepte_inf,
-                                 profondeur + 1);
-    if (coefficient_lineaire(morceau).empty()) return false;
-    racine = "0";
-    return true;
-}
-
-// A product whose only factor holding x is multiplied, not divided by.
-bool racine_d_un_produit(const TDmembre &m, std::string &racine, bool accepte_inf, int profondeur)
-{
-    int facteur_en_x = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        if (m.degres[i] == 0) continue;
-        if (facteur_en_x != 0 || m.operateurs_membre[i - 1] == "/") return false;
-        facteur_en_x = i;
-    }
-    return facteur_en_x != 0 && racine_de_facteur(m.morceaux[facteur_en_x], racine, accepte_inf, profondeur + 1);
-}
-
-bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
-{
-    racine.clear();
-    if (profondeur > PROFONDEUR_MAX) return false;
-    const TDmembre m = lit_membre(facteur);
-    if (m.morceaux[1].empty()) return false;
-    if (m.nb_additifs == 0) {
-        if (degre(m.texte) == 0) {
-            if (accepte_inf) racine = "inf";
-            return true;
-        }
-        return m.nb_multiplicatifs == 0 ? racine_d_un_morceau(m, racine, accepte_inf, profondeur)
-                                        : racine_d_un_produit(m, racine, accepte_inf, profondeur);
-    }
-    return m.nb_additifs <= 3 && racine_d_une_somme(m, racine);
-}
-
-// True when the member has no value at the root although it has one close by:
-// a zero of a divisor, which is no solution of an equation.
-bool annule_un_diviseur(std::string_view membre, std::string_view racine)
-{
-    const std::optional<double> v = valeur(racine, 0);
-    const std::optional<Arbre> arbre = lis_formule(membre);
-    if (!v || !arbre || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
-    for (double ecart : {0.01, 0.1, 0.37})
-        if (valeur(*arbre, *v + ecart) || valeur(*arbre, *v - ecart))
-            return true;
-    return false;
-}
-
 // The unknown as a letter of its own, not one of a word of the language ("exp").
 bool contient_inconnue(std::string_view texte, char inconnue)
 {
@@ -161,28 +72,173 @@ bool contient_inconnue(std::string_view texte, char inconnue)
     return false;
 }
 
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
+
+// Two root texts for the same value: equal texts, or texts whose values agree.
+bool meme_racine(const std::string &a, const std::string &b)
+{
+    if (a == b) return true;
+    if (a == "inf" || b == "inf") return false;
+    const std::optional<double> va = valeur(a, 0), vb = valeur(b, 0);
+    return va && vb && meme_valeur(*va, *vb);
+}
+
+// The text of a part, and of a node.
+std::string ecrit(const EnonceLu &lu, const Partie &p) { return std::string(lu.ecrit(p.etendue)); }
+std::string ecrit(const Arbre &arbre, const Noeud &n)
+{
+    return arbre.texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut));
+}
+
+// The text of a part without the brackets written around it.
+std::string sans_parentheses(const EnonceLu &lu, const Partie &p)
+{
+    if (p.noeud < 0) return ecrit(lu, p);
+    const Arbre &arbre = *lu.arbre;
+    const Noeud &n = arbre[p.noeud];
+    return n.genre == Genre::groupe ? ecrit(arbre, arbre[arbre.enfant(n, 0)]) : ecrit(lu, p);
+}
+
+// A sum of two to four terms: one term c*x, the others free of x.
+bool racine_d_une_somme(const EnonceLu &lu, const Membre &m, std::string &racine)
+{
+    const std::vector<Partie> &termes = m.parties;
+    // Each term with the sign written before it.
+    const auto terme = [&](std::size_t k) {
+        return (k > 0 ? std::string(1, termes[k - 1].operateur) : std::string()) + ecrit(lu, termes[k]);
+    };
+    std::optional<std::size_t> lineaire;
+    for (std::size_t k = 0; k < termes.size(); ++k) {
+        if (!contient_inconnue(lu.ecrit(termes[k].etendue), 'x')) continue;
+        if (lineaire) return false;
+        lineaire = k;
+    }
+    if (!lineaire) return false;
+    const std::string coefficient = coefficient_lineaire(terme(*lineaire));
+    if (coefficient.empty()) return false;
+    std::string reste;
+    for (std::size_t k = 0; k < termes.size(); ++k)
+        if (k != *lineaire) reste += terme(k);
+    if (reste.empty()) reste = "0";
+    racine = normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
+    return true;
+}
+
+// One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
+bool racine_d_un_morceau(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
+{
+    const Arbre &arbre = *lu.arbre;
+    const Noeud &n = arbre[m.noeud];
+    const auto racine_de = [&](const Noeud &interieur) {
+        return racine_de_facteur(ecrit(arbre, interieur), racine, accepte_inf, profondeur + 1);
+    };
+    switch (n.genre) {
+    case Genre::fonction:
+        return (arbre.mot(n) == "abs" || arbre.mot(n) == "sqrt") && racine_de(arbre[arbre.enfant(n, 0)]);
+    case Genre::signe: case Genre::groupe:
+        return racine_de(arbre[arbre.enfant(n, 0)]);
+    case Genre::puissance:
+        return false;
+    default:
+        if (coefficient_lineaire(ecrit(arbre, n)).empty()) return false;
+        racine = "0";
+        return true;
+    }
+}
+
+// A product whose only factor holding x is multiplied, not divided by.
+bool racine_d_un_produit(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
+{
+    std::optional<std::size_t> facteur_en_x;
+    for (std::size_t k = 0; k < m.parties.size(); ++k) {
+        if (!contient_inconnue(lu.ecrit(m.parties[k].etendue), 'x')) continue;
+        if (facteur_en_x || (k > 0 && m.parties[k - 1].operateur == '/')) return false;
+        facteur_en_x = k;
+    }
+    return facteur_en_x &&
+           racine_de_facteur(sans_parentheses(lu, m.parties[*facteur_en_x]), racine, accepte_inf, profondeur + 1);
+}
+
+bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
+{
+    racine.clear();
+    if (profondeur > PROFONDEUR_MAX) return false;
+    const EnonceLu lu(facteur);
+    const Membre &m = lu.membres.front();
+    if (!lu.arbre || lu.nature == SYSTEME || m.noeud < 0 || m.parties.empty()) return false;
+    if (m.termes) return m.parties.size() <= 4 && racine_d_une_somme(lu, m, racine);
+    if (!contient_inconnue(lu.membre(0), 'x')) {
+        if (accepte_inf) racine = "inf";
+        return true;
+    }
+    return m.parties.size() == 1 ? racine_d_un_morceau(lu, m, racine, accepte_inf, profondeur)
+                                 : racine_d_un_produit(lu, m, racine, accepte_inf, profondeur);
+}
+
+// True when the member has no value at the root, which then is no solution
+// of an equation: a zero of a divisor, a value outside the domain of a
+// square root or a logarithm. A rational root is tried exactly; another
+// counts only as a zero of a divisor (no value there, one close by), which
+// rounding cannot fake.
+bool sans_valeur_a_la_racine(std::string_view membre, std::string_view racine)
+{
+    const std::optional<Arbre> arbre = lis_formule(membre), lue = lis_formule(racine);
+    if (!arbre || !lue) return false;
+    if (const Valeur r = valeur_exacte(*lue, Rationnel(0)); r.exact)
+        return valeur_exacte(*arbre, *r.exact).lecture == Definition::indefinie;
+    const std::optional<double> v = valeur(*lue, 0);
+    if (!v || valeur_ordinaire(*arbre, *v).lecture != Definition::indefinie) return false;
+    for (double ecart : {0.01, 0.1, 0.37})
+        if (valeur(*arbre, *v + ecart) || valeur(*arbre, *v - ecart))
+            return true;
+    return false;
+}
+
+// The whole number a literal writes, saturated at 1000; -1 for any other literal.
+int entier_ecrit(std::string_view chiffres)
+{
+    if (chiffres.empty() || chiffres.find_first_not_of("0123456789") != std::string_view::npos) return -1;
+    int v = 0;
+    for (char c : chiffres) v = std::min(v * 10 + (c - '0'), 1000);
+    return v;
+}
+
+// A factor raised to a whole power from 2 on: its base, which has the same
+// roots; any other factor without the brackets written around it.
+std::string sans_puissance(const EnonceLu &lu, const Partie &p)
+{
+    if (p.noeud >= 0) {
+        const Arbre &arbre = *lu.arbre;
+        const Noeud &n = arbre[p.noeud];
+        if (n.genre == Genre::puissance) {
+            const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+            if (exposant.genre == Genre::nombre && entier_ecrit(arbre.mot(exposant)) >= 2)
+                return ecrit(arbre, arbre[arbre.enfant(n, 0)]);
+        }
+    }
+    return sans_parentheses(lu, p);
+}
+
 // The roots of a product set to zero, each factor solved as a linear equation
 // (a sum is one factor). Each value is listed once, whatever the power of its
 // factor; more values than can be held is a failure, never a dropped root.
-// For an equation the zeros of a divisor are left out: the member has no value there.
+// For an equation the values where the member has none are left out.
 bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf, std::array<std::string, 5> &racines)
 {
     std::string produit = gauche;
     mise_en_facteurs(produit);
-    const TDmembre m = lit_membre(produit);
+    const EnonceLu lu(produit);
     const bool sans_poles = nature == EQUATION;
     const bool inequation = nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL;
     bool resultat = true;
     int nombre = 0;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        const int exposant = m.exposants[i];
-        const bool puissance = exposant >= 2 && exposant < CODE_SIN;
+    for (const Partie &partie : lu.membres.front().parties) {
         std::string racine;
-        const std::string &facteur = puissance ? m.bases[i] : m.morceaux[i];
+        const std::string facteur = sans_puissance(lu, partie);
         // A factor that keeps one sign has no real root: it gives none.
         if (!racine_lineaire(facteur, racine, accepte_inf) && signe_constant(facteur) == SigneConstant::inconnu)
             resultat = false;
-        if (racine.empty() || (sans_poles && annule_un_diviseur(gauche, racine))) continue;
+        if (racine.empty() || (sans_poles && sans_valeur_a_la_racine(gauche, racine))) continue;
         if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
                         [&](const std::string &r) { return meme_racine(r, racine); }))
             continue;
@@ -222,16 +278,17 @@ std::string test_de(const std::string &borne, bool ferme) { return ferme ? borne
 
 void mise_en_facteurs(std::string &membre)
 {
-    const TDmembre m = lit_membre(membre);
-    if (m.nb_additifs == 0 && !m.morceaux[1].empty()) {
+    const EnonceLu lu(membre);
+    const Membre &m = lu.membres.front();
+    bool somme = m.termes;
+    if (!m.termes && !m.parties.empty()) {
         std::string produit;
-        for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-            const std::string &operateur = m.operateurs_membre[i];
-            produit += "(" + m.morceaux[i] + ")" + (operateur == "/" ? "*" : operateur);
-        }
+        for (const Partie &p : m.parties)
+            produit += (produit.empty() ? "(" : "*(") + sans_parentheses(lu, p) + ")";
         membre = normalise(produit);
+        somme = EnonceLu(membre).membres.front().termes;
     }
-    if (lit_membre(membre).nb_additifs > 0) membre = "1*(" + membre + ")";
+    if (somme) membre = "1*(" + membre + ")";
     else if (membre.starts_with("-(")) membre.insert(1, "1*");
 }
 
@@ -293,13 +350,12 @@ void coefficient_de_tete(std::string &terme)
     terme = etoile == std::string::npos || etoile == 0 ? "1" : terme.substr(0, etoile);
 }
 
-bool forme_canonique(std::string &expression)
+Issue forme_canonique(const EnonceLu &enonce)
 {
-    std::optional<std::string> resultat = forme_canonique_trinome(expression);
+    std::optional<std::string> resultat = forme_canonique_trinome(enonce.saisi);
     if (!resultat)
-        return false;
-    expression = std::move(*resultat);
-    return true;
+        return refuse();
+    return transforme(std::move(*resultat));
 }
 
 void arrondit_nombre(std::string &texte)
@@ -484,8 +540,18 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
     // the "<=" form, which writes them as sets of values.
     const auto est_valeur = [](const Morceau &m) { return m.bas == m.haut; };
     if (morceaux.empty()) return texte_intervalle("", "", "", INFERIEUR, "", "", "", "", "");
-    if (morceaux.size() > 2 || (morceaux.size() == 2 && est_valeur(morceaux[0]) && est_valeur(morceaux[1])))
-        return {};
+    // More pieces than the builder takes (or two lone values): each piece in
+    // its brackets, joined by "or".
+    if (morceaux.size() > 2 || (morceaux.size() == 2 && est_valeur(morceaux[0]) && est_valeur(morceaux[1]))) {
+        std::string texte;
+        for (const Morceau &m : morceaux)
+            texte += (texte.empty() ? "(" : "or(") +
+                     (est_valeur(m) ? "[" + m.bas + "]"
+                                    : domaine(m.bas, m.haut,
+                                              code_intervalle(test_de(m.bas, m.bas_ferme), test_de(m.haut, m.haut_ferme)))) +
+                     ")";
+        return normalise(texte);
+    }
     const Morceau &m1 = morceaux[0];
     const Morceau m2 = morceaux.size() == 2 ? morceaux[1] : Morceau{};
     const int forme = est_valeur(m1) && morceaux.size() == 1 ? INFERIEUR_OU_EGAL : nature;
@@ -644,4 +710,116 @@ bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view en
         return r.empty() || std::any_of(interdites->begin(), interdites->end(),
                                         [&](const std::string &v) { return meme_racine(v, r); });
     });
+}
+
+namespace {
+
+// The roots found, each once, as the step lists them; a system's are the pair (x ; y).
+Issue liste_des_racines(const std::array<std::string, 4> &racines, bool systeme)
+{
+    static constexpr const char *annonces[] = {
+        "Pas de solution", "La solution est : ", "Les deux solutions sont : ",
+        "Les trois solutions sont : ", "Les quatre solutions sont : "};
+    std::string texte;
+    std::size_t n = 0;
+    for (const std::string &r : racines) {
+        if (r.empty()) continue;
+        texte += (n > 0 ? "*et*" : "") + r;
+        ++n;
+    }
+    if (systeme)
+        return transforme(texte, "La solution du système est le couple (" + forme_lisible(racines[0]) + " ; " +
+                                     forme_lisible(racines[1]) + ").");
+    return transforme(texte, annonces[n]);
+}
+
+// The solution set of an inequation from its roots, where the sign of the
+// member sampled between them cannot be read otherwise (a system, roots that
+// do not evaluate): one sample decides each stretch.
+std::string intervalle_par_les_racines(const EnonceLu &enonce, std::array<std::string, 4> r)
+{
+    std::string m1 = r[0], m2 = r[1], m3 = r[2];
+    complete_racines(enonce.saisi, m1, m2, m3);
+    const std::string gauche = enonce.membre(0);
+    // A root or a member without a value counts as 0.
+    const auto racine = [](const std::string &t) { return valeur(t, 0).value_or(0); };
+    const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
+    double w;
+    if (r[1].empty()) {
+        w = enonce.membre(1) == "0" ? membre(racine(r[0]) + 1) : 1;
+    } else if (r[2].empty()) {
+        if (racine(r[0]) > racine(r[1])) {
+            echange(r[0], r[1]);
+            echange(m1, m2);
+        }
+        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
+    } else {
+        ordonne_trois(r[0], r[1], r[2], m1, m2, m3);
+        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
+        if (w == 0) w = membre(racine(r[2]) + 10);
+    }
+    const int nature = enonce.nature;
+    if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL) w = -w;
+    if (r[1].empty())
+        return w > 0 ? texte_intervalle("-inf", r[0], "", nature, "", "", m1, "inf", "")
+                     : texte_intervalle(r[0], "inf", "", nature, "", "", "inf", m1, "");
+    if (r[2].empty())
+        return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, "inf", m2, m1, "inf", "inf")
+                     : texte_intervalle(r[0], r[1], "", nature, "", "", m2, m1, "");
+    return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, m3, m2, m1, "inf", r[2])
+                 : texte_intervalle(r[0], r[1], r[2], nature, "inf", m3, m2, m1, "inf");
+}
+
+// Roots of a text as resout finds them.
+struct Racines {
+    bool trouvees = false;
+    std::array<std::string, 4> valeurs;
+};
+
+Racines racines_de(const std::string &texte, const ContexteResolution &contexte)
+{
+    Racines r;
+    r.valeurs[0] = texte;
+    r.trouvees = resout(r.valeurs[0], r.valeurs[1], r.valeurs[2], r.valeurs[3], contexte);
+    return r;
+}
+
+} // namespace
+
+Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte)
+{
+    contexte.accepte_inf = false;
+    const std::string &s = enonce.saisi;
+    const Racines telles_quelles = racines_de(s, contexte);
+    const std::optional<Conclusion> conclusion =
+        telles_quelles.trouvees ? std::nullopt : conclusion_sans_racine(s);
+    Resolution r;
+    r.conclut = telles_quelles.trouvees || conclusion;
+    if (!r.conclut) return r;
+    // No root to find in the statement as written: no solution, or every
+    // real (the normal form may have lost a denominator's zero). A
+    // combination of a system true for every x leaves the pairs of a line,
+    // not every real.
+    if (conclusion) {
+        const bool une_infinite = conclusion->texte == "R" && contexte.base_systeme;
+        r.etape = transforme(conclusion->texte,
+                             une_infinite ? "Le système a une infinité de solutions." : conclusion->annonce);
+        return r;
+    }
+    // The roots of the normal form, else those of the statement as written
+    // (found, since solving concludes); roots found only in part are never recorded.
+    Racines racines = racines_de(normalise(s), contexte);
+    if (!racines.trouvees) racines = telles_quelles;
+    if (enonce.nature == EQUATION) {
+        r.etape = liste_des_racines(racines.valeurs, contexte.base_systeme);
+        return r;
+    }
+    if (!racines.valeurs[3].empty()) {
+        r.etape = refuse();
+        return r;
+    }
+    std::string texte = intervalle_solutions(s, contexte);
+    if (texte.empty() && !racines.valeurs[0].empty()) texte = intervalle_par_les_racines(enonce, racines.valeurs);
+    r.etape = transforme(texte, "Il faut demander l'intervalle des solutions.");
+    return r;
 }

@@ -12,6 +12,9 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/issue.h"
+#include "formula/enonce.h"
+
 // Rewrites a product or quotient as a product of bracketed factors ("/" read
 // as "*": a quotient has the sign and the zeros of that product); a sum
 // becomes "1*(sum)".
@@ -44,10 +47,9 @@ void complete_racines(std::string_view enonce, std::string &racine1, std::string
 // The text before the last "*" of a term, or "1" ('3*x^2' gives '3').
 void coefficient_de_tete(std::string &terme);
 
-// True and the canonical form a(x - alpha)^2 + beta of a trinomial in x with
-// an x term, its number term possibly missing; false and the text unchanged
-// otherwise.
-bool forme_canonique(std::string &expression);
+// The canonical form a(x - alpha)^2 + beta of a trinomial in x with an x
+// term, its number term possibly missing; refused otherwise.
+Issue forme_canonique(const EnonceLu &enonce);
 
 // A decimal number written with six decimals, rounded; any other text unchanged.
 void arrondit_nombre(std::string &texte);
@@ -91,6 +93,20 @@ struct Conclusion {
     std::string texte, annonce;
 };
 std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce);
+
+// What the action "Solution(s)" finds for an equation, an inequation or a
+// system (x and y then come from the context): whether solving concludes on
+// the statement as it is written (roots found, no solution, or every real),
+// and, when it does, the step that states the solutions (its complement is
+// the announcement recorded beside it: "La solution est : ", "Pas de
+// solution", "Il faut demander l'intervalle des solutions."...) or the
+// refusal that says why none can be given. A constant factor gives no root,
+// whatever the context says.
+struct Resolution {
+    bool conclut = false;
+    Issue etape = Refus{};
+};
+Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte);
 
 // True when the factor vanishes only where a member of the statement has no
 // value (the zeros of its denominators): multiplying an equation by it

@@ -1,6 +1,8 @@
 #include "algebra/vecteurs.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "algebra/algebre.h"
@@ -9,9 +11,7 @@
 namespace {
 
 const std::string MARQUE = "..arrow";
-// One character in place of the marker while rewriting; a text that already
-// holds it is left alone.
-constexpr char FLECHE = '~';
+// Chasles' relation looks for a pair among the first vectors of a member only.
 constexpr std::size_t MAX_VECTEURS = 20;
 
 bool est_point(char c) { return c >= 'A' && c <= 'Z'; }
@@ -24,10 +24,6 @@ bool vecteur_avant(std::string_view texte, std::size_t i)
 {
     return i >= 2 && est_point(texte[i - 2]) && est_point(texte[i - 1]) && (i == 2 || !est_point(texte[i - 3]));
 }
-
-struct Vecteur {
-    std::size_t fleche;   // position of its arrow
-};
 
 } // namespace
 
@@ -53,72 +49,141 @@ void decompose_vecteur(std::string &texte, std::string_view point)
     }
 }
 
-bool est_vecteur_seul(std::string_view texte)
+bool est_vecteur_seul(const EnonceLu &enonce)
 {
-    const EnonceLu lu(texte);
-    return lu.nature == EXPRESSION && lu.membres.front().parties.size() <= 1 && contient(texte, "arrow") &&
-           texte.size() > 8;
+    return enonce.nature == EXPRESSION && enonce.membres.front().parties.size() <= 1 &&
+           contient(enonce.texte, "arrow") && enonce.texte.size() > 8;
 }
 
-bool enleve_moins_vecteurs(std::string &texte)
+namespace {
+
+// A vector between two points, as the node of the tree holds it.
+bool est_vecteur(const Arbre &arbre, int noeud)
 {
-    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return false;
-    std::string t = (texte.starts_with("-") ? "0" : "0+") + texte;
-    remplace_chaque(t, MARQUE, std::string(1, FLECHE));
+    const Noeud &n = arbre[noeud];
+    return n.genre == Genre::vecteur && n.longueur_mot == 2;
+}
+
+// The vector of a term that is one ('AB'), a product that begins with one
+// ('AB*3'), or a one-character multiple of one ('3*AB'); -1 for any other term.
+int vecteur_du_terme(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (est_vecteur(arbre, noeud))
+        return noeud;
+    if (n.genre != Genre::produit)
+        return -1;
+    if (est_vecteur(arbre, arbre.enfant(n, 0)))
+        return arbre.enfant(n, 0);
+    const Noeud &k = arbre[arbre.enfant(n, 0)];
+    const bool multiple = n.nombre_enfants == 2 && arbre.operateur(n, 1) == '*' && k.fin - k.debut == 1;
+    return multiple && est_vecteur(arbre, arbre.enfant(n, 1)) ? arbre.enfant(n, 1) : -1;
+}
+
+} // namespace
+
+Issue enleve_moins_vecteurs(const EnonceLu &enonce)
+{
+    if (!enonce.arbre || enonce.nature == SYSTEME || !contient(enonce.texte, "arrow")) return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    // Each "-" written before a vector, as an operator of a sum or as a
+    // sign, becomes "+" and the vector's points change places.
+    std::string t = enonce.texte;
     bool change = false;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
-        // '-AB~' or '-k*AB~' with a one-character k: the opposite vector is added.
-        std::size_t moins = std::string::npos;
-        if (i >= 3 && t[i - 3] == '-') moins = i - 3;
-        else if (i >= 5 && t[i - 5] == '-' && t[i - 3] == '*') moins = i - 5;
-        if (moins == std::string::npos) continue;
+    const auto retourne = [&](std::size_t moins, int terme) {
+        const int vecteur = vecteur_du_terme(arbre, terme);
+        if (vecteur < 0) return;
+        const auto lettres = static_cast<std::size_t>(arbre[vecteur].mot);
         t[moins] = '+';
-        std::swap(t[i - 2], t[i - 1]);
+        std::swap(t[lettres], t[lettres + 1]);
         change = true;
+    };
+    for (const Noeud &n : arbre.noeuds) {
+        if (n.genre == Genre::signe && arbre.mot(n) == "-")
+            retourne(static_cast<std::size_t>(n.debut), arbre.enfant(n, 0));
+        for (int k = 1; n.genre == Genre::somme && k < n.nombre_enfants; ++k)
+            if (arbre.operateur(n, k) == '-')
+                retourne(static_cast<std::size_t>(arbre[arbre.enfant(n, k)].debut) - 1, arbre.enfant(n, k));
     }
-    if (!change) return false;
-    remplace_chaque(t, std::string(1, FLECHE), MARQUE);
-    texte = normalise(t);
-    return true;
+    if (!change) return refuse();
+    return transforme(normalise(t));
 }
 
-void chasles(std::string &texte)
+namespace {
+
+// A change of the statement's text: the span [debut, fin) becomes texte.
+struct Remplacement {
+    std::size_t debut, fin;
+    std::string texte;
+};
+
+// The vectors of a member added as they are: terms with no sign or a "+"
+// before them, neither multiplied, divided nor raised to a power, each
+// between two points. Their part's rank, and their node.
+std::vector<std::pair<std::size_t, int>> vecteurs_ajoutes(const EnonceLu &enonce, const Membre &m)
 {
-    if (!contient(texte, "arrow") || contient(texte, std::string(1, FLECHE))) return;
-    std::string t = sans_blancs(std::string_view(texte));
-    remplace_chaque(t, MARQUE, std::string(1, FLECHE));
-
-    // The vectors added as they are: at the start or after a "+", and not
-    // multiplied, divided or raised to a power.
-    std::vector<Vecteur> vecteurs;
-    for (std::size_t i = 0; i < t.size() && vecteurs.size() < MAX_VECTEURS; ++i) {
-        if (t[i] != FLECHE || !vecteur_avant(t, i)) continue;
-        const bool devant = i == 2 || t[i - 3] == '+';
-        const bool derriere = i + 1 == t.size() || t[i + 1] == '+' || t[i + 1] == '-';
-        if (devant && derriere) vecteurs.push_back({i});
+    const Arbre &arbre = *enonce.arbre;
+    std::vector<std::pair<std::size_t, int>> vecteurs;
+    for (std::size_t k = 0; k < m.parties.size() && vecteurs.size() < MAX_VECTEURS; ++k) {
+        const int noeud = m.parties[k].noeud;
+        const bool ajoute = k == 0 ? m.termes || m.parties.size() == 1 : m.parties[k - 1].operateur == '+';
+        if (ajoute && noeud >= 0 && arbre[noeud].genre == Genre::vecteur && arbre[noeud].longueur_mot == 2)
+            vecteurs.emplace_back(k, noeud);
     }
+    return vecteurs;
+}
 
-    bool fusion = false;
-    for (std::size_t j = 0; j < vecteurs.size() && !fusion; ++j) {
-        for (std::size_t k = 0; k < vecteurs.size() && !fusion; ++k) {
-            const std::size_t fj = vecteurs[j].fleche, fk = vecteurs[k].fleche;
-            if (j == k || t[fj - 1] != t[fk - 2]) continue;
-            t[fj - 1] = t[fk - 1];
-            // Vector k leaves with one "+": the one after it at the start, else the one before.
-            if (fk == 2) t.erase(0, fk + 1 < t.size() && t[fk + 1] == '+' ? 4 : 3);
-            else t.erase(fk - 3, 4);
-            fusion = true;
+// The first pair AB + BC of a member merged into AC: the letters of the
+// first vector, and the second leaving with its "+" (a first term leaves
+// the sign of the next one in place).
+bool fusionne(const EnonceLu &enonce, const Membre &m, std::vector<Remplacement> &remplacements)
+{
+    const Arbre &arbre = *enonce.arbre;
+    const std::vector<std::pair<std::size_t, int>> vecteurs = vecteurs_ajoutes(enonce, m);
+    for (const auto &[j, premier] : vecteurs)
+        for (const auto &[k, second] : vecteurs) {
+            const std::string_view a = arbre.mot(arbre[premier]), b = arbre.mot(arbre[second]);
+            if (j == k || a[1] != b[0])
+                continue;
+            const auto lettres = static_cast<std::size_t>(arbre[premier].mot);
+            remplacements.push_back({lettres, lettres + 2, a[0] == b[1] ? "o" : std::string{a[0], b[1]}});
+            const Etendue e = m.parties[k].etendue;
+            if (k > 0)
+                remplacements.push_back({m.parties[k - 1].etendue.fin, e.fin, ""});
+            else
+                remplacements.push_back({e.debut, e.fin + (m.parties[0].operateur == '+' ? 1 : 0), ""});
+            return true;
         }
+    return false;
+}
+
+} // namespace
+
+Issue chasles(const EnonceLu &enonce)
+{
+    if (!enonce.arbre || enonce.nature == SYSTEME || !contient(enonce.texte, "arrow")) return refuse();
+    const Arbre &arbre = *enonce.arbre;
+    // One pair merged, in the first member that has one: a vector never
+    // crosses the relation sign.
+    std::vector<Remplacement> remplacements;
+    for (const Membre &m : enonce.membres)
+        if (fusionne(enonce, m, remplacements)) break;
+    // Every vector AA is the zero vector.
+    for (const Noeud &n : arbre.noeuds) {
+        const std::string_view lettres = arbre.mot(n);
+        const auto debut = static_cast<std::size_t>(n.mot);
+        const bool touche = std::any_of(remplacements.begin(), remplacements.end(), [&](const Remplacement &r) {
+            return debut >= r.debut && debut < r.fin;
+        });
+        if (n.genre == Genre::vecteur && lettres.size() == 2 && lettres[0] == lettres[1] && !touche)
+            remplacements.push_back({debut, debut + 2, "o"});
     }
-
-    for (std::size_t i = 0; i < t.size(); ++i)
-        if (t[i] == FLECHE && vecteur_avant(t, i) && t[i - 2] == t[i - 1]) {
-            t.replace(i - 2, 2, "o");
-            --i;
-        }
-    remplace_chaque(t, std::string(1, FLECHE), MARQUE);
-    texte = t;
+    std::sort(remplacements.begin(), remplacements.end(),
+              [](const Remplacement &a, const Remplacement &b) { return a.debut > b.debut; });
+    std::string t = enonce.texte;
+    for (const Remplacement &r : remplacements)
+        t.replace(r.debut, r.fin - r.debut, r.texte);
+    return transforme(std::move(t));
 }
 
 void vecteur_nul(std::string &texte)

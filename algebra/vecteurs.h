@@ -5,18 +5,24 @@
 #include <string>
 #include <string_view>
 
+#include "algebra/issue.h"
+#include "formula/enonce.h"
+
 // The first vector AB becomes AP+PB, when point is one capital letter.
 void decompose_vecteur(std::string &texte, std::string_view point);
 
 // True when the text is one vector alone.
-bool est_vecteur_seul(std::string_view texte);
+bool est_vecteur_seul(const EnonceLu &enonce);
 
-// Each "-" before a vector becomes "+" with the opposite vector; true when
-// something changed.
-bool enleve_moins_vecteurs(std::string &texte);
+// Each "-" before a vector (or a product that begins with one, or a
+// one-character multiple of one) becomes "+" with the opposite vector;
+// refused when there is none to turn or the text does not read.
+Issue enleve_moins_vecteurs(const EnonceLu &enonce);
 
-// Merges one pair AB+BC into AC; a vector AA becomes the zero vector.
-void chasles(std::string &texte);
+// Merges one pair AB+BC of a member into AC, and a vector AA becomes the
+// zero vector (the statement written as its parts are, even when nothing
+// merges); refused on a text without vectors or that does not read.
+Issue chasles(const EnonceLu &enonce);
 
 // Every zero vector becomes 0; a result "0" becomes the zero vector.
 void vecteur_nul(std::string &texte);

@@ -6,25 +6,16 @@ namespace cli {
 
 namespace {
 
-// An operation on the statement read from the text: "true" and the new
-// text, or "false" and the text as given.
-template <Issue (*operation)(const EnonceLu &)>
-std::string sur_l_enonce(const Arguments &a)
-{
-    const Issue issue = operation(EnonceLu(a[0]));
-    return drapeau(static_cast<bool>(issue), issue ? issue->texte : a[0]);
-}
-
 Issue developpe_avec_les_options(const EnonceLu &enonce) { return developpe(enonce, options_calcul()); }
 
 } // namespace
 
 void enregistre_developpement(Registre &r)
 {
-    r.operation("ordonne", {"TEXTE"}, sur_l_enonce<ordonne>);
-    r.operation("developpe", {"TEXTE"}, sur_l_enonce<developpe_avec_les_options>);
-    r.operation("enleve_parentheses", {"TEXTE"}, sur_l_enonce<enleve_parentheses>);
-    r.operation("en_somme", {"TEXTE"}, sur_l_enonce<en_somme>);
+    r.operation("ordonne", {"TEXTE"}, sur_l_enonce(ordonne));
+    r.operation("developpe", {"TEXTE"}, sur_l_enonce(developpe_avec_les_options));
+    r.operation("enleve_parentheses", {"TEXTE"}, sur_l_enonce(enleve_parentheses));
+    r.operation("en_somme", {"TEXTE"}, sur_l_enonce(en_somme));
     r.operation("distribue", {"A", "B", "OPERATEUR"},
                 [](const Arguments &a) { return distribue(a[0], a[1], a[2], options_calcul().reduire); });
     r.operation("puissance_developpee", {"TEXTE", "I"}, [](const Arguments &a) {

@@ -26,9 +26,8 @@ void enregistre_enonces(Registre &r)
         return t;
     });
     r.operation("combine_systeme", {"TEXTE", "OP"}, [](const Arguments &a) {
-        std::string t = a[0];
-        combine_systeme(t, a[1]);
-        return t;
+        const Issue issue = a[1].size() == 1 ? combine_systeme(EnonceLu(a[0]), a[1][0]) : refuse();
+        return issue ? issue->texte : a[0];
     });
     // Prints the code (0, 1 for x, 2 for y), the text, then the value remembered.
     r.operation("substitue", {"TEXTE", "ETAPE", "CIBLE"}, [](const Arguments &a) {
@@ -41,11 +40,11 @@ void enregistre_enonces(Registre &r)
         const std::optional<std::string> t = remplace_x(a[0], a[1]);
         return champs({t.value_or(a[0]), t ? "oui" : "non"});
     });
-    r.operation("ecriture_scientifique", {"TEXTE"}, sur_le_texte(ecriture_scientifique));
+    r.operation("ecriture_scientifique", {"TEXTE"}, sur_l_enonce(ecriture_scientifique));
     r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });
-    r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(a[0])); });
+    r.operation("est_calculable", {"TEXTE"}, [](const Arguments &a) { return vrai_faux(est_calculable(EnonceLu(a[0]))); });
     r.operation("est_produit_de_fractions", {"TEXTE"},
-                [](const Arguments &a) { return vrai_faux(est_produit_de_fractions(a[0])); });
+                [](const Arguments &a) { return vrai_faux(est_produit_de_fractions(EnonceLu(a[0]))); });
 }
 
 } // namespace cli

@@ -1,7 +1,6 @@
 #include "algebra/solutions.h"
 #include "app/travail/contexte.h"
 #include "cli/registre.h"
-#include "algebra/algebre.h"
 #include "core/partage.h"
 
 namespace cli {
@@ -30,7 +29,7 @@ void enregistre_solutions(Registre &r)
         return champs({r1, r2, r3});
     });
     r.operation("coefficient_de_tete", {"TERME"}, sur_le_texte(coefficient_de_tete));
-    r.operation("forme_canonique", {"TEXTE"}, sur_le_texte(forme_canonique));
+    r.operation("forme_canonique", {"TEXTE"}, sur_l_enonce(forme_canonique));
     r.operation("arrondit_nombre", {"TEXTE"}, sur_le_texte(arrondit_nombre));
     r.operation("formate_solutions", {"TEXTE", "SEPARATEUR"}, [](const Arguments &a) {
         std::string t = a[0];

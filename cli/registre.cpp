@@ -76,6 +76,13 @@ Execution sur_le_texte(bool (*operation)(std::string &))
     };
 }
 
+Execution sur_l_enonce(Issue (*operation)(const EnonceLu &))
+{
+    return [operation](const Arguments &a) {
+        return drapeau(operation(EnonceLu(a[0])), a[0]);
+    };
+}
+
 std::string champs(std::initializer_list<std::string> valeurs)
 {
     std::string r;

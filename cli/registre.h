@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "algebra/issue.h"
+#include "formula/enonce.h"
 
 namespace cli {
 
@@ -69,6 +70,9 @@ int entier(const std::string &texte);
 // after its flag when it answers one.
 Execution sur_le_texte(void (*operation)(std::string &));
 Execution sur_le_texte(bool (*operation)(std::string &));
+// An operation on the statement read: its flag, then the new statement, or
+// the text given when the operation does not apply.
+Execution sur_l_enonce(Issue (*operation)(const EnonceLu &));
 
 // One registration function per topic, each in its own source file.
 void enregistre_base(Registre &r);          // statement model, split, text tools

@@ -246,7 +246,7 @@ void TForm1::attache(const FenetresSecondaires &f)
     }
     if (f.form3) {
         f.form3->setPrincipale(this);
-        f.form3->setRetour([this] { rafraichit(); });
+        f.form3->setRetour([this] { agit([this] { travail_->options_changees(); }); });
     }
     if (f.form6) {
         f.form6->setPrincipale(this);

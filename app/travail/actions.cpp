@@ -132,17 +132,17 @@ void Travail::agit(Panneau panneau)
         break;
     }
     case Effet::travail:
-        travaille(etat.action);
+        travaille(etat);
         break;
     }
 }
 
-void Travail::travaille(ActionPanneau action)
+void Travail::travaille(const EtatPanneau &etat)
 {
-    const LigneAction &ligne = ligne_action(action);
-    switch (action) {
+    const LigneAction &ligne = ligne_action(etat.action);
+    switch (etat.action) {
     case ActionPanneau::solutions:
-        resout_etape();
+        resout_etape(etat.resultat);
         break;
     case ActionPanneau::tableau_de_signes:
         partage.mode_tableau_signes = true;
@@ -284,110 +284,17 @@ void Travail::operation_argument(int code, std::string a)
 
 // ---------------------------------------------------------------- solving
 
-void Travail::zero_montre(const std::string &r1, const std::string &r2, const std::string &r3,
-                          const std::string &r4)
+void Travail::resout_etape(const std::optional<Resultat> &calcule)
 {
-    static constexpr const char *annonces[] = {
-        "Pas de solution", "La solution est : ", "Les deux solutions sont : ",
-        "Les trois solutions sont : ", "Les quatre solutions sont : "};
-    std::string texte;
-    int n = 0;
-    for (const std::string *r : {&r1, &r2, &r3, &r4}) {
-        if (r->empty())
-            continue;
-        texte += (n > 0 ? "*et*" : "") + *r;
-        ++n;
-    }
-    // A system has one solution, the pair of the values of x and y.
-    if (TDalgebre(etapes[1]).nature == SYSTEME) {
-        enregistrer_etape(texte, "La solution du système est le couple (" + forme_lisible(r1) + " ; " +
-                                     forme_lisible(r2) + ").",
-                          true, GenreEtape::solution);
-        partage.derniere_expression = texte;
-        return;
-    }
-    enregistrer_etape(texte, annonces[n], true, GenreEtape::solution);
-    partage.derniere_expression = texte;
-}
-
-void Travail::resout_etape()
-{
-    Partage &p = partage;
-    const std::string s = courante();
-    p.accepte_inf = false;
-    // The normal form, then the statement as shown (which the menus solved to
-    // offer the panel); roots found only in part are never recorded.
-    std::string r1 = normalise(s), r2, r3, r4;
-    bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
-    // No root to find in the statement as shown: no solution, or every real
-    // (the normal form may have lost a denominator's zero).
-    if (std::string m1 = s, m2, m3, m4; !resout(m1, m2, m3, m4, contexte_resolution())) {
-        if (const std::optional<Conclusion> c = conclusion_sans_racine(s)) {
-            // A combination of a system true for every x leaves the pairs of
-            // a line, not every real.
-            const bool une_infinite = c->texte == "R" && p.base_systeme;
-            enregistrer_etape(c->texte, une_infinite ? "Le système a une infinité de solutions." : c->annonce, true,
-                              GenreEtape::solution);
-            p.derniere_expression = c->texte;
-            return;
-        }
-    }
-    if (!trouve) {
-        r1 = s;
-        trouve = resout(r1, r2, r3, r4, contexte_resolution());
-    }
-    if (p.nature_expression == EQUATION) {
-        if (!trouve) {
-            message = "Les solutions de cette équation ne peuvent pas être trouvées.";
-            return;
-        }
-        zero_montre(r1, r2, r3, r4);
-        return;
-    }
-    if (!r4.empty())
-        return;
-    // The set is built from the sign of the member sampled between its roots;
-    // the table below, which reads one sample only, serves where that cannot
-    // decide (a system, roots that do not evaluate).
-    std::string texte = intervalle_solutions(s, contexte_resolution());
-    if (texte.empty() && !r1.empty()) {
-        std::string m1 = r1, m2 = r2, m3 = r3;
-        complete_racines(s, m1, m2, m3);
-        const TDalgebre enonce(s);
-        const std::string &gauche = enonce.membre_gauche.texte;
-        // A root or a member without a value counts as 0.
-        const auto racine = [](const std::string &r) { return valeur(r, 0).value_or(0); };
-        const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
-        double w;
-        if (r2.empty()) {
-            w = enonce.membre_droit.texte == "0" ? membre(racine(r1) + 1) : 1;
-        } else if (r3.empty()) {
-            if (racine(r1) > racine(r2)) {
-                echange(r1, r2);
-                echange(m1, m2);
-            }
-            w = membre((racine(r1) + racine(r2)) * 0.5);
-        } else {
-            ordonne_trois(r1, r2, r3, m1, m2, m3);
-            w = membre((racine(r1) + racine(r2)) * 0.5);
-            if (w == 0)
-                w = membre(racine(r3) + 10);
-        }
-        const int nature = p.nature_expression;
-        if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL)
-            w = -w;
-        if (r2.empty())
-            texte = w > 0 ? texte_intervalle("-inf", r1, "", nature, "", "", m1, "inf", "")
-                          : texte_intervalle(r1, "inf", "", nature, "", "", "inf", m1, "");
-        else if (r3.empty())
-            texte = w > 0 ? texte_intervalle("-inf", r1, r2, nature, "inf", m2, m1, "inf", "inf")
-                          : texte_intervalle(r1, r2, "", nature, "", "", m2, m1, "");
-        else
-            texte = w > 0 ? texte_intervalle("-inf", r1, r2, nature, m3, m2, m1, "inf", r3)
-                          : texte_intervalle(r1, r2, r3, nature, "inf", m3, m2, m1, "inf");
-    }
-    enregistrer_etape(texte, "Il faut demander l'intervalle des solutions.", true, GenreEtape::solution);
-    p.derniere_expression = texte;
+    partage.accepte_inf = false;
+    // What the menus found, unless the work moved to another statement since.
+    const std::string &s = courante();
+    const Issue etape =
+        calcule && vaut_pour(*calcule, s) ? calcule->issue : resolution(EnonceLu(s), contexte_resolution()).etape;
+    if (etape)
+        enregistrer_etape(etape->texte, etape->complement, true, GenreEtape::solution);
+    else if (!etape.refus().empty())
+        message = etape.refus();
 }
 
 // ---------------------------------------------------------------- substitutions
@@ -412,12 +319,12 @@ void Travail::substituer(int k)
         return;
     const std::string t = etapes[p.etape];
     bool systeme = false;
-    if (k == -1 && TDalgebre(etapes[1]).nature == SYSTEME && p.nature_expression > 0) {
+    if (k == -1 && EnonceLu(etapes[1]).nature == SYSTEME && p.nature_expression > 0) {
         p.etape = 2;
         k = std::max(partie_source[2], 0);
         systeme = true;
     }
-    const TDalgebre parent(etapes[p.etape - 1]);
+    const EnonceLu parent(etapes[p.etape - 1]);
     std::string r = t;
     if (retient_substitution(substitue(r, p.etape, 1, etapes[1])) > 0) {
         p.etape = 2;
@@ -431,32 +338,37 @@ void Travail::substituer(int k)
     enregistrer_etape(r, k != -1 ? "Il faut substituer." : "", false);
 }
 
-std::string Travail::recompose(const TDalgebre &parent, int k, const std::string &t)
+std::string Travail::recompose(const EnonceLu &parent, int k, const std::string &t)
 {
     if (parent.nature == EXPRESSION) {
-        const TDmembre &m = parent.membre_gauche;
-        std::array<std::string, 10> morceaux = m.morceaux;
-        const int e = m.exposants[1];
+        const Membre &m = parent.membres.front();
+        std::vector<std::string> morceaux = pieces_affichees(parent);
         // The part comes back as the parts list shows it, after a blank.
         const std::string partie = sans_blancs(t);
-        if (k >= 0 && k < 8)
-            morceaux[static_cast<std::size_t>(k) + 1] = partie;
-        if (m.morceaux[2].empty() && e >= 2 && e < 1000)
-            morceaux[1] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" + std::to_string(e);
-        if (const std::optional<Fonction> f = fonction_du_code(e); f && m.morceaux[2].empty())
-            morceaux[1] = std::string(nom_de(*f)) + "(" + partie + ")";
+        if (k >= 0 && static_cast<std::size_t>(k) < morceaux.size())
+            morceaux[static_cast<std::size_t>(k)] = partie;
+        // A piece under a power or a function was shown by what stands under it.
+        if (const std::optional<PieceSeule> seule = piece_seule(parent)) {
+            if (seule->fonction)
+                morceaux[0] = std::string(nom_de(*seule->fonction)) + "(" + partie + ")";
+            else if (seule->exposant < 1000)
+                morceaux[0] = (base_entiere(partie) ? partie : "(" + partie + ")") + "^" +
+                              std::to_string(seule->exposant);
+        }
+        // A piece alone needs no brackets.
+        if (morceaux.size() == 1)
+            return morceaux[0];
         std::string r, avant;
-        for (int i = 1; i <= 8; ++i) {
-            if (morceaux[i].empty())
-                continue;
-            r += piece_ecrite(morceaux[i], avant, m.nb_additifs > 0) + m.operateurs_membre[i];
-            avant = m.operateurs_membre[i];
+        for (std::size_t i = 0; i < morceaux.size(); ++i) {
+            const std::string apres = operateur_apres(m, i);
+            r += piece_ecrite(morceaux[i], avant, m.termes) + apres;
+            avant = apres;
         }
         return r;
     }
     static constexpr const char *relations[] = {"", "=", "<", ">", "<=", ">=", "\r\n"};
-    const std::string rel = relations[std::clamp(parent.nature, 0, 6)];
-    std::string r = k == 0 ? t + rel + parent.membre_droit.texte : parent.membre_gauche.texte + rel + t;
+    const std::string rel = relations[std::clamp(static_cast<int>(parent.nature), 0, 6)];
+    std::string r = k == 0 ? t + rel + parent.membre(1) : parent.membre(0) + rel + t;
     if (parent.nature == SYSTEME)
         r = "{" + r + "}";
     return r;
@@ -467,9 +379,9 @@ void Travail::substitue_systeme(int equation, const std::string &indication)
     Partage &p = partage;
     const std::string t = courante();
     p.etape = 2;
-    const TDalgebre systeme(etapes[1]);
-    const std::string r = equation == 1 ? "{" + t + "\r\n" + systeme.membre_droit.texte + "}"
-                                        : "{" + systeme.membre_gauche.texte + "\r\n" + t + "}";
+    const EnonceLu systeme(etapes[1]);
+    const std::string r = equation == 1 ? "{" + t + "\r\n" + systeme.membre(1) + "}"
+                                        : "{" + systeme.membre(0) + "\r\n" + t + "}";
     etapes[1] = r;
     enregistrer_etape(r, indication, false);
 }

@@ -27,7 +27,8 @@ struct EtatPanneau {
     std::string libelle;
     bool actif = false;
     ActionPanneau action = ActionPanneau::aucune;
-    // The step the row computed while choosing the panel, for the click to record.
+    // The step the row computed while choosing the panel (for "Solution(s)"
+    // the solutions and their announcement), for the click to record.
     std::optional<Resultat> resultat{};
 };
 
@@ -48,11 +49,13 @@ struct EtatMenus {
 };
 
 // The row of the action table each panel offers for the statement texte,
-// with its caption and enabled state, and the step of each operation tried on
-// texte, which a click records while texte is still the current step. Also sets
-// partage.nature_expression (and nature_exercice at step 1),
-// forme_canonique_possible and accepte_inf. An empty text, or a list of
-// solutions ("1*et*-2"), gives twelve empty, disabled panels and changes no kind.
+// read once, with its caption and enabled state, and the step each enabled
+// row computes (a row enabled by its condition alone computes it too, and
+// "Solution(s)" keeps what solving found), which a click records while
+// texte is still the current step. Also sets partage.nature_expression (and
+// nature_exercice at step 1), forme_canonique_possible and accepte_inf. An
+// empty text, or a list of solutions ("1*et*-2"), gives twelve empty,
+// disabled panels and changes no kind.
 Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat);
 
 // The menus without the panels the teacher withholds: those are empty and

@@ -16,25 +16,6 @@
 
 namespace {
 
-// An engine operation that rewrites its text in place and says whether it applied.
-template <bool (*operation)(std::string &)>
-Issue par(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    if (!operation(r))
-        return refuse();
-    return transforme(std::move(r));
-}
-
-// An engine operation that always rewrites its text.
-template <void (*operation)(std::string &)>
-Issue toujours(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    operation(r);
-    return transforme(std::move(r));
-}
-
 // An operation on the statement that reads no option.
 template <Issue (*operation)(const EnonceLu &)>
 Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &)
@@ -45,12 +26,7 @@ Issue sans_options(const EnonceLu &enonce, const OptionsCalcul &)
 Issue au_meme_denominateur(const EnonceLu &enonce, const OptionsCalcul &) { return reduit_au_denominateur(enonce); }
 
 template <char operateur>
-Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &)
-{
-    std::string r = enonce.saisi;
-    combine_systeme(r, std::string(1, operateur));
-    return transforme(std::move(r));
-}
+Issue membre_a_membre(const EnonceLu &enonce, const OptionsCalcul &) { return combine_systeme(enonce, operateur); }
 
 Issue normalisee(const EnonceLu &enonce, const OptionsCalcul &) { return transforme(normalise(enonce.saisi)); }
 
@@ -99,7 +75,7 @@ constexpr LigneAction LIGNES[] = {
     etape_(decomposer_racine, PANEL5, "Décomposer la racine", "Il faut décomposer.", sans_options<decompose_racine>),
     etape_(recomposer_racine, PANEL5, "Recomposer la racine", "il faut recomposer.", sans_options<recompose_racine>),
     etape_(forme_canonique, PANEL5, "Forme canonique", "Il faut demander la forme canonique.",
-           par<::forme_canonique>),
+           sans_options<::forme_canonique>),
     travail(solutions, PANEL5, "Solution(s)"),
 
     etape_(factoriser, PANEL6, "Factoriser", "Il faut factoriser%.", factorise),
@@ -115,11 +91,11 @@ constexpr LigneAction LIGNES[] = {
 
     etape_(reduire_et_ordonner, PANEL7, "Réduire et ordonner", "Il faut ordonner.", sans_options<ordonne>),
     etape_(reduire_avec_chasles, PANEL7, "Réduire avec Chasles", "Il faut réduire avec la propriété de Chasles.",
-           toujours<chasles>),
+           sans_options<chasles>),
     etape_(ecriture_scientifique, PANEL7, "Ecriture scientifique", "Il faut demander l'écriture scientifique.",
-           par<::ecriture_scientifique>),
+           sans_options<::ecriture_scientifique>),
     etape_(enlever_moins_vecteurs, PANEL7, "Enlever les signes \"-\"",
-           "Il faut transformer les signes \"-\" en \"+\".", par<enleve_moins_vecteurs>),
+           "Il faut transformer les signes \"-\" en \"+\".", sans_options<enleve_moins_vecteurs>),
     travail(substituer_a_2, PANEL7, "Substituer à (II)", "Il faut substituer à l'équation (II)"),
 
     travail(substituer, PANEL8, "Substituer"),

@@ -20,6 +20,8 @@
 #include "app/travail/menus.h"
 #include "core/encodage.h"
 #include "core/partage.h"
+#include "formula/enonce.h"
+#include "formula/vocabulaire.h"
 
 inline constexpr int ETAPES_MAX = 20;
 inline constexpr int HISTORIQUE_MAX = 40;
@@ -101,6 +103,21 @@ struct NomPartie {
     std::string nom = " terme";   // " terme", " facteur", " membre", " équation" or " inéquation"
     bool feminin = false;
 };
+
+// An expression's pieces as its parts list shows them: at most eight, the
+// eighth folding the rest, and the first six factors of a product without
+// their brackets.
+std::vector<std::string> pieces_affichees(const EnonceLu &enonce);
+
+// An expression that is one piece under a whole power from 2 on, or under a
+// function: what stands under it (its parts list shows that), the power or
+// the function.
+struct PieceSeule {
+    std::string base;
+    int exposant = 0;
+    std::optional<Fonction> fonction;
+};
+std::optional<PieceSeule> piece_seule(const EnonceLu &enonce);
 
 class Travail {
 public:
@@ -239,6 +256,10 @@ public:
     void c_box1(int k);
     void remplit_parties(const std::string &texte);
 
+    // The teacher's options or panels changed ("Paramètres" closed): the
+    // panels of the step in hand follow them at once.
+    void options_changees();
+
     // The twelve action panels, by the handler names of the window: each runs
     // the row of the action table its panel offers.
     void Panel10Click();
@@ -261,8 +282,6 @@ public:
     // The argument window was cancelled.
     void annule_argument();
 
-    void zero_montre(const std::string &r1, const std::string &r2, const std::string &r3,
-                     const std::string &r4);
     void substituer(int k);
 
     // Exercise files from the main window. Loading an unreadable file keeps
@@ -293,7 +312,7 @@ private:
     // The exercise prepared from the work, and its help list shown.
     void prepare();
     Saisie tape_modele(const Saisie &saisie, std::initializer_list<Message> messages, bool par_les_regles);
-    static std::string recompose(const TDalgebre &parent, int k, const std::string &t);
+    static std::string recompose(const EnonceLu &parent, int k, const std::string &t);
     void change_resultat(Boite boite);
     void change_resultat(Boite boite, const std::string &texte)
     {
@@ -310,9 +329,9 @@ private:
     void ajoute_historique(const std::string &texte, const std::string &commentaire);
     void demande(int code, int haut);
     void agit(Panneau panneau);
-    void travaille(ActionPanneau action);
+    void travaille(const EtatPanneau &etat);
     std::string &courante() { return etapes[partage.etape]; }
-    void resout_etape();
+    void resout_etape(const std::optional<Resultat> &calcule);
     void marche_substitution();
     void substitue_systeme(int equation, const std::string &indication);
     void remplace_variable(int cible, const std::string &indication);

@@ -87,42 +87,39 @@ inline Sortie sur_issue(const Issue &issue, const Entree &e)
     return issue ? Sortie{issue->texte, false} : Sortie{e.enonce.texte, true};
 }
 
+inline Sortie sur_issue(Issue (*operation)(const EnonceLu &), const Entree &e)
+{
+    return sur_issue(operation(EnonceLu(e.enonce.texte)), e);
+}
+
 inline Sortie sans_erreur(const std::optional<std::string> &t) { return {t.value_or(""), !t || t->empty()}; }
 
 // A statement action that leaves the text as it was has declined.
 inline Sortie si_change(const std::string &avant, std::string apres) { return {apres, apres.empty() || apres == avant}; }
 
 // The panel "Solution(s)" as the window runs it: offered when the menus
-// say so, the statement normalised, then solved; the roots joined by "*et*"
-// (none for "no solution").
+// say so, it records the step the menus found; the roots joined by "*et*"
+// (none for "no solution"), or the solution set of an inequation.
 inline Sortie solutions_du_panneau(const Entree &e)
 {
     partage.etape = 1;
     EtatMenus etat;
     etat.base = e.enonce.texte;
     const Menus m = met_a_jour_menus(e.enonce.texte, etat);
-    if (m[PANEL5].action != ActionPanneau::solutions || !m[PANEL5].actif)
+    const EtatPanneau &panneau = m[PANEL5];
+    if (panneau.action != ActionPanneau::solutions || !panneau.actif || !panneau.resultat ||
+        !panneau.resultat->issue)
         return {"", true};
-    if (partage.nature_expression != EQUATION)
-        return sans_erreur(intervalle_solutions(e.enonce.texte, contexte_resolution()));
-    partage.accepte_inf = false;
-    std::string r1 = e.enonce.texte, r2, r3, r4;
-    if (!resout(r1, r2, r3, r4, contexte_resolution()))
-        if (const std::optional<Conclusion> c = conclusion_sans_racine(e.enonce.texte))
-            return {c->texte == "([])" ? "" : c->texte, false};
-    r1 = normalise(e.enonce.texte);
-    resout(r1, r2, r3, r4, contexte_resolution());
-    std::string liste;
-    for (const std::string *r : {&r1, &r2, &r3, &r4})
-        if (!r->empty())
-            liste += (liste.empty() ? "" : "*et*") + *r;
-    return {liste, false};
+    const std::string &texte = panneau.resultat->issue->texte;
+    if (texte == "([])" && partage.nature_expression == EQUATION)
+        return {"", false};
+    return {texte, texte.empty()};
 }
 
 // Multiplying an inequation by a negative number reverses it, as the window decides.
 inline int code_signe(const std::string &statement, const std::string &facteur)
 {
-    const int nature = TDalgebre(statement).nature;
+    const int nature = EnonceLu(statement).nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
         return 2;
     const std::optional<double> v = valeur(facteur, 0);
@@ -176,7 +173,7 @@ inline std::vector<Action> actions_eleves()
         {"divise_par_binome", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}, true),
          [](const Entree &e) { return sans_erreur(divise_par_binome(e.enonce.texte, e.argument)); }},
         {"forme_canonique", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}),
-         [](const Entree &e) { return sur_drapeau(forme_canonique, e); }},
+         [](const Entree &e) { return sur_issue(forme_canonique, e); }},
         {"simplifier", Controle::valeur, parmi_generateurs({&G::racine, &G::fraction, &G::polynome}),
          [simplifie](const Entree &e) { return simplifie(e, false); }},
         {"simplifier_racines", Controle::valeur, racines, [simplifie](const Entree &e) { return simplifie(e, true); }},
@@ -201,7 +198,7 @@ inline std::vector<Action> actions_eleves()
         {"divise_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
          [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, "1/(" + e.argument + ")")); }},
         {"ecriture_scientifique", Controle::valeur, parmi_generateurs({&G::nombre}),
-         [](const Entree &e) { return sur_drapeau(ecriture_scientifique, e); }},
+         [](const Entree &e) { return sur_issue(ecriture_scientifique, e); }},
         {"remplace_x", Controle::remplace,
          [](Generateurs &g) {
              const auto texte = g.parmi(std::vector<Generateur>{&G::produit, &G::polynome, &G::fraction});
@@ -232,18 +229,16 @@ inline std::vector<Action> actions_eleves()
          multiplie},
         {"combine_systeme", Controle::systeme, parmi_generateurs({&G::systeme}),
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             combine_systeme(t, "+");
-             return si_change(e.enonce.texte, t);
+             const Issue issue = combine_systeme(EnonceLu(e.enonce.texte), '+');
+             return si_change(e.enonce.texte, issue ? issue->texte : e.enonce.texte);
          }},
         {"chasles", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             chasles(t);
-             return si_change(e.enonce.texte, t);
+             const Issue issue = chasles(EnonceLu(e.enonce.texte));
+             return si_change(e.enonce.texte, issue ? issue->texte : e.enonce.texte);
          }},
         {"enleve_moins_vecteurs", Controle::vecteurs, parmi_generateurs({&G::vecteurs}),
-         [](const Entree &e) { return sur_drapeau(enleve_moins_vecteurs, e); }},
+         [](const Entree &e) { return sur_issue(enleve_moins_vecteurs, e); }},
         {"decompose_vecteur", Controle::vecteurs,
          [](Generateurs &g) { return Entree{g.vecteurs(), g.point()}; },
          [](const Entree &e) {

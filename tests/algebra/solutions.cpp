@@ -225,8 +225,9 @@ TEST_F(Solutions, FormeCanoniqueGardeLaValeur)
         const int a = non_nul(2), b = non_nul(-3), c = non_nul(5);
         const auto signe = [](int v) { return (v < 0 ? "" : "+") + std::to_string(v); };
         const std::string trinome = std::to_string(a) + "x^2" + signe(b) + "x" + signe(c);
-        std::string forme = trinome;
-        ASSERT_TRUE(forme_canonique(forme)) << trinome;
+        const Issue issue = forme_canonique(EnonceLu(trinome));
+        ASSERT_TRUE(issue) << trinome;
+        const std::string &forme = issue->texte;
         EXPECT_NE(forme.find(")^2"), std::string::npos) << forme;
         for (double x : {-2.5, 0.0, 1.25, 3.0})
             EXPECT_NEAR(::valeur(forme, x).value_or(NAN), a * x * x + b * x + c, 1e-6) << trinome << " -> " << forme;
@@ -235,10 +236,45 @@ TEST_F(Solutions, FormeCanoniqueGardeLaValeur)
 
 TEST_F(Solutions, FormeCanoniqueRefusee)
 {
-    for (const char *texte : {"x^2+1", "2x+1", "x^3+x+1", "(x+1)^2", "", "x^2+2x+3=0"}) {
-        std::string t = texte;
-        EXPECT_FALSE(forme_canonique(t)) << texte;
-        EXPECT_EQ(t, texte);
+    for (const char *texte : {"x^2+1", "2x+1", "x^3+x+1", "(x+1)^2", "", "x^2+2x+3=0"})
+        EXPECT_FALSE(forme_canonique(EnonceLu(texte))) << texte;
+}
+
+// "Solution(s)": whether solving concludes, and the step that states the
+// solutions with its announcement; a constant factor never gives "inf".
+TEST_F(Solutions, ResolutionDonneLEtapeEtSonAnnonce)
+{
+    const struct {
+        const char *enonce;
+        bool base_systeme;
+        const char *x;
+        bool conclut;
+        const char *texte, *annonce;
+    } cas[] = {
+        {"x*(x-1)=0", false, "", true, "0*et*1", "Les deux solutions sont : "},
+        {"3(x+2)^2*(x-4)=0", false, "", true, "-2*et*4", "Les deux solutions sont : "},
+        {"-(x-1)=0", false, "", true, "1", "La solution est : "},
+        // A root where the member has no value is no solution.
+        {"sqrt(x-2)*(2x+1)=0", false, "", true, "2", "La solution est : "},
+        {"sqrt(3-x)*(x-5)=0", false, "", true, "3", "La solution est : "},
+        {"x^2+1=0", false, "", true, "([])", "Pas de solution"},
+        {"0=0", false, "", true, "R", "Tout réel est solution"},
+        {"0=0", true, "", true, "R", "Le système a une infinité de solutions."},
+        {"y=2", true, "3", true, "3*et*2", "La solution du système est le couple (3 ; 2)."},
+        {"(x-1)*(x+2)<0", false, "", true, "domain(x,-2,1,12)", "Il faut demander l'intervalle des solutions."},
+        {"x^2=2", false, "", false, "", ""},
+        {"x(x-1)(x-2)(x-3)(x-4)=0", false, "", false, "", ""},
+        {"2x+1", false, "", false, "", ""},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.enonce);
+        contexte.base_systeme = c.base_systeme;
+        contexte.expression_x = c.x;
+        contexte.accepte_inf = true;
+        const Resolution r = resolution(EnonceLu(c.enonce), contexte);
+        EXPECT_EQ(r.conclut, c.conclut);
+        EXPECT_EQ(r.etape ? r.etape->texte : "", c.texte);
+        EXPECT_EQ(r.etape ? r.etape->complement : "", c.annonce);
     }
 }
 
@@ -331,6 +367,10 @@ TEST_F(Solutions, IntervalleSolutions)
         {"(x-1)/(x+2)>=0", "(domain(x,-inf,-2,12))or(domain(x,1,inf,15))"},
         {"1/(x-1)^2>=0", "(domain(x,-inf,1,12))or(domain(x,1,inf,12))"},
         {"(x-1)^2*(x-3)>=0", "([1])or(domain(x,3,inf,15))"},
+        // Three pieces, or two lone values: each written, joined by "or".
+        {"x*(x+5)*(x-5)^2>0", "(domain(x,-inf,-5,12))or(domain(x,0,5,12))or(domain(x,5,inf,12))"},
+        {"x^2*(x+1)*(x-6)>=0", "(domain(x,-inf,-1,14))or([0])or(domain(x,6,inf,15))"},
+        {"(x-1)^2*(x-2)^2<=0", "([1])or([2])"},
         // A root is a number like any other, however large.
         {"x+777777<0", "domain(x,-inf,-777777,12)"},
         // Without x the member keeps one value.
@@ -533,8 +573,7 @@ TEST_F(Solutions, TexteQuelconqueSansPanne)
         racine_lineaire(texte, racine, true);
         t = texte;
         mise_en_facteurs(t);
-        t = texte;
-        forme_canonique(t);
+        forme_canonique(EnonceLu(texte));
         t = texte;
         coefficient_de_tete(t);
         t = texte;

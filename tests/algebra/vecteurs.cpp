@@ -44,14 +44,14 @@ TEST_F(Vecteurs, DecomposeParUnPoint)
 
 TEST_F(Vecteurs, VecteurSeul)
 {
-    EXPECT_TRUE(est_vecteur_seul("AB..arrow"));
-    EXPECT_TRUE(est_vecteur_seul("-AB..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("o..arrow"));   // 8 characters
-    EXPECT_FALSE(est_vecteur_seul("AB..arrow+BC..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("2*AB..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("AB..arrow=CD..arrow"));
-    EXPECT_FALSE(est_vecteur_seul("xxxxxxxxxx"));
-    EXPECT_FALSE(est_vecteur_seul(""));
+    EXPECT_TRUE(est_vecteur_seul(EnonceLu("AB..arrow")));
+    EXPECT_TRUE(est_vecteur_seul(EnonceLu("-AB..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("o..arrow")));   // 8 characters
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("AB..arrow+BC..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("2*AB..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("AB..arrow=CD..arrow")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("xxxxxxxxxx")));
+    EXPECT_FALSE(est_vecteur_seul(EnonceLu("")));
 }
 
 TEST_F(Vecteurs, EnleveLesMoins)
@@ -61,18 +61,19 @@ TEST_F(Vecteurs, EnleveLesMoins)
         {"AB..arrow-CD..arrow", "AB..arrow+DC..arrow"},
         {"AB..arrow-3*CD..arrow", "AB..arrow+3*DC..arrow"},
         {"-AB..arrow-BC..arrow", "BA..arrow+CB..arrow"},
+        {"x-AB..arrow*3", "x+3*BA..arrow"},
+        {"AB..arrow=-CD..arrow", "AB..arrow=DC..arrow"},
+        {"2*(CD..arrow-AB..arrow)", "2*(CD..arrow+BA..arrow)"},
     };
     for (const auto &[entree, attendu] : cas) {
-        std::string t = entree;
-        EXPECT_TRUE(enleve_moins_vecteurs(t)) << entree;
-        EXPECT_EQ(t, attendu) << entree;
+        const Issue t = enleve_moins_vecteurs(EnonceLu(entree));
+        ASSERT_TRUE(t) << entree;
+        EXPECT_EQ(t->texte, attendu) << entree;
     }
     // Nothing to turn: a sum of vectors, a multiple by more than one
     // character, a text without vectors.
-    for (const char *texte : {"AB..arrow+CD..arrow", "AB..arrow-12*CD..arrow", "x-1", "-o..arrow"}) {
-        std::string t = texte;
-        EXPECT_FALSE(enleve_moins_vecteurs(t)) << texte;
-    }
+    for (const char *texte : {"AB..arrow+CD..arrow", "AB..arrow-12*CD..arrow", "x-1", "-o..arrow"})
+        EXPECT_FALSE(enleve_moins_vecteurs(EnonceLu(texte))) << texte;
 }
 
 TEST_F(Vecteurs, Chasles)
@@ -86,25 +87,31 @@ TEST_F(Vecteurs, Chasles)
         {"AB..arrow + BC..arrow + CD..arrow", "AC..arrow+CD..arrow"},   // one pair per call
         {"AB..arrow-BC..arrow", "AB..arrow-BC..arrow"},                 // a subtracted vector waits
         {"BC..arrow-x+AB..arrow", "-x+AC..arrow"},
-        {"x+1", "x+1"},
+        // Each member on its own: a vector never crosses the relation sign.
+        {"AB..arrow+u=v+BC..arrow", "AB..arrow+u=v+BC..arrow"},
+        {"AB..arrow+BC..arrow=AA..arrow", "AC..arrow=o..arrow"},
         // A vector multiplied or divided is not merged as it stands.
         {"AB..arrow*2+BC..arrow", "AB..arrow*2+BC..arrow"},
         {"2*AB..arrow+BC..arrow", "2*AB..arrow+BC..arrow"},
         {"AB..arrow+BC..arrow/3", "AB..arrow+BC..arrow/3"},
     };
     for (const auto &[entree, attendu] : cas) {
-        std::string t = entree;
-        chasles(t);
-        EXPECT_EQ(t, attendu) << entree;
+        const Issue t = chasles(EnonceLu(entree));
+        ASSERT_TRUE(t) << entree;
+        EXPECT_EQ(t->texte, attendu) << entree;
     }
+    // No vector, or the working marker already there: nothing to merge.
+    for (const char *texte : {"x+1", "AB~+BC..arrow"})
+        EXPECT_FALSE(chasles(EnonceLu(texte))) << texte;
 }
 
 // Repeated merges with the sign turned first bring a closed path to zero.
 TEST_F(Vecteurs, CheminFermeDonneLeVecteurNul)
 {
-    std::string t = "AB..arrow+BC..arrow+CD..arrow-AD..arrow";
-    EXPECT_TRUE(enleve_moins_vecteurs(t));
-    for (int i = 0; i < 5; ++i) chasles(t);
+    const Issue plus = enleve_moins_vecteurs(EnonceLu("AB..arrow+BC..arrow+CD..arrow-AD..arrow"));
+    ASSERT_TRUE(plus);
+    std::string t = plus->texte;
+    for (int i = 0; i < 5; ++i) t = chasles(EnonceLu(t))->texte;
     EXPECT_EQ(t, "o..arrow");
 }
 
@@ -141,18 +148,13 @@ TEST_F(Vecteurs, TexteQuelconqueSansPanne)
     for (const std::string &texte : textes) {
         std::string t = texte;
         decompose_vecteur(t, "P");
-        est_vecteur_seul(texte);
-        t = texte;
-        EXPECT_TRUE(enleve_moins_vecteurs(t) || t == texte);
-        t = texte;
-        chasles(t);
+        est_vecteur_seul(EnonceLu(texte));
+        const EnonceLu lu(texte);
+        enleve_moins_vecteurs(lu);
+        chasles(lu);
         t = texte;
         vecteur_nul(t);
     }
-    // A text holding the working marker is left alone.
-    std::string t = "AB~+BC..arrow";
-    chasles(t);
-    EXPECT_EQ(t, "AB~+BC..arrow");
 }
 
 } // namespace

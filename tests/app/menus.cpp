@@ -161,6 +161,37 @@ TEST_F(MenusTest, PanneauOffertSeulementSiSonActionChangeLEnonce)
     }
 }
 
+// A row its condition alone enables still computes its step in the menus,
+// and keeps it for the click to record: simplifying, the same denominator,
+// multiplying fractions, combining a system's equations, solving.
+TEST_F(MenusTest, LesPanneauxGardentLEtapeQuIlsOffrent)
+{
+    const struct {
+        const char *texte;
+        Panneau panneau;
+        const char *libelle, *etape, *complement;
+    } cas[] = {
+        {"sqrt(12)+sqrt(27)", PANEL10, "Simplifier", "5*sqrt(3)", ""},
+        {"1/x+1/(2x)", PANEL11, "Même dénominateur", "2/(2*x)+1/(2*x)", ""},
+        {"(1/2)*(3/4)", PANEL1, "Mult. les fractions", "3/8", ""},
+        {"{2x+3y=7\r\nx-y=1}", PANEL10, "Add. membre à membre...", "3*x+2*y=8", ""},
+        {"{2x+3y=7\r\nx-y=1}", PANEL11, "Soust. membre à membre...", "x+4*y=6", ""},
+        {"(2x+3)(x-1)=0", PANEL5, "Solution(s)", "-3/2*et*1", "Les deux solutions sont : "},
+        {"(x-1)*(x+2)<0", PANEL5, "Solution(s)", "domain(x,-2,1,12)", "Il faut demander l'intervalle des solutions."},
+        {"x^2+1=0", PANEL5, "Solution(s)", "([])", "Pas de solution"},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.texte);
+        const Menus m = menus(c.texte);
+        const EtatPanneau &p = m[c.panneau];
+        EXPECT_EQ(p.libelle, c.libelle) << c.texte;
+        ASSERT_TRUE(p.actif && p.resultat && p.resultat->issue) << c.texte;
+        EXPECT_EQ(p.resultat->source, c.texte);
+        EXPECT_EQ(p.resultat->issue->texte, c.etape) << c.texte;
+        EXPECT_EQ(p.resultat->issue->complement, c.complement) << c.texte;
+    }
+}
+
 TEST_F(MenusTest, DomaineEteintSesPanneaux)
 {
     const Menus m = menus("domain(x,-inf,3,12)");

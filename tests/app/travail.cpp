@@ -94,7 +94,8 @@ TEST_F(TravailTest, LesEtapesRemplissentLesBoitesPuisDefilent)
 TEST_F(TravailTest, UnEtapeDeSolutionAUneAutreCouleur)
 {
     t.MthX1Change("x=1");
-    t.zero_montre("1", "", "", "");
+    t.clic_panneau("Panel5");
+    ASSERT_EQ(t.etapes[2], "1");
     EXPECT_EQ(t.boites[MTHX3].couleur, COULEUR_SOLUTION);
     EXPECT_EQ(t.boites[MTHX3].couleur_commentaire, COULEUR_ANCIENNE);
     t.enregistrer_etape("x=1", "Ecriture non équivalente. x² = a a deux solutions.", true);
@@ -301,13 +302,27 @@ TEST_F(TravailTest, SubstituerDansUnTermeDUneExpression)
     EXPECT_EQ(t.etapes[1], "2*x+(3*x+3)");
 }
 
+// A piece under a power is selected by its base and comes back under the
+// power; a sign or a coefficient in front of a power is no base ('2x^2' is
+// not '(2x)^2'), and the statement keeps its value.
 TEST_F(TravailTest, SubstituerSousUnePuissance)
 {
-    t.MthX1Change("(x+1+1)^2");
-    t.ComboBox1Click(0);
-    t.enregistrer_etape("x+2", "Il faut calculer.", true);
-    t.Panel8Click();
-    EXPECT_EQ(t.etapes[1], "(x+2)^2");
+    const struct {
+        const char *enonce, *partie, *calcule, *attendu;
+    } cas[] = {
+        {"(x+1+1)^2", " (x+1+1)", "x+2", "(x+2)^2"},
+        {"sqrt(x+1+1)", " x+1+1", "x+2", "sqrt(x+2)"},
+        {"2x^2", " 2x^2", "2*x^2", "2*x^2"},
+        {"-(x+1)^2", " -(x+1)^2", "-(x^2+2x+1)", "-(x^2+2x+1)"},
+    };
+    for (const auto &c : cas) {
+        t.MthX1Change(c.enonce);
+        t.ComboBox1Click(0);
+        EXPECT_EQ(t.etapes[2], c.partie) << c.enonce;
+        t.enregistrer_etape(c.calcule, "Il faut calculer.", true);
+        t.Panel8Click();
+        EXPECT_EQ(t.etapes[1], c.attendu) << c.enonce;
+    }
 }
 
 TEST_F(TravailTest, UnePartieEffaceeNeResteParAttacheeASonEtape)
@@ -399,17 +414,6 @@ TEST_F(TravailTest, MultiplierUneInequationParUnNegatifRetourneLeSens)
     EXPECT_NE(t.etapes[2].find('>'), std::string::npos) << t.etapes[2];
 }
 
-TEST_F(TravailTest, ZeroMontre)
-{
-    t.MthX1Change("x*(x-1)=0");
-    t.zero_montre("0", "1", "", "");
-    EXPECT_EQ(t.etapes[2], "0*et*1");
-    EXPECT_EQ(t.commentaires[2], "Les deux solutions sont : ");
-    t.zero_montre("", "", "", "");
-    EXPECT_EQ(t.etapes[3], "");
-    EXPECT_EQ(t.commentaires[3], "Pas de solution");
-}
-
 // Sets where one sample of the member would mislead: a negated square, a
 // divisor whose zero must stay out of a wide inequation.
 TEST_F(TravailTest, LIntervalleDesSolutionsSuitLeSigneDuMembre)
@@ -496,6 +500,64 @@ TEST_F(TravailTest, LeClicSuitLesOptionsDuMoment)
     partage.option_trinomes = true;
     t.clic_panneau("Panel6");
     EXPECT_EQ(t.etapes[2], "(x-2)*(x-3)") << t.commentaires[2];
+}
+
+// The teacher's options hold as soon as "Paramètres" closes: the panels of
+// the step in hand offer what the options now allow, and a click records
+// the step computed under them.
+TEST_F(TravailTest, LesPanneauxSuiventLesOptionsDesQueLesParametresFerment)
+{
+    const struct {
+        const char *enonce;
+        bool Partage::*option;
+        Panneau panneau;
+        const char *libelle_avec, *libelle_sans;
+        bool actif_sans;
+    } cas[] = {
+        {"x^2-4", &Partage::option_factoriz, PANEL6, "Factoriser", "Factoriser", false},
+        {"x^2-5x+6", &Partage::option_trinomes, PANEL6, "Factoriser", "Factoriser", false},
+        {"2+3", &Partage::option_kalkul, PANEL17, "Calculer", "Remplacer x par...", false},
+        {"2x+3", &Partage::option_simplif, PANEL10, "Simplifier", "Simplifier", false},
+        {"1/x+1/(2x)", &Partage::option_fractions, PANEL11, "Même dénominateur", "Même dénominateur", false},
+    };
+    for (const auto &c : cas) {
+        remet_a_zero_complet();
+        Travail travail;
+        travail.FormActivate("");
+        travail.MthX1Change(c.enonce);
+        ASSERT_EQ(travail.menus[c.panneau].libelle, c.libelle_avec) << c.enonce;
+        ASSERT_TRUE(travail.menus[c.panneau].actif) << c.enonce;
+        partage.*c.option = false;
+        travail.options_changees();
+        EXPECT_EQ(travail.menus[c.panneau].libelle, c.libelle_sans) << c.enonce;
+        EXPECT_EQ(travail.menus[c.panneau].actif, c.actif_sans) << c.enonce;
+        partage.*c.option = true;
+        travail.options_changees();
+        EXPECT_TRUE(travail.menus[c.panneau].actif) << c.enonce;
+    }
+
+    // Without "Réduction systématique" a developed product stays as developed.
+    t.MthX1Change("(x+1)*(x+2)");
+    partage.option_reduire = false;
+    t.options_changees();
+    ASSERT_TRUE(t.menus[PANEL5].resultat && t.menus[PANEL5].resultat->issue);
+    EXPECT_EQ(t.menus[PANEL5].resultat->issue->texte, "(x^2)+(2*x)+(x)+(2)");
+    t.clic_panneau("Panel5");
+    EXPECT_EQ(t.etapes[2], "(x^2)+(2*x)+(x)+(2)");
+}
+
+// A click records the step the menus computed for the statement in hand,
+// without computing it again.
+TEST_F(TravailTest, LeClicEnregistreLEtapeDesMenus)
+{
+    const std::pair<const char *, Panneau> cas[] = {{"(2x+3)(x-1)=0", PANEL5}, {"sqrt(12)+sqrt(27)", PANEL10}};
+    for (const auto &[enonce, panneau] : cas) {
+        t.MthX1Change(enonce);
+        ASSERT_TRUE(t.menus[panneau].resultat) << enonce;
+        t.menus[panneau].resultat->issue = transforme("7");
+        t.clic_panneau(nom_panneau(panneau));
+        EXPECT_EQ(t.etapes[2], "7") << enonce;
+    }
 }
 
 TEST_F(TravailTest, UnPanneauInactifNeFaitRien)

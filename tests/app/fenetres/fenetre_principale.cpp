@@ -9,6 +9,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@
 #include "app/fenetres/principale_disposition.h"
 #include "app/fenetres/principale_panneaux.h"
 #include "app/travail/travail.h"
+#include "exercise/fenetres/parametres.h"
 #include "core/configuration.h"
 #include "tests/outils/dossiers.h"
 
@@ -228,6 +230,24 @@ TEST_F(FenetrePrincipale, LesPanneauxSuiventLEnonceTape)
     ASSERT_EQ(parties->count(), 3);
     EXPECT_EQ(parties->itemText(0).toStdString(), " 2*(x+1)");
     EXPECT_EQ(parties->currentIndex(), 2);
+}
+
+// The options chosen in "Paramètres" hold as soon as its "OK" closes it.
+TEST_F(FenetrePrincipale, LesPanneauxSuiventLesParametres)
+{
+    TForm1 f;
+    TForm3 parametres;
+    FenetresSecondaires fenetres;
+    fenetres.form3 = &parametres;
+    f.attache(fenetres);
+    f.show();
+    tape(f, QStringLiteral("x^2-4"));
+    ASSERT_TRUE(f.panneau(PANEL6).actif());
+    parametres.show();
+    parametres.CheckBox(5)->setChecked(false);   // Menu "factoriser" actif
+    parametres.SpeedButton1Click();
+    EXPECT_FALSE(f.panneau(PANEL6).actif());
+    EXPECT_FALSE(f.travail().menus[PANEL6].actif);
 }
 
 TEST_F(FenetrePrincipale, LaRouteDeLEquationJusquASaSolution)
