@@ -37,27 +37,6 @@ bool est_nombre_decimal(std::string_view s)
     return chiffre;
 }
 
-// Caption of a member made of a single piece under a power or a function;
-// empty when the exponent gives none.
-std::string libelle_piece_seule(int exposant)
-{
-    switch (exposant) {
-    case 2: return "Carré de...";
-    case 3: return "Cube de...";
-    case CODE_SIN: return "Sinus de...";
-    case CODE_COS: return "Cosinus de...";
-    case CODE_TAN: return "Tangente de...";
-    case CODE_ABS: return "Valeur absolue de...";
-    case CODE_LN: return "Log. népérien de...";
-    case CODE_SQRT: return "Racine carrée de...";
-    case CODE_EXP: return "Exponentielle de...";
-    default:
-        if (exposant >= 4 && exposant <= 999)
-            return "Puissance " + std::to_string(exposant) + " de...";
-        return {};
-    }
-}
-
 // Parts 8 onwards of a member folded into one parenthesised piece. When the
 // operator in front of the fold is "-" or "/", the operators inside are
 // inverted so that the member keeps its value; the fold is the last piece, so
@@ -163,67 +142,59 @@ std::string_view facteur_sans_parentheses(std::string_view facteur)
     return facteur;
 }
 
+std::vector<std::string> pieces_affichees(const EnonceLu &enonce, const Membre &membre)
+{
+    std::vector<std::string> pieces = morceaux_du_membre(enonce, membre);
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+        pieces[k] = std::string(morceau_sans_parentheses(membre, k, pieces[k]));
+    return pieces;
+}
+
+std::optional<PieceSeule> piece_seule(const EnonceLu &enonce, const Membre &membre)
+{
+    if (!enonce.arbre || membre.noeud < 0 || membre.parties.size() != 1)
+        return std::nullopt;
+    const Arbre &arbre = *enonce.arbre;
+    const Noeud &n = arbre[membre.noeud];
+    const auto ecrit = [&](int k) {
+        const Noeud &e = arbre[arbre.enfant(n, k)];
+        return arbre.texte.substr(static_cast<std::size_t>(e.debut), static_cast<std::size_t>(e.fin - e.debut));
+    };
+    if (n.genre == Genre::fonction)
+        return PieceSeule{ecrit(0), 0, fonction_nommee(arbre.mot(n))};
+    if (n.genre != Genre::puissance)
+        return std::nullopt;
+    const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+    const std::string_view chiffres = arbre.mot(exposant);
+    if (exposant.genre != Genre::nombre || chiffres.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int e = 0;
+    for (char c : chiffres)
+        e = std::min(e * 10 + (c - '0'), EXPOSANT_MAX);
+    if (e < 2)
+        return std::nullopt;
+    return PieceSeule{ecrit(0), e, std::nullopt};
+}
+
 std::string libelle_des_parties(const EnonceLu &enonce, const Membre &membre)
 {
+    static constexpr const char *fonctions[] = {"Sinus de...", "Cosinus de...", "Tangente de...",
+                                                "Valeur absolue de...", "Log. népérien de...",
+                                                "Racine carrée de...", "Exponentielle de..."};
     const std::size_t n = membre.parties.size();
     if (n > 1)
         return (n > PIECES_COMPTEES ? "n" : std::to_string(n)) + (membre.termes ? " termes :" : " facteurs :");
-    if (n == 0)
+    const std::optional<PieceSeule> seule = piece_seule(enonce, membre);
+    if (!seule)
         return {};
-    return libelle_piece_seule(separe_puissance(enonce.ecrit(membre.parties[0].etendue)).exposant);
+    if (seule->fonction)
+        return fonctions[static_cast<std::size_t>(*seule->fonction)];
+    if (seule->exposant == 2)
+        return "Carré de...";
+    if (seule->exposant == 3)
+        return "Cube de...";
+    return seule->exposant <= 999 ? "Puissance " + std::to_string(seule->exposant) + " de..." : std::string();
 }
-
-void TDmembre::remplit(const EnonceLu &enonce, const Membre &membre)
-{
-    texte = enonce.ecrit(membre.etendue);
-    libelle = libelle_des_parties(enonce, membre);
-
-    std::vector<std::string> ecrits = morceaux_du_membre(enonce, membre);
-    for (std::size_t k = 0; k < ecrits.size(); ++k) {
-        morceaux[k + 1] = std::move(ecrits[k]);
-        operateurs_membre[k + 1] = operateur_apres(membre, k);
-    }
-
-    for (int k = 1; k <= 8; ++k) {
-        degres[k] = degre(morceaux[k]);
-        Puissance puissance = separe_puissance(morceaux[k]);
-        bases[k] = std::move(puissance.base);
-        exposants[k] = puissance.exposant;
-        developpes[k] = std::move(puissance.developpe);
-    }
-
-    for (int k = 1; k <= 7; ++k)
-        degre_total += degres[k];
-    for (int k = 1; k <= 8; ++k) {
-        const std::string &op = operateurs_membre[k];
-        if (op == "+" || op == "-")
-            ++nb_additifs;
-        else if (op == "*" || op == "/")
-            ++nb_multiplicatifs;
-    }
-
-    // Factors written as one parenthesised group lose their parentheses.
-    for (std::size_t k = 0; k < 8; ++k)
-        morceaux[k + 1] = morceau_sans_parentheses(membre, k, morceaux[k + 1]);
-    texte_initial = texte;
-}
-
-// ---------------------------------------------------------------- statements
-
-TDalgebre::TDalgebre(std::string_view t) : TDalgebre(EnonceLu(t)) {}
-
-TDalgebre::TDalgebre(const EnonceLu &enonce)
-{
-    texte = enonce.texte;
-    nature = enonce.nature;
-    position_relation = enonce.position_relation;
-    mot_systeme = enonce.mot_systeme;
-    membre_gauche.remplit(enonce, enonce.membres[0]);
-    if (enonce.membres.size() > 1)
-        membre_droit.remplit(enonce, enonce.membres[1]);
-}
-
-TDpoly::TDpoly(std::string t) : texte(std::move(t)), degre_terme(degre(texte)) {}
 
 // ---------------------------------------------------------------- text tools
 
@@ -358,27 +329,29 @@ std::string piece_ecrite(std::string_view piece, std::string_view operateur_avan
 
 void groupe_fractions_numeriques(std::string &t)
 {
-    TDalgebre enonce(t);
-    TDmembre &m = enonce.membre_gauche;
-    if (enonce.nature != EXPRESSION || m.nb_multiplicatifs <= 1)
+    const EnonceLu enonce(t);
+    const Membre &membre = enonce.membres[0];
+    if (enonce.nature != EXPRESSION || membre.termes || membre.parties.size() <= 2)
         return;
-    for (int i = 1; i <= m.nb_multiplicatifs && i < 9; ++i) {
-        if (m.operateurs_membre[i] == "/" && est_nombre_decimal(m.morceaux[i]) &&
-            est_nombre_decimal(m.morceaux[i + 1])) {
-            m.morceaux[i] += "/" + m.morceaux[i + 1];
-            m.morceaux[i + 1].clear();
-            m.operateurs_membre[i] = m.operateurs_membre[i + 1];
+    std::vector<std::string> morceaux = pieces_affichees(enonce, membre), operateurs;
+    for (std::size_t k = 0; k < morceaux.size(); ++k)
+        operateurs.push_back(operateur_apres(membre, k));
+    for (std::size_t k = 0; k + 1 < morceaux.size(); ++k) {
+        if (operateurs[k] == "/" && est_nombre_decimal(morceaux[k]) && est_nombre_decimal(morceaux[k + 1])) {
+            morceaux[k] += "/" + morceaux[k + 1];
+            morceaux[k + 1].clear();
+            operateurs[k] = operateurs[k + 1];
         }
     }
     // Brackets go around the numeric fractions and the factors that need
     // them, as a teacher writes a product: '2/3*x' gives '(2/3)*x', and
     // '3*x*(x+2)' stays as it is.
     std::string r, avant;
-    for (int i = 1; i <= 8; ++i) {
-        if (m.morceaux[i].empty())
+    for (std::size_t k = 0; k < morceaux.size(); ++k) {
+        if (morceaux[k].empty())
             continue;
-        r.append(piece_ecrite(m.morceaux[i], avant, false)).append(m.operateurs_membre[i]);
-        avant = m.operateurs_membre[i];
+        r.append(piece_ecrite(morceaux[k], avant, false)).append(operateurs[k]);
+        avant = operateurs[k];
     }
     if (!r.empty())
         t = std::move(r);
@@ -387,12 +360,13 @@ void groupe_fractions_numeriques(std::string &t)
 void separe_fraction(std::string &t, std::string &denominateur)
 {
     denominateur = "1";
-    TDalgebre enonce(t);
-    const TDmembre &m = enonce.membre_gauche;
-    if (m.nb_multiplicatifs == 1 && m.operateurs_membre[1] == "/") {
-        t = m.morceaux[1];
-        denominateur = m.morceaux[2];
-    }
+    const EnonceLu enonce(t);
+    const Membre &membre = enonce.membres[0];
+    if (membre.termes || membre.parties.size() != 2 || membre.parties[0].operateur != '/')
+        return;
+    std::vector<std::string> morceaux = pieces_affichees(enonce, membre);
+    t = std::move(morceaux[0]);
+    denominateur = std::move(morceaux[1]);
 }
 
 std::string forme_lisible(std::string_view entree)

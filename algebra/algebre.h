@@ -1,9 +1,7 @@
 #pragma once
-// The statement types: a statement's relation kind and two members, each
-// member's parts (terms or factors) in at most eight pieces with their
-// operators, degrees, exponents and bases, taken from the statement as the
-// formula reader reads it (formula/enonce.h). Read within one operation,
-// never kept.
+// A member's pieces as the parts list shows them, read from the statement
+// as the formula reader reads it (formula/enonce.h), and the small text tools
+// the operations share.
 
 #include <array>
 #include <optional>
@@ -43,62 +41,32 @@ inline constexpr std::size_t PIECES_COMPTEES = 17;
 // '(x^2+1)' stays).
 std::string_view facteur_sans_parentheses(std::string_view facteur);
 
-// The member's parts as the pieces of TDmembre hold them, before a factor
-// loses its brackets: at most eight, the eighth onwards folded into one
-// bracketed piece (see TDmembre::morceaux).
+// The member's parts as written, at most eight: the eighth onwards folded
+// into one bracketed piece, its operators changed behind a "-" or a "/" so
+// that the member keeps its value.
 std::vector<std::string> morceaux_du_membre(const EnonceLu &enonce, const Membre &membre);
-// Piece k (0-based) of those as TDmembre::morceaux holds it: each of the first
+// Piece k (0-based) of those as the parts list shows it: each of the first
 // six factors of a product without its brackets (facteur_sans_parentheses).
 std::string_view morceau_sans_parentheses(const Membre &membre, std::size_t k, std::string_view piece);
-// The operator after piece k as TDmembre::operateurs_membre holds it; none
-// after the last piece nor after the fold.
+// The operator after piece k; none after the last piece nor after the fold.
 std::string operateur_apres(const Membre &membre, std::size_t k);
+// The member's pieces as its parts list shows them.
+std::vector<std::string> pieces_affichees(const EnonceLu &enonce, const Membre &membre);
+
+// A member that is one piece under a whole power from 2 on, or under a
+// function: what stands under it (its parts list shows that), the power or
+// the function.
+struct PieceSeule {
+    std::string base;
+    int exposant = 0;
+    std::optional<Fonction> fonction;
+};
+std::optional<PieceSeule> piece_seule(const EnonceLu &enonce, const Membre &membre);
+
 // The caption of the list of a member's parts: "3 termes :", "n facteurs :",
 // or for one piece under a power or a function "Carré de...", "Racine carrée
 // de..."; empty for one plain piece.
 std::string libelle_des_parties(const EnonceLu &enonce, const Membre &membre);
-
-struct TDmembre {
-    std::string texte;
-    std::string texte_initial;
-    int degre_total = 0;
-    int nb_additifs = 0;
-    int nb_multiplicatifs = 0;
-    std::string libelle;
-    std::array<std::string, 10> morceaux;          // 1..9, entry 9 always empty
-    std::array<std::string, 10> developpes;        // 1..9
-    std::array<int, 10> exposants{};               // 1..9
-    std::array<std::string, 10> bases;             // 1..9
-    std::array<std::string, 10> operateurs_membre; // 0..9, entries 0 and 9 always empty
-    std::array<int, 10> degres{};                  // 1..9
-
-private:
-    friend struct TDalgebre;
-    void remplit(const EnonceLu &enonce, const Membre &membre);   // on a member that is still empty
-};
-
-struct TDalgebre {
-    std::string texte;
-    int nature = EXPRESSION;
-    TDmembre membre_gauche;
-    TDmembre membre_droit;
-    // 1-based position in texte of the relation sign or of a system's line
-    // break, 0 for an expression.
-    int position_relation = 0;
-    std::string mot_systeme;   // a system's "équation" or "inéquation"
-
-    TDalgebre() = default;
-    explicit TDalgebre(std::string_view t);
-    explicit TDalgebre(const EnonceLu &enonce);
-};
-
-// A term with its degree, for the ordering of a sum by degree.
-struct TDpoly {
-    std::string texte;
-    int degre_terme = 0;
-
-    explicit TDpoly(std::string t);
-};
 
 // Small text operations shared by every part of the program.
 inline bool contient(std::string_view texte, std::string_view mot) { return texte.find(mot) != std::string_view::npos; }

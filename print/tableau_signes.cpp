@@ -32,13 +32,16 @@ std::vector<std::pair<std::string, std::string>> facteurs_et_bases(const std::st
 {
     std::string produit = membre;
     mise_en_facteurs(produit);
-    TDmembre m = TDalgebre(produit).membre_gauche;
+    const EnonceLu enonce(produit);
+    const Membre &m = enonce.membres.front();
+    const std::vector<std::string> ecrits = morceaux_du_membre(enonce, m);
     std::vector<std::pair<std::string, std::string>> resultat;
-    for (int i = 1; i <= 8 && !m.morceaux[i].empty(); ++i) {
-        if (i > 1 && m.operateurs_membre[i - 1] != "*")
+    for (std::size_t i = 0; i < ecrits.size(); ++i) {
+        if (i > 0 && operateur_apres(m, i - 1) != "*")
             return {};
-        const std::string &base = m.exposants[i] >= 2 ? m.bases[i] : m.morceaux[i];
-        resultat.emplace_back(m.morceaux[i], base);
+        const std::string facteur(morceau_sans_parentheses(m, i, ecrits[i]));
+        const Puissance puissance = separe_puissance(ecrits[i]);
+        resultat.emplace_back(facteur, puissance.exposant >= 2 ? puissance.base : facteur);
     }
     if (!resultat.empty() && resultat.front().first == "1")
         resultat.erase(resultat.begin());
@@ -61,9 +64,9 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
 {
     TableauSignes t;
     t.inequation = sans_blancs(inequation);
-    const TDalgebre enonce(t.inequation);
+    const EnonceLu enonce(t.inequation);
     t.nature = enonce.nature;
-    if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre_droit.texte) != "0")
+    if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre(1)) != "0")
         return t;
 
     // A constant factor has the root "inf": its row has no column.
@@ -71,7 +74,7 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
     contexte.accepte_inf = true;
     std::string racine1 = t.inequation, racine2, racine3, racine4;
     const bool resolu = resout(racine1, racine2, racine3, racine4, contexte);
-    t.membre = sans_blancs(enonce.membre_gauche.texte);
+    t.membre = sans_blancs(enonce.membre(0));
     const auto facteurs = resolu ? facteurs_et_bases(t.membre) : decltype(facteurs_et_bases("")){};
     bool lineaires = true;
     for (const auto &[facteur, base] : facteurs) {

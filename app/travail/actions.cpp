@@ -342,13 +342,13 @@ std::string Travail::recompose(const EnonceLu &parent, int k, const std::string 
 {
     if (parent.nature == EXPRESSION) {
         const Membre &m = parent.membres.front();
-        std::vector<std::string> morceaux = pieces_affichees(parent);
+        std::vector<std::string> morceaux = pieces_affichees(parent, m);
         // The part comes back as the parts list shows it, after a blank.
         const std::string partie = sans_blancs(t);
         if (k >= 0 && static_cast<std::size_t>(k) < morceaux.size())
             morceaux[static_cast<std::size_t>(k)] = partie;
         // A piece under a power or a function was shown by what stands under it.
-        if (const std::optional<PieceSeule> seule = piece_seule(parent)) {
+        if (const std::optional<PieceSeule> seule = piece_seule(parent, m)) {
             if (seule->fonction)
                 morceaux[0] = std::string(nom_de(*seule->fonction)) + "(" + partie + ")";
             else if (seule->exposant < 1000)

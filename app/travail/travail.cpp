@@ -614,65 +614,7 @@ NomPartie nom_des_parties(const EnonceLu &enonce)
     return {!m.termes && m.parties.size() > 1 ? " facteur" : " terme", false};
 }
 
-// The caption of an expression's parts list: how many terms or factors, or
-// what stands over the piece of a power or a function.
-std::string libelle_des_parties(const EnonceLu &enonce, const std::optional<PieceSeule> &seule)
-{
-    static constexpr const char *fonctions[] = {"Sinus de...", "Cosinus de...", "Tangente de...",
-                                                "Valeur absolue de...", "Log. népérien de...",
-                                                "Racine carrée de...", "Exponentielle de..."};
-    const Membre &m = enonce.membres.front();
-    const std::size_t n = m.parties.size();
-    if (n > 1)
-        return (n > PIECES_COMPTEES ? "n" : std::to_string(n)) + (m.termes ? " termes :" : " facteurs :");
-    if (!seule)
-        return {};
-    if (seule->fonction)
-        return fonctions[static_cast<std::size_t>(*seule->fonction)];
-    if (seule->exposant == 2)
-        return "Carré de...";
-    if (seule->exposant == 3)
-        return "Cube de...";
-    return seule->exposant <= 999 ? "Puissance " + std::to_string(seule->exposant) + " de..." : std::string();
-}
-
 } // namespace
-
-std::vector<std::string> pieces_affichees(const EnonceLu &enonce)
-{
-    const Membre &m = enonce.membres.front();
-    std::vector<std::string> pieces = morceaux_du_membre(enonce, m);
-    for (std::size_t k = 0; k < pieces.size(); ++k)
-        pieces[k] = std::string(morceau_sans_parentheses(m, k, pieces[k]));
-    return pieces;
-}
-
-std::optional<PieceSeule> piece_seule(const EnonceLu &enonce)
-{
-    const Membre &m = enonce.membres.front();
-    if (!enonce.arbre || m.noeud < 0 || m.parties.size() != 1)
-        return std::nullopt;
-    const Arbre &arbre = *enonce.arbre;
-    const Noeud &n = arbre[m.noeud];
-    const auto ecrit = [&](int k) {
-        const Noeud &e = arbre[arbre.enfant(n, k)];
-        return arbre.texte.substr(static_cast<std::size_t>(e.debut), static_cast<std::size_t>(e.fin - e.debut));
-    };
-    if (n.genre == Genre::fonction)
-        return PieceSeule{ecrit(0), 0, fonction_nommee(arbre.mot(n))};
-    if (n.genre != Genre::puissance)
-        return std::nullopt;
-    const Noeud &exposant = arbre[arbre.enfant(n, 1)];
-    const std::string_view chiffres = arbre.mot(exposant);
-    if (exposant.genre != Genre::nombre || chiffres.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    int e = 0;
-    for (char c : chiffres)
-        e = std::min(e * 10 + (c - '0'), 1000000);
-    if (e < 2)
-        return std::nullopt;
-    return PieceSeule{ecrit(0), e, std::nullopt};
-}
 
 void Travail::remplit_parties(const std::string &texte)
 {
@@ -690,13 +632,14 @@ void Travail::remplit_parties(const std::string &texte)
         }
     }
     if (enonce.nature == EXPRESSION) {
-        const std::optional<PieceSeule> seule = piece_seule(enonce);
+        const Membre &membre = enonce.membres.front();
+        const std::optional<PieceSeule> seule = piece_seule(enonce, membre);
         if (seule)
             parties.push_back(" " + seule->base);
         else
-            for (const std::string &piece : pieces_affichees(enonce))
+            for (const std::string &piece : pieces_affichees(enonce, membre))
                 parties.push_back(" " + piece);
-        p.libelle_membres = libelle_des_parties(enonce, seule);
+        p.libelle_membres = libelle_des_parties(enonce, membre);
     } else {
         parties.push_back(" " + enonce.membre(0));
         parties.push_back(" " + enonce.membre(1));

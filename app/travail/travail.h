@@ -104,21 +104,6 @@ struct NomPartie {
     bool feminin = false;
 };
 
-// An expression's pieces as its parts list shows them: at most eight, the
-// eighth folding the rest, and the first six factors of a product without
-// their brackets.
-std::vector<std::string> pieces_affichees(const EnonceLu &enonce);
-
-// An expression that is one piece under a whole power from 2 on, or under a
-// function: what stands under it (its parts list shows that), the power or
-// the function.
-struct PieceSeule {
-    std::string base;
-    int exposant = 0;
-    std::optional<Fonction> fonction;
-};
-std::optional<PieceSeule> piece_seule(const EnonceLu &enonce);
-
 class Travail {
 public:
     // The work record: steps 1..20 (entry 0 unused).
