@@ -224,6 +224,45 @@ int signe_connu(const Arbre &arbre, int indice)
     }
 }
 
+// True when the formula is known to be strictly positive wherever it is
+// defined: a positive number, an exponential, and products, quotients and
+// even powers of such, and sums of positive terms one of which is strictly
+// positive ('x^2+1').
+bool strictement_positif(const Arbre &arbre, int indice)
+{
+    const Noeud &n = arbre[indice];
+    if (sans_lettre(arbre, indice)) {
+        const Valeur v = valeur_du_noeud(arbre, indice, 0);
+        return v.lecture == Definition::definie && v.nombre > 0;
+    }
+    const auto enfant = [&](int k) { return arbre.enfant(n, k); };
+    switch (n.genre) {
+    case Genre::groupe:
+        return strictement_positif(arbre, enfant(0));
+    case Genre::fonction:
+        return arbre.mot(n) == "exp";
+    case Genre::puissance:
+        return strictement_positif(arbre, enfant(0));
+    case Genre::produit:
+        for (int k = 0; k < n.nombre_enfants; ++k)
+            if (!strictement_positif(arbre, enfant(k)))
+                return false;
+        return true;
+    case Genre::somme: {
+        bool strict = false;
+        for (int k = 0; k < n.nombre_enfants; ++k) {
+            const bool moins = arbre.operateur(n, k) == '-';
+            if (signe_connu(arbre, enfant(k)) != (moins ? -1 : 1))
+                return false;
+            strict = strict || (!moins && strictement_positif(arbre, enfant(k)));
+        }
+        return strict;
+    }
+    default:
+        return false;
+    }
+}
+
 // The text of a node of an expression's tree.
 std::string ecrit(const EnonceLu &enonce, int noeud)
 {
@@ -373,11 +412,18 @@ Issue decompose_racine(const EnonceLu &enonce)
         return refuse();
     // sqrt(a*b) is sqrt(a)*sqrt(b) only where both are positive: every factor
     // but one must be known to be, or the roots would lose values that the
-    // root of the product has (x < 0 in sqrt(x*x*(x+1))).
-    int signes_inconnus = 0;
+    // root of the product has (x < 0 in sqrt(x*x*(x+1))). Beside a factor of
+    // unknown sign the others must never be zero: sqrt(x^2*(x-1)) has a value
+    // at 0, sqrt(x^2)*sqrt(x-1) has none.
+    std::vector<int> inconnus;
     for (int facteur : sous_racine.noeuds)
-        signes_inconnus += signe_connu(arbre, facteur) != 1;
-    if (signes_inconnus > 1)
+        if (signe_connu(arbre, facteur) != 1)
+            inconnus.push_back(facteur);
+    const auto jamais_nul = [&](int facteur) {
+        return facteur == inconnus.front() || strictement_positif(arbre, facteur);
+    };
+    if (inconnus.size() > 1 ||
+        (inconnus.size() == 1 && !std::all_of(sous_racine.noeuds.begin(), sous_racine.noeuds.end(), jamais_nul)))
         return refuse();
     // The other factors of the member stay as they are.
     Morceaux &facteurs = membre.morceaux;

@@ -148,6 +148,8 @@ TEST_F(RacinesCarrees, DecomposeAndRecomposeRacine)
     const std::pair<const char *, const char *> decompositions[] = {
         {"sqrt(6*x)", "sqrt(6)*sqrt(x)"}, {"sqrt(6x)", "sqrt(6)*sqrt(x)"}, {"(sqrt(6x))", "sqrt(6)*sqrt(x)"},
         {"sqrt((2)(x^2+1))", "sqrt(2)*sqrt(x^2+1)"}, {"sqrt(x/3)", "sqrt(x)/sqrt(3)"},
+        {"sqrt((x^2+1)*(x-1))", "sqrt(x^2+1)*sqrt(x-1)"}, {"sqrt(exp(x)*(x-3))", "sqrt(exp(x))*sqrt(x-3)"},
+        {"sqrt(x^2*y^2)", "sqrt(x^2)*sqrt(y^2)"},
     };
     for (const auto &[racine, attendu] : decompositions) {
         EXPECT_EQ(apres(decompose_racine, racine), attendu) << racine;
@@ -170,8 +172,9 @@ TEST_F(RacinesCarrees, DecomposeAndRecomposeRacine)
         EXPECT_FALSE(r) << t;
         EXPECT_EQ(r.refus(), "") << t;
     };
-    // Two factors of unknown sign: sqrt(x)*sqrt(x+1) is undefined for x < -1.
-    for (const char *t : {"sqrt(x*(x+1))", "sqrt(x*x*(x+1))", "sqrt(x(x+1))", "sqrt(x+1)", "sqrt(6)",
+    // Two factors of unknown sign: sqrt(x)*sqrt(x+1) is undefined for x < -1;
+    // beside one, a factor that can be zero: sqrt(x^2)*sqrt(x-1) is undefined at 0.
+    for (const char *t : {"sqrt(x^2*(x-1))", "sqrt(abs(x)*(x-1))", "sqrt(sqrt(x)*(3-x))", "sqrt(x*(x+1))", "sqrt(x*x*(x+1))", "sqrt(x(x+1))", "sqrt(x+1)", "sqrt(6)",
                           "2*sqrt(6*x)", "-sqrt(6x)", "sqrt(6*x)+1", "sqrt(6*x)=2", "sqrt(2)*sqrt(3)", "", "sqrt(",
                           "sqrt(6*x)*"})
         refuse(decompose_racine, t);
