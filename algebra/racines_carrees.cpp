@@ -305,15 +305,6 @@ int argument_de_racine(const Arbre &arbre, int noeud)
     return n.genre == Genre::fonction && arbre.mot(n) == "sqrt" ? sans_groupe(arbre, arbre.enfant(n, 0)) : -1;
 }
 
-// The sign of a factor written as text.
-int signe_connu(std::string_view texte)
-{
-    const std::optional<Arbre> arbre = lis_formule(texte);
-    if (!arbre || arbre->racine < 0)
-        return 0;
-    return signe_connu(*arbre, arbre->racine);
-}
-
 } // namespace
 
 Issue met_sous_racine(const EnonceLu &enonce, const OptionsCalcul &options)

@@ -117,8 +117,26 @@ std::string lettres_separees(std::string_view texte, std::string declarees)
 
 } // namespace
 
-std::string forme_lineaire(std::string_view texte, std::string_view lettres_declarees)
+std::string virgules_en_points(std::string texte)
 {
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < texte.size(); ++i)
+        if (texte[i] == ',' && chiffre(texte[i - 1]) && chiffre(texte[i + 1]))
+            texte[i] = '.';
+    return texte;
+}
+
+std::string forme_lineaire(std::string_view tape, std::string_view lettres_declarees)
+{
+    // A comma between digits is a decimal comma where the text reads only
+    // that way: a set '[1,2]' or the program's domain text keeps its commas.
+    std::string points;
+    if (tape.find(',') != std::string_view::npos && !lis_formule(tape)) {
+        points = virgules_en_points(std::string(tape));
+        if (points != tape && lis_formule(points))
+            tape = points;
+    }
+    const std::string_view texte = tape;
     std::string resultat = lettres_separees(texte, std::string(lettres_declarees));
     if (resultat != texte && !lis_formule(resultat))
         return std::string(texte);

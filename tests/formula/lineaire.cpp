@@ -26,6 +26,11 @@ TEST(FormeLineaire, ProductsBeforeABracket)
         {"(domain(x,1,2,12))or(domain(x,3,4,12))", "(domain(x,1,2,12))or(domain(x,3,4,12))"},
         {"3(x-", "3(x-"},                      {"/tmp/a(1).alg", "/tmp/a(1).alg"},
         {"", ""},
+        // Decimal commas, where the text reads only with points; a set and
+        // the domain text keep their commas.
+        {"0,5x+1=2", "0.5x+1=2"},               {"2,5(x-1,5)", "2.5*(x-1.5)"},
+        {"x^2-0,25", "x^2-0.25"},               {"[1,2]", "[1,2]"},
+        {"domain(x,1,2,12)", "domain(x,1,2,12)"},
     };
     for (const auto &[texte, attendu] : cas)
         EXPECT_EQ(forme_lineaire(texte), attendu) << texte;
