@@ -161,38 +161,6 @@ bool base_entiere(std::string_view base)
            fin_du_groupe(base, ouverture) == base.size();
 }
 
-namespace {
-
-// Every ")" closes a "(" written before it, and every "(" is closed.
-bool parentheses_equilibrees(std::string_view t)
-{
-    int profondeur = 0;
-    for (char c : t) {
-        if (c == '(')
-            ++profondeur;
-        else if (c == ')' && --profondeur < 0)
-            return false;
-    }
-    return profondeur == 0;
-}
-
-} // namespace
-
-bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre)
-{
-    return membre.parties.size() <= PIECES_COMPTEES &&
-           std::all_of(membre.parties.begin(), membre.parties.end(),
-                       [&](const Partie &p) { return parentheses_equilibrees(enonce.ecrit(p.etendue)); });
-}
-
-bool signe_apres_operateur(std::string_view texte)
-{
-    for (std::size_t i = 1; i < texte.size(); ++i)
-        if ((texte[i] == '+' || texte[i] == '-') && std::strchr("*/^+-", texte[i - 1]) != nullptr)
-            return true;
-    return false;
-}
-
 std::string ordonne_ou_garde(std::string texte)
 {
     const Issue issue = ordonne(EnonceLu(texte));
