@@ -140,6 +140,26 @@ void divise_par(Terme &terme, const Terme &commun)
     }
 }
 
+// The term multiplied by another.
+void multiplie_par(Terme &terme, const Terme &autre)
+{
+    terme.coefficient *= autre.coefficient;
+    for (const Facteur &f : autre.facteurs) {
+        const auto g = std::find_if(terme.facteurs.begin(), terme.facteurs.end(),
+                                    [&](const Facteur &h) { return h.base.cle == f.base.cle; });
+        if (g == terme.facteurs.end())
+            terme.facteurs.push_back(f);
+        else
+            g->exposant = g->exposant + f.exposant;
+    }
+}
+
+// 1 and -1 are no factors worth taking out.
+bool sans_facteur(const Terme &commun)
+{
+    return commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty();
+}
+
 // A bracket written with a negative leading coefficient, as (2-x), turned
 // into its opposite (x-2), the sign going to the coefficient: opposite
 // brackets are then one shared factor.
@@ -361,17 +381,33 @@ std::optional<FacteurCommun> facteur_commun(const EnonceLu &somme)
     for (auto termes : {termes_ecrits(arbre, noeud), termes_reduits(arbre, noeud)}) {
         if (!termes || termes->size() < 2)
             continue;
-        const Terme commun = partie_commune(*termes);
-        // 1 and -1 are no factors worth taking out.
-        if (commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty())
+        Terme commun = partie_commune(*termes);
+        if (sans_facteur(commun))
             continue;
         Somme cofacteur;
         for (Terme &t : *termes) {
             divise_par(t, commun);
             cofacteur.termes.push_back(std::move(t));
         }
+        // The cofactor reduced; a factor its terms still share comes out too
+        // ('x(x-1)-x+x^3' gives x·x·(x-1)).
+        const std::optional<Arbre> reduit_ = lis_formule(reduit(imprime(cofacteur)));
+        std::optional<std::vector<Terme>> restes = reduit_ ? termes_reduits(*reduit_, reduit_->racine) : std::nullopt;
+        // A cofactor of one term without a bracket left to share: the sum was
+        // to be reduced, not factored ('(2-x)-(x-2)+2(x+1)' is 6).
+        const bool groupe = std::any_of(commun.facteurs.begin(), commun.facteurs.end(),
+                                        [](const Facteur &f) { return f.base.genre == Base::Genre::groupe; });
+        if (!restes || restes->empty() || (restes->size() < 2 && !groupe))
+            continue;
+        const Terme encore = restes->size() > 1 ? partie_commune(*restes) : Terme{};
+        if (!sans_facteur(encore)) {
+            for (Terme &t : *restes)
+                divise_par(t, encore);
+            multiplie_par(commun, encore);
+        }
+        cofacteur.termes = std::move(*restes);
         const std::string texte_commun = imprime_terme(commun);
-        std::string resultat = normalise("(" + texte_commun + ")*(" + reduit(imprime(cofacteur)) + ")");
+        std::string resultat = normalise("(" + texte_commun + ")*(" + imprime(cofacteur) + ")");
         if (meme_valeur(somme.texte, resultat))
             return FacteurCommun{std::move(resultat), normalise(texte_commun)};
     }
@@ -389,7 +425,8 @@ std::optional<std::string> difference_de_carres(const std::string &a, const std:
     if (!rb)
         return std::nullopt;
     std::string resultat = normalise("(" + *ra + "+" + *rb + ")*(" + *ra + "-" + *rb + ")");
-    if (!meme_valeur("(" + a + ")-(" + b + ")", resultat))
+    // A square less itself is zero, no product.
+    if (resultat == "0" || !meme_valeur("(" + a + ")-(" + b + ")", resultat))
         return std::nullopt;
     return resultat;
 }

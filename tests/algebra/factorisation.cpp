@@ -127,6 +127,14 @@ TEST_F(Factorisation, FacteurCommunEntreParentheses)
         {"(x-3)^2-(3-x)(2x+1)", "(x-3)*(3*x-2)", " (facteur commun : x-3)"},
         {"(x+2)^2-(x+2)(x-1)", "3*(x+2)", " (facteur commun : x+2)"},
         {"(x+1)(x-1)+5", "", ""},
+        // A common factor whose cofactor still shares one takes it too; a
+        // sum that reduces to one term is to be reduced, not factored.
+        {"x(x-1)+3x(x+1)", "2*x*(2*x+1)", " (facteur commun : 2·x)"},
+        {"-(x+1)^2*x+x", "-x^2*(x+2)", " (facteur commun : -x²)"},
+        {"-x(x-1)+x^2", "", ""},
+        {"x(x-1)-(x-1)*x", "", ""},
+        {"(2-x)-(x-2)+2(x+1)", "", ""},
+        {"-(x+1)^2+(x+1)^2", "", ""},
         // Numbers are computed, not factored.
         {"7-2", "", ""},
         {"2-sqrt(3)", "", ""},
@@ -221,10 +229,10 @@ TEST_F(Factorisation, SommesLonguesEtSignesApresUnOperateur)
     }
     const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(somme));
     ASSERT_TRUE(commun);
-    EXPECT_EQ(commun->facteur, "x");
+    EXPECT_EQ(commun->facteur, "9*x");
     EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, commun->texte));
     const std::vector<CasFactorise> table = {
-        {somme, "x*(9*x+45)", " (facteur commun : x)"},
+        {somme, "9*x*(x+5)", " (facteur commun : 9·x)"},
         {dix_huit_termes, "x*(" + cofacteur + ")", " (facteur commun : x)"},
         {"2*(x+1)+3*(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+x*(x+1)",
          "(x+1)*(x+20)", " (facteur commun : x+1)"},
