@@ -358,9 +358,7 @@ Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
             return transforme(std::move(*produit), FORMULE_CARRES);
     // A square written with roots the trinomial does not hold is left to the
     // discriminant, which keeps rational numbers rational.
-    Issue carre = carre_parfait(enonce);
-    const bool racines_ajoutees = carre && contient(carre->texte, "sqrt(") && !contient(enonce.texte, "sqrt(");
-    if (carre && !(racines_ajoutees && options.trinomes))
+    if (Issue carre = carre_parfait(enonce, !options.trinomes))
         return carre;
     if (options.trinomes) {
         std::string discriminant;
@@ -431,7 +429,7 @@ std::optional<std::string> difference_de_carres(const std::string &a, const std:
     return resultat;
 }
 
-Issue carre_parfait(const EnonceLu &enonce)
+Issue carre_parfait(const EnonceLu &enonce, bool racines_ajoutees)
 {
     if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL)
         return refuse();
@@ -457,16 +455,27 @@ Issue carre_parfait(const EnonceLu &enonce)
     if (monomes[2].coefficient.coefficient.signe() < 0)
         return refuse();
     const bool somme = monomes[1].coefficient.coefficient.signe() > 0;
-    const std::string r1 = racine_de(imprime_terme(monomes[0].coefficient));
-    const std::string r3 = racine_de(imprime_terme(monomes[2].coefficient));
+    // Numbers a, b, c: a square when b² = 4ac, told at once in exact numbers.
+    const Rationnel &a = monomes[0].coefficient.coefficient, &b = monomes[1].coefficient.coefficient,
+                    &c = monomes[2].coefficient.coefficient;
+    const bool nombres = std::all_of(monomes.begin(), monomes.end(), [](const MonomeEnX &m) { return m.coefficient.est_nombre(); });
+    if (nombres && !(b * b == Rationnel(4) * a * c))
+        return refuse();
+    const std::optional<Rationnel> ra = nombres ? a.racine_carree() : std::nullopt;
+    const std::optional<Rationnel> rc = nombres ? c.racine_carree() : std::nullopt;
+    if (nombres && !racines_ajoutees && (!ra || !rc))
+        return refuse();
+    const std::string r1 = ra ? ra->en_texte() : racine_de(imprime_terme(monomes[0].coefficient));
+    const std::string r3 = rc ? rc->en_texte() : racine_de(imprime_terme(monomes[2].coefficient));
     const std::string milieu = imprime_terme(monomes[1].coefficient);
-    if (normalise(r1 + "*" + r3 + (somme ? "-" : "+") + "1/2*(" + milieu + ")") != "0")
+    if (!nombres && normalise(r1 + "*" + r3 + (somme ? "-" : "+") + "1/2*(" + milieu + ")") != "0")
         return refuse();
     const std::string dedans =
         normalise(r1 + "*x^" + std::to_string(d1 / 2) + (somme ? "+" : "-") + r3 + "*x^" + std::to_string(d3 / 2));
     // No leading "+": the factored step must still split into one term.
     std::string resultat = (oppose_ ? "-(" : "(") + dedans + ")^2";
-    if (!meme_valeur(enonce.texte, resultat))
+    if ((!racines_ajoutees && contient(resultat, "sqrt(") && !contient(enonce.texte, "sqrt(")) ||
+        !meme_valeur(enonce.texte, resultat))
         return refuse();
     return transforme(std::move(resultat), somme ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
 }

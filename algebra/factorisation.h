@@ -32,8 +32,9 @@ std::optional<std::string> difference_de_carres(const std::string &a, const std:
 
 // A trinomial in x that is a square or its opposite ('x^2-2x+1', '-x^4-2x^2-1',
 // 'x^2+2xy+y^2') written as that square, with the identity used as the
-// hint's complement; refused otherwise.
-Issue carre_parfait(const EnonceLu &trinome);
+// hint's complement; refused otherwise, and without racines_ajoutees when
+// the square needs roots the trinomial does not write ('3x^2-2x+1/3').
+Issue carre_parfait(const EnonceLu &trinome, bool racines_ajoutees);
 
 // The square root of a factor text.
 std::string racine_de(const std::string &facteur);

@@ -71,7 +71,7 @@ void carre(benchmark::State &etat, const std::string &texte)
 {
     prepare();
     for (auto _ : etat)
-        benchmark::DoNotOptimize(carre_parfait(EnonceLu(texte)));
+        benchmark::DoNotOptimize(carre_parfait(EnonceLu(texte), true));
 }
 
 void racine(benchmark::State &etat, const std::string &texte)

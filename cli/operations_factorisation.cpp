@@ -31,7 +31,7 @@ void enregistre_factorisation(Registre &r)
     r.operation("difference_de_carres", {"A", "B"},
                 [](const Arguments &a) { return ou_erreur(difference_de_carres(a[0], a[1])); });
     r.operation("carre_parfait", {"TEXTE"}, [](const Arguments &a) {
-        const Issue issue = carre_parfait(EnonceLu(a[0]));
+        const Issue issue = carre_parfait(EnonceLu(a[0]), true);
         return issue ? issue->texte : "Erreur";
     });
     r.operation("factorise_trinome", {"TEXTE"}, [](const Arguments &a) {

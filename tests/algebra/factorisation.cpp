@@ -291,12 +291,16 @@ TEST_F(Factorisation, CarreParfait)
         {"", ""},
     };
     for (const auto &[trinome, carre] : table) {
-        const Issue r = carre_parfait(EnonceLu(trinome));
+        const Issue r = carre_parfait(EnonceLu(trinome), true);
         EXPECT_EQ(r ? r->texte : "", carre) << trinome;
         if (r) {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(trinome, r->texte)) << trinome;
         }
     }
+    // Roots the trinomial does not write are added only when allowed.
+    EXPECT_FALSE(carre_parfait(EnonceLu("3*x^2-2*x+1/3"), false));
+    EXPECT_TRUE(carre_parfait(EnonceLu("3*x^2-2*x+1/3"), true));
+    EXPECT_TRUE(carre_parfait(EnonceLu("x^2+2*sqrt(3)*x+3"), false));
 }
 
 TEST_F(Factorisation, RacineDe)
@@ -516,7 +520,7 @@ TEST_F(Factorisation, TexteQuelconque)
         const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(texte));
         EXPECT_TRUE(!commun || outils::rendu_ou_equivalent(texte, commun->texte));
         difference_de_carres(texte, texte);
-        const Issue carre = carre_parfait(EnonceLu(texte));
+        const Issue carre = carre_parfait(EnonceLu(texte), true);
         EXPECT_TRUE(!carre || outils::rendu_ou_equivalent(texte, carre->texte));
         racine_de(texte);
         BornesIntervalles bornes;
