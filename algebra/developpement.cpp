@@ -57,6 +57,42 @@ bool contient_la_lettre(const Arbre &arbre, int noeud, char lettre)
     return false;
 }
 
+// The letter x stands under the node outside any sum: a factor of it.
+bool x_en_facteur(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::lettre)
+        return arbre.mot(n) == "x";
+    if (n.genre == Genre::somme)
+        return false;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (x_en_facteur(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool simplifie_x(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::produit) {
+        bool divise = false, multiplie = false;
+        for (int k = 0; k < n.nombre_enfants; ++k) {
+            const bool x = x_en_facteur(arbre, arbre.enfant(n, k));
+            (arbre.operateur(n, k) == '/' ? divise : multiplie) |= x;
+        }
+        if (divise && multiplie)
+            return true;
+    }
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (simplifie_x(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+namespace {
+
 // A sum stands at the node or under it; with exposants false, a sum in an
 // exponent does not count. A term where one counts is no monomial
 // ('2*(x+1)', 'sin(x-1)', '(x+1)^2'; not 'x^(1/2)').
@@ -172,7 +208,7 @@ Issue ordonne(const EnonceLu &enonce)
     // Without a sum anywhere a text is no sum, and its normal form cannot
     // make one: spare the normalisation.
     if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL ||
-        !somme_sous(*enonce.arbre, enonce.arbre->racine, true))
+        !somme_sous(*enonce.arbre, enonce.arbre->racine, true) || simplifie_x(*enonce.arbre, enonce.arbre->racine))
         return refuse();
     const std::string t = normalise_brut(enonce.texte);
     const EnonceLu lu(t);

@@ -338,7 +338,9 @@ int signe_sur_intervalle(const std::string &t, const Plage &intervalle)
 
 Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
 {
-    if (lu.nature != EXPRESSION || !lu.arbre || lu.texte.size() > LONGUEUR_MAX_TRAVAIL)
+    // A quotient that would cancel x would lose where its divisor is zero.
+    if (lu.nature != EXPRESSION || !lu.arbre || lu.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        simplifie_x(*lu.arbre, lu.membres[0].noeud))
         return refuse();
     // A sum of monomials is factored from its ordered writing.
     const Issue ordonnee = ordonne(lu);
@@ -370,7 +372,8 @@ Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
 
 std::optional<FacteurCommun> facteur_commun(const EnonceLu &somme)
 {
-    if (somme.nature != EXPRESSION || !somme.arbre || somme.texte.size() > LONGUEUR_MAX_TRAVAIL)
+    if (somme.nature != EXPRESSION || !somme.arbre || somme.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        simplifie_x(*somme.arbre, somme.membres[0].noeud))
         return std::nullopt;
     const Arbre &arbre = *somme.arbre;
     const int noeud = somme.membres[0].noeud;

@@ -135,6 +135,11 @@ TEST_F(Factorisation, FacteurCommunEntreParentheses)
         {"x(x-1)-(x-1)*x", "", ""},
         {"(2-x)-(x-2)+2(x+1)", "", ""},
         {"-(x+1)^2+(x+1)^2", "", ""},
+        // Cancelling x in a quotient would lose the value where it is zero.
+        {"x^3/x+x", "", ""},
+        {"2x/x+4", "", ""},
+        {"3/x+3", "3*(1+1/x)", " (facteur commun : 3)"},
+        {"(x+1)/x+2(x+1)/x", "3*(x+1)/x", " (facteur commun : x+1)"},
         // Numbers are computed, not factored.
         {"7-2", "", ""},
         {"2-sqrt(3)", "", ""},
