@@ -57,6 +57,42 @@ bool contient_la_lettre(const Arbre &arbre, int noeud, char lettre)
     return false;
 }
 
+// The letter x stands under the node outside any sum: a factor of it.
+bool x_en_facteur(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::lettre)
+        return arbre.mot(n) == "x";
+    if (n.genre == Genre::somme)
+        return false;
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (x_en_facteur(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool simplifie_x(const Arbre &arbre, int noeud)
+{
+    const Noeud &n = arbre[noeud];
+    if (n.genre == Genre::produit) {
+        bool divise = false, multiplie = false;
+        for (int k = 0; k < n.nombre_enfants; ++k) {
+            const bool x = x_en_facteur(arbre, arbre.enfant(n, k));
+            (arbre.operateur(n, k) == '/' ? divise : multiplie) |= x;
+        }
+        if (divise && multiplie)
+            return true;
+    }
+    for (int k = 0; k < n.nombre_enfants; ++k)
+        if (simplifie_x(arbre, arbre.enfant(n, k)))
+            return true;
+    return false;
+}
+
+namespace {
+
 // A sum stands at the node or under it; with exposants false, a sum in an
 // exponent does not count. A term where one counts is no monomial
 // ('2*(x+1)', 'sin(x-1)', '(x+1)^2'; not 'x^(1/2)').
@@ -161,38 +197,6 @@ bool base_entiere(std::string_view base)
            fin_du_groupe(base, ouverture) == base.size();
 }
 
-namespace {
-
-// Every ")" closes a "(" written before it, and every "(" is closed.
-bool parentheses_equilibrees(std::string_view t)
-{
-    int profondeur = 0;
-    for (char c : t) {
-        if (c == '(')
-            ++profondeur;
-        else if (c == ')' && --profondeur < 0)
-            return false;
-    }
-    return profondeur == 0;
-}
-
-} // namespace
-
-bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre)
-{
-    return membre.parties.size() <= PIECES_COMPTEES &&
-           std::all_of(membre.parties.begin(), membre.parties.end(),
-                       [&](const Partie &p) { return parentheses_equilibrees(enonce.ecrit(p.etendue)); });
-}
-
-bool signe_apres_operateur(std::string_view texte)
-{
-    for (std::size_t i = 1; i < texte.size(); ++i)
-        if ((texte[i] == '+' || texte[i] == '-') && std::strchr("*/^+-", texte[i - 1]) != nullptr)
-            return true;
-    return false;
-}
-
 std::string ordonne_ou_garde(std::string texte)
 {
     const Issue issue = ordonne(EnonceLu(texte));
@@ -204,7 +208,7 @@ Issue ordonne(const EnonceLu &enonce)
     // Without a sum anywhere a text is no sum, and its normal form cannot
     // make one: spare the normalisation.
     if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL ||
-        !somme_sous(*enonce.arbre, enonce.arbre->racine, true))
+        !somme_sous(*enonce.arbre, enonce.arbre->racine, true) || simplifie_x(*enonce.arbre, enonce.arbre->racine))
         return refuse();
     const std::string t = normalise_brut(enonce.texte);
     const EnonceLu lu(t);

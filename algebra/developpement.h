@@ -70,14 +70,10 @@ bool meme_valeur(std::string_view a, std::string_view b);
 // single letter, a parenthesised group or a function call.
 bool base_entiere(std::string_view base);
 
-// True when the member's pieces can be rebuilt into a text of the same
-// value: the split hid every group (no piece is cut inside parentheses) and
-// did not reach its limit of pieces (the last piece would hold the rest).
-bool decoupe_fiable(const EnonceLu &enonce, const Membre &membre);
-
-// True when a "+" or "-" follows another operator ('x*-2', 'x--1'): the
-// split would take that sign for an operator between terms.
-bool signe_apres_operateur(std::string_view texte);
+// True when a product under the node has x as a factor both of a divisor and
+// of another factor ('x^3/x', '2x/(x(x+1))'; not '(x+1)/x'): the normal form
+// would cancel them and lose the values where the divisor is zero.
+bool simplifie_x(const Arbre &arbre, int noeud);
 
 // The ordered text of a sum of monomials, or the text itself.
 std::string ordonne_ou_garde(std::string texte);

@@ -9,7 +9,6 @@
 #include "algebra/developpement.h"
 #include "algebra/trinome.h"
 #include "algebra/algebre.h"
-#include "algebra/decoupe.h"
 #include "formula/calcul.h"
 #include "formula/forme_normale.h"
 #include "formula/imprimeur.h"
@@ -27,21 +26,31 @@ constexpr double RETRAIT_BORNE_EXCLUE = 0.27;
 constexpr double BORNE_DU_BALAYAGE = 50;
 constexpr double NB_PAS_MAX = 4000;
 
-// An even power 2 to 998 of a base it bears on whole ('(x+1)^2', 'x^4'; not '3*x^2').
-bool est_puissance_paire(const std::string &facteur, const Puissance &p)
+// The text a node of the tree was read from.
+std::string ecrit(const Arbre &arbre, int noeud, std::string_view texte)
 {
-    return p.exposant >= 2 && p.exposant <= 999 && p.exposant % 2 == 0 && base_entiere(p.base) &&
-           facteur == p.base + "^" + std::to_string(p.exposant);
+    const Noeud &n = arbre[noeud];
+    return sans_blancs(texte.substr(static_cast<std::size_t>(n.debut), static_cast<std::size_t>(n.fin - n.debut)));
 }
 
-// The square root of a factor when it is one for every real x: half of an
-// even power, or the root of a positive number. The root of 'x' or '2*x'
-// would hold only for x >= 0.
-std::optional<std::string> racine_partout(const std::string &facteur)
+// Half of an even power 2 to 998 of a base it bears on whole ('(x+1)^2',
+// 'x^4', 'sqrt(3)^2'; not '3*x^2'): the node's square root for every real x.
+std::optional<std::string> demi_puissance(const Arbre &arbre, int noeud, std::string_view texte)
 {
-    if (est_puissance_paire(facteur, separe_puissance(facteur)) || valeur_constante(facteur).value_or(0) > 0)
-        return racine_de(facteur);
-    return std::nullopt;
+    const Noeud &n = arbre[noeud];
+    if (n.genre != Genre::puissance)
+        return std::nullopt;
+    const Genre base = arbre[arbre.enfant(n, 0)].genre;
+    const Noeud &exposant = arbre[arbre.enfant(n, 1)];
+    const std::string_view e = arbre.mot(exposant);
+    if (exposant.genre != Genre::nombre || e.empty() || e.size() > 3 ||
+        !std::all_of(e.begin(), e.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+        (base != Genre::nombre && base != Genre::lettre && base != Genre::groupe && base != Genre::fonction))
+        return std::nullopt;
+    const int puissance = std::stoi(std::string(e));
+    if (puissance < 2 || puissance % 2 != 0)
+        return std::nullopt;
+    return normalise("(" + ecrit(arbre, arbre.enfant(n, 0), texte) + ")^" + std::to_string(puissance / 2));
 }
 
 // The square root of a node of the term's tree when the node is a square for
@@ -62,9 +71,14 @@ std::optional<std::string> racine_du_noeud(const Arbre &arbre, int noeud, std::s
         }
         return resultat;
     }
-    const std::string facteur = sans_blancs(terme.substr(static_cast<std::size_t>(n.debut),
-                                                          static_cast<std::size_t>(n.fin - n.debut)));
-    return racine_partout(facteur);
+    // Half of an even power, or the root of a positive number. The root of
+    // 'x' or '2*x' would hold only for x >= 0.
+    if (std::optional<std::string> moitie = demi_puissance(arbre, noeud, terme))
+        return moitie;
+    const std::string facteur = ecrit(arbre, noeud, terme);
+    if (valeur_constante(facteur).value_or(0) > 0)
+        return racine_de(facteur);
+    return std::nullopt;
 }
 
 // Root of a term that is a square for every real x, written so that the
@@ -76,11 +90,6 @@ std::optional<std::string> racines_des_facteurs(const std::string &terme)
         return std::nullopt;
     const auto r = racine_du_noeud(*arbre, arbre->racine, terme);
     return r ? std::optional("(" + *r + ")") : std::nullopt;
-}
-
-std::string oppose(const std::string &coefficient)
-{
-    return !coefficient.empty() && coefficient[0] == '-' ? coefficient.substr(1) : "-" + coefficient;
 }
 
 // The greatest common divisor of the whole-number coefficients (1 when one
@@ -131,6 +140,26 @@ void divise_par(Terme &terme, const Terme &commun)
     }
 }
 
+// The term multiplied by another.
+void multiplie_par(Terme &terme, const Terme &autre)
+{
+    terme.coefficient *= autre.coefficient;
+    for (const Facteur &f : autre.facteurs) {
+        const auto g = std::find_if(terme.facteurs.begin(), terme.facteurs.end(),
+                                    [&](const Facteur &h) { return h.base.cle == f.base.cle; });
+        if (g == terme.facteurs.end())
+            terme.facteurs.push_back(f);
+        else
+            g->exposant = g->exposant + f.exposant;
+    }
+}
+
+// 1 and -1 are no factors worth taking out.
+bool sans_facteur(const Terme &commun)
+{
+    return commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty();
+}
+
 // A bracket written with a negative leading coefficient, as (2-x), turned
 // into its opposite (x-2), the sign going to the coefficient: opposite
 // brackets are then one shared factor.
@@ -141,7 +170,7 @@ void redresse_groupes(Terme &terme)
             f.base.arguments.front().est_nulle() || f.base.arguments.front().termes.front().coefficient.signe() > 0 ||
             !f.exposant.est_entier())
             continue;
-        f.base.arguments.front() = ::oppose(std::move(f.base.arguments.front()));
+        f.base.arguments.front() = oppose(std::move(f.base.arguments.front()));
         f.base.cle = imprime_base(f.base);
         if (f.exposant.moitie_entiere() + f.exposant.moitie_entiere() != f.exposant)
             terme.coefficient = -terme.coefficient;
@@ -150,9 +179,9 @@ void redresse_groupes(Terme &terme)
 
 // The terms of the top sum as they are written, each one term: a bracket
 // alone ('+(x+3)') stays one factor instead of opening into the sum.
-std::optional<std::vector<Terme>> termes_ecrits(const Arbre &arbre)
+std::optional<std::vector<Terme>> termes_ecrits(const Arbre &arbre, int noeud)
 {
-    const Noeud &racine = arbre[arbre.racine];
+    const Noeud &racine = arbre[noeud];
     if (racine.genre != Genre::somme)
         return std::nullopt;
     std::vector<Terme> termes;
@@ -179,9 +208,9 @@ std::optional<std::vector<Terme>> termes_ecrits(const Arbre &arbre)
 }
 
 // The terms of the whole sum reduced.
-std::optional<std::vector<Terme>> termes_reduits(const Arbre &arbre)
+std::optional<std::vector<Terme>> termes_reduits(const Arbre &arbre, int noeud)
 {
-    std::optional<Somme> forme = forme_algebrique(arbre, arbre.racine, Reduction::complete);
+    std::optional<Somme> forme = forme_algebrique(arbre, noeud, Reduction::complete);
     if (!forme)
         return std::nullopt;
     return std::move(forme->termes);
@@ -194,78 +223,61 @@ std::string reduit(std::string cofacteur)
     return developpe_ ? developpe_->texte : normalise(cofacteur);
 }
 
-struct CarreParfait {
-    std::optional<std::string> resultat;
-    std::string interieur;   // "+" or "-": the sign inside the square
-};
+bool contient_x(const Somme &somme);
 
-// carre_parfait, with the inner sign that names the identity used.
-CarreParfait carre_parfait_signe(const std::string &trinome, int d1, int d2, int d3)
+bool contient_x(const Base &base)
 {
-    CarreParfait carre;
-    if (trinome.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(trinome))
-        return carre;
-    const int h1 = d1 / 2;
-    const int h3 = d3 / 2;
-    std::string reste = trinome;
-    std::string signes[3];
-    std::string coefficients[3];
-    for (int k = 0; k < 3; ++k)
-        extrait_coefficient(reste, signes[k], coefficients[k]);
-    // A fourth term would be left out of the square.
-    if (!reste.empty())
-        return carre;
-
-    const std::string motif = signes[0] + signes[1] + signes[2];
-    std::string exterieur;
-    if (motif == "+++")
-        carre.interieur = "+", exterieur = "+";
-    else if (motif == "+-+")
-        carre.interieur = "-", exterieur = "+";
-    else if (motif == "---")
-        carre.interieur = "+", exterieur = "-";
-    else if (motif == "-+-")
-        carre.interieur = "-", exterieur = "-";
-    else
-        return carre;
-    // The opposite of a square: the roots are those of the opposite trinomial.
-    if (exterieur == "-")
-        for (std::string &c : coefficients)
-            c = oppose(c);
-
-    const std::string r1 = racine_de(coefficients[0]);
-    const std::string r3 = racine_de(coefficients[2]);
-    const std::string verification =
-        normalise(r1 + "*" + r3 + (carre.interieur == "+" ? "-" : "+") + "1/2*(" + coefficients[1] + ")");
-    if (verification != "0" || d1 != 2 * h1 || d3 != 2 * h3 || h1 + h3 != d2)
-        return carre;
-    const std::string dedans =
-        normalise(r1 + "*x^" + std::to_string(h1) + carre.interieur + r3 + "*x^" + std::to_string(h3));
-    // No leading "+": the factored step must still split into one term.
-    std::string resultat = (exterieur == "-" ? "-(" : "(") + dedans + ")^2";
-    if (meme_valeur(trinome, resultat))
-        carre.resultat = std::move(resultat);
-    return carre;
+    if (base.genre == Base::Genre::lettre)
+        return base.nom == "x";
+    return std::any_of(base.arguments.begin(), base.arguments.end(), [](const Somme &a) { return contient_x(a); });
 }
 
-// The perfect square test on a member without parentheses: exactly three
-// terms, with their degrees.
-CarreParfait carre_parfait_du_membre(const std::string &membre)
+bool contient_x(const Somme &somme)
 {
-    std::string reste = membre;
-    int degres[3] = {};
-    int nombre = 0;
-    while (nombre < 5) {
-        const std::string terme = extrait_terme(reste);
-        if (terme == "0")
-            break;
-        if (nombre < 3)
-            degres[nombre] = degre(terme);
-        ++nombre;
+    for (const Terme &t : somme.termes)
+        for (const Facteur &f : t.facteurs)
+            if (contient_x(f.base))
+                return true;
+    return false;
+}
+
+// A term as a whole power of x times a coefficient that holds no x.
+struct MonomeEnX {
+    int degre = 0;
+    Terme coefficient;
+};
+
+std::optional<MonomeEnX> monome_en_x(Terme terme)
+{
+    MonomeEnX m;
+    const auto x = std::find_if(terme.facteurs.begin(), terme.facteurs.end(), [](const Facteur &f) {
+        return f.base.genre == Base::Genre::lettre && f.base.nom == "x";
+    });
+    if (x != terme.facteurs.end()) {
+        if (!x->exposant.est_entier() || x->exposant.signe() < 0 || Rationnel(1000) < x->exposant)
+            return std::nullopt;
+        m.degre = static_cast<int>(x->exposant.en_double());
+        terme.facteurs.erase(x);
     }
-    if (nombre != 3)
-        return {};
-    return carre_parfait_signe(membre, degres[0], degres[1], degres[2]);
+    if (std::any_of(terme.facteurs.begin(), terme.facteurs.end(), [](const Facteur &f) { return contient_x(f.base); }))
+        return std::nullopt;
+    m.coefficient = std::move(terme);
+    return m;
+}
+
+// The difference of the two parts, a - b or -a + b, written as a product
+// by the difference of their squares.
+std::optional<std::string> difference_des_parties(const EnonceLu &enonce, const Membre &m)
+{
+    const Arbre &arbre = *enonce.arbre;
+    const std::string second(enonce.ecrit(m.parties[1].etendue));
+    if (m.parties[0].operateur == '-')
+        return difference_de_carres(std::string(enonce.ecrit(m.parties[0].etendue)), second);
+    const int premier = m.parties[0].noeud;
+    if (premier < 0 || arbre[premier].genre != Genre::signe || arbre.mot(arbre[premier]) != "-")
+        return std::nullopt;
+    const std::optional<std::string> r = difference_de_carres(ecrit(arbre, arbre.enfant(arbre[premier], 0), enonce.texte), second);
+    return r ? std::optional(normalise("-(" + *r + ")")) : std::nullopt;
 }
 
 // An interval of the domain as the stretch of doubles sampled, its open ends
@@ -326,89 +338,81 @@ int signe_sur_intervalle(const std::string &t, const Plage &intervalle)
 
 Issue factorise(const EnonceLu &lu, const OptionsCalcul &options)
 {
-    if (lu.nature != EXPRESSION || lu.texte.size() > LONGUEUR_MAX_TRAVAIL)
+    // A quotient that would cancel x would lose where its divisor is zero.
+    if (lu.nature != EXPRESSION || !lu.arbre || lu.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        simplifie_x(*lu.arbre, lu.membres[0].noeud))
         return refuse();
-    const std::string membre = ordonne_ou_garde(lu.texte);
-    const EnonceLu enonce(membre);
-    const Membre &m = enonce.membres[0];
-    if (enonce.nature != EXPRESSION || signe_apres_operateur(membre) || !decoupe_fiable(enonce, m))
-        return refuse();
+    // A sum of monomials is factored from its ordered writing.
+    const Issue ordonnee = ordonne(lu);
+    const std::optional<EnonceLu> relu = ordonnee ? std::optional<EnonceLu>(std::in_place, ordonnee->texte) : std::nullopt;
+    const EnonceLu &enonce = relu ? *relu : lu;
     // A calculation on numbers is computed, not factored: '7-2' is no
     // difference of the squares of sqrt(7) and sqrt(2).
-    if (valeur_constante(membre))
+    if (!enonce.arbre || enonce.nature != EXPRESSION || valeur_constante(enonce.texte))
         return refuse();
 
-    std::string texte = membre;
-    std::string facteur;
     // The factor as a teacher names it: '3', '4·x', '(x+1)'.
-    if (facteur_commun(texte, facteur))
-        return transforme(std::move(texte),
-                          " (facteur commun : " + forme_lisible(facteur.substr(1, facteur.size() - 2)) + ")");
-    // A difference of two terms, or the sum of two terms the first of which is
-    // negative: a - b or -a + b.
-    const bool deux_termes = m.termes && m.parties.size() == 2;
-    const char operateur = deux_termes ? m.parties[0].operateur : '\0';
-    const std::string premier = deux_termes ? std::string(enonce.ecrit(m.parties[0].etendue)) : "";
-    const std::string second = deux_termes ? std::string(enonce.ecrit(m.parties[1].etendue)) : "";
-    std::optional<std::string> resultat;
-    if (operateur == '-') {
-        resultat = difference_de_carres(premier, second);
-    } else if (operateur == '+' && premier[0] == '-') {
-        resultat = difference_de_carres(premier.substr(1), second);
-        if (resultat)
-            resultat = normalise("-(" + *resultat + ")");
-    }
-    if (resultat)
-        return transforme(std::move(*resultat), FORMULE_CARRES);
+    if (std::optional<FacteurCommun> commun = facteur_commun(enonce))
+        return transforme(std::move(commun->texte), " (facteur commun : " + forme_lisible(commun->facteur) + ")");
+    const Membre &m = enonce.membres[0];
+    if (m.termes && m.parties.size() == 2)
+        if (std::optional<std::string> produit = difference_des_parties(enonce, m))
+            return transforme(std::move(*produit), FORMULE_CARRES);
     // A square written with roots the trinomial does not hold is left to the
     // discriminant, which keeps rational numbers rational.
-    if (membre.find('(') == std::string::npos) {
-        const CarreParfait carre = carre_parfait_du_membre(membre);
-        const bool racines_ajoutees = carre.resultat && contient(*carre.resultat, "sqrt(") && !contient(membre, "sqrt(");
-        if (carre.resultat && !(racines_ajoutees && options.trinomes))
-            return transforme(std::move(*carre.resultat),
-                              carre.interieur == "+" ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
-    }
+    if (Issue carre = carre_parfait(enonce, !options.trinomes))
+        return carre;
     if (options.trinomes) {
         std::string discriminant;
-        resultat = factorise_trinome(membre, discriminant);
-        if (resultat)
+        if (std::optional<std::string> resultat = factorise_trinome(enonce.texte, discriminant))
             return transforme(std::move(*resultat), " (trinôme : Δ = " + discriminant + ")");
     }
     return refuse();
 }
 
-bool facteur_commun(std::string &somme, std::string &facteur)
+std::optional<FacteurCommun> facteur_commun(const EnonceLu &somme)
 {
-    facteur.clear();
-    if (somme.size() > LONGUEUR_MAX_TRAVAIL || signe_apres_operateur(somme))
-        return false;
-    const std::optional<Arbre> arbre = lis_formule(somme);
-    if (!arbre || arbre->racine < 0)
-        return false;
+    if (somme.nature != EXPRESSION || !somme.arbre || somme.texte.size() > LONGUEUR_MAX_TRAVAIL ||
+        simplifie_x(*somme.arbre, somme.membres[0].noeud))
+        return std::nullopt;
+    const Arbre &arbre = *somme.arbre;
+    const int noeud = somme.membres[0].noeud;
     // The terms as written first, so that a bracket shared by the terms is
     // seen; then the reduced sum, where a number or a letter may be shared.
-    for (auto termes : {termes_ecrits(*arbre), termes_reduits(*arbre)}) {
+    for (auto termes : {termes_ecrits(arbre, noeud), termes_reduits(arbre, noeud)}) {
         if (!termes || termes->size() < 2)
             continue;
-        const Terme commun = partie_commune(*termes);
-        // 1 and -1 are no factors worth taking out.
-        if (commun.coefficient.valeur_absolue().est_un() && commun.facteurs.empty())
+        Terme commun = partie_commune(*termes);
+        if (sans_facteur(commun))
             continue;
         Somme cofacteur;
         for (Terme &t : *termes) {
             divise_par(t, commun);
             cofacteur.termes.push_back(std::move(t));
         }
-        const std::string texte_commun = imprime_terme(commun);
-        std::string resultat = normalise("(" + texte_commun + ")*(" + reduit(imprime(cofacteur)) + ")");
-        if (!meme_valeur(somme, resultat))
+        // The cofactor reduced; a factor its terms still share comes out too
+        // ('x(x-1)-x+x^3' gives x·x·(x-1)).
+        const std::optional<Arbre> reduit_ = lis_formule(reduit(imprime(cofacteur)));
+        std::optional<std::vector<Terme>> restes = reduit_ ? termes_reduits(*reduit_, reduit_->racine) : std::nullopt;
+        // A cofactor of one term without a bracket left to share: the sum was
+        // to be reduced, not factored ('(2-x)-(x-2)+2(x+1)' is 6).
+        const bool groupe = std::any_of(commun.facteurs.begin(), commun.facteurs.end(),
+                                        [](const Facteur &f) { return f.base.genre == Base::Genre::groupe; });
+        if (!restes || restes->empty() || (restes->size() < 2 && !groupe))
             continue;
-        facteur = "(" + normalise(texte_commun) + ")";
-        somme = std::move(resultat);
-        return true;
+        const Terme encore = restes->size() > 1 ? partie_commune(*restes) : Terme{};
+        if (!sans_facteur(encore)) {
+            for (Terme &t : *restes)
+                divise_par(t, encore);
+            multiplie_par(commun, encore);
+        }
+        cofacteur.termes = std::move(*restes);
+        const std::string texte_commun = imprime_terme(commun);
+        std::string resultat = normalise("(" + texte_commun + ")*(" + imprime(cofacteur) + ")");
+        if (meme_valeur(somme.texte, resultat))
+            return FacteurCommun{std::move(resultat), normalise(texte_commun)};
     }
-    return false;
+    return std::nullopt;
 }
 
 std::optional<std::string> difference_de_carres(const std::string &a, const std::string &b)
@@ -422,33 +426,78 @@ std::optional<std::string> difference_de_carres(const std::string &a, const std:
     if (!rb)
         return std::nullopt;
     std::string resultat = normalise("(" + *ra + "+" + *rb + ")*(" + *ra + "-" + *rb + ")");
-    if (!meme_valeur("(" + a + ")-(" + b + ")", resultat))
+    // A square less itself is zero, no product.
+    if (resultat == "0" || !meme_valeur("(" + a + ")-(" + b + ")", resultat))
         return std::nullopt;
     return resultat;
 }
 
-std::optional<std::string> carre_parfait(const std::string &trinome, int d1, int d2, int d3)
+Issue carre_parfait(const EnonceLu &enonce, bool racines_ajoutees)
 {
-    return carre_parfait_signe(trinome, d1, d2, d3).resultat;
+    if (enonce.nature != EXPRESSION || !enonce.arbre || enonce.texte.size() > LONGUEUR_MAX_TRAVAIL)
+        return refuse();
+    std::optional<Somme> forme = forme_algebrique(*enonce.arbre, enonce.membres[0].noeud, Reduction::complete);
+    if (!forme || forme->termes.size() != 3)
+        return refuse();
+    std::vector<MonomeEnX> monomes;
+    for (Terme &t : forme->termes) {
+        std::optional<MonomeEnX> m = monome_en_x(std::move(t));
+        if (!m)
+            return refuse();
+        monomes.push_back(std::move(*m));
+    }
+    std::sort(monomes.begin(), monomes.end(), [](const MonomeEnX &a, const MonomeEnX &b) { return a.degre > b.degre; });
+    const int d1 = monomes[0].degre, d2 = monomes[1].degre, d3 = monomes[2].degre;
+    if (d1 % 2 != 0 || d3 % 2 != 0 || d1 + d3 != 2 * d2 || d1 == d2)
+        return refuse();
+    // The opposite of a square: the roots are those of the opposite trinomial.
+    const bool oppose_ = monomes[0].coefficient.coefficient.signe() < 0;
+    if (oppose_)
+        for (MonomeEnX &m : monomes)
+            m.coefficient.coefficient = -m.coefficient.coefficient;
+    if (monomes[2].coefficient.coefficient.signe() < 0)
+        return refuse();
+    const bool somme = monomes[1].coefficient.coefficient.signe() > 0;
+    // Numbers a, b, c: a square when b² = 4ac, told at once in exact numbers.
+    const Rationnel &a = monomes[0].coefficient.coefficient, &b = monomes[1].coefficient.coefficient,
+                    &c = monomes[2].coefficient.coefficient;
+    const bool nombres = std::all_of(monomes.begin(), monomes.end(), [](const MonomeEnX &m) { return m.coefficient.est_nombre(); });
+    if (nombres && !(b * b == Rationnel(4) * a * c))
+        return refuse();
+    const std::optional<Rationnel> ra = nombres ? a.racine_carree() : std::nullopt;
+    const std::optional<Rationnel> rc = nombres ? c.racine_carree() : std::nullopt;
+    if (nombres && !racines_ajoutees && (!ra || !rc))
+        return refuse();
+    const std::string r1 = ra ? ra->en_texte() : racine_de(imprime_terme(monomes[0].coefficient));
+    const std::string r3 = rc ? rc->en_texte() : racine_de(imprime_terme(monomes[2].coefficient));
+    const std::string milieu = imprime_terme(monomes[1].coefficient);
+    if (!nombres && normalise(r1 + "*" + r3 + (somme ? "-" : "+") + "1/2*(" + milieu + ")") != "0")
+        return refuse();
+    const std::string dedans =
+        normalise(r1 + "*x^" + std::to_string(d1 / 2) + (somme ? "+" : "-") + r3 + "*x^" + std::to_string(d3 / 2));
+    // No leading "+": the factored step must still split into one term.
+    std::string resultat = (oppose_ ? "-(" : "(") + dedans + ")^2";
+    if ((!racines_ajoutees && contient(resultat, "sqrt(") && !contient(enonce.texte, "sqrt(")) ||
+        !meme_valeur(enonce.texte, resultat))
+        return refuse();
+    return transforme(std::move(resultat), somme ? IDENTITE_SOMME : IDENTITE_DIFFERENCE);
 }
 
 std::string racine_de(const std::string &facteur)
 {
     if (facteur.size() > LONGUEUR_MAX_TRAVAIL)
         return "sqrt(" + facteur + ")";
-    // An even power of a whole base: half the power. A power that bears on
-    // part of the text only ('3*x^2') is no square of its base.
-    const Puissance p = separe_puissance(facteur);
-    if (est_puissance_paire(facteur, p))
-        return normalise("(" + p.base + ")^" + std::to_string(p.exposant / 2));
+    const std::optional<Arbre> arbre = lis_formule(facteur);
+    if (!arbre || arbre->racine < 0)
+        return normalise("sqrt(" + facteur + ")");
+    if (std::optional<std::string> moitie = demi_puissance(*arbre, arbre->racine, facteur))
+        return *moitie;
     // A single quotient without parentheses: the root of each side.
-    if (facteur.find('(') == std::string::npos) {
-        const EnonceLu quotient(facteur);
-        const Membre &m = quotient.membres[0];
-        if (!m.termes && m.parties.size() == 2 && m.parties[0].operateur == '/')
-            return normalise(normalise("sqrt(" + std::string(quotient.ecrit(m.parties[0].etendue)) + ")") + "/" +
-                             normalise("sqrt(" + std::string(quotient.ecrit(m.parties[1].etendue)) + ")"));
-    }
+    const Noeud &n = (*arbre)[arbre->racine];
+    if (n.genre == Genre::produit && n.nombre_enfants == 2 && arbre->operateur(n, 1) == '/' &&
+        facteur.find('(') == std::string::npos)
+        return normalise(normalise("sqrt(" + ecrit(*arbre, arbre->enfant(n, 0), facteur) + ")") + "/" +
+                         normalise("sqrt(" + ecrit(*arbre, arbre->enfant(n, 1), facteur) + ")"));
     return normalise("sqrt(" + facteur + ")");
 }
 

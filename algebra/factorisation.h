@@ -17,18 +17,24 @@
 // when it cannot be factored. The option trinomes allows the discriminant.
 Issue factorise(const EnonceLu &enonce, const OptionsCalcul &options);
 
-// The factor shared by every term (the greatest common divisor of the whole
-// coefficients with every shared base at its lowest power): the sum
-// rewritten as factor times cofactor.
-bool facteur_commun(std::string &somme, std::string &facteur);
+// The factor shared by every term of a sum (the greatest common divisor of
+// the whole coefficients with every shared base at its lowest power): the
+// sum written as factor times cofactor, and the factor ('3', 'x+1').
+struct FacteurCommun {
+    std::string texte;
+    std::string facteur;
+};
+std::optional<FacteurCommun> facteur_commun(const EnonceLu &somme);
 
 // The factorisation of a - b as (ra+rb)*(ra-rb), none unless both are
 // squares for every real x (even powers, positive numbers).
 std::optional<std::string> difference_de_carres(const std::string &a, const std::string &b);
 
-// The square form of an ordered trinomial whose terms have degrees d1, d2,
-// d3, or none.
-std::optional<std::string> carre_parfait(const std::string &trinome, int d1, int d2, int d3);
+// A trinomial in x that is a square or its opposite ('x^2-2x+1', '-x^4-2x^2-1',
+// 'x^2+2xy+y^2') written as that square, with the identity used as the
+// hint's complement; refused otherwise, and without racines_ajoutees when
+// the square needs roots the trinomial does not write ('3x^2-2x+1/3').
+Issue carre_parfait(const EnonceLu &trinome, bool racines_ajoutees);
 
 // The square root of a factor text.
 std::string racine_de(const std::string &facteur);

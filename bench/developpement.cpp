@@ -41,11 +41,8 @@ void factorisation(benchmark::State &etat, const std::string &texte)
 void facteur(benchmark::State &etat, const std::string &texte)
 {
     prepare();
-    for (auto _ : etat) {
-        std::string t = texte;
-        std::string f;
-        benchmark::DoNotOptimize(facteur_commun(t, f));
-    }
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(facteur_commun(EnonceLu(texte)));
 }
 
 void distribution(benchmark::State &etat, const std::string &a, const std::string &b)
@@ -74,7 +71,7 @@ void carre(benchmark::State &etat, const std::string &texte)
 {
     prepare();
     for (auto _ : etat)
-        benchmark::DoNotOptimize(carre_parfait(texte, 2, 1, 0));
+        benchmark::DoNotOptimize(carre_parfait(EnonceLu(texte), true));
 }
 
 void racine(benchmark::State &etat, const std::string &texte)

@@ -153,16 +153,6 @@ void enregistre_base(Registre &r)
     r.operation("groupe_fractions_numeriques", {"TEXTE"}, sur_le_texte(groupe_fractions_numeriques));
     r.operation("groupe_denominateurs", {"TEXTE"}, sur_le_texte(groupe_denominateurs));
     r.operation("oppose_termes", {"TEXTE"}, sur_le_texte(oppose_termes));
-    r.operation("extrait_terme", {"TEXTE"}, [](const Arguments &a) {
-        std::string reste = a[0];
-        const std::string terme = extrait_terme(reste);
-        return champs({terme, reste});
-    });
-    r.operation("extrait_coefficient", {"TEXTE"}, [](const Arguments &a) {
-        std::string reste = a[0], signe, coefficient;
-        extrait_coefficient(reste, signe, coefficient);
-        return champs({signe, coefficient, reste});
-    });
     r.operation("separe_puissance", {"TEXTE"}, [](const Arguments &a) {
         const Puissance p = separe_puissance(a[0]);
         return champs({p.base, std::to_string(p.exposant), p.developpe});

@@ -24,15 +24,15 @@ void enregistre_factorisation(Registre &r)
         return issue ? champs({issue->texte, issue->complement}) : champs({"Erreur", ""});
     });
     r.operation("facteur_commun", {"TEXTE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        std::string facteur;
-        const bool reussi = facteur_commun(t, facteur);
-        return champs({drapeau(reussi, t), facteur});
+        const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(a[0]));
+        return commun ? champs({drapeau(true, commun->texte), "(" + commun->facteur + ")"})
+                      : champs({drapeau(false, a[0]), ""});
     });
     r.operation("difference_de_carres", {"A", "B"},
                 [](const Arguments &a) { return ou_erreur(difference_de_carres(a[0], a[1])); });
-    r.operation("carre_parfait", {"TEXTE", "D1", "D2", "D3"}, [](const Arguments &a) {
-        return ou_erreur(carre_parfait(a[0], entier(a[1]), entier(a[2]), entier(a[3])));
+    r.operation("carre_parfait", {"TEXTE"}, [](const Arguments &a) {
+        const Issue issue = carre_parfait(EnonceLu(a[0]), true);
+        return issue ? issue->texte : "Erreur";
     });
     r.operation("factorise_trinome", {"TEXTE"}, [](const Arguments &a) {
         std::string discriminant;

@@ -164,9 +164,8 @@ inline std::vector<Action> actions_eleves()
          [](const Entree &e) { return sur_issue(factorise(EnonceLu(e.enonce.texte), options_calcul()), e); }},
         {"facteur_commun", Controle::valeur, expressions,
          [](const Entree &e) {
-             std::string t = e.enonce.texte, f;
-             const bool fait = facteur_commun(t, f);
-             return Sortie{t, !fait};
+             const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(e.enonce.texte));
+             return Sortie{commun ? commun->texte : e.enonce.texte, !commun};
          }},
         {"factorise_par", Controle::valeur, parmi_generateurs({&G::a_factoriser, &G::polynome, &G::trinome}, true),
          [](const Entree &e) { return sans_erreur(factorise_par(e.enonce.texte, e.argument)); }},

@@ -65,6 +65,9 @@ TEST_F(Developpement, OrdonneReduitEtOrdonneLesSommesDeMonomes)
         {"1+x+x^2+x^3+x^4+x^5+x^6+x^7+x^8", true, "x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1"},
         {"x^3+1+x+x^2+x^3+x^4+x^5+x^6+x^7+x^8-x^2", true, "x^8+x^7+x^6+x^5+x^4+2*x^3+x+1"},
         {"1+2+3+4+5+6+7+8+x+(x+1)^2", false, "1+2+3+4+5+6+7+8+x+(x+1)^2"},
+        // Cancelling x would lose the value 0, where the statement has none.
+        {"x^3/x+x", false, "x^3/x+x"},
+        {"3/x+x^2", true, "x^2+3/x"},
     });
 }
 

@@ -127,6 +127,19 @@ TEST_F(Factorisation, FacteurCommunEntreParentheses)
         {"(x-3)^2-(3-x)(2x+1)", "(x-3)*(3*x-2)", " (facteur commun : x-3)"},
         {"(x+2)^2-(x+2)(x-1)", "3*(x+2)", " (facteur commun : x+2)"},
         {"(x+1)(x-1)+5", "", ""},
+        // A common factor whose cofactor still shares one takes it too; a
+        // sum that reduces to one term is to be reduced, not factored.
+        {"x(x-1)+3x(x+1)", "2*x*(2*x+1)", " (facteur commun : 2·x)"},
+        {"-(x+1)^2*x+x", "-x^2*(x+2)", " (facteur commun : -x²)"},
+        {"-x(x-1)+x^2", "", ""},
+        {"x(x-1)-(x-1)*x", "", ""},
+        {"(2-x)-(x-2)+2(x+1)", "", ""},
+        {"-(x+1)^2+(x+1)^2", "", ""},
+        // Cancelling x in a quotient would lose the value where it is zero.
+        {"x^3/x+x", "", ""},
+        {"2x/x+4", "", ""},
+        {"3/x+3", "3*(1+1/x)", " (facteur commun : 3)"},
+        {"(x+1)/x+2(x+1)/x", "3*(x+1)/x", " (facteur commun : x+1)"},
         // Numbers are computed, not factored.
         {"7-2", "", ""},
         {"2-sqrt(3)", "", ""},
@@ -196,33 +209,43 @@ TEST_F(Factorisation, FacteurCommun)
         {"x^2+x/-x", false, ""},               // the sign after "/" is no operator between terms
     };
     for (const CasFacteur &c : table) {
-        std::string t = c.somme;
-        std::string facteur = "reste";
-        EXPECT_EQ(facteur_commun(t, facteur), c.reussi) << c.somme;
-        EXPECT_EQ(facteur, c.facteur) << c.somme;
-        if (c.reussi)
-            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.somme, t));
-        else
-            EXPECT_EQ(t, c.somme);
+        const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(c.somme));
+        EXPECT_EQ(commun.has_value(), c.reussi) << c.somme;
+        if (commun) {
+            EXPECT_EQ("(" + commun->facteur + ")", c.facteur) << c.somme;
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(c.somme, commun->texte));
+        }
     }
 }
 
-TEST_F(Factorisation, FacteurCommunAuDelaDesGroupesDuDecoupage)
+// Sums of more terms than the parts list counts, and signs after an
+// operator ('x*-2'): read from the tree, they are factored as any other.
+TEST_F(Factorisation, SommesLonguesEtSignesApresUnOperateur)
 {
-    // Eighteen groups: more than the split hides.
     std::string somme = "x*((x+1))";
     for (int k = 2; k <= 9; ++k)
         somme += "+x*((x+" + std::to_string(k) + "))";
-    std::string t = somme;
-    std::string facteur;
-    ASSERT_TRUE(facteur_commun(t, facteur));
-    EXPECT_EQ(facteur, "(x)");
-    EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, t));
-    t = somme;
-    const std::string r = factorise(t);
-    if (!r.empty()) {
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, r));
+    // x + x^2 + ... + x^18, and its cofactor x^17 + ... + x + 1.
+    std::string dix_huit_termes = "x", cofacteur = "x+1";
+    for (int k = 2; k <= 18; ++k) {
+        dix_huit_termes += "+x^" + std::to_string(k);
+        if (k > 2)
+            cofacteur = "x^" + std::to_string(k - 1) + "+" + cofacteur;
     }
+    const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(somme));
+    ASSERT_TRUE(commun);
+    EXPECT_EQ(commun->facteur, "9*x");
+    EXPECT_TRUE(outils::meme_valeur_et_domaine(somme, commun->texte));
+    const std::vector<CasFactorise> table = {
+        {somme, "9*x*(x+5)", " (facteur commun : 9·x)"},
+        {dix_huit_termes, "x*(" + cofacteur + ")", " (facteur commun : x)"},
+        {"2*(x+1)+3*(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+(x+1)+x*(x+1)",
+         "(x+1)*(x+20)", " (facteur commun : x+1)"},
+        {"2x*-3+6", "6*(-x+1)", " (facteur commun : 6)"},
+        {"x^2+x*-2+1", "(x-1)^2", IDENTITE_DIFFERENCE},
+        {"x^2-x/-x", "", ""},
+    };
+    verifie(table);
 }
 
 TEST_F(Factorisation, AucuneIndicationNeResteDUneActionPrecedente)
@@ -253,27 +276,36 @@ TEST_F(Factorisation, DifferenceDeCarres)
 
 TEST_F(Factorisation, CarreParfait)
 {
-    struct Cas {
-        std::string trinome;
-        int d1, d2, d3;
-        std::string resultat;
+    const std::vector<std::pair<std::string, std::string>> table = {
+        {"x^2+2*x+1", "(x+1)^2"},
+        {"x^2-2*x+1", "(x-1)^2"},
+        {"-x^2-2*x-1", "-(x+1)^2"},
+        {"-x^2+2*x-1", "-(x-1)^2"},
+        {"1/4*x^2+x+1", "(1/2*x+1)^2"},
+        {"x^4+2*x^2+1", "(x^2+1)^2"},
+        {"1+x^2+2x", "(x+1)^2"},
+        {"x^2+2*x*y+y^2", "(x+y)^2"},
+        {"x^2+2*sqrt(3)*x+3", "(x+sqrt(3))^2"},
+        {"x^2+3*x+1", ""},
+        {"x^2-2*x-1", ""},
+        {"x^3+2*x+1", ""},
+        {"x^4+2*x+1", ""},
+        {"x^2+2*x+1+x", ""},
+        {"x^2+2*x*(x+1)+1", ""},
+        {"x^2+2x+1=0", ""},
+        {"", ""},
     };
-    const std::vector<Cas> table = {
-        {"x^2+2*x+1", 2, 1, 0, "(x+1)^2"},
-        {"x^2-2*x+1", 2, 1, 0, "(x-1)^2"},
-        {"-x^2-2*x-1", 2, 1, 0, "-(x+1)^2"},
-        {"-x^2+2*x-1", 2, 1, 0, "-(x-1)^2"},
-        {"1/4*x^2+x+1", 2, 1, 0, "(1/2*x+1)^2"},
-        {"x^4+2*x^2+1", 4, 2, 0, "(x^2+1)^2"},
-        {"x^2+3*x+1", 2, 1, 0, ""},
-        {"x^2-2*x-1", 2, 1, 0, ""},
-        {"x^3+2*x+1", 3, 1, 0, ""},
-        {"x^2+2*x+1", 4, 2, 0, ""},
-        {"x^2+2*x+1+x", 2, 1, 0, ""},
-        {"", 0, 0, 0, ""},
-    };
-    for (const Cas &c : table)
-        EXPECT_EQ(carre_parfait(c.trinome, c.d1, c.d2, c.d3).value_or(""), c.resultat) << c.trinome;
+    for (const auto &[trinome, carre] : table) {
+        const Issue r = carre_parfait(EnonceLu(trinome), true);
+        EXPECT_EQ(r ? r->texte : "", carre) << trinome;
+        if (r) {
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(trinome, r->texte)) << trinome;
+        }
+    }
+    // Roots the trinomial does not write are added only when allowed.
+    EXPECT_FALSE(carre_parfait(EnonceLu("3*x^2-2*x+1/3"), false));
+    EXPECT_TRUE(carre_parfait(EnonceLu("3*x^2-2*x+1/3"), true));
+    EXPECT_TRUE(carre_parfait(EnonceLu("x^2+2*sqrt(3)*x+3"), false));
 }
 
 TEST_F(Factorisation, RacineDe)
@@ -490,12 +522,11 @@ TEST_F(Factorisation, TexteQuelconque)
         std::string t = texte;
         const std::string r = factorise(t);
         EXPECT_TRUE(r.empty() || outils::rendu_ou_equivalent(texte, r));
-        std::string facteur;
-        t = texte;
-        EXPECT_TRUE(facteur_commun(t, facteur) || t == texte);
-        EXPECT_TRUE(outils::rendu_ou_equivalent(texte, t));
+        const std::optional<FacteurCommun> commun = facteur_commun(EnonceLu(texte));
+        EXPECT_TRUE(!commun || outils::rendu_ou_equivalent(texte, commun->texte));
         difference_de_carres(texte, texte);
-        carre_parfait(texte, 2, 1, 0);
+        const Issue carre = carre_parfait(EnonceLu(texte), true);
+        EXPECT_TRUE(!carre || outils::rendu_ou_equivalent(texte, carre->texte));
         racine_de(texte);
         BornesIntervalles bornes;
         lit_intervalles(texte, bornes);

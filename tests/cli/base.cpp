@@ -52,8 +52,6 @@ TEST(OutilBase, OneLineResults)
         {outil("groupe_fractions_numeriques", {"1/2*3/4"}), "(1/2)*(3/4)\n"},
         {outil("groupe_denominateurs", {"2*x"}), "false\t2*x\n"},
         {outil("oppose_termes", {"a+b-c"}), "a-b+c\n"},
-        {outil("extrait_terme", {"-3x+2"}), "-3x\t2\n"},
-        {outil("extrait_coefficient", {"-x^2+1"}), "-\t-1\t1\n"},
         {outil("separe_puissance", {"3*x^3"}), "3*x\t3\t3*x*x*x\n"},
         {outil("regroupe", {"a-b+c", "2", "1"}), "a-(b-c)\n"},
         {outil("evalue", {"2*-x", "3"}), "-6\n"},
