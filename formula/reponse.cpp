@@ -31,20 +31,6 @@ std::string remplace(std::string texte, std::string_view avant, std::string_view
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
-// A comma between two digits is a decimal comma ("0,5", "{2,5}"), except in the
-// program's own interval text and in a pair or an interval written with a
-// comma and no semicolon ("(3,2)", "[1,4]").
-std::string virgules_decimales(std::string texte, bool couples)
-{
-    if (texte.find("domain(") != std::string::npos ||
-        (couples && texte.find(';') == std::string::npos && texte.find_first_of("([]") != std::string::npos))
-        return texte;
-    for (std::size_t i = 1; i + 1 < texte.size(); ++i)
-        if (texte[i] == ',' && chiffre(texte[i - 1]) && chiffre(texte[i + 1]))
-            texte[i] = '.';
-    return texte;
-}
-
 // The answer in the formula language's signs, without the "S =" or "x ∈"
 // before a solution set.
 std::string prepare(std::string_view texte)
@@ -162,6 +148,17 @@ LectureReponse lis_valeurs(const std::string &texte, NatureEnonce nature)
 }
 
 } // namespace
+
+std::string virgules_decimales(std::string texte, bool couples)
+{
+    if (texte.find("domain(") != std::string::npos ||
+        (couples && texte.find(';') == std::string::npos && texte.find_first_of("([]") != std::string::npos))
+        return texte;
+    for (std::size_t i = 1; i + 1 < texte.size(); ++i)
+        if (texte[i] == ',' && chiffre(texte[i - 1]) && chiffre(texte[i + 1]))
+            texte[i] = '.';
+    return texte;
+}
 
 LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature)
 {

@@ -49,6 +49,11 @@ inline constexpr std::string_view REPONSE_ILLISIBLE = "Réponse illisible : ";
 
 LectureReponse lis_reponse(std::string_view texte, NatureEnonce nature);
 
+// A comma between two digits is a decimal comma ("0,5"), except in the
+// program's own interval text and, when couples, in a pair or an interval
+// written with a comma and no semicolon ("(3,2)", "[1,4]").
+std::string virgules_decimales(std::string texte, bool couples);
+
 // The kind of a statement as it is read: a relation "=" is an equation, the
 // others an inequation, "{...}" a system, anything else an expression.
 NatureEnonce nature_enonce(const EnonceLu &enonce);
