@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "algebra/developpement.h"
+#include "algebra/equivalence.h"
 #include "algebra/signe_constant.h"
 #include "algebra/solutions.h"
 #include "algebra/algebre.h"
@@ -86,8 +87,7 @@ bool sans_variable(std::string_view texte)
     return true;
 }
 
-} // namespace
-
+// True when the text holds the unknown x or y (not a letter of a function name).
 bool depend_de_l_inconnue(std::string_view texte)
 {
     for (std::size_t i = 0; i < texte.size();) {
@@ -100,8 +100,6 @@ bool depend_de_l_inconnue(std::string_view texte)
     }
     return false;
 }
-
-namespace {
 
 bool est_variable_de_systeme(const std::string &t)
 {
@@ -184,11 +182,12 @@ std::string produit_des_membres(const std::string &membre, const std::string &fa
 // What the multiplier does to a relation: a constant decides by its own sign,
 // a factor in the unknown by the sign it keeps for every x (one that may
 // vanish or change sign would change the solutions; an equation may still be
-// multiplied by a denominator, which vanishes only where it has no value),
-// a factor in the teacher's letters follows the caller's sign code.
+// multiplied by a denominator, which vanishes only where it has no value). A
+// factor in the teacher's letters has no known sign: an equation takes it,
+// an inequation cannot tell which way its relation would turn.
 enum class EffetFacteur { GARDE, INVERSE, REFUSE };
 
-EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe, std::string_view enonce, int nature)
+EffetFacteur effet_du_facteur(const std::string &facteur, std::string_view enonce, int nature)
 {
     if (sans_variable(facteur)) {
         const Valeur v = valeur_ordinaire(facteur, 0);
@@ -205,7 +204,7 @@ EffetFacteur effet_du_facteur(const std::string &facteur, int code_signe, std::s
                                                                                         : EffetFacteur::REFUSE;
         }
     }
-    return code_signe == SIGNE_NEGATIF ? EffetFacteur::INVERSE : EffetFacteur::GARDE;
+    return nature == EQUATION ? EffetFacteur::GARDE : EffetFacteur::REFUSE;
 }
 
 // A relation with its two members, none when the statement is no relation
@@ -215,9 +214,8 @@ struct Relation {
     std::string gauche, droite;
 };
 
-std::optional<Relation> relation_de(std::string_view enonce)
+std::optional<Relation> relation_de(const EnonceLu &e)
 {
-    const EnonceLu e(enonce);
     Relation r{e.nature, e.membre(0), e.membre(1)};
     if (!est_relation(r.nature) || r.gauche.empty() || r.droite.empty())
         return std::nullopt;
@@ -255,34 +253,60 @@ bool est_quotient_simple(const EnonceLu &e, int noeud)
 
 } // namespace
 
-void ajoute_aux_membres(std::string &enonce, std::string_view t, const OptionsCalcul &options)
+bool est_zero(const std::string &texte)
 {
-    if (sans_blancs(t).empty())
-        return;
-    const std::optional<Relation> e = relation_de(enonce);
-    if (!e)
-        return;
-    const std::string gauche = somme_aux_membres(e->gauche, t, options.vecteurs);
-    const std::string droite = somme_aux_membres(e->droite, t, options.vecteurs);
-    enonce = gauche + texte_relation(e->nature) + droite;
+    return normalise(texte) == "0" || compare_expressions(texte, "0") == EQUIVALENTES;
 }
 
-void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe, const OptionsCalcul &options)
+Issue ajoute_aux_membres(const EnonceLu &enonce, const std::string &t, const OptionsCalcul &options)
+{
+    if (sans_blancs(t).empty())
+        return refuse();
+    if (est_zero(t))
+        return refuse("Ajouter ou soustraire 0 ne change rien.");
+    const std::optional<Relation> e = relation_de(enonce);
+    if (!e)
+        return refuse();
+    const std::string gauche = somme_aux_membres(e->gauche, t, options.vecteurs);
+    const std::string droite = somme_aux_membres(e->droite, t, options.vecteurs);
+    return transforme(gauche + texte_relation(e->nature) + droite);
+}
+
+Issue multiplie_membres(const EnonceLu &enonce, const std::string &facteur, const OptionsCalcul &options)
 {
     const std::string k = normalise(facteur);
     if (k.empty())
-        return;
+        return refuse();
+    if (est_zero(facteur))
+        return refuse("Multiplier par 0 n'est pas permis : tout deviendrait nul.");
     const std::optional<Relation> e = relation_de(enonce);
     if (!e)
-        return;
-    const EffetFacteur effet = effet_du_facteur(k, code_signe, enonce, e->nature);
+        return refuse();
+    const EffetFacteur effet = effet_du_facteur(k, enonce.saisi, e->nature);
     if (effet == EffetFacteur::REFUSE)
-        return;
+        return refuse(sans_variable(k) ? ""
+                                       : "On ne multiplie les deux membres que par un nombre non nul, ou par une "
+                                         "expression qui garde son signe sans jamais s'annuler (ou, dans une "
+                                         "équation, par un dénominateur).");
     const bool sans_somme = !est_somme(k);
     const int nature = effet == EffetFacteur::INVERSE ? relation_inverse(e->nature) : e->nature;
     const std::string gauche = produit_des_membres(e->gauche, k, sans_somme, options);
     const std::string droite = produit_des_membres(e->droite, k, sans_somme, options);
-    enonce = gauche + texte_relation(nature) + droite;
+    return transforme(gauche + texte_relation(nature) + droite);
+}
+
+Issue divise_membres(const EnonceLu &enonce, const std::string &diviseur, const OptionsCalcul &options)
+{
+    // A divisor in the unknown may vanish or change sign: solutions would
+    // be lost, added or reversed; so would one in letters of unknown sign
+    // in an inequation.
+    const std::string seulement_un_nombre = "On ne divise les deux membres que par un nombre non nul.";
+    if (depend_de_l_inconnue(diviseur))
+        return refuse(seulement_un_nombre);
+    if (est_zero(diviseur))
+        return refuse("On ne peut pas diviser par 0.");
+    const Issue produit = multiplie_membres(enonce, "1/(" + diviseur + ")", options);
+    return produit || produit.refus().empty() ? produit : refuse(seulement_un_nombre);
 }
 
 Issue combine_systeme(const EnonceLu &systeme, char operateur)
@@ -335,14 +359,16 @@ Substitution substitue(std::string &equation, int etape, int cible, std::string_
     return s;
 }
 
-std::optional<std::string> remplace_x(std::string_view texte, std::string_view valeur)
+Issue remplace_x(const EnonceLu &enonce, const std::string &valeur)
 {
-    std::string remplace(texte);
+    const std::string &texte = enonce.saisi;
+    std::string remplace = texte;
     if (!texte.empty() && !valeur.empty() && !remplace_lettre(texte, 'x', valeur, remplace))
-        return std::nullopt;
-    if (!::valeur(remplace, 0))
-        return std::nullopt;
-    return normalise(remplace);
+        remplace.clear();
+    const std::string montree = forme_lisible(valeur);
+    if (remplace.empty() || !::valeur(remplace, 0))
+        return refuse("L'expression est non définie pour x = " + montree);
+    return transforme(normalise(remplace), montree);
 }
 
 Issue ecriture_scientifique(const EnonceLu &enonce)
@@ -408,10 +434,4 @@ bool est_produit_de_fractions(const EnonceLu &e)
     const int second = noeud_de_la_partie(e, 1);
     return (est_quotient_simple(e, premier) && !est_somme_en(e, second)) ||
            (est_quotient_simple(e, second) && !est_somme_en(e, premier));
-}
-
-bool multiplicateur_admis(std::string_view enonce, std::string_view facteur)
-{
-    const std::string k = normalise(facteur);
-    return !k.empty() && effet_du_facteur(k, 0, enonce, EnonceLu(enonce).nature) != EffetFacteur::REFUSE;
 }

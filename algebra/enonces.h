@@ -13,25 +13,26 @@
 #include "algebra/options_calcul.h"
 #include "formula/enonce.h"
 
-// Sign code of a multiplier known to be negative: the relation of an
-// inequation is reversed. Any other code leaves it.
-inline constexpr int SIGNE_NEGATIF = 3;
+// True when the text is zero for every x: written 0, or equivalent to it.
+bool est_zero(const std::string &texte);
 
 // Each member m becomes m+(t), normalised (a member that cancels becomes the
 // zero vector in vector work); a relation keeps its sign. Subtracting is the
-// same call with t written "-(" + t + ")".
-void ajoute_aux_membres(std::string &enonce, std::string_view t, const OptionsCalcul &options);
+// same call with t written "-(" + t + ")". Refused for a zero t, and
+// silently for a statement that is no relation.
+Issue ajoute_aux_membres(const EnonceLu &enonce, const std::string &t, const OptionsCalcul &options);
 
 // Each member m becomes (m)*(k), developed when k is a single term, then
-// reduced when options.reduire. A factor in the unknown is taken only when it
-// keeps one sign and never vanishes: otherwise the statement is left as it is.
-void multiplie_membres(std::string &enonce, std::string_view facteur, int code_signe, const OptionsCalcul &options);
+// reduced when options.reduire; a negative factor reverses an inequation.
+// Refused for a zero factor, and for a factor in letters that may vanish or
+// change sign (an equation may still be multiplied by one of its
+// denominators, which vanishes only where it has no value), or whose sign
+// is unknown in an inequation.
+Issue multiplie_membres(const EnonceLu &enonce, const std::string &facteur, const OptionsCalcul &options);
 
-// True when multiplie_membres takes this factor for this statement.
-bool multiplicateur_admis(std::string_view enonce, std::string_view facteur);
-
-// True when the text holds the unknown x or y (not a letter of a function name).
-bool depend_de_l_inconnue(std::string_view texte);
+// Both members multiplied by 1/(d); refused for a divisor that is zero or
+// holds the unknown.
+Issue divise_membres(const EnonceLu &enonce, const std::string &diviseur, const OptionsCalcul &options);
 
 // A system of two equations becomes the one equation (left 1 op left 2) =
 // (right 1 op right 2), op being '+' or '-'; refused for anything else.
@@ -54,9 +55,10 @@ struct Substitution {
 // of the base system; the equation becomes the rewritten system.
 Substitution substitue(std::string &equation, int etape, int cible, std::string_view base);
 
-// The text with every "x" replaced by valeur, normalised; none when the
-// result has no value (the value lies outside the domain) or would be too long.
-std::optional<std::string> remplace_x(std::string_view texte, std::string_view valeur);
+// The statement with every "x" replaced by valeur, normalised, the value
+// as it is shown for complement; refused when the result has no value (the
+// value lies outside the domain) or would be too long.
+Issue remplace_x(const EnonceLu &enonce, const std::string &valeur);
 
 // Writes a constant as mantissa*10^(exponent), the mantissa holding the
 // significant digits only ('5000' gives 5*10^(3), '0.0250' gives

@@ -7,6 +7,7 @@
 
 #include "algebra/algebre.h"
 #include "algebra/developpement.h"
+#include "algebra/enonces.h"
 #include "algebra/polynomes.h"
 #include "algebra/racines_carrees.h"
 #include "formula/forme_normale.h"
@@ -275,6 +276,18 @@ std::string quotient_par_binome(const std::string &polynome, const std::string &
 
 namespace {
 
+// f times the exact quotient of a polynomial of degree 2 or 3 by the linear
+// binomial f; empty when there is none.
+std::string par_binome(const std::string &polynome, const std::string &facteur)
+{
+    const std::string quotient = quotient_par_binome(polynome, facteur, 2);
+    return quotient.empty() ? "" : normalise("(" + facteur + ")*(" + quotient + ")");
+}
+
+} // namespace
+
+namespace {
+
 // A quotient that still divides by a text holding x.
 bool divise_par_x(const std::string &quotient)
 {
@@ -362,8 +375,8 @@ Issue reduit_au_denominateur(const EnonceLu &somme, const std::string &commun)
     }
     const std::optional<std::string> multiple = commun.empty() ? plus_petit_multiple(fractions) : std::nullopt;
     const std::string denominateur = multiple ? *multiple : normalise(commun.empty() ? produit : commun);
-    if (denominateur == "0")
-        return refuse();
+    if (denominateur == "0" || (!commun.empty() && est_zero(commun)))
+        return refuse(commun.empty() ? "" : "Un dénominateur ne peut pas être nul.");
     // Every term is written over the common denominator itself, so that the
     // terms end with the very same denominator text and their numerators can
     // be added next; a denominator that does not divide it refuses.
@@ -372,19 +385,23 @@ Issue reduit_au_denominateur(const EnonceLu &somme, const std::string &commun)
         const Fraction &f = fractions[i];
         const std::optional<std::string> m = multiplicateur(denominateur, exact, f.denominateur);
         if (!m)
-            return refuse();
+            return refuse(commun.empty() ? "" : "Chaque dénominateur doit diviser " + forme_lisible(commun) + ".");
         termes.textes[i] = quotient_ecrit(normalise_brut("(" + f.numerateur + ")*(" + *m + ")"), denominateur);
     }
     return transforme(joint(termes, "", ""));
 }
 
-std::string multiplie_haut_et_bas(const std::string &fraction, const std::string &k)
+namespace {
+
+// The fraction with top and bottom multiplied by k; empty when a division
+// is not exact or nothing would change.
+std::string produit_haut_et_bas(const EnonceLu &fraction, const std::string &k)
 {
-    if (!est_expression(fraction) || !est_expression(k))
+    if (!fraction.arbre || fraction.nature != EXPRESSION || !est_expression(k))
         return "";
     // Top and bottom are multiplied by the numerator of k, then divided by its
     // denominator, which must divide both exactly. The result is one fraction.
-    const Fraction f = en_fraction(lisible(fraction)), m = en_fraction(lisible(k));
+    const Fraction f = en_fraction(lisible(fraction.saisi)), m = en_fraction(lisible(k));
     // A factor of zero, or one divided by zero, has no meaning here.
     if (normalise(m.numerateur) == "0" || normalise(m.denominateur) == "0")
         return "";
@@ -397,18 +414,24 @@ std::string multiplie_haut_et_bas(const std::string &fraction, const std::string
         return "";
     const std::string resultat = d == "1" ? n : quotient_ecrit(n, d);
     // A step that writes the same fraction again is no step.
-    return resultat == sans_blancs(fraction) ? "" : resultat;
+    return resultat == sans_blancs(fraction.saisi) ? "" : resultat;
 }
 
-std::string factorise_par(const std::string &expression, const std::string &facteur)
+Issue issue_ou_refus(std::string texte, const std::string &refus)
 {
-    if (!est_expression(expression) || !est_expression(facteur) || normalise(facteur) == "0")
+    return texte.empty() ? refuse(refus) : transforme(std::move(texte));
+}
+
+// f times the quotient of the expression by f; empty when f does not divide it.
+std::string produit_par(const std::string &expression, const std::string &facteur)
+{
+    if (!est_expression(expression) || !est_expression(facteur))
         return "";
     if (const auto p = polynome_exact(expression), f = polynome_exact(facteur); p && f) {
         const std::optional<PolynomeExact> q = quotient_exact(*p, *f);
         return q ? produit_ecrit(facteur, ecrit_polynome(*q)) : "";
     }
-    std::string quotient = divise_par_binome(expression, facteur);
+    std::string quotient = par_binome(expression, facteur);
     if (!quotient.empty())
         return quotient;
     // A single-term factor is taken without its sign, the signs of the
@@ -443,6 +466,33 @@ std::string factorise_par(const std::string &expression, const std::string &fact
     if (divise_par_une_lettre(quotient))
         return "";
     return produit_ecrit(facteur, normalise_brut(quotient));
+}
+
+} // namespace
+
+Issue multiplie_haut_et_bas(const EnonceLu &fraction, const std::string &k)
+{
+    if (est_zero(k))
+        return refuse("Multiplier par 0 n'est pas permis : tout deviendrait nul.");
+    return issue_ou_refus(produit_haut_et_bas(fraction, k),
+                          "Multiplier haut et bas par " + forme_lisible(k) + " ne donne pas une autre fraction.");
+}
+
+Issue divise_haut_et_bas(const EnonceLu &fraction, const std::string &d)
+{
+    if (est_zero(d))
+        return refuse("On ne peut pas diviser par 0.");
+    return issue_ou_refus(produit_haut_et_bas(fraction, "1/(" + d + ")"),
+                          forme_lisible(d) + " ne divise pas exactement le numérateur et le dénominateur.");
+}
+
+Issue factorise_par(const EnonceLu &expression, const std::string &facteur)
+{
+    if (est_zero(facteur))
+        return refuse("On ne peut pas factoriser par 0.");
+    const std::string f = forme_lisible(facteur);
+    return issue_ou_refus(produit_par(expression.saisi, facteur),
+                          f + " ne divise pas l'expression : on ne peut pas factoriser par " + f + ".");
 }
 
 bool simplifie_quotient(std::string &texte)
@@ -510,8 +560,7 @@ std::string quotient_par_binome(const std::string &polynome, const std::string &
     return quotient;
 }
 
-std::string divise_par_binome(const std::string &polynome, const std::string &facteur)
+Issue divise_par_binome(const EnonceLu &polynome, const std::string &facteur)
 {
-    const std::string quotient = quotient_par_binome(polynome, facteur, 2);
-    return quotient.empty() ? "" : normalise("(" + facteur + ")*(" + quotient + ")");
+    return issue_ou_refus(par_binome(polynome.saisi, facteur), "");
 }

@@ -8,8 +8,8 @@
 
 Issue simplifie(const EnonceLu &enonce, const OptionsCalcul &options)
 {
-    std::string r = enonce.saisi;
-    vecteur_nul(r);
+    const Issue sans_vecteur_nul = vecteur_nul(enonce);
+    std::string r = sans_vecteur_nul ? sans_vecteur_nul->texte : enonce.saisi;
     groupe_denominateurs(r);
     r = normalise(r);
     simplifie_quotient(r);

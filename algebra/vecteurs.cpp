@@ -27,26 +27,25 @@ bool vecteur_avant(std::string_view texte, std::size_t i)
 
 } // namespace
 
-void decompose_vecteur(std::string &texte, std::string_view point)
+Issue decompose_vecteur(const EnonceLu &enonce, const std::string &point)
 {
-    if (point.size() != 1 || !est_point(point[0])) return;
+    if (point.size() != 1 || !est_point(point[0]))
+        return refuse("Il faut donner le nom d'un point (une lettre majuscule).");
+    std::string texte = enonce.saisi;
     for (std::size_t p = texte.find(MARQUE); p != std::string::npos; p = texte.find(MARQUE, p + 1)) {
         if (!vecteur_avant(texte, p)) continue;
-        const std::string par(point);
         const std::size_t debut = p - 2, fin = p + MARQUE.size();
         // A vector added as it is takes the point between its letters; one that
         // is subtracted, multiplied or divided is replaced by the bracketed sum.
         const bool ajoute = (debut == 0 || un_de("+(={\n", texte[debut - 1])) &&
                             (fin == texte.size() || !un_de("*/^", texte[fin]));
-        if (ajoute) {
-            texte.insert(p - 1, par + MARQUE + "+" + par);
-        } else {
-            const std::string somme = "(" + texte.substr(debut, 1) + par + MARQUE + "+" + par +
-                                      texte.substr(debut + 1, 1) + MARQUE + ")";
-            texte = normalise(texte.replace(debut, fin - debut, somme));
-        }
-        return;
+        if (ajoute)
+            return transforme(texte.insert(p - 1, point + MARQUE + "+" + point));
+        const std::string somme = "(" + texte.substr(debut, 1) + point + MARQUE + "+" + point +
+                                  texte.substr(debut + 1, 1) + MARQUE + ")";
+        return transforme(normalise(texte.replace(debut, fin - debut, somme)));
     }
+    return refuse();
 }
 
 bool est_vecteur_seul(const EnonceLu &enonce)
@@ -186,11 +185,14 @@ Issue chasles(const EnonceLu &enonce)
     return transforme(std::move(t));
 }
 
-void vecteur_nul(std::string &texte)
+Issue vecteur_nul(const EnonceLu &enonce)
 {
+    std::string texte = enonce.saisi;
     if (contient(texte, "arrow") && contient(texte, "o" + MARQUE)) {
         remplace_chaque(texte, "o" + MARQUE, "0");
         texte = normalise(texte);
     }
     if (texte == "0") texte = "o" + MARQUE;
+    if (texte == enonce.saisi) return refuse();
+    return transforme(std::move(texte));
 }

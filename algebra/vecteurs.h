@@ -3,13 +3,13 @@
 // 'AB..arrow', the zero vector "o..arrow". Rewrites by Chasles' relation.
 
 #include <string>
-#include <string_view>
 
 #include "algebra/issue.h"
 #include "formula/enonce.h"
 
-// The first vector AB becomes AP+PB, when point is one capital letter.
-void decompose_vecteur(std::string &texte, std::string_view point);
+// The first vector AB becomes AP+PB; refused, saying why, when point is not
+// one capital letter, and silently when there is no vector.
+Issue decompose_vecteur(const EnonceLu &enonce, const std::string &point);
 
 // True when the text is one vector alone.
 bool est_vecteur_seul(const EnonceLu &enonce);
@@ -25,4 +25,5 @@ Issue enleve_moins_vecteurs(const EnonceLu &enonce);
 Issue chasles(const EnonceLu &enonce);
 
 // Every zero vector becomes 0; a result "0" becomes the zero vector.
-void vecteur_nul(std::string &texte);
+// Refused when there is nothing to change.
+Issue vecteur_nul(const EnonceLu &enonce);

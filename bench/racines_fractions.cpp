@@ -59,14 +59,14 @@ void BM_reduit_au_denominateur(benchmark::State &state)
 void BM_multiplie_haut_et_bas(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(multiplie_haut_et_bas("(x+1)/(x-2)", "3"));
+        benchmark::DoNotOptimize(multiplie_haut_et_bas(EnonceLu("(x+1)/(x-2)"), "3"));
 }
 
 // Dividing top and bottom by a factor they share.
 void BM_divise_haut_et_bas(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(multiplie_haut_et_bas("(x+3)/(x^2-9)", "1/(x+3)"));
+        benchmark::DoNotOptimize(divise_haut_et_bas(EnonceLu("(x+3)/(x^2-9)"), "x+3"));
 }
 
 void BM_met_sous_racine(benchmark::State &state)
@@ -79,19 +79,19 @@ void BM_met_sous_racine(benchmark::State &state)
 void BM_factorise_par(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(factorise_par("4x^2-8x+12", "4"));
+        benchmark::DoNotOptimize(factorise_par(EnonceLu("4x^2-8x+12"), "4"));
 }
 
 void BM_factorise_par_binome(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(factorise_par("x^2+5x+6", "x+2"));
+        benchmark::DoNotOptimize(factorise_par(EnonceLu("x^2+5x+6"), "x+2"));
 }
 
 void BM_divise_par_binome(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(divise_par_binome("x^3-1", "x-1"));
+        benchmark::DoNotOptimize(divise_par_binome(EnonceLu("x^3-1"), "x-1"));
 }
 
 void options(benchmark::internal::Benchmark *b)

@@ -15,15 +15,14 @@ void enregistre_enonces(Registre &r)
     r.option("base", "TEXTE", [](const std::string &v) { partage.expression_base = v; });
     r.option("mode-vecteurs", "0|1", [](const std::string &v) { partage.mode_vecteurs = entier(v) != 0; });
 
+    // The new statement, or the text given when the operation refuses.
     r.operation("ajoute_aux_membres", {"TEXTE", "T"}, [](const Arguments &a) {
-        std::string t = a[0];
-        ajoute_aux_membres(t, a[1], options_calcul());
-        return t;
+        const Issue issue = ajoute_aux_membres(EnonceLu(a[0]), a[1], options_calcul());
+        return issue ? issue->texte : a[0];
     });
-    r.operation("multiplie_membres", {"TEXTE", "K", "SIGNE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        multiplie_membres(t, a[1], entier(a[2]), options_calcul());
-        return t;
+    r.operation("multiplie_membres", {"TEXTE", "K"}, [](const Arguments &a) {
+        const Issue issue = multiplie_membres(EnonceLu(a[0]), a[1], options_calcul());
+        return issue ? issue->texte : a[0];
     });
     r.operation("combine_systeme", {"TEXTE", "OP"}, [](const Arguments &a) {
         const Issue issue = a[1].size() == 1 ? combine_systeme(EnonceLu(a[0]), a[1][0]) : refuse();
@@ -37,8 +36,8 @@ void enregistre_enonces(Registre &r)
         return champs({std::to_string(s.variable), t, s.valeur});
     });
     r.operation("remplace_x", {"TEXTE", "VALEUR"}, [](const Arguments &a) {
-        const std::optional<std::string> t = remplace_x(a[0], a[1]);
-        return champs({t.value_or(a[0]), t ? "oui" : "non"});
+        const Issue issue = remplace_x(EnonceLu(a[0]), a[1]);
+        return champs({issue ? issue->texte : a[0], issue ? "oui" : "non"});
     });
     r.operation("ecriture_scientifique", {"TEXTE"}, sur_l_enonce(ecriture_scientifique));
     r.operation("contient_i", {"TEXTE"}, [](const Arguments &a) { return std::to_string(contient_i(a[0])); });

@@ -229,12 +229,16 @@ int joue(std::istream &script, const std::string &dossier_demande)
     bool reponse_donnee = false;
     std::optional<ArgumentOuvert> ouvert;
     // Validates the window, opened now when the work asked for it and no key was typed.
+    // A refused argument is said on the error output, as the window shows it.
     auto valide = [&](const std::optional<std::string> &texte) {
         if (!ouvert)
             ouvert = ouvre_argument(travail);
+        travail.message.clear();
         if (ouvert)
             reponse_donnee = valide_argument(travail, *ouvert, texte.value_or(ouvert->saisie.texte)) ||
                              reponse_donnee;
+        if (!travail.message.empty())
+            std::cerr << travail.message << '\n';
         ouvert.reset();
     };
 

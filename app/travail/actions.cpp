@@ -8,9 +8,7 @@
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
-#include "algebra/fractions.h"
 #include "algebra/solutions.h"
-#include "algebra/vecteurs.h"
 #include "app/travail/regles_nommees.h"
 #include "app/travail/contexte.h"
 #include "app/travail/reponse.h"
@@ -19,21 +17,10 @@
 #include "algebra/decoupe.h"
 #include "formula/lecteur.h"
 #include "formula/normalise.h"
-#include "formula/valeur.h"
+#include "formula/lineaire.h"
+#include "formula/reponse.h"
 
 namespace {
-
-std::string crochets(const std::string &a) { return "[" + a + "]"; }
-
-// Multiplying an inequation by a negative number reverses its relation.
-int code_signe(const std::string &facteur)
-{
-    const int nature = partage.nature_expression;
-    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || contient(facteur, "x"))
-        return 2;
-    const std::optional<double> v = valeur(facteur, 0);
-    return v && *v < 0 ? SIGNE_NEGATIF : 2;
-}
 
 // One expression: no relation, system, list, interval or set.
 bool est_une_expression(const std::string &a)
@@ -50,40 +37,20 @@ bool est_une_expression(const std::string &a)
     }
 }
 
-// Why the argument typed cannot serve the operation waiting for it (its
-// action code), or an empty text when it can. Nothing is recorded for a
-// refused argument.
-std::string refus_argument(int code, const std::string &a, const std::string &enonce)
+// Why the argument typed cannot serve an operation that expects that, or an
+// empty text when it can (the operation says what else it refuses). Nothing
+// is recorded for a refused argument.
+std::string refus_argument(Attendu attendu, const std::string &a)
 {
-    if (code == 11)
-        return a.size() == 1 && a[0] >= 'A' && a[0] <= 'Z' ? ""
-                                                           : "Il faut donner le nom d'un point (une lettre majuscule).";
+    if (attendu == Attendu::point)
+        return "";
     // At the points of the equivalence test, whatever the value of its
     // letter: never defined, always zero, or neither.
     if (nulle_part_definie(a))
         return "Cette expression n'a de valeur pour aucun x.";
-    if (code == 12)
-        return "";
-    if (!est_une_expression(a))
+    if (attendu == Attendu::expression && !est_une_expression(a))
         return "Il faut donner une expression (sans signe =, < ou >).";
-    // A factor in the unknown that may vanish or change sign would add,
-    // lose or reverse solutions.
-    if (code == 6 && depend_de_l_inconnue(a))
-        return "On ne divise les deux membres que par un nombre non nul.";
-    if (code == 4 && depend_de_l_inconnue(a) && !multiplicateur_admis(enonce, a))
-        return "On ne multiplie les deux membres que par un nombre non nul, ou par une expression qui garde "
-               "son signe sans jamais s'annuler (ou, dans une équation, par un dénominateur).";
-    const int face_a_zero = compare_expressions(a, "0");
-    if (code == 8 || (face_a_zero != EQUIVALENTES && normalise(a) != "0"))
-        return "";
-    switch (code) {
-    case 1: return "On ne peut pas factoriser par 0.";
-    case 2: case 4: return "Multiplier par 0 n'est pas permis : tout deviendrait nul.";
-    case 3: case 6: return "On ne peut pas diviser par 0.";
-    case 5: case 7: return "Ajouter ou soustraire 0 ne change rien.";
-    case 9: return "Un dénominateur ne peut pas être nul.";
-    default: return "";
-    }
+    return "";
 }
 
 } // namespace
@@ -200,86 +167,44 @@ void Travail::affiche(const std::string &argument)
         operation_argument(partage.action_en_cours, argument);
 }
 
-void Travail::operation_argument(int code, std::string a)
+void Travail::operation_argument(int code, const std::string &tape)
 {
-    if (std::string refus = refus_argument(code, a, courante()); !refus.empty()) {
+    const LigneAction *ligne = ligne_argument(code);
+    if (!ligne)
+        return;
+    // A pupil writes "0,5" for 0.5 and "2x" for 2*x; the hint shows what he typed.
+    const std::string a = forme_lineaire(tape);
+    if (std::string refus = refus_argument(ligne->attendu, a); !refus.empty()) {
         message = std::move(refus);
         return;
     }
-    std::string s = courante();
-    const std::string ca = crochets(a);
-    // An operation that finds nothing to write says why instead of recording a step.
-    const auto enregistre_ou_refuse = [this](const std::string &r, const std::string &commentaire,
-                                             const std::string &refus) {
-        if (r.empty())
-            message = refus;
-        else
-            enregistrer_etape(r, commentaire, true);
-    };
-    switch (code) {
-    case 1:
-        enregistre_ou_refuse(factorise_par(s, a), "Il faut factoriser par " + ca + ".",
-                             forme_lisible(a) + " ne divise pas l'expression : on ne peut pas factoriser par " +
-                                 forme_lisible(a) + ".");
-        break;
-    case 2:
-        enregistre_ou_refuse(multiplie_haut_et_bas(s, a), "Il faut multiplier haut et bas par " + ca + ".",
-                             "Multiplier haut et bas par " + forme_lisible(a) + " ne donne pas une autre fraction.");
-        break;
-    case 3:
-        enregistre_ou_refuse(multiplie_haut_et_bas(s, "1/(" + a + ")"), "Il faut diviser haut et bas par " + ca + ".",
-                             forme_lisible(a) + " ne divise pas exactement le numérateur et le dénominateur.");
-        break;
-    case 4:
-        multiplie_membres(s, a, code_signe(a), options_calcul());
-        enregistrer_etape(s, "Il faut multiplier les deux membres par " + ca + ".", true);
-        break;
-    case 5:
-        ajoute_aux_membres(s, a, options_calcul());
-        enregistrer_etape(s, "Il faut additionner " + ca + " aux deux membres.", true);
-        break;
-    case 6:
-        multiplie_membres(s, "1/(" + a + ")", code_signe(a), options_calcul());
-        enregistrer_etape(s, "Il faut diviser les deux membres par " + ca + ".", true);
-        break;
-    case 7:
-        ajoute_aux_membres(s, "-(" + a + ")", options_calcul());
-        enregistrer_etape(s, "Il faut soustraire " + ca + " aux deux membres.", true);
-        break;
-    case 8: {
-        const std::string d = forme_lisible(a);
-        const std::optional<std::string> remplace = remplace_x(s, a);
-        enregistrer_etape(remplace.value_or(s), remplace ? "Il faut remplacer x par " + crochets(d) + "."
-                                                         : "L'expression est non définie pour x = " + d,
-                          true);
-        break;
+    const std::string s = courante();
+    if (!ligne->calcul_argument) {
+        ecrit_autrement(s, a, tape);
+        return;
     }
-    case 9:
-        if (const Issue r = reduit_au_denominateur(EnonceLu(s), a))
-            enregistrer_etape(r->texte, "Il faut réduire au dénominateur " + ca + ".", true);
-        else
-            message = "Chaque dénominateur doit diviser " + forme_lisible(a) + ".";
-        break;
-    case 11:
-        decompose_vecteur(s, a);
-        enregistrer_etape(s, "Il faut décomposer sur le point " + forme_lisible(a) + ".", true);
-        break;
-    case 12: {
-        const int comparaison = compare_ecritures(s, a);
-        if (comparaison == EQUIVALENTES) {
-            enregistrer_etape(a, "Il faut écrire autrement (sous la forme : " + ca + ").", true);
-            break;
-        }
-        // The refusal names the rule the rewriting broke, when one explains it.
-        const auto d = nomme_erreur(s, a, Tache::aucune);
-        if (comparaison == EQUIVALENCE_NON_DEMONTREE && !d)
-            message = "Cette écriture n'est pas acceptée : on ne peut pas vérifier qu'elle est équivalente.";
-        else
-            enregistrer_etape(s, d ? "Ecriture non équivalente. " + d->explication : "Ecriture non équivalente.", true);
-        break;
+    const Issue issue = ligne->calcul_argument(EnonceLu(s), a, options_calcul());
+    if (issue)
+        enregistrer_etape(issue->texte, indication(*ligne, tape, *issue), true);
+    else if (ligne->refus_en_etape)
+        enregistrer_etape(s, issue.refus(), true);
+    else if (!issue.refus().empty())
+        message = issue.refus();
+}
+
+void Travail::ecrit_autrement(const std::string &s, const std::string &a, const std::string &tape)
+{
+    const int comparaison = compare_ecritures(s, a);
+    if (comparaison == EQUIVALENTES) {
+        enregistrer_etape(a, indication(ligne_action(ActionPanneau::ecrire_autrement), tape, Transformation{}), true);
+        return;
     }
-    default: break;
-    }
+    // The refusal names the rule the rewriting broke, when one explains it.
+    const auto d = nomme_erreur(s, a, Tache::aucune);
+    if (comparaison == EQUIVALENCE_NON_DEMONTREE && !d)
+        message = "Cette écriture n'est pas acceptée : on ne peut pas vérifier qu'elle est équivalente.";
+    else
+        enregistrer_etape(s, d ? "Ecriture non équivalente. " + d->explication : "Ecriture non équivalente.", true);
 }
 
 // ---------------------------------------------------------------- solving

@@ -58,6 +58,14 @@ struct Resultat {
 // An operation of the table: the statement as read once, and the teacher's options.
 using Calcul = Issue (*)(const EnonceLu &enonce, const OptionsCalcul &options);
 
+// An operation that waits for the argument typed in the argument window.
+using CalculArgument = Issue (*)(const EnonceLu &enonce, const std::string &argument, const OptionsCalcul &options);
+
+// What the argument window must hold before the operation is tried: a
+// formula with a value somewhere, and no relation, system or set for an
+// expression; a point's name is checked by the operation itself.
+enum class Attendu { expression, ecriture, point };
+
 // What a click on the row does.
 enum class Effet {
     rien,
@@ -71,17 +79,28 @@ struct LigneAction {
     Panneau panneau;
     const char *libelle;
     Effet effet;
-    // The hint recorded with the step, "%" standing for the operation's complement.
+    // The hint recorded with the step, "%" standing for the operation's
+    // complement (for an argument row, the argument unless the operation
+    // gives its own form of it).
     const char *indication = "";
     // Effet::etape: the operation on the current step.
     Calcul calcul = nullptr;
-    // Effet::argument: the operation waiting for the argument, and the argument
-    // window's offset from the top of the main window, beside the panel.
+    // Effet::argument: the argument window's code and its offset from the top
+    // of the main window, beside the panel; the operation waiting for the
+    // argument (none: the work compares the rewriting itself), what it
+    // expects, and whether a refusal is kept in the work all the same (the
+    // step recorded again with the refusal for hint).
     int code_argument = 0;
     int haut = 0;
+    CalculArgument calcul_argument = nullptr;
+    Attendu attendu = Attendu::expression;
+    bool refus_en_etape = false;
 };
 
 const LigneAction &ligne_action(ActionPanneau a);
+
+// The row whose argument window has that code; none for another code.
+const LigneAction *ligne_argument(int code);
 
 // The row's operation on s, with its source; nothing for a row that computes no step.
 std::optional<Resultat> calcule(ActionPanneau a, const std::string &s);
@@ -92,3 +111,5 @@ bool vaut_pour(const Resultat &r, const std::string &s);
 
 // The hint of the row for that step.
 std::string indication(const LigneAction &ligne, const Transformation &t);
+// The hint of an argument row for that step.
+std::string indication(const LigneAction &ligne, const std::string &argument, const Transformation &t);

@@ -321,5 +321,7 @@ private:
     void substitue_systeme(int equation, const std::string &indication);
     void remplace_variable(int cible, const std::string &indication);
     void autre_expression(const std::string &indication);
-    void operation_argument(int code, std::string a);
+    void operation_argument(int code, const std::string &tape);
+    // "Ecrire autrement...": a (typed as tape), when it writes s otherwise.
+    void ecrit_autrement(const std::string &s, const std::string &a, const std::string &tape);
 };

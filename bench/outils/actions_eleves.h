@@ -116,16 +116,6 @@ inline Sortie solutions_du_panneau(const Entree &e)
     return {texte, texte.empty()};
 }
 
-// Multiplying an inequation by a negative number reverses it, as the window decides.
-inline int code_signe(const std::string &statement, const std::string &facteur)
-{
-    const int nature = EnonceLu(statement).nature;
-    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL || facteur.find('x') != std::string::npos)
-        return 2;
-    const std::optional<double> v = valeur(facteur, 0);
-    return v && *v < 0 ? SIGNE_NEGATIF : 2;
-}
-
 } // namespace detail
 
 inline std::vector<Action> actions_eleves()
@@ -147,9 +137,7 @@ inline std::vector<Action> actions_eleves()
         return Sortie{normalise(issue->texte), false};
     };
     const auto multiplie = [](const Entree &e) {
-        std::string t = e.enonce.texte;
-        multiplie_membres(t, e.argument, code_signe(t, e.argument), options_calcul());
-        return si_change(e.enonce.texte, t);
+        return sur_issue(multiplie_membres(EnonceLu(e.enonce.texte), e.argument, options_calcul()), e);
     };
     return {
         {"developpe", Controle::valeur, expressions,
@@ -168,9 +156,9 @@ inline std::vector<Action> actions_eleves()
              return Sortie{commun ? commun->texte : e.enonce.texte, !commun};
          }},
         {"factorise_par", Controle::valeur, parmi_generateurs({&G::a_factoriser, &G::polynome, &G::trinome}, true),
-         [](const Entree &e) { return sans_erreur(factorise_par(e.enonce.texte, e.argument)); }},
+         [](const Entree &e) { return sur_issue(factorise_par(EnonceLu(e.enonce.texte), e.argument), e); }},
         {"divise_par_binome", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}, true),
-         [](const Entree &e) { return sans_erreur(divise_par_binome(e.enonce.texte, e.argument)); }},
+         [](const Entree &e) { return sur_issue(divise_par_binome(EnonceLu(e.enonce.texte), e.argument), e); }},
         {"forme_canonique", Controle::valeur, parmi_generateurs({&G::trinome, &G::polynome}),
          [](const Entree &e) { return sur_issue(forme_canonique, e); }},
         {"simplifier", Controle::valeur, parmi_generateurs({&G::racine, &G::fraction, &G::polynome}),
@@ -193,9 +181,9 @@ inline std::vector<Action> actions_eleves()
         {"reduit_au_denominateur", Controle::valeur, fractions,
          [](const Entree &e) { return sur_issue(reduit_au_denominateur(EnonceLu(e.enonce.texte)), e); }},
         {"multiplie_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
-         [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, e.argument)); }},
+         [](const Entree &e) { return sur_issue(multiplie_haut_et_bas(EnonceLu(e.enonce.texte), e.argument), e); }},
         {"divise_haut_et_bas", Controle::valeur, parmi_generateurs({&G::fraction}, true),
-         [](const Entree &e) { return sans_erreur(multiplie_haut_et_bas(e.enonce.texte, "1/(" + e.argument + ")")); }},
+         [](const Entree &e) { return sur_issue(divise_haut_et_bas(EnonceLu(e.enonce.texte), e.argument), e); }},
         {"ecriture_scientifique", Controle::valeur, parmi_generateurs({&G::nombre}),
          [](const Entree &e) { return sur_issue(ecriture_scientifique, e); }},
         {"remplace_x", Controle::remplace,
@@ -204,8 +192,8 @@ inline std::vector<Action> actions_eleves()
              return Entree{(g.*texte)(), g.valeur()};
          },
          [](const Entree &e) {
-             const std::optional<std::string> t = remplace_x(e.enonce.texte, e.argument);
-             return Sortie{t.value_or(e.enonce.texte), !t};
+             const Issue issue = remplace_x(EnonceLu(e.enonce.texte), e.argument);
+             return Sortie{issue ? issue->texte : e.enonce.texte, !issue};
          }},
         {"solutions_equation", Controle::solutions,
          parmi_generateurs({&G::equation_premier_degre, &G::produit_nul, &G::quotient_nul, &G::trinome_nul}),
@@ -214,9 +202,7 @@ inline std::vector<Action> actions_eleves()
          parmi_generateurs({&G::inequation_premier_degre, &G::produit_signe}), solutions_du_panneau},
         {"ajoute_aux_membres", Controle::ajout, enonces,
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             ajoute_aux_membres(t, e.argument, options_calcul());
-             return si_change(e.enonce.texte, t);
+             return sur_issue(ajoute_aux_membres(EnonceLu(e.enonce.texte), e.argument, options_calcul()), e);
          }},
         {"multiplie_membres", Controle::produit, enonces, multiplie},
         {"divise_membres", Controle::produit,
@@ -241,9 +227,7 @@ inline std::vector<Action> actions_eleves()
         {"decompose_vecteur", Controle::vecteurs,
          [](Generateurs &g) { return Entree{g.vecteurs(), g.point()}; },
          [](const Entree &e) {
-             std::string t = e.enonce.texte;
-             decompose_vecteur(t, e.argument);
-             return si_change(e.enonce.texte, t);
+             return sur_issue(decompose_vecteur(EnonceLu(e.enonce.texte), e.argument), e);
          }},
     };
 }

@@ -58,15 +58,25 @@ bool vraie(int nature, double diff)
 
 const char *const relations[] = {"=", "<", ">", "<=", ">="};
 
+// The new statement, or the one given when the operation refuses.
+std::string apres(const Issue &issue, const std::string &donne) { return issue ? issue->texte : donne; }
+
+std::string ajoute(const std::string &s, const std::string &t, const OptionsCalcul &options = {})
+{
+    return apres(ajoute_aux_membres(EnonceLu(s), t, options), s);
+}
+
+std::string multiplie(const std::string &s, const std::string &k, const OptionsCalcul &options = {})
+{
+    return apres(multiplie_membres(EnonceLu(s), k, options), s);
+}
+
 TEST_F(Enonces, AjouteAuxMembresAjouteLeTexteDeChaqueCote)
 {
-    std::string s = "2x+3=7";
-    ajoute_aux_membres(s, "-(3)", OptionsCalcul{});
-    EXPECT_EQ(s, normalise("2x+3+(-(3))") + "=" + normalise("7+(-(3))"));
+    EXPECT_EQ(ajoute("2x+3=7", "-(3)"), normalise("2x+3+(-(3))") + "=" + normalise("7+(-(3))"));
 
     for (int nature = EQUATION; nature <= SUPERIEUR_OU_EGAL; ++nature) {
-        std::string r = std::string("x") + relations[nature - 1] + "1";
-        ajoute_aux_membres(r, "2", OptionsCalcul{});
+        const std::string r = ajoute(std::string("x") + relations[nature - 1] + "1", "2");
         EXPECT_EQ(EnonceLu(r).nature, nature) << r;
         EXPECT_EQ(r, normalise("x+(2)") + relations[nature - 1] + normalise("1+(2)"));
     }
@@ -74,52 +84,82 @@ TEST_F(Enonces, AjouteAuxMembresAjouteLeTexteDeChaqueCote)
 
 TEST_F(Enonces, AjouteAuxMembresLaisseCeQuiNEstPasUneRelation)
 {
-    for (std::string s : {"2x+3", "{x+y=2\r\nx-y=0}", "", "2x=", "=3"}) {
-        const std::string avant = s;
-        ajoute_aux_membres(s, "5", OptionsCalcul{});
-        EXPECT_EQ(s, avant);
-    }
-    std::string s = "x=1";
-    ajoute_aux_membres(s, "  ", OptionsCalcul{});
-    EXPECT_EQ(s, "x=1");
+    for (const char *s : {"2x+3", "{x+y=2\r\nx-y=0}", "", "2x=", "=3"})
+        EXPECT_FALSE(ajoute_aux_membres(EnonceLu(s), "5", OptionsCalcul{})) << s;
+    EXPECT_FALSE(ajoute_aux_membres(EnonceLu("x=1"), "  ", OptionsCalcul{}));
 }
 
 TEST_F(Enonces, MultiplieMembresSuitLeSigneDuFacteur)
 {
     struct Cas {
         const char *enonce, *facteur;
-        int code, nature_attendue;
+        int nature_attendue;
     };
     const Cas cas[] = {
-        {"x<3", "2", 2, INFERIEUR},
-        {"x<3", "x^2+1", 3, INFERIEUR},      // a factor in x by the sign it keeps, whatever the code
-        {"x<3", "-(x-1)^2-2", 2, SUPERIEUR},
-        {"x<3", "a", 3, SUPERIEUR},          // a teacher's letter follows the caller's code
-        {"x<3", "-2", 2, SUPERIEUR},         // a negative constant reverses whatever the code
-        {"x<3", "2", 3, INFERIEUR},          // a positive constant never does
-        {"x<=3", "1/(-4)", 2, SUPERIEUR_OU_EGAL},
-        {"x>=3", "-1", 2, INFERIEUR_OU_EGAL},
-        {"2x=4", "-3", 3, EQUATION},
+        {"x<3", "2", INFERIEUR},          {"x<3", "x^2+1", INFERIEUR},   // a factor in x by the sign it keeps
+        {"x<3", "-(x-1)^2-2", SUPERIEUR}, {"x<3", "-2", SUPERIEUR},       {"x<3", "-3/2", SUPERIEUR},
+        {"x<=3", "1/(-4)", SUPERIEUR_OU_EGAL}, {"x>=3", "-1", INFERIEUR_OU_EGAL}, {"x>3", "-0.5", INFERIEUR},
+        {"2x=4", "-3", EQUATION},         {"a*x=4", "a", EQUATION},
     };
     for (const Cas &c : cas) {
-        std::string s = c.enonce;
-        multiplie_membres(s, c.facteur, c.code, OptionsCalcul{});
-        EXPECT_EQ(EnonceLu(s).nature, c.nature_attendue) << c.enonce << " * " << c.facteur;
+        const Issue issue = multiplie_membres(EnonceLu(c.enonce), c.facteur, OptionsCalcul{});
+        ASSERT_TRUE(issue) << c.enonce << " * " << c.facteur;
+        EXPECT_EQ(EnonceLu(issue->texte).nature, c.nature_attendue) << c.enonce << " * " << c.facteur;
+    }
+}
+
+// The refusals say why, in the pupil's words.
+TEST_F(Enonces, LesMembresRefusentEnDisantPourquoi)
+{
+    const std::string produit_interdit = "On ne multiplie les deux membres que par un nombre non nul, ou par une "
+                                         "expression qui garde son signe sans jamais s'annuler (ou, dans une "
+                                         "équation, par un dénominateur).";
+    const struct {
+        Issue (*operation)(const EnonceLu &, const std::string &, const OptionsCalcul &);
+        const char *enonce, *argument;
+        std::string refus;
+    } cas[] = {
+        {ajoute_aux_membres, "2x+1=5", "0", "Ajouter ou soustraire 0 ne change rien."},
+        {ajoute_aux_membres, "2x+1<5", "x-x", "Ajouter ou soustraire 0 ne change rien."},
+        {multiplie_membres, "2x+1=5", "0", "Multiplier par 0 n'est pas permis : tout deviendrait nul."},
+        {multiplie_membres, "x^2=1", "x^2", produit_interdit},
+        {multiplie_membres, "1/x<2", "x", produit_interdit},
+        // The sign of a teacher's letter is unknown: which way would the relation turn?
+        {multiplie_membres, "a*x<4", "a", produit_interdit},
+        {divise_membres, "x^2=3x", "x", "On ne divise les deux membres que par un nombre non nul."},
+        {divise_membres, "2x^2<8x", "2x", "On ne divise les deux membres que par un nombre non nul."},
+        {divise_membres, "2x+1=5", "0", "On ne peut pas diviser par 0."},
+        {divise_membres, "a*x=4", "a-a", "On ne peut pas diviser par 0."},
+        {divise_membres, "a*x<4", "a", "On ne divise les deux membres que par un nombre non nul."},
+    };
+    for (const auto &c : cas) {
+        const Issue issue = c.operation(EnonceLu(c.enonce), c.argument, OptionsCalcul{});
+        EXPECT_FALSE(issue) << c.enonce << " / " << c.argument;
+        EXPECT_EQ(issue.refus(), c.refus) << c.enonce << " / " << c.argument;
+    }
+}
+
+// Dividing both members as pupils write the divisor: "-3", "1/2", "0.5".
+TEST_F(Enonces, DiviseMembres)
+{
+    const struct {
+        const char *enonce, *diviseur, *attendu;
+    } cas[] = {
+        {"-3x<6", "-3", "x>-2"}, {"x/2=4", "1/2", "x=8"}, {"0.5x>=2", "0.5", "x>=4"}, {"2x+4=0", "2", "x+2=0"},
+    };
+    for (const auto &c : cas) {
+        const Issue issue = divise_membres(EnonceLu(c.enonce), c.diviseur, OptionsCalcul{});
+        ASSERT_TRUE(issue) << c.enonce << " / " << c.diviseur;
+        EXPECT_EQ(issue->texte, c.attendu) << c.enonce << " / " << c.diviseur;
     }
 }
 
 TEST_F(Enonces, MultiplieMembresRefuseZeroEtLeNonDefini)
 {
-    for (const char *facteur : {"0", "1/(0)", "2-2", "", "x", "1/x", "x^2", "x-1", "1/(x^2-1)"}) {
-        std::string s = "2x=4";
-        multiplie_membres(s, facteur, 2, OptionsCalcul{});
-        EXPECT_EQ(s, "2x=4") << facteur;
-    }
-    for (std::string s : {"2x+1", "{x+y=2\r\nx-y=0}"}) {
-        const std::string avant = s;
-        multiplie_membres(s, "2", 2, OptionsCalcul{});
-        EXPECT_EQ(s, avant);
-    }
+    for (const char *facteur : {"0", "1/(0)", "2-2", "", "x", "1/x", "x^2", "x-1", "1/(x^2-1)"})
+        EXPECT_FALSE(multiplie_membres(EnonceLu("2x=4"), facteur, OptionsCalcul{})) << facteur;
+    for (const char *s : {"2x+1", "{x+y=2\r\nx-y=0}"})
+        EXPECT_FALSE(multiplie_membres(EnonceLu(s), "2", OptionsCalcul{})) << s;
 }
 
 // Vector work and the teacher's options change what the members become: a
@@ -140,11 +180,8 @@ TEST_F(Enonces, LesOptionsChangentLesDeuxMembres)
         {"2x+1=3", "3", true, {.reduire = false, .developpe = false}, "(2x+1)*(3)=(3)*(3)"},
     };
     for (const Cas &c : table) {
-        std::string s = c.enonce;
-        if (c.produit)
-            multiplie_membres(s, c.argument, 2, c.options);
-        else
-            ajoute_aux_membres(s, c.argument, c.options);
+        const std::string s =
+            c.produit ? multiplie(c.enonce, c.argument, c.options) : ajoute(c.enonce, c.argument, c.options);
         EXPECT_EQ(s, c.attendu) << c.enonce << " " << c.argument;
     }
 }
@@ -163,16 +200,11 @@ TEST_F(Enonces, LesDeuxMembresGardentLesSolutions)
         const int nature = 1 + essai % 5;
         const std::string enonce = nombre() + "*x^2+" + nombre() + "*x+" + nombre() +
                                    relations[nature - 1] + nombre() + "*x+" + nombre();
-        std::string ajoute = enonce;
         const std::string t = nombre() + "*x+" + nombre();
-        ajoute_aux_membres(ajoute, t, OptionsCalcul{});
-        std::string multiplie = enonce;
         int k = entier(hasard);
         if (k == 0)
             k = 7;
-        multiplie_membres(multiplie, "(" + std::to_string(k) + ")", 2, OptionsCalcul{});
-
-        for (const std::string &transforme : {ajoute, multiplie}) {
+        for (const std::string &transforme : {ajoute(enonce, t), multiplie(enonce, "(" + std::to_string(k) + ")")}) {
             const int nouvelle = EnonceLu(transforme).nature;
             for (double x = -4.75; x < 5; x += 0.5) {
                 double avant = 0, apres = 0;
@@ -312,12 +344,15 @@ TEST_F(Enonces, RemplaceXDonneLaValeurOuRefuse)
         {"sqrt(x)", "-1", std::nullopt},                  {"x+777777", "0", 777777},
     };
     for (const Cas &c : cas) {
-        const std::optional<std::string> t = remplace_x(c.texte, c.valeur);
-        ASSERT_EQ(t.has_value(), c.attendu.has_value()) << c.texte;
+        const Issue t = remplace_x(EnonceLu(c.texte), c.valeur);
+        ASSERT_EQ(static_cast<bool>(t), c.attendu.has_value()) << c.texte;
         if (t) {
-            EXPECT_NEAR(::valeur(*t, 0).value_or(NAN), *c.attendu, 1e-9) << c.texte << " -> " << *t;
+            EXPECT_NEAR(::valeur(t->texte, 0).value_or(NAN), *c.attendu, 1e-9) << c.texte << " -> " << t->texte;
         }
     }
+    // The value as the pupil reads it, in the hint or in the refusal.
+    EXPECT_EQ(remplace_x(EnonceLu("x+1"), "x^2*3")->complement, "x²·3");
+    EXPECT_EQ(remplace_x(EnonceLu("1/x"), "0").refus(), "L'expression est non définie pour x = 0");
 }
 
 // The mantissa holds the significant digits, not the zeros that end a whole
@@ -409,15 +444,14 @@ TEST_F(Enonces, TexteQuelconque)
     textes.push_back(outils::octets_au_hasard(5000, 3));
 
     for (const std::string &texte : textes) {
-        std::string s = texte;
-        ajoute_aux_membres(s, texte, OptionsCalcul{});
-        s = texte;
-        multiplie_membres(s, texte, 3, OptionsCalcul{});
         const EnonceLu lu(texte);
+        ajoute_aux_membres(lu, texte, OptionsCalcul{});
+        multiplie_membres(lu, texte, OptionsCalcul{});
+        divise_membres(lu, texte, OptionsCalcul{});
         combine_systeme(lu, '+');
-        s = texte;
+        std::string s = texte;
         substitue(s, 2, 1, texte);
-        remplace_x(texte, texte);
+        remplace_x(lu, texte);
         ecriture_scientifique(lu);
         contient_i(texte);
         est_calculable(lu);

@@ -51,6 +51,18 @@ std::optional<std::string> au_denominateur(const std::string &somme, const std::
     return r ? std::optional(r->texte) : std::nullopt;
 }
 
+// The text an operation on the statement and an argument gives, nothing when it refuses.
+template <Issue (*operation)(const EnonceLu &, const std::string &)>
+std::string texte(const std::string &enonce, const std::string &argument)
+{
+    const Issue r = operation(EnonceLu(enonce), argument);
+    return r ? r->texte : "";
+}
+const auto haut_et_bas = texte<multiplie_haut_et_bas>;
+const auto divise = texte<divise_haut_et_bas>;
+const auto par = texte<factorise_par>;
+const auto par_binome = texte<divise_par_binome>;
+
 // a[0]*x^n + ... + a[n], zero terms left out.
 std::string polynome(const std::vector<int> &a)
 {
@@ -151,7 +163,7 @@ TEST_F(Fractions, DiviserHautEtBasDonneUneFraction)
         {{"(2x+3)/(6x)", "2"}, {"(x+3/2)/(3*x)", ""}},
     };
     for (const auto &c : cas) {
-        const std::string r = multiplie_haut_et_bas(c[0].first, "1/(" + std::string(c[0].second) + ")");
+        const std::string r = divise(c[0].first, c[0].second);
         EXPECT_EQ(r, c[1].first) << c[0].first << " by " << c[0].second;
         EXPECT_TRUE(outils::meme_valeur_et_domaine(c[0].first, r)) << r;
     }
@@ -161,7 +173,7 @@ TEST_F(Fractions, DiviserHautEtBasDonneUneFraction)
     for (int essai = 0; essai < 200; ++essai) {
         const std::string k = un_de(facteurs);
         const std::string t = "(" + std::string(un_de(parties)) + ")(" + k + ")/((" + un_de(parties) + ")(" + k + "))";
-        const std::string r = multiplie_haut_et_bas(t, "1/(" + k + ")");
+        const std::string r = divise(t, k);
         EXPECT_EQ(std::count(r.begin(), r.end(), '/'), r.find("3/2") == std::string::npos ? 1 : 2) << t << " -> " << r;
         EXPECT_TRUE(outils::meme_valeur_et_domaine(t, r)) << t << " -> " << r;
     }
@@ -183,29 +195,53 @@ TEST_F(Fractions, SigneApresUnOperateur)
 
 TEST_F(Fractions, MultiplieHautEtBas)
 {
-    EXPECT_EQ(multiplie_haut_et_bas("1/2", "3"), "3/6");
+    EXPECT_EQ(haut_et_bas("1/2", "3"), "3/6");
     // Writing the same text again is no step.
-    EXPECT_EQ(multiplie_haut_et_bas("x", "1"), "");
-    EXPECT_EQ(multiplie_haut_et_bas("(x+1)/(x+2)", "1/x"), "");
+    EXPECT_EQ(haut_et_bas("x", "1"), "");
+    EXPECT_EQ(haut_et_bas("(x+1)/(x+2)", "1/x"), "");
     for (const char *k : {"", "0"})
-        EXPECT_EQ(multiplie_haut_et_bas("1/x", k), "") << k;
-    EXPECT_EQ(multiplie_haut_et_bas("1/x=2", "3"), "");
+        EXPECT_EQ(haut_et_bas("1/x", k), "") << k;
+    EXPECT_EQ(haut_et_bas("1/x=2", "3"), "");
     for (const char *k : {"x", "x+1", "-2", "sqrt(2)"})
         for (const char *t : {"(x+1)/x", "3/(x-2)", "x^2+1", "-x/4"})
-            EXPECT_TRUE(outils::meme_valeur_et_domaine(t, multiplie_haut_et_bas(t, k))) << t << " by " << k;
+            EXPECT_TRUE(outils::meme_valeur_et_domaine(t, haut_et_bas(t, k))) << t << " by " << k;
     // Dividing top and bottom needs a divisor of both.
-    EXPECT_EQ(multiplie_haut_et_bas("(x^2+x)/x", "1/x"), "x+1");
+    EXPECT_EQ(divise("(x^2+x)/x", "x"), "x+1");
     for (const char *t : {"(x+1)/x", "3/(x-2)", "x^2+1", "(x^2-1)/(x+2)"})
-        EXPECT_EQ(multiplie_haut_et_bas(t, "1/(x+1)"), "") << t;
+        EXPECT_EQ(divise(t, "x+1"), "") << t;
+}
+
+// The refusals say why, in the pupil's words.
+TEST_F(Fractions, LesRefusDisentPourquoi)
+{
+    const struct {
+        Issue (*operation)(const EnonceLu &, const std::string &);
+        const char *enonce, *argument, *refus;
+    } cas[] = {
+        {factorise_par, "2x+4", "0", "On ne peut pas factoriser par 0."},
+        {factorise_par, "2x+4", "x-x", "On ne peut pas factoriser par 0."},
+        {factorise_par, "x^2+3x+5", "x^2", "x² ne divise pas l'expression : on ne peut pas factoriser par x²."},
+        {multiplie_haut_et_bas, "2/(x+1)", "0", "Multiplier par 0 n'est pas permis : tout deviendrait nul."},
+        {multiplie_haut_et_bas, "x", "1", "Multiplier haut et bas par 1 ne donne pas une autre fraction."},
+        {divise_haut_et_bas, "2/(x+1)", "0*x", "On ne peut pas diviser par 0."},
+        {divise_haut_et_bas, "(x+1)/(x+2)", "2*x", "2·x ne divise pas exactement le numérateur et le dénominateur."},
+        {reduit_au_denominateur, "1/x+1/2", "0", "Un dénominateur ne peut pas être nul."},
+        {reduit_au_denominateur, "5/12+7/18", "30", "Chaque dénominateur doit diviser 30."},
+    };
+    for (const auto &c : cas) {
+        const Issue issue = c.operation(EnonceLu(c.enonce), c.argument);
+        EXPECT_FALSE(issue) << c.enonce << " / " << c.argument;
+        EXPECT_EQ(issue.refus(), c.refus) << c.enonce << " / " << c.argument;
+    }
 }
 
 TEST_F(Fractions, FactorisePar)
 {
-    EXPECT_EQ(normalise(factorise_par("2x+4", "2")), "2*(x+2)");
-    EXPECT_EQ(normalise(factorise_par("x^2+x", "x")), "x*(x+1)");
+    EXPECT_EQ(normalise(par("2x+4", "2")), "2*(x+2)");
+    EXPECT_EQ(normalise(par("x^2+x", "x")), "x*(x+1)");
     for (const char *f : {"", "0"})
-        EXPECT_EQ(factorise_par("2x+4", f), "") << f;
-    EXPECT_EQ(factorise_par("2x+4=0", "2"), "");
+        EXPECT_EQ(par("2x+4", f), "") << f;
+    EXPECT_EQ(par("2x+4=0", "2"), "");
     // Negative factors, a sum beginning with "-", more than six terms, the
     // division of polynomials; written without brackets around one term.
     const std::pair<const char *, const char *> cas[][2] = {
@@ -230,7 +266,7 @@ TEST_F(Fractions, FactorisePar)
         {{"(x+1)/x+3", "x"}, {"", ""}},
     };
     for (const auto &c : cas) {
-        const std::string r = factorise_par(c[0].first, c[0].second);
+        const std::string r = par(c[0].first, c[0].second);
         EXPECT_EQ(r, c[1].first) << c[0].first << " by " << c[0].second;
         if (!r.empty()) {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(c[0].first, r)) << r;
@@ -243,7 +279,7 @@ TEST_F(Fractions, FactorisePar)
         for (int i = tire(1, 7); i > 0; --i)
             s += un_de(termes) + (i > 1 ? signe() : "");
         const std::string f = un_de(facteurs);
-        const std::string r = factorise_par(s, f);
+        const std::string r = par(s, f);
         // A number always divides; a factor with x may not.
         if (!r.empty() || f.find('x') == std::string::npos) {
             EXPECT_TRUE(outils::meme_valeur_et_domaine(s, r)) << s << " by " << f;
@@ -253,16 +289,16 @@ TEST_F(Fractions, FactorisePar)
 
 TEST_F(Fractions, DiviseParBinome)
 {
-    EXPECT_EQ(normalise(divise_par_binome("x^2-1", "x-1")), "(x-1)*(x+1)");
+    EXPECT_EQ(normalise(par_binome("x^2-1", "x-1")), "(x-1)*(x+1)");
     for (const auto &[t, f] : {std::pair{"x^3-1", "x-1"}, {"2x^2+3x+1", "2x+1"}, {"x^3+x^2", "x+1"},
                                {"x^3-x", "x+1"}, {"x^2-2", "x-sqrt(2)"}})
-        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, divise_par_binome(t, f))) << t << " by " << f;
+        EXPECT_TRUE(outils::meme_valeur_et_domaine(t, par_binome(t, f))) << t << " by " << f;
     // Missing powers are read at their own degree, and only a binomial of
     // degree 1 in x divides.
     for (const auto &[t, f] : {std::pair{"x^2+1", "x-1"}, {"x^2-x", "x+1"}, {"x^3+x^2+x", "x+1"},
                                {"x^2-1", "1+sqrt(2)"}, {"x^2-1", "x^2-1"}, {"x+1", "x+1"}, {"x^4-1", "x-1"},
                                {"y^2-1", "y-1"}, {"x^2-1=0", "x-1"}, {"", ""}, {"x^2-1.0000001", "x-1"}})
-        EXPECT_EQ(divise_par_binome(t, f), "") << t << " by " << f;
+        EXPECT_EQ(par_binome(t, f), "") << t << " by " << f;
     for (int essai = 0; essai < 200; ++essai) {
         const int alpha = tire(1, 3) * (tire(0, 1) ? 1 : -1), beta = tire(1, 5) * (tire(0, 1) ? 1 : -1);
         std::vector<int> q(static_cast<std::size_t>(tire(2, 3)));
@@ -278,7 +314,7 @@ TEST_F(Fractions, DiviseParBinome)
         const bool reste = tire(0, 2) == 0;
         produit.back() += reste ? tire(1, 3) : 0;
         const std::string t = polynome(produit), f = polynome({alpha, beta});
-        const std::string r = divise_par_binome(t, f);
+        const std::string r = par_binome(t, f);
         EXPECT_TRUE(reste ? r.empty() : outils::meme_valeur_et_domaine(t, r)) << t << " by " << f << ": " << r;
     }
 }
@@ -294,12 +330,12 @@ TEST_F(Fractions, TexteQuelconque)
     for (const std::string &t : textes) {
         EXPECT_TRUE(outils::rendu_ou_equivalent(t, numerateurs_ajoutes(t).value_or(t)));
         EXPECT_TRUE(outils::rendu_ou_equivalent(t, au_denominateur(t, t).value_or(t)));
-        EXPECT_TRUE(outils::rendu_ou_equivalent(t, multiplie_haut_et_bas(t, t)));
-        EXPECT_TRUE(outils::rendu_ou_equivalent(t, factorise_par(t, t)));
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, haut_et_bas(t, t)));
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, par(t, t)));
         // A factor that is no formula is refused.
         const bool facteur_lisible = outils::valeur_ordinaire(t, 1).lecture != outils::Lecture::illisible;
-        EXPECT_TRUE(facteur_lisible || factorise_par("x^2-1", t).empty()) << outils::apercu(t);
-        EXPECT_TRUE(outils::rendu_ou_equivalent(t, divise_par_binome(t, "x-1")));
+        EXPECT_TRUE(facteur_lisible || par("x^2-1", t).empty()) << outils::apercu(t);
+        EXPECT_TRUE(outils::rendu_ou_equivalent(t, par_binome(t, "x-1")));
     }
 }
 

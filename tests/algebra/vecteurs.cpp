@@ -36,10 +36,14 @@ TEST_F(Vecteurs, DecomposeParUnPoint)
         {"..arrow", "C", "..arrow"},
     };
     for (const auto &c : cas) {
-        std::string t = c.texte;
-        decompose_vecteur(t, c.point);
-        EXPECT_EQ(t, c.attendu) << c.texte << " by " << c.point;
+        const Issue issue = decompose_vecteur(EnonceLu(c.texte), c.point);
+        EXPECT_EQ(issue ? issue->texte : c.texte, c.attendu) << c.texte << " by " << c.point;
     }
+    // Only a point's name says why it is refused.
+    for (const char *point : {"c", "CD", "", "2"})
+        EXPECT_EQ(decompose_vecteur(EnonceLu("AB..arrow"), point).refus(),
+                  "Il faut donner le nom d'un point (une lettre majuscule).")
+            << point;
 }
 
 TEST_F(Vecteurs, VecteurSeul)
@@ -126,9 +130,8 @@ TEST_F(Vecteurs, VecteurNul)
         {"x+1", "x+1"},
     };
     for (const auto &[entree, attendu] : cas) {
-        std::string t = entree;
-        vecteur_nul(t);
-        EXPECT_EQ(t, attendu) << entree;
+        const Issue issue = vecteur_nul(EnonceLu(entree));
+        EXPECT_EQ(issue ? issue->texte : entree, attendu) << entree;
     }
 }
 
@@ -146,14 +149,12 @@ TEST_F(Vecteurs, TexteQuelconqueSansPanne)
     textes.push_back(bytes + "..arrow");
 
     for (const std::string &texte : textes) {
-        std::string t = texte;
-        decompose_vecteur(t, "P");
-        est_vecteur_seul(EnonceLu(texte));
         const EnonceLu lu(texte);
+        decompose_vecteur(lu, "P");
+        est_vecteur_seul(lu);
         enleve_moins_vecteurs(lu);
         chasles(lu);
-        t = texte;
-        vecteur_nul(t);
+        vecteur_nul(lu);
     }
 }
 

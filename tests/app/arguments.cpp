@@ -105,6 +105,32 @@ TEST_F(Arguments, SoundArgumentsAreRecorded)
     EXPECT_EQ(t.commentaires[3], "Ecriture non équivalente.");
 }
 
+// Arguments as pupils type them: a decimal comma, a negative number that
+// turns an inequation, an implicit product; the hint shows what was typed.
+TEST_F(Arguments, ArgumentsEcritsParLesEleves)
+{
+    const struct {
+        Cas cas;
+        const char *etape, *indication;
+    } cas[] = {
+        {{"0.5*x>=2", 6, "0,5"}, "x>=4", "Il faut diviser les deux membres par [0,5]."},
+        {{"-3*x+1<7", 4, "-3"}, "9*x-3>-21", "Il faut multiplier les deux membres par [-3]."},
+        {{"4*x^2+2*x", 1, "2x"}, "2*x*(2*x+1)", "Il faut factoriser par [2x]."},
+        {{"x-3>2*x", 7, "2x"}, "-x-3>0", "Il faut soustraire [2x] aux deux membres."},
+        {{"2*x^2+1", 8, "-3"}, "19", "Il faut remplacer x par [-3]."},
+        {{"1/x", 8, "0"}, "1/x", "L'expression est non définie pour x = 0"},
+    };
+    for (const auto &c : cas) {
+        donne(c.cas);
+        EXPECT_EQ(t.etapes[3], c.etape) << c.cas.enonce << " / " << c.cas.argument;
+        EXPECT_EQ(t.commentaires[3], c.indication) << c.cas.enonce << " / " << c.cas.argument;
+    }
+    // The sign of a teacher's letter is unknown: an inequation is not divided by it.
+    donne({"a*x<4", 6, "a"});
+    EXPECT_EQ(partage.etape, 2);
+    EXPECT_EQ(t.message, "On ne divise les deux membres que par un nombre non nul.");
+}
+
 // A rewriting refused by "Ecrire autrement..." names the rule it broke, for
 // an expression and for an equation alike.
 TEST_F(Arguments, TheRefusedRewritingNamesTheRule)
