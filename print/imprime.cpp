@@ -224,7 +224,6 @@ void TImprime::montre_tableau_de_signes(const std::string &inequation)
     inequation_ = inequation;
     partage.mode_aide = false;
     partage.mode_tableau_signes = true;
-    partage.accepte_inf = true;
     montre();
 }
 

@@ -12,7 +12,7 @@
 
 struct LigneSignes {
     std::string formule;              // the factor, or the whole member for the result row
-    std::string racine;               // root of a factor; empty or "inf" when it has none
+    std::optional<std::string> racine; // root of a factor; none for a factor free of x and the result row
     std::vector<std::string> signes;  // "+" or "-", one per interval (columns + 1)
     std::vector<std::string> marques; // one per column: "0", "||" (result row only) or empty
 };

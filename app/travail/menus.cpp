@@ -81,7 +81,6 @@ void propose(Menus &m, ActionPanneau a, const Lecture &l, bool condition)
 // "Solution(s)", offered where solving concludes, with the step it states.
 void propose_solutions(Menus &m, const Lecture &l)
 {
-    partage.accepte_inf = false;
     Resolution r = resolution(l.enonce, contexte_resolution());
     std::optional<Resultat> etape;
     if (r.conclut)
@@ -158,12 +157,9 @@ void menus_relation(Menus &m, const Lecture &l, const EtatMenus &etat)
     regle_panneau(m, diviser_membres, true);
 
     propose_solutions(m, l);
-    partage.accepte_inf = true;
-    if (t.nature >= INFERIEUR && t.nature <= SUPERIEUR_OU_EGAL && t.membre(1) == "0") {
-        std::string r1 = t.saisi, r2, r3, r4;
-        if (resout(r1, r2, r3, r4, contexte_resolution()))
-            regle_panneau(m, tableau_de_signes, true);
-    }
+    if (t.nature >= INFERIEUR && t.nature <= SUPERIEUR_OU_EGAL && t.membre(1) == "0" &&
+        resout(t, {}))
+        regle_panneau(m, tableau_de_signes, true);
 
     if (partage.nature_exercice == SYSTEME && partage.etape >= 2) {
         std::string valeur;
