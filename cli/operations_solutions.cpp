@@ -1,9 +1,40 @@
 #include "algebra/solutions.h"
+#include "algebra/tableau_signes.h"
 #include "app/travail/contexte.h"
 #include "cli/registre.h"
 #include "core/partage.h"
 
 namespace cli {
+
+namespace {
+
+// A row of a sign table on one line: its formula, then the cell of each
+// interval and the mark of each column in turn.
+std::string ligne_de_signes(const LigneSignes &ligne)
+{
+    std::string texte = ligne.formule;
+    for (std::size_t i = 0; i < ligne.signes.size(); ++i)
+        texte += "\t" + ligne.signes[i] + (i < ligne.marques.size() ? "\t" + ligne.marques[i] : "");
+    return texte;
+}
+
+// The sign table, "false" when it cannot be drawn: the row of x (the roots
+// between empty interval cells), a row per factor, the row of the member.
+std::string tableau_de_signes(const Arguments &a)
+{
+    const TableauSignes t = calcule_tableau_signes(EnonceLu(a[0]));
+    if (!t.valide)
+        return "false";
+    std::string texte = "x";
+    for (const std::string &racine : t.racines)
+        texte += "\t\t" + racine;
+    texte += "\t";
+    for (const LigneSignes &ligne : t.facteurs)
+        texte += "\n" + ligne_de_signes(ligne);
+    return texte + "\n" + ligne_de_signes(t.resultat);
+}
+
+} // namespace
 
 void enregistre_solutions(Registre &r)
 {
@@ -36,6 +67,7 @@ void enregistre_solutions(Registre &r)
                 [](const Arguments &a) {
                     return texte_intervalle(a[0], a[1], a[2], entier(a[3]), a[4], a[5], a[6], a[7], a[8]);
                 });
+    r.operation("tableau_signes", {"INEQUATION"}, tableau_de_signes);
     r.operation("intervalle_solutions", {"TEXTE"},
                 [](const Arguments &a) { return intervalle_solutions(EnonceLu(a[0])).value_or(""); });
 }

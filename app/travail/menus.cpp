@@ -3,6 +3,7 @@
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
 #include "algebra/solutions.h"
+#include "algebra/tableau_signes.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
 #include "algebra/algebre.h"
@@ -157,8 +158,7 @@ void menus_relation(Menus &m, const Lecture &l, const EtatMenus &etat)
     regle_panneau(m, diviser_membres, true);
 
     propose_solutions(m, l);
-    if (t.nature >= INFERIEUR && t.nature <= SUPERIEUR_OU_EGAL && t.membre(1) == "0" &&
-        resout(t, {}))
+    if (calcule_tableau_signes(t).valide)
         regle_panneau(m, tableau_de_signes, true);
 
     if (partage.nature_exercice == SYSTEME && partage.etape >= 2) {

@@ -252,6 +252,9 @@ TEST_F(MenusTest, EquationsEtInequations)
         {"sqrt(x-2)*(2x+1)=0", 1, true, false},
         {"2x+3<5x-1", 2, false, false},
         {"2(x-1)(x+3)<0", 2, true, true},
+        // The sign table is offered where it can be drawn: three linear factors at most.
+        {"-2(x-1)(x+2)(x-3)<0", 2, true, false},
+        {"(x^2+1)(x-1)<0", 2, true, false},
     };
     for (const auto &c : cas) {
         Attendus attendus = deux_membres;

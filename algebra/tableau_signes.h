@@ -7,8 +7,9 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "formula/enonce.h"
 
 struct LigneSignes {
     std::string formule;              // the factor, or the whole member for the result row
@@ -32,10 +33,10 @@ struct TableauSignes {
 // Most factors and columns a table holds.
 inline constexpr std::size_t FACTEURS_MAX = 3;
 
-// The table of `inequation`; not valid when it is not an inequation with a
+// The table of the inequation; not valid when it is not an inequation with a
 // right member 0 whose roots the engine finds, or when it needs more than
-// three factor rows.
-TableauSignes calcule_tableau_signes(std::string_view inequation);
+// three factor rows or a factor that is not linear in x.
+TableauSignes calcule_tableau_signes(const EnonceLu &inequation);
 
 // The sign written for a value: "+" when it is positive, else "-"; none
 // where there is no value.

@@ -1,4 +1,4 @@
-#include "print/tableau_signes.h"
+#include "algebra/tableau_signes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,11 +59,10 @@ std::string signe_de(const std::optional<double> &valeur)
     return !valeur ? "" : *valeur > 0 ? "+" : "-";
 }
 
-TableauSignes calcule_tableau_signes(std::string_view inequation)
+TableauSignes calcule_tableau_signes(const EnonceLu &enonce)
 {
     TableauSignes t;
-    t.inequation = sans_blancs(inequation);
-    const EnonceLu enonce(t.inequation);
+    t.inequation = sans_blancs(enonce.saisi);
     t.nature = enonce.nature;
     if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre(1)) != "0")
         return t;
