@@ -449,14 +449,15 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
     return texte.empty() ? texte : normalise(texte);
 }
 
-std::optional<std::string> intervalle_solutions(const EnonceLu &lu)
+namespace {
+
+// The solution set of an inequation from the roots resout finds in it.
+std::optional<std::string> ensemble_des_racines(const EnonceLu &lu, const std::optional<Racines> &racines)
 {
     const int nature = lu.nature;
     if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
 
-    // The roots, as the solving action finds them; a member free of x keeps
-    // one value: the set is everything or nothing.
-    const std::optional<Racines> racines = resout(lu, {});
+    // A member free of x keeps one value: the set is everything or nothing.
     const std::string membre = "(" + lu.membre(0) + ")-(" + lu.membre(1) + ")";
     const bool constant = !racines && !contient_inconnue(membre, 'x');
     const std::optional<Arbre> arbre = lis_formule(membre);
@@ -536,6 +537,13 @@ std::optional<std::string> intervalle_solutions(const EnonceLu &lu)
     return texte_intervalle(m1.bas, m1.haut, m2.bas, forme, test_de(m2.haut, m2.haut_ferme),
                             test_de(m2.bas, m2.bas_ferme), test_de(m1.haut, m1.haut_ferme),
                             test_de(m1.bas, m1.bas_ferme), m2.haut);
+}
+
+} // namespace
+
+std::optional<std::string> intervalle_solutions(const EnonceLu &inequation)
+{
+    return ensemble_des_racines(inequation, resout(inequation, {}));
 }
 
 namespace {
@@ -755,7 +763,8 @@ Resolution resolution(const EnonceLu &enonce, const ContexteResolution &contexte
         r.etape = liste_des_racines(racines, contexte.base_systeme);
         return r;
     }
-    std::optional<std::string> texte = intervalle_solutions(enonce);
+    // The roots as written bound the set: the normal form may have lost a denominator's zero.
+    const std::optional<std::string> texte = ensemble_des_racines(enonce, telles_quelles);
     r.etape = transforme(texte ? *texte : intervalle_par_les_racines(enonce, racines),
                          "Il faut demander l'intervalle des solutions.");
     return r;
