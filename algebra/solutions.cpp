@@ -1,6 +1,7 @@
 #include "algebra/solutions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -286,6 +287,31 @@ struct Morceau {
     bool bas_ferme = false, haut_ferme = false;
 };
 
+// The sign of a member on a stretch between two roots.
+enum class Signe { sans_valeur, negatif, nul, positif, indecis };
+
+// The sign of the member between two roots (none for an infinite end), read
+// at three points: no value when it has none at any of them, undecided when
+// they disagree (a root not found, or a domain that ends inside).
+Signe signe_entre(const Arbre &membre, std::optional<double> bas, std::optional<double> haut)
+{
+    std::array<double, 3> points{0.0, -1.5, 2.5};
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        static constexpr double ecarts[] = {1.0, 2.5, 10.0};
+        if (bas && haut) points[k] = *bas + (*haut - *bas) * static_cast<double>(k + 1) / 4.0;
+        else if (bas) points[k] = *bas + ecarts[k];
+        else if (haut) points[k] = *haut - ecarts[k];
+    }
+    std::optional<Signe> signe;
+    for (double x : points) {
+        const std::optional<double> v = valeur(membre, x);
+        const Signe ici = !v ? Signe::sans_valeur : *v < 0 ? Signe::negatif : *v > 0 ? Signe::positif : Signe::nul;
+        if (signe && *signe != ici) return Signe::indecis;
+        signe = ici;
+    }
+    return *signe;
+}
+
 // The test text of an end: "inf" when the end is open.
 std::string test_de(const std::string &borne, bool ferme) { return ferme ? borne : "inf"; }
 
@@ -489,15 +515,13 @@ std::optional<std::string> ensemble_des_racines(const EnonceLu &lu, const std::o
         courant.reset();
     };
     for (std::size_t i = 0; i <= n; ++i) {
-        const double x = n == 0 ? 0.0
-                         : i == 0 ? bornes[0].valeur - 1.0
-                         : i == n ? bornes[n - 1].valeur + 1.0
-                                  : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
-        const std::optional<double> v = valeur(*arbre, x);
-        if (!v || (*v == 0 && !constant)) return std::nullopt;
+        const Signe signe = signe_entre(*arbre, i == 0 ? std::nullopt : std::optional(bornes[i - 1].valeur),
+                                        i == n ? std::nullopt : std::optional(bornes[i].valeur));
+        if (signe == Signe::indecis || (signe == Signe::nul && !constant)) return std::nullopt;
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
-        if (*v == 0 ? large : (*v < 0) == cherche_negatif) {
+        // Where the member has no value there is no solution.
+        if (signe == Signe::nul ? large : signe != Signe::sans_valeur && (signe == Signe::negatif) == cherche_negatif) {
             if (!courant) courant = Morceau{bas, haut, false, false};
             courant->haut = haut;
             courant->haut_ferme = false;
@@ -710,8 +734,8 @@ Issue liste_des_racines(const Racines &racines, bool systeme)
 }
 
 // The solution set of an inequation from its roots (one to three), where the
-// sign of the member sampled between them cannot be read otherwise (roots
-// that do not evaluate): one sample decides each stretch.
+// sign of the member sampled between them cannot be read otherwise (a root
+// without a value, as a teacher's letter): one sample decides each stretch.
 std::string intervalle_par_les_racines(const EnonceLu &enonce, Racines r)
 {
     // A root or a member without a value counts as 0.
@@ -765,6 +789,9 @@ Resolution resolution(const EnonceLu &enonce, const ContexteResolution &contexte
     }
     // The roots as written bound the set: the normal form may have lost a denominator's zero.
     const std::optional<std::string> texte = ensemble_des_racines(enonce, telles_quelles);
+    // Sampling between roots that all have a value decides the set, or nothing can.
+    if (!texte && std::all_of(racines.begin(), racines.end(), [](const std::string &t) { return valeur(t, 0).has_value(); }))
+        return Resolution{};
     r.etape = transforme(texte ? *texte : intervalle_par_les_racines(enonce, racines),
                          "Il faut demander l'intervalle des solutions.");
     return r;

@@ -198,6 +198,8 @@ TEST_F(Solutions, ResolutionDonneLEtapeEtSonAnnonce)
         {"0=0", true, "", true, "R", "Le système a une infinité de solutions."},
         {"y=2", true, "3", true, "3*et*2", "La solution du système est le couple (3 ; 2)."},
         {"(x-1)*(x+2)<0", false, "", true, "domain(x,-2,1,12)", "Il faut demander l'intervalle des solutions."},
+        {"sqrt(x-2)*(2x+1)>=0", false, "", true, "(domain(x,2,inf,15))", "Il faut demander l'intervalle des solutions."},
+        {"(exp(x)+sqrt(x))*(x-1)<0", false, "", false, "", ""},
         {"x^2=2", false, "", false, "", ""},
         {"x(x-1)(x-2)(x-3)(x-4)=0", false, "", false, "", ""},
         {"2x+1", false, "", false, "", ""},
@@ -313,6 +315,12 @@ TEST_F(Solutions, IntervalleSolutions)
         {"-3>=0", "([])"},
         {"0>=0", "(domain(x,-inf,inf,12))"},
         {"0<0", "([])"},
+        // Where the member has no value there is no solution, and a domain
+        // that ends where no root is leaves the set undecided.
+        {"sqrt(x-2)*(2x+1)>=0", "(domain(x,2,inf,15))"},
+        {"sqrt(x-2)*(x-5)<=0", "(domain(x,2,5,13))"},
+        {"sqrt(3-x)*(x+1)>=0", "(domain(x,-1,3,13))"},
+        {"(exp(x)+sqrt(x))*(x-1)<0", ""},
         {"(x-1)*(x-2)*(x-3)*(x-4)<0", ""},
         {"x^2+1>0", ""},
         {"(x-1)*(x+2)=0", ""},
