@@ -68,9 +68,10 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
                              std::string_view u2);
 
 // The solution set of an inequation whose roots resout finds, as the interval
-// text above: the sign of the member is sampled between the roots, and a root
-// belongs to the set of a wide inequation only where the member is defined.
-// None when it cannot be decided.
+// text above: the sign of the member is sampled between the roots (no
+// solution where it has no value), and a root belongs to the set of a wide
+// inequation only where the member is defined. None when it cannot be
+// decided (a domain that ends where there is no root).
 std::optional<std::string> intervalle_solutions(const EnonceLu &inequation);
 
 // Exchanges a and b when b is worth less than a, so that they end in
@@ -98,8 +99,7 @@ std::optional<Conclusion> conclusion_sans_racine(const EnonceLu &enonce);
 // the statement as it is written (roots found, no solution, or every real),
 // and, when it does, the step that states the solutions (its complement is
 // the announcement recorded beside it: "La solution est : ", "Pas de
-// solution", "Il faut demander l'intervalle des solutions."...) or the
-// refusal that says why none can be given.
+// solution", "Il faut demander l'intervalle des solutions."...).
 struct Resolution {
     bool conclut = false;
     Issue etape = Refus{};
