@@ -200,7 +200,7 @@ EffetFacteur effet_du_facteur(const std::string &facteur, std::string_view enonc
         case SigneConstant::positif: return EffetFacteur::GARDE;
         case SigneConstant::negatif: return EffetFacteur::INVERSE;
         default:
-            return nature == EQUATION && nul_seulement_hors_du_domaine(facteur, enonce) ? EffetFacteur::GARDE
+            return nature == EQUATION && nul_seulement_hors_du_domaine(EnonceLu(facteur), EnonceLu(enonce)) ? EffetFacteur::GARDE
                                                                                         : EffetFacteur::REFUSE;
         }
     }

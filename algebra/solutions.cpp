@@ -72,7 +72,7 @@ bool contient_inconnue(std::string_view texte, char inconnue)
     return false;
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur);
+std::optional<std::string> racine_de_facteur(std::string_view facteur, int profondeur);
 
 // Two root texts for the same value: equal texts, or texts whose values agree.
 bool meme_racine(const std::string &a, const std::string &b)
@@ -100,7 +100,7 @@ std::string sans_parentheses(const EnonceLu &lu, const Partie &p)
 }
 
 // A sum of two to four terms: one term c*x, the others free of x.
-bool racine_d_une_somme(const EnonceLu &lu, const Membre &m, std::string &racine)
+std::optional<std::string> racine_d_une_somme(const EnonceLu &lu, const Membre &m)
 {
     const std::vector<Partie> &termes = m.parties;
     // Each term with the sign written before it.
@@ -110,69 +110,67 @@ bool racine_d_une_somme(const EnonceLu &lu, const Membre &m, std::string &racine
     std::optional<std::size_t> lineaire;
     for (std::size_t k = 0; k < termes.size(); ++k) {
         if (!contient_inconnue(lu.ecrit(termes[k].etendue), 'x')) continue;
-        if (lineaire) return false;
+        if (lineaire) return std::nullopt;
         lineaire = k;
     }
-    if (!lineaire) return false;
+    if (!lineaire) return std::nullopt;
     const std::string coefficient = coefficient_lineaire(terme(*lineaire));
-    if (coefficient.empty()) return false;
+    if (coefficient.empty()) return std::nullopt;
     std::string reste;
     for (std::size_t k = 0; k < termes.size(); ++k)
         if (k != *lineaire) reste += terme(k);
     if (reste.empty()) reste = "0";
-    racine = normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
-    return true;
+    return normalise(sans_blancs("-(" + reste + ")/(" + coefficient + ")"));
 }
 
 // One piece with no operator: x, 2x, -(...), (...), abs(...), sqrt(...).
-bool racine_d_un_morceau(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
+std::optional<std::string> racine_d_un_morceau(const EnonceLu &lu, const Membre &m, int profondeur)
 {
     const Arbre &arbre = *lu.arbre;
     const Noeud &n = arbre[m.noeud];
     const auto racine_de = [&](const Noeud &interieur) {
-        return racine_de_facteur(ecrit(arbre, interieur), racine, accepte_inf, profondeur + 1);
+        return racine_de_facteur(ecrit(arbre, interieur), profondeur + 1);
     };
     switch (n.genre) {
     case Genre::fonction:
-        return (arbre.mot(n) == "abs" || arbre.mot(n) == "sqrt") && racine_de(arbre[arbre.enfant(n, 0)]);
+        if (arbre.mot(n) != "abs" && arbre.mot(n) != "sqrt") return std::nullopt;
+        return racine_de(arbre[arbre.enfant(n, 0)]);
     case Genre::signe: case Genre::groupe:
         return racine_de(arbre[arbre.enfant(n, 0)]);
     case Genre::puissance:
-        return false;
+        return std::nullopt;
     default:
-        if (coefficient_lineaire(ecrit(arbre, n)).empty()) return false;
-        racine = "0";
-        return true;
+        if (coefficient_lineaire(ecrit(arbre, n)).empty()) return std::nullopt;
+        return "0";
     }
 }
 
 // A product whose only factor holding x is multiplied, not divided by.
-bool racine_d_un_produit(const EnonceLu &lu, const Membre &m, std::string &racine, bool accepte_inf, int profondeur)
+std::optional<std::string> racine_d_un_produit(const EnonceLu &lu, const Membre &m, int profondeur)
 {
     std::optional<std::size_t> facteur_en_x;
     for (std::size_t k = 0; k < m.parties.size(); ++k) {
         if (!contient_inconnue(lu.ecrit(m.parties[k].etendue), 'x')) continue;
-        if (facteur_en_x || (k > 0 && m.parties[k - 1].operateur == '/')) return false;
+        if (facteur_en_x || (k > 0 && m.parties[k - 1].operateur == '/')) return std::nullopt;
         facteur_en_x = k;
     }
-    return facteur_en_x &&
-           racine_de_facteur(sans_parentheses(lu, m.parties[*facteur_en_x]), racine, accepte_inf, profondeur + 1);
+    if (!facteur_en_x) return std::nullopt;
+    return racine_de_facteur(sans_parentheses(lu, m.parties[*facteur_en_x]), profondeur + 1);
 }
 
-bool racine_de_facteur(std::string_view facteur, std::string &racine, bool accepte_inf, int profondeur)
+std::optional<std::string> racine_du_facteur_lu(const EnonceLu &lu, int profondeur)
 {
-    racine.clear();
-    if (profondeur > PROFONDEUR_MAX) return false;
-    const EnonceLu lu(facteur);
     const Membre &m = lu.membres.front();
-    if (!lu.arbre || lu.nature == SYSTEME || m.noeud < 0 || m.parties.empty()) return false;
-    if (m.termes) return m.parties.size() <= 4 && racine_d_une_somme(lu, m, racine);
-    if (!contient_inconnue(lu.membre(0), 'x')) {
-        if (accepte_inf) racine = "inf";
-        return true;
-    }
-    return m.parties.size() == 1 ? racine_d_un_morceau(lu, m, racine, accepte_inf, profondeur)
-                                 : racine_d_un_produit(lu, m, racine, accepte_inf, profondeur);
+    if (profondeur > PROFONDEUR_MAX || !lu.arbre || lu.nature == SYSTEME || m.noeud < 0 || m.parties.empty())
+        return std::nullopt;
+    if (m.termes) return m.parties.size() <= 4 ? racine_d_une_somme(lu, m) : std::nullopt;
+    if (!contient_inconnue(lu.membre(0), 'x')) return std::nullopt;
+    return m.parties.size() == 1 ? racine_d_un_morceau(lu, m, profondeur) : racine_d_un_produit(lu, m, profondeur);
+}
+
+std::optional<std::string> racine_de_facteur(std::string_view facteur, int profondeur)
+{
+    return racine_du_facteur_lu(EnonceLu(facteur), profondeur);
 }
 
 // True when the member has no value at the root, which then is no solution
@@ -219,34 +217,52 @@ std::string sans_puissance(const EnonceLu &lu, const Partie &p)
     return sans_parentheses(lu, p);
 }
 
+// Most roots solving lists.
+constexpr std::size_t RACINES_MAX = 4;
+
 // The roots of a product set to zero, each factor solved as a linear equation
-// (a sum is one factor). Each value is listed once, whatever the power of its
-// factor; more values than can be held is a failure, never a dropped root.
-// For an equation the values where the member has none are left out.
-bool racines_du_produit(const std::string &gauche, int nature, bool accepte_inf, std::array<std::string, 5> &racines)
+// (a sum is one factor); an empty list when no factor has one. Each value is
+// listed once, whatever the power of its factor; more values than can be
+// held is a failure, never a dropped root. For an equation the values where
+// the member has none are left out.
+std::optional<Racines> racines_du_produit(const std::string &gauche, int nature)
 {
     std::string produit = gauche;
     mise_en_facteurs(produit);
     const EnonceLu lu(produit);
-    const bool sans_poles = nature == EQUATION;
-    const bool inequation = nature >= INFERIEUR && nature <= SUPERIEUR_OU_EGAL;
-    bool resultat = true;
-    int nombre = 0;
+    Racines racines;
     for (const Partie &partie : lu.membres.front().parties) {
-        std::string racine;
         const std::string facteur = sans_puissance(lu, partie);
-        // A factor that keeps one sign has no real root: it gives none.
-        if (!racine_lineaire(facteur, racine, accepte_inf) && signe_constant(facteur) == SigneConstant::inconnu)
-            resultat = false;
-        if (racine.empty() || (sans_poles && sans_valeur_a_la_racine(gauche, racine))) continue;
-        if (std::any_of(racines.begin() + 1, racines.begin() + 1 + nombre,
-                        [&](const std::string &r) { return meme_racine(r, racine); }))
+        const std::optional<std::string> racine = racine_de_facteur(facteur, 0);
+        if (!racine) {
+            // A factor free of x, or that keeps one sign, has no real root.
+            if (contient_inconnue(facteur, 'x') && signe_constant(facteur) == SigneConstant::inconnu)
+                return std::nullopt;
             continue;
-        if (nombre == 4) return false;
-        racines[++nombre] = racine;
-        if (nombre == 4 && inequation) resultat = false;
+        }
+        if ((nature == EQUATION && sans_valeur_a_la_racine(gauche, *racine)) ||
+            std::any_of(racines.begin(), racines.end(), [&](const std::string &r) { return meme_racine(r, *racine); }))
+            continue;
+        if (racines.size() == RACINES_MAX) return std::nullopt;
+        racines.push_back(*racine);
     }
-    return resultat;
+    return racines;
+}
+
+// The value of the unknown alone on one side, unless that side still holds
+// it; an equation of a system gives the pair, the other value coming from
+// the context, and y alone outside a system is not solved.
+std::optional<Racines> valeur_de_l_inconnue(char inconnue, const std::string &valeur, int nature,
+                                            const ContexteResolution &contexte)
+{
+    if (contient_inconnue(valeur, inconnue)) return std::nullopt;
+    if (nature == EQUATION && contexte.base_systeme) {
+        const std::string &autre = inconnue == 'x' ? contexte.expression_y : contexte.expression_x;
+        if (autre.empty()) return std::nullopt;
+        return inconnue == 'x' ? Racines{valeur, autre} : Racines{autre, valeur};
+    }
+    if (inconnue != 'x') return std::nullopt;
+    return Racines{valeur};
 }
 
 std::string domaine(std::string_view bas, std::string_view haut, std::string_view code)
@@ -271,6 +287,31 @@ struct Morceau {
     bool bas_ferme = false, haut_ferme = false;
 };
 
+// The sign of a member on a stretch between two roots.
+enum class Signe { sans_valeur, negatif, nul, positif, indecis };
+
+// The sign of the member between two roots (none for an infinite end), read
+// at three points: no value when it has none at any of them, undecided when
+// they disagree (a root not found, or a domain that ends inside).
+Signe signe_entre(const Arbre &membre, std::optional<double> bas, std::optional<double> haut)
+{
+    std::array<double, 3> points{0.0, -1.5, 2.5};
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        static constexpr double ecarts[] = {1.0, 2.5, 10.0};
+        if (bas && haut) points[k] = *bas + (*haut - *bas) * static_cast<double>(k + 1) / 4.0;
+        else if (bas) points[k] = *bas + ecarts[k];
+        else if (haut) points[k] = *haut - ecarts[k];
+    }
+    std::optional<Signe> signe;
+    for (double x : points) {
+        const std::optional<double> v = valeur(membre, x);
+        const Signe ici = !v ? Signe::sans_valeur : *v < 0 ? Signe::negatif : *v > 0 ? Signe::positif : Signe::nul;
+        if (signe && *signe != ici) return Signe::indecis;
+        signe = ici;
+    }
+    return *signe;
+}
+
 // The test text of an end: "inf" when the end is open.
 std::string test_de(const std::string &borne, bool ferme) { return ferme ? borne : "inf"; }
 
@@ -292,56 +333,24 @@ void mise_en_facteurs(std::string &membre)
     else if (membre.starts_with("-(")) membre.insert(1, "1*");
 }
 
-bool racine_lineaire(std::string_view facteur, std::string &racine, bool accepte_inf)
+std::optional<std::string> racine_lineaire(const EnonceLu &facteur) { return racine_du_facteur_lu(facteur, 0); }
+
+std::optional<Racines> resout(const EnonceLu &enonce, const ContexteResolution &contexte)
 {
-    return racine_de_facteur(facteur, racine, accepte_inf, 0);
-}
+    const int nature = enonce.nature;
+    if (nature < EQUATION || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
+    std::string gauche = enonce.membre(0);
+    std::string droite = enonce.membre(1);
+    if (nature == EQUATION && (droite == "x" || droite == "y")) echange(gauche, droite);
 
-bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4,
-            const ContexteResolution &contexte)
-{
-    std::array<std::string, 5> racines;
-    racine2.clear();
-    racine3.clear();
-    racine4.clear();
-    if (enonce.empty()) return false;
-    const EnonceLu lu(enonce);
-    std::string gauche = lu.membre(0);
-    std::string droite = lu.membre(1);
-    if (lu.nature == EQUATION && (droite == "x" || droite == "y")) echange(gauche, droite);
-
-    bool resultat = false;
-    if ((gauche == "x" || gauche == "y") && !droite.empty()) {
-        // The value of the unknown, unless it still holds the unknown itself.
-        const char inconnue = gauche[0];
-        if (!contient_inconnue(droite, inconnue)) {
-            const std::string &autre = inconnue == 'x' ? contexte.expression_y : contexte.expression_x;
-            racines[1] = droite;
-            resultat = true;
-            if (contexte.base_systeme) {
-                racines[2] = autre;
-                resultat = !autre.empty();
-            }
-            if (inconnue == 'y') echange(racines[1], racines[2]);
-        }
-    } else if (droite == "0") {
-        resultat = racines_du_produit(gauche, lu.nature, contexte.accepte_inf, racines);
-    }
-
-    if (racines[1] == "inf" && (racines[2].empty() || (racines[2] == "inf" && racines[3].empty())))
-        racines[1].clear();
-    if (racines[1].empty()) resultat = false;
-    enonce = racines[1];
-    racine2 = racines[2];
-    racine3 = racines[3];
-    racine4 = racines[4];
-    return resultat;
-}
-
-void complete_racines(std::string_view, std::string &racine1, std::string &racine2, std::string &racine3)
-{
-    for (std::string *racine : {&racine1, &racine2, &racine3})
-        if (racine->empty()) *racine = "inf";
+    std::optional<Racines> racines;
+    if ((gauche == "x" || gauche == "y") && !droite.empty())
+        racines = valeur_de_l_inconnue(gauche[0], droite, nature, contexte);
+    else if (droite == "0")
+        racines = racines_du_produit(gauche, nature);
+    const bool inequation = nature != EQUATION;
+    if (racines && (racines->empty() || (inequation && racines->size() == RACINES_MAX))) return std::nullopt;
+    return racines;
 }
 
 void coefficient_de_tete(std::string &terme)
@@ -466,22 +475,19 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
     return texte.empty() ? texte : normalise(texte);
 }
 
-std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte)
-{
-    const EnonceLu lu(enonce);
-    const int nature = lu.nature;
-    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL) return {};
+namespace {
 
-    // The roots, as the solving action finds them: no "inf" for a constant factor.
-    std::string racine1(enonce), racine2, racine3, racine4;
-    contexte.accepte_inf = false;
-    const bool trouve = resout(racine1, racine2, racine3, racine4, contexte);
+// The solution set of an inequation from the roots resout finds in it.
+std::optional<std::string> ensemble_des_racines(const EnonceLu &lu, const std::optional<Racines> &racines)
+{
+    const int nature = lu.nature;
+    if (nature < INFERIEUR || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
+
     // A member free of x keeps one value: the set is everything or nothing.
-    const std::string membre =
-        "(" + lu.membre(0) + ")-(" + lu.membre(1) + ")";
-    const bool constant = racine1.empty() && !contient_inconnue(membre, 'x');
+    const std::string membre = "(" + lu.membre(0) + ")-(" + lu.membre(1) + ")";
+    const bool constant = !racines && !contient_inconnue(membre, 'x');
     const std::optional<Arbre> arbre = lis_formule(membre);
-    if ((!trouve && !constant) || !racine4.empty() || !arbre) return {};
+    if ((!racines && !constant) || !arbre) return std::nullopt;
 
     // The distinct roots in increasing order of value.
     struct Borne {
@@ -489,12 +495,11 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
         double valeur;
     };
     std::vector<Borne> bornes;
-    for (const std::string *racine : {&racine1, &racine2, &racine3}) {
-        if (racine->empty()) continue;
-        const std::optional<double> v = valeur(*racine, 0);
-        if (!v) return {};
+    for (const std::string &racine : racines.value_or(Racines{})) {
+        const std::optional<double> v = valeur(racine, 0);
+        if (!v) return std::nullopt;
         if (std::none_of(bornes.begin(), bornes.end(), [&](const Borne &b) { return meme_valeur(b.valeur, *v); }))
-            bornes.push_back({*racine, *v});
+            bornes.push_back({racine, *v});
     }
     std::sort(bornes.begin(), bornes.end(), [](const Borne &a, const Borne &b) { return a.valeur < b.valeur; });
 
@@ -510,15 +515,13 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
         courant.reset();
     };
     for (std::size_t i = 0; i <= n; ++i) {
-        const double x = n == 0 ? 0.0
-                         : i == 0 ? bornes[0].valeur - 1.0
-                         : i == n ? bornes[n - 1].valeur + 1.0
-                                  : (bornes[i - 1].valeur + bornes[i].valeur) / 2.0;
-        const std::optional<double> v = valeur(*arbre, x);
-        if (!v || (*v == 0 && !constant)) return {};
+        const Signe signe = signe_entre(*arbre, i == 0 ? std::nullopt : std::optional(bornes[i - 1].valeur),
+                                        i == n ? std::nullopt : std::optional(bornes[i].valeur));
+        if (signe == Signe::indecis || (signe == Signe::nul && !constant)) return std::nullopt;
         const std::string bas = i == 0 ? "-inf" : bornes[i - 1].texte;
         const std::string haut = i == n ? "inf" : bornes[i].texte;
-        if (*v == 0 ? large : (*v < 0) == cherche_negatif) {
+        // Where the member has no value there is no solution.
+        if (signe == Signe::nul ? large : signe != Signe::sans_valeur && (signe == Signe::negatif) == cherche_negatif) {
             if (!courant) courant = Morceau{bas, haut, false, false};
             courant->haut = haut;
             courant->haut_ferme = false;
@@ -558,6 +561,13 @@ std::string intervalle_solutions(std::string_view enonce, ContexteResolution con
     return texte_intervalle(m1.bas, m1.haut, m2.bas, forme, test_de(m2.haut, m2.haut_ferme),
                             test_de(m2.bas, m2.bas_ferme), test_de(m1.haut, m1.haut_ferme),
                             test_de(m1.bas, m1.bas_ferme), m2.haut);
+}
+
+} // namespace
+
+std::optional<std::string> intervalle_solutions(const EnonceLu &inequation)
+{
+    return ensemble_des_racines(inequation, resout(inequation, {}));
 }
 
 namespace {
@@ -612,11 +622,10 @@ std::optional<std::vector<std::string>> valeurs_interdites(const std::string &me
             const std::string diviseur = arbre->texte.substr(static_cast<std::size_t>(d.debut),
                                                              static_cast<std::size_t>(d.fin - d.debut));
             if (arbre->operateur(n, k) != '/' || !contient_inconnue(diviseur, 'x')) continue;
-            std::array<std::string, 5> racines;
-            if (!racines_du_produit(diviseur, EQUATION, false, racines)) return std::nullopt;
-            for (const std::string &r : racines)
-                if (!r.empty() && std::none_of(valeurs.begin(), valeurs.end(),
-                                               [&](const std::string &v) { return meme_racine(v, r); }))
+            const std::optional<Racines> racines = racines_du_produit(diviseur, EQUATION);
+            if (!racines) return std::nullopt;
+            for (const std::string &r : *racines)
+                if (std::none_of(valeurs.begin(), valeurs.end(), [&](const std::string &v) { return meme_racine(v, r); }))
                     valeurs.push_back(r);
         }
     }
@@ -653,9 +662,8 @@ bool relation_vraie(int nature, int signe)
 
 } // namespace
 
-std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
+std::optional<Conclusion> conclusion_sans_racine(const EnonceLu &lu)
 {
-    const EnonceLu lu(enonce);
     const int nature = lu.nature;
     if (nature < EQUATION || nature > SUPERIEUR_OU_EGAL) return std::nullopt;
     const std::string gauche = lu.membre(0), droite = lu.membre(1);
@@ -690,111 +698,77 @@ std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce)
                     (positif ? "positive : " : "négative : ") + c.annonce + ".";
         return c;
     }
-    std::array<std::string, 5> racines;
-    if (nature == EQUATION && racines_du_produit(membre, EQUATION, false, racines) &&
-        std::all_of(racines.begin(), racines.end(), [](const std::string &r) { return r.empty(); }))
+    if (const std::optional<Racines> racines = racines_du_produit(membre, EQUATION);
+        nature == EQUATION && racines && racines->empty())
         return ensemble(false);
     return std::nullopt;
 }
 
-bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce)
+bool nul_seulement_hors_du_domaine(const EnonceLu &facteur, const EnonceLu &enonce)
 {
-    const EnonceLu lu(enonce);
-    const std::string f = normalise(std::string(facteur));
+    const std::string f = normalise(facteur.saisi);
     const std::optional<std::vector<std::string>> interdites =
-        valeurs_interdites("(" + lu.membre(0) + ")-(" + lu.membre(1) + ")");
+        valeurs_interdites("(" + enonce.membre(0) + ")-(" + enonce.membre(1) + ")");
     const std::optional<std::vector<std::string>> poles = valeurs_interdites(f);
-    std::array<std::string, 5> racines;
-    if (!interdites || !poles || !poles->empty() || !racines_du_produit(f, EQUATION, false, racines)) return false;
-    return std::all_of(racines.begin(), racines.end(), [&](const std::string &r) {
-        return r.empty() || std::any_of(interdites->begin(), interdites->end(),
-                                        [&](const std::string &v) { return meme_racine(v, r); });
+    if (!interdites || !poles || !poles->empty()) return false;
+    const std::optional<Racines> racines = racines_du_produit(f, EQUATION);
+    return racines && std::all_of(racines->begin(), racines->end(), [&](const std::string &r) {
+        return std::any_of(interdites->begin(), interdites->end(), [&](const std::string &v) { return meme_racine(v, r); });
     });
 }
 
 namespace {
 
 // The roots found, each once, as the step lists them; a system's are the pair (x ; y).
-Issue liste_des_racines(const std::array<std::string, 4> &racines, bool systeme)
+Issue liste_des_racines(const Racines &racines, bool systeme)
 {
     static constexpr const char *annonces[] = {
         "Pas de solution", "La solution est : ", "Les deux solutions sont : ",
         "Les trois solutions sont : ", "Les quatre solutions sont : "};
     std::string texte;
-    std::size_t n = 0;
-    for (const std::string &r : racines) {
-        if (r.empty()) continue;
-        texte += (n > 0 ? "*et*" : "") + r;
-        ++n;
-    }
+    for (const std::string &r : racines) texte += (texte.empty() ? "" : "*et*") + r;
     if (systeme)
         return transforme(texte, "La solution du système est le couple (" + forme_lisible(racines[0]) + " ; " +
                                      forme_lisible(racines[1]) + ").");
-    return transforme(texte, annonces[n]);
+    return transforme(texte, annonces[racines.size()]);
 }
 
-// The solution set of an inequation from its roots, where the sign of the
-// member sampled between them cannot be read otherwise (a system, roots that
-// do not evaluate): one sample decides each stretch.
-std::string intervalle_par_les_racines(const EnonceLu &enonce, std::array<std::string, 4> r)
+// The solution set of an inequation from its roots (one to three), where the
+// sign of the member sampled between them cannot be read otherwise (a root
+// without a value, as a teacher's letter): one sample decides each stretch.
+std::string intervalle_par_les_racines(const EnonceLu &enonce, Racines r)
 {
-    std::string m1 = r[0], m2 = r[1], m3 = r[2];
-    complete_racines(enonce.saisi, m1, m2, m3);
-    const std::string gauche = enonce.membre(0);
     // A root or a member without a value counts as 0.
     const auto racine = [](const std::string &t) { return valeur(t, 0).value_or(0); };
+    const std::string gauche = enonce.membre(0);
     const auto membre = [&](double x) { return valeur(gauche, x).value_or(0); };
-    double w;
-    if (r[1].empty()) {
-        w = enonce.membre(1) == "0" ? membre(racine(r[0]) + 1) : 1;
-    } else if (r[2].empty()) {
-        if (racine(r[0]) > racine(r[1])) {
-            echange(r[0], r[1]);
-            echange(m1, m2);
-        }
-        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
-    } else {
-        ordonne_trois(r[0], r[1], r[2], m1, m2, m3);
-        w = membre((racine(r[0]) + racine(r[1])) * 0.5);
-        if (w == 0) w = membre(racine(r[2]) + 10);
-    }
+    std::stable_sort(r.begin(), r.end(), [&](const std::string &a, const std::string &b) {
+        return valeur_pour_ordonner(a) < valeur_pour_ordonner(b);
+    });
+    double w = r.size() == 1 ? (enonce.membre(1) == "0" ? membre(racine(r[0]) + 1) : 1)
+                             : membre((racine(r[0]) + racine(r[1])) * 0.5);
+    if (r.size() == 3 && w == 0) w = membre(racine(r[2]) + 10);
     const int nature = enonce.nature;
     if (nature == SUPERIEUR || nature == SUPERIEUR_OU_EGAL) w = -w;
-    if (r[1].empty())
-        return w > 0 ? texte_intervalle("-inf", r[0], "", nature, "", "", m1, "inf", "")
-                     : texte_intervalle(r[0], "inf", "", nature, "", "", "inf", m1, "");
-    if (r[2].empty())
-        return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, "inf", m2, m1, "inf", "inf")
-                     : texte_intervalle(r[0], r[1], "", nature, "", "", m2, m1, "");
-    return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, m3, m2, m1, "inf", r[2])
-                 : texte_intervalle(r[0], r[1], r[2], nature, "inf", m3, m2, m1, "inf");
-}
-
-// Roots of a text as resout finds them.
-struct Racines {
-    bool trouvees = false;
-    std::array<std::string, 4> valeurs;
-};
-
-Racines racines_de(const std::string &texte, const ContexteResolution &contexte)
-{
-    Racines r;
-    r.valeurs[0] = texte;
-    r.trouvees = resout(r.valeurs[0], r.valeurs[1], r.valeurs[2], r.valeurs[3], contexte);
-    return r;
+    // Each root is the test text of its own end: closed where the inequation is wide.
+    if (r.size() == 1)
+        return w > 0 ? texte_intervalle("-inf", r[0], "", nature, "", "", r[0], "inf", "")
+                     : texte_intervalle(r[0], "inf", "", nature, "", "", "inf", r[0], "");
+    if (r.size() == 2)
+        return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, "inf", r[1], r[0], "inf", "inf")
+                     : texte_intervalle(r[0], r[1], "", nature, "", "", r[1], r[0], "");
+    return w > 0 ? texte_intervalle("-inf", r[0], r[1], nature, r[2], r[1], r[0], "inf", r[2])
+                 : texte_intervalle(r[0], r[1], r[2], nature, "inf", r[2], r[1], r[0], "inf");
 }
 
 } // namespace
 
-Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte)
+Resolution resolution(const EnonceLu &enonce, const ContexteResolution &contexte)
 {
-    contexte.accepte_inf = false;
-    const std::string &s = enonce.saisi;
-    const Racines telles_quelles = racines_de(s, contexte);
-    const std::optional<Conclusion> conclusion =
-        telles_quelles.trouvees ? std::nullopt : conclusion_sans_racine(s);
+    const std::optional<Racines> telles_quelles = resout(enonce, contexte);
+    const std::optional<Conclusion> conclusion = telles_quelles ? std::nullopt : conclusion_sans_racine(enonce);
     Resolution r;
-    r.conclut = telles_quelles.trouvees || conclusion;
+    r.conclut = telles_quelles || conclusion;
     if (!r.conclut) return r;
     // No root to find in the statement as written: no solution, or every
     // real (the normal form may have lost a denominator's zero). A
@@ -808,18 +782,17 @@ Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte)
     }
     // The roots of the normal form, else those of the statement as written
     // (found, since solving concludes); roots found only in part are never recorded.
-    Racines racines = racines_de(normalise(s), contexte);
-    if (!racines.trouvees) racines = telles_quelles;
+    const Racines racines = resout(EnonceLu(normalise(enonce.saisi)), contexte).value_or(*telles_quelles);
     if (enonce.nature == EQUATION) {
-        r.etape = liste_des_racines(racines.valeurs, contexte.base_systeme);
+        r.etape = liste_des_racines(racines, contexte.base_systeme);
         return r;
     }
-    if (!racines.valeurs[3].empty()) {
-        r.etape = refuse();
-        return r;
-    }
-    std::string texte = intervalle_solutions(s, contexte);
-    if (texte.empty() && !racines.valeurs[0].empty()) texte = intervalle_par_les_racines(enonce, racines.valeurs);
-    r.etape = transforme(texte, "Il faut demander l'intervalle des solutions.");
+    // The roots as written bound the set: the normal form may have lost a denominator's zero.
+    const std::optional<std::string> texte = ensemble_des_racines(enonce, telles_quelles);
+    // Sampling between roots that all have a value decides the set, or nothing can.
+    if (!texte && std::all_of(racines.begin(), racines.end(), [](const std::string &t) { return valeur(t, 0).has_value(); }))
+        return Resolution{};
+    r.etape = transforme(texte ? *texte : intervalle_par_les_racines(enonce, racines),
+                         "Il faut demander l'intervalle des solutions.");
     return r;
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "algebra/issue.h"
 #include "formula/enonce.h"
@@ -20,29 +21,28 @@
 // becomes "1*(sum)".
 void mise_en_facteurs(std::string &membre);
 
-// What solving needs besides the statement: whether a constant factor (a
-// statement true for every x) has the root "inf" or none, and, when the work
-// started from a system, the values of x and y found in one of its lines.
+// What solving needs besides the statement: when the work started from a
+// system, the values of x and y found in one of its lines.
 struct ContexteResolution {
-    bool accepte_inf = true;
     bool base_systeme = false;
     std::string expression_x, expression_y;
 };
 
-// True with the root of a factor that is linear in x (or constant: "inf" when
-// accepte_inf, else empty); false for any other factor.
-bool racine_lineaire(std::string_view facteur, std::string &racine, bool accepte_inf);
+// The root of a factor linear in x; none for any other factor, a factor
+// free of x included.
+std::optional<std::string> racine_lineaire(const EnonceLu &facteur);
 
-// Roots of an equation or inequation. On entry enonce holds the statement, on
-// return root 1; racine2..racine4 receive the further roots (empty when
-// absent). True when the roots were found; an inequation with four roots is
-// not solved.
-bool resout(std::string &enonce, std::string &racine2, std::string &racine3, std::string &racine4,
-            const ContexteResolution &contexte);
+// The roots of an equation or inequation, each value once, in the order of
+// the factors that give them (a system's pair: x, then y).
+using Racines = std::vector<std::string>;
 
-// Every empty root of the three becomes "inf" (the test text of an infinite end).
-void complete_racines(std::string_view enonce, std::string &racine1, std::string &racine2,
-                      std::string &racine3);
+// The roots of a product set to 0 (each factor solved as a linear equation;
+// one that keeps one sign or is free of x gives none), or the value of the
+// unknown alone on one side, with the other unknown of the system from the
+// context. None when not every root is found, when there are none or more
+// than four, or four for an inequation. For an equation the values where
+// the member has none are left out; for an inequation they stay, as bounds.
+std::optional<Racines> resout(const EnonceLu &enonce, const ContexteResolution &contexte);
 
 // The text before the last "*" of a term, or "1" ('3*x^2' gives '3').
 void coefficient_de_tete(std::string &terme);
@@ -68,11 +68,11 @@ std::string texte_intervalle(std::string_view l1, std::string_view u1, std::stri
                              std::string_view u2);
 
 // The solution set of an inequation whose roots resout finds, as the interval
-// text above: the sign of the member is sampled between the roots, and a root
-// belongs to the set of a wide inequation only where the member is defined.
-// Empty when it cannot be decided. A constant factor has no root here,
-// whatever the context says.
-std::string intervalle_solutions(std::string_view enonce, ContexteResolution contexte);
+// text above: the sign of the member is sampled between the roots (no
+// solution where it has no value), and a root belongs to the set of a wide
+// inequation only where the member is defined. None when it cannot be
+// decided (a domain that ends where there is no root).
+std::optional<std::string> intervalle_solutions(const EnonceLu &inequation);
 
 // Exchanges a and b when b is worth less than a, so that they end in
 // increasing order of value; a text without a value counts as larger than
@@ -92,23 +92,21 @@ void ordonne_trois(std::string &a, std::string &b, std::string &c,
 struct Conclusion {
     std::string texte, annonce;
 };
-std::optional<Conclusion> conclusion_sans_racine(std::string_view enonce);
+std::optional<Conclusion> conclusion_sans_racine(const EnonceLu &enonce);
 
 // What the action "Solution(s)" finds for an equation, an inequation or a
 // system (x and y then come from the context): whether solving concludes on
 // the statement as it is written (roots found, no solution, or every real),
 // and, when it does, the step that states the solutions (its complement is
 // the announcement recorded beside it: "La solution est : ", "Pas de
-// solution", "Il faut demander l'intervalle des solutions."...) or the
-// refusal that says why none can be given. A constant factor gives no root,
-// whatever the context says.
+// solution", "Il faut demander l'intervalle des solutions."...).
 struct Resolution {
     bool conclut = false;
     Issue etape = Refus{};
 };
-Resolution resolution(const EnonceLu &enonce, ContexteResolution contexte);
+Resolution resolution(const EnonceLu &enonce, const ContexteResolution &contexte);
 
 // True when the factor vanishes only where a member of the statement has no
 // value (the zeros of its denominators): multiplying an equation by it
 // neither adds nor loses a solution.
-bool nul_seulement_hors_du_domaine(std::string_view facteur, std::string_view enonce);
+bool nul_seulement_hors_du_domaine(const EnonceLu &facteur, const EnonceLu &enonce);

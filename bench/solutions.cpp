@@ -40,24 +40,18 @@ const std::array<std::string, 6> vecteurs = {
 
 void resout_enonce(benchmark::State &state)
 {
-    ContexteResolution contexte;
-    contexte.accepte_inf = false;
-    const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
-    for (auto _ : state) {
-        std::string r1 = texte, r2, r3, r4;
-        benchmark::DoNotOptimize(resout(r1, r2, r3, r4, contexte));
-    }
-    state.SetLabel(texte);
+    const EnonceLu enonce(enonces[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state) benchmark::DoNotOptimize(resout(enonce, {}));
+    state.SetLabel(enonce.saisi);
 }
 BENCHMARK(resout_enonce)->Name("resout")->DenseRange(0, enonces.size() - 1);
 
 // The solution set of an inequation, roots included, as the solving action builds it.
 void intervalle_enonce(benchmark::State &state)
 {
-    remet_a_zero_complet();
-    const std::string &texte = enonces[static_cast<std::size_t>(state.range(0))];
-    for (auto _ : state) benchmark::DoNotOptimize(intervalle_solutions(texte, {}));
-    state.SetLabel(texte);
+    const EnonceLu enonce(enonces[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state) benchmark::DoNotOptimize(intervalle_solutions(enonce));
+    state.SetLabel(enonce.saisi);
 }
 BENCHMARK(intervalle_enonce)->Name("intervalle_solutions")->DenseRange(6, enonces.size() - 1);
 

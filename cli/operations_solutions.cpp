@@ -1,32 +1,58 @@
 #include "algebra/solutions.h"
+#include "algebra/tableau_signes.h"
 #include "app/travail/contexte.h"
 #include "cli/registre.h"
 #include "core/partage.h"
 
 namespace cli {
 
+namespace {
+
+// A row of a sign table on one line: its formula, then the cell of each
+// interval and the mark of each column in turn.
+std::string ligne_de_signes(const LigneSignes &ligne)
+{
+    std::string texte = ligne.formule;
+    for (std::size_t i = 0; i < ligne.signes.size(); ++i)
+        texte += "\t" + ligne.signes[i] + (i < ligne.marques.size() ? "\t" + ligne.marques[i] : "");
+    return texte;
+}
+
+// The sign table, "false" when it cannot be drawn: the row of x (the roots
+// between empty interval cells), a row per factor, the row of the member.
+std::string tableau_de_signes(const Arguments &a)
+{
+    const TableauSignes t = calcule_tableau_signes(EnonceLu(a[0]));
+    if (!t.valide)
+        return "false";
+    std::string texte = "x";
+    for (const std::string &racine : t.racines)
+        texte += "\t\t" + racine;
+    texte += "\t";
+    for (const LigneSignes &ligne : t.facteurs)
+        texte += "\n" + ligne_de_signes(ligne);
+    return texte + "\n" + ligne_de_signes(t.resultat);
+}
+
+} // namespace
+
 void enregistre_solutions(Registre &r)
 {
-    r.option("accepte-inf", "0|1", [](const std::string &v) { partage.accepte_inf = entier(v) != 0; });
     r.option("base-systeme", "0|1", [](const std::string &v) { partage.base_systeme = entier(v) != 0; });
     r.option("expression-x", "TEXTE", [](const std::string &v) { partage.expression_x = v; });
     r.option("expression-y", "TEXTE", [](const std::string &v) { partage.expression_y = v; });
 
     r.operation("mise_en_facteurs", {"TEXTE"}, sur_le_texte(mise_en_facteurs));
     r.operation("racine_lineaire", {"FACTEUR"}, [](const Arguments &a) {
-        std::string racine;
-        const bool trouve = racine_lineaire(a[0], racine, partage.accepte_inf);
-        return drapeau(trouve, racine);
+        const std::optional<std::string> racine = racine_lineaire(EnonceLu(a[0]));
+        return drapeau(racine.has_value(), racine.value_or(""));
     });
+    // Four fields, the roots found first.
     r.operation("resout", {"TEXTE"}, [](const Arguments &a) {
-        std::string r1 = a[0], r2, r3, r4;
-        const bool trouve = resout(r1, r2, r3, r4, contexte_resolution());
-        return drapeau(trouve, champs({r1, r2, r3, r4}));
-    });
-    r.operation("complete_racines", {"TEXTE", "R1", "R2", "R3"}, [](const Arguments &a) {
-        std::string r1 = a[1], r2 = a[2], r3 = a[3];
-        complete_racines(a[0], r1, r2, r3);
-        return champs({r1, r2, r3});
+        const std::optional<Racines> racines = resout(EnonceLu(a[0]), contexte_resolution());
+        Racines r = racines.value_or(Racines{});
+        r.resize(4);
+        return drapeau(racines.has_value(), champs({r[0], r[1], r[2], r[3]}));
     });
     r.operation("coefficient_de_tete", {"TERME"}, sur_le_texte(coefficient_de_tete));
     r.operation("forme_canonique", {"TEXTE"}, sur_l_enonce(forme_canonique));
@@ -41,7 +67,9 @@ void enregistre_solutions(Registre &r)
                 [](const Arguments &a) {
                     return texte_intervalle(a[0], a[1], a[2], entier(a[3]), a[4], a[5], a[6], a[7], a[8]);
                 });
-    r.operation("intervalle_solutions", {"TEXTE"}, [](const Arguments &a) { return intervalle_solutions(a[0], contexte_resolution()); });
+    r.operation("tableau_signes", {"INEQUATION"}, tableau_de_signes);
+    r.operation("intervalle_solutions", {"TEXTE"},
+                [](const Arguments &a) { return intervalle_solutions(EnonceLu(a[0])).value_or(""); });
 }
 
 } // namespace cli

@@ -211,7 +211,7 @@ void verifie_un_clic(const fs::path &chemin, int tirage, Rapport &rapport)
             if (travail.demande_argument || partage.etape < 2)
                 continue;
         }
-        const std::string pas = tableau ? intervalle_solutions(travail.etapes[1], contexte_resolution())
+        const std::string pas = tableau ? intervalle_solutions(EnonceLu(travail.etapes[1])).value_or("")
                                         : partage.derniere_expression;
         if (pas.empty())
             continue;

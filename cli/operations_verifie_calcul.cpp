@@ -264,7 +264,7 @@ std::string defaut_inequation(const std::string &enonce, const std::string &repo
             return "pour x = " + nombre(x) + ", l'inéquation est " + (vraie ? "vraie" : "fausse") +
                    " mais l'ensemble « " + reponse + " » " + (vraie ? "ne le contient pas." : "le contient.");
     }
-    const std::string calcule = intervalle_solutions(enonce, contexte_resolution());
+    const std::string calcule = intervalle_solutions(EnonceLu(enonce)).value_or("");
     const Ensemble moteur(calcule);
     for (double x : points_d_inequation(ensemble))
         if (moteur.lisible() && moteur.contient(x) != ensemble.contient(x))

@@ -13,7 +13,6 @@ void valeurs_par_defaut()
         p.historique_expressions[i].clear();
         p.historique_commentaires[i].clear();
     }
-    p.accepte_inf = true;
     p.autre_rang = 1;
     p.mode_tableau_signes = false;
     p.mode_aide = false;

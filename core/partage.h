@@ -55,7 +55,6 @@ struct Partage {
     bool base_systeme = false;
     std::string expression_x;
     std::string expression_y;
-    bool accepte_inf = false;
 
     // Exercise and marking
     std::list<TDsolu> liste_solutions;

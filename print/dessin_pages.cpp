@@ -201,12 +201,12 @@ double dessine_tableau(QPainter &p, const TableauSignes &t, bool impression)
     y += 6;
     const double annule = largeur_texte(p.font(), " annule le facteur ");
     for (const LigneSignes &f : t.facteurs) {
-        if (f.racine.empty() || f.racine == "inf")
+        if (!f.racine)
             continue;
-        const QSizeF r = taille_formule(f.racine, hauteur), fa = taille_formule(f.formule, hauteur);
+        const QSizeF r = taille_formule(*f.racine, hauteur), fa = taille_formule(f.formule, hauteur);
         const double h = std::max(r.height(), fa.height());
         y += h / 2 + 2;
-        formule_milieu(p, X0, y, f.racine, hauteur);
+        formule_milieu(p, X0, y, *f.racine, hauteur);
         texte_milieu(p, X0 + r.width() + 4, y, " annule le facteur ", Qt::black);
         formule_milieu(p, X0 + r.width() + 8 + annule, y, f.formule, hauteur);
         y += h / 2 + 2;

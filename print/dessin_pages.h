@@ -11,7 +11,7 @@
 
 #include "print/page_aide.h"
 #include "print/resume.h"
-#include "print/tableau_signes.h"
+#include "algebra/tableau_signes.h"
 
 class QPainter;
 

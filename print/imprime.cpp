@@ -183,7 +183,7 @@ void TImprime::prepare_affichage()
         g->setVisible(aide);
     haut_->setVisible(!tableau);
     bas_->setVisible(!tableau);
-    tableau_ = tableau ? calcule_tableau_signes(inequation_) : TableauSignes{};
+    tableau_ = tableau ? calcule_tableau_signes(EnonceLu(inequation_)) : TableauSignes{};
     if (aide) {
         partage.page_aide = page_du_sujet(4, eleve);
         charge_page_aide();
@@ -224,7 +224,6 @@ void TImprime::montre_tableau_de_signes(const std::string &inequation)
     inequation_ = inequation;
     partage.mode_aide = false;
     partage.mode_tableau_signes = true;
-    partage.accepte_inf = true;
     montre();
 }
 

@@ -16,7 +16,7 @@
 #include "app/fenetres/principale_echelle.h"
 #include "print/page_aide.h"
 #include "print/resume.h"
-#include "print/tableau_signes.h"
+#include "algebra/tableau_signes.h"
 
 class QLabel;
 class QPainter;

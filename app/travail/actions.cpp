@@ -113,7 +113,6 @@ void Travail::travaille(const EtatPanneau &etat)
         break;
     case ActionPanneau::tableau_de_signes:
         partage.mode_tableau_signes = true;
-        partage.accepte_inf = true;
         impression_demandee = true;
         break;
     case ActionPanneau::substituer_a_1:
@@ -211,7 +210,6 @@ void Travail::ecrit_autrement(const std::string &s, const std::string &a, const 
 
 void Travail::resout_etape(const std::optional<Resultat> &calcule)
 {
-    partage.accepte_inf = false;
     // What the menus found, unless the work moved to another statement since.
     const std::string &s = courante();
     const Issue etape =

@@ -5,7 +5,7 @@
 ContexteResolution contexte_resolution()
 {
     const Partage &p = partage;
-    return {p.accepte_inf, p.base_systeme, p.expression_x, p.expression_y};
+    return {p.base_systeme, p.expression_x, p.expression_y};
 }
 
 OptionsCalcul options_calcul()

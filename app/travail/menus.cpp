@@ -3,6 +3,7 @@
 #include "algebra/enonces.h"
 #include "algebra/equivalence.h"
 #include "algebra/solutions.h"
+#include "algebra/tableau_signes.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
 #include "algebra/algebre.h"
@@ -81,7 +82,6 @@ void propose(Menus &m, ActionPanneau a, const Lecture &l, bool condition)
 // "Solution(s)", offered where solving concludes, with the step it states.
 void propose_solutions(Menus &m, const Lecture &l)
 {
-    partage.accepte_inf = false;
     Resolution r = resolution(l.enonce, contexte_resolution());
     std::optional<Resultat> etape;
     if (r.conclut)
@@ -158,12 +158,8 @@ void menus_relation(Menus &m, const Lecture &l, const EtatMenus &etat)
     regle_panneau(m, diviser_membres, true);
 
     propose_solutions(m, l);
-    partage.accepte_inf = true;
-    if (t.nature >= INFERIEUR && t.nature <= SUPERIEUR_OU_EGAL && t.membre(1) == "0") {
-        std::string r1 = t.saisi, r2, r3, r4;
-        if (resout(r1, r2, r3, r4, contexte_resolution()))
-            regle_panneau(m, tableau_de_signes, true);
-    }
+    if (calcule_tableau_signes(t).valide)
+        regle_panneau(m, tableau_de_signes, true);
 
     if (partage.nature_exercice == SYSTEME && partage.etape >= 2) {
         std::string valeur;

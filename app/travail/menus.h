@@ -53,7 +53,7 @@ struct EtatMenus {
 // row computes (a row enabled by its condition alone computes it too, and
 // "Solution(s)" keeps what solving found), which a click records while
 // texte is still the current step. Also sets partage.nature_expression (and
-// nature_exercice at step 1), forme_canonique_possible and accepte_inf. An
+// nature_exercice at step 1) and forme_canonique_possible. An
 // empty text, or a list of solutions ("1*et*-2"), gives twelve empty,
 // disabled panels and changes no kind.
 Menus met_a_jour_menus(const std::string &texte, const EtatMenus &etat);

@@ -5,7 +5,6 @@
 
 #include "algebra/solutions.h"
 #include "algebra/systeme_lineaire.h"
-#include "app/travail/contexte.h"
 #include "app/travail/regles_nommees.h"
 #include "algebra/algebre.h"
 #include "core/partage.h"
@@ -35,30 +34,23 @@ NatureEnonce nature_du_travail(const EnonceLu &enonce)
 }
 
 // The engine's own solution of a statement, as an answer: the roots of an
-// equation, the solution set of an inequation, no solution or every real. Nothing when the engine does
-// not find it.
-std::optional<std::string> solution_du_moteur(const std::string &enonce, NatureEnonce nature)
+// equation, the solution set of an inequation, no solution or every real.
+// Nothing when the engine does not find it.
+std::optional<std::string> solution_du_moteur(const std::string &texte, NatureEnonce nature)
 {
-    const ContexteResolution contexte = contexte_resolution();
+    const EnonceLu enonce(texte);
     if (const std::optional<Conclusion> c = conclusion_sans_racine(enonce))
         return c->texte;
-    if (nature == NatureEnonce::inequation) {
-        std::string ensemble = intervalle_solutions(enonce, contexte);
-        return ensemble.empty() ? std::nullopt : std::optional(ensemble);
-    }
-    const EnonceLu e(enonce);
-    std::string membre = normalise("(" + e.membre(0) + ")-(" + e.membre(1) + ")");
-    std::string racine;
-    if (racine_lineaire(membre, racine, contexte.accepte_inf))
-        return racine == "inf" || racine.empty() ? std::nullopt : std::optional(racine);
-    std::string r2, r3, r4;
-    membre += "=0";
-    if (!resout(membre, r2, r3, r4, contexte) || membre == "inf")
+    if (nature == NatureEnonce::inequation)
+        return intervalle_solutions(enonce);
+    const EnonceLu ecart(normalise("(" + enonce.membre(0) + ")-(" + enonce.membre(1) + ")") + "=0");
+    const std::optional<Racines> racines = resout(ecart, {});
+    if (!racines)
         return std::nullopt;
-    for (const std::string *r : {&r2, &r3, &r4})
-        if (!r->empty() && *r != "inf")
-            membre += "*et*" + *r;
-    return membre;
+    std::string liste;
+    for (const std::string &r : *racines)
+        liste += (liste.empty() ? "" : "*et*") + r;
+    return liste;
 }
 
 // The member's value at x (y given as a text), NaN where it has none.

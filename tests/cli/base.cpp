@@ -55,6 +55,12 @@ TEST(OutilBase, OneLineResults)
         {outil("separe_puissance", {"3*x^3"}), "3*x\t3\t3*x*x*x\n"},
         {outil("regroupe", {"a-b+c", "2", "1"}), "a-(b-c)\n"},
         {outil("evalue", {"2*-x", "3"}), "-6\n"},
+        {outil("resout", {"2(x-1)(x+3)=0"}), "true\t1\t-3\t\t\n"},   // a factor free of x has no root
+        {outil("racine_lineaire", {"7"}), "false\t\n"},
+        {outil("intervalle_solutions", {"(x-1)/(x+2)>=0"}), "(domain(x,-inf,-2,12))or(domain(x,1,inf,15))\n"},
+        {outil("tableau_signes", {"(x-1)/(x+2)>=0"}),
+         "x\t\t-2\t\t1\t@x-1\t-\t\t-\t0\t+@x+2\t-\t0\t+\t\t+@(x-1)/(x+2)\t+\t||\t-\t0\t+\n"},
+        {outil("tableau_signes", {"x^2+1<0"}), "false\n"},
         {outil("evalue", {"10^-3", "0"}), "0.001\n"},
         {outil("evalue", {"ecriture", "0"}), "\n"},
         {outil("evalue", {"1/(x-1)", "1"}), "\n"},

@@ -7,12 +7,13 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "formula/enonce.h"
 
 struct LigneSignes {
     std::string formule;              // the factor, or the whole member for the result row
-    std::string racine;               // root of a factor; empty or "inf" when it has none
+    std::optional<std::string> racine; // root of a factor; none for a factor free of x and the result row
     std::vector<std::string> signes;  // "+" or "-", one per interval (columns + 1)
     std::vector<std::string> marques; // one per column: "0", "||" (result row only) or empty
 };
@@ -32,10 +33,10 @@ struct TableauSignes {
 // Most factors and columns a table holds.
 inline constexpr std::size_t FACTEURS_MAX = 3;
 
-// The table of `inequation`; not valid when it is not an inequation with a
+// The table of the inequation; not valid when it is not an inequation with a
 // right member 0 whose roots the engine finds, or when it needs more than
-// three factor rows.
-TableauSignes calcule_tableau_signes(std::string_view inequation);
+// three factor rows or a factor that is not linear in x.
+TableauSignes calcule_tableau_signes(const EnonceLu &inequation);
 
 // The sign written for a value: "+" when it is positive, else "-"; none
 // where there is no value.

@@ -1,12 +1,11 @@
-#include "print/tableau_signes.h"
+#include "algebra/tableau_signes.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "algebra/solutions.h"
-#include "app/travail/contexte.h"
+#include "algebra/enonces.h"
 #include "algebra/algebre.h"
-#include "core/partage.h"
 #include "formula/lecteur.h"
 #include "formula/valeur.h"
 
@@ -60,27 +59,24 @@ std::string signe_de(const std::optional<double> &valeur)
     return !valeur ? "" : *valeur > 0 ? "+" : "-";
 }
 
-TableauSignes calcule_tableau_signes(std::string_view inequation)
+TableauSignes calcule_tableau_signes(const EnonceLu &enonce)
 {
     TableauSignes t;
-    t.inequation = sans_blancs(inequation);
-    const EnonceLu enonce(t.inequation);
+    t.inequation = sans_blancs(enonce.saisi);
     t.nature = enonce.nature;
     if (t.nature < INFERIEUR || t.nature > SUPERIEUR_OU_EGAL || sans_blancs(enonce.membre(1)) != "0")
         return t;
 
-    // A constant factor has the root "inf": its row has no column.
-    ContexteResolution contexte = contexte_resolution();
-    contexte.accepte_inf = true;
-    std::string racine1 = t.inequation, racine2, racine3, racine4;
-    const bool resolu = resout(racine1, racine2, racine3, racine4, contexte);
+    // A factor free of x keeps its row but has no root, hence no column.
+    const bool resolu = resout(enonce, {}).has_value();
     t.membre = sans_blancs(enonce.membre(0));
     const auto facteurs = resolu ? facteurs_et_bases(t.membre) : decltype(facteurs_et_bases("")){};
     bool lineaires = true;
     for (const auto &[facteur, base] : facteurs) {
         LigneSignes ligne;
         ligne.formule = facteur;
-        lineaires = lineaires && racine_lineaire(base, ligne.racine, true);
+        ligne.racine = racine_lineaire(EnonceLu(base));
+        lineaires = lineaires && (ligne.racine || !depend_de_l_inconnue(base));
         t.facteurs.push_back(std::move(ligne));
     }
     if (!resolu || !lineaires || t.facteurs.empty() || t.facteurs.size() > FACTEURS_MAX)
@@ -89,7 +85,7 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
     // Columns: the distinct roots that have a value, in increasing order.
     std::vector<std::pair<double, std::string>> colonnes;
     for (const LigneSignes &ligne : t.facteurs) {
-        const std::optional<double> racine = valeur(ligne.racine, 0);
+        const std::optional<double> racine = ligne.racine ? valeur(*ligne.racine, 0) : std::nullopt;
         if (!racine)
             continue;
         const double v = *racine;
@@ -97,7 +93,7 @@ TableauSignes calcule_tableau_signes(std::string_view inequation)
             return std::fabs(c.first - v) < ECART_RACINES;
         });
         if (!connue)
-            colonnes.emplace_back(v, ligne.racine);
+            colonnes.emplace_back(v, *ligne.racine);
     }
     std::sort(colonnes.begin(), colonnes.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
