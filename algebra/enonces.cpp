@@ -87,20 +87,6 @@ bool sans_variable(std::string_view texte)
     return true;
 }
 
-// True when the text holds the unknown x or y (not a letter of a function name).
-bool depend_de_l_inconnue(std::string_view texte)
-{
-    for (std::size_t i = 0; i < texte.size();) {
-        if (const std::size_t n = mot_en(texte, i))
-            i += n;
-        else if (texte[i] == 'x' || texte[i] == 'y')
-            return true;
-        else
-            ++i;
-    }
-    return false;
-}
-
 bool est_variable_de_systeme(const std::string &t)
 {
     return t == "x" || t == "y" || t == "a" || t == "b";
@@ -252,6 +238,19 @@ bool est_quotient_simple(const EnonceLu &e, int noeud)
 }
 
 } // namespace
+
+bool depend_de_l_inconnue(std::string_view texte)
+{
+    for (std::size_t i = 0; i < texte.size();) {
+        if (const std::size_t n = mot_en(texte, i))
+            i += n;
+        else if (texte[i] == 'x' || texte[i] == 'y')
+            return true;
+        else
+            ++i;
+    }
+    return false;
+}
 
 bool est_zero(const std::string &texte)
 {

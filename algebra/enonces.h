@@ -74,3 +74,6 @@ bool est_calculable(const EnonceLu &enonce);
 
 // A product of a single quotient by a factor with no sum in it.
 bool est_produit_de_fractions(const EnonceLu &enonce);
+
+// True when the text holds the unknown x or y (not a letter of a function name).
+bool depend_de_l_inconnue(std::string_view texte);

@@ -50,9 +50,9 @@ void enregistre_solutions(Registre &r)
     // Four fields, the roots found first.
     r.operation("resout", {"TEXTE"}, [](const Arguments &a) {
         const std::optional<Racines> racines = resout(EnonceLu(a[0]), contexte_resolution());
-        Racines r = racines.value_or(Racines{});
-        r.resize(4);
-        return drapeau(racines.has_value(), champs({r[0], r[1], r[2], r[3]}));
+        Racines quatre = racines.value_or(Racines{});
+        quatre.resize(4);
+        return drapeau(racines.has_value(), champs({quatre[0], quatre[1], quatre[2], quatre[3]}));
     });
     r.operation("coefficient_de_tete", {"TERME"}, sur_le_texte(coefficient_de_tete));
     r.operation("forme_canonique", {"TEXTE"}, sur_l_enonce(forme_canonique));
