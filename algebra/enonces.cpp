@@ -92,24 +92,22 @@ bool est_variable_de_systeme(const std::string &t)
     return t == "x" || t == "y" || t == "a" || t == "b";
 }
 
-// The equation's variable alone on one side: its letter, the other side as value.
-int variable_et_valeur(const EnonceLu &e, char &lettre, std::string &valeur)
+// The equation's variable alone on one side, and its letter.
+std::optional<std::pair<char, VariableIsolee>> lettre_isolee(const EnonceLu &e)
 {
     if (e.nature != EQUATION)
-        return 0;
+        return std::nullopt;
     std::string gauche = e.membre(0);
     std::string droite = e.membre(1);
     if (est_variable_de_systeme(droite))
         echange(gauche, droite);
     if (droite.empty() || gauche.size() != 1)
-        return 0;
-    lettre = gauche[0];
-    valeur = droite;
-    if (lettre == 'x' || lettre == 'a')
-        return 1;
-    if (lettre == 'y' || lettre == 'b')
-        return 2;
-    return 0;
+        return std::nullopt;
+    const char lettre = gauche[0];
+    const int variable = lettre == 'x' || lettre == 'a' ? 1 : lettre == 'y' || lettre == 'b' ? 2 : 0;
+    if (variable == 0)
+        return std::nullopt;
+    return std::pair{lettre, VariableIsolee{variable, std::move(droite)}};
 }
 
 // The digits of a decimal text after its leading zeros, without its point,
@@ -331,31 +329,28 @@ Issue combine_systeme(const EnonceLu &systeme, char operateur)
     return transforme(combine(0) + "=" + combine(1));
 }
 
-int variable_isolee(const EnonceLu &equation, std::string &valeur)
+std::optional<VariableIsolee> variable_isolee(const EnonceLu &equation)
 {
-    char lettre = 0;
-    return variable_et_valeur(equation, lettre, valeur);
+    std::optional<std::pair<char, VariableIsolee>> isolee = lettre_isolee(equation);
+    if (!isolee)
+        return std::nullopt;
+    return std::move(isolee->second);
 }
 
-Substitution substitue(std::string &equation, int etape, int cible, std::string_view base)
+std::optional<Substitution> substitue(const EnonceLu &equation, int etape, int cible, const EnonceLu &base)
 {
-    if (etape < 2)
-        return {};
-    const EnonceLu systeme(base);
-    if (systeme.nature != SYSTEME)
-        return {};
-    char lettre = 0;
-    Substitution s;
-    s.variable = variable_et_valeur(EnonceLu(equation), lettre, s.valeur);
-    if (s.variable == 0)
-        return {};
-    std::string premiere = systeme.membre(0);
-    std::string seconde = systeme.membre(1);
+    if (etape < 2 || base.nature != SYSTEME || (cible != 1 && cible != 2))
+        return std::nullopt;
+    std::optional<std::pair<char, VariableIsolee>> isolee = lettre_isolee(equation);
+    if (!isolee)
+        return std::nullopt;
+    const auto &[lettre, variable] = *isolee;
+    std::string premiere = base.membre(0);
+    std::string seconde = base.membre(1);
     std::string &ligne = cible == 1 ? premiere : seconde;
-    if ((cible == 1 || cible == 2) && !remplace_lettre(std::string(ligne), lettre, s.valeur, ligne))
-        return {};
-    equation = "{" + normalise(premiere) + "\r\n" + normalise(seconde) + "}";
-    return s;
+    if (!remplace_lettre(std::string(ligne), lettre, variable.valeur, ligne))
+        return std::nullopt;
+    return Substitution{std::move(isolee->second), "{" + normalise(premiere) + "\r\n" + normalise(seconde) + "}"};
 }
 
 Issue remplace_x(const EnonceLu &enonce, const std::string &valeur)

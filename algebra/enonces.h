@@ -38,22 +38,26 @@ Issue divise_membres(const EnonceLu &enonce, const std::string &diviseur, const 
 // (right 1 op right 2), op being '+' or '-'; refused for anything else.
 Issue combine_systeme(const EnonceLu &systeme, char operateur);
 
-// Which variable an equation gives alone on one side: 1 for x (or a), 2 for
-// y (or b), 0 otherwise; valeur receives the other side. Changes nothing else.
-int variable_isolee(const EnonceLu &equation, std::string &valeur);
-
-// The variable a substitution put in place (1 for x, 2 for y, 0 when nothing
-// was done) and the value it found for it, which solving the system later
-// needs (the work keeps it).
-struct Substitution {
+// An equation that gives x or y alone on one side: the variable (1 for x or
+// a, 2 for y or b) and the other side, its value.
+struct VariableIsolee {
     int variable = 0;
     std::string valeur;
 };
+std::optional<VariableIsolee> variable_isolee(const EnonceLu &equation);
+
+// A substitution done: the variable and the value the equation gave it,
+// which solving the system later needs (the work keeps it), and the base
+// system rewritten.
+struct Substitution {
+    VariableIsolee isolee;
+    std::string systeme;
+};
 
 // When the equation gives x or y alone (see variable_isolee) at a step after
-// the first, puts its value in place of that letter in equation cible (1 or 2)
-// of the base system; the equation becomes the rewritten system.
-Substitution substitue(std::string &equation, int etape, int cible, std::string_view base);
+// the first, the base system with that value in place of the letter in its
+// equation cible (1 or 2); none otherwise.
+std::optional<Substitution> substitue(const EnonceLu &equation, int etape, int cible, const EnonceLu &base);
 
 // The statement with every "x" replaced by valeur, normalised, the value
 // as it is shown for complement; refused when the result has no value (the

@@ -30,10 +30,12 @@ void enregistre_enonces(Registre &r)
     });
     // Prints the code (0, 1 for x, 2 for y), the text, then the value remembered.
     r.operation("substitue", {"TEXTE", "ETAPE", "CIBLE"}, [](const Arguments &a) {
-        std::string t = a[0];
-        const Substitution s = substitue(t, entier(a[1]), entier(a[2]), partage.expression_base);
-        retient_substitution(s);
-        return champs({std::to_string(s.variable), t, s.valeur});
+        const std::optional<Substitution> s =
+            substitue(EnonceLu(a[0]), entier(a[1]), entier(a[2]), EnonceLu(partage.expression_base));
+        if (!s)
+            return champs({"0", a[0], ""});
+        retient_substitution(*s);
+        return champs({std::to_string(s->isolee.variable), s->systeme, s->isolee.valeur});
     });
     r.operation("remplace_x", {"TEXTE", "VALEUR"}, [](const Arguments &a) {
         const Issue issue = remplace_x(EnonceLu(a[0]), a[1]);

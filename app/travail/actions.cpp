@@ -249,7 +249,9 @@ void Travail::substituer(int k)
     }
     const EnonceLu parent(etapes[p.etape - 1]);
     std::string r = t;
-    if (retient_substitution(substitue(r, p.etape, 1, etapes[1])) > 0) {
+    if (const std::optional<Substitution> s = substitue(EnonceLu(t), p.etape, 1, EnonceLu(etapes[1]))) {
+        retient_substitution(*s);
+        r = s->systeme;
         p.etape = 2;
     } else if (k != -1 || systeme) {
         r = recompose(parent, k, t);
@@ -312,12 +314,13 @@ void Travail::substitue_systeme(int equation, const std::string &indication)
 void Travail::remplace_variable(int cible, const std::string &indication)
 {
     Partage &p = partage;
-    std::string t = courante();
-    if (retient_substitution(substitue(t, p.etape, cible, etapes[1])) <= 0)
+    const std::optional<Substitution> s = substitue(EnonceLu(courante()), p.etape, cible, EnonceLu(etapes[1]));
+    if (!s)
         return;
+    retient_substitution(*s);
     p.etape = 2;
-    etapes[1] = t;
-    enregistrer_etape(t, indication, false);
+    etapes[1] = s->systeme;
+    enregistrer_etape(s->systeme, indication, false);
 }
 
 void Travail::autre_expression(const std::string &indication)

@@ -14,11 +14,8 @@ OptionsCalcul options_calcul()
     return {p.option_reduire, p.option_developpe, p.mode_vecteurs, p.option_racines, p.option_trinomes};
 }
 
-int retient_substitution(const Substitution &substitution)
+void retient_substitution(const Substitution &substitution)
 {
-    if (substitution.variable == 1)
-        partage.expression_x = substitution.valeur;
-    else if (substitution.variable == 2)
-        partage.expression_y = substitution.valeur;
-    return substitution.variable;
+    const VariableIsolee &v = substitution.isolee;
+    (v.variable == 1 ? partage.expression_x : partage.expression_y) = v.valeur;
 }

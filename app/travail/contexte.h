@@ -12,6 +12,5 @@ ContexteResolution contexte_resolution();
 OptionsCalcul options_calcul();
 
 // Keeps the value a substitution found for x or y, which contexte_resolution
-// gives back when the system is solved. Returns the substituted variable (1
-// for x, 2 for y), 0 when nothing was substituted.
-int retient_substitution(const Substitution &substitution);
+// gives back when the system is solved.
+void retient_substitution(const Substitution &substitution);

@@ -162,8 +162,7 @@ void menus_relation(Menus &m, const Lecture &l, const EtatMenus &etat)
         regle_panneau(m, tableau_de_signes, true);
 
     if (partage.nature_exercice == SYSTEME && partage.etape >= 2) {
-        std::string valeur;
-        const int variable = variable_isolee(t, valeur);
+        const int variable = variable_isolee(t).value_or(VariableIsolee{}).variable;
         if (variable == 1) {
             regle_panneau(m, remplacer_x_dans_1, true);
             regle_panneau(m, remplacer_x_dans_2, true);

@@ -260,45 +260,46 @@ TEST_F(Enonces, CombineSystemeRefuseLeReste)
 
 TEST_F(Enonces, SubstitueReecritLeSystemeDeBase)
 {
-    const std::string base = "{2x+y=5\r\nx-y=1}";
-    std::string s = "y=2x+1";
-    const Substitution y = substitue(s, 3, 1, base);
-    EXPECT_EQ(y.variable, 2);
-    EXPECT_EQ(y.valeur, "2x+1");
-    EXPECT_EQ(s, "{" + normalise("2x+(2x+1)=5") + "\r\n" + normalise("x-y=1") + "}");
+    const EnonceLu base("{2x+y=5\r\nx-y=1}");
+    const std::optional<Substitution> y = substitue(EnonceLu("y=2x+1"), 3, 1, base);
+    ASSERT_TRUE(y);
+    EXPECT_EQ(y->isolee.variable, 2);
+    EXPECT_EQ(y->isolee.valeur, "2x+1");
+    EXPECT_EQ(y->systeme, "{" + normalise("2x+(2x+1)=5") + "\r\n" + normalise("x-y=1") + "}");
 
-    s = "3=x";   // the letter on the right is taken as well
-    const Substitution x = substitue(s, 2, 2, base);
-    EXPECT_EQ(x.variable, 1);
-    EXPECT_EQ(x.valeur, "3");
-    EXPECT_EQ(s, "{" + normalise("2x+y=5") + "\r\n" + normalise("(3)-y=1") + "}");
+    // The letter on the right is taken as well.
+    const std::optional<Substitution> x = substitue(EnonceLu("3=x"), 2, 2, base);
+    ASSERT_TRUE(x);
+    EXPECT_EQ(x->isolee.variable, 1);
+    EXPECT_EQ(x->isolee.valeur, "3");
+    EXPECT_EQ(x->systeme, "{" + normalise("2x+y=5") + "\r\n" + normalise("(3)-y=1") + "}");
 
-    s = "a=4";
-    EXPECT_EQ(substitue(s, 2, 1, "{tan(a)+b=3\r\na-b=1}").variable, 1);
-    EXPECT_EQ(s, "{" + normalise("tan((4))+b=3") + "\r\n" + normalise("a-b=1") + "}");
+    const std::optional<Substitution> a = substitue(EnonceLu("a=4"), 2, 1, EnonceLu("{tan(a)+b=3\r\na-b=1}"));
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->isolee.variable, 1);
+    EXPECT_EQ(a->systeme, "{" + normalise("tan((4))+b=3") + "\r\n" + normalise("a-b=1") + "}");
 }
 
 TEST_F(Enonces, SubstitueGardeLaValeurDesEquations)
 {
     // A negative value and a sum keep their meaning in a product.
-    const std::string base = "{3x-2y=1\r\nx+y=4}";
+    const EnonceLu base("{3x-2y=1\r\nx+y=4}");
     for (const char *equation : {"y=-3", "y=x-1", "y=1/2"}) {
-        std::string s = equation;
-        ASSERT_EQ(substitue(s, 2, 1, base).variable, 2);
+        const std::optional<Substitution> s = substitue(EnonceLu(equation), 2, 1, base);
+        ASSERT_TRUE(s && s->isolee.variable == 2) << equation;
         const std::string valeur = EnonceLu(equation).membre(1);
-        const EnonceLu systeme(s);
+        const EnonceLu systeme(s->systeme);
         for (double x : {-2.0, 0.5, 3.0}) {
             double attendu = 0, obtenu = 0;
             ASSERT_TRUE(difference("3x-2*(" + valeur + ")=1", x, 0, attendu));
-            ASSERT_TRUE(difference(systeme.membre(0), x, 0, obtenu)) << s;
-            EXPECT_NEAR(obtenu, attendu, 1e-9) << s;
+            ASSERT_TRUE(difference(systeme.membre(0), x, 0, obtenu)) << s->systeme;
+            EXPECT_NEAR(obtenu, attendu, 1e-9) << s->systeme;
         }
     }
 }
 
 TEST_F(Enonces, SubstitueNeFaitRienSansValeurDeVariable)
 {
-    const std::string base = "{x+y=2\r\nx-y=0}";
     const struct {
         const char *equation;
         int etape;
@@ -313,23 +314,19 @@ TEST_F(Enonces, SubstitueNeFaitRienSansValeurDeVariable)
         {"x=3", 2, "2x+1=0"},             // the base is no system
         {"", 2, ""},
     };
-    for (const auto &c : cas) {
-        std::string s = c.equation;
-        const Substitution rien = substitue(s, c.etape, 1, c.base);
-        EXPECT_EQ(rien.variable, 0) << c.equation;
-        EXPECT_EQ(rien.valeur, "") << c.equation;
-        EXPECT_EQ(s, c.equation);
-    }
+    for (const auto &c : cas)
+        EXPECT_FALSE(substitue(EnonceLu(c.equation), c.etape, 1, EnonceLu(c.base)).has_value()) << c.equation;
 }
 
 TEST_F(Enonces, SubstitueTermineQuandLaValeurContientSaLettre)
 {
-    std::string s = "x=2x-3";
-    EXPECT_EQ(substitue(s, 2, 1, "{x+y=2\r\nx-y=0}").variable, 1);
-    EXPECT_EQ(s, "{" + normalise("(2x-3)+y=2") + "\r\n" + normalise("x-y=0") + "}");
-    std::string valeur;
-    EXPECT_EQ(variable_isolee(EnonceLu("x=2x-3"), valeur), 1);
-    EXPECT_EQ(valeur, "2x-3");
+    const std::optional<Substitution> s = substitue(EnonceLu("x=2x-3"), 2, 1, EnonceLu("{x+y=2\r\nx-y=0}"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->systeme, "{" + normalise("(2x-3)+y=2") + "\r\n" + normalise("x-y=0") + "}");
+    const std::optional<VariableIsolee> v = variable_isolee(EnonceLu("x=2x-3"));
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->variable, 1);
+    EXPECT_EQ(v->valeur, "2x-3");
 }
 
 TEST_F(Enonces, RemplaceXDonneLaValeurOuRefuse)
@@ -449,8 +446,7 @@ TEST_F(Enonces, TexteQuelconque)
         multiplie_membres(lu, texte, OptionsCalcul{});
         divise_membres(lu, texte, OptionsCalcul{});
         combine_systeme(lu, '+');
-        std::string s = texte;
-        substitue(s, 2, 1, texte);
+        substitue(lu, 2, 1, lu);
         remplace_x(lu, texte);
         ecriture_scientifique(lu);
         contient_i(texte);
