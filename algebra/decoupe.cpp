@@ -38,9 +38,8 @@ void oppose_termes(std::string &t)
     t = std::move(r);
 }
 
-int regroupe(std::string &membre, int rang, int tour)
+AutreForme regroupe(const EnonceLu &enonce, int rang, int tour)
 {
-    const EnonceLu enonce(membre);
     const std::vector<Partie> &parties = enonce.membres[0].parties;
     const int nb_morceaux = static_cast<int>(parties.size());
     const int nb_formes = std::max(0, nb_morceaux - 1);
@@ -48,7 +47,7 @@ int regroupe(std::string &membre, int rang, int tour)
     // (compared without a sum that could overflow).
     const int a = rang, n = tour;
     if (a <= 0 || n < 0 || a > nb_morceaux || n > nb_morceaux - a)
-        return nb_formes;
+        return {enonce.saisi, nb_formes};
 
     // Pieces and the operators after them, counted from 1.
     std::vector<std::string> morceaux(1), operateurs(1);
@@ -76,6 +75,5 @@ int regroupe(std::string &membre, int rang, int tour)
             r += ')';
         r += operateurs[k];
     }
-    membre = std::move(r);
-    return nb_formes;
+    return {std::move(r), nb_formes};
 }

@@ -3,10 +3,17 @@
 
 #include <string>
 
+#include "formula/enonce.h"
+
 void sans_parentheses(std::string &t);
 void inverse_operateur(std::string &operateur);
 void oppose_termes(std::string &t);
-// Puts in parentheses the run of pieces that starts at piece `rang` and
-// takes `tour` more pieces; returns the number of operators between the
-// pieces, which bounds the runs to try.
-int regroupe(std::string &membre, int rang, int tour);
+// Another writing of a member: the run of pieces that starts at piece
+// `rang` (from 1) and takes `tour` more pieces put in parentheses, or the
+// member as given when the run does not lie within its pieces; and the
+// number of operators between the pieces, which bounds the runs to try.
+struct AutreForme {
+    std::string texte;
+    int nb_formes = 0;
+};
+AutreForme regroupe(const EnonceLu &membre, int rang, int tour);

@@ -158,9 +158,7 @@ void enregistre_base(Registre &r)
         return champs({p.base, std::to_string(p.exposant), p.developpe});
     });
     r.operation("regroupe", {"TEXTE", "RANG", "TOUR"}, [](const Arguments &a) {
-        std::string t = a[0];
-        regroupe(t, entier(a[1]), entier(a[2]));
-        return t;
+        return regroupe(EnonceLu(a[0]), entier(a[1]), entier(a[2])).texte;
     });
 }
 

@@ -334,8 +334,11 @@ void Travail::autre_expression(const std::string &indication)
     }
     std::string t = autre_texte;
     --p.etape;
-    if (p.autre_rang > 0)
-        p.nb_formes = regroupe(t, p.autre_rang, p.autre_tour);
+    if (p.autre_rang > 0) {
+        AutreForme forme = regroupe(EnonceLu(t), p.autre_rang, p.autre_tour);
+        t = std::move(forme.texte);
+        p.nb_formes = forme.nb_formes;
+    }
     enregistrer_etape(t, indication, true, GenreEtape::autre_forme);
 
     const int a = p.autre_tour;

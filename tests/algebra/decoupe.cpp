@@ -70,13 +70,10 @@ TEST(Decoupe, RegroupeKeepsTheValue)
         // However many pieces.
         {"1+2+3+4+5+6+7-8+9", 8, 1, "1+2+3+4+5+6+7-(8-9)"},
     };
-    for (const Cas &c : cas) {
-        std::string t = c.texte;
-        regroupe(t, c.rang, c.tour);
-        EXPECT_EQ(t, c.attendu) << c.texte << " " << c.rang << " " << c.tour;
-    }
-    std::string t = "a-b+c*d-e";
-    EXPECT_EQ(regroupe(t, 0, 0), 3);
+    for (const Cas &c : cas)
+        EXPECT_EQ(regroupe(EnonceLu(c.texte), c.rang, c.tour).texte, c.attendu)
+            << c.texte << " " << c.rang << " " << c.tour;
+    EXPECT_EQ(regroupe(EnonceLu("a-b+c*d-e"), 0, 0).nb_formes, 3);
 }
 
 } // namespace
@@ -123,9 +120,7 @@ TEST(Decoupe, NeverSplitsACharacter)
             outil(t);
             sorties.push_back(t);
         }
-        t = texte;
-        regroupe(t, 1, 1);
-        sorties.push_back(t);
+        sorties.push_back(regroupe(EnonceLu(texte), 1, 1).texte);
         for (const std::string &s : sorties)
             ASSERT_TRUE(utf8_valide(s)) << texte << " -> " << s;
     }
