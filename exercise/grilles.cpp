@@ -5,6 +5,7 @@
 
 #include "core/partage.h"
 #include "exercise/fichier_exercice.h"
+#include "exercise/preparation.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ std::vector<std::string> enregistre_aides(const Grille &grille)
         partage.aides[static_cast<std::size_t>(j)] = grille.cellule(j, 2);
         partage.penalites_aides[static_cast<std::size_t>(j)] = note_lue(grille.cellule(j, 3));
     }
-    liste.emplace_back("AIDE(S)");
+    liste.emplace_back(TITRE_LISTE_AIDES);
     return liste;
 }
 
@@ -226,7 +227,7 @@ Grille remplit_grille(int mode, const std::vector<std::string> &titres)
     }
     Grille grille(LIGNES_TEXTES, COLONNES_TEXTES);
     if (mode == grille_aides) {
-        grille.ecrit(0, 1, "AIDE(S)");
+        grille.ecrit(0, 1, TITRE_LISTE_AIDES);
         grille.ecrit(0, 2, "TEXTE DE l'AIDE");
         grille.ecrit(0, 3, "NOTE");
         remplit_aides(grille, titres);

@@ -56,7 +56,7 @@ Grille remplit_grille(int mode, const std::vector<std::string> &titres);
 // What storing a table changed that the main window shows.
 struct GrilleEnregistree {
     bool aides_changees = false;               // mode 1: the help list is new
-    std::vector<std::string> liste_aides;      // its items, "AIDE(S)" last (the one selected)
+    std::vector<std::string> liste_aides;      // its items, TITRE_LISTE_AIDES last (the one selected)
 };
 
 // Stores the confirmed table of a mode into the shared record: the table is

@@ -188,7 +188,7 @@ std::vector<std::string> construit_aides(int n)
     }
     ajoute(j, "Solution ", prefixe + "[" + p.historique_expressions[static_cast<std::size_t>(n)] + "]", 4);
     p.aides_affichees[static_cast<std::size_t>(j)] = p.aides[static_cast<std::size_t>(j)];
-    liste.emplace_back("AIDE(S)");
+    liste.emplace_back(TITRE_LISTE_AIDES);
     return liste;
 }
 

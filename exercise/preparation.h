@@ -8,11 +8,23 @@
 #include <string>
 #include <vector>
 
+// The last item of an exercise's help list, the one selected while no help
+// is open; the teacher's grid of helps has it as its title too.
+inline constexpr const char *TITRE_LISTE_AIDES = "AIDE(S)";
+
+// The helps' titles of a help list, without that last item.
+inline std::vector<std::string> titres_des_aides(std::vector<std::string> liste)
+{
+    if (!liste.empty() && liste.back() == TITRE_LISTE_AIDES)
+        liste.pop_back();
+    return liste;
+}
+
 // What the preparation changed that the work window shows.
 struct ExercicePrepare {
     bool fait = false;                 // false in pupil mode: nothing was done
     bool aides_refaites = false;       // the help list was rebuilt from the steps
-    std::vector<std::string> liste_aides;   // its items, "AIDE(S)" last (the one selected)
+    std::vector<std::string> liste_aides;   // its items, TITRE_LISTE_AIDES last (the one selected)
 };
 
 // The empty exercise in the shared record: no base text, answers, helps or

@@ -974,10 +974,7 @@ void TForm1::clic_bouton(BoutonCadre bouton)
     case BoutonCadre::resume:
         p.mode_tableau_signes = false;
         if (fenetres_.imprime) {
-            std::vector<std::string> titres = travail_->liste_aides;
-            if (!titres.empty() && titres.back() == "AIDE(S)")
-                titres.pop_back();
-            fenetres_.imprime->montre_resume(titres);
+            fenetres_.imprime->montre_resume(titres_des_aides(travail_->liste_aides));
         }
         return;
     case BoutonCadre::site: {

@@ -8,6 +8,7 @@
 
 #include "app/fenetres/principale_images.h"
 #include "app/travail/travail.h"
+#include "exercise/preparation.h"
 #include "algebra/algebre.h"
 
 namespace {
@@ -376,7 +377,7 @@ QSize DelegueListe::sizeHint(const QStyleOptionViewItem &option, const QModelInd
     if (genre_ == parties)
         hauteur = texte.startsWith(QLatin1Char(' ')) ? 20 : 0;
     else
-        hauteur = texte == QLatin1String("AIDE(S)") ? 0 : 17;
+        hauteur = texte == QLatin1String(TITRE_LISTE_AIDES) ? 0 : 17;
     return {option.rect.width() > 0 ? option.rect.width() : 160, hauteur};
 }
 

@@ -804,7 +804,7 @@ bool Travail::charge_exercice(const std::string &chemin)
     for (const Aide &aide : exercice.aides)
         liste_aides.push_back(aide.titre);
     if (exercice.liste_aides)
-        liste_aides.push_back("AIDE(S)");
+        liste_aides.push_back(TITRE_LISTE_AIDES);
     liste_aides_visible = exercice.liste_aides;
     affiche_exercice();
     reprendre_base();
@@ -831,9 +831,7 @@ bool Travail::sauve_exercice(const std::string &chemin, HorsFormat hors_format)
 {
     Partage &p = partage;
     prepare();
-    std::vector<std::string> titres = liste_aides;
-    if (!titres.empty() && titres.back() == "AIDE(S)")
-        titres.pop_back();
+    const std::vector<std::string> titres = titres_des_aides(liste_aides);
     std::array<int, 5> tailles_fichier{};
     std::copy(tailles.begin(), tailles.begin() + 5, tailles_fichier.begin());
     const Enregistrement sauve = sauver_exercice(chemin, exercice_en_cours(titres, tailles_fichier), hors_format);
