@@ -116,36 +116,57 @@ struct Remplacement {
     std::string texte;
 };
 
+// A vector added in a member: its part's rank, its node, and the number
+// that multiplies it, written before it ("" for the vector alone).
+struct VecteurAjoute {
+    std::size_t rang;
+    int noeud;
+    std::string_view coefficient;
+};
+
 // The vectors of a member added as they are: terms with no sign or a "+"
-// before them, neither multiplied, divided nor raised to a power, each
-// between two points. Their part's rank, and their node.
-std::vector<std::pair<std::size_t, int>> vecteurs_ajoutes(const EnonceLu &enonce, const Membre &m)
+// before them, each between two points, alone or after a number that
+// multiplies it ('2AB..arrow', '2*AB..arrow'), neither divided nor raised to
+// a power.
+std::vector<VecteurAjoute> vecteurs_ajoutes(const EnonceLu &enonce, const Membre &m)
 {
     const Arbre &arbre = *enonce.arbre;
-    std::vector<std::pair<std::size_t, int>> vecteurs;
+    const auto vecteur = [&](int noeud) {
+        return arbre[noeud].genre == Genre::vecteur && arbre[noeud].longueur_mot == 2;
+    };
+    std::vector<VecteurAjoute> vecteurs;
     for (std::size_t k = 0; k < m.parties.size() && vecteurs.size() < MAX_VECTEURS; ++k) {
         const int noeud = m.parties[k].noeud;
         const bool ajoute = k == 0 ? m.termes || m.parties.size() == 1 : m.parties[k - 1].operateur == '+';
-        if (ajoute && noeud >= 0 && arbre[noeud].genre == Genre::vecteur && arbre[noeud].longueur_mot == 2)
-            vecteurs.emplace_back(k, noeud);
+        if (!ajoute || noeud < 0)
+            continue;
+        const Noeud &n = arbre[noeud];
+        if (vecteur(noeud)) {
+            vecteurs.push_back({k, noeud, {}});
+        } else if (n.genre == Genre::produit && n.nombre_enfants == 2 && arbre.operateur(n, 1) != '/' &&
+                   arbre[arbre.enfant(n, 0)].genre == Genre::nombre && vecteur(arbre.enfant(n, 1))) {
+            const Noeud &nombre = arbre[arbre.enfant(n, 0)];
+            vecteurs.push_back({k, arbre.enfant(n, 1), arbre.mot(nombre)});
+        }
     }
     return vecteurs;
 }
 
-// The first pair AB + BC of a member merged into AC: the letters of the
-// first vector, and the second leaving with its "+" (a first term leaves
-// the sign of the next one in place).
+// The first pair AB + BC of a member, multiplied by the same number, merged
+// into AC: the letters of the first vector, and the second term leaving with
+// its "+" (a first term leaves the sign of the next one in place).
 bool fusionne(const EnonceLu &enonce, const Membre &m, std::vector<Remplacement> &remplacements)
 {
     const Arbre &arbre = *enonce.arbre;
-    const std::vector<std::pair<std::size_t, int>> vecteurs = vecteurs_ajoutes(enonce, m);
-    for (const auto &[j, premier] : vecteurs)
-        for (const auto &[k, second] : vecteurs) {
-            const std::string_view a = arbre.mot(arbre[premier]), b = arbre.mot(arbre[second]);
-            if (j == k || a[1] != b[0])
+    const std::vector<VecteurAjoute> vecteurs = vecteurs_ajoutes(enonce, m);
+    for (const VecteurAjoute &premier : vecteurs)
+        for (const VecteurAjoute &second : vecteurs) {
+            const std::string_view a = arbre.mot(arbre[premier.noeud]), b = arbre.mot(arbre[second.noeud]);
+            if (premier.rang == second.rang || a[1] != b[0] || premier.coefficient != second.coefficient)
                 continue;
-            const auto lettres = static_cast<std::size_t>(arbre[premier].mot);
+            const auto lettres = static_cast<std::size_t>(arbre[premier.noeud].mot);
             remplacements.push_back({lettres, lettres + 2, a[0] == b[1] ? "o" : std::string{a[0], b[1]}});
+            const std::size_t k = second.rang;
             const Etendue e = m.parties[k].etendue;
             if (k > 0)
                 remplacements.push_back({m.parties[k - 1].etendue.fin, e.fin, ""});

@@ -94,9 +94,14 @@ TEST_F(Vecteurs, Chasles)
         // Each member on its own: a vector never crosses the relation sign.
         {"AB..arrow+u=v+BC..arrow", "AB..arrow+u=v+BC..arrow"},
         {"AB..arrow+BC..arrow=AA..arrow", "AC..arrow=o..arrow"},
-        // A vector multiplied or divided is not merged as it stands.
+        // Two vectors multiplied by the same number merge: 2AB+2BC = 2AC.
+        {"2AB..arrow+2BC..arrow", "2AC..arrow"},
+        {"3*AB..arrow+x+3*BC..arrow", "3*AC..arrow+x"},
+        {"2AB..arrow+2BA..arrow", "2o..arrow"},
+        // Otherwise a vector multiplied or divided is not merged as it stands.
         {"AB..arrow*2+BC..arrow", "AB..arrow*2+BC..arrow"},
         {"2*AB..arrow+BC..arrow", "2*AB..arrow+BC..arrow"},
+        {"2AB..arrow+3BC..arrow", "2AB..arrow+3BC..arrow"},
         {"AB..arrow+BC..arrow/3", "AB..arrow+BC..arrow/3"},
     };
     for (const auto &[entree, attendu] : cas) {
