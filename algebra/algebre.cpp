@@ -76,6 +76,16 @@ bool operateur_hors_parentheses(std::string_view piece, std::string_view operate
     return false;
 }
 
+// A factor of a product as its piece holds it: without the brackets written
+// around it, unless a power stands inside them ('(x+1)' gives 'x+1',
+// '(x^2+1)' stays).
+std::string_view facteur_sans_parentheses(std::string_view facteur)
+{
+    if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
+        return facteur.substr(1, facteur.size() - 2);
+    return facteur;
+}
+
 } // namespace
 
 std::size_t parenthese_fermante(std::string_view s, std::size_t ouvrante)
@@ -133,13 +143,6 @@ std::string operateur_apres(const Membre &membre, std::size_t k)
     if (k >= 7 || k >= membre.parties.size() || membre.parties[k].operateur == '\0')
         return {};
     return std::string(1, membre.parties[k].operateur);
-}
-
-std::string_view facteur_sans_parentheses(std::string_view facteur)
-{
-    if (entre_parentheses(facteur) && facteur.find('^') == std::string_view::npos)
-        return facteur.substr(1, facteur.size() - 2);
-    return facteur;
 }
 
 std::vector<std::string> pieces_affichees(const EnonceLu &enonce, const Membre &membre)

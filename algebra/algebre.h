@@ -3,7 +3,6 @@
 // as the formula reader reads it (formula/enonce.h), and the small text tools
 // the operations share.
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +11,9 @@
 #include "formula/enonce.h"
 #include "formula/vocabulaire.h"
 
-// Function codes held in `exposants` in place of an exponent: CODE_SIN plus
-// the function's rank in the formula language's table.
+// Function codes that separe_puissance gives in place of an exponent for a
+// piece under a function: CODE_SIN plus the function's rank in the formula
+// language's table.
 enum CodeFonction : int {
     CODE_SIN = 1700,
     CODE_COS = 1701,
@@ -25,21 +25,10 @@ enum CodeFonction : int {
 };
 
 inline constexpr int code_de(Fonction f) { return CODE_SIN + static_cast<int>(f); }
-// The function of a code, none for an exponent.
-inline std::optional<Fonction> fonction_du_code(int code)
-{
-    if (code < CODE_SIN || code > CODE_EXP)
-        return std::nullopt;
-    return static_cast<Fonction>(code - CODE_SIN);
-}
 
 // A member of more parts is captioned "n termes :" or "n facteurs :".
 inline constexpr std::size_t PIECES_COMPTEES = 17;
 
-// A factor of a product as its piece holds it: without the brackets written
-// around it, unless a power stands inside them ('(x+1)' gives 'x+1',
-// '(x^2+1)' stays).
-std::string_view facteur_sans_parentheses(std::string_view facteur);
 
 // The member's parts as written, at most eight: the eighth onwards folded
 // into one bracketed piece, its operators changed behind a "-" or a "/" so
