@@ -25,8 +25,12 @@ public:
     {
         const Noeud &n = a_[i];
         switch (n.genre) {
-        case Genre::nombre:
-            return texte_du_noeud(n.debut, n.fin, mot(n), style(taille));
+        case Genre::nombre: {
+            // As typed: a decimal comma stays a comma on the screen.
+            const std::string_view ecrit = piece(n.debut, n.fin);
+            return texte_du_noeud(n.debut, n.fin, QString::fromUtf8(ecrit.data(), static_cast<qsizetype>(ecrit.size())),
+                                  style(taille));
+        }
         case Genre::lettre:
             if (n.debut >= limite_)
                 return marque(std::make_unique<BoiteTexte>(QStringLiteral("\u25A1"), style(taille)), n);

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "formula/lecteur.h"
+#include "formula/lineaire.h"
 #include "formula/widget/boites.h"
 #include "formula/widget/completion.h"
 #include "formula/widget/construction.h"
@@ -149,6 +150,10 @@ MiseEnPage::MiseEnPage(const std::string &texte, qreal hauteur_police, Lecture l
     const qreal taille = std::clamp(std::isfinite(hauteur_police) ? hauteur_police : 20.0, 1.0, HAUTEUR_MAXIMALE);
     const int longueur = static_cast<int>(std::min<std::size_t>(texte.size(), std::numeric_limits<int>::max() / 2));
     std::optional<Arbre> arbre = lis_formule(texte);
+    // A number typed with a decimal comma reads as with a point; the spans
+    // are the same, so the number is drawn as typed.
+    if (!arbre && texte.find(',') != std::string::npos)
+        arbre = lis_formule(virgules_en_points(texte));
     std::string complet;
     if (!arbre && lecture == Lecture::tolerante) {
         if (std::optional<std::string> c = complete_saisie(texte)) {

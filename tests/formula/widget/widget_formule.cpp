@@ -24,6 +24,7 @@ namespace {
 // One formula of each construct the boxes draw.
 const std::vector<std::string> CONSTRUCTIONS = {
     "2x+1",
+    "0,5x^2-2,25=0",   // decimal commas, as French pupils type them
     "3/4",
     "(x+1)/(x-1)",
     "x^2",
