@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "algebra/factorisation.h"
 #include "algebra/solutions.h"
 #include "algebra/systeme_lineaire.h"
 #include "app/travail/regles_nommees.h"
@@ -41,10 +42,21 @@ std::optional<std::string> solution_du_moteur(const std::string &texte, NatureEn
     const EnonceLu enonce(texte);
     if (const std::optional<Conclusion> c = conclusion_sans_racine(enonce))
         return c->texte;
-    if (nature == NatureEnonce::inequation)
-        return intervalle_solutions(enonce);
-    const EnonceLu ecart(normalise("(" + enonce.membre(0) + ")-(" + enonce.membre(1) + ")") + "=0");
-    const std::optional<Racines> racines = resout(ecart, {});
+    // The relation solved as "left - right" against 0, written as the
+    // engine writes it ('2x+3<5x-1' as '-3*x+4<0'); an inequation's member
+    // factored when its set needs the factors ('x^2-3*x-4' as '(x+1)*(x-4)').
+    static constexpr const char *signes[] = {"", "=", "<", ">", "<=", ">="};
+    const std::string ecart = normalise("(" + enonce.membre(0) + ")-(" + enonce.membre(1) + ")");
+    const std::string contre_zero = std::string(signes[std::clamp<int>(enonce.nature, 0, 5)]) + "0";
+    if (nature == NatureEnonce::inequation) {
+        if (std::optional<std::string> ensemble = intervalle_solutions(enonce))
+            return ensemble;
+        if (std::optional<std::string> ensemble = intervalle_solutions(EnonceLu(ecart + contre_zero)))
+            return ensemble;
+        const Issue facteurs = factorise(EnonceLu(ecart), OptionsCalcul{});
+        return facteurs ? intervalle_solutions(EnonceLu(facteurs->texte + contre_zero)) : std::nullopt;
+    }
+    const std::optional<Racines> racines = resout(EnonceLu(ecart + contre_zero), {});
     if (!racines)
         return std::nullopt;
     std::string liste;

@@ -212,6 +212,9 @@ TEST_F(Reponse, SansExerciceLaSolutionDuMoteurJuge)
         {"2(x-1)(x+3)=0", "x=1 ou x=-3", true}, {"2(x-1)(x+3)=0", "x=1", false},
         {"sqrt(x-2)*(2x+1)=0", "x=2", true},   {"sqrt(x-2)*(2x+1)=0", "x=2 ou x=-1/2", false},
         {"(x-1)^2>=0", "ℝ", true},             {"(x-1)^2>0", "ℝ", false},
+        // An inequation as the pupil typed it, not set against 0.
+        {"2x+3<5x-1", "x>4/3", true},          {"2x+3<5x-1", "x<4/3", false},
+        {"x^2>=3x+4", "]-∞;-1] ∪ [4;+∞[", true}, {"x^2>=3x+4", "x>=4", false},
     };
     for (const auto &c : cas) {
         SetUp();
