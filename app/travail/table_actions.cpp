@@ -1,6 +1,6 @@
 #include "app/travail/table_actions.h"
 
-#include <array>
+#include <iterator>
 
 #include "algebra/developpement.h"
 #include "algebra/enonces.h"
@@ -11,7 +11,6 @@
 #include "algebra/solutions.h"
 #include "algebra/vecteurs.h"
 #include "app/travail/contexte.h"
-#include "core/partage.h"
 #include "formula/normalise.h"
 
 namespace {
