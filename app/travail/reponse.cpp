@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "algebra/factorisation.h"
+#include "algebra/fractions.h"
 #include "algebra/solutions.h"
 #include "algebra/systeme_lineaire.h"
 #include "app/travail/regles_nommees.h"
@@ -43,8 +44,7 @@ std::optional<std::string> solution_du_moteur(const std::string &texte, NatureEn
     if (const std::optional<Conclusion> c = conclusion_sans_racine(enonce))
         return c->texte;
     // The relation solved as "left - right" against 0, written as the
-    // engine writes it ('2x+3<5x-1' as '-3*x+4<0'); an inequation's member
-    // factored when its set needs the factors ('x^2-3*x-4' as '(x+1)*(x-4)').
+    // engine writes it ('2x+3<5x-1' as '-3*x+4<0').
     static constexpr const char *signes[] = {"", "=", "<", ">", "<=", ">="};
     const std::string ecart = normalise("(" + enonce.membre(0) + ")-(" + enonce.membre(1) + ")");
     const std::string contre_zero = std::string(signes[std::clamp<int>(enonce.nature, 0, 5)]) + "0";
@@ -53,8 +53,13 @@ std::optional<std::string> solution_du_moteur(const std::string &texte, NatureEn
             return ensemble;
         if (std::optional<std::string> ensemble = intervalle_solutions(EnonceLu(ecart + contre_zero)))
             return ensemble;
+        // Else the difference as one factored or one quotient, as a pupil would bring it.
         const Issue facteurs = factorise(EnonceLu(ecart), OptionsCalcul{});
-        return facteurs ? intervalle_solutions(EnonceLu(facteurs->texte + contre_zero)) : std::nullopt;
+        if (facteurs)
+            return intervalle_solutions(EnonceLu(facteurs->texte + contre_zero));
+        const Issue memes = reduit_au_denominateur(EnonceLu(ecart));
+        const Issue quotient = memes ? additionne_numerateurs(EnonceLu(memes->texte)) : memes;
+        return quotient ? intervalle_solutions(EnonceLu(quotient->texte + contre_zero)) : std::nullopt;
     }
     const std::optional<Racines> racines = resout(EnonceLu(ecart + contre_zero), {});
     if (!racines)

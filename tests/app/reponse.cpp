@@ -215,6 +215,7 @@ TEST_F(Reponse, SansExerciceLaSolutionDuMoteurJuge)
         // An inequation as the pupil typed it, not set against 0.
         {"2x+3<5x-1", "x>4/3", true},          {"2x+3<5x-1", "x<4/3", false},
         {"x^2>=3x+4", "]-∞;-1] ∪ [4;+∞[", true}, {"x^2>=3x+4", "x>=4", false},
+        {"1/x<2", "]-∞;0[ ∪ ]1/2;+∞[", true},  {"1/x<2", "x>1/2", false},
     };
     for (const auto &c : cas) {
         SetUp();
